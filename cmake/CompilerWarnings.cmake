@@ -1,0 +1,6 @@
+# Warnings stay at zero: every target of the project calls this.
+function(quillbill_set_warnings target)
+    target_compile_options(${target} PRIVATE
+        -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+        -Woverloaded-virtual -Wnull-dereference -Wformat=2)
+endfunction()

@@ -1,0 +1,19 @@
+# Runs the SQL scripts (SCRIPTS, separated by "|") into a new database file;
+# a failed script leaves no file.
+get_filename_component(dir "${OUTPUT}" DIRECTORY)
+file(MAKE_DIRECTORY "${dir}")
+set(partial "${OUTPUT}.partial")
+file(REMOVE "${partial}" "${OUTPUT}")
+string(REPLACE "|" ";" SCRIPTS "${SCRIPTS}")
+foreach(script IN LISTS SCRIPTS)
+    execute_process(
+        COMMAND "${SQLITE3}" -bail "${partial}"
+        INPUT_FILE "${script}"
+        RESULT_VARIABLE result
+        ERROR_VARIABLE errors)
+    if(NOT result EQUAL 0)
+        file(REMOVE "${partial}")
+        message(FATAL_ERROR "${script}: ${errors}")
+    endif()
+endforeach()
+file(RENAME "${partial}" "${OUTPUT}")

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace quillbill {
+
+// Every message box of the program goes through this interface: the program
+// shows real ones (DialogMessageBoxes), tests install one that records what
+// was said and answers as told.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
+    // A notice with an OK button.
+    virtual void inform(QWidget* parent, const QString& text, const QString& title) = 0;
+    // A failure the user must act on, with an OK button.
+    virtual void warn(QWidget* parent, const QString& text, const QString& title) = 0;
+};
+
+class DialogMessageBoxes final : public MessageBoxes {
+public:
+    bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
+    void inform(QWidget* parent, const QString& text, const QString& title) override;
+    void warn(QWidget* parent, const QString& text, const QString& title) override;
+};
+
+} // namespace quillbill

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "common/WholeNumber.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace quillbill {
+
+// Names of the keys the program keeps under "Options".
+namespace OptionKey {
+inline const QString showSplash = QStringLiteral("Show Splash at Startup");
+inline const QString showLogon = QStringLiteral("Show Logon at Startup");
+inline const QString showTips = QStringLiteral("Show Tips at Startup");
+inline const QString backupOnExit = QStringLiteral("Create Backup on Exit");
+// "Sec1".."Sec5": whether secured function N is restricted.
+QString securedSwitch(int function);
+// "Sec1A".."Sec5A": the level that secured function N requires.
+QString securedLevel(int function);
+} // namespace OptionKey
+
+// The program's preferences: text values under the group "Options" of the
+// per-user settings store (organisation and application "Quillbill").
+//
+// Every value is text. number() reads it as a whole number and falls back to
+// the given default when the key is absent or its text is not a whole number,
+// so a damaged value can never turn into something the user did not choose.
+class OptionsStore {
+public:
+    explicit OptionsStore(QString application = QStringLiteral("Quillbill"));
+
+    std::optional<QString> text(const QString& key) const;
+    QString text(const QString& key, const QString& fallback) const;
+    int number(const QString& key, int fallback) const;
+
+    void setText(const QString& key, const QString& value);
+    void setNumber(const QString& key, int value);
+
+    // Removes every key of the group.
+    void clear();
+
+private:
+    QString application_;
+};
+
+} // namespace quillbill

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace quillbill::ProgramInfo {
+
+// The program's title, as windows and message boxes show it.
+inline const QString title = QStringLiteral("Quillbill");
+
+// The version record.
+int majorVersion();
+int minorVersion();
+int revision();
+QString companyName();
+QString legalNotice();
+QString comments();
+
+} // namespace quillbill::ProgramInfo

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace quillbill {
+
+// One open connection to a Quillbill database file (the program's
+// MainDatabase). Every statement goes through execute() with its values bound
+// as parameters, never pasted into the SQL text, so a name with a quote in it
+// is just a name.
+//
+// Failures throw DatabaseError; windows catch it and show its message.
+class Database {
+public:
+    Database();
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens an existing Quillbill database for reading and writing. Never
+    // creates a file: a missing file, or one that is not a Quillbill
+    // database, throws and leaves this object closed.
+    void open(const QString& filePath);
+    void close();
+    bool isOpen() const;
+    QString filePath() const { return filePath_; }
+
+    // Runs one statement with `values` bound to its `?` placeholders in order.
+    // The returned query is positioned before its first row.
+    QSqlQuery execute(const QString& sql, const QVariantList& values = {}) const;
+
+    // Every row of a SELECT, in the order the engine returns them.
+    std::vector<QSqlRecord> rows(const QString& sql, const QVariantList& values = {}) const;
+
+    // The first row of a SELECT, if there is one.
+    std::optional<QSqlRecord> firstRow(const QString& sql, const QVariantList& values = {}) const;
+
+    // Runs `work` in one transaction: all of its statements are kept, or, when
+    // it throws, none of them, and the exception goes on to the caller.
+    void inTransaction(const std::function<void()>& work) const;
+
+    // The Qt connection, for the few things Qt SQL reaches only through it.
+    QSqlDatabase connection() const;
+
+private:
+    QString connectionName_;
+    QString filePath_;
+};
+
+} // namespace quillbill

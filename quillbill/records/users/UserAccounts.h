@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace quillbill {
+
+class Database;
+
+// One row of TblUsers, with the row id that finds it again.
+struct UserAccount {
+    qint64 rowId = 0;
+    QString firstName;
+    QString lastName;
+    QString userName;
+    QString password;
+    int16_t level = 0;
+
+    // First name, a blank and last name: how the users window lists a user.
+    QString displayName() const { return firstName + u' ' + lastName; }
+};
+
+// A user's security level as TblUsers.Level holds it. A missing or damaged
+// value gives 0, which opens only unrestricted functions; numbers beyond the
+// 16-bit range are clamped to it.
+int16_t userLevelFrom(const QVariant& storedLevel);
+
+// The display name of the user that can never be deleted.
+inline const QString systemAdministrator = QStringLiteral("System Administrator");
+
+// The rows of TblUsers, read and written with bound values.
+class UserAccounts {
+public:
+    explicit UserAccounts(const Database& database) : database_(database) {}
+
+    // Every user, in the order the table returns them.
+    std::vector<UserAccount> all() const;
+    std::optional<UserAccount> find(qint64 rowId) const;
+
+    // The first user, in table order, whose user name and password both equal
+    // the typed ones exactly, letter case included.
+    std::optional<UserAccount> matching(const QString& userName, const QString& password) const;
+
+    bool isEmpty() const;
+
+    // Adds a user with the column's default level; returns its row id.
+    qint64 add(const QString& firstName, const QString& lastName, const QString& userName,
+               const QString& password) const;
+    // Changes the names and password of an existing user; false when the row is gone.
+    bool update(const UserAccount& account) const;
+    void remove(qint64 rowId) const;
+
+private:
+    const Database& database_;
+};
+
+} // namespace quillbill

@@ -1,0 +1,291 @@
+#include "shell/mainwindow/frmMain.h"
+
+#include "common/AppContext.h"
+#include "common/ProgramInfo.h"
+#include "shell/mainwindow/MenuLayout.h"
+#include "shell/options/frmOptions.h"
+#include "shell/tips/frmAbout.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QProcess>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace quillbill {
+
+namespace {
+
+const QString closeHint = QStringLiteral("Press F4 to close forms.");
+
+const std::map<ChildKind, QString> childMenuItemNames = {
+    {ChildKind::AddInvoice, "Menu3_Item1"},   {ChildKind::EditMyCompany, "Menu2_Item1"},
+    {ChildKind::InvoiceReports, "Menu3_Item3_1"}, {ChildKind::AddCustomer, "Menu2_Item2"},
+    {ChildKind::Reprint, "Menu3_Item2"},      {ChildKind::RemoveCustomer, "mnuRemove"},
+    {ChildKind::Users, "mnuUser"},            {ChildKind::ReviewCustomers, "mnuReview"},
+};
+
+int twipsToPixels(int twips, const QWidget* widget)
+{
+    return twips * widget->logicalDpiX() / 1440;
+}
+
+QLabel* addPanel(QStatusBar* bar, const QString& name, int widthTwips, int stretch)
+{
+    auto* panel = new QLabel(bar);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setMinimumWidth(stretch ? 0 : twipsToPixels(widthTwips, bar));
+    bar->addPermanentWidget(panel, stretch);
+    return panel;
+}
+
+} // namespace
+
+frmMain::frmMain(AppContext& app, QWidget* parent)
+    : QMainWindow(parent), app_(app), childArea_(new QMdiArea(this))
+{
+    setObjectName("frmMain");
+    setWindowTitle(ProgramInfo::title);
+    childArea_->setObjectName("childArea");
+    setCentralWidget(childArea_);
+    buildMenus();
+    buildStatusBar();
+    connectMenuItems();
+
+    // Loading the main window:
+    menuItem("menuAbout")->setText("About " + ProgramInfo::title + "...");
+    if (!app_.state.LoginSucceeded) {
+        menuItem("mnuLogoff")->setEnabled(false);
+        app_.state.UserLevel = 3;
+    }
+    resize(1000, 700);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildMenus()
+{
+    std::map<QString, QMenu*> menus;
+    for (const MenuEntry& entry : mainMenuLayout()) {
+        QMenu* parentMenu = entry.parent.isEmpty() ? nullptr : menus.at(entry.parent);
+        if (entry.caption == "-") {
+            QAction* separator = parentMenu->addSeparator();
+            separator->setObjectName(entry.name);
+            menuItems_[entry.name] = separator;
+            continue;
+        }
+        const bool isSubmenu = entry.parent.isEmpty()
+            || std::any_of(mainMenuLayout().begin(), mainMenuLayout().end(),
+                           [&](const MenuEntry& other) { return other.parent == entry.name; });
+        QAction* action = nullptr;
+        if (isSubmenu) {
+            QMenu* menu = parentMenu ? parentMenu->addMenu(entry.caption) : menuBar()->addMenu(entry.caption);
+            menu->setObjectName(entry.name);
+            menus[entry.name] = menu;
+            action = menu->menuAction();
+        } else {
+            action = parentMenu->addAction(entry.caption);
+            action->setShortcut(entry.shortcut);
+        }
+        action->setObjectName(entry.name);
+        menuItems_[entry.name] = action;
+    }
+    windowMenu_ = menus.at("Menu4");
+    connect(windowMenu_, &QMenu::aboutToShow, this, &frmMain::fillWindowMenu);
+    for (const auto& [kind, name] : childMenuItemNames)
+        menuItem(name)->setCheckable(true);
+}
+
+void frmMain::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(true);
+    QLabel* hint = addPanel(bar, "panelHint", 6835, 0);
+    hint->setText(closeHint);
+    hint->setToolTip(closeHint);
+    statusPanel_ = addPanel(bar, "panelStatus", 10583, 1);
+    datePanel_ = addPanel(bar, "panelDate", 2540, 0);
+    timePanel_ = addPanel(bar, "panelTime", 2540, 0);
+    refreshClock();
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, &frmMain::refreshClock);
+    clock->start(1000);
+}
+
+void frmMain::connectMenuItems()
+{
+    connect(menuItem("Menu1_Item1"), &QAction::triggered, this, &frmMain::CloseActiveChild);
+    connect(menuItem("mnuLogoff"), &QAction::triggered, this, &frmMain::logOffRequested);
+    connect(menuItem("Menu1_Item2"), &QAction::triggered, this, &QWidget::close);
+    connect(menuItem("mnuOpt"), &QAction::triggered, this, &frmMain::showOptions);
+    connect(menuItem("mnubkup"), &QAction::triggered, this, [this] {
+        if (createBackup_)
+            createBackup_();
+    });
+    connect(menuItem("mnurestore"), &QAction::triggered, this, &frmMain::restoreRequested);
+    connect(menuItem("mnuIndex"), &QAction::triggered, this, &frmMain::startHelp);
+    connect(menuItem("menuAbout"), &QAction::triggered, this, &frmMain::showAbout);
+    connect(menuItem("mnuemail"), &QAction::triggered, this, &frmMain::emailCommentsRequested);
+
+    for (const auto& [kind, name] : childMenuItemNames) {
+        QAction* item = menuItem(name);
+        // A checkable item flips its own check mark when chosen; the check mark
+        // belongs to the open-once step, so the flip is undone first.
+        connect(item, &QAction::triggered, this, [this, item, kind = kind](bool checkedNow) {
+            item->setChecked(!checkedNow);
+            openChild(kind);
+        });
+    }
+}
+
+void frmMain::registerChild(ChildKind kind, ChildFactory factory)
+{
+    childFactories_[kind] = std::move(factory);
+}
+
+void frmMain::setBackupStep(std::function<void()> createBackup)
+{
+    createBackup_ = std::move(createBackup);
+}
+
+QAction* frmMain::menuItem(const QString& name) const
+{
+    return menuItems_.at(name);
+}
+
+QAction* frmMain::childMenuItem(ChildKind kind) const
+{
+    return menuItem(childMenuItemNames.at(kind));
+}
+
+SecuredMenuItems frmMain::securedMenuItems() const
+{
+    SecuredMenuItems items{};
+    for (const SecuredFunction& function : securedFunctions())
+        items.at(static_cast<size_t>(function.number - 1)) = menuItem(function.menuItem);
+    return items;
+}
+
+void frmMain::openChild(ChildKind kind)
+{
+    QAction* item = childMenuItem(kind);
+    if (item->isChecked())
+        return;
+    const auto factory = childFactories_.find(kind);
+    if (factory == childFactories_.end())
+        return;
+    ChildWindow* child = factory->second();
+    if (!child)
+        return;
+    connect(child, &ChildWindow::closing, this, &frmMain::uncheckChildItem);
+    QMdiSubWindow* frame = childArea_->addSubWindow(child);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowTitle(child->windowTitle());
+    child->show();
+    item->setChecked(true);
+}
+
+void frmMain::CloseActiveChild()
+{
+    QMdiSubWindow* frame = childArea_->currentSubWindow();
+    if (!frame)
+        return;
+    auto* child = qobject_cast<ChildWindow*>(frame->widget());
+    if (!child || !childMenuItemNames.contains(child->kind()))
+        return;
+    uncheckChildItem(child->kind());
+    frame->close();
+}
+
+void frmMain::uncheckChildItem(ChildKind kind)
+{
+    childMenuItem(kind)->setChecked(false);
+}
+
+void frmMain::setStatusText(const QString& text)
+{
+    statusPanel_->setText(text);
+}
+
+QString frmMain::statusText() const
+{
+    return statusPanel_->text();
+}
+
+void frmMain::fillWindowMenu()
+{
+    windowMenu_->clear();
+    const QList<QMdiSubWindow*> frames = childArea_->subWindowList();
+    int number = 1;
+    for (QMdiSubWindow* frame : frames) {
+        QAction* entry = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(number++).arg(frame->windowTitle()));
+        entry->setCheckable(true);
+        entry->setChecked(frame == childArea_->currentSubWindow());
+        connect(entry, &QAction::triggered, childArea_, [this, frame] { childArea_->setActiveSubWindow(frame); });
+    }
+}
+
+void frmMain::refreshClock()
+{
+    const QLocale locale;
+    datePanel_->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    timePanel_->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+}
+
+void frmMain::startHelp()
+{
+    const QString helpProgram = app_.path("HelpFile/Help");
+    if (!QFileInfo(helpProgram).isExecutable()
+        || !QProcess::startDetached(helpProgram, {}, app_.folder)) {
+        app_.messages.warn(this, tr("The help program %1 could not be started.").arg(helpProgram),
+                           ProgramInfo::title);
+    }
+}
+
+void frmMain::showOptions()
+{
+    auto* options = new frmOptions(app_, securedMenuItems(), this);
+    options->setAttribute(Qt::WA_DeleteOnClose);
+    options->open();
+}
+
+void frmMain::showAbout()
+{
+    auto* about = new frmAbout(this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->open();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (exitStepsDone_) {
+        event->accept();
+        return;
+    }
+    childArea_->closeAllSubWindows();
+    if (!childArea_->subWindowList().isEmpty()) {
+        // A child window refused to close (it has work the user keeps).
+        event->ignore();
+        return;
+    }
+    if (app_.options.number(OptionKey::backupOnExit, 1) == 1
+        && app_.messages.askYesNo(this, tr("Do you want to create a backup?"), tr("Verify Information"))
+        && createBackup_) {
+        createBackup_();
+    }
+    exitStepsDone_ = true;
+    event->accept();
+}
+
+} // namespace quillbill

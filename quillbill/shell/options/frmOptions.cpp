@@ -1,0 +1,196 @@
+#include "shell/options/frmOptions.h"
+
+#include "common/AppContext.h"
+#include "common/ProgramInfo.h"
+#include "shell/options/OptionsValues.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quillbill {
+
+namespace {
+
+QCheckBox* addCheckBox(QLayout* layout, const QString& name, const QString& caption)
+{
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(name);
+    layout->addWidget(box);
+    return box;
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* parent)
+    : QDialog(parent),
+      app_(app),
+      securedItems_(securedItems),
+      optGeneral_(new QFrame),
+      optSecurity_(new QFrame),
+      cmdOK_(makeButton("cmdOK", tr("OK"))),
+      cmdCancel_(makeButton("cmdCancel", tr("Cancel"))),
+      cmdApply_(makeButton("cmdApply", tr("Apply")))
+{
+    setObjectName("frmOptions");
+    setWindowTitle(tr("Options"));
+    setModal(true);
+
+    auto* pages = new QMenuBar(this);
+    pages->setObjectName("mnuPages");
+    generalItem_ = pages->addAction(tr("General"));
+    generalItem_->setObjectName("mnuGeneral");
+    securityItem_ = pages->addAction(tr("Security"));
+    securityItem_->setObjectName("mnuSecurity");
+    securityItem_->setData(securityPageLevel);
+
+    buildGeneralPage();
+    buildSecurityPage();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK_);
+    buttons->addWidget(cmdCancel_);
+    buttons->addWidget(cmdApply_);
+    cmdOK_->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(pages);
+    layout->addWidget(optGeneral_);
+    layout->addWidget(optSecurity_);
+    layout->addLayout(buttons);
+
+    connect(generalItem_, &QAction::triggered, this, [this] { showPage(optGeneral_); });
+    connect(securityItem_, &QAction::triggered, this, [this] { showPage(optSecurity_); });
+    connect(cmdApply_, &QPushButton::clicked, this, [this] {
+        if (apply())
+            cmdApply_->setEnabled(false);
+    });
+    connect(cmdOK_, &QPushButton::clicked, this, [this] {
+        if (apply())
+            accept();
+    });
+    connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+    // Loading the window.
+    showPage(optGeneral_);
+    showValues(OptionsValues::load(app_.options));
+    cmdApply_->setEnabled(false);
+    EnableSecurityPage(securityItem_, app_.state.UserLevel);
+}
+
+void frmOptions::buildGeneralPage()
+{
+    optGeneral_->setObjectName("optGeneral");
+    optGeneral_->setFrameStyle(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(optGeneral_);
+    chkbkup_ = addCheckBox(layout, "chkbkup", tr("Create Backup on Exit"));
+    chkSplash_ = addCheckBox(layout, "chkSplash", tr("Show Splash Screen on Startup"));
+    chkTips_ = addCheckBox(layout, "chkTips", tr("Show Tips on Startup"));
+    chkLogon_ = addCheckBox(layout, "chkLogon", tr("Show Logon on Startup"));
+    layout->addStretch();
+    for (QCheckBox* box : {chkbkup_, chkSplash_, chkTips_, chkLogon_})
+        connect(box, &QCheckBox::clicked, this, &frmOptions::markChanged);
+}
+
+void frmOptions::buildSecurityPage()
+{
+    optSecurity_->setObjectName("optSecurity");
+    optSecurity_->setFrameStyle(QFrame::StyledPanel);
+    auto* layout = new QGridLayout(optSecurity_);
+    auto* heading = new QLabel(tr("Set security levels for the following menu items:"));
+    heading->setObjectName("Label1");
+    layout->addWidget(heading, 0, 0, 1, 2);
+    for (const SecuredFunction& function : securedFunctions()) {
+        const auto n = static_cast<size_t>(function.number - 1);
+        auto* box = new QCheckBox(function.optionsLabel);
+        box->setObjectName(QStringLiteral("Check%1").arg(function.number));
+        auto* level = new QComboBox;
+        level->setObjectName(QStringLiteral("Combo%1").arg(function.number));
+        level->setEditable(true);
+        level->setInsertPolicy(QComboBox::NoInsert);
+        level->addItems({"1", "2", "3"});
+        level->setAccessibleName(function.optionsLabel);
+        level->setAccessibleDescription(tr("Security level"));
+        layout->addWidget(box, function.number, 0);
+        layout->addWidget(level, function.number, 1);
+        restrictionBoxes_.at(n) = box;
+        levelBoxes_.at(n) = level;
+        connect(box, &QCheckBox::clicked, this, &frmOptions::markChanged);
+        // A choice from the list marks a change; typing does not.
+        connect(level, &QComboBox::activated, this, &frmOptions::markChanged);
+    }
+    layout->setRowStretch(6, 1);
+}
+
+void frmOptions::showPage(QFrame* page)
+{
+    optGeneral_->setVisible(page == optGeneral_);
+    optSecurity_->setVisible(page == optSecurity_);
+}
+
+void frmOptions::showValues(const OptionsValues& values)
+{
+    chkTips_->setChecked(values.showTips);
+    chkSplash_->setChecked(values.showSplash);
+    chkLogon_->setChecked(values.showLogon);
+    chkbkup_->setChecked(values.backupOnExit);
+    for (size_t n = 0; n < 5; ++n) {
+        restrictionBoxes_.at(n)->setChecked(values.restricted.at(n));
+        levelBoxes_.at(n)->setEditText(values.levels.at(n));
+    }
+}
+
+OptionsValues frmOptions::shownValues() const
+{
+    OptionsValues values;
+    values.backupOnExit = chkbkup_->isChecked();
+    values.showSplash = chkSplash_->isChecked();
+    values.showTips = chkTips_->isChecked();
+    values.showLogon = chkLogon_->isChecked();
+    for (size_t n = 0; n < 5; ++n) {
+        values.restricted.at(n) = restrictionBoxes_.at(n)->isChecked();
+        values.levels.at(n) = levelBoxes_.at(n)->currentText();
+    }
+    return values;
+}
+
+bool frmOptions::apply()
+{
+    const OptionsValues values = shownValues();
+    if (const auto invalid = values.firstInvalidLevel()) {
+        const auto n = static_cast<size_t>(*invalid - 1);
+        app_.messages.warn(this,
+                           tr("The security level for \"%1\" must be a whole number, such as 1, 2 or 3.")
+                               .arg(securedFunctions().at(n).optionsLabel),
+                           windowTitle());
+        showPage(optSecurity_);
+        levelBoxes_.at(n)->setFocus();
+        levelBoxes_.at(n)->lineEdit()->selectAll();
+        return false;
+    }
+    return values.save(app_.options, securedItems_);
+}
+
+void frmOptions::markChanged()
+{
+    cmdApply_->setEnabled(true);
+}
+
+} // namespace quillbill

@@ -1,0 +1,50 @@
+#include "shell/security/modSecurity.h"
+
+#include "common/OptionsStore.h"
+#include "common/WholeNumber.h"
+
+#include <QAction>
+
+
+namespace quillbill {
+
+const std::array<SecuredFunction, 5>& securedFunctions()
+{
+    static const std::array<SecuredFunction, 5> functions = {{
+        {1, QStringLiteral("Menu2_Item1"), QStringLiteral("Edit My Info")},
+        {2, QStringLiteral("mnuRemove"), QStringLiteral("Customers - Remove")},
+        {3, QStringLiteral("Menu3_Item1"), QStringLiteral("Invoices - New")},
+        {4, QStringLiteral("mnuOpt"), QStringLiteral("Tools - Options")},
+        {5, QStringLiteral("mnuUser"), QStringLiteral("Tools - Users")},
+    }};
+    return functions;
+}
+
+bool isOpenTo(const QString& tag, int16_t userLevel)
+{
+    const auto required = parseWholeNumber(tag);
+    return required && *required <= userLevel;
+}
+
+void ApplySecurity(const OptionsStore& options, const SecuredMenuItems& items, int16_t userLevel)
+{
+    for (const SecuredFunction& function : securedFunctions()) {
+        const int required = options.number(OptionKey::securedLevel(function.number), defaultRequiredLevel);
+        const QString tag = required < 1 ? QStringLiteral("0") : QString::number(required);
+        items.at(static_cast<size_t>(function.number - 1))->setData(tag);
+    }
+    EnableSecuredMenus(items, userLevel);
+}
+
+void EnableSecuredMenus(const SecuredMenuItems& items, int16_t userLevel)
+{
+    for (QAction* item : items)
+        item->setEnabled(isOpenTo(item->data().toString(), userLevel));
+}
+
+void EnableSecurityPage(QAction* securityItem, int16_t userLevel)
+{
+    securityItem->setEnabled(isOpenTo(securityItem->data().toString(), userLevel));
+}
+
+} // namespace quillbill

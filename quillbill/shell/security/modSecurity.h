@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+class QAction;
+
+namespace quillbill {
+
+class OptionsStore;
+
+// The five functions that can be restricted to a minimum security level.
+struct SecuredFunction {
+    int number;            // 1 to 5; the digit in the keys "SecN" and "SecNA"
+    QString menuItem;      // objectName of the main window's menu item
+    QString optionsLabel;  // caption in the options window
+};
+const std::array<SecuredFunction, 5>& securedFunctions();
+
+// The main window's menu items of the five secured functions, in order.
+using SecuredMenuItems = std::array<QAction*, 5>;
+
+// The level a secured function requires when nothing else is known.
+inline constexpr int defaultRequiredLevel = 1;
+// The level the options window's "Security" page requires.
+inline const QString securityPageLevel = QStringLiteral("3");
+
+// Whether a function whose required level is `tag` is open at `userLevel`.
+// A tag that is not a whole number opens nothing: a damaged value never
+// widens access.
+bool isOpenTo(const QString& tag, int16_t userLevel);
+
+// Reads the required levels "Sec1A".."Sec5A" into the items' tags, then
+// enables the items for `userLevel`.
+void ApplySecurity(const OptionsStore& options, const SecuredMenuItems& items, int16_t userLevel);
+
+// Enables each item whose tag is at most `userLevel`, disables the others.
+void EnableSecuredMenus(const SecuredMenuItems& items, int16_t userLevel);
+
+// Enables the options window's "Security" page item for levels of 3 and more.
+void EnableSecurityPage(QAction* securityItem, int16_t userLevel);
+
+} // namespace quillbill

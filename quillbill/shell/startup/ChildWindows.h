@@ -1,0 +1,11 @@
+#pragma once
+
+namespace quillbill {
+
+struct AppContext;
+class frmMain;
+
+// Tells the main window how to make each kind of child window.
+void registerChildWindows(frmMain& main, AppContext& app);
+
+} // namespace quillbill

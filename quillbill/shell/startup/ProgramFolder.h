@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace quillbill::ProgramFolder {
+
+// The folder that holds the program's files (DataBase/, DataBackup/,
+// Reports/, Videos/, HelpFile/, TipOfTheDay.dat).
+//
+// A program run from its own folder (a build, or a copy of that folder) uses
+// the folder of the executable. An installed program, whose folder the user
+// cannot write, uses the per-user data folder instead, laid out from the
+// installed defaults (`defaults`) on its first start.
+QString locate(const QString& executableFolder, const QString& defaults, const QString& perUserFolder);
+
+// Copies `from` into `to`, folders included, without replacing a file that
+// is already there. False when something could not be copied.
+bool copyTree(const QString& from, const QString& to);
+
+} // namespace quillbill::ProgramFolder

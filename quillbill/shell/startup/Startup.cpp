@@ -1,0 +1,144 @@
+#include "shell/startup/Startup.h"
+
+#include "common/AppContext.h"
+#include "common/ProgramInfo.h"
+#include "records/DatabaseError.h"
+#include "shell/login/frmLogin.h"
+#include "shell/mainwindow/frmMain.h"
+#include "shell/splash/frmSplash.h"
+#include "shell/startup/ChildWindows.h"
+#include "shell/tips/frmTip.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace quillbill {
+
+namespace {
+const QString databaseFile = QStringLiteral("DataBase/db_be.mdb");
+} // namespace
+
+Startup::Startup(AppContext& app) : app_(app) {}
+
+Startup::~Startup() = default;
+
+frmLogin* Startup::loginWindow() const
+{
+    return login_;
+}
+
+frmSplash* Startup::splashWindow() const
+{
+    return splash_;
+}
+
+bool Startup::openDatabase()
+{
+    try {
+        app_.state.MainDatabase.open(app_.path(databaseFile));
+        return true;
+    } catch (const DatabaseError& error) {
+        const QString message = error.message() + "\n\n" + tr("Quillbill cannot start without its database.");
+        QTextStream(stderr) << message << '\n';
+        app_.messages.warn(nullptr, message, ProgramInfo::title);
+        return false;
+    }
+}
+
+void Startup::begin()
+{
+    if (app_.options.number(OptionKey::showSplash, 1) != 1) {
+        route();
+        return;
+    }
+    auto* splash = new frmSplash;
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    connect(splash, &frmSplash::finished, this, &Startup::route);
+    splash_ = splash;
+    splash->show();
+    splash->start();
+}
+
+void Startup::route()
+{
+    if (app_.options.number(OptionKey::showLogon, 1) != 0) {
+        showLogin(false);
+        return;
+    }
+    ensureMainWindow();
+    showMainWindowAndTip();
+}
+
+frmMain& Startup::ensureMainWindow()
+{
+    if (!main_) {
+        main_ = std::make_unique<frmMain>(app_);
+        registerChildWindows(*main_, app_);
+        connect(main_.get(), &frmMain::logOffRequested, this, &Startup::logOff);
+    }
+    return *main_;
+}
+
+void Startup::showLogin(bool modal)
+{
+    auto* login = new frmLogin(app_, modal ? main_.get() : nullptr);
+    login->setAttribute(Qt::WA_DeleteOnClose);
+    connect(login, &frmLogin::loggedIn, this, &Startup::loggedIn);
+    connect(login, &QDialog::rejected, this, &Startup::loginCancelled);
+    login_ = login;
+    if (modal)
+        login->open();
+    else
+        login->show();
+}
+
+void Startup::loggedIn(const UserAccount& account)
+{
+    app_.state.LoginSucceeded = true;
+    app_.state.UserLevel = account.level;
+    app_.state.CurrentUser = account.userName;
+
+    frmMain& main = ensureMainWindow();
+    main.setStatusText(
+        QStringLiteral("Logged in as: %1   Security Level: %2").arg(app_.state.CurrentUser).arg(app_.state.UserLevel));
+    main.menuItem("mnuLogoff")->setEnabled(true);
+    ApplySecurity(app_.options, main.securedMenuItems(), app_.state.UserLevel);
+
+    // The login closes once the main window is up, so that the program is
+    // never without a window.
+    QPointer<frmLogin> login = login_;
+    showMainWindowAndTip();
+    if (login) {
+        disconnect(login, &QDialog::rejected, this, &Startup::loginCancelled);
+        login->accept();
+    }
+}
+
+void Startup::loginCancelled()
+{
+    app_.state.LoginSucceeded = false;
+    if (main_ && main_->isVisible())
+        main_->close();
+    else
+        emit finished(0);
+}
+
+void Startup::logOff()
+{
+    main_->setStatusText(tr("Logged Off"));
+    showLogin(true);
+}
+
+void Startup::showMainWindowAndTip()
+{
+    const bool showTips = app_.options.number(OptionKey::showTips, 1) != 0;
+    main_->show();
+    QCoreApplication::processEvents();
+    if (!showTips)
+        return;
+    auto* tip = new frmTip(app_, main_.get());
+    tip->setAttribute(Qt::WA_DeleteOnClose);
+    tip->open();
+}
+
+} // namespace quillbill

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDialog>
+
+namespace quillbill {
+
+// The about box: the program's title, version and version-record texts.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget* parent = nullptr);
+};
+
+} // namespace quillbill

@@ -1,0 +1,89 @@
+#include "shell/tips/frmTip.h"
+
+#include "common/AppContext.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quillbill {
+
+namespace {
+const QString tipsFileName = QStringLiteral("TipOfTheDay.dat");
+} // namespace
+
+QString frmTip::missingFileText()
+{
+    return "That the " + tipsFileName + " file was not found? " + "\r\n\r\n" + "Create a text file named "
+        + tipsFileName + " using NotePad with 1 tip per line. "
+        + "Then place it in the same directory as the application. ";
+}
+
+frmTip::frmTip(AppContext& app, QWidget* parent)
+    : QDialog(parent),
+      app_(app),
+      lblTipText_(new QLabel),
+      chkLoadTipsAtStartup_(new QCheckBox(tr("&Show Tips at Startup"))),
+      cmdNextTip_(new QPushButton(tr("&Next Tip"))),
+      cmdOK_(new QPushButton(tr("OK")))
+{
+    setObjectName("frmTip");
+    setWindowTitle(tr("Tip of the Day"));
+    setModal(true);
+
+    auto* heading = new QLabel(tr("Did you know..."));
+    heading->setObjectName("Label1");
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
+    heading->setFont(headingFont);
+    lblTipText_->setObjectName("lblTipText");
+    lblTipText_->setWordWrap(true);
+    lblTipText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblTipText_->setMinimumSize(360, 120);
+    lblTipText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    chkLoadTipsAtStartup_->setObjectName("chkLoadTipsAtStartup");
+    cmdNextTip_->setObjectName("cmdNextTip");
+    cmdOK_->setObjectName("cmdOK");
+    cmdOK_->setDefault(true);
+    cmdNextTip_->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(chkLoadTipsAtStartup_);
+    buttons->addStretch();
+    buttons->addWidget(cmdNextTip_);
+    buttons->addWidget(cmdOK_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(lblTipText_, 1);
+    layout->addLayout(buttons);
+
+    // OK is also the cancel button: Esc rejects the dialog, which closes it.
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdNextTip_, &QPushButton::clicked, this, [this] {
+        tips_.PickRandomTip();
+        DisplayCurrentTip();
+    });
+    connect(chkLoadTipsAtStartup_, &QCheckBox::clicked, this, [this](bool on) {
+        app_.options.setText(OptionKey::showTips, on ? QStringLiteral("1") : QStringLiteral("0"));
+    });
+
+    // Opening the window.
+    chkLoadTipsAtStartup_->setChecked(true);
+    if (tips_.LoadTips(app_.path(tipsFileName)))
+        DisplayCurrentTip();
+    else
+        lblTipText_->setText(missingFileText());
+}
+
+void frmTip::DisplayCurrentTip()
+{
+    if (tips_.hasCurrentTip())
+        lblTipText_->setText(tips_.currentTip());
+}
+
+} // namespace quillbill
