@@ -1,0 +1,244 @@
+// The database connection: what it refuses to open, the rules of the
+// delivered schema, bound values and transactions.
+
+#include "TestProgram.h"
+#include "records/Database.h"
+#include "records/DatabaseError.h"
+#include "records/SchemaCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <future>
+#include <thread>
+
+using namespace quillbill;
+using quillbill::testing::deliveredDatabase;
+using quillbill::testing::TestProgram;
+
+namespace {
+
+// Makes an SQLite file with `statements`, through a connection of its own.
+void makeSqliteFile(const QString& path, const QStringList& statements)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "maker");
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        for (const QString& statement : statements)
+            ASSERT_TRUE(query.exec(statement)) << statement.toStdString();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("maker");
+}
+
+QString openFailure(const QString& path)
+{
+    Database db;
+    try {
+        db.open(path);
+    } catch (const DatabaseError& error) {
+        EXPECT_FALSE(db.isOpen());
+        return error.message();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(DatabaseOpen, OpensTheDeliveredDatabase)
+{
+    TestProgram program(false);
+    Database db;
+    db.open(program.databasePath());
+    EXPECT_TRUE(db.isOpen());
+    EXPECT_EQ(db.filePath(), QFileInfo(program.databasePath()).absoluteFilePath());
+    db.close();
+    EXPECT_FALSE(db.isOpen());
+}
+
+TEST(DatabaseOpen, RefusesAMissingFileAndNeverCreatesOne)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("DataBase/db_be.mdb");
+    EXPECT_TRUE(openFailure(path).contains("was not found"));
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("DataBase")));
+}
+
+TEST(DatabaseOpen, RefusesFilesThatAreNotQuillbillDatabases)
+{
+    QTemporaryDir dir;
+
+    const QString text = dir.filePath("notes.mdb");
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    EXPECT_TRUE(openFailure(text).contains("not a database")) << openFailure(text).toStdString();
+
+    const QString empty = dir.filePath("empty.mdb");
+    ASSERT_TRUE(QFile(empty).open(QIODevice::WriteOnly));
+    EXPECT_FALSE(openFailure(empty).isEmpty()) << "an empty file holds no Quillbill tables";
+
+    const QString foreign = dir.filePath("foreign.mdb");
+    makeSqliteFile(foreign, {"CREATE TABLE Other (x)"});
+    EXPECT_TRUE(openFailure(foreign).contains("not a Quillbill database"));
+
+    const QString newer = dir.filePath("newer.mdb");
+    QFile::copy(deliveredDatabase(), newer);
+    QFile::setPermissions(newer, QFile::ReadOwner | QFile::WriteOwner);
+    makeSqliteFile(newer, {QStringLiteral("PRAGMA user_version = %1").arg(SchemaCheck::currentVersion + 1)});
+    EXPECT_TRUE(openFailure(newer).contains("newer version"));
+
+    const QString lacking = dir.filePath("lacking.mdb");
+    QFile::copy(deliveredDatabase(), lacking);
+    QFile::setPermissions(lacking, QFile::ReadOwner | QFile::WriteOwner);
+    makeSqliteFile(lacking, {"DROP TABLE TblJobs"});
+    EXPECT_TRUE(openFailure(lacking).contains("TblJobs"));
+
+    EXPECT_TRUE(openFailure(dir.path()).contains("not a file"));
+}
+
+TEST(DatabaseOpen, PathsWithCharactersSpecialToUris)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Office #1 ?100% été/db_be.mdb");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+    ASSERT_TRUE(QFile::copy(deliveredDatabase(), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    Database db;
+    db.open(path);
+    EXPECT_TRUE(db.firstRow("SELECT 1 FROM TblUsers").has_value());
+}
+
+TEST(DeliveredDatabase, HoldsWhatAFreshOfficeNeeds)
+{
+    TestProgram program;
+    const Database& db = program.app->state.MainDatabase;
+
+    const auto company = db.rows("SELECT CompanyName, gst, pst FROM TblMyCompanyInfo");
+    ASSERT_EQ(company.size(), 1u);
+    EXPECT_FALSE(company[0].value(0).toString().isEmpty());
+
+    const auto users = db.rows("SELECT First_Name || ' ' || Last_Name, UserName, Password, Level FROM TblUsers");
+    ASSERT_EQ(users.size(), 1u);
+    EXPECT_EQ(users[0].value(0).toString(), "System Administrator");
+    EXPECT_EQ(users[0].value(1).toString(), "admin");
+    EXPECT_EQ(users[0].value(2).toString(), "admin");
+    EXPECT_EQ(users[0].value(3).toInt(), 3);
+
+    const auto version = db.firstRow("PRAGMA user_version");
+    EXPECT_EQ(version->value(0).toInt(), SchemaCheck::currentVersion);
+}
+
+// Each statement breaks one rule of the schema and must be refused.
+TEST(DeliveredDatabase, RefusesRowsThatBreakTheSchemaRules)
+{
+    TestProgram program;
+    const Database& db = program.app->state.MainDatabase;
+    const struct {
+        const char* rule;
+        QString sql;
+        QVariantList values;
+    } refused[] = {
+        {"customer company is required", "INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
+                                         "VALUES (?, 'a', 'b', 'c', 'd', 'e')", {""}},
+        {"billing code is required", "INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
+                                     "VALUES ('x', 'a', 'b', 'c', 'd', NULL)", {}},
+        {"job description is required", "INSERT INTO TblJobs VALUES (1, 1, 1, '', 10000)", {}},
+        {"sums must be a number", "INSERT INTO TblJobs VALUES (1, 1, 1, 'Work', ?)", {"ten dollars"}},
+        {"paid is -1 or 0", "INSERT INTO TblInvoice (InvoiceID, CustomerID, Paid) VALUES (1, 1, 1)", {}},
+        {"dates are ISO", "INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (1, 1, '12/07/2026')", {}},
+        {"tax rates are one digit", "UPDATE TblMyCompanyInfo SET pst = 10", {}},
+        {"tax rate is a number", "UPDATE TblMyCompanyInfo SET gst = ?", {"A"}},
+        {"own company name is required", "UPDATE TblMyCompanyInfo SET CompanyName = ''", {}},
+    };
+    for (const auto& row : refused)
+        EXPECT_THROW(db.execute(row.sql, row.values), DatabaseError) << row.rule;
+
+    db.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (7, 1, '2026-12-07')");
+    EXPECT_THROW(db.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID) VALUES (7, 1)"), DatabaseError)
+        << "an invoice is one (customer, number) pair";
+    db.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID) VALUES (7, 2)");
+
+    db.execute("INSERT INTO TblBillingCodes (BillCode) VALUES ('ACME')");
+    EXPECT_EQ(db.firstRow("SELECT InvoiceNumber FROM TblBillingCodes")->value(0).toInt(), 0)
+        << "a new billing code starts before invoice number 1";
+}
+
+TEST(DatabaseStatements, BoundValuesAreNeverPartOfTheSql)
+{
+    TestProgram program;
+    const Database& db = program.app->state.MainDatabase;
+    const QString name = "O'Brien & Sons'; DROP TABLE TblUsers; --";
+    db.execute("INSERT INTO TblUsers (First_Name, Last_Name) VALUES (?, ?)", {name, "Zoë"});
+    const auto row = db.firstRow("SELECT Last_Name FROM TblUsers WHERE First_Name = ?", {name});
+    ASSERT_TRUE(row.has_value());
+    EXPECT_EQ(row->value(0).toString(), "Zoë");
+    EXPECT_EQ(db.rows("SELECT * FROM TblUsers").size(), 2u);
+}
+
+TEST(DatabaseStatements, ErrorsCarryTheEnginesText)
+{
+    TestProgram program;
+    const Database& db = program.app->state.MainDatabase;
+    try {
+        db.execute("SELECT * FROM NoSuchTable");
+        FAIL() << "a statement on a missing table must fail";
+    } catch (const DatabaseError& error) {
+        EXPECT_TRUE(error.message().contains("NoSuchTable")) << error.message().toStdString();
+    }
+    Database closed;
+    EXPECT_THROW(closed.execute("SELECT 1"), DatabaseError);
+}
+
+TEST(DatabaseStatements, ATransactionKeepsAllOrNothing)
+{
+    TestProgram program;
+    const Database& db = program.app->state.MainDatabase;
+    const auto countCodes = [&] { return db.rows("SELECT * FROM TblBillingCodes").size(); };
+
+    EXPECT_THROW(db.inTransaction([&] {
+        db.execute("INSERT INTO TblBillingCodes (BillCode) VALUES ('A')");
+        db.execute("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('B', 'many')");
+    }),
+                 DatabaseError);
+    EXPECT_EQ(countCodes(), 0u);
+
+    db.inTransaction([&] {
+        db.execute("INSERT INTO TblBillingCodes (BillCode) VALUES ('A')");
+        db.execute("INSERT INTO TblBillingCodes (BillCode) VALUES ('B')");
+    });
+    EXPECT_EQ(countCodes(), 2u);
+}
+
+TEST(DatabaseStatements, ASecondProgramWritingMakesASaveWaitNotFail)
+{
+    TestProgram program;
+    const Database& db = program.app->state.MainDatabase;
+    std::promise<void> locked;
+    std::promise<void> wrote;
+    // Another program holds the write lock for a while, then commits.
+    std::thread other([&] {
+        Database connection;
+        connection.open(program.databasePath());
+        connection.execute("BEGIN IMMEDIATE");
+        connection.execute("INSERT INTO TblBillingCodes (BillCode) VALUES ('X')");
+        locked.set_value();
+        wrote.get_future().wait_for(std::chrono::milliseconds(300));
+        connection.execute("COMMIT");
+    });
+    locked.get_future().wait();
+    db.execute("INSERT INTO TblBillingCodes (BillCode) VALUES ('Y')");
+    wrote.set_value();
+    other.join();
+    EXPECT_EQ(db.rows("SELECT * FROM TblBillingCodes").size(), 2u);
+}

@@ -1,0 +1,26 @@
+// The main() of every test program: a QApplication on Qt's offscreen
+// platform, with the settings store in a temporary folder of its own, so that
+// tests never read or write the settings of the person running them.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LC_ALL", "C.UTF-8");
+    QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
+    qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", settingsFolder.path().toLocal8Bit());
+
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName("Quillbill");
+    QCoreApplication::setApplicationName("Quillbill");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "RecordingMessageBoxes.h"
+#include "common/AppContext.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace quillbill::testing {
+
+// A program folder in a temporary directory holding a copy of the delivered
+// database, with an AppContext on it whose message boxes record. The
+// settings store is emptied, so every test starts from the defaults.
+class TestProgram {
+public:
+    // `openDatabase`: open MainDatabase on the copy, as start-up does.
+    explicit TestProgram(bool openDatabase = true);
+    ~TestProgram();
+
+    QString folder() const { return dir_.path(); }
+    QString databasePath() const;
+    // Writes the tips file with `lines`, each ended by CR LF.
+    void writeTips(const QStringList& lines) const;
+    // Runs statements against the database, with values bound.
+    void exec(const QString& sql, const QVariantList& values = {}) const;
+
+    RecordingMessageBoxes messages;
+    std::unique_ptr<AppContext> app;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The delivered database the build made.
+QString deliveredDatabase();
+
+} // namespace quillbill::testing
