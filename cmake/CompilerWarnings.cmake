@@ -2,5 +2,5 @@
 function(quillbill_set_warnings target)
     target_compile_options(${target} PRIVATE
         -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
-        -Woverloaded-virtual -Wnull-dereference -Wformat=2)
+        -Woverloaded-virtual -Wformat=2)
 endfunction()

@@ -7,6 +7,7 @@
 #include <QSqlRecord>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace quillbill {
@@ -34,6 +35,17 @@ int16_t userLevelFrom(const QVariant& storedLevel)
 {
     if (storedLevel.isNull())
         return 0;
+    // A level with a fraction (the column holds it as a real, and so holds any
+    // number too large for a 64-bit integer) is still a number: it is rounded
+    // to the nearest whole one, halves to the even neighbour, then clamped.
+    if (storedLevel.typeId() == QMetaType::Double || storedLevel.typeId() == QMetaType::Float) {
+        const double level = storedLevel.toDouble();
+        if (std::isnan(level))
+            return 0;
+        return static_cast<int16_t>(std::clamp(std::nearbyint(level),
+                                               double{std::numeric_limits<int16_t>::min()},
+                                               double{std::numeric_limits<int16_t>::max()}));
+    }
     const auto level = parseWholeNumber(storedLevel.toString());
     if (!level)
         return 0;

@@ -25,8 +25,9 @@ struct UserAccount {
 };
 
 // A user's security level as TblUsers.Level holds it. A missing or damaged
-// value gives 0, which opens only unrestricted functions; numbers beyond the
-// 16-bit range are clamped to it.
+// value gives 0, which opens only unrestricted functions; a fraction is rounded
+// to the nearest whole number (halves to even); numbers beyond the 16-bit range
+// are clamped to it.
 int16_t userLevelFrom(const QVariant& storedLevel);
 
 // The display name of the user that can never be deleted.

@@ -123,7 +123,14 @@ void frmOptions::buildSecurityPage()
         box->setObjectName(QStringLiteral("Check%1").arg(function.number));
         auto* level = new QComboBox;
         level->setObjectName(QStringLiteral("Combo%1").arg(function.number));
-        level->setEditable(true);
+        // An editable combo box also reports a typed text that matches an
+        // entry as activated once editing finishes (focus leaves, Enter).
+        // That is typing, not a choice from the list, so it is flagged: the
+        // first slot runs before the combo box's own, the second after it.
+        auto* levelText = new QLineEdit;
+        connect(levelText, &QLineEdit::editingFinished, this, [this] { committingTypedLevel_ = true; });
+        level->setLineEdit(levelText);
+        connect(levelText, &QLineEdit::editingFinished, this, [this] { committingTypedLevel_ = false; });
         level->setInsertPolicy(QComboBox::NoInsert);
         level->addItems({"1", "2", "3"});
         level->setAccessibleName(function.optionsLabel);
@@ -134,7 +141,10 @@ void frmOptions::buildSecurityPage()
         levelBoxes_.at(n) = level;
         connect(box, &QCheckBox::clicked, this, &frmOptions::markChanged);
         // A choice from the list marks a change; typing does not.
-        connect(level, &QComboBox::activated, this, &frmOptions::markChanged);
+        connect(level, &QComboBox::activated, this, [this] {
+            if (!committingTypedLevel_)
+                markChanged();
+        });
     }
     layout->setRowStretch(6, 1);
 }

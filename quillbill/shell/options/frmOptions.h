@@ -50,6 +50,8 @@ private:
     QPushButton* cmdOK_;
     QPushButton* cmdCancel_;
     QPushButton* cmdApply_;
+    // Set while a level box commits typed text; see buildSecurityPage().
+    bool committingTypedLevel_ = false;
 };
 
 } // namespace quillbill

@@ -20,7 +20,13 @@ const QString databaseFile = QStringLiteral("DataBase/db_be.mdb");
 
 Startup::Startup(AppContext& app) : app_(app) {}
 
-Startup::~Startup() = default;
+Startup::~Startup()
+{
+    // The login and the splash are top-level windows without a parent; the
+    // main window goes with main_.
+    delete login_;
+    delete splash_;
+}
 
 frmLogin* Startup::loginWindow() const
 {

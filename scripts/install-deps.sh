@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs the Debian 12 packages Quillbill needs to build, run and test,
+# when any of them is missing. Uses sudo when not run as root.
+set -eu
+
+packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3
+libgtest-dev libgmock-dev fonts-liberation2 fonts-dejavu-core xdg-utils"
+
+missing=""
+for package in $packages; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    case "$status" in
+        *"install ok installed"*) ;;
+        *) missing="$missing $package" ;;
+    esac
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=""
+else
+    as_root="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$as_root apt-get update
+# shellcheck disable=SC2086
+$as_root apt-get install -y --no-install-recommends $missing

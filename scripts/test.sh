@@ -1,0 +1,8 @@
+#!/bin/sh
+# Builds Quillbill with its tests and runs every test.
+set -eu
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLBILL_BUILD_TESTS=ON
+cmake --build build
+ctest --test-dir build --output-on-failure --timeout 300

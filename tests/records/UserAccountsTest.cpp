@@ -1,0 +1,403 @@
+// UserAccounts and userLevelFrom on a copy of the delivered database: how a
+// login finds its row, how users are added, changed and removed by row id,
+// and how a stored level becomes a 16-bit security level.
+
+#include "TestProgram.h"
+#include "records/users/UserAccounts.h"
+
+#include <gtest/gtest.h>
+
+#include <QSqlRecord>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillbill {
+namespace {
+
+using testing::TestProgram;
+
+// A row of TblUsers read straight from the table, without UserAccounts.
+struct StoredUser {
+    qint64 rowId;
+    QVariant firstName;
+    QVariant lastName;
+    QVariant userName;
+    QVariant password;
+    QVariant level;
+
+    bool operator==(const StoredUser&) const = default;
+};
+
+void PrintTo(const StoredUser& user, std::ostream* out)
+{
+    *out << "{" << user.rowId << ", " << user.firstName.toString().toStdString() << ", "
+         << user.lastName.toString().toStdString() << ", " << user.userName.toString().toStdString()
+         << ", " << user.password.toString().toStdString() << ", " << user.level.toString().toStdString()
+         << "}";
+}
+
+class UserAccountsTest : public ::testing::Test {
+protected:
+    const Database& database() const { return program.app->state.MainDatabase; }
+
+    qint64 insert(const QString& first, const QString& last, const QString& user, const QString& password,
+                  int level) const
+    {
+        const QSqlQuery query = database().execute(
+            "INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password, Level) VALUES (?, ?, ?, ?, ?)",
+            {first, last, user, password, level});
+        return query.lastInsertId().toLongLong();
+    }
+
+    std::vector<StoredUser> stored() const
+    {
+        std::vector<StoredUser> users;
+        for (const QSqlRecord& row : database().rows(
+                 "SELECT rowid, First_Name, Last_Name, UserName, Password, Level FROM TblUsers ORDER BY rowid"))
+            users.push_back({row.value(0).toLongLong(), row.value(1), row.value(2), row.value(3), row.value(4),
+                             row.value(5)});
+        return users;
+    }
+
+    std::optional<StoredUser> storedRow(qint64 rowId) const
+    {
+        for (const StoredUser& user : stored())
+            if (user.rowId == rowId)
+                return user;
+        return std::nullopt;
+    }
+
+    TestProgram program;
+    UserAccounts accounts{program.app->state.MainDatabase};
+};
+
+// --- Login matching -------------------------------------------------------
+
+struct LoginCase {
+    QString userName;
+    QString password;
+    // Index into the rows laid out by the test, or -1 when no row may match.
+    int expectedRow;
+    const char* reason;
+};
+
+TEST_F(UserAccountsTest, LoginMatchesTheFirstRowWithExactlyThatNameAndPassword)
+{
+    // Row 0 is the delivered administrator (admin/admin, level 3).
+    const std::vector<UserAccount> delivered = accounts.all();
+    ASSERT_EQ(delivered.size(), 1u);
+    std::vector<qint64> rows{delivered.front().rowId};
+    std::vector<int> levels{3};
+    auto add = [&](const QString& user, const QString& password, int level) {
+        rows.push_back(insert("First", "Last", user, password, level));
+        levels.push_back(level);
+    };
+    add("Admin", "Secret", 2);     // 1
+    add("shared", "first", 1);     // 2
+    add("shared", "second", 2);    // 3
+    add("twin", "same", 1);        // 4
+    add("twin", "same", 3);        // 5
+    add("pad", "pw ", 2);          // 6
+    add("", "", 2);                // 7
+    add("wild", "100%", 3);        // 8
+
+    const LoginCase cases[] = {
+        {"admin", "admin", 0, "the delivered administrator"},
+        {"Admin", "Secret", 1, "\"Admin\" is a user of its own, not \"admin\""},
+        {"admin", "Secret", -1, "Admin's password does not open admin"},
+        {"Admin", "admin", -1, "admin's password does not open Admin"},
+        {"ADMIN", "admin", -1, "user names are compared with letter case"},
+        {"admin", "ADMIN", -1, "passwords are compared with letter case"},
+        {"admin ", "admin", -1, "a trailing blank makes another user name"},
+        {"shared", "first", 2, "first of two rows with one user name"},
+        {"shared", "second", 3, "a row whose name matches but password does not is passed over"},
+        {"shared", "third", -1, "no row has this password"},
+        {"twin", "same", 4, "of two identical rows the first in table order wins"},
+        {"pad", "pw ", 6, "the password's trailing blank is part of it"},
+        {"pad", "pw", -1, "without the trailing blank the password is wrong"},
+        {"", "", 7, "empty name and password match a row that holds them"},
+        {"wild", "100%", 8, "a percent sign is an ordinary character"},
+        {"wild", "100x", -1, "a percent sign is not a wildcard"},
+        {"w_ld", "100%", -1, "an underscore is not a wildcard"},
+        {"nobody", "admin", -1, "unknown user"},
+    };
+    for (const LoginCase& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const std::optional<UserAccount> found = accounts.matching(c.userName, c.password);
+        if (c.expectedRow < 0) {
+            EXPECT_FALSE(found.has_value());
+            continue;
+        }
+        ASSERT_TRUE(found.has_value());
+        EXPECT_EQ(found->rowId, rows.at(c.expectedRow));
+        EXPECT_EQ(found->level, levels.at(c.expectedRow));
+        EXPECT_EQ(found->userName, c.userName);
+        EXPECT_EQ(found->password, c.password);
+    }
+}
+
+TEST_F(UserAccountsTest, TableOrderDecidesWhichOfTwoMatchingRowsWins)
+{
+    // Row ids given out of insertion order: the table returns the smaller
+    // row id first, and the list shows it first too.
+    program.exec("INSERT INTO TblUsers (rowid, First_Name, Last_Name, UserName, Password, Level) "
+                 "VALUES (200, 'Later', 'Row', 'same', 'pw', 1)");
+    program.exec("INSERT INTO TblUsers (rowid, First_Name, Last_Name, UserName, Password, Level) "
+                 "VALUES (100, 'Earlier', 'Row', 'same', 'pw', 2)");
+
+    const std::vector<UserAccount> all = accounts.all();
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all.at(1).rowId, 100);
+    EXPECT_EQ(all.at(2).rowId, 200);
+
+    const auto found = accounts.matching("same", "pw");
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->rowId, 100);
+    EXPECT_EQ(found->firstName, "Earlier");
+    EXPECT_EQ(found->level, 2);
+}
+
+// --- Adding, changing and removing -----------------------------------------
+
+TEST_F(UserAccountsTest, AddedUserGetsTheColumnDefaultLevelAndComesLast)
+{
+    const std::vector<StoredUser> before = stored();
+    const qint64 rowId = accounts.add("Jane", "Doe", "jdoe", "pw1");
+
+    const std::vector<StoredUser> after = stored();
+    ASSERT_EQ(after.size(), before.size() + 1);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()));
+    EXPECT_EQ(after.back(), (StoredUser{rowId, "Jane", "Doe", "jdoe", "pw1", 1}));
+
+    const std::vector<UserAccount> listed = accounts.all();
+    ASSERT_EQ(listed.size(), after.size());
+    EXPECT_EQ(listed.back().rowId, rowId);
+    EXPECT_EQ(listed.back().displayName(), "Jane Doe");
+    EXPECT_EQ(listed.back().level, 1);
+
+    const auto login = accounts.matching("jdoe", "pw1");
+    ASSERT_TRUE(login.has_value());
+    EXPECT_EQ(login->rowId, rowId);
+    EXPECT_EQ(login->level, 1);
+}
+
+TEST_F(UserAccountsTest, UpdateChangesOnlyTheRowWithThatIdAndKeepsItsLevel)
+{
+    const qint64 first = insert("Pat", "Lee", "plee1", "one", 2);
+    const qint64 second = insert("Pat", "Lee", "plee2", "two", 3);
+    const std::vector<StoredUser> before = stored();
+
+    UserAccount changed;
+    changed.rowId = second;
+    changed.firstName = "Patricia";
+    changed.lastName = "Leigh";
+    changed.userName = "pleigh";
+    changed.password = "new";
+    changed.level = 1; // not written: the level is kept
+    EXPECT_TRUE(accounts.update(changed));
+
+    for (const StoredUser& row : stored()) {
+        if (row.rowId == second) {
+            EXPECT_EQ(row, (StoredUser{second, "Patricia", "Leigh", "pleigh", "new", 3}));
+        } else {
+            const auto old = std::find_if(before.begin(), before.end(),
+                                          [&](const StoredUser& b) { return b.rowId == row.rowId; });
+            ASSERT_NE(old, before.end());
+            EXPECT_EQ(row, *old);
+        }
+    }
+    EXPECT_EQ(stored().size(), before.size());
+    EXPECT_EQ(storedRow(first)->userName, "plee1");
+}
+
+TEST_F(UserAccountsTest, UpdateOfARowThatIsGoneSaysSoAndWritesNothing)
+{
+    const qint64 rowId = insert("Gone", "User", "gone", "pw", 2);
+    program.exec("DELETE FROM TblUsers WHERE rowid = ?", {rowId});
+    const std::vector<StoredUser> before = stored();
+
+    UserAccount ghost;
+    ghost.rowId = rowId;
+    ghost.firstName = "Back";
+    ghost.lastName = "Again";
+    ghost.userName = "back";
+    ghost.password = "pw";
+    EXPECT_FALSE(accounts.update(ghost));
+    EXPECT_EQ(stored(), before);
+    EXPECT_FALSE(accounts.find(rowId).has_value());
+}
+
+TEST_F(UserAccountsTest, RemoveDeletesOnlyTheRowWithThatId)
+{
+    const qint64 first = insert("Pat", "Lee", "plee", "pw", 2);
+    const qint64 second = insert("Pat", "Lee", "plee", "pw", 2);
+    std::vector<StoredUser> expected = stored();
+
+    accounts.remove(first);
+    std::erase_if(expected, [&](const StoredUser& u) { return u.rowId == first; });
+    EXPECT_EQ(stored(), expected);
+    EXPECT_FALSE(accounts.find(first).has_value());
+    ASSERT_TRUE(accounts.find(second).has_value());
+    EXPECT_EQ(accounts.matching("plee", "pw")->rowId, second);
+
+    // Removing it again is harmless.
+    accounts.remove(first);
+    EXPECT_EQ(stored(), expected);
+}
+
+TEST_F(UserAccountsTest, IsEmptyOnlyWhenNoRowIsLeft)
+{
+    EXPECT_FALSE(accounts.isEmpty());
+    program.exec("DELETE FROM TblUsers");
+    EXPECT_TRUE(accounts.isEmpty());
+    EXPECT_TRUE(accounts.all().empty());
+    EXPECT_FALSE(accounts.matching("admin", "admin").has_value());
+    accounts.add("", "", "", "");
+    EXPECT_FALSE(accounts.isEmpty());
+}
+
+TEST_F(UserAccountsTest, QuotesAndNonAsciiTextRoundTrip)
+{
+    struct Names {
+        QString first, last, user, password;
+        const char* reason;
+    };
+    const Names cases[] = {
+        {"Dan", "O'Brien", "d'obrien", "it's", "single quotes"},
+        {"Say \"Hi\"", "Back\\slash", "semi;colon", "'); DROP TABLE TblUsers; --", "SQL punctuation"},
+        {QString::fromUtf8("Zoë"), QString::fromUtf8("Łukasiewicz"), QString::fromUtf8("użytkownik"),
+         QString::fromUtf8("пароль€"), "letters beyond ASCII"},
+        {QString::fromUtf8("山田"), QString::fromUtf8("太郎"), QString::fromUtf8("やまだ"),
+         QString::fromUtf8("🔑key"), "CJK and a character outside the basic plane"},
+    };
+    for (const Names& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const qint64 rowId = accounts.add(c.first, c.last, c.user, c.password);
+        EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, c.first, c.last, c.user, c.password, 1}));
+
+        const auto found = accounts.find(rowId);
+        ASSERT_TRUE(found.has_value());
+        EXPECT_EQ(found->displayName(), c.first + ' ' + c.last);
+        EXPECT_EQ(found->password, c.password);
+
+        const auto login = accounts.matching(c.user, c.password);
+        ASSERT_TRUE(login.has_value());
+        EXPECT_EQ(login->rowId, rowId);
+
+        UserAccount changed = *found;
+        changed.lastName = c.last + "'s";
+        changed.password = c.password + QString::fromUtf8("ß'");
+        ASSERT_TRUE(accounts.update(changed));
+        EXPECT_EQ(accounts.find(rowId)->lastName, c.last + "'s");
+        EXPECT_EQ(accounts.matching(c.user, changed.password)->rowId, rowId);
+
+        accounts.remove(rowId);
+        EXPECT_FALSE(storedRow(rowId).has_value());
+    }
+    EXPECT_EQ(stored().size(), 1u);
+}
+
+TEST_F(UserAccountsTest, MissingNamesReadAsEmptyText)
+{
+    program.exec("INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password) VALUES (NULL, 'Solo', 'solo', NULL)");
+    program.exec("INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password) VALUES ('Mono', NULL, NULL, 'pw')");
+    const std::vector<UserAccount> all = accounts.all();
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all.at(1).displayName(), " Solo");
+    EXPECT_TRUE(all.at(1).password.isEmpty());
+    EXPECT_EQ(all.at(2).displayName(), "Mono ");
+    EXPECT_TRUE(all.at(2).userName.isEmpty());
+}
+
+// --- Levels ---------------------------------------------------------------
+
+struct LevelCase {
+    const char* storedSql; // an SQL literal put into TblUsers.Level
+    int expected;
+    const char* reason;
+};
+
+TEST_F(UserAccountsTest, StoredLevelsBecomeSixteenBitLevels)
+{
+    const LevelCase cases[] = {
+        {"NULL", 0, "no level at all opens only unrestricted functions"},
+        {"''", 0, "empty text"},
+        {"'abc'", 0, "text that is not a number"},
+        {"'2x'", 0, "a number followed by letters"},
+        {"'-'", 0, "a sign without digits"},
+        {"'3'", 3, "digits given as text"},
+        {"'  2  '", 2, "blanks around the digits"},
+        {"0", 0, "level 0"},
+        {"-7", -7, "a negative level is kept"},
+        {"2.5", 2, "a fraction rounds to the nearest, halves to the even neighbour (down)"},
+        {"3.5", 4, "a fraction rounds to the nearest, halves to the even neighbour (up)"},
+        {"2.6", 3, "a fraction above the half rounds up"},
+        {"-1.4", -1, "a negative fraction rounds to the nearest"},
+        {"32767", 32767, "the largest 16-bit level"},
+        {"-32768", -32768, "the smallest 16-bit level"},
+        {"32768", 32767, "one beyond 16 bits is clamped"},
+        {"-32769", -32768, "one below 16 bits is clamped"},
+        {"40000.5", 32767, "a real beyond 16 bits is clamped"},
+        {"9223372036854775807", 32767, "the largest 64-bit integer"},
+        {"-9223372036854775808", -32768, "the smallest 64-bit integer"},
+        {"99999999999999999999", 32767, "too large for 64 bits: the column keeps it as a real"},
+        {"'99999999999999999999999'", 32767, "huge digits given as text"},
+        {"-1e30", -32768, "a huge negative real"},
+    };
+    for (const LevelCase& c : cases) {
+        SCOPED_TRACE(std::string(c.storedSql) + ": " + c.reason);
+        program.exec("DELETE FROM TblUsers");
+        program.exec(QString("INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password, Level) "
+                             "VALUES ('Lev', 'El', 'lev', 'pw', %1)")
+                         .arg(c.storedSql));
+        const std::vector<UserAccount> all = accounts.all();
+        ASSERT_EQ(all.size(), 1u);
+        EXPECT_EQ(all.front().level, c.expected);
+        const auto login = accounts.matching("lev", "pw");
+        ASSERT_TRUE(login.has_value());
+        EXPECT_EQ(login->level, c.expected);
+        EXPECT_EQ(userLevelFrom(database().firstRow("SELECT Level FROM TblUsers")->value(0)), c.expected);
+    }
+}
+
+TEST(UserLevelFrom, ConvertsValuesOfEveryKind)
+{
+    struct Case {
+        QVariant value;
+        int expected;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {QVariant(), 0, "null"},
+        {QVariant(QString()), 0, "null text"},
+        {QVariant(QString("")), 0, "empty text"},
+        {QVariant(QString("three")), 0, "a word"},
+        {QVariant(QString("1.5")), 0, "text with a decimal point is not a whole number"},
+        {QVariant(QString(" -2 ")), -2, "a signed number in blanks"},
+        {QVariant(QString("+3")), 3, "an explicit plus sign"},
+        {QVariant(QString("123456789012345678901234567890")), 32767, "digits beyond any integer"},
+        {QVariant(QString("-123456789012345678901234567890")), -32768, "negative digits beyond any integer"},
+        {QVariant(qint64{1} << 40), 32767, "a 64-bit integer"},
+        {QVariant(-(qint64{1} << 40)), -32768, "a negative 64-bit integer"},
+        {QVariant(int{70000}), 32767, "an int beyond 16 bits"},
+        {QVariant(2.5), 2, "a real half rounds to even"},
+        {QVariant(-2.5), -2, "a negative real half rounds to even"},
+        {QVariant(1.5f), 2, "a float half rounds to even"},
+        {QVariant(1e300), 32767, "a huge real"},
+        {QVariant(-1e300), -32768, "a huge negative real"},
+        {QVariant(std::numeric_limits<double>::infinity()), 32767, "infinity"},
+        {QVariant(std::nan("")), 0, "not a number"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        EXPECT_EQ(userLevelFrom(c.value), c.expected);
+    }
+}
+
+} // namespace
+} // namespace quillbill

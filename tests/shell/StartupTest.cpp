@@ -1,0 +1,183 @@
+// The start-up road: the database check, the splash, the route to the login
+// or the main window, and where the program folder is.
+
+#include "TestProgram.h"
+#include "shell/login/frmLogin.h"
+#include "shell/mainwindow/frmMain.h"
+#include "shell/splash/frmSplash.h"
+#include "shell/startup/ProgramFolder.h"
+#include "shell/startup/Startup.h"
+#include "shell/tips/frmTip.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillbill;
+using quillbill::testing::RecordingMessageBoxes;
+using quillbill::testing::TestProgram;
+
+TEST(StartupDatabase, AMissingDatabaseStopsTheProgramWithAMessage)
+{
+    TestProgram program(false);
+    QFile::remove(program.databasePath());
+    Startup startup(*program.app);
+    EXPECT_FALSE(startup.openDatabase());
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
+    EXPECT_TRUE(program.messages.last().text.contains("DataBase/db_be.mdb"));
+    EXPECT_FALSE(QFileInfo::exists(program.databasePath())) << "no empty file in its place";
+}
+
+TEST(StartupDatabase, AFileThatIsNotAQuillbillDatabaseIsRefused)
+{
+    TestProgram program(false);
+    QFile file(program.databasePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("Name,Address\nAcme,1 Main St\n");
+    file.close();
+    Startup startup(*program.app);
+    EXPECT_FALSE(startup.openDatabase());
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.contains("not a database"));
+    EXPECT_FALSE(program.app->state.MainDatabase.isOpen());
+}
+
+TEST(StartupDatabase, TheDeliveredDatabaseOpens)
+{
+    TestProgram program(false);
+    Startup startup(*program.app);
+    EXPECT_TRUE(startup.openDatabase());
+    EXPECT_TRUE(program.app->state.MainDatabase.isOpen());
+    EXPECT_TRUE(program.messages.empty());
+}
+
+class StartupRoute : public ::testing::Test {
+protected:
+    void setSwitches(const QString& splash, const QString& logon, const QString& tips)
+    {
+        program.app->options.setText(OptionKey::showSplash, splash);
+        program.app->options.setText(OptionKey::showLogon, logon);
+        program.app->options.setText(OptionKey::showTips, tips);
+    }
+
+    TestProgram program;
+    Startup startup{*program.app};
+};
+
+TEST_F(StartupRoute, WithEverythingOffTheMainWindowOpensAtOnce)
+{
+    setSwitches("0", "0", "0");
+    startup.begin();
+    EXPECT_EQ(startup.splashWindow(), nullptr);
+    EXPECT_EQ(startup.loginWindow(), nullptr);
+    frmMain* main = startup.mainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(main->menuItem("mnuLogoff")->isEnabled());
+    EXPECT_EQ(program.app->state.UserLevel, 3);
+    for (QAction* item : main->securedMenuItems())
+        EXPECT_TRUE(item->isEnabled());
+    EXPECT_TRUE(main->findChildren<frmTip*>().isEmpty());
+}
+
+TEST_F(StartupRoute, OnlyTheValueOneShowsTheSplash)
+{
+    for (const QString value : {"0", "2", "x"}) {
+        TestProgram other;
+        other.app->options.setText(OptionKey::showSplash, value);
+        other.app->options.setText(OptionKey::showLogon, "1");
+        Startup route(*other.app);
+        route.begin();
+        const bool damaged = value == "x";
+        EXPECT_EQ(route.splashWindow() != nullptr, damaged)
+            << value.toStdString() << ": a damaged value counts as absent, which shows the splash";
+        EXPECT_EQ(route.loginWindow() != nullptr, !damaged) << value.toStdString();
+    }
+}
+
+TEST_F(StartupRoute, TheSplashGivesWayToTheLoginOnItsSixthTick)
+{
+    startup.begin();
+    QPointer<frmSplash> splash = startup.splashWindow();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_EQ(startup.loginWindow(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return startup.loginWindow() != nullptr; }, 10000));
+    EXPECT_TRUE(startup.loginWindow()->isVisible());
+    EXPECT_TRUE(!splash || !splash->isVisible());
+}
+
+TEST_F(StartupRoute, WithoutALoginTheTipFollowsTheMainWindow)
+{
+    setSwitches("0", "0", "1");
+    startup.begin();
+    frmMain* main = startup.mainWindow();
+    ASSERT_NE(main, nullptr);
+    const auto tips = main->findChildren<frmTip*>();
+    ASSERT_EQ(tips.size(), 1);
+    EXPECT_TRUE(tips[0]->isVisible());
+    EXPECT_TRUE(main->isVisible());
+}
+
+TEST_F(StartupRoute, ADamagedLogonSwitchStillAsksForALogin)
+{
+    setSwitches("0", "", "0");
+    startup.begin();
+    EXPECT_NE(startup.loginWindow(), nullptr);
+    EXPECT_EQ(startup.mainWindow(), nullptr);
+}
+
+TEST(ProgramFolderTest, ARunFromItsOwnFolderUsesThatFolder)
+{
+    QTemporaryDir build;
+    QDir(build.path()).mkpath("DataBase");
+    EXPECT_EQ(ProgramFolder::locate(build.path(), "/nonexistent", build.path() + "/user"), build.path());
+    EXPECT_FALSE(QFileInfo::exists(build.path() + "/user"));
+}
+
+TEST(ProgramFolderTest, AnInstalledProgramLaysOutThePerUserFolderOnce)
+{
+    QTemporaryDir root;
+    const QString defaults = root.path() + "/share/quillbill";
+    const QString user = root.path() + "/home/.local/share/Quillbill";
+    QDir().mkpath(defaults + "/DataBase");
+    QDir().mkpath(defaults + "/Reports");
+    QFile::copy(quillbill::testing::deliveredDatabase(), defaults + "/DataBase/db_be.mdb");
+    QFile tips(defaults + "/TipOfTheDay.dat");
+    ASSERT_TRUE(tips.open(QIODevice::WriteOnly));
+    tips.write("A tip\r\n");
+    tips.close();
+
+    EXPECT_EQ(ProgramFolder::locate(root.path() + "/bin", defaults, user), user);
+    EXPECT_TRUE(QFileInfo::exists(user + "/DataBase/db_be.mdb"));
+    EXPECT_TRUE(QFileInfo(user + "/Reports").isDir());
+    EXPECT_TRUE(QFileInfo::exists(user + "/TipOfTheDay.dat"));
+
+    // A database that later goes missing is not quietly replaced.
+    QFile::remove(user + "/DataBase/db_be.mdb");
+    EXPECT_EQ(ProgramFolder::locate(root.path() + "/bin", defaults, user), user);
+    EXPECT_FALSE(QFileInfo::exists(user + "/DataBase/db_be.mdb"));
+}
+
+TEST(ProgramFolderTest, CopyingKeepsFilesAlreadyThere)
+{
+    QTemporaryDir from;
+    QTemporaryDir to;
+    QFile source(from.path() + "/TipOfTheDay.dat");
+    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+    source.write("delivered");
+    source.close();
+    QFile mine(to.path() + "/TipOfTheDay.dat");
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write("my own tips");
+    mine.close();
+    EXPECT_TRUE(ProgramFolder::copyTree(from.path(), to.path()));
+    ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
+    EXPECT_EQ(mine.readAll(), "my own tips");
+}

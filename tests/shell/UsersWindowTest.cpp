@@ -1,0 +1,455 @@
+// The users window, driven through its controls on a copy of the delivered
+// database: what it lists, what choosing a row does, and what Save Changes and
+// Delete write to TblUsers.
+
+#include "TestProgram.h"
+#include "shell/users/frmUsers.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlRecord>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace quillbill {
+namespace {
+
+using testing::RecordingMessageBoxes;
+using testing::TestProgram;
+
+const QString addNew = QStringLiteral("Add New...");
+const QString addQuestion = QStringLiteral("Would you like to add this name as a new user?");
+
+// A row of TblUsers as the table holds it.
+struct StoredUser {
+    qint64 rowId;
+    QString first;
+    QString last;
+    QString user;
+    QString password;
+    qint64 level;
+
+    bool operator==(const StoredUser&) const = default;
+};
+
+void PrintTo(const StoredUser& u, std::ostream* out)
+{
+    *out << "{" << u.rowId << ", '" << u.first.toStdString() << "', '" << u.last.toStdString() << "', '"
+         << u.user.toStdString() << "', '" << u.password.toStdString() << "', " << u.level << "}";
+}
+
+class UsersWindowTest : public ::testing::Test {
+protected:
+    // Opens the window on the table as the test has laid it out.
+    void open()
+    {
+        window = std::make_unique<frmUsers>(*program.app);
+        window->show();
+    }
+
+    template <typename T>
+    T* control(const char* name) const
+    {
+        T* found = window->findChild<T*>(name);
+        if (!found)
+            throw std::runtime_error(std::string("no control named ") + name);
+        return found;
+    }
+    QComboBox* list() const { return control<QComboBox>("cmbUsers"); }
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
+    QPushButton* button(const char* name) const { return control<QPushButton>(name); }
+
+    QStringList listed() const
+    {
+        QStringList items;
+        for (int i = 0; i < list()->count(); ++i)
+            items << list()->itemText(i);
+        return items;
+    }
+
+    // Chooses the row at `index` as a user does: the list's current row
+    // changes and the list reports the choice.
+    void choose(int index) const
+    {
+        ASSERT_GE(index, 0);
+        ASSERT_LT(index, list()->count());
+        list()->setCurrentIndex(index);
+        emit list()->activated(index);
+    }
+    void choose(const QString& text) const
+    {
+        const int index = list()->findText(text, Qt::MatchExactly);
+        ASSERT_GE(index, 0) << "not listed: " << text.toStdString();
+        choose(index);
+    }
+
+    // Replaces the whole text of a box by typing.
+    void type(const char* name, const QString& text) const
+    {
+        QLineEdit* target = box(name);
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(target, Qt::Key_Delete);
+        QTest::keyClicks(target, text);
+        ASSERT_EQ(target->text(), text);
+    }
+    void typeAll(const QString& first, const QString& last, const QString& user, const QString& password) const
+    {
+        type("txtFirst", first);
+        type("txtLast", last);
+        type("txtUser", user);
+        type("txtPW", password);
+    }
+
+    QStringList boxes() const
+    {
+        return {box("txtFirst")->text(), box("txtLast")->text(), box("txtUser")->text(), box("txtPW")->text()};
+    }
+
+    void click(const char* name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
+
+    qint64 insert(const QString& first, const QString& last, const QString& user, const QString& password,
+                  int level = 2) const
+    {
+        const QSqlQuery query = program.app->state.MainDatabase.execute(
+            "INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password, Level) VALUES (?, ?, ?, ?, ?)",
+            {first, last, user, password, level});
+        return query.lastInsertId().toLongLong();
+    }
+
+    std::vector<StoredUser> stored() const
+    {
+        std::vector<StoredUser> users;
+        for (const QSqlRecord& row : program.app->state.MainDatabase.rows(
+                 "SELECT rowid, First_Name, Last_Name, UserName, Password, Level FROM TblUsers ORDER BY rowid"))
+            users.push_back({row.value(0).toLongLong(), row.value(1).toString(), row.value(2).toString(),
+                             row.value(3).toString(), row.value(4).toString(), row.value(5).toLongLong()});
+        return users;
+    }
+    std::optional<StoredUser> storedRow(qint64 rowId) const
+    {
+        for (const StoredUser& u : stored())
+            if (u.rowId == rowId)
+                return u;
+        return std::nullopt;
+    }
+    // Every row but `rowId`, as the table holds them now.
+    std::vector<StoredUser> allBut(qint64 rowId) const
+    {
+        std::vector<StoredUser> users = stored();
+        std::erase_if(users, [&](const StoredUser& u) { return u.rowId == rowId; });
+        return users;
+    }
+
+    TestProgram program;
+    std::unique_ptr<frmUsers> window;
+};
+
+TEST_F(UsersWindowTest, ListsAddNewThenEveryDisplayNameInTableOrder)
+{
+    insert("Zed", "Last", "zed", "pw");
+    insert("Amy", "First", "amy", "pw");
+    program.exec("INSERT INTO TblUsers (First_Name, Last_Name) VALUES (NULL, 'Solo')");
+    open();
+
+    EXPECT_EQ(window->windowTitle(), "System Users");
+    EXPECT_EQ(listed(), (QStringList{addNew, "System Administrator", "Zed Last", "Amy First", " Solo"}));
+    EXPECT_EQ(list()->currentIndex(), -1);
+    EXPECT_FALSE(button("cmdDelete")->isEnabled());
+    EXPECT_EQ(boxes(), (QStringList{"", "", "", ""}));
+    EXPECT_TRUE(program.messages.empty());
+}
+
+TEST_F(UsersWindowTest, ChoosingARowFillsTheBoxesAndGuardsTheAdministrator)
+{
+    insert("Jane", "Doe", "jdoe", "secret");
+    open();
+
+    choose("System Administrator");
+    EXPECT_EQ(boxes(), (QStringList{"System", "Administrator", "admin", "admin"}));
+    EXPECT_FALSE(button("cmdDelete")->isEnabled());
+
+    choose("Jane Doe");
+    EXPECT_EQ(boxes(), (QStringList{"Jane", "Doe", "jdoe", "secret"}));
+    EXPECT_TRUE(button("cmdDelete")->isEnabled());
+
+    choose("System Administrator");
+    EXPECT_FALSE(button("cmdDelete")->isEnabled());
+    const std::vector<StoredUser> before = stored();
+    click("cmdDelete");
+    EXPECT_EQ(stored(), before);
+
+    choose("Jane Doe");
+    choose(addNew);
+    EXPECT_EQ(boxes(), (QStringList{"", "", "", ""}));
+    EXPECT_FALSE(button("cmdDelete")->isEnabled());
+    EXPECT_TRUE(program.messages.empty());
+}
+
+TEST_F(UsersWindowTest, TheKeyboardChoosesRowsToo)
+{
+    insert("Jane", "Doe", "jdoe", "secret");
+    open();
+    list()->setFocus();
+
+    QTest::keyClick(list(), Qt::Key_End);
+    EXPECT_EQ(list()->currentText(), "Jane Doe");
+    EXPECT_EQ(boxes(), (QStringList{"Jane", "Doe", "jdoe", "secret"}));
+    EXPECT_TRUE(button("cmdDelete")->isEnabled());
+
+    QTest::keyClick(list(), Qt::Key_Up);
+    EXPECT_EQ(boxes(), (QStringList{"System", "Administrator", "admin", "admin"}));
+    EXPECT_FALSE(button("cmdDelete")->isEnabled());
+}
+
+TEST_F(UsersWindowTest, AddNewThenSaveStoresTheUserWithTheDefaultLevel)
+{
+    open();
+    const std::vector<StoredUser> before = stored();
+
+    choose(addNew);
+    typeAll("Jane", "Doe", "jdoe", "pw1");
+    click("cmdSave");
+
+    EXPECT_TRUE(program.messages.empty());
+    const std::vector<StoredUser> after = stored();
+    ASSERT_EQ(after.size(), before.size() + 1);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()));
+    const StoredUser added = after.back();
+    EXPECT_EQ(added, (StoredUser{added.rowId, "Jane", "Doe", "jdoe", "pw1", 1}));
+    EXPECT_EQ(listed(), (QStringList{addNew, "System Administrator", "Jane Doe"}));
+    EXPECT_EQ(boxes(), (QStringList{"Jane", "Doe", "jdoe", "pw1"}));
+
+    // The added user is the one shown now: a second save changes it rather
+    // than adding it twice.
+    type("txtPW", "pw2");
+    click("cmdSave");
+    ASSERT_EQ(stored().size(), after.size());
+    EXPECT_EQ(storedRow(added.rowId)->password, "pw2");
+}
+
+TEST_F(UsersWindowTest, SavingAnExistingUserChangesOnlyItsRow)
+{
+    const qint64 jane = insert("Jane", "Doe", "jdoe", "secret", 2);
+    insert("Bob", "Roe", "broe", "pw", 3);
+    open();
+    const std::vector<StoredUser> others = allBut(jane);
+
+    choose("Jane Doe");
+    typeAll("Janet", "Doherty", "jdoherty", "n3w");
+    click("cmdSave");
+
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_EQ(storedRow(jane), (StoredUser{jane, "Janet", "Doherty", "jdoherty", "n3w", 2}));
+    EXPECT_EQ(allBut(jane), others);
+
+    // Choosing the row again shows what was saved.
+    choose("Bob Roe");
+    choose(2);
+    EXPECT_EQ(boxes(), (QStringList{"Janet", "Doherty", "jdoherty", "n3w"}));
+}
+
+TEST_F(UsersWindowTest, DeleteRemovesTheChosenUser)
+{
+    const qint64 jane = insert("Jane", "Doe", "jdoe", "secret");
+    insert("Bob", "Roe", "broe", "pw");
+    open();
+    const std::vector<StoredUser> others = allBut(jane);
+
+    choose("Jane Doe");
+    click("cmdDelete");
+
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_EQ(stored(), others);
+    EXPECT_EQ(listed(), (QStringList{addNew, "System Administrator", "Bob Roe"}));
+    EXPECT_EQ(boxes(), (QStringList{"", "", "", ""}));
+    EXPECT_FALSE(button("cmdDelete")->isEnabled());
+}
+
+TEST_F(UsersWindowTest, ANameWithAQuoteIsChosenEditedAndDeleted)
+{
+    const qint64 dan = insert("Dan", "O'Brien", "dobrien", "pw", 2);
+    open();
+    const std::vector<StoredUser> others = allBut(dan);
+
+    choose("Dan O'Brien");
+    EXPECT_EQ(boxes(), (QStringList{"Dan", "O'Brien", "dobrien", "pw"}));
+    EXPECT_TRUE(button("cmdDelete")->isEnabled());
+
+    type("txtLast", "O'Brien-D'Arcy");
+    type("txtPW", "it's");
+    click("cmdSave");
+    EXPECT_EQ(storedRow(dan), (StoredUser{dan, "Dan", "O'Brien-D'Arcy", "dobrien", "it's", 2}));
+
+    click("cmdDelete");
+    EXPECT_EQ(stored(), others);
+
+    // And one typed in through "Add New...".
+    choose(addNew);
+    typeAll("Mary", "O'Neil", "m'oneil", "'; --");
+    click("cmdSave");
+    EXPECT_EQ(stored().back(), (StoredUser{stored().back().rowId, "Mary", "O'Neil", "m'oneil", "'; --", 1}));
+    EXPECT_TRUE(listed().contains("Mary O'Neil"));
+    EXPECT_TRUE(program.messages.empty());
+}
+
+TEST_F(UsersWindowTest, SaveWithNothingChosenAsksBeforeAdding)
+{
+    open();
+    const std::vector<StoredUser> before = stored();
+    typeAll("Nora", "New", "nora", "pw");
+
+    program.messages.answerNext(false);
+    click("cmdSave");
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Question);
+    EXPECT_EQ(program.messages.last().text, addQuestion);
+    EXPECT_EQ(program.messages.last().title, "Verify Information");
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(listed(), (QStringList{addNew, "System Administrator"}));
+
+    program.messages.answerNext(true);
+    click("cmdSave");
+    ASSERT_EQ(program.messages.messages.size(), 2u);
+    EXPECT_EQ(program.messages.last().text, addQuestion);
+    const std::vector<StoredUser> after = stored();
+    ASSERT_EQ(after.size(), before.size() + 1);
+    EXPECT_EQ(after.back(), (StoredUser{after.back().rowId, "Nora", "New", "nora", "pw", 1}));
+    EXPECT_EQ(listed(), (QStringList{addNew, "System Administrator", "Nora New"}));
+}
+
+TEST_F(UsersWindowTest, SaveAfterDeleteNeverWritesToTheDeletedRow)
+{
+    insert("Bob", "Roe", "broe", "pw");
+    const qint64 jane = insert("Jane", "Doe", "jdoe", "secret"); // the last row id
+    open();
+    choose("Jane Doe");
+    click("cmdDelete");
+    const std::vector<StoredUser> afterDelete = stored();
+    ASSERT_FALSE(storedRow(jane).has_value());
+
+    // Save with nothing typed: the window asks instead of writing; No
+    // leaves the table alone.
+    program.messages.answerNext(false);
+    click("cmdSave");
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().text, addQuestion);
+    EXPECT_EQ(stored(), afterDelete);
+
+    // Typed text and Yes: a new user, nothing of the deleted one.
+    typeAll("Other", "Person", "other", "pw2");
+    program.messages.answerNext(true);
+    click("cmdSave");
+    const std::vector<StoredUser> now = stored();
+    ASSERT_EQ(now.size(), afterDelete.size() + 1);
+    EXPECT_TRUE(std::equal(afterDelete.begin(), afterDelete.end(), now.begin()));
+    EXPECT_EQ(now.back(), (StoredUser{now.back().rowId, "Other", "Person", "other", "pw2", 1}));
+    EXPECT_TRUE(std::none_of(now.begin(), now.end(), [](const StoredUser& u) {
+        return u.user == "jdoe" || u.first == "Jane";
+    }));
+}
+
+TEST_F(UsersWindowTest, AUserRemovedElsewhereIsNotWrittenBack)
+{
+    const qint64 jane = insert("Jane", "Doe", "jdoe", "secret");
+    open();
+    choose("Jane Doe");
+    program.exec("DELETE FROM TblUsers WHERE rowid = ?", {jane});
+    const std::vector<StoredUser> before = stored();
+
+    type("txtPW", "changed");
+    click("cmdSave");
+    EXPECT_EQ(stored(), before);
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
+
+    click("cmdDelete");
+    EXPECT_EQ(stored(), before);
+}
+
+TEST_F(UsersWindowTest, AnEmptyUserTableIsExplainedAndAUserCanBeAdded)
+{
+    program.exec("DELETE FROM TblUsers");
+    open();
+
+    EXPECT_EQ(listed(), (QStringList{addNew}));
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_NE(program.messages.last().kind, RecordingMessageBoxes::Kind::Question);
+    EXPECT_TRUE(program.messages.last().text.contains("no users", Qt::CaseInsensitive))
+        << program.messages.last().text.toStdString();
+    EXPECT_FALSE(button("cmdDelete")->isEnabled());
+    program.messages.clear();
+
+    // Save Changes before anything is chosen asks, then adds.
+    typeAll("First", "User", "first", "pw");
+    click("cmdSave");
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().text, addQuestion);
+    const std::vector<StoredUser> now = stored();
+    ASSERT_EQ(now.size(), 1u);
+    EXPECT_EQ(now.front(), (StoredUser{now.front().rowId, "First", "User", "first", "pw", 1}));
+    EXPECT_EQ(listed(), (QStringList{addNew, "First User"}));
+}
+
+TEST_F(UsersWindowTest, TwoUsersWithOneDisplayNameAreEachTheirOwnRow)
+{
+    const qint64 first = insert("Pat", "Lee", "plee1", "one", 2);
+    const qint64 second = insert("Pat", "Lee", "plee2", "two", 3);
+    open();
+    ASSERT_EQ(listed(), (QStringList{addNew, "System Administrator", "Pat Lee", "Pat Lee"}));
+    const std::vector<StoredUser> others = allBut(second);
+
+    choose(3);
+    EXPECT_EQ(boxes(), (QStringList{"Pat", "Lee", "plee2", "two"}));
+    type("txtPW", "TWO");
+    click("cmdSave");
+    EXPECT_EQ(storedRow(second), (StoredUser{second, "Pat", "Lee", "plee2", "TWO", 3}));
+    EXPECT_EQ(allBut(second), others);
+
+    choose(2);
+    EXPECT_EQ(boxes(), (QStringList{"Pat", "Lee", "plee1", "one"}));
+    click("cmdDelete");
+    EXPECT_FALSE(storedRow(first).has_value());
+    EXPECT_EQ(storedRow(second), (StoredUser{second, "Pat", "Lee", "plee2", "TWO", 3}));
+    EXPECT_EQ(listed(), (QStringList{addNew, "System Administrator", "Pat Lee"}));
+    EXPECT_TRUE(program.messages.empty());
+}
+
+TEST_F(UsersWindowTest, TheLastUserCannotBeDeleted)
+{
+    program.exec("DELETE FROM TblUsers");
+    const qint64 only = insert("Jane", "Doe", "jdoe", "secret");
+    open();
+    EXPECT_TRUE(program.messages.empty());
+    const std::vector<StoredUser> before = stored();
+
+    choose("Jane Doe");
+    click("cmdDelete");
+
+    EXPECT_EQ(stored(), before);
+    EXPECT_TRUE(storedRow(only).has_value());
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
+    EXPECT_EQ(listed(), (QStringList{addNew, "Jane Doe"}));
+}
+
+TEST_F(UsersWindowTest, CloseClosesTheWindowAndSaysWhichKindClosed)
+{
+    open();
+    QSignalSpy closing(window.get(), &ChildWindow::closing);
+    click("cmdCancel");
+    EXPECT_FALSE(window->isVisible());
+    ASSERT_EQ(closing.count(), 1);
+    EXPECT_EQ(closing.at(0).at(0).value<ChildKind>(), ChildKind::Users);
+}
+
+} // namespace
+} // namespace quillbill
