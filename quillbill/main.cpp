@@ -3,9 +3,11 @@
 #include "common/ProgramInfo.h"
 #include "shell/startup/ProgramFolder.h"
 #include "shell/startup/Startup.h"
+#include "shell/tips/ProgramMark.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 
 using namespace quillbill;
@@ -19,6 +21,8 @@ int main(int argc, char* argv[])
                                                 .arg(ProgramInfo::majorVersion())
                                                 .arg(ProgramInfo::minorVersion())
                                                 .arg(ProgramInfo::revision()));
+
+    QApplication::setWindowIcon(programIcon());
 
     const QString executableFolder = QCoreApplication::applicationDirPath();
     const QString folder = ProgramFolder::locate(

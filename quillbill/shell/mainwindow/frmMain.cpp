@@ -103,8 +103,6 @@ void frmMain::buildMenus()
     }
     windowMenu_ = menus.at("Menu4");
     connect(windowMenu_, &QMenu::aboutToShow, this, &frmMain::fillWindowMenu);
-    for (const auto& [kind, name] : childMenuItemNames)
-        menuItem(name)->setCheckable(true);
 }
 
 void frmMain::buildStatusBar()
@@ -140,10 +138,13 @@ void frmMain::connectMenuItems()
 
     for (const auto& [kind, name] : childMenuItemNames) {
         QAction* item = menuItem(name);
-        // A checkable item flips its own check mark when chosen; the check mark
-        // belongs to the open-once step, so the flip is undone first.
-        connect(item, &QAction::triggered, this, [this, item, kind = kind](bool checkedNow) {
-            item->setChecked(!checkedNow);
+        // An item is checkable only while its window is open, so that a menu
+        // shows a check mark there and nothing elsewhere. Choosing a checked
+        // item flips its mark off; the mark belongs to the open-once step, so
+        // the flip is undone.
+        connect(item, &QAction::triggered, this, [this, item, kind = kind] {
+            if (item->isCheckable())
+                item->setChecked(true);
             openChild(kind);
         });
     }
@@ -193,6 +194,7 @@ void frmMain::openChild(ChildKind kind)
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowTitle(child->windowTitle());
     child->show();
+    item->setCheckable(true);
     item->setChecked(true);
 }
 
@@ -210,7 +212,9 @@ void frmMain::CloseActiveChild()
 
 void frmMain::uncheckChildItem(ChildKind kind)
 {
-    childMenuItem(kind)->setChecked(false);
+    QAction* item = childMenuItem(kind);
+    item->setChecked(false);
+    item->setCheckable(false);
 }
 
 void frmMain::setStatusText(const QString& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+class QIcon;
 class QLabel;
 
 namespace quillbill {
@@ -7,5 +8,8 @@ namespace quillbill {
 // The program's mark: a large "$" in Arial Black, on the splash and in the
 // about box.
 QLabel* makeProgramMark();
+
+// The same mark as the program's window icon.
+QIcon programIcon();
 
 } // namespace quillbill
