@@ -116,7 +116,7 @@ void frmOptions::buildSecurityPage()
     auto* layout = new QGridLayout(optSecurity_);
     auto* heading = new QLabel(tr("Set security levels for the following menu items:"));
     heading->setObjectName("Label1");
-    layout->addWidget(heading, 0, 0, 1, 2);
+    layout->addWidget(heading, 0, 0, 1, 3);
     for (const SecuredFunction& function : securedFunctions()) {
         const auto n = static_cast<size_t>(function.number - 1);
         auto* box = new QCheckBox(function.optionsLabel);
@@ -135,8 +135,13 @@ void frmOptions::buildSecurityPage()
         level->addItems({"1", "2", "3"});
         level->setAccessibleName(function.optionsLabel);
         level->setAccessibleDescription(tr("Security level"));
+        // On Linux assistive technology names a list box by its label, so
+        // each level box has one beside its function's check box.
+        auto* levelLabel = new QLabel(tr("Level:"));
+        levelLabel->setBuddy(level);
         layout->addWidget(box, function.number, 0);
-        layout->addWidget(level, function.number, 1);
+        layout->addWidget(levelLabel, function.number, 1);
+        layout->addWidget(level, function.number, 2);
         restrictionBoxes_.at(n) = box;
         levelBoxes_.at(n) = level;
         connect(box, &QCheckBox::clicked, this, &frmOptions::markChanged);
