@@ -10,8 +10,6 @@
 #include <QSqlRecord>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -139,27 +137,6 @@ TEST_F(UserAccountsTest, LoginMatchesTheFirstRowWithExactlyThatNameAndPassword)
         EXPECT_EQ(found->userName, c.userName);
         EXPECT_EQ(found->password, c.password);
     }
-}
-
-TEST_F(UserAccountsTest, TableOrderDecidesWhichOfTwoMatchingRowsWins)
-{
-    // Row ids given out of insertion order: the table returns the smaller
-    // row id first, and the list shows it first too.
-    program.exec("INSERT INTO TblUsers (rowid, First_Name, Last_Name, UserName, Password, Level) "
-                 "VALUES (200, 'Later', 'Row', 'same', 'pw', 1)");
-    program.exec("INSERT INTO TblUsers (rowid, First_Name, Last_Name, UserName, Password, Level) "
-                 "VALUES (100, 'Earlier', 'Row', 'same', 'pw', 2)");
-
-    const std::vector<UserAccount> all = accounts.all();
-    ASSERT_EQ(all.size(), 3u);
-    EXPECT_EQ(all.at(1).rowId, 100);
-    EXPECT_EQ(all.at(2).rowId, 200);
-
-    const auto found = accounts.matching("same", "pw");
-    ASSERT_TRUE(found.has_value());
-    EXPECT_EQ(found->rowId, 100);
-    EXPECT_EQ(found->firstName, "Earlier");
-    EXPECT_EQ(found->level, 2);
 }
 
 // --- Adding, changing and removing -----------------------------------------
@@ -328,26 +305,17 @@ TEST_F(UserAccountsTest, StoredLevelsBecomeSixteenBitLevels)
         {"NULL", 0, "no level at all opens only unrestricted functions"},
         {"''", 0, "empty text"},
         {"'abc'", 0, "text that is not a number"},
-        {"'2x'", 0, "a number followed by letters"},
-        {"'-'", 0, "a sign without digits"},
         {"'3'", 3, "digits given as text"},
         {"'  2  '", 2, "blanks around the digits"},
-        {"0", 0, "level 0"},
         {"-7", -7, "a negative level is kept"},
         {"2.5", 2, "a fraction rounds to the nearest, halves to the even neighbour (down)"},
         {"3.5", 4, "a fraction rounds to the nearest, halves to the even neighbour (up)"},
-        {"2.6", 3, "a fraction above the half rounds up"},
-        {"-1.4", -1, "a negative fraction rounds to the nearest"},
         {"32767", 32767, "the largest 16-bit level"},
         {"-32768", -32768, "the smallest 16-bit level"},
         {"32768", 32767, "one beyond 16 bits is clamped"},
         {"-32769", -32768, "one below 16 bits is clamped"},
-        {"40000.5", 32767, "a real beyond 16 bits is clamped"},
-        {"9223372036854775807", 32767, "the largest 64-bit integer"},
-        {"-9223372036854775808", -32768, "the smallest 64-bit integer"},
         {"99999999999999999999", 32767, "too large for 64 bits: the column keeps it as a real"},
         {"'99999999999999999999999'", 32767, "huge digits given as text"},
-        {"-1e30", -32768, "a huge negative real"},
     };
     for (const LevelCase& c : cases) {
         SCOPED_TRACE(std::string(c.storedSql) + ": " + c.reason);
@@ -362,40 +330,6 @@ TEST_F(UserAccountsTest, StoredLevelsBecomeSixteenBitLevels)
         ASSERT_TRUE(login.has_value());
         EXPECT_EQ(login->level, c.expected);
         EXPECT_EQ(userLevelFrom(database().firstRow("SELECT Level FROM TblUsers")->value(0)), c.expected);
-    }
-}
-
-TEST(UserLevelFrom, ConvertsValuesOfEveryKind)
-{
-    struct Case {
-        QVariant value;
-        int expected;
-        const char* reason;
-    };
-    const Case cases[] = {
-        {QVariant(), 0, "null"},
-        {QVariant(QString()), 0, "null text"},
-        {QVariant(QString("")), 0, "empty text"},
-        {QVariant(QString("three")), 0, "a word"},
-        {QVariant(QString("1.5")), 0, "text with a decimal point is not a whole number"},
-        {QVariant(QString(" -2 ")), -2, "a signed number in blanks"},
-        {QVariant(QString("+3")), 3, "an explicit plus sign"},
-        {QVariant(QString("123456789012345678901234567890")), 32767, "digits beyond any integer"},
-        {QVariant(QString("-123456789012345678901234567890")), -32768, "negative digits beyond any integer"},
-        {QVariant(qint64{1} << 40), 32767, "a 64-bit integer"},
-        {QVariant(-(qint64{1} << 40)), -32768, "a negative 64-bit integer"},
-        {QVariant(int{70000}), 32767, "an int beyond 16 bits"},
-        {QVariant(2.5), 2, "a real half rounds to even"},
-        {QVariant(-2.5), -2, "a negative real half rounds to even"},
-        {QVariant(1.5f), 2, "a float half rounds to even"},
-        {QVariant(1e300), 32767, "a huge real"},
-        {QVariant(-1e300), -32768, "a huge negative real"},
-        {QVariant(std::numeric_limits<double>::infinity()), 32767, "infinity"},
-        {QVariant(std::nan("")), 0, "not a number"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.reason);
-        EXPECT_EQ(userLevelFrom(c.value), c.expected);
     }
 }
 
