@@ -3,7 +3,7 @@
 #include "common/ProgramInfo.h"
 #include "shell/startup/ProgramFolder.h"
 #include "shell/startup/Startup.h"
-#include "shell/tips/ProgramMark.h"
+#include "shell/tips/ProgramIdentity.h"
 
 #include <QApplication>
 #include <QDir>

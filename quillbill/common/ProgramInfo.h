@@ -11,6 +11,8 @@ inline const QString title = QStringLiteral("Quillbill");
 int majorVersion();
 int minorVersion();
 int revision();
+// "Version " and the three numbers.
+QString versionText();
 QString companyName();
 QString legalNotice();
 QString comments();

@@ -2,9 +2,9 @@
 
 #include "common/AppContext.h"
 #include "records/DatabaseError.h"
+#include "shell/common/Controls.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,32 +19,23 @@ const QString loginTitle = QStringLiteral("Login");
 frmLogin::frmLogin(AppContext& app, QWidget* parent)
     : QDialog(parent),
       app_(app),
-      txtUserName_(new QLineEdit),
-      txtPassword_(new QLineEdit),
-      cmdOK_(new QPushButton(tr("OK"))),
-      cmdCancel_(new QPushButton(tr("Cancel")))
+      txtUserName_(makeTextBox("txtUserName")),
+      txtPassword_(makeTextBox("txtPassword")),
+      cmdOK_(makeButton("cmdOK", tr("OK"))),
+      cmdCancel_(makeButton("cmdCancel", tr("Cancel")))
 {
     setObjectName("frmLogin");
     setWindowTitle(loginTitle);
-    txtUserName_->setObjectName("txtUserName");
-    txtPassword_->setObjectName("txtPassword");
     txtPassword_->setEchoMode(QLineEdit::Password);
-    cmdOK_->setObjectName("cmdOK");
-    cmdCancel_->setObjectName("cmdCancel");
     cmdOK_->setDefault(true);
 
     auto* form = new QFormLayout;
     form->addRow(tr("&User Name:"), txtUserName_);
     form->addRow(tr("&Password:"), txtPassword_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK_);
-    buttons->addWidget(cmdCancel_);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(makeButtonRow({cmdOK_, cmdCancel_}));
 
     connect(cmdOK_, &QPushButton::clicked, this, &frmLogin::logIn);
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);

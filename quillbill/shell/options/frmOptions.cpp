@@ -2,6 +2,7 @@
 
 #include "common/AppContext.h"
 #include "common/ProgramInfo.h"
+#include "shell/common/Controls.h"
 #include "shell/options/OptionsValues.h"
 
 #include <QAction>
@@ -9,7 +10,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -26,14 +26,6 @@ QCheckBox* addCheckBox(QLayout* layout, const QString& name, const QString& capt
     box->setObjectName(name);
     layout->addWidget(box);
     return box;
-}
-
-QPushButton* makeButton(const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace
@@ -63,18 +55,15 @@ frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* 
     buildGeneralPage();
     buildSecurityPage();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK_);
-    buttons->addWidget(cmdCancel_);
-    buttons->addWidget(cmdApply_);
+    for (QPushButton* button : {cmdOK_, cmdCancel_, cmdApply_})
+        button->setAutoDefault(false);
     cmdOK_->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(pages);
     layout->addWidget(optGeneral_);
     layout->addWidget(optSecurity_);
-    layout->addLayout(buttons);
+    layout->addLayout(makeButtonRow({cmdOK_, cmdCancel_, cmdApply_}));
 
     connect(generalItem_, &QAction::triggered, this, [this] { showPage(optGeneral_); });
     connect(securityItem_, &QAction::triggered, this, [this] { showPage(optSecurity_); });
@@ -114,8 +103,7 @@ void frmOptions::buildSecurityPage()
     optSecurity_->setObjectName("optSecurity");
     optSecurity_->setFrameStyle(QFrame::StyledPanel);
     auto* layout = new QGridLayout(optSecurity_);
-    auto* heading = new QLabel(tr("Set security levels for the following menu items:"));
-    heading->setObjectName("Label1");
+    QLabel* heading = makeLabel("Label1", tr("Set security levels for the following menu items:"));
     layout->addWidget(heading, 0, 0, 1, 3);
     for (const SecuredFunction& function : securedFunctions()) {
         const auto n = static_cast<size_t>(function.number - 1);

@@ -1,13 +1,12 @@
 #include "shell/splash/frmSplash.h"
 
 #include "common/ProgramInfo.h"
-#include "shell/tips/ProgramMark.h"
+#include "shell/tips/ProgramIdentity.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QLabel>
 #include <QTimer>
 
 namespace quillbill {
@@ -20,35 +19,15 @@ constexpr int lastTick = 5;
 frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), timer_(new QTimer(this))
 {
-    using namespace ProgramInfo;
     setObjectName("frmSplash");
-    setWindowTitle(title);
+    setWindowTitle(ProgramInfo::title);
 
     auto* frame = new QFrame;
     frame->setFrameStyle(QFrame::Box | QFrame::Raised);
     frame->setLineWidth(2);
-    auto* product = new QLabel(title);
-    product->setObjectName("lblProductName");
-    QFont productFont = product->font();
-    productFont.setPointSizeF(productFont.pointSizeF() * 2.5);
-    productFont.setBold(true);
-    product->setFont(productFont);
-    auto* version = new QLabel(
-        QStringLiteral("Version %1.%2.%3").arg(majorVersion()).arg(minorVersion()).arg(revision()));
-    version->setObjectName("lblVersion");
-    auto* platform = new QLabel(comments());
-    platform->setObjectName("lblPlatform");
-    auto* company = new QLabel(companyName() + ", " + legalNotice());
-    company->setObjectName("lblCompany");
-
     auto* inner = new QGridLayout(frame);
-    inner->addWidget(makeProgramMark(), 0, 0, 4, 1);
-    inner->addWidget(product, 0, 1);
-    inner->addWidget(version, 1, 1);
-    inner->addWidget(platform, 2, 1);
-    inner->addWidget(company, 3, 1);
     inner->setContentsMargins(24, 24, 24, 24);
-    inner->setHorizontalSpacing(24);
+    inner->addWidget(makeVersionRecordPanel());
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);

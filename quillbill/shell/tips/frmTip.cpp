@@ -1,6 +1,7 @@
 #include "shell/tips/frmTip.h"
 
 #include "common/AppContext.h"
+#include "shell/common/Controls.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -25,29 +26,25 @@ QString frmTip::missingFileText()
 frmTip::frmTip(AppContext& app, QWidget* parent)
     : QDialog(parent),
       app_(app),
-      lblTipText_(new QLabel),
+      lblTipText_(makeLabel("lblTipText", {})),
       chkLoadTipsAtStartup_(new QCheckBox(tr("&Show Tips at Startup"))),
-      cmdNextTip_(new QPushButton(tr("&Next Tip"))),
-      cmdOK_(new QPushButton(tr("OK")))
+      cmdNextTip_(makeButton("cmdNextTip", tr("&Next Tip"))),
+      cmdOK_(makeButton("cmdOK", tr("OK")))
 {
     setObjectName("frmTip");
     setWindowTitle(tr("Tip of the Day"));
     setModal(true);
 
-    auto* heading = new QLabel(tr("Did you know..."));
-    heading->setObjectName("Label1");
+    QLabel* heading = makeLabel("Label1", tr("Did you know..."));
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
     heading->setFont(headingFont);
-    lblTipText_->setObjectName("lblTipText");
     lblTipText_->setWordWrap(true);
     lblTipText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTipText_->setMinimumSize(360, 120);
     lblTipText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     chkLoadTipsAtStartup_->setObjectName("chkLoadTipsAtStartup");
-    cmdNextTip_->setObjectName("cmdNextTip");
-    cmdOK_->setObjectName("cmdOK");
     cmdOK_->setDefault(true);
     cmdNextTip_->setAutoDefault(false);
 

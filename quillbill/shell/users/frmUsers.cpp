@@ -3,10 +3,10 @@
 #include "common/AppContext.h"
 #include "common/ProgramInfo.h"
 #include "records/DatabaseError.h"
+#include "shell/common/Controls.h"
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -18,30 +18,16 @@ namespace {
 const QString addNewEntry = QStringLiteral("Add New...");
 const QString verifyTitle = QStringLiteral("Verify Information");
 
-QLineEdit* makeBox(const QString& name)
-{
-    auto* box = new QLineEdit;
-    box->setObjectName(name);
-    return box;
-}
-
-QPushButton* makeButton(const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
-}
-
 } // namespace
 
 frmUsers::frmUsers(AppContext& app, QWidget* parent)
     : ChildWindow(ChildKind::Users, parent),
       app_(app),
       cmbUsers_(new QComboBox),
-      txtFirst_(makeBox("txtFirst")),
-      txtLast_(makeBox("txtLast")),
-      txtUser_(makeBox("txtUser")),
-      txtPW_(makeBox("txtPW")),
+      txtFirst_(makeTextBox("txtFirst")),
+      txtLast_(makeTextBox("txtLast")),
+      txtUser_(makeTextBox("txtUser")),
+      txtPW_(makeTextBox("txtPW")),
       cmdSave_(makeButton("cmdSave", tr("Save Changes"))),
       cmdDelete_(makeButton("cmdDelete", tr("Delete"))),
       cmdCancel_(makeButton("cmdCancel", tr("Close")))
@@ -58,15 +44,9 @@ frmUsers::frmUsers(AppContext& app, QWidget* parent)
     form->addRow(tr("User&Name"), txtUser_);
     form->addRow(tr("Pass&word"), txtPW_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdSave_);
-    buttons->addWidget(cmdDelete_);
-    buttons->addWidget(cmdCancel_);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(makeButtonRow({cmdSave_, cmdDelete_, cmdCancel_}));
     layout->addStretch();
 
     connect(cmbUsers_, &QComboBox::activated, this, &frmUsers::choose);

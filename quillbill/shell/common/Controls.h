@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace quillbill {
+
+// Controls carry the objectName that tests and automation find them by.
+QPushButton* makeButton(const QString& name, const QString& caption);
+QLineEdit* makeTextBox(const QString& name);
+QLabel* makeLabel(const QString& name, const QString& text);
+
+// A window's row of buttons, right-aligned.
+QHBoxLayout* makeButtonRow(std::initializer_list<QWidget*> buttons);
+
+} // namespace quillbill

@@ -1,0 +1,79 @@
+#include "shell/tips/ProgramIdentity.h"
+
+#include "common/ProgramInfo.h"
+#include "shell/common/Controls.h"
+
+#include <QFont>
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+
+namespace quillbill {
+
+namespace {
+
+const QColor markColour(0x1f, 0x6b, 0x3a);
+
+QFont markFont(int pixelSize)
+{
+    QFont font(QStringLiteral("Arial Black"));
+    font.setPixelSize(pixelSize);
+    font.setWeight(QFont::Black);
+    return font;
+}
+
+} // namespace
+
+QLabel* makeProgramMark()
+{
+    QLabel* mark = makeLabel("imgMark", QStringLiteral("$"));
+    mark->setFont(markFont(96));
+    mark->setStyleSheet(QStringLiteral("color: %1;").arg(markColour.name()));
+    mark->setAlignment(Qt::AlignCenter);
+    mark->setAccessibleName(ProgramInfo::title);
+    return mark;
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setPen(markColour);
+        painter.setFont(markFont(size));
+        painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("$"));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QWidget* makeVersionRecordPanel()
+{
+    using namespace ProgramInfo;
+    auto* panel = new QWidget;
+    QLabel* lblTitle = makeLabel("lblTitle", title);
+    QFont titleFont = lblTitle->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.8);
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    QLabel* lblCompany = makeLabel("lblCompany", companyName() + ", " + legalNotice());
+    lblCompany->setWordWrap(true);
+
+    auto* layout = new QGridLayout(panel);
+    layout->setHorizontalSpacing(24);
+    layout->addWidget(makeProgramMark(), 0, 0, 4, 1);
+    layout->addWidget(lblTitle, 0, 1);
+    layout->addWidget(makeLabel("lblVersion", versionText()), 1, 1);
+    layout->addWidget(makeLabel("lblPlatform", comments()), 2, 1);
+    layout->addWidget(lblCompany, 3, 1);
+    layout->setColumnMinimumWidth(1, 320);
+    return panel;
+}
+
+} // namespace quillbill
