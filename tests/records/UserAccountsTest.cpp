@@ -2,6 +2,7 @@
 // login finds its row, how users are added, changed and removed by row id,
 // and how a stored level becomes a 16-bit security level.
 
+#include "StoredUsers.h"
 #include "TestProgram.h"
 #include "records/users/UserAccounts.h"
 
@@ -17,27 +18,10 @@
 namespace quillbill {
 namespace {
 
+using testing::StoredUser;
 using testing::TestProgram;
-
-// A row of TblUsers read straight from the table, without UserAccounts.
-struct StoredUser {
-    qint64 rowId;
-    QVariant firstName;
-    QVariant lastName;
-    QVariant userName;
-    QVariant password;
-    QVariant level;
-
-    bool operator==(const StoredUser&) const = default;
-};
-
-void PrintTo(const StoredUser& user, std::ostream* out)
-{
-    *out << "{" << user.rowId << ", " << user.firstName.toString().toStdString() << ", "
-         << user.lastName.toString().toStdString() << ", " << user.userName.toString().toStdString()
-         << ", " << user.password.toString().toStdString() << ", " << user.level.toString().toStdString()
-         << "}";
-}
+using testing::storedUser;
+using testing::storedUsers;
 
 class UserAccountsTest : public ::testing::Test {
 protected:
@@ -46,29 +30,11 @@ protected:
     qint64 insert(const QString& first, const QString& last, const QString& user, const QString& password,
                   int level) const
     {
-        const QSqlQuery query = database().execute(
-            "INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password, Level) VALUES (?, ?, ?, ?, ?)",
-            {first, last, user, password, level});
-        return query.lastInsertId().toLongLong();
+        return testing::insertUser(database(), first, last, user, password, level);
     }
 
-    std::vector<StoredUser> stored() const
-    {
-        std::vector<StoredUser> users;
-        for (const QSqlRecord& row : database().rows(
-                 "SELECT rowid, First_Name, Last_Name, UserName, Password, Level FROM TblUsers ORDER BY rowid"))
-            users.push_back({row.value(0).toLongLong(), row.value(1), row.value(2), row.value(3), row.value(4),
-                             row.value(5)});
-        return users;
-    }
-
-    std::optional<StoredUser> storedRow(qint64 rowId) const
-    {
-        for (const StoredUser& user : stored())
-            if (user.rowId == rowId)
-                return user;
-        return std::nullopt;
-    }
+    std::vector<StoredUser> stored() const { return storedUsers(database()); }
+    std::optional<StoredUser> storedRow(qint64 rowId) const { return storedUser(database(), rowId); }
 
     TestProgram program;
     UserAccounts accounts{program.app->state.MainDatabase};
@@ -189,7 +155,7 @@ TEST_F(UserAccountsTest, UpdateChangesOnlyTheRowWithThatIdAndKeepsItsLevel)
         }
     }
     EXPECT_EQ(stored().size(), before.size());
-    EXPECT_EQ(storedRow(first)->userName, "plee1");
+    EXPECT_EQ(storedRow(first)->user, "plee1");
 }
 
 TEST_F(UserAccountsTest, UpdateOfARowThatIsGoneSaysSoAndWritesNothing)

@@ -1,6 +1,7 @@
 // Logging in and off: the login window driven through the start-up road, as
 // the program runs it.
 
+#include "StoredUsers.h"
 #include "TestProgram.h"
 #include "shell/login/frmLogin.h"
 #include "shell/mainwindow/frmMain.h"
@@ -56,8 +57,7 @@ protected:
     void addUser(const QString& first, const QString& last, const QString& user, const QString& password,
                  const QVariant& level)
     {
-        program.exec("INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password, Level) VALUES (?, ?, ?, ?, ?)",
-                     {first, last, user, password, level});
+        quillbill::testing::insertUser(program.app->state.MainDatabase, first, last, user, password, level);
     }
 
     TestProgram program;

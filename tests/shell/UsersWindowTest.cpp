@@ -2,6 +2,7 @@
 // database: what it lists, what choosing a row does, and what Save Changes and
 // Delete write to TblUsers.
 
+#include "StoredUsers.h"
 #include "TestProgram.h"
 #include "shell/users/frmUsers.h"
 
@@ -24,28 +25,13 @@ namespace quillbill {
 namespace {
 
 using testing::RecordingMessageBoxes;
+using testing::StoredUser;
 using testing::TestProgram;
+using testing::storedUser;
+using testing::storedUsers;
 
 const QString addNew = QStringLiteral("Add New...");
 const QString addQuestion = QStringLiteral("Would you like to add this name as a new user?");
-
-// A row of TblUsers as the table holds it.
-struct StoredUser {
-    qint64 rowId;
-    QString first;
-    QString last;
-    QString user;
-    QString password;
-    qint64 level;
-
-    bool operator==(const StoredUser&) const = default;
-};
-
-void PrintTo(const StoredUser& u, std::ostream* out)
-{
-    *out << "{" << u.rowId << ", '" << u.first.toStdString() << "', '" << u.last.toStdString() << "', '"
-         << u.user.toStdString() << "', '" << u.password.toStdString() << "', " << u.level << "}";
-}
 
 class UsersWindowTest : public ::testing::Test {
 protected:
@@ -119,27 +105,13 @@ protected:
     qint64 insert(const QString& first, const QString& last, const QString& user, const QString& password,
                   int level = 2) const
     {
-        const QSqlQuery query = program.app->state.MainDatabase.execute(
-            "INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password, Level) VALUES (?, ?, ?, ?, ?)",
-            {first, last, user, password, level});
-        return query.lastInsertId().toLongLong();
+        return testing::insertUser(program.app->state.MainDatabase, first, last, user, password, level);
     }
 
-    std::vector<StoredUser> stored() const
-    {
-        std::vector<StoredUser> users;
-        for (const QSqlRecord& row : program.app->state.MainDatabase.rows(
-                 "SELECT rowid, First_Name, Last_Name, UserName, Password, Level FROM TblUsers ORDER BY rowid"))
-            users.push_back({row.value(0).toLongLong(), row.value(1).toString(), row.value(2).toString(),
-                             row.value(3).toString(), row.value(4).toString(), row.value(5).toLongLong()});
-        return users;
-    }
+    std::vector<StoredUser> stored() const { return storedUsers(program.app->state.MainDatabase); }
     std::optional<StoredUser> storedRow(qint64 rowId) const
     {
-        for (const StoredUser& u : stored())
-            if (u.rowId == rowId)
-                return u;
-        return std::nullopt;
+        return storedUser(program.app->state.MainDatabase, rowId);
     }
     // Every row but `rowId`, as the table holds them now.
     std::vector<StoredUser> allBut(qint64 rowId) const
