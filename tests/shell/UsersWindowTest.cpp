@@ -222,10 +222,12 @@ TEST_F(UsersWindowTest, SavingAnExistingUserChangesOnlyItsRow)
     EXPECT_TRUE(program.messages.empty());
     EXPECT_EQ(storedRow(jane), (StoredUser{jane, "Janet", "Doherty", "jdoherty", "n3w", 2}));
     EXPECT_EQ(allBut(jane), others);
+    EXPECT_EQ(listed(), (QStringList{addNew, "System Administrator", "Janet Doherty", "Bob Roe"}))
+        << "the edited user is listed under the new name";
 
     // Choosing the row again shows what was saved.
     choose("Bob Roe");
-    choose(2);
+    choose("Janet Doherty");
     EXPECT_EQ(boxes(), (QStringList{"Janet", "Doherty", "jdoherty", "n3w"}));
 }
 

@@ -140,6 +140,10 @@ void frmUsers::saveChanges()
         return;
     }
     current_ = edited;
+    // The list is not reloaded; only the entry of the edited user shows its new name.
+    const int index = cmbUsers_->findData(edited.rowId);
+    if (index > 0)
+        cmbUsers_->setItemText(index, edited.displayName());
 }
 
 void frmUsers::AddNewUser()
