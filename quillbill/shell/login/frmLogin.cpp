@@ -2,7 +2,7 @@
 
 #include "common/AppContext.h"
 #include "records/DatabaseError.h"
-#include "shell/common/Controls.h"
+#include "common/Controls.h"
 
 #include <QFormLayout>
 #include <QLabel>

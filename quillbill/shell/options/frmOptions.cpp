@@ -2,7 +2,7 @@
 
 #include "common/AppContext.h"
 #include "common/ProgramInfo.h"
-#include "shell/common/Controls.h"
+#include "common/Controls.h"
 #include "shell/options/OptionsValues.h"
 
 #include <QAction>

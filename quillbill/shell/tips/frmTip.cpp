@@ -1,7 +1,7 @@
 #include "shell/tips/frmTip.h"
 
 #include "common/AppContext.h"
-#include "shell/common/Controls.h"
+#include "common/Controls.h"
 
 #include <QCheckBox>
 #include <QFont>

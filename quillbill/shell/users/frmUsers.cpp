@@ -3,7 +3,7 @@
 #include "common/AppContext.h"
 #include "common/ProgramInfo.h"
 #include "records/DatabaseError.h"
-#include "shell/common/Controls.h"
+#include "common/Controls.h"
 
 #include <QComboBox>
 #include <QFormLayout>

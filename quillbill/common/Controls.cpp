@@ -1,4 +1,4 @@
-#include "shell/common/Controls.h"
+#include "common/Controls.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,0 +1,36 @@
+#include "common/KeyFilter.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace quillbill {
+
+KeyFilter::KeyFilter(QLineEdit* box, Accepts accepts) : QObject(box), accepts_(std::move(accepts)) {}
+
+void KeyFilter::install(QLineEdit* box, Accepts accepts)
+{
+    box->installEventFilter(new KeyFilter(box, std::move(accepts)));
+}
+
+bool KeyFilter::isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool KeyFilter::isDigitOrLetter(QChar c)
+{
+    return isDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+bool KeyFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const QString text = static_cast<QKeyEvent*>(event)->text();
+    for (const QChar c : text)
+        if (c.isPrint() && !accepts_(c))
+            return true;
+    return false;
+}
+
+} // namespace quillbill

@@ -1,0 +1,32 @@
+#include "records/customers/Customer.h"
+
+namespace quillbill {
+
+QString formatPhoneNumber(const QString& entry)
+{
+    static const QString pattern = QStringLiteral("(###) ###-####");
+    const QString digits = entry.trimmed();
+    if (digits.isEmpty())
+        return {};
+    for (const QChar c : digits)
+        if (c < u'0' || c > u'9')
+            return entry;
+
+    QString result;
+    qsizetype next = digits.size(); // digits are taken from the right
+    for (qsizetype i = pattern.size() - 1; i >= 0; --i) {
+        const QChar place = pattern.at(i);
+        if (place != u'#') {
+            result.prepend(place);
+            continue;
+        }
+        if (next > 0)
+            result.prepend(digits.at(--next));
+        const bool firstPlace = pattern.indexOf(u'#') == i;
+        if (firstPlace && next > 0)
+            result.prepend(digits.left(next));
+    }
+    return result;
+}
+
+} // namespace quillbill

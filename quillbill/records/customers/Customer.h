@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace quillbill {
+
+// One row of TblCustomer.
+struct Customer {
+    int32_t id = 0; // CustomerID; 0 until the database has assigned one
+    QString company;
+    QString address;
+    QString city;
+    QString prov;
+    QString postal;
+    QString phone;
+    QString fax;
+    QString billingCode;
+};
+
+// Puts a phone or fax entry into the pattern "(###) ###-####": its digits fill
+// the # places from the right, and places left over at the left stay empty,
+// so seven digits give "() 555-1234". Digits beyond ten go in front of the
+// first place. An empty entry stays empty, and an entry that is not all
+// digits (pasted text) is kept as it is rather than losing its characters.
+QString formatPhoneNumber(const QString& entry);
+
+} // namespace quillbill

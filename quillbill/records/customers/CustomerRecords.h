@@ -1,0 +1,38 @@
+#pragma once
+
+#include "records/customers/Customer.h"
+
+#include <optional>
+#include <vector>
+
+namespace quillbill {
+
+class Database;
+
+// The rows of TblCustomer and the billing-code rows that go with them.
+class CustomerRecords {
+public:
+    explicit CustomerRecords(const Database& database) : database_(database) {}
+
+    // Every customer, in the order the table returns them.
+    std::vector<Customer> all() const;
+    std::optional<Customer> find(int32_t id) const;
+
+    // Stores a new customer and a TblBillingCodes row for its billing code
+    // (a code may have several rows), both or neither. Returns the new
+    // CustomerID.
+    int32_t add(const Customer& customer) const;
+
+    // Saves the names, address and numbers of an existing customer; its
+    // billing code is not changed. False when the row is gone.
+    bool update(const Customer& customer) const;
+
+    // Deletes the customer's row only: its invoices, jobs and billing-code
+    // row stay.
+    void remove(int32_t id) const;
+
+private:
+    const Database& database_;
+};
+
+} // namespace quillbill
