@@ -1,5 +1,7 @@
 #include "shell/startup/Startup.h"
 
+#include "backup/DataSafety.h"
+#include "backup/frmRestore.h"
 #include "common/AppContext.h"
 #include "common/ProgramInfo.h"
 #include "records/DatabaseError.h"
@@ -10,6 +12,7 @@
 #include "shell/tips/frmTip.h"
 
 #include <QCoreApplication>
+#include <QMdiArea>
 #include <QTextStream>
 
 namespace quillbill {
@@ -81,6 +84,8 @@ frmMain& Startup::ensureMainWindow()
         main_ = std::make_unique<frmMain>(app_);
         registerChildWindows(*main_, app_);
         connect(main_.get(), &frmMain::logOffRequested, this, &Startup::logOff);
+        main_->setBackupStep([this] { CreateBackup(app_); });
+        connect(main_.get(), &frmMain::restoreRequested, this, &Startup::showRestore);
     }
     return *main_;
 }
@@ -127,6 +132,14 @@ void Startup::loginCancelled()
         main_->close();
     else
         emit finished(0);
+}
+
+void Startup::showRestore()
+{
+    frmMain* main = main_.get();
+    auto* restore = new frmRestore(app_, [main] { main->childArea()->closeAllSubWindows(); }, main);
+    restore->setAttribute(Qt::WA_DeleteOnClose);
+    restore->open();
 }
 
 void Startup::logOff()

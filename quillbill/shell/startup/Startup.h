@@ -50,6 +50,7 @@ private:
     void loggedIn(const UserAccount& account);
     void loginCancelled();
     void logOff();
+    void showRestore();
     void showMainWindowAndTip();
 
     AppContext& app_;

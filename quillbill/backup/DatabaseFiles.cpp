@@ -1,0 +1,204 @@
+#include "backup/DatabaseFiles.h"
+
+#include "records/Database.h"
+#include "records/DatabaseError.h"
+#include "records/SchemaCheck.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlQuery>
+#include <QThread>
+#include <QUrl>
+#include <QVariant>
+
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+
+namespace quillbill::DatabaseFiles {
+
+namespace {
+
+constexpr int busyRetryMs = 50;
+constexpr int busyRetries = 200;
+const QString partialSuffix = QStringLiteral(".partial");
+
+sqlite3* handleOf(const Database& database)
+{
+    const QVariant handle = database.connection().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw DatabaseError(QObject::tr("The database connection is not an SQLite connection."));
+    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+    if (!connection)
+        throw DatabaseError(QObject::tr("The database is not open."));
+    return connection;
+}
+
+struct SqliteCloser {
+    void operator()(sqlite3* connection) const { sqlite3_close_v2(connection); }
+};
+using SqliteConnection = std::unique_ptr<sqlite3, SqliteCloser>;
+
+SqliteConnection openRaw(const QString& path, int flags)
+{
+    sqlite3* connection = nullptr;
+    const int result = sqlite3_open_v2(QFile::encodeName(path).constData(), &connection, flags, nullptr);
+    SqliteConnection owned(connection);
+    if (result != SQLITE_OK)
+        throw DatabaseError(QString::fromUtf8(connection ? sqlite3_errmsg(connection) : sqlite3_errstr(result)));
+    return owned;
+}
+
+QString integrityOf(sqlite3* connection)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(connection, "PRAGMA integrity_check", -1, &statement, nullptr) != SQLITE_OK)
+        return QString::fromUtf8(sqlite3_errmsg(connection));
+    QString verdict;
+    int step = 0;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW)
+        verdict += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))) + u'\n';
+    if (step != SQLITE_DONE)
+        verdict = QString::fromUtf8(sqlite3_errmsg(connection));
+    sqlite3_finalize(statement);
+    return verdict.trimmed();
+}
+
+void syncOrThrow(int descriptor, const QString& what)
+{
+    if (::fsync(descriptor) != 0)
+        throw DatabaseError(QObject::tr("Cannot write %1 to the disk: %2").arg(what, QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+// Makes a rename inside `folder` last across a power failure.
+void syncFolder(const QString& folder)
+{
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
+
+void renameOver(const QString& from, const QString& to)
+{
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        throw DatabaseError(QObject::tr("Cannot replace %1: %2").arg(to, QString::fromLocal8Bit(std::strerror(errno))));
+    syncFolder(QFileInfo(to).absolutePath());
+}
+
+} // namespace
+
+void backup(const Database& live, const QString& destination)
+{
+    const QString partial = destination + partialSuffix;
+    QFile::remove(partial);
+    {
+        SqliteConnection copy = openRaw(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        sqlite3_backup* job = sqlite3_backup_init(copy.get(), "main", handleOf(live), "main");
+        if (!job)
+            throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(copy.get())));
+        int result = SQLITE_OK;
+        for (int attempt = 0; attempt < busyRetries; ++attempt) {
+            result = sqlite3_backup_step(job, -1);
+            if (result != SQLITE_BUSY && result != SQLITE_LOCKED)
+                break;
+            QThread::msleep(busyRetryMs);
+        }
+        sqlite3_backup_finish(job);
+        if (result != SQLITE_DONE) {
+            const QString problem = QString::fromUtf8(sqlite3_errstr(result));
+            copy.reset();
+            QFile::remove(partial);
+            throw DatabaseError(QObject::tr("The backup could not be written: %1").arg(problem));
+        }
+    }
+    {
+        QFile written(partial);
+        if (!written.open(QIODevice::ReadWrite)) {
+            QFile::remove(partial);
+            throw DatabaseError(written.errorString());
+        }
+        syncOrThrow(written.handle(), partial);
+    }
+    renameOver(partial, destination);
+}
+
+QString problemWith(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return QObject::tr("The file %1 does not exist.").arg(path);
+    if (!file.isFile() || !file.isReadable())
+        return QObject::tr("The file %1 cannot be read.").arg(path);
+
+    SqliteConnection connection;
+    try {
+        const QString uri = QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded)
+            + QStringLiteral("?mode=ro");
+        connection = openRaw(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+    } catch (const DatabaseError& error) {
+        return QObject::tr("The file %1 cannot be opened: %2").arg(path, error.message());
+    }
+    const QString integrity = integrityOf(connection.get());
+    if (integrity != QStringLiteral("ok"))
+        return QObject::tr("The file %1 is not a sound database: %2").arg(path, integrity);
+    connection.reset();
+
+    // The same check that opening the live database makes.
+    const QString connectionName = QStringLiteral("quillbill-check-") + file.absoluteFilePath();
+    QString problem;
+    {
+        QSqlDatabase check = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        check.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        check.setDatabaseName(file.absoluteFilePath());
+        problem = check.open() ? SchemaCheck::problemWith(check) : QObject::tr("it cannot be opened");
+        check.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    if (!problem.isEmpty())
+        return QObject::tr("The file %1 is not a Quillbill database: %2").arg(path, problem);
+    return {};
+}
+
+void replace(const QString& target, const QString& source)
+{
+    const QString partial = target + partialSuffix;
+    QFile::remove(partial);
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        throw DatabaseError(QObject::tr("Cannot read %1: %2").arg(source, in.errorString()));
+    QFile out(partial);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw DatabaseError(QObject::tr("Cannot write %1: %2").arg(partial, out.errorString()));
+    try {
+        constexpr qint64 chunk = 256 * 1024;
+        while (!in.atEnd()) {
+            const QByteArray block = in.read(chunk);
+            if (block.isEmpty() && in.error() != QFile::NoError)
+                throw DatabaseError(QObject::tr("Cannot read %1: %2").arg(source, in.errorString()));
+            if (out.write(block) != block.size())
+                throw DatabaseError(QObject::tr("Cannot write %1: %2").arg(partial, out.errorString()));
+        }
+        if (!out.flush())
+            throw DatabaseError(QObject::tr("Cannot write %1: %2").arg(partial, out.errorString()));
+        syncOrThrow(out.handle(), partial);
+        out.close();
+        if (out.size() != in.size())
+            throw DatabaseError(QObject::tr("The copy of %1 is incomplete.").arg(source));
+        renameOver(partial, target);
+    } catch (...) {
+        out.close();
+        QFile::remove(partial);
+        throw;
+    }
+}
+
+} // namespace quillbill::DatabaseFiles

@@ -1,0 +1,60 @@
+#include "backup/frmFileMoveCopy.h"
+
+#include "common/Controls.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quillbill {
+
+frmFileMoveCopy::frmFileMoveCopy(QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      Animation1_(new QProgressBar),
+      Label1_(makeLabel("Label1", {})),
+      cmdDone_(makeButton("cmdDone", tr("Done")))
+{
+    setObjectName("frmFileMoveCopy");
+    // The animation is a bar that moves while the copy runs; it needs no clip
+    // file, so nothing can keep a backup or restore from running.
+    Animation1_->setObjectName("Animation1");
+    Animation1_->setTextVisible(false);
+    Animation1_->setAccessibleName(tr("Progress"));
+    Label1_->setWordWrap(true);
+    Label1_->setMinimumWidth(360);
+    cmdDone_->hide();
+    connect(cmdDone_, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Animation1_);
+    layout->addWidget(Label1_);
+    layout->addLayout(makeButtonRow({cmdDone_}));
+}
+
+void frmFileMoveCopy::begin(const QString& caption, const QString& status)
+{
+    Label1_->clear();
+    Animation1_->setRange(0, 0); // moves until stopped
+    setWindowTitle(caption);
+    Label1_->setText(status);
+    Label1_->show();
+    show();
+}
+
+void frmFileMoveCopy::finish(const QString& caption)
+{
+    Label1_->hide();
+    cmdDone_->show();
+    cmdDone_->setDefault(true);
+    Animation1_->setRange(0, 1);
+    Animation1_->setValue(1);
+    setWindowTitle(caption);
+}
+
+bool frmFileMoveCopy::isDone() const
+{
+    return !cmdDone_->isHidden();
+}
+
+} // namespace quillbill

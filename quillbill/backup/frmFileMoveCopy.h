@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace quillbill {
+
+// The progress window of a backup or a restore: a moving bar while the copy
+// runs, a status line, and "Done" once the copy has been checked. It is
+// modeless, and the program does not end while it is open.
+class frmFileMoveCopy : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmFileMoveCopy(QWidget* parent = nullptr);
+
+    // Shows the window with `caption` and `status` and starts the animation.
+    void begin(const QString& caption, const QString& status);
+    // The copy is verified: hides the status line, shows "Done", stops the
+    // animation and sets `caption`.
+    void finish(const QString& caption);
+
+    bool isDone() const;
+
+private:
+    QProgressBar* Animation1_;
+    QLabel* Label1_;
+    QPushButton* cmdDone_;
+};
+
+} // namespace quillbill

@@ -1,0 +1,361 @@
+// Backups and restores: the file name, the online copy while others write,
+// the checks that refuse a bad backup with the live database intact, and a
+// restore killed at random moments that never leaves a broken database.
+
+#include "TestProgram.h"
+#include "backup/BackupStamp.h"
+#include "backup/DataSafety.h"
+#include "backup/DatabaseFiles.h"
+#include "backup/frmFileMoveCopy.h"
+#include "backup/frmRestore.h"
+#include "records/DatabaseError.h"
+
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+using namespace quillbill;
+using quillbill::testing::RecordingMessageBoxes;
+using quillbill::testing::TestProgram;
+
+namespace {
+
+QString companyName(const Database& db)
+{
+    return db.firstRow("SELECT CompanyName FROM TblMyCompanyInfo")->value(0).toString();
+}
+
+void setCompanyName(const Database& db, const QString& name)
+{
+    db.execute("UPDATE TblMyCompanyInfo SET CompanyName = ?", {name});
+}
+
+QByteArray fileHash(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// The database a file holds: "" when it does not open as a Quillbill database
+// or fails the integrity check, else the own company's name.
+QString soundCompanyName(const QString& path)
+{
+    if (!DatabaseFiles::problemWith(path).isEmpty())
+        return {};
+    Database db;
+    db.open(path);
+    return companyName(db);
+}
+
+} // namespace
+
+TEST(BackupStampTest, MonthDayYearAndTwelveHourTime)
+{
+    const QLocale c = QLocale::c();
+    const QDate day(2026, 12, 7);
+    EXPECT_EQ(makeBackupStamp(QDateTime(day, QTime(14, 5, 9)), c), "12072026_020509PM");
+    EXPECT_EQ(makeBackupStamp(QDateTime(day, QTime(0, 30, 0)), c), "12072026_123000AM") << "half past midnight";
+    EXPECT_EQ(makeBackupStamp(QDateTime(day, QTime(12, 30, 0)), c), "12072026_123000PM") << "half past noon";
+    EXPECT_EQ(makeBackupStamp(QDateTime(QDate(2027, 1, 2), QTime(9, 8, 7)), c), "01022027_090807AM");
+    EXPECT_EQ(backupFileName("12072026_020509PM"), "DataBackup/db_be_12072026_020509PM.BAK");
+}
+
+class BackupTest : public ::testing::Test {
+protected:
+    TestProgram program;
+    const Database& db() const { return program.app->state.MainDatabase; }
+    QString backupPath() const { return program.app->path(backupFileName(program.app->state.BackupStamp)); }
+};
+
+TEST_F(BackupTest, TheFirstBackupMakesItsFolderAndIsVerified)
+{
+    ASSERT_FALSE(QDir(program.folder()).exists("DataBackup"));
+    setCompanyName(db(), "Before the backup");
+    frmFileMoveCopy* progress = CreateBackup(*program.app);
+
+    EXPECT_TRUE(program.messages.empty());
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_TRUE(progress->isDone());
+    EXPECT_EQ(progress->windowTitle(), "Creating Backup...Done");
+    EXPECT_TRUE(QFileInfo::exists(backupPath()));
+    EXPECT_EQ(soundCompanyName(backupPath()), "Before the backup");
+    EXPECT_FALSE(QFileInfo::exists(backupPath() + ".partial"));
+
+    auto* done = progress->findChild<QPushButton*>("cmdDone");
+    QPointer<frmFileMoveCopy> watched = progress;
+    QTest::mouseClick(done, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(watched.isNull()) << "Done closes the window";
+}
+
+TEST_F(BackupTest, AnUnwritableFolderIsReportedAndTheDatabaseUntouched)
+{
+    // A file where the backup folder should be.
+    writeFile(program.app->path("DataBackup"), "not a folder");
+    const QByteArray before = fileHash(program.databasePath());
+    frmFileMoveCopy* progress = CreateBackup(*program.app);
+    delete progress;
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.startsWith("Unable to create backup."));
+    EXPECT_EQ(fileHash(program.databasePath()), before);
+    EXPECT_TRUE(db().isOpen());
+}
+
+TEST_F(BackupTest, ACopyTakenWhileAnotherProgramWritesIsConsistent)
+{
+    // The writer adds two billing codes per transaction: a consistent copy
+    // holds an even number of them.
+    std::atomic<bool> stop = false;
+    std::atomic<int> transactions = 0;
+    std::thread writer([&] {
+        Database other;
+        other.open(program.databasePath());
+        while (!stop) {
+            other.inTransaction([&] {
+                other.execute("INSERT INTO TblBillingCodes (BillCode) VALUES ('A')");
+                other.execute("INSERT INTO TblBillingCodes (BillCode) VALUES ('B')");
+            });
+            ++transactions;
+        }
+    });
+    QDir().mkpath(program.app->path("DataBackup"));
+    for (int copy = 0; copy < 3; ++copy) {
+        const QString path = program.app->path(QStringLiteral("DataBackup/copy%1.BAK").arg(copy));
+        DatabaseFiles::backup(db(), path);
+        ASSERT_EQ(DatabaseFiles::problemWith(path), "");
+        Database copied;
+        copied.open(path);
+        const int codes = copied.firstRow("SELECT COUNT(*) FROM TblBillingCodes")->value(0).toInt();
+        EXPECT_EQ(codes % 2, 0) << "copy " << copy << " caught a transaction half done";
+    }
+    stop = true;
+    writer.join();
+    EXPECT_GT(transactions.load(), 0);
+}
+
+class RestoreTest : public BackupTest {
+protected:
+    void SetUp() override
+    {
+        setCompanyName(db(), "Backed up");
+        delete CreateBackup(*program.app);
+        ASSERT_TRUE(program.messages.empty());
+        good = backupPath();
+        setCompanyName(db(), "Live");
+        liveHash = fileHash(program.databasePath());
+    }
+
+    // Restores `path`; records whether the open windows were closed first.
+    bool restore(const QString& path)
+    {
+        frmFileMoveCopy* progress = nullptr;
+        const bool restored = RestoreFromBackup(*program.app, path, [this] { ++childWindowsClosed; }, &progress);
+        delete progress;
+        return restored;
+    }
+
+    void expectLiveUntouched()
+    {
+        EXPECT_TRUE(db().isOpen());
+        EXPECT_EQ(companyName(db()), "Live");
+        EXPECT_EQ(childWindowsClosed, 0);
+        ASSERT_FALSE(program.messages.empty());
+        EXPECT_EQ(program.messages.last().title, "Restore");
+        EXPECT_TRUE(program.messages.last().text.contains("The database was not changed."));
+    }
+
+    QString good;
+    QByteArray liveHash;
+    int childWindowsClosed = 0;
+};
+
+TEST_F(RestoreTest, AGoodBackupReplacesTheDatabaseAndTheProgramWorksOnIt)
+{
+    frmFileMoveCopy* progress = nullptr;
+    ASSERT_TRUE(RestoreFromBackup(*program.app, good, [this] { ++childWindowsClosed; }, &progress));
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isDone());
+    EXPECT_EQ(progress->windowTitle(), "Restoring Backup...Done");
+    delete progress;
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_EQ(childWindowsClosed, 1);
+    EXPECT_TRUE(db().isOpen());
+    EXPECT_EQ(companyName(db()), "Backed up");
+    setCompanyName(db(), "Written after the restore");
+    EXPECT_EQ(soundCompanyName(program.databasePath()), "Written after the restore");
+    EXPECT_TRUE(QFileInfo::exists(good)) << "the backup itself stays";
+}
+
+TEST_F(RestoreTest, BadBackupsAreRefusedWithTheLiveDatabaseIntact)
+{
+    QFile source(good);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray whole = source.readAll();
+    QByteArray noise(whole.size(), '\0');
+    QRandomGenerator generator(20261208);
+    for (char& byte : noise)
+        byte = static_cast<char>(generator.bounded(256));
+
+    const QString truncated = program.app->path("DataBackup/truncated.BAK");
+    writeFile(truncated, whole.left(whole.size() / 2));
+    const QString random = program.app->path("DataBackup/random.BAK");
+    writeFile(random, noise);
+    const QString foreign = program.app->path("DataBackup/foreign.BAK");
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "foreign");
+        other.setDatabaseName(foreign);
+        ASSERT_TRUE(other.open());
+        QSqlQuery(other).exec("CREATE TABLE Notes (Text)");
+        other.close();
+    }
+    QSqlDatabase::removeDatabase("foreign");
+    // Chosen in the list, then gone before it is read.
+    const QString vanished = program.app->path("DataBackup/vanished.BAK");
+    writeFile(vanished, whole);
+    QFile::remove(vanished);
+
+    for (const QString& bad : {truncated, random, foreign, vanished}) {
+        program.messages.clear();
+        EXPECT_FALSE(restore(bad)) << bad.toStdString();
+        expectLiveUntouched();
+        EXPECT_EQ(fileHash(program.databasePath()), liveHash) << bad.toStdString();
+    }
+}
+
+TEST_F(RestoreTest, TheRestoreWindowListsTheBackupsAndAsksFirst)
+{
+    writeFile(program.app->path("DataBackup/lower.bak"), "x");
+    writeFile(program.app->path("DataBackup/notes.txt"), "x");
+    QDir().mkpath(program.app->path("DataBackup/older"));
+    writeFile(program.app->path("DataBackup/older/old.Bak"), "x");
+
+    frmRestore window(*program.app, [this] { ++childWindowsClosed; });
+    window.show();
+    auto* files = window.findChild<QListWidget*>("File1");
+    auto* folders = window.findChild<QListWidget*>("Dir1");
+    QStringList listed;
+    for (int i = 0; i < files->count(); ++i)
+        listed << files->item(i)->text();
+    EXPECT_EQ(listed, (QStringList{QFileInfo(good).fileName(), "lower.bak"}));
+
+    // Into the subfolder: its backups are listed.
+    const auto older = folders->findItems("older", Qt::MatchExactly);
+    ASSERT_EQ(older.size(), 1);
+    folders->setCurrentItem(older.first());
+    emit folders->itemActivated(older.first());
+    ASSERT_EQ(files->count(), 1);
+    EXPECT_EQ(files->item(0)->text(), "old.Bak");
+    window.showFolder(program.app->path("DataBackup"));
+
+    // Load with nothing chosen, then No to the question: nothing happens.
+    auto* load = window.findChild<QPushButton*>("Command1");
+    QTest::mouseClick(load, Qt::LeftButton);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Notice);
+    files->setCurrentRow(0);
+    program.messages.answerNext(false);
+    QTest::mouseClick(load, Qt::LeftButton);
+    EXPECT_EQ(program.messages.last().text,
+              "To restore, the old database must first be deleted. To Continue, click 'Yes'.");
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(companyName(db()), "Live");
+
+    // Yes restores the chosen backup.
+    QTest::mouseClick(load, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(companyName(db()), "Backed up");
+    EXPECT_EQ(childWindowsClosed, 1);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (qobject_cast<frmFileMoveCopy*>(top))
+            delete top;
+}
+
+TEST_F(RestoreTest, TheRestoreWindowOpensOnTheProgramFolderWithoutBackups)
+{
+    QDir(program.app->path("DataBackup")).removeRecursively();
+    frmRestore window(*program.app, [] {});
+    EXPECT_EQ(window.currentFolder(), QDir(program.folder()).absolutePath());
+}
+
+// A restore killed at any moment leaves a live database that opens, passes
+// the integrity check and holds either the old data or the backup's.
+TEST_F(RestoreTest, ARestoreKilledAtRandomMomentsNeverBreaksTheDatabase)
+{
+    // A large backup keeps the copy running long enough to be interrupted.
+    {
+        Database backup;
+        backup.open(good);
+        backup.execute("CREATE TABLE Padding (Data BLOB)");
+        for (int i = 0; i < 64; ++i)
+            backup.execute("INSERT INTO Padding VALUES (randomblob(65536))");
+    }
+    const QString live = program.databasePath();
+    const QString oldCopy = program.app->path("DataBackup/live-before.db");
+    program.app->state.MainDatabase.close();
+    ASSERT_TRUE(QFile::copy(live, oldCopy));
+
+    const auto resetLive = [&] {
+        QFile::remove(live);
+        QFile::copy(oldCopy, live);
+        QFile::setPermissions(live, QFile::ReadOwner | QFile::WriteOwner);
+    };
+    const auto startChild = [&](QProcess& child) {
+        child.start(RESTORE_CHILD, {program.folder(), good});
+        return child.waitForStarted() && child.waitForReadyRead(30000); // "ready": the database is open
+    };
+
+    // How long a whole restore takes here, from the open database to the end.
+    QProcess whole;
+    ASSERT_TRUE(startChild(whole));
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(whole.waitForFinished(30000));
+    const qint64 restoreMicroseconds = std::max<qint64>(clock.nsecsElapsed() / 1000, 1000);
+    ASSERT_EQ(whole.exitCode(), 0) << whole.readAllStandardError().toStdString();
+    ASSERT_EQ(soundCompanyName(live), "Backed up");
+
+    QRandomGenerator generator(42);
+    int replaced = 0;
+    int kept = 0;
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        resetLive();
+        QProcess child;
+        ASSERT_TRUE(startChild(child));
+        QThread::usleep(static_cast<unsigned long>(generator.bounded(restoreMicroseconds)));
+        child.kill();
+        child.waitForFinished();
+
+        const QString found = soundCompanyName(live);
+        ASSERT_TRUE(found == "Live" || found == "Backed up")
+            << "attempt " << attempt << ": " << DatabaseFiles::problemWith(live).toStdString();
+        (found == "Backed up" ? replaced : kept)++;
+    }
+    // Kills landed both before and after the new file went in.
+    EXPECT_GT(replaced, 0);
+    EXPECT_GT(kept, 0);
+    RecordProperty("replaced", replaced);
+    RecordProperty("kept", kept);
+}
