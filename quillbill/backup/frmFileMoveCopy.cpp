@@ -39,6 +39,7 @@ void frmFileMoveCopy::begin(const QString& caption, const QString& status)
     setWindowTitle(caption);
     Label1_->setText(status);
     Label1_->show();
+    centerOnScreen(this);
     show();
 }
 

@@ -1,9 +1,11 @@
 #include "common/Controls.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 namespace quillbill {
 
@@ -26,6 +28,13 @@ QLabel* makeLabel(const QString& name, const QString& text)
     auto* label = new QLabel(text);
     label->setObjectName(name);
     return label;
+}
+
+void centerOnScreen(QWidget* window)
+{
+    window->adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 QHBoxLayout* makeButtonRow(std::initializer_list<QWidget*> buttons)

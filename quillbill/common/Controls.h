@@ -17,6 +17,9 @@ QPushButton* makeButton(const QString& name, const QString& caption);
 QLineEdit* makeTextBox(const QString& name);
 QLabel* makeLabel(const QString& name, const QString& text);
 
+// Places a top-level window in the middle of the primary screen.
+void centerOnScreen(QWidget* window);
+
 // A window's row of buttons, right-aligned.
 QHBoxLayout* makeButtonRow(std::initializer_list<QWidget*> buttons);
 

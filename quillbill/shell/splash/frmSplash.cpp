@@ -1,12 +1,11 @@
 #include "shell/splash/frmSplash.h"
 
+#include "common/Controls.h"
 #include "common/ProgramInfo.h"
 #include "shell/tips/ProgramIdentity.h"
 
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 namespace quillbill {
@@ -38,9 +37,7 @@ frmSplash::frmSplash(QWidget* parent)
 
 void frmSplash::start()
 {
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centerOnScreen(this);
     ticks_ = 0;
     timer_->start();
 }
