@@ -26,7 +26,12 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
-    const QString text = static_cast<QKeyEvent*>(event)->text();
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Shortcuts such as Ctrl+A and Ctrl+V are commands, not typing, even
+    // where the platform gives them the text of their letter.
+    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier))
+        return false;
+    const QString text = key->text();
     for (const QChar c : text)
         if (c.isPrint() && !accepts_(c))
             return true;

@@ -10,7 +10,8 @@ namespace quillbill {
 
 // Discards the typed characters a text box does not take, without a sound.
 // Only typing is filtered: keys that type nothing (arrows, Tab, Delete),
-// control characters such as Backspace and Ctrl+V, and pasted text pass.
+// control characters such as Backspace, shortcuts such as Ctrl+V, and pasted
+// text pass.
 class KeyFilter : public QObject {
     Q_OBJECT
 public:

@@ -105,8 +105,15 @@ QSqlQuery Database::execute(const QString& sql, const QVariantList& values) cons
     query.setForwardOnly(true);
     if (!query.prepare(sql))
         throw DatabaseError(describe(query.lastError()));
-    for (const QVariant& value : values)
-        query.addBindValue(value);
+    for (const QVariant& value : values) {
+        // Qt binds a null QString (the text of an untouched, empty box) as
+        // NULL. Text is text: an empty one is stored as ''. A missing value
+        // is passed as QVariant().
+        if (value.typeId() == QMetaType::QString && value.toString().isNull())
+            query.addBindValue(QStringLiteral(""));
+        else
+            query.addBindValue(value);
+    }
     if (!query.exec())
         throw DatabaseError(describe(query.lastError()));
     return query;

@@ -33,6 +33,7 @@ public:
     QString filePath() const { return filePath_; }
 
     // Runs one statement with `values` bound to its `?` placeholders in order.
+    // Every QString is bound as text, a null one as ''; QVariant() binds NULL.
     // The returned query is positioned before its first row.
     QSqlQuery execute(const QString& sql, const QVariantList& values = {}) const;
 

@@ -186,6 +186,19 @@ TEST(DatabaseStatements, BoundValuesAreNeverPartOfTheSql)
     EXPECT_EQ(db.rows("SELECT * FROM TblUsers").size(), 2u);
 }
 
+TEST(DatabaseStatements, TextIsNeverNullButAMissingValueIs)
+{
+    TestProgram program;
+    const Database& db = program.app->state.MainDatabase;
+    db.execute("INSERT INTO TblUsers (First_Name, Last_Name, UserName) VALUES (?, ?, ?)",
+               {QString(), QString(""), QVariant()});
+    const auto row = db.firstRow("SELECT typeof(First_Name), typeof(Last_Name), typeof(UserName) FROM TblUsers "
+                                 "WHERE rowid = last_insert_rowid()");
+    EXPECT_EQ(row->value(0).toString(), "text") << "the text of an untouched empty box";
+    EXPECT_EQ(row->value(1).toString(), "text");
+    EXPECT_EQ(row->value(2).toString(), "null");
+}
+
 TEST(DatabaseStatements, ErrorsCarryTheEnginesText)
 {
     TestProgram program;

@@ -1,1 +1,231 @@
+// The own company: the one row of TblMyCompanyInfo through MyCompanyRecord,
+// and the window that edits it, driven by keys and clicks on a copy of the
+// delivered database.
+
+#include "TestProgram.h"
+#include "common/ProgramInfo.h"
+#include "records/DatabaseError.h"
+#include "records/company/MyCompanyRecord.h"
+#include "records/company/frmEdit.h"
+
 #include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlRecord>
+#include <QTest>
+
+#include <memory>
+#include <stdexcept>
+
+namespace quillbill {
+namespace {
+
+using testing::RecordingMessageBoxes;
+using testing::TestProgram;
+
+const QString checkData = QStringLiteral("Please check entered data.");
+const QStringList boxNames{"txtCompany", "txtAddress", "txtCity", "txtProv",   "txtPostal", "TxtPhone",
+                           "txtCell",    "txtEmail",   "txtVendor", "txtGST", "txtPST",    "txtGST_Number"};
+
+QStringList fields(const MyCompany& c)
+{
+    return {c.companyName, c.address, c.city, c.prov, c.postalCode, c.phone,
+            c.cell,        c.email,   c.vendor, c.gst, c.pst,       c.gstNumber};
+}
+
+class MyCompanyTest : public ::testing::Test {
+protected:
+    // The stored row, read past MyCompanyRecord; NULL shows as "<null>".
+    QStringList stored() const
+    {
+        const auto row = db().firstRow("SELECT CompanyName, Address, City, Prov, PostalCode, Phone, Cell, email, "
+                                       "vendor, gst, pst, GST_Number FROM TblMyCompanyInfo");
+        if (!row)
+            throw std::runtime_error("TblMyCompanyInfo has no row");
+        QStringList values;
+        for (int i = 0; i < row->count(); ++i)
+            values << (row->isNull(i) ? QStringLiteral("<null>") : row->value(i).toString());
+        return values;
+    }
+    const Database& db() const { return program.app->state.MainDatabase; }
+
+    void open()
+    {
+        window = std::make_unique<frmEdit>(*program.app);
+        closing = std::make_unique<QSignalSpy>(window.get(), &ChildWindow::closing);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    QLineEdit* box(const QString& name) const
+    {
+        auto* found = window->findChild<QLineEdit*>(name);
+        if (!found)
+            throw std::runtime_error("no box " + name.toStdString());
+        return found;
+    }
+    QStringList shown() const
+    {
+        QStringList values;
+        for (const QString& name : boxNames)
+            values << box(name)->text();
+        return values;
+    }
+    // Replaces the text of a box by typing; returns what the box kept. The
+    // old text is selected with Shift+Home: QTest gives Ctrl+A the text "a",
+    // which a digits-only box rightly discards.
+    QString type(const QString& name, const QString& text) const
+    {
+        QLineEdit* target = box(name);
+        QTest::keyClick(target, Qt::Key_End);
+        QTest::keyClick(target, Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClick(target, Qt::Key_Delete);
+        QTest::keyClicks(target, text);
+        return target->text();
+    }
+    void click(const char* name) const
+    {
+        QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+    void expectRefused(const QStringList& before) const
+    {
+        ASSERT_EQ(program.messages.messages.size(), 1u);
+        EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
+        EXPECT_EQ(program.messages.last().text, checkData);
+        EXPECT_EQ(program.messages.last().title, ProgramInfo::title);
+        EXPECT_EQ(stored(), before);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(closing->count(), 0);
+    }
+
+    TestProgram program;
+    std::unique_ptr<frmEdit> window;
+    std::unique_ptr<QSignalSpy> closing;
+};
+
+TEST_F(MyCompanyTest, RecordSavesAndLoadsEveryColumnAsGiven)
+{
+    const MyCompany company{"O'Brien & Søns", "12 Rue d'Érable", "Montréal", "QC", "H2X1Y4", QString(),
+                            "5145550199", "ob@example.com", "V-'7'", "0", "9", "123 456 789 RT0001"};
+    ASSERT_TRUE(MyCompanyRecord(db()).save(company));
+
+    EXPECT_EQ(fields(*MyCompanyRecord(db()).load()), fields(company));
+    // An empty box is stored as an empty text, not as a missing value.
+    EXPECT_EQ(stored().at(5), "");
+}
+
+TEST_F(MyCompanyTest, ARefusedSaveLeavesTheWholeRowAsItWas)
+{
+    const QStringList before = stored();
+    const MyCompany company{"New Name", "New Street", "New City", "BC", "V1V1V1", "", "", "", "", "7", "x", ""};
+    EXPECT_THROW(MyCompanyRecord(db()).save(company), DatabaseError);
+    EXPECT_EQ(stored(), before);
+}
+
+TEST_F(MyCompanyTest, OpeningShowsEachColumnInItsLabelledBox)
+{
+    program.exec("UPDATE TblMyCompanyInfo SET Phone = '1', Cell = '2', email = NULL, vendor = '4', "
+                 "GST_Number = '6', pst = 3");
+    open();
+
+    EXPECT_EQ(window->windowTitle(), "Edit My Company Info");
+    EXPECT_EQ(shown(), (QStringList{"Your Company Name", "123 Main Street", "Your City", "ON", "A1A1A1", "1",
+                                    "2", "", "4", "5", "3", "6"}));
+    const QStringList labels{"Company Name", "Address",       "City",       "Province", "Postal Code",
+                             "Phone Number", "Cell Number",   "Email",      "Vendor Number",
+                             "GST Amount",   "PST Amount",    "GST Number"};
+    for (qsizetype i = 0; i < boxNames.size(); ++i)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(box(boxNames[i]))->text(QAccessible::Name), labels[i]);
+    EXPECT_EQ(window->findChild<QLabel*>("lblRequiredNote")->text(), "* Required Feilds");
+    EXPECT_EQ(window->findChild<QLabel*>("lblRateNote")->text(), "*     Cannot be greater than 9");
+    EXPECT_TRUE(program.messages.empty());
+}
+
+TEST_F(MyCompanyTest, FilteredBoxesDiscardOtherKeys)
+{
+    open();
+    EXPECT_EQ(type("txtPostal", "k1a 0-b1"), "k1a0b1");
+    EXPECT_EQ(type("TxtPhone", "(613) 555-0100"), "6135550100");
+    EXPECT_EQ(type("txtCell", "+1 613x"), "1613");
+    EXPECT_EQ(type("txtGST", "78"), "7");
+    EXPECT_EQ(type("txtGST", "a"), "");
+    EXPECT_EQ(type("txtPST", "ab"), "a");
+    EXPECT_EQ(type("txtCompany", "A-1 (Ltd.)"), "A-1 (Ltd.)");
+}
+
+TEST_F(MyCompanyTest, ALetterForPstIsRefusedOnSave)
+{
+    open();
+    const QStringList before = stored();
+    type("txtCity", "Elsewhere");
+    type("txtPST", "p");
+    click("cmdSave");
+
+    expectRefused(before);
+    EXPECT_EQ(box("txtCity")->text(), "Elsewhere");
+    EXPECT_EQ(box("txtPST")->text(), "p");
+}
+
+TEST_F(MyCompanyTest, AnEmptyCompanyNameIsRefusedOnSave)
+{
+    open();
+    const QStringList before = stored();
+    type("txtCompany", "");
+    type("txtVendor", "V99");
+    click("cmdSave");
+
+    expectRefused(before);
+    EXPECT_EQ(box("txtVendor")->text(), "V99");
+}
+
+TEST_F(MyCompanyTest, SaveStoresEveryBoxAndCloses)
+{
+    open();
+    const QStringList typed{"Dunn's Repairs", "4 Elm Rd", "Perth", "ON", "K7H3C6", "6135550101",
+                            "6135550102", "dunn@example.org", "VN-12", "0", "9", "R123"};
+    for (qsizetype i = 0; i < boxNames.size(); ++i)
+        ASSERT_EQ(type(boxNames[i], typed[i]), typed[i]);
+    click("cmdSave");
+
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_EQ(stored(), typed);
+    EXPECT_FALSE(window->isVisible());
+    ASSERT_EQ(closing->count(), 1);
+    EXPECT_EQ(closing->at(0).at(0).value<ChildKind>(), ChildKind::EditMyCompany);
+}
+
+TEST_F(MyCompanyTest, CloseLeavesTheRowUnsaved)
+{
+    open();
+    const QStringList before = stored();
+    type("txtCompany", "Not Saved");
+    click("cmdCancel");
+
+    EXPECT_EQ(stored(), before);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(closing->count(), 1);
+}
+
+TEST_F(MyCompanyTest, AMissingRowIsExplainedAndNothingCanBeSaved)
+{
+    program.exec("DELETE FROM TblMyCompanyInfo");
+    EXPECT_FALSE(MyCompanyRecord(db()).load());
+    EXPECT_FALSE(MyCompanyRecord(db()).save(MyCompany{}));
+    open();
+
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
+    EXPECT_EQ(program.messages.last().title, ProgramInfo::title);
+    EXPECT_TRUE(program.messages.last().text.contains("missing")) << program.messages.last().text.toStdString();
+    EXPECT_FALSE(window->findChild<QPushButton*>("cmdSave")->isEnabled());
+    EXPECT_EQ(shown(), QStringList(boxNames.size(), QString()));
+    click("cmdCancel");
+    EXPECT_EQ(closing->count(), 1);
+}
+
+} // namespace
+} // namespace quillbill
