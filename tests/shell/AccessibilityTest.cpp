@@ -2,6 +2,8 @@
 // windows under its caption or label.
 
 #include "TestProgram.h"
+#include "backup/frmRestore.h"
+#include "records/company/frmEdit.h"
 #include "shell/login/frmLogin.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/options/frmOptions.h"
@@ -108,4 +110,15 @@ TEST(Accessibility, TipWindowAndAboutBox)
                        {"cmdOK", "OK"}});
     frmAbout about;
     expectNames(&about, {{"cmdOK", "OK"}});
+}
+
+TEST(Accessibility, OwnCompanyAndRestoreWindows)
+{
+    TestProgram program;
+    frmEdit company(*program.app);
+    expectNames(&company, {{"txtCompany", "Company Name"}, {"TxtPhone", "Phone Number"},
+                           {"txtGST", "GST Amount"}, {"txtPST", "PST Amount"}, {"cmdSave", "Save"},
+                           {"cmdCancel", "Close"}});
+    frmRestore restore(*program.app, [] {});
+    expectNames(&restore, {{"Drive1", "Drive:"}, {"Command1", "Load This File"}, {"Command2", "Cancel"}});
 }
