@@ -1,1 +1,148 @@
+// The phone pattern, and CustomerRecords on a copy of the delivered database:
+// what add, update and remove write to TblCustomer and TblBillingCodes, read
+// back with plain SQL.
+
+#include "TestProgram.h"
+#include "records/DatabaseError.h"
+#include "records/customers/CustomerRecords.h"
+
 #include <gtest/gtest.h>
+
+#include <QSqlRecord>
+
+namespace quillbill {
+namespace {
+
+using testing::TestProgram;
+
+TEST(PhonePattern, DigitsFillThePatternFromTheRight)
+{
+    EXPECT_EQ(formatPhoneNumber("6135551234"), "(613) 555-1234");
+    EXPECT_EQ(formatPhoneNumber("5551234"), "() 555-1234");
+    EXPECT_EQ(formatPhoneNumber("0135551234"), "(013) 555-1234") << "a leading zero is a digit like any other";
+    EXPECT_EQ(formatPhoneNumber("16135551234"), "(1613) 555-1234") << "extra digits go in front";
+    EXPECT_EQ(formatPhoneNumber(""), "");
+    EXPECT_EQ(formatPhoneNumber("555-1234"), "555-1234") << "pasted text keeps its characters";
+}
+
+class CustomerRecordsTest : public ::testing::Test {
+protected:
+    const Database& database() const { return program.app->state.MainDatabase; }
+
+    static Customer sample(const QString& company, const QString& code)
+    {
+        return {0, company, "1 Rue Principale", "Montréal", "QC", "H2X1Y4", "(514) 555-0100", "", code};
+    }
+
+    // Every column of a TblCustomer row, as the table holds it.
+    QStringList storedRow(int32_t id) const
+    {
+        const auto row = database().firstRow(
+            "SELECT Company, Address, City, Prov, Postal, Phone, Fax, BillingCode FROM TblCustomer "
+            "WHERE CustomerID = ?",
+            {id});
+        QStringList columns;
+        if (row)
+            for (int i = 0; i < row->count(); ++i)
+                columns << row->value(i).toString();
+        return columns;
+    }
+    static QStringList columnsOf(const Customer& c)
+    {
+        return {c.company, c.address, c.city, c.prov, c.postal, c.phone, c.fax, c.billingCode};
+    }
+
+    int count(const QString& table, const QString& where = "1", const QVariantList& values = {}) const
+    {
+        return database().firstRow("SELECT COUNT(*) FROM " + table + " WHERE " + where, values)->value(0).toInt();
+    }
+
+    TestProgram program;
+    CustomerRecords records{program.app->state.MainDatabase};
+};
+
+TEST_F(CustomerRecordsTest, AddStoresTheCustomerAndABillingCodeRow)
+{
+    const Customer added = sample("O'Brien & Sons", "D'Arcy");
+    const int32_t id = records.add(added);
+
+    EXPECT_GT(id, 0);
+    EXPECT_EQ(storedRow(id), columnsOf(added));
+    EXPECT_EQ(count("TblBillingCodes", "BillCode = ? AND InvoiceNumber = 0", {"D'Arcy"}), 1);
+
+    const auto found = records.find(id);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->id, id);
+    EXPECT_EQ(columnsOf(*found), columnsOf(added)) << "quotes and accents read back unchanged";
+    EXPECT_FALSE(records.find(id + 1).has_value());
+}
+
+TEST_F(CustomerRecordsTest, ASecondCustomerWithAnExistingCodeAddsASecondCodeRow)
+{
+    const int32_t first = records.add(sample("Alpha", "SHARED"));
+    const int32_t second = records.add(sample("Beta", "SHARED"));
+
+    EXPECT_EQ(count("TblBillingCodes", "BillCode = ?", {"SHARED"}), 2);
+    const std::vector<Customer> all = records.all();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].id, first);
+    EXPECT_EQ(all[1].id, second);
+}
+
+TEST_F(CustomerRecordsTest, ARefusedCustomerLeavesNeitherRow)
+{
+    Customer noCity = sample("Gamma", "GAM");
+    noCity.city.clear();
+    EXPECT_THROW(records.add(noCity), DatabaseError);
+    EXPECT_EQ(count("TblCustomer"), 0);
+    EXPECT_EQ(count("TblBillingCodes"), 0);
+}
+
+TEST_F(CustomerRecordsTest, ARefusedBillingCodeRowTakesTheCustomerBackToo)
+{
+    program.exec("CREATE TRIGGER RefuseCodes BEFORE INSERT ON TblBillingCodes "
+                 "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    EXPECT_THROW(records.add(sample("Delta", "DEL")), DatabaseError);
+    EXPECT_EQ(count("TblCustomer"), 0) << "the customer was saved without its billing code row";
+}
+
+TEST_F(CustomerRecordsTest, UpdateChangesEverythingButTheBillingCode)
+{
+    const int32_t other = records.add(sample("Other", "OTH"));
+    const int32_t id = records.add(sample("Old Name", "KEEP"));
+
+    Customer edited{id, "Nouvelle Société", "2 Chemin d'Oka", "Laval", "QC", "H7A0A1", "4505550199", "", "CHANGED"};
+    EXPECT_TRUE(records.update(edited));
+
+    edited.billingCode = "KEEP";
+    EXPECT_EQ(storedRow(id), columnsOf(edited));
+    EXPECT_EQ(storedRow(other), columnsOf(sample("Other", "OTH")));
+
+    edited.id = id + 100;
+    EXPECT_FALSE(records.update(edited)) << "no row has that id";
+    edited.id = id;
+    edited.prov.clear();
+    EXPECT_THROW(records.update(edited), DatabaseError);
+    EXPECT_EQ(storedRow(id).at(3), "QC");
+}
+
+TEST_F(CustomerRecordsTest, RemoveDeletesOnlyTheCustomerRow)
+{
+    const int32_t id = records.add(sample("Leaving", "LEAVE"));
+    const int32_t staying = records.add(sample("Staying", "STAY"));
+    program.exec("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (1, ?, '2024-05-01')", {id});
+    program.exec("INSERT INTO TblJobs (JobID, CustomerID, InvoiceID, JobDescription, Sums) "
+                 "VALUES (1, ?, 1, 'Work', 10000)",
+                 {id});
+
+    records.remove(id);
+
+    EXPECT_FALSE(records.find(id).has_value());
+    EXPECT_TRUE(records.find(staying).has_value());
+    EXPECT_EQ(count("TblInvoice", "CustomerID = ?", {id}), 1);
+    EXPECT_EQ(count("TblJobs", "CustomerID = ?", {id}), 1);
+    EXPECT_EQ(count("TblBillingCodes", "BillCode = ?", {"LEAVE"}), 1);
+}
+
+} // namespace
+} // namespace quillbill

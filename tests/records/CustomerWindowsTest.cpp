@@ -1,1 +1,369 @@
+// The add, review and remove customer windows, driven through their controls
+// on a copy of the delivered database, with what they store read back by SQL.
+
+#include "TestProgram.h"
+#include "records/customers/frmNew.h"
+#include "records/customers/frmRemoveCompany.h"
+#include "records/customers/frmReviewCompany.h"
+
 #include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlRecord>
+#include <QTest>
+
+#include <memory>
+#include <stdexcept>
+
+namespace quillbill {
+namespace {
+
+using testing::RecordingMessageBoxes;
+using testing::TestProgram;
+
+const char* const boxNames[] = {"txtCompany", "txtAddress", "txtCity", "txtProv",
+                                "txtPostal",  "txtPhone",   "txtFax",  "txtBillCode"};
+const QString cannotGo = QStringLiteral("Cannot goto that record");
+const QString checkData = QStringLiteral("Please check entered data.");
+
+template <typename T>
+T* control(QWidget* window, const char* name)
+{
+    T* found = window->findChild<T*>(name);
+    if (!found)
+        throw std::runtime_error(std::string("no control named ") + name);
+    return found;
+}
+
+QLineEdit* box(QWidget* window, const char* name)
+{
+    return control<QLineEdit>(window, name);
+}
+
+void click(QWidget* window, const char* name)
+{
+    QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
+}
+
+// Replaces a box's text by typing `keys`; returns what the box took. The old
+// text is selected directly: QTest's Ctrl+A carries the text "a", which a
+// digits-only box rightly refuses, where a real keyboard sends a control
+// character.
+QString type(QWidget* window, const char* name, const QString& keys)
+{
+    QLineEdit* target = box(window, name);
+    target->selectAll();
+    QTest::keyClick(target, Qt::Key_Delete);
+    QTest::keyClicks(target, keys);
+    return target->text();
+}
+
+// The eight boxes' text, in the order of the columns.
+QStringList boxes(QWidget* window)
+{
+    QStringList texts;
+    for (const char* name : boxNames)
+        texts << box(window, name)->text();
+    return texts;
+}
+
+// The five labels of the remove window.
+QStringList labels(QWidget* window)
+{
+    QStringList texts;
+    for (const char* name : {"lblCompany", "lblAddress", "lblCity", "lblProv", "lblPostal"})
+        texts << control<QLabel>(window, name)->text();
+    return texts;
+}
+
+// Chooses a row of the remove window's list as a user does.
+void choose(QWidget* window, int index)
+{
+    auto* list = control<QComboBox>(window, "cmbCustomerID");
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+void expectClosedAs(const QSignalSpy& closing, ChildKind kind)
+{
+    ASSERT_EQ(closing.count(), 1);
+    EXPECT_EQ(closing.at(0).at(0).value<ChildKind>(), kind);
+}
+
+void typeAll(QWidget* window, const QStringList& texts)
+{
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        ASSERT_EQ(type(window, boxNames[i], texts[i]), texts[i]) << boxNames[i];
+}
+
+class CustomerWindowsTest : public ::testing::Test {
+protected:
+    template <typename Window>
+    std::unique_ptr<Window> open()
+    {
+        auto window = std::make_unique<Window>(*program.app);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return window;
+    }
+
+    // Inserts a row as another window would; `columns` as in boxNames.
+    int32_t insert(const QStringList& columns) const
+    {
+        program.exec("INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, Phone, Fax, BillingCode) "
+                     "VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+                     QVariantList(columns.begin(), columns.end()));
+        return rows("SELECT MAX(CustomerID) FROM TblCustomer").front().front().toInt();
+    }
+
+    QList<QStringList> rows(const QString& sql) const
+    {
+        QList<QStringList> result;
+        for (const QSqlRecord& record : program.app->state.MainDatabase.rows(sql)) {
+            QStringList columns;
+            for (int i = 0; i < record.count(); ++i)
+                columns << record.value(i).toString();
+            result << columns;
+        }
+        return result;
+    }
+    QList<QStringList> customers() const
+    {
+        return rows("SELECT Company, Address, City, Prov, Postal, Phone, Fax, BillingCode FROM TblCustomer "
+                    "ORDER BY CustomerID");
+    }
+    QList<QStringList> billingCodes() const { return rows("SELECT BillCode FROM TblBillingCodes"); }
+
+    void expectOneWarning(const QString& text) const
+    {
+        ASSERT_EQ(program.messages.messages.size(), 1u);
+        EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
+        EXPECT_EQ(program.messages.last().text, text);
+        EXPECT_EQ(program.messages.last().title, "Quillbill");
+    }
+
+    TestProgram program;
+    const QStringList alpha{"Alpha Ltd", "1 First St", "Ottawa", "ON", "K1A0B1", "(613) 555-0101", "", "ALP"};
+    const QStringList beta{"Beta Inc", "2 Second St", "Hull", "QC", "J8X2K1", "8195550102", "", "BET"};
+    const QStringList gamma{"Gamma Co", "3 Third St", "Perth", "ON", "K7H1A1", "", "", "GAM"};
+};
+
+TEST_F(CustomerWindowsTest, ACustomerWithQuotesIsAddedBrowsedEditedAndRemoved)
+{
+    auto add = open<frmNew>();
+    EXPECT_EQ(add->windowTitle(), "Add New Company");
+    QSignalSpy addClosing(add.get(), &ChildWindow::closing);
+    typeAll(add.get(), {"O'Brien & Sons", "12 King's Rd", "Quebec", "QC", "G1R4P5", "4185550123", "5550199", "D'Arcy"});
+    click(add.get(), "cmdSave");
+
+    EXPECT_TRUE(program.messages.empty());
+    const QStringList stored{"O'Brien & Sons", "12 King's Rd", "Quebec",        "QC",
+                             "G1R4P5",         "(418) 555-0123", "() 555-0199", "D'Arcy"};
+    EXPECT_EQ(customers(), QList<QStringList>{stored});
+    EXPECT_EQ(billingCodes(), QList<QStringList>{{"D'Arcy"}});
+    expectClosedAs(addClosing, ChildKind::AddCustomer);
+    EXPECT_FALSE(add->isVisible());
+
+    auto review = open<frmReviewCompany>();
+    EXPECT_EQ(review->windowTitle(), "Review/Edit Company");
+    EXPECT_EQ(boxes(review.get()), stored);
+    EXPECT_FALSE(box(review.get(), "txtBillCode")->isEnabled());
+    type(review.get(), "txtAddress", "14 King's Rd");
+    EXPECT_EQ(type(review.get(), "txtPhone", "4185550124"), "4185550124");
+    click(review.get(), "cmdSave");
+    EXPECT_TRUE(program.messages.empty());
+    QStringList edited = stored;
+    edited[1] = "14 King's Rd";
+    edited[5] = "4185550124"; // as typed, not in the pattern
+    EXPECT_EQ(customers(), QList<QStringList>{edited});
+    QSignalSpy reviewClosing(review.get(), &ChildWindow::closing);
+    click(review.get(), "cmdCancel");
+    expectClosedAs(reviewClosing, ChildKind::ReviewCustomers);
+
+    auto remove = open<frmRemoveCompany>();
+    EXPECT_EQ(remove->windowTitle(), "Remove Company");
+    auto* list = control<QComboBox>(remove.get(), "cmbCustomerID");
+    ASSERT_EQ(list->count(), 1);
+    choose(remove.get(), 0);
+
+    program.messages.answerNext(false);
+    click(remove.get(), "cmdRemove");
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Question);
+    EXPECT_EQ(program.messages.last().text, "You are about to delete a customer. Are you sure?");
+    EXPECT_EQ(program.messages.last().title, "Verify Removal");
+    EXPECT_EQ(customers().size(), 1);
+
+    program.messages.answerNext(true);
+    click(remove.get(), "cmdRemove");
+    EXPECT_TRUE(customers().isEmpty());
+    EXPECT_EQ(billingCodes(), QList<QStringList>{{"D'Arcy"}});
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(labels(remove.get()), edited.mid(0, 5)) << "the removed customer stays on show";
+    QSignalSpy removeClosing(remove.get(), &ChildWindow::closing);
+    click(remove.get(), "cmdClose");
+    expectClosedAs(removeClosing, ChildKind::RemoveCustomer);
+}
+
+TEST_F(CustomerWindowsTest, FilteredBoxesRefuseOtherKeysAndStopAtTheirLength)
+{
+    auto add = open<frmNew>();
+    EXPECT_EQ(type(add.get(), "txtPhone", "613-555 1234"), "6135551234");
+    EXPECT_EQ(type(add.get(), "txtPhone", "61355512349"), "6135551234");
+    EXPECT_EQ(type(add.get(), "txtFax", "(555) 0199"), "5550199");
+    EXPECT_EQ(type(add.get(), "txtPostal", "k1a-0b1x"), "k1a0b1");
+    EXPECT_EQ(type(add.get(), "txtCompany", "A-1 (Co.)"), "A-1 (Co.)");
+
+    QTest::keyClick(box(add.get(), "txtPostal"), Qt::Key_Backspace);
+    EXPECT_EQ(box(add.get(), "txtPostal")->text(), "k1a0b");
+}
+
+TEST_F(CustomerWindowsTest, AnEmptyRequiredBoxStoresNothingAndKeepsTheWindow)
+{
+    auto add = open<frmNew>();
+    QSignalSpy closing(add.get(), &ChildWindow::closing);
+    const QStringList typed{"Delta", "4 Fourth St", "", "ON", "K2P1L4", "6135550104", "", "DEL"};
+    typeAll(add.get(), typed);
+    click(add.get(), "cmdSave");
+
+    expectOneWarning(checkData);
+    EXPECT_TRUE(customers().isEmpty());
+    EXPECT_TRUE(billingCodes().isEmpty());
+    EXPECT_EQ(closing.count(), 0);
+    EXPECT_TRUE(add->isVisible());
+    EXPECT_EQ(boxes(add.get()), typed);
+}
+
+TEST_F(CustomerWindowsTest, NavigationStopsAtBothEndsOnTheSameCustomer)
+{
+    insert(alpha);
+    insert(beta);
+    insert(gamma);
+    auto review = open<frmReviewCompany>();
+    EXPECT_EQ(boxes(review.get()), alpha);
+
+    click(review.get(), "cmdPrevious");
+    expectOneWarning(cannotGo);
+    EXPECT_EQ(boxes(review.get()), alpha);
+    program.messages.clear();
+
+    click(review.get(), "cmdNext");
+    EXPECT_EQ(boxes(review.get()), beta);
+    click(review.get(), "cmdLast");
+    EXPECT_EQ(boxes(review.get()), gamma);
+    EXPECT_TRUE(program.messages.empty());
+
+    click(review.get(), "cmdNext");
+    expectOneWarning(cannotGo);
+    EXPECT_EQ(boxes(review.get()), gamma);
+    program.messages.clear();
+    click(review.get(), "cmdPrevious");
+    EXPECT_EQ(boxes(review.get()), beta) << "a refused Next leaves the position on the last";
+    click(review.get(), "cmdFirst");
+    EXPECT_EQ(boxes(review.get()), alpha);
+    EXPECT_TRUE(program.messages.empty());
+}
+
+TEST_F(CustomerWindowsTest, SavingInReviewWritesTheShownCustomerAndBrowsingStartsOver)
+{
+    insert(alpha);
+    insert(beta);
+    insert(gamma);
+    auto review = open<frmReviewCompany>();
+
+    // Saving unchanged keeps a stored phone in the pattern whole, though it is
+    // longer than ten digits can be typed.
+    click(review.get(), "cmdSave");
+    EXPECT_EQ(customers(), (QList<QStringList>{alpha, beta, gamma}));
+    EXPECT_EQ(type(review.get(), "txtPhone", "61355501019"), "6135550101")
+        << "the ten-digit limit is back once the shown number is replaced";
+
+    click(review.get(), "cmdLast");
+    type(review.get(), "txtCompany", "Gamma & Daughters");
+    click(review.get(), "cmdSave");
+    EXPECT_TRUE(program.messages.empty());
+    QStringList saved = gamma;
+    saved[0] = "Gamma & Daughters";
+    EXPECT_EQ(customers(), (QList<QStringList>{alpha, beta, saved}));
+    EXPECT_EQ(boxes(review.get()), saved);
+
+    click(review.get(), "cmdNext");
+    EXPECT_EQ(boxes(review.get()), beta) << "after a save, browsing starts from the first customer";
+
+    type(review.get(), "txtCity", "");
+    click(review.get(), "cmdSave");
+    expectOneWarning(checkData);
+    EXPECT_EQ(customers(), (QList<QStringList>{alpha, beta, saved}));
+}
+
+TEST_F(CustomerWindowsTest, AnEmptyTableShowsEmptyBoxesAndNothingToGoTo)
+{
+    auto review = open<frmReviewCompany>();
+    EXPECT_EQ(boxes(review.get()), QStringList(8));
+    for (const char* button : {"cmdFirst", "cmdPrevious", "cmdNext", "cmdLast"}) {
+        program.messages.clear();
+        click(review.get(), button);
+        expectOneWarning(cannotGo);
+    }
+
+    program.messages.clear();
+    typeAll(review.get(), {"Nobody", "Nowhere", "None", "ON", "K0K0K0", "", "", ""});
+    click(review.get(), "cmdSave");
+    expectOneWarning(checkData);
+    EXPECT_TRUE(customers().isEmpty());
+}
+
+TEST_F(CustomerWindowsTest, RemoveTakesTheChosenRowOfTwoWithOneName)
+{
+    QStringList first = alpha;
+    QStringList second = beta;
+    second[0] = first[0];
+    const int32_t firstId = insert(first);
+    insert(second);
+    insert(gamma);
+    auto remove = open<frmRemoveCompany>();
+    auto* list = control<QComboBox>(remove.get(), "cmbCustomerID");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ((QStringList{list->itemText(0), list->itemText(1), list->itemText(2)}),
+              (QStringList{"Alpha Ltd", "Alpha Ltd", "Gamma Co"}));
+
+    // Nothing chosen: the question is asked and nothing happens.
+    click(remove.get(), "cmdRemove");
+    EXPECT_EQ(customers().size(), 3);
+
+    choose(remove.get(), 1);
+    EXPECT_EQ(labels(remove.get()), second.mid(0, 5));
+    click(remove.get(), "cmdRemove");
+
+    EXPECT_EQ(customers(), (QList<QStringList>{first, gamma}));
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->itemData(0).toInt(), firstId);
+    EXPECT_EQ(program.messages.messages.size(), 2u);
+}
+
+TEST_F(CustomerWindowsTest, BoxesAndPictureButtonsAreNamedForAssistiveTechnology)
+{
+    auto review = open<frmReviewCompany>();
+    auto nameOf = [&](const char* name) {
+        QWidget* widget = control<QWidget>(review.get(), name);
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    const QStringList expected{"Company Name", "Address",    "City",       "Province",   "Postal Code",
+                               "Phone Number", "Fax Number", "Billing Code", "First",    "Previous",
+                               "Next",         "Last"};
+    QStringList names;
+    for (const char* name : boxNames)
+        names << nameOf(name);
+    for (const char* name : {"cmdFirst", "cmdPrevious", "cmdNext", "cmdLast"})
+        names << nameOf(name);
+    EXPECT_EQ(names, expected);
+}
+
+} // namespace
+} // namespace quillbill

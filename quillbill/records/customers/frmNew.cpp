@@ -1,1 +1,50 @@
-// placeholder
+#include "records/customers/frmNew.h"
+
+#include "common/AppContext.h"
+#include "common/Controls.h"
+#include "common/ProgramInfo.h"
+#include "records/DatabaseError.h"
+#include "records/customers/CustomerForm.h"
+#include "records/customers/CustomerRecords.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quillbill {
+
+frmNew::frmNew(AppContext& app, QWidget* parent)
+    : ChildWindow(ChildKind::AddCustomer, parent),
+      app_(app),
+      form_(new CustomerForm(true)),
+      cmdSave_(makeButton("cmdSave", tr("Save"))),
+      cmdCancel_(makeButton("cmdCancel", tr("Close")))
+{
+    setObjectName("frmNew");
+    setWindowTitle(tr("Add New Company"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(form_);
+    layout->addLayout(makeButtonRow({cmdSave_, cmdCancel_}));
+    layout->addStretch();
+
+    connect(cmdSave_, &QPushButton::clicked, this, &frmNew::save);
+    connect(cmdCancel_, &QPushButton::clicked, this, &ChildWindow::closeChild);
+}
+
+void frmNew::save()
+{
+    Customer customer = form_->entered();
+    customer.phone = formatPhoneNumber(customer.phone);
+    customer.fax = formatPhoneNumber(customer.fax);
+    try {
+        CustomerRecords(app_.state.MainDatabase).add(customer);
+    } catch (const DatabaseError&) {
+        // The database's own rules (required fields) are the check; whatever
+        // it refuses, nothing was stored and the typing is kept for a retry.
+        app_.messages.warn(this, tr("Please check entered data."), ProgramInfo::title);
+        return;
+    }
+    closeChild();
+}
+
+} // namespace quillbill

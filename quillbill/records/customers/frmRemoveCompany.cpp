@@ -1,1 +1,115 @@
-// placeholder
+#include "records/customers/frmRemoveCompany.h"
+
+#include "common/AppContext.h"
+#include "common/Controls.h"
+#include "common/ProgramInfo.h"
+#include "records/DatabaseError.h"
+#include "records/customers/CustomerRecords.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quillbill {
+
+frmRemoveCompany::frmRemoveCompany(AppContext& app, QWidget* parent)
+    : ChildWindow(ChildKind::RemoveCustomer, parent),
+      app_(app),
+      cmbCustomerID_(new QComboBox),
+      lblCompany_(makeLabel("lblCompany", QString())),
+      lblAddress_(makeLabel("lblAddress", QString())),
+      lblCity_(makeLabel("lblCity", QString())),
+      lblProv_(makeLabel("lblProv", QString())),
+      lblPostal_(makeLabel("lblPostal", QString())),
+      cmdRemove_(makeButton("cmdRemove", tr("Remove This Company"))),
+      cmdClose_(makeButton("cmdClose", tr("Close")))
+{
+    setObjectName("frmRemoveCompany");
+    setWindowTitle(tr("Remove Company"));
+    cmbCustomerID_->setObjectName("cmbCustomerID");
+    cmbCustomerID_->setAccessibleName(tr("Customer"));
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("C&ustomer"), cmbCustomerID_);
+    form->addRow(tr("Company Name:"), lblCompany_);
+    form->addRow(tr("Address:"), lblAddress_);
+    form->addRow(tr("City:"), lblCity_);
+    form->addRow(tr("Province:"), lblProv_);
+    form->addRow(tr("Postal Code:"), lblPostal_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(makeButtonRow({cmdRemove_, cmdClose_}));
+    layout->addStretch();
+
+    connect(cmbCustomerID_, &QComboBox::activated, this, &frmRemoveCompany::choose);
+    connect(cmdRemove_, &QPushButton::clicked, this, &frmRemoveCompany::removeCustomer);
+    connect(cmdClose_, &QPushButton::clicked, this, &ChildWindow::closeChild);
+
+    reloadList();
+}
+
+void frmRemoveCompany::reloadList()
+{
+    cmbCustomerID_->clear();
+    try {
+        for (const Customer& customer : CustomerRecords(app_.state.MainDatabase).all())
+            cmbCustomerID_->addItem(customer.company, customer.id);
+    } catch (const DatabaseError& error) {
+        report(error.message());
+    }
+    cmbCustomerID_->setCurrentIndex(-1);
+}
+
+void frmRemoveCompany::choose(int index)
+{
+    if (index < 0)
+        return;
+    std::optional<Customer> customer;
+    try {
+        customer = CustomerRecords(app_.state.MainDatabase).find(cmbCustomerID_->itemData(index).toInt());
+    } catch (const DatabaseError& error) {
+        report(error.message());
+        return;
+    }
+    if (!customer) {
+        chosenId_.reset();
+        report(tr("This customer is no longer in the database."));
+        reloadList();
+        return;
+    }
+    chosenId_ = customer->id;
+    lblCompany_->setText(customer->company);
+    lblAddress_->setText(customer->address);
+    lblCity_->setText(customer->city);
+    lblProv_->setText(customer->prov);
+    lblPostal_->setText(customer->postal);
+}
+
+void frmRemoveCompany::removeCustomer()
+{
+    if (!app_.messages.askYesNo(this, tr("You are about to delete a customer. Are you sure?"),
+                                tr("Verify Removal")))
+        return;
+    if (!chosenId_)
+        return;
+    try {
+        CustomerRecords(app_.state.MainDatabase).remove(*chosenId_);
+    } catch (const DatabaseError& error) {
+        report(error.message());
+        return;
+    }
+    // The labels keep the removed customer's details as a record of what was
+    // removed; nothing is chosen any more, so a second Remove deletes nothing.
+    chosenId_.reset();
+    reloadList();
+}
+
+void frmRemoveCompany::report(const QString& message)
+{
+    app_.messages.warn(this, message, ProgramInfo::title);
+}
+
+} // namespace quillbill

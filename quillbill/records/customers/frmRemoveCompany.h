@@ -1,1 +1,42 @@
 #pragma once
+
+#include "shell/mainwindow/ChildWindow.h"
+
+#include <cstdint>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace quillbill {
+
+struct AppContext;
+
+// The remove window: choose a company by name, see its address, and delete
+// it. Each list entry is one customer row, so two companies with one name
+// are each their own entry.
+class frmRemoveCompany : public ChildWindow {
+    Q_OBJECT
+public:
+    explicit frmRemoveCompany(AppContext& app, QWidget* parent = nullptr);
+
+private:
+    void reloadList();
+    void choose(int index);
+    void removeCustomer();
+    void report(const QString& message);
+
+    AppContext& app_;
+    std::optional<int32_t> chosenId_;
+    QComboBox* cmbCustomerID_;
+    QLabel* lblCompany_;
+    QLabel* lblAddress_;
+    QLabel* lblCity_;
+    QLabel* lblProv_;
+    QLabel* lblPostal_;
+    QPushButton* cmdRemove_;
+    QPushButton* cmdClose_;
+};
+
+} // namespace quillbill

@@ -1,1 +1,142 @@
-// placeholder
+#include "records/customers/frmReviewCompany.h"
+
+#include "common/AppContext.h"
+#include "common/Controls.h"
+#include "common/ProgramInfo.h"
+#include "records/DatabaseError.h"
+#include "records/customers/CustomerForm.h"
+#include "records/customers/CustomerRecords.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace quillbill {
+
+namespace {
+
+QPushButton* makePictureButton(QWidget* window, const char* name, QStyle::StandardPixmap picture,
+                               const QString& caption)
+{
+    QPushButton* button = makeButton(name, QString());
+    button->setIcon(window->style()->standardIcon(picture));
+    button->setToolTip(caption);
+    button->setAccessibleName(caption);
+    return button;
+}
+
+} // namespace
+
+frmReviewCompany::frmReviewCompany(AppContext& app, QWidget* parent)
+    : ChildWindow(ChildKind::ReviewCustomers, parent),
+      app_(app),
+      form_(new CustomerForm(false)),
+      cmdFirst_(makePictureButton(this, "cmdFirst", QStyle::SP_MediaSkipBackward, tr("First"))),
+      cmdPrevious_(makePictureButton(this, "cmdPrevious", QStyle::SP_MediaSeekBackward, tr("Previous"))),
+      cmdNext_(makePictureButton(this, "cmdNext", QStyle::SP_MediaSeekForward, tr("Next"))),
+      cmdLast_(makePictureButton(this, "cmdLast", QStyle::SP_MediaSkipForward, tr("Last"))),
+      cmdSave_(makeButton("cmdSave", tr("Save"))),
+      cmdCancel_(makeButton("cmdCancel", tr("Close")))
+{
+    setObjectName("frmReviewCompany");
+    setWindowTitle(tr("Review/Edit Company"));
+
+    auto* navigation = new QHBoxLayout;
+    for (QPushButton* button : {cmdFirst_, cmdPrevious_, cmdNext_, cmdLast_})
+        navigation->addWidget(button);
+    navigation->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(form_);
+    layout->addLayout(navigation);
+    layout->addLayout(makeButtonRow({cmdSave_, cmdCancel_}));
+    layout->addStretch();
+
+    connect(cmdFirst_, &QPushButton::clicked, this, &frmReviewCompany::first);
+    connect(cmdPrevious_, &QPushButton::clicked, this, &frmReviewCompany::previous);
+    connect(cmdNext_, &QPushButton::clicked, this, &frmReviewCompany::next);
+    connect(cmdLast_, &QPushButton::clicked, this, &frmReviewCompany::last);
+    connect(cmdSave_, &QPushButton::clicked, this, &frmReviewCompany::save);
+    connect(cmdCancel_, &QPushButton::clicked, this, &ChildWindow::closeChild);
+
+    reload();
+    if (!browse_.empty())
+        goTo(0);
+}
+
+void frmReviewCompany::reload()
+{
+    try {
+        browse_ = CustomerRecords(app_.state.MainDatabase).all();
+    } catch (const DatabaseError& error) {
+        browse_.clear();
+        app_.messages.warn(this, error.message(), ProgramInfo::title);
+    }
+    position_ = 0;
+}
+
+void frmReviewCompany::goTo(std::size_t position)
+{
+    if (position >= browse_.size()) {
+        cannotGo();
+        return;
+    }
+    position_ = position;
+    currentId_ = browse_[position].id;
+    form_->display(browse_[position]);
+}
+
+void frmReviewCompany::first()
+{
+    goTo(0);
+}
+
+void frmReviewCompany::previous()
+{
+    if (position_ == 0) {
+        cannotGo();
+        return;
+    }
+    goTo(position_ - 1);
+}
+
+void frmReviewCompany::next()
+{
+    goTo(position_ + 1);
+}
+
+void frmReviewCompany::last()
+{
+    if (browse_.empty()) {
+        cannotGo();
+        return;
+    }
+    goTo(browse_.size() - 1);
+}
+
+void frmReviewCompany::save()
+{
+    Customer edited = form_->entered();
+    edited.id = currentId_;
+    bool saved = false;
+    try {
+        // An id of 0 (no customer shown) or a customer removed meanwhile
+        // matches no row, which is as much a refusal as a broken rule.
+        saved = CustomerRecords(app_.state.MainDatabase).update(edited);
+    } catch (const DatabaseError&) {
+        saved = false;
+    }
+    if (!saved) {
+        app_.messages.warn(this, tr("Please check entered data."), ProgramInfo::title);
+        return;
+    }
+    reload();
+}
+
+void frmReviewCompany::cannotGo()
+{
+    app_.messages.warn(this, tr("Cannot goto that record"), ProgramInfo::title);
+}
+
+} // namespace quillbill

@@ -1,1 +1,51 @@
 #pragma once
+
+#include "records/customers/Customer.h"
+#include "shell/mainwindow/ChildWindow.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class QPushButton;
+
+namespace quillbill {
+
+struct AppContext;
+class CustomerForm;
+
+// The review window: browses every customer one at a time and saves changes
+// to the one shown. The billing code is shown but never changed here.
+class frmReviewCompany : public ChildWindow {
+    Q_OBJECT
+public:
+    explicit frmReviewCompany(AppContext& app, QWidget* parent = nullptr);
+
+private:
+    void reload();
+    void goTo(std::size_t position);
+    void first();
+    void previous();
+    void next();
+    void last();
+    void save();
+    void cannotGo();
+
+    AppContext& app_;
+    // Every customer as read when the window opened or last saved, and the
+    // one of them that navigation stands on.
+    std::vector<Customer> browse_;
+    std::size_t position_ = 0;
+    // The customer shown in the boxes, which Save writes to. It stays the
+    // saved one after a save even though browsing starts over from the first.
+    int32_t currentId_ = 0;
+    CustomerForm* form_;
+    QPushButton* cmdFirst_;
+    QPushButton* cmdPrevious_;
+    QPushButton* cmdNext_;
+    QPushButton* cmdLast_;
+    QPushButton* cmdSave_;
+    QPushButton* cmdCancel_;
+};
+
+} // namespace quillbill

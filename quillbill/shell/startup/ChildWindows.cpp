@@ -2,6 +2,9 @@
 
 #include "common/AppContext.h"
 #include "records/company/frmEdit.h"
+#include "records/customers/frmNew.h"
+#include "records/customers/frmRemoveCompany.h"
+#include "records/customers/frmReviewCompany.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/users/frmUsers.h"
 
@@ -10,6 +13,9 @@ namespace quillbill {
 void registerChildWindows(frmMain& main, AppContext& app)
 {
     main.registerChild(ChildKind::EditMyCompany, [&app] { return new frmEdit(app); });
+    main.registerChild(ChildKind::AddCustomer, [&app] { return new frmNew(app); });
+    main.registerChild(ChildKind::RemoveCustomer, [&app] { return new frmRemoveCompany(app); });
+    main.registerChild(ChildKind::ReviewCustomers, [&app] { return new frmReviewCompany(app); });
     main.registerChild(ChildKind::Users, [&app] { return new frmUsers(app); });
 }
 
