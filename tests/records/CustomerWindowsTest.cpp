@@ -365,5 +365,16 @@ TEST_F(CustomerWindowsTest, BoxesAndPictureButtonsAreNamedForAssistiveTechnology
     EXPECT_EQ(names, expected);
 }
 
+TEST_F(CustomerWindowsTest, EachBoxHasARowOfItsOwnBelowThePrevious)
+{
+    auto add = open<frmNew>();
+    int previousBottom = -1;
+    for (const char* name : boxNames) {
+        const QRect box = control<QWidget>(add.get(), name)->geometry();
+        EXPECT_GT(box.top(), previousBottom) << name << " overlaps the box above it";
+        previousBottom = box.bottom();
+    }
+}
+
 } // namespace
 } // namespace quillbill

@@ -58,7 +58,8 @@ CustomerForm::CustomerForm(bool billingCodeEditable, QWidget* parent) : QWidget(
 QLineEdit* CustomerForm::addBox(QGridLayout* grid, const char* name, const QString& label, bool required,
                                 const QString& hint)
 {
-    const int row = grid->isEmpty() ? 0 : grid->rowCount(); // an empty grid counts one row
+    // rowCount() is 1 for an empty grid; count() tells whether anything is in it.
+    const int row = grid->count() == 0 ? 0 : grid->rowCount();
     QLineEdit* box = makeTextBox(name);
     // The label is the box's buddy, which also gives the box its accessible name.
     QLabel* caption = makeLabel(QString(), label);
