@@ -12,7 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QListWidget>
+#include <QPushButton>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -131,6 +135,48 @@ TEST_F(StartupRoute, ADamagedLogonSwitchStillAsksForALogin)
     startup.begin();
     EXPECT_NE(startup.loginWindow(), nullptr);
     EXPECT_EQ(startup.mainWindow(), nullptr);
+}
+
+TEST_F(StartupRoute, BackupOnExitAndRestoreFromTheMenus)
+{
+    setSwitches("0", "0", "0");
+    startup.begin();
+    frmMain* main = startup.mainWindow();
+    ASSERT_NE(main, nullptr);
+    const Database& db = program.app->state.MainDatabase;
+    db.execute("UPDATE TblMyCompanyInfo SET CompanyName = 'Backed up'");
+
+    // Tools > Database > Backup writes the backup at once, without a question.
+    main->menuItem("mnubkup")->trigger();
+    EXPECT_TRUE(program.messages.empty());
+    const QStringList backups = QDir(program.app->path("DataBackup")).entryList({"*.BAK"}, QDir::Files);
+    ASSERT_EQ(backups.size(), 1);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == "frmFileMoveCopy")
+            top->close();
+
+    // Restore closes the open child windows and works on the restored data.
+    db.execute("UPDATE TblMyCompanyInfo SET CompanyName = 'Changed later'");
+    main->openChild(ChildKind::Users);
+    main->menuItem("mnurestore")->trigger();
+    auto* restore = main->findChild<QDialog*>("frmRestore");
+    ASSERT_NE(restore, nullptr);
+    restore->findChild<QListWidget*>("File1")->setCurrentRow(0);
+    QTest::mouseClick(restore->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    EXPECT_FALSE(main->menuItem("mnuUser")->isChecked());
+    EXPECT_EQ(db.firstRow("SELECT CompanyName FROM TblMyCompanyInfo")->value(0).toString(), "Backed up");
+
+    // Closing with "Create Backup on Exit" on asks, and Yes writes a backup.
+    QDir(program.app->path("DataBackup")).removeRecursively();
+    program.messages.answerNext(true);
+    main->close();
+    EXPECT_EQ(program.messages.last().text, "Do you want to create a backup?");
+    EXPECT_EQ(QDir(program.app->path("DataBackup")).entryList({"*.BAK"}, QDir::Files).size(), 1);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == "frmFileMoveCopy") {
+            EXPECT_TRUE(top->isVisible()) << "the progress window outlives the main window";
+            top->close();
+        }
 }
 
 TEST(ProgramFolderTest, ARunFromItsOwnFolderUsesThatFolder)
