@@ -13,9 +13,9 @@ namespace quirepress {
 // came from and a description, as the engine's callers report them.
 //
 // Numbers with a fixed meaning: 5 invalid argument, 6 overflow, 9 out of
-// range, 13 type mismatch, 53 file not found, 401 a window cannot be shown
-// modeless over a modal caller, 32755 the user cancelled a file dialog,
-// 10000 no mail client.
+// range, 13 type mismatch, 53 file not found, 75 a file that cannot be
+// written, 401 a window cannot be shown modeless over a modal caller, 32755
+// the user cancelled a file dialog, 10000 no mail client.
 class QUIREPRESS_EXPORT Error : public std::exception {
 public:
     Error(int number, QString source, QString description);

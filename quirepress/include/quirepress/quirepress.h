@@ -2,4 +2,10 @@
 
 // The one header a caller of the Quirepress report engine includes.
 
+#include <quirepress/Enums.h>
 #include <quirepress/Error.h>
+#include <quirepress/Field.h>
+#include <quirepress/MessageBoxes.h>
+#include <quirepress/Report.h>
+#include <quirepress/ReportEvents.h>
+#include <quirepress/Section.h>

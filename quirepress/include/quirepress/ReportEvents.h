@@ -1,0 +1,31 @@
+#pragma once
+
+#include <quirepress/Export.h>
+
+#include <QString>
+
+namespace quirepress {
+
+// What a report tells its caller while it runs. A caller registers one sink
+// with Report::setEvents(); the events arrive on the caller's thread, inside
+// the report's own operations.
+class QUIREPRESS_EXPORT ReportEvents {
+public:
+    virtual ~ReportEvents();
+
+    // A page other than the first has been started.
+    virtual void NewPage() {}
+    // The user asked the preview window to print; Cancel was reset first.
+    virtual void PrintToPrinterButton() {}
+    // A page is being closed and the report has a page-footer section named
+    // `SectionName`; `LastPage` is true on the report's last page. Setting
+    // `Cancel` keeps the footer from being printed.
+    virtual void PrintPageFooter(const QString& SectionName, bool LastPage, bool& Cancel)
+    {
+        (void)SectionName;
+        (void)LastPage;
+        (void)Cancel;
+    }
+};
+
+} // namespace quirepress

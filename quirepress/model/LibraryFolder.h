@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace quirepress::detail {
+
+// The folder that holds the Quirepress library itself, where the file
+// dialogs for report definitions open.
+QString libraryFolder();
+
+} // namespace quirepress::detail

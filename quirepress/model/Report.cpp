@@ -1,0 +1,183 @@
+#include <quirepress/Error.h>
+#include <quirepress/Report.h>
+
+#include "model/CDialog.h"
+#include "model/LibraryFolder.h"
+#include "model/PageImages.h"
+#include "model/ProfileFile.h"
+#include "model/ReportDefinition.h"
+#include "model/Report_p.h"
+#include "model/TextMeasure.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace quirepress {
+
+namespace {
+
+const QString definitionFilter = QStringLiteral("Report Definition|*.rdn");
+const QString messageTitle = QStringLiteral("Quirepress");
+constexpr int32_t hideReadOnly = 4;
+constexpr int32_t pathMustExist = 2048;
+constexpr int32_t fileMustExist = 4096;
+
+// A fresh dialog on the library's folder, as both definition dialogs open.
+detail::CDialog definitionDialog(int32_t flags)
+{
+    detail::CDialog dialog;
+    const QString folder = detail::libraryFolder();
+    dialog.Filename = folder + QStringLiteral("/*.rdn");
+    dialog.setFilter(definitionFilter);
+    dialog.FilterIndex = 1;
+    dialog.InitDir = folder;
+    dialog.flags = flags;
+    return dialog;
+}
+
+} // namespace
+
+int32_t ReportPrivate::newSectionHeight()
+{
+    if (!lineHeight_)
+        lineHeight_ = detail::defaultSectionHeight();
+    return *lineHeight_;
+}
+
+int32_t ReportPrivate::newSectionWidth(int32_t forOrientation)
+{
+    std::optional<int32_t>& width = forOrientation == 2 ? landscapeWidth_ : portraitWidth_;
+    if (!width)
+        width = detail::defaultSectionWidth(forOrientation);
+    return *width;
+}
+
+Report::Report(std::shared_ptr<MessageBoxes> messages) : d(std::make_unique<ReportPrivate>())
+{
+    d->messages = messages ? std::move(messages) : dialogMessageBoxes();
+    d->temporaryFolder = QDir::tempPath() + u'/';
+    const QDateTime now = QDateTime::currentDateTime();
+    d->pageImageBaseName = detail::pageImageBaseName(now);
+    if (!detail::deleteOtherDaysPageImages(d->temporaryFolder, now.date()))
+        d->messages->inform(QStringLiteral("75 - Path/File access error: an old page image in %1 could not be deleted.")
+                                .arg(d->temporaryFolder),
+                            QStringLiteral("Reports Class Initialise"));
+}
+
+Report::~Report()
+{
+    d->sections.clear();
+    for (int page = 1; page <= d->pageCount; ++page) {
+        const QString image = detail::pageImagePath(d->temporaryFolder, d->pageImageBaseName, page);
+        if (QFileInfo::exists(image))
+            QFile::remove(image);
+    }
+}
+
+int32_t Report::PageHeight() const { return d->pageHeight; }
+void Report::setPageHeight(int32_t value) { d->pageHeight = value; }
+int32_t Report::PageWidth() const { return d->pageWidth; }
+void Report::setPageWidth(int32_t value) { d->pageWidth = value; }
+int16_t Report::PageCount() const { return d->pageCount; }
+void Report::setPageCount(int16_t value) { d->pageCount = value; }
+int16_t Report::TopMargin() const { return d->topMargin; }
+void Report::setTopMargin(int16_t value) { d->topMargin = value; }
+int16_t Report::BottomMargin() const { return d->bottomMargin; }
+void Report::setBottomMargin(int16_t value) { d->bottomMargin = value; }
+int16_t Report::LeftMargin() const { return d->leftMargin; }
+void Report::setLeftMargin(int16_t value) { d->leftMargin = value; }
+int16_t Report::RightMargin() const { return d->rightMargin; }
+void Report::setRightMargin(int16_t value) { d->rightMargin = value; }
+int32_t Report::Orientation() const { return d->orientation; }
+void Report::setOrientation(int32_t value) { d->orientation = value; }
+QString Report::ReportName() const { return d->reportName; }
+void Report::setReportName(const QString& value) { d->reportName = value; }
+int16_t Report::GridX() const { return d->gridX; }
+void Report::setGridX(int16_t value) { d->gridX = value; }
+int16_t Report::GridY() const { return d->gridY; }
+void Report::setGridY(int16_t value) { d->gridY = value; }
+QString Report::PrinterName() const { return d->printerName; }
+void Report::setPrinterName(const QString& value) { d->printerName = value; }
+QString Report::OutputFilename() const { return d->outputFilename; }
+void Report::setOutputFilename(const QString& value) { d->outputFilename = value; }
+bool Report::Cancel() const { return d->cancel; }
+void Report::setCancel(bool value) { d->cancel = value; }
+QString Report::EmailSubject() const { return d->emailSubject; }
+void Report::setEmailSubject(const QString& value) { d->emailSubject = value; }
+QString Report::EmailRecipient() const { return d->emailRecipient; }
+void Report::setEmailRecipient(const QString& value) { d->emailRecipient = value; }
+void Report::setOutputTo(OutputOptions value) { d->outputTo = value; }
+OutputOptions Report::OutputTo() const { return d->outputTo; }
+void Report::setEvents(ReportEvents* events) { d->events = events; }
+
+std::shared_ptr<quirepress::Section> Report::AddSection(QString& SectionName)
+{
+    QString chosen = SectionName;
+    for (int counter = 1; d->sections.contains(chosen); ++counter)
+        chosen = SectionName + u'(' + QString::number(counter) + u')';
+    SectionName = chosen;
+    std::shared_ptr<quirepress::Section> section(new quirepress::Section(chosen));
+    section->setHeight(d->newSectionHeight());
+    section->setWidth(d->newSectionWidth(d->orientation));
+    d->sections.append(chosen, section);
+    return section;
+}
+
+std::shared_ptr<quirepress::Section> Report::Section(int vntIndexKey) const { return d->sections.at(vntIndexKey); }
+std::shared_ptr<quirepress::Section> Report::Section(const QString& vntIndexKey) const
+{
+    return d->sections.at(vntIndexKey);
+}
+int32_t Report::SectionCount() const { return d->sections.count(); }
+void Report::RemoveSection(int vntIndexKey) { d->sections.remove(vntIndexKey); }
+void Report::RemoveSection(const QString& vntIndexKey) { d->sections.remove(vntIndexKey); }
+
+bool Report::SaveReport()
+{
+    if (d->reportName.isEmpty()) {
+        detail::CDialog dialog = definitionDialog(hideReadOnly);
+        if (!dialog.ShowSave())
+            return false;
+        d->reportName = dialog.Filename;
+        if (QFileInfo::exists(d->reportName)
+            && !d->messages->askYesNo(QStringLiteral("File exists.  Overwrite file?"), messageTitle)) {
+            d->reportName.clear();
+            return false;
+        }
+    }
+    detail::ProfileWriter writer;
+    detail::writeDefinition(*this, writer);
+    writer.saveTo(d->reportName);
+    return true;
+}
+
+bool Report::LoadReport()
+{
+    QString none;
+    return LoadReport(none);
+}
+
+bool Report::LoadReport(QString& sProvidedName)
+{
+    if (!sProvidedName.isEmpty()) {
+        d->reportName = sProvidedName;
+    } else {
+        detail::CDialog dialog = definitionDialog(hideReadOnly | pathMustExist | fileMustExist);
+        if (!dialog.ShowOpen())
+            return false;
+        d->reportName = dialog.Filename;
+        if (!QFileInfo::exists(d->reportName))
+            return false;
+    }
+    if (!QFileInfo(d->reportName).isFile()) {
+        d->messages->inform(QStringLiteral("Report file not found"), messageTitle);
+        return false;
+    }
+    const detail::ProfileReader reader = detail::ProfileReader::fromFile(d->reportName);
+    detail::readDefinition(*this, reader);
+    return true;
+}
+
+} // namespace quirepress

@@ -1,0 +1,215 @@
+#include "model/ReportDefinition.h"
+
+#include <quirepress/Error.h>
+#include <quirepress/Report.h>
+
+#include "model/ProfileFile.h"
+
+#include <QLocale>
+
+#include <limits>
+
+namespace quirepress::detail {
+
+namespace {
+
+const QString source = QStringLiteral("Quirepress.LoadReport");
+const QString reportSection = QStringLiteral("Report");
+constexpr int64_t missingSize = -9999; // "FieldWidth" or "FieldHeight" absent: use the right or bottom edge
+
+QString sectionKey(int i)
+{
+    return QStringLiteral("Section%1").arg(i);
+}
+
+QString fieldKey(int i, int j)
+{
+    return QStringLiteral("Section%1Field%2").arg(i).arg(j);
+}
+
+QString flag(bool value)
+{
+    return value ? QStringLiteral("-1") : QStringLiteral("0");
+}
+
+// "10", "8.5": a fraction only when there is one, in the user's number format.
+QString sizeText(float size)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(static_cast<double>(size), 'g', 7);
+}
+
+// Reads the keys of one file section into properties, refusing a number
+// that does not fit the property it is meant for.
+class Keys {
+public:
+    Keys(const ProfileReader& file, QString section) : file_(file), section_(std::move(section)) {}
+
+    QString text(const QString& key) const { return file_.text(section_, key, QString()); }
+
+    template <typename Integer>
+    Integer number(const QString& key, int64_t fallback = 0) const
+    {
+        const int64_t value = file_.integer(section_, key, fallback);
+        if (value < std::numeric_limits<Integer>::min() || value > std::numeric_limits<Integer>::max())
+            throw Error(6, source, QStringLiteral("Overflow: [%1] %2=%3").arg(section_, key).arg(value));
+        return static_cast<Integer>(value);
+    }
+
+    bool flag(const QString& key) const { return file_.integer(section_, key, 0) != 0; }
+
+    // "True" or "False" in any letter case, or a number (not 0 is true).
+    bool truth(const QString& key) const
+    {
+        const QString value = file_.text(section_, key, QStringLiteral("False"));
+        if (value.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
+            return true;
+        if (value.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
+            return false;
+        bool isNumber = false;
+        const double number = value.toDouble(&isNumber);
+        if (!isNumber)
+            throw Error(13, source, QStringLiteral("Type mismatch: [%1] %2=%3").arg(section_, key, value));
+        return number != 0;
+    }
+
+    // A damaged count must not make the reader build sections or fields the
+    // file does not hold.
+    void mustExist() const
+    {
+        if (!file_.hasSection(section_))
+            throw Error(5, source, QStringLiteral("The definition has no [%1] section.").arg(section_));
+    }
+
+private:
+    const ProfileReader& file_;
+    QString section_;
+};
+
+void readField(Section& section, int i, int j, const ProfileReader& file)
+{
+    const Keys keys(file, fieldKey(i, j));
+    keys.mustExist();
+    QString name = keys.text(QStringLiteral("FieldName"));
+    section.AddField(name);
+    // A name taken twice leaves no field at position j: Error 9.
+    const std::shared_ptr<Field> field = section.Field(j);
+    field->setDefault_Value(keys.text(QStringLiteral("DefaultValue")));
+    field->setFont(keys.text(QStringLiteral("Font")));
+    field->setSize(static_cast<float>(keys.number<int32_t>(QStringLiteral("Size"))));
+    field->setBold(keys.flag(QStringLiteral("Bold")));
+    field->setItalics(keys.flag(QStringLiteral("Italics")));
+    field->setUnderline(keys.flag(QStringLiteral("Underline")));
+    field->setForeColour(keys.number<int32_t>(QStringLiteral("ForeColour")));
+    field->setBackColour(keys.number<int32_t>(QStringLiteral("BackColour")));
+    field->setJustification(static_cast<Justifications>(keys.number<int32_t>(QStringLiteral("Justification"))));
+    field->setFieldTop(keys.number<int32_t>(QStringLiteral("Top")));
+    field->setFieldLeft(keys.number<int32_t>(QStringLiteral("FieldLeft")));
+    field->setFieldWidth(keys.number<int32_t>(QStringLiteral("FieldWidth"), missingSize));
+    if (field->FieldWidth() == missingSize)
+        field->setFieldWidth(keys.number<int32_t>(QStringLiteral("FieldRight")) - field->FieldLeft());
+    field->setFieldType(static_cast<FieldTypes>(keys.number<int32_t>(QStringLiteral("FieldType"))));
+    field->setValue(field->Default_Value());
+    field->setFieldHeight(keys.number<int32_t>(QStringLiteral("FieldHeight"), missingSize));
+    if (field->FieldHeight() == missingSize)
+        field->setFieldHeight(keys.number<int32_t>(QStringLiteral("FieldBottom")) - field->FieldTop());
+    field->setFieldBox(keys.flag(QStringLiteral("FieldBox")));
+    field->setLineWidth(keys.number<int16_t>(QStringLiteral("LineWidth")));
+    field->setLimitSize(keys.flag(QStringLiteral("LimitSize")));
+    field->setTableNumberRows(keys.number<int16_t>(QStringLiteral("TableNoRows")));
+    field->setTableNumberCols(keys.number<int16_t>(QStringLiteral("TableNoCols")));
+    field->setTableFirstRowLabel(keys.flag(QStringLiteral("TableRowLabel")));
+    field->setTableFirstColLabel(keys.flag(QStringLiteral("TableColLabel")));
+    field->setTableMaxColumnWidth(keys.number<int16_t>(QStringLiteral("TableMaxWidth")));
+}
+
+} // namespace
+
+void writeDefinition(const Report& report, ProfileWriter& file)
+{
+    file.section(reportSection);
+    file.key(QStringLiteral("GridX"), QString::number(report.GridX()));
+    file.key(QStringLiteral("GridY"), QString::number(report.GridY()));
+    file.key(QStringLiteral("SectionCount"), QString::number(report.SectionCount()));
+    file.key(QStringLiteral("LeftMargin"), QString::number(report.LeftMargin()));
+    file.key(QStringLiteral("RightMargin"), QString::number(report.RightMargin()));
+    file.key(QStringLiteral("TopMargin"), QString::number(report.TopMargin()));
+    file.key(QStringLiteral("BottomMargin"), QString::number(report.BottomMargin()));
+    file.key(QStringLiteral("PrinterName"), report.PrinterName());
+    file.key(QStringLiteral("Orientation"), QString::number(report.Orientation()));
+
+    for (int i = 1; i <= report.SectionCount(); ++i) {
+        const std::shared_ptr<Section> section = report.Section(i);
+        file.section(sectionKey(i));
+        file.key(QStringLiteral("SectionName"), section->SectionName());
+        file.key(QStringLiteral("Height"), QString::number(section->Height()));
+        file.key(QStringLiteral("Width"), QString::number(section->Width()));
+        file.key(QStringLiteral("FieldCount"), QString::number(section->FieldCount()));
+        file.key(QStringLiteral("Footer"), section->Footer() ? QStringLiteral("True") : QStringLiteral("False"));
+
+        for (int j = 1; j <= section->FieldCount(); ++j) {
+            const std::shared_ptr<Field> field = section->Field(j);
+            file.section(fieldKey(i, j));
+            file.key(QStringLiteral("FieldName"), field->FieldName());
+            file.key(QStringLiteral("DefaultValue"), field->Default_Value());
+            file.key(QStringLiteral("Font"), field->Font());
+            file.key(QStringLiteral("Size"), sizeText(field->Size()));
+            file.key(QStringLiteral("Bold"), flag(field->Bold()));
+            file.key(QStringLiteral("Italics"), flag(field->Italics()));
+            file.key(QStringLiteral("Underline"), flag(field->Underline()));
+            file.key(QStringLiteral("ForeColour"), QString::number(field->ForeColour()));
+            file.key(QStringLiteral("BackColour"), QString::number(field->BackColour()));
+            file.key(QStringLiteral("Justification"), QString::number(field->Justification()));
+            file.key(QStringLiteral("Top"), QString::number(field->FieldTop()));
+            file.key(QStringLiteral("FieldLeft"), QString::number(field->FieldLeft()));
+            file.key(QStringLiteral("FieldWidth"), QString::number(field->FieldWidth()));
+            file.key(QStringLiteral("FieldType"), QString::number(field->FieldType()));
+            file.key(QStringLiteral("FieldHeight"), QString::number(field->FieldHeight()));
+            file.key(QStringLiteral("FieldBox"), flag(field->FieldBox()));
+            file.key(QStringLiteral("LineWidth"), QString::number(field->LineWidth()));
+            file.key(QStringLiteral("LimitSize"), flag(field->LimitSize()));
+            file.key(QStringLiteral("TableNoRows"), QString::number(field->TableNumberRows()));
+            file.key(QStringLiteral("TableNoCols"), QString::number(field->TableNumberCols()));
+            file.key(QStringLiteral("TableRowLabel"), flag(field->TableFirstRowLabel()));
+            file.key(QStringLiteral("TableColLabel"), flag(field->TableFirstColLabel()));
+            file.key(QStringLiteral("TableMaxWidth"), QString::number(field->TableMaxColumnWidth()));
+        }
+    }
+}
+
+void readDefinition(Report& report, const ProfileReader& file)
+{
+    for (int i = report.SectionCount(); i >= 1; --i) {
+        const std::shared_ptr<Section> section = report.Section(i);
+        for (int j = section->FieldCount(); j >= 1; --j)
+            section->RemoveField(j);
+        report.RemoveSection(i);
+    }
+
+    const Keys keys(file, reportSection);
+    report.setPrinterName(keys.text(QStringLiteral("PrinterName")));
+    report.setGridX(keys.number<int16_t>(QStringLiteral("GridX")));
+    report.setGridY(keys.number<int16_t>(QStringLiteral("GridY")));
+    report.setLeftMargin(keys.number<int16_t>(QStringLiteral("LeftMargin")));
+    report.setRightMargin(keys.number<int16_t>(QStringLiteral("RightMargin")));
+    report.setBottomMargin(keys.number<int16_t>(QStringLiteral("BottomMargin")));
+    report.setTopMargin(keys.number<int16_t>(QStringLiteral("TopMargin")));
+    const int16_t sectionCount = keys.number<int16_t>(QStringLiteral("SectionCount"));
+    report.setOrientation(keys.number<int32_t>(QStringLiteral("Orientation"), 1));
+
+    for (int i = 1; i <= sectionCount; ++i) {
+        const Keys sectionKeys(file, sectionKey(i));
+        sectionKeys.mustExist();
+        QString name = sectionKeys.text(QStringLiteral("SectionName"));
+        const std::shared_ptr<Section> section = report.AddSection(name);
+        section->setHeight(sectionKeys.number<int32_t>(QStringLiteral("Height")));
+        section->setWidth(sectionKeys.number<int32_t>(QStringLiteral("Width")));
+        const int16_t fieldCount = sectionKeys.number<int16_t>(QStringLiteral("FieldCount"));
+        section->setFooter(sectionKeys.truth(QStringLiteral("Footer")));
+        for (int j = 1; j <= fieldCount; ++j)
+            readField(*section, i, j, file);
+    }
+}
+
+} // namespace quirepress::detail

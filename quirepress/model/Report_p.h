@@ -1,0 +1,57 @@
+#pragma once
+
+#include <quirepress/MessageBoxes.h>
+#include <quirepress/Report.h>
+
+#include "model/NamedCollection.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace quirepress {
+
+class ReportPrivate {
+public:
+    int32_t pageHeight = 0;
+    int32_t pageWidth = 0;
+    int16_t pageCount = 0;
+    int16_t topMargin = 0;
+    int16_t bottomMargin = 0;
+    int16_t leftMargin = 0;
+    int16_t rightMargin = 0;
+    int32_t orientation = 0;
+    QString reportName;
+    int16_t gridX = 120;
+    int16_t gridY = 240;
+    QString printerName;
+    QString outputFilename;
+    bool cancel = false;
+    QString emailSubject;
+    QString emailRecipient;
+    OutputOptions outputTo = cOutputToUnknown;
+
+    detail::NamedCollection<Section> sections{QStringLiteral("Quirepress.Report")};
+    std::shared_ptr<MessageBoxes> messages;
+    ReportEvents* events = nullptr;
+
+    // The system's temporary folder, ending in a separator.
+    QString temporaryFolder;
+    // "qrp" and the day, month, year, hour, minute and second of creation.
+    QString pageImageBaseName;
+
+    // The size of a new section, measured once per report: asking the
+    // printer system for every section would make loading slow.
+    int32_t newSectionHeight();
+    int32_t newSectionWidth(int32_t forOrientation);
+
+    static ReportPrivate* of(Report& report) { return report.d.get(); }
+
+private:
+    std::optional<int32_t> lineHeight_;
+    std::optional<int32_t> portraitWidth_;
+    std::optional<int32_t> landscapeWidth_;
+};
+
+} // namespace quirepress

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quirepress::detail {
+
+// The height in twips of one line of Arial 10-point text, measured at a
+// resolution of 1440 dots an inch so that it does not depend on the screen;
+// 0 when text cannot be measured (no QGuiApplication).
+int32_t defaultSectionHeight();
+
+// The width of a new section: the default printer's page width, or its
+// height for landscape (orientation 2), in twips; 12200 by 15800 when there
+// is no printer.
+int32_t defaultSectionWidth(int32_t orientation);
+
+} // namespace quirepress::detail

@@ -1,0 +1,19 @@
+// The main() of the report engine's test programs: a QApplication on Qt's
+// offscreen platform, so that text can be measured and dialogs shown, and a
+// temporary folder of its own, so that page images of the person running
+// the tests are never touched.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir temporary;
+    qputenv("TMPDIR", temporary.path().toLocal8Bit());
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,266 @@
+// The report object model: defaults, the naming rules of the section and
+// field collections, table cells and column widths, and the page images a
+// report cleans up when it is made and when it goes.
+
+#include <quirepress/quirepress.h>
+
+#include "model/PageImages.h"
+#include "model/Report_p.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+using namespace quirepress;
+
+namespace {
+
+// Message boxes that record what the report said.
+class RecordedMessages final : public MessageBoxes {
+public:
+    bool askYesNo(const QString& text, const QString&) override
+    {
+        said << text;
+        return answer;
+    }
+    void inform(const QString& text, const QString& title) override { said << title + ": " + text; }
+
+    QStringList said;
+    bool answer = true;
+};
+
+int errorNumberOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Error& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+void touch(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+} // namespace
+
+class ReportModel : public ::testing::Test {
+protected:
+    std::shared_ptr<RecordedMessages> messages = std::make_shared<RecordedMessages>();
+    Report report{messages};
+};
+
+TEST_F(ReportModel, ANewReportHasItsDefaults)
+{
+    EXPECT_EQ(report.GridX(), 120);
+    EXPECT_EQ(report.GridY(), 240);
+    EXPECT_EQ(report.Orientation(), 0);
+    EXPECT_EQ(report.OutputTo(), cOutputToUnknown);
+    EXPECT_EQ(report.SectionCount(), 0);
+    EXPECT_FALSE(report.Cancel());
+    report.setOutputTo(static_cast<OutputOptions>(42));
+    EXPECT_EQ(report.OutputTo(), 42) << "the target is stored as given";
+}
+
+TEST_F(ReportModel, ATakenSectionNameGetsACounterOnTheCallersName)
+{
+    QString name = "Detail";
+    report.AddSection(name);
+    EXPECT_EQ(name, "Detail");
+    name = "Detail";
+    report.AddSection(name);
+    EXPECT_EQ(name, "Detail(1)");
+    name = "Detail";
+    report.AddSection(name);
+    EXPECT_EQ(name, "Detail(2)");
+    name = "detail";
+    report.AddSection(name);
+    EXPECT_EQ(name, "detail(3)") << "names compare without regard to case";
+    EXPECT_EQ(report.SectionCount(), 4);
+    EXPECT_EQ(report.Section(2)->SectionName(), "Detail(1)");
+    EXPECT_EQ(report.Section("DETAIL(2)")->SectionName(), "Detail(2)");
+}
+
+TEST_F(ReportModel, ANewSectionIsOneLineHighAndAPageWide)
+{
+    QString name = "Header";
+    const auto section = report.AddSection(name);
+    EXPECT_GT(section->Height(), 150) << "one line of 10-point text is about 230 twips";
+    EXPECT_LT(section->Height(), 350);
+    EXPECT_GT(section->Width(), 10000);
+    EXPECT_FALSE(section->Footer());
+    report.setOrientation(2);
+    name = "Wide";
+    EXPECT_GT(report.AddSection(name)->Width(), section->Width()) << "landscape takes the long side";
+}
+
+TEST_F(ReportModel, LookupsAndRemovalsReportTheirErrors)
+{
+    QString name = "Detail";
+    report.AddSection(name);
+    EXPECT_EQ(errorNumberOf([&] { report.Section("Nope"); }), 5);
+    EXPECT_EQ(errorNumberOf([&] { report.Section(0); }), 9);
+    EXPECT_EQ(errorNumberOf([&] { report.Section(2); }), 9);
+    EXPECT_EQ(errorNumberOf([&] { report.RemoveSection("Nope"); }), 5);
+    EXPECT_EQ(report.SectionCount(), 1) << "a failed removal changes nothing";
+    report.RemoveSection("DETAIL");
+    EXPECT_EQ(report.SectionCount(), 0);
+
+    const auto section = report.AddSection(name);
+    QString field = "Total";
+    section->AddField(field);
+    EXPECT_EQ(errorNumberOf([&] { section->Field("Sum"); }), 5);
+    EXPECT_EQ(errorNumberOf([&] { section->RemoveField(2); }), 9);
+    section->RemoveField(1);
+    EXPECT_EQ(section->FieldCount(), 0);
+}
+
+TEST_F(ReportModel, AFieldNamedLikeAnotherIsReturnedButNotAdded)
+{
+    QString name = "Detail";
+    const auto section = report.AddSection(name);
+    QString first = "Total";
+    const auto older = section->AddField(first);
+    older->setValue("kept");
+    QString again = "TOTAL";
+    const auto newer = section->AddField(again);
+    EXPECT_EQ(again, "TOTAL") << "a field name is never changed";
+    EXPECT_NE(newer, older);
+    EXPECT_EQ(section->FieldCount(), 1);
+    EXPECT_EQ(section->Field("total"), older);
+    EXPECT_EQ(newer->Font(), "Arial");
+    EXPECT_EQ(newer->Size(), 10.0f);
+    EXPECT_EQ(newer->ForeColour(), 0);
+    EXPECT_EQ(newer->BackColour(), 0xFFFFFF);
+    EXPECT_EQ(newer->FieldType(), cFieldText);
+    EXPECT_EQ(newer->LineWidth(), 1);
+    EXPECT_EQ(newer->Justification(), cJustificationLeft);
+}
+
+TEST_F(ReportModel, ClearPutsEveryDefaultValueBack)
+{
+    QString name = "Detail";
+    const auto section = report.AddSection(name);
+    QString a = "A";
+    QString b = "B";
+    const auto fieldA = section->AddField(a);
+    const auto fieldB = section->AddField(b);
+    fieldA->setDefault_Value("A");
+    fieldA->setValue("changed");
+    fieldB->setValue("changed too");
+    section->Clear();
+    EXPECT_EQ(fieldA->Value(), "A");
+    EXPECT_EQ(fieldB->Value(), "");
+}
+
+TEST(FieldTable, CellsLiveWithinTheCountsAndAreLostWhenTheyChange)
+{
+    Field table;
+    table.setTableNumberCols(4);
+    table.setTableNumberRows(2);
+    table.setCellValue(2, 1, "B1");
+    table.setCellValue(0, 0, "corner");
+    EXPECT_EQ(table.CellValue(2, 1), "B1");
+    EXPECT_EQ(table.CellValue(0, 0), "corner") << "row 0 and column 0 exist";
+    table.setCellValue(5, 1, "beyond");
+    EXPECT_EQ(table.CellValue(5, 1), "") << "a column beyond the count reads empty";
+    EXPECT_EQ(table.CellValue(1, 3), "");
+    EXPECT_EQ(errorNumberOf([&] { table.CellValue(-1, 1); }), 9);
+    EXPECT_EQ(errorNumberOf([&] { table.setCellValue(1, -1, "x"); }), 9);
+
+    table.setTableNumberRows(3);
+    EXPECT_EQ(table.TableNumberCols(), 4) << "the other count stays";
+    EXPECT_EQ(table.CellValue(2, 1), "") << "a new count empties every cell";
+    EXPECT_EQ(table.CellValue(2, 3), "");
+}
+
+TEST(FieldTable, ColumnWidthsShareTheRestOfTheSection)
+{
+    const auto measure = [](const QString& text) { return static_cast<int32_t>(text.size() * 100); };
+    Field table;
+    table.setTableNumberCols(3);
+    table.setTableNumberRows(2);
+    int16_t label = 0;
+    int16_t column = 0;
+    table.TableColumnWidths(measure, 10000, 1000, label, column);
+    EXPECT_EQ(column, 3000);
+    EXPECT_EQ(label, 3000) << "without a label column every column is alike";
+
+    table.setTableMaxColumnWidth(2500);
+    table.TableColumnWidths(measure, 10000, 1000, label, column);
+    EXPECT_EQ(column, 2500);
+
+    // 10000 - 1000 over 4 columns is 2250; 10001 - 1000 gives 2250.25 and
+    // 10002 - 1000 gives 2250.5, which rounds to the even 2250.
+    table.setTableMaxColumnWidth(0);
+    table.setTableNumberCols(4);
+    table.TableColumnWidths(measure, 10002, 1000, label, column);
+    EXPECT_EQ(column, 2250);
+    table.TableColumnWidths(measure, 10006, 1000, label, column);
+    EXPECT_EQ(column, 2252) << "2251.5 rounds to the even 2252";
+
+    // A label column as wide as its widest label plus 100.
+    table.setTableFirstColLabel(true);
+    table.setCellValue(1, 1, "Short");
+    table.setCellValue(1, 2, "Much longer");
+    label = 0;
+    table.TableColumnWidths(measure, 10000, 1000, label, column);
+    EXPECT_EQ(label, 1200);
+    EXPECT_EQ(column, (10000 - 1200 - 1000) / 3);
+    label = 2000;
+    table.TableColumnWidths(measure, 10000, 1000, label, column);
+    EXPECT_EQ(label, 2100) << "the incoming width is a minimum";
+
+    table.setCellValue(1, 1, QString(400, 'x'));
+    label = 0;
+    EXPECT_EQ(errorNumberOf([&] { table.TableColumnWidths(measure, 10000, 1000, label, column); }), 6);
+}
+
+TEST(PageImageFiles, NamedByTheReportsCreationTime)
+{
+    const QDateTime created(QDate(2026, 12, 7), QTime(1, 57, 30));
+    EXPECT_EQ(detail::pageImageBaseName(created), "qrp071226015730");
+    EXPECT_EQ(detail::pageImagePath("/tmp/", "qrp071226015730", 3), "/tmp/qrp071226015730p3.bmp");
+}
+
+TEST(PageImageFiles, ANewReportDeletesOtherDaysImagesAndKeepsTodays)
+{
+    const QString folder = QDir::tempPath() + "/";
+    const QDate today = QDate::currentDate();
+    const QString todays = folder + "qrp" + today.toString("ddMMyy") + "101010p1.bmp";
+    const QString yesterdays = folder + "qrp" + today.addDays(-1).toString("ddMMyy") + "101010p1.bmp";
+    const QString other = folder + "notes.bmp";
+    touch(todays);
+    touch(yesterdays);
+    touch(other);
+    {
+        Report report(std::make_shared<RecordedMessages>());
+        EXPECT_EQ(ReportPrivate::of(report)->temporaryFolder, folder);
+    }
+    EXPECT_TRUE(QFile::exists(todays)) << "another report may still show it";
+    EXPECT_FALSE(QFile::exists(yesterdays));
+    EXPECT_TRUE(QFile::exists(other));
+    QFile::remove(todays);
+    QFile::remove(other);
+}
+
+TEST(PageImageFiles, AReportDeletesItsOwnImagesWhenItGoes)
+{
+    auto report = std::make_unique<Report>(std::make_shared<RecordedMessages>());
+    const ReportPrivate* inside = ReportPrivate::of(*report);
+    QStringList images;
+    for (int page = 1; page <= 3; ++page) {
+        images << detail::pageImagePath(inside->temporaryFolder, inside->pageImageBaseName, page);
+        touch(images.last());
+    }
+    report->setPageCount(2);
+    report.reset();
+    EXPECT_FALSE(QFile::exists(images[0]));
+    EXPECT_FALSE(QFile::exists(images[1]));
+    EXPECT_TRUE(QFile::exists(images[2])) << "only pages 1 to PageCount are the report's";
+    QFile::remove(images[2]);
+}
