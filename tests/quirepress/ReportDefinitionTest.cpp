@@ -6,9 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
 
 using namespace quirepress;
 
@@ -40,6 +45,28 @@ void write(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+// Answers the next file dialog once it is on screen: chooses `path`, or
+// cancels when `path` is empty. Gives up after a few seconds, so no test hangs.
+void answerFileDialog(const QString& path, int triesLeft = 500)
+{
+    QTimer::singleShot(10, qApp, [path, triesLeft] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QFileDialog*>(widget);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            if (path.isEmpty()) {
+                dialog->reject();
+            } else {
+                dialog->selectFile(path);
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+            return;
+        }
+        if (triesLeft > 0)
+            answerFileDialog(path, triesLeft - 1);
+    });
 }
 
 } // namespace
@@ -315,4 +342,34 @@ TEST_F(ReportDefinition, AFileThatCannotBeWrittenIsAnError)
 {
     report.setReportName(dir.filePath("no/such/folder/report.rdn"));
     EXPECT_THROW(report.SaveReport(), Error);
+}
+
+TEST_F(ReportDefinition, WithoutANameTheUserChoosesTheFile)
+{
+    addSection("Detail");
+    answerFileDialog({});
+    EXPECT_FALSE(report.SaveReport()) << "cancelled";
+    EXPECT_EQ(report.ReportName(), "");
+
+    write(path, "[Report]\nSectionCount=0\n");
+    messages->answer = false;
+    answerFileDialog(path);
+    EXPECT_FALSE(report.SaveReport());
+    EXPECT_EQ(messages->said, QStringList{"File exists.  Overwrite file?"});
+    EXPECT_EQ(report.ReportName(), "") << "declining to overwrite forgets the name";
+    EXPECT_EQ(linesOf(path), (QStringList{"[Report]\nSectionCount=0\n"})) << "the file is left alone";
+
+    messages->answer = true;
+    answerFileDialog(path);
+    EXPECT_TRUE(report.SaveReport());
+    EXPECT_EQ(report.ReportName(), path);
+
+    Report loaded(messages);
+    answerFileDialog(path);
+    EXPECT_TRUE(loaded.LoadReport());
+    EXPECT_EQ(loaded.ReportName(), path);
+    EXPECT_EQ(loaded.SectionCount(), 1);
+    answerFileDialog({});
+    EXPECT_FALSE(loaded.LoadReport());
+    EXPECT_EQ(loaded.SectionCount(), 1) << "a cancelled load changes nothing";
 }
