@@ -40,6 +40,7 @@ public:
     // Type size in points (10).
     float Size() const;
     void setSize(float value);
+    // Type style.
     bool Bold() const;
     void setBold(bool value);
     bool Italics() const;
@@ -52,8 +53,10 @@ public:
     // Fill colour, 0x00BBGGRR (0xFFFFFF, white).
     int32_t BackColour() const;
     void setBackColour(int32_t value);
+    // Horizontal alignment of the text within the field.
     Justifications Justification() const;
     void setJustification(Justifications value);
+    // Position of the top-left corner and size, in twips within the section.
     int32_t FieldTop() const;
     void setFieldTop(int32_t value);
     int32_t FieldLeft() const;
@@ -62,6 +65,7 @@ public:
     void setFieldWidth(int32_t value);
     int32_t FieldHeight() const;
     void setFieldHeight(int32_t value);
+    // What the field prints: text, a number, a box, a picture or a table.
     FieldTypes FieldType() const;
     void setFieldType(FieldTypes value);
     // Draw a border around the field.

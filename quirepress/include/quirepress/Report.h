@@ -37,6 +37,7 @@ public:
     // The page being produced, from 1.
     int16_t PageCount() const;
     void setPageCount(int16_t value);
+    // Page margins, in twips.
     int16_t TopMargin() const;
     void setTopMargin(int16_t value);
     int16_t BottomMargin() const;
@@ -56,6 +57,7 @@ public:
     void setGridX(int16_t value);
     int16_t GridY() const;
     void setGridY(int16_t value);
+    // The printer to use; empty for the default one.
     QString PrinterName() const;
     void setPrinterName(const QString& value);
     // The file a file target writes.
@@ -90,6 +92,7 @@ public:
     void setOutputTo(OutputOptions value);
     OutputOptions OutputTo() const;
 
+    // Subject and recipient of the e-mail targets.
     QString EmailSubject() const;
     void setEmailSubject(const QString& value);
     QString EmailRecipient() const;
