@@ -4,6 +4,8 @@
 
 #include <quirepress/quirepress.h>
 
+#include "RecordedMessages.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,18 +21,6 @@ using namespace quirepress;
 
 namespace {
 
-class RecordedMessages final : public MessageBoxes {
-public:
-    bool askYesNo(const QString& text, const QString&) override
-    {
-        said << text;
-        return answer;
-    }
-    void inform(const QString& text, const QString&) override { said << text; }
-
-    QStringList said;
-    bool answer = true;
-};
 
 QStringList linesOf(const QString& path)
 {

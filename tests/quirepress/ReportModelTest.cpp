@@ -4,6 +4,8 @@
 
 #include <quirepress/quirepress.h>
 
+#include "RecordedMessages.h"
+
 #include "model/PageImages.h"
 #include "model/Report_p.h"
 
@@ -16,19 +18,6 @@ using namespace quirepress;
 
 namespace {
 
-// Message boxes that record what the report said.
-class RecordedMessages final : public MessageBoxes {
-public:
-    bool askYesNo(const QString& text, const QString&) override
-    {
-        said << text;
-        return answer;
-    }
-    void inform(const QString& text, const QString& title) override { said << title + ": " + text; }
-
-    QStringList said;
-    bool answer = true;
-};
 
 int errorNumberOf(const std::function<void()>& action)
 {
