@@ -1,9 +1,10 @@
 #include "model/TextMeasure.h"
 
+#include "output/PainterSurface.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPageSize>
 #include <QPrinterInfo>
 
@@ -12,8 +13,6 @@
 namespace quirepress::detail {
 
 namespace {
-constexpr double twipsPerInch = 1440.0;
-constexpr double metresPerInch = 0.0254;
 constexpr int32_t defaultPageWidth = 12200;
 constexpr int32_t defaultPageHeight = 15800;
 } // namespace
@@ -22,13 +21,9 @@ int32_t defaultSectionHeight()
 {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return 0;
-    // A surface of 1440 dots an inch measures in twips.
-    QImage surface(1, 1, QImage::Format_RGB32);
-    const int dotsPerMetre = static_cast<int>(std::lround(twipsPerInch / metresPerInch));
-    surface.setDotsPerMeterX(dotsPerMetre);
-    surface.setDotsPerMeterY(dotsPerMetre);
-    const QFontMetricsF metrics(QFont(QStringLiteral("Arial"), 10), &surface);
-    return static_cast<int32_t>(std::lround(metrics.boundingRect(QStringLiteral("ABCDEFPQabcdefpq")).height()));
+    // Measured in the same font in twips that the page surfaces draw with.
+    const TextStyle arial10{QStringLiteral("Arial"), 10, false, false, false};
+    return static_cast<int32_t>(std::lround(QFontMetricsF(PainterSurface::fontInTwips(arial10)).height()));
 }
 
 int32_t defaultSectionWidth(int32_t orientation)

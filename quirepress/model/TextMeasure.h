@@ -4,9 +4,8 @@
 
 namespace quirepress::detail {
 
-// The height in twips of one line of Arial 10-point text, measured at a
-// resolution of 1440 dots an inch so that it does not depend on the screen;
-// 0 when text cannot be measured (no QGuiApplication).
+// The height in twips of one line of Arial 10-point text, as the page
+// surfaces measure it; 0 when text cannot be measured (no QGuiApplication).
 int32_t defaultSectionHeight();
 
 // The width of a new section: the default printer's page width, or its

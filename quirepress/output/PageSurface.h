@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+
+namespace quirepress::detail {
+
+// The typeface a field's text is drawn and measured in.
+struct TextStyle {
+    QString font = QStringLiteral("Arial");
+    float size = 10;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+// A colour as reports hold it, 0x00BBGGRR; the system colour "button face"
+// (0x8000000F) that table lines use becomes light grey.
+QColor colourFromReport(int32_t value);
+
+// Where a report's pages are drawn: the screen page of the preview and the
+// printer both implement it, so the two cannot drift apart. Every position
+// and length is in twips (1/1440 inch) from the page's top-left corner, and
+// text is measured in twips independently of the device's resolution, so
+// that a layout is the same on screen and on paper.
+class PageSurface {
+public:
+    virtual ~PageSurface() = default;
+
+    virtual void setTextStyle(const TextStyle& style) = 0;
+    // Width and height of `text` in the current style.
+    virtual double textWidth(const QString& text) const = 0;
+    virtual double textHeight(const QString& text) const = 0;
+
+    // `text` in the current style with its top-left corner at (x, y).
+    virtual void drawText(double x, double y, const QString& text, int32_t colour) = 0;
+    virtual void drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour, int lineWidth) = 0;
+    // A rectangle outlined in `outline` and filled with `fill`.
+    virtual void drawBox(const QRect& box, int32_t outline, int32_t fill, int lineWidth) = 0;
+    // An image at its natural size (its own resolution) with its top-left
+    // corner at (x, y).
+    virtual void drawImage(int32_t x, int32_t y, const QImage& image) = 0;
+};
+
+} // namespace quirepress::detail

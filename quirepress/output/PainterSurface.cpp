@@ -1,0 +1,119 @@
+#include "output/PainterSurface.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+
+#include <cmath>
+
+namespace quirepress::detail {
+
+namespace {
+constexpr double twipsPerInch = 1440.0;
+constexpr double twipsPerPoint = 20.0;
+constexpr int32_t buttonFace = static_cast<int32_t>(0x8000000F);
+} // namespace
+
+QColor colourFromReport(int32_t value)
+{
+    if (value == buttonFace)
+        return QColor(0xF0, 0xF0, 0xF0);
+    const auto bits = static_cast<uint32_t>(value);
+    return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
+                  static_cast<int>((bits >> 16) & 0xFF));
+}
+
+QFont PainterSurface::fontInTwips(const TextStyle& style)
+{
+    QFont font(style.font);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(style.size * twipsPerPoint))));
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
+    // At sizes in twips hinting would only add noise to the widths.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+PainterSurface::PainterSurface(QPaintDevice* device, double dotsPerInch)
+    : painter_(device), dotsPerInch_(dotsPerInch), font_(fontInTwips({}))
+{
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setRenderHint(QPainter::TextAntialiasing);
+    painter_.scale(dotsPerInch / twipsPerInch, dotsPerInch / twipsPerInch);
+    painter_.setFont(font_);
+}
+
+PainterSurface::~PainterSurface() = default;
+
+void PainterSurface::setTextStyle(const TextStyle& style)
+{
+    font_ = fontInTwips(style);
+    painter_.setFont(font_);
+}
+
+double PainterSurface::textWidth(const QString& text) const
+{
+    return QFontMetricsF(font_).horizontalAdvance(text);
+}
+
+double PainterSurface::textHeight(const QString& text) const
+{
+    (void)text;
+    return QFontMetricsF(font_).height();
+}
+
+void PainterSurface::drawText(double x, double y, const QString& text, int32_t colour)
+{
+    painter_.setPen(colourFromReport(colour));
+    painter_.drawText(QPointF(x, y + QFontMetricsF(font_).ascent()), text);
+}
+
+QPen PainterSurface::penFor(int32_t colour, int lineWidth) const
+{
+    // A line width counts in device dots, as on the printer; at least one.
+    const double dotInTwips = twipsPerInch / dotsPerInch_;
+    QPen pen(colourFromReport(colour));
+    pen.setWidthF(std::max(1, lineWidth) * dotInTwips);
+    return pen;
+}
+
+void PainterSurface::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour, int lineWidth)
+{
+    painter_.setPen(penFor(colour, lineWidth));
+    painter_.drawLine(QPoint(x1, y1), QPoint(x2, y2));
+}
+
+void PainterSurface::drawBox(const QRect& box, int32_t outline, int32_t fill, int lineWidth)
+{
+    painter_.setPen(penFor(outline, lineWidth));
+    painter_.setBrush(colourFromReport(fill));
+    painter_.drawRect(box);
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void PainterSurface::drawImage(int32_t x, int32_t y, const QImage& image)
+{
+    // The image's own resolution gives its natural size; 96 dots an inch
+    // when it names none.
+    const double imageDpiX = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : 96.0;
+    const double imageDpiY = image.dotsPerMeterY() > 0 ? image.dotsPerMeterY() * 0.0254 : 96.0;
+    const QRectF target(x, y, image.width() * twipsPerInch / imageDpiX, image.height() * twipsPerInch / imageDpiY);
+    painter_.drawImage(target, image);
+}
+
+ScreenPage::ScreenPage(int32_t widthTwips, int32_t heightTwips)
+    : image_(static_cast<int>(std::lround(widthTwips * dotsPerInch / twipsPerInch)),
+             static_cast<int>(std::lround(heightTwips * dotsPerInch / twipsPerInch)), QImage::Format_RGB32)
+{
+    const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch / 0.0254));
+    image_.setDotsPerMeterX(dotsPerMetre);
+    image_.setDotsPerMeterY(dotsPerMetre);
+    clear();
+}
+
+void ScreenPage::clear()
+{
+    image_.fill(Qt::white);
+}
+
+} // namespace quirepress::detail

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "output/PageSurface.h"
+
+#include <QFont>
+#include <QPainter>
+
+class QPaintDevice;
+
+namespace quirepress::detail {
+
+// A page surface over any QPaintDevice: a QImage for the screen page, a
+// QPrinter for paper. The painter works in twips and scales them to the
+// device's resolution; fonts are sized in twips, so text metrics do not
+// depend on the device or on screen hinting.
+class PainterSurface : public PageSurface {
+public:
+    // Draws on `device`, whose resolution is `dotsPerInch`; the device must
+    // outlive the surface.
+    PainterSurface(QPaintDevice* device, double dotsPerInch);
+    ~PainterSurface() override;
+
+    void setTextStyle(const TextStyle& style) override;
+    double textWidth(const QString& text) const override;
+    double textHeight(const QString& text) const override;
+    void drawText(double x, double y, const QString& text, int32_t colour) override;
+    void drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour, int lineWidth) override;
+    void drawBox(const QRect& box, int32_t outline, int32_t fill, int lineWidth) override;
+    void drawImage(int32_t x, int32_t y, const QImage& image) override;
+
+    // The font of `style` with its size in twips.
+    static QFont fontInTwips(const TextStyle& style);
+
+private:
+    QPen penFor(int32_t colour, int lineWidth) const;
+
+    QPainter painter_;
+    double dotsPerInch_;
+    QFont font_;
+};
+
+// The off-screen page the preview draws on: a white page of the report's
+// size, at screen resolution.
+class ScreenPage {
+public:
+    static constexpr double dotsPerInch = 96;
+
+    ScreenPage(int32_t widthTwips, int32_t heightTwips);
+
+    QImage& image() { return image_; }
+    // Clears the page to white, as a new page starts.
+    void clear();
+
+private:
+    QImage image_;
+};
+
+} // namespace quirepress::detail
