@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+namespace quirepress {
+class Field;
+}
+
+namespace quirepress::detail {
+
+// The forms of the targets without pages: text, HTML and CSV files and the
+// three e-mail bodies.
+enum class LineFormat { Text, Html, Csv };
+
+// One section written as lines of characters: a line per grid row of GridY
+// twips, each text field placed into the line of its FieldTop, at a
+// character column (text), as a table cell (HTML) or as a value (CSV).
+class SectionLines {
+public:
+    // `pageWidth` (twips) is mapped onto 800 pixels for HTML.
+    SectionLines(LineFormat format, int16_t gridX, int16_t gridY, int32_t pageWidth);
+
+    // Starts a section `height` twips high: its lines, all empty.
+    void begin(int32_t height);
+    // Places `field` with the text `text` (its value, placeholders expanded).
+    // Fields arrive from left to right.
+    void write(const Field& field, const QString& text);
+    // The section's lines as they go to the file; HTML rows are closed.
+    QStringList finished() const;
+
+private:
+    int lineOf(int32_t top) const;
+    void writeText(QString& line, const Field& field, const QString& text) const;
+    void writeHtml(int index, const Field& field, const QString& text);
+    void writeCsv(QString& line, const QString& text) const;
+
+    LineFormat format_;
+    int16_t gridX_;
+    int16_t gridY_;
+    int32_t pageWidth_;
+    QStringList lines_;
+    std::vector<int32_t> cellLeft_;
+};
+
+// A colour 0x00BBGGRR as six upper-case hexadecimal digits red, green, blue.
+QString colourToHex(int32_t colour);
+
+// The HTML font size ("Size=1>" to "Size=7>") for a size in points.
+QString htmlFontSize(float points);
+
+// A CSV value: quoted, with quotes doubled, when it holds a comma, a quote or
+// a line break, so that a spreadsheet reads it as one value; else as it is.
+QString csvValue(const QString& value);
+
+// Rounds to the nearest whole number, halves to the even neighbour.
+int32_t roundHalfEven(double value);
+
+} // namespace quirepress::detail

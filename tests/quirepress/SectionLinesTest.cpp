@@ -1,0 +1,145 @@
+// Sections written as lines for the text, HTML and CSV targets: columns and
+// justification, HTML cells and attributes, CSV values.
+
+#include "output/SectionLines.h"
+
+#include <quirepress/Field.h>
+
+#include <gtest/gtest.h>
+
+using namespace quirepress;
+using namespace quirepress::detail;
+
+namespace {
+
+// A text field as Section::AddField makes it, placed as given.
+std::unique_ptr<Field> field(int32_t left, int32_t width, Justifications justification = cJustificationLeft,
+                             int32_t top = 0)
+{
+    auto made = std::make_unique<Field>();
+    made->setFont("Arial");
+    made->setSize(10);
+    made->setBackColour(0xFFFFFF);
+    made->setFieldType(cFieldText);
+    made->setFieldLeft(left);
+    made->setFieldWidth(width);
+    made->setJustification(justification);
+    made->setFieldTop(top);
+    return made;
+}
+
+} // namespace
+
+TEST(TextLines, ColumnsFollowTheGridAndTheJustification)
+{
+    SectionLines lines(LineFormat::Text, 120, 240, 12000);
+    lines.begin(240);
+    lines.write(*field(0, 1200), "Hello");
+    lines.write(*field(1200, 1200), "World");
+    EXPECT_EQ(lines.finished(), QStringList{" Hello     World"}) << "the second field starts at character 12";
+
+    lines.begin(240);
+    lines.write(*field(0, 1200, cJustificationRight), "1234");
+    EXPECT_EQ(lines.finished(), QStringList{"       1234"}) << "column 7; the text in characters 8 to 11";
+
+    lines.begin(240);
+    lines.write(*field(1200, 2400, cJustificationCentre), "abcd");
+    EXPECT_EQ(lines.finished().first().indexOf("abcd"), 19) << "column 19: 1200/120 + 2400/2/120 + 1 - 2";
+}
+
+TEST(TextLines, LimitSizeCutsAndALaterFieldOverwrites)
+{
+    SectionLines lines(LineFormat::Text, 120, 240, 12000);
+    lines.begin(240);
+    auto limited = field(0, 360);
+    limited->setLimitSize(true);
+    lines.write(*limited, "Invoice");
+    EXPECT_EQ(lines.finished(), QStringList{" Inv"}) << "360 twips hold three characters";
+
+    lines.begin(240);
+    lines.write(*field(0, 2400), "A long description");
+    lines.write(*field(360, 600), "XY");
+    EXPECT_EQ(lines.finished(), QStringList{" A lXYg description"})
+        << "overwritten from character 5, as a text at column 4 starts there; length kept";
+}
+
+TEST(TextLines, FieldsGoToTheLineOfTheirTop)
+{
+    SectionLines lines(LineFormat::Text, 120, 240, 12000);
+    lines.begin(720);
+    lines.write(*field(0, 600, cJustificationLeft, 240), "two");
+    lines.write(*field(0, 600, cJustificationLeft, 5000), "last");
+    lines.write(*field(0, 600, cJustificationLeft, -500), "first");
+    EXPECT_EQ(lines.finished(), (QStringList{" first", " two", " last"}))
+        << "three lines for 720 twips, empty ones included; beyond the section its last or first line";
+
+    lines.begin(120);
+    lines.write(*field(0, 600), "lost");
+    EXPECT_TRUE(lines.finished().isEmpty()) << "half a grid row has no lines";
+}
+
+TEST(HtmlLines, CellsCarryWidthsAlignmentAndFont)
+{
+    SectionLines lines(LineFormat::Html, 120, 240, 12000);
+    lines.begin(240);
+    lines.write(*field(0, 3000), "Name");
+    auto amount = field(6000, 3000, cJustificationRight);
+    amount->setBold(true);
+    amount->setForeColour(0x0000FF);
+    amount->setBackColour(0x00FFFF);
+    amount->setSize(12.5f);
+    lines.write(*amount, "12.50");
+    EXPECT_EQ(lines.finished(),
+              QStringList{"<TABLE border=0><TR><TD width=0></TD>"
+                          "<TD WIDTH=400 ALIGN=left><FONT face=\"Arial\" Size=2>Name</FONT></TD>"
+                          "<TD WIDTH=400 ALIGN=right><FONT face=\"Arial\" color=FF0000 "
+                          "style=\"BACKGROUND-COLOR: #FFFF00\" Size=3><B>12.50</B></FONT></TD></TR></TABLE>"});
+}
+
+TEST(HtmlLines, SizesColoursAndMarkup)
+{
+    EXPECT_EQ(htmlFontSize(9.5f), "Size=1>");
+    EXPECT_EQ(htmlFontSize(12), "Size=2>");
+    EXPECT_EQ(htmlFontSize(12.5f), "Size=3>");
+    EXPECT_EQ(htmlFontSize(36), "Size=6>");
+    EXPECT_EQ(htmlFontSize(37), "Size=7>");
+    EXPECT_EQ(colourToHex(255), "FF0000");
+    EXPECT_EQ(colourToHex(65280), "00FF00");
+    EXPECT_EQ(colourToHex(16711680), "0000FF");
+
+    SectionLines lines(LineFormat::Html, 120, 240, 12000);
+    lines.begin(240);
+    lines.write(*field(0, 3000), "<B>bold</B> & more");
+    EXPECT_TRUE(lines.finished().first().contains("Size=2><B>bold</B> & more</FONT>"))
+        << "a value's markup is written as it is";
+}
+
+TEST(CsvLines, ValuesAreSeparatedAndQuotedWhereNeeded)
+{
+    SectionLines lines(LineFormat::Csv, 120, 240, 12000);
+    lines.begin(240);
+    lines.write(*field(0, 600), "a");
+    lines.write(*field(600, 600), "");
+    lines.write(*field(1200, 600), "b");
+    EXPECT_EQ(lines.finished(), QStringList{"a,,b"});
+
+    lines.begin(240);
+    lines.write(*field(0, 600), "");
+    lines.write(*field(600, 600), "a");
+    lines.write(*field(1200, 600), "b");
+    EXPECT_EQ(lines.finished(), QStringList{"a,b"}) << "an empty first value leaves no separator";
+
+    lines.begin(240);
+    lines.write(*field(0, 600), "O'Brien, Sons");
+    lines.write(*field(600, 600), "say \"hi\"");
+    lines.write(*field(1200, 600), "plain");
+    EXPECT_EQ(lines.finished(), QStringList{"\"O'Brien, Sons\",\"say \"\"hi\"\"\",plain"});
+}
+
+TEST(Rounding, HalvesGoToTheEvenNeighbour)
+{
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(roundHalfEven(2.6), 3);
+}
