@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -38,24 +39,31 @@ void write(const QString& path, const QByteArray& bytes)
 }
 
 // Answers the next file dialog once it is on screen: chooses `path`, or
-// cancels when `path` is empty. Gives up after a few seconds, so no test hangs.
-void answerFileDialog(const QString& path, int triesLeft = 500)
+// cancels when `path` is empty. A dialog still busy opening may ignore the
+// answer, so it is answered again until it closes; after a few seconds the
+// answering stops, so no test hangs on it.
+void answerFileDialog(const QString& path, int triesLeft = 500, bool answered = false)
 {
-    QTimer::singleShot(10, qApp, [path, triesLeft] {
+    QTimer::singleShot(10, qApp, [path, triesLeft, answered]() mutable {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             auto* dialog = qobject_cast<QFileDialog*>(widget);
             if (!dialog || !dialog->isVisible())
                 continue;
             if (path.isEmpty()) {
                 dialog->reject();
-            } else {
-                dialog->selectFile(path);
+            } else if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
+                // Typed as a user types it: selectFile() may be undone while
+                // the dialog is still reading its folder.
+                name->setText(path);
                 QMetaObject::invokeMethod(dialog, "accept");
             }
-            return;
+            answered = true;
         }
-        if (triesLeft > 0)
-            answerFileDialog(path, triesLeft - 1);
+        bool stillOpen = false;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            stillOpen = stillOpen || (qobject_cast<QFileDialog*>(widget) && widget->isVisible());
+        if ((stillOpen || !answered) && triesLeft > 0)
+            answerFileDialog(path, triesLeft - 1, answered);
     });
 }
 
@@ -334,7 +342,7 @@ TEST_F(ReportDefinition, AFileThatCannotBeWrittenIsAnError)
     EXPECT_THROW(report.SaveReport(), Error);
 }
 
-TEST_F(ReportDefinition, WithoutANameTheUserChoosesTheFile)
+TEST_F(ReportDefinition, WithoutANameSavingAsksForTheFile)
 {
     addSection("Detail");
     answerFileDialog({});
@@ -348,11 +356,13 @@ TEST_F(ReportDefinition, WithoutANameTheUserChoosesTheFile)
     EXPECT_EQ(messages->said, QStringList{"File exists.  Overwrite file?"});
     EXPECT_EQ(report.ReportName(), "") << "declining to overwrite forgets the name";
     EXPECT_EQ(linesOf(path), (QStringList{"[Report]\nSectionCount=0\n"})) << "the file is left alone";
+}
 
-    messages->answer = true;
-    answerFileDialog(path);
-    EXPECT_TRUE(report.SaveReport());
-    EXPECT_EQ(report.ReportName(), path);
+TEST_F(ReportDefinition, WithoutANameLoadingAsksForTheFile)
+{
+    addSection("Detail");
+    report.setReportName(path);
+    ASSERT_TRUE(report.SaveReport());
 
     Report loaded(messages);
     answerFileDialog(path);
