@@ -17,6 +17,11 @@ namespace {
 
 const QString backupFolder = QStringLiteral("DataBackup");
 
+QString databaseUnchanged()
+{
+    return QCoreApplication::translate("RestoreFromBackup", "The database was not changed.");
+}
+
 frmFileMoveCopy* openProgress(const QString& caption, const QString& status)
 {
     auto* progress = new frmFileMoveCopy;
@@ -73,11 +78,7 @@ bool RestoreFromBackup(AppContext& app, const QString& backupPath, const std::fu
 {
     const QString problem = DatabaseFiles::problemWith(backupPath);
     if (!problem.isEmpty()) {
-        app.messages.warn(nullptr,
-                          problem + "\n\n"
-                              + QCoreApplication::translate("RestoreFromBackup",
-                                                            "The database was not changed."),
-                          QStringLiteral("Restore"));
+        app.messages.warn(nullptr, problem + "\n\n" + databaseUnchanged(), QStringLiteral("Restore"));
         return false;
     }
     closeChildWindows();
@@ -93,10 +94,7 @@ bool RestoreFromBackup(AppContext& app, const QString& backupPath, const std::fu
         DatabaseFiles::replace(live, backupPath);
     } catch (const DatabaseError& error) {
         replaced = false;
-        app.messages.warn(progress,
-                          error.message() + "\n\n"
-                              + QCoreApplication::translate("RestoreFromBackup", "The database was not changed."),
-                          QStringLiteral("Restore"));
+        app.messages.warn(progress, error.message() + "\n\n" + databaseUnchanged(), QStringLiteral("Restore"));
     }
     // Whether or not the backup went in, the program goes on with the file
     // that is in place now, exactly as at start-up.

@@ -1,7 +1,6 @@
 #include "backup/frmRestore.h"
 
 #include "backup/DataSafety.h"
-#include "backup/DatabaseFiles.h"
 #include "common/AppContext.h"
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
@@ -132,16 +131,12 @@ void frmRestore::loadChosenFile()
             this, QStringLiteral("To restore, the old database must first be deleted. To Continue, click 'Yes'."),
             restoreTitle))
         return;
-    const QString backup = QDir(folder_).filePath(chosen->text());
-    // A file that cannot replace the database is refused while the window is
-    // still open, so that another one can be chosen.
-    const QString problem = DatabaseFiles::problemWith(backup);
-    if (!problem.isEmpty()) {
-        app_.messages.warn(this, problem + "\n\n" + tr("The database was not changed."), restoreTitle);
-        return;
-    }
-    accept();
-    RestoreFromBackup(app_, backup, closeChildWindows_);
+    // The window closes only once the file has passed its check; a refused
+    // file leaves it open, so that another one can be chosen.
+    RestoreFromBackup(app_, QDir(folder_).filePath(chosen->text()), [this] {
+        accept();
+        closeChildWindows_();
+    });
 }
 
 } // namespace quillbill

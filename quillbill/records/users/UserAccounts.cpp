@@ -79,9 +79,9 @@ std::optional<UserAccount> UserAccounts::matching(const QString& userName, const
     return accountFrom(*row);
 }
 
-bool UserAccounts::isEmpty() const
+int UserAccounts::count() const
 {
-    return !database_.firstRow("SELECT 1 FROM TblUsers LIMIT 1").has_value();
+    return database_.firstRow("SELECT COUNT(*) FROM TblUsers")->value(0).toInt();
 }
 
 qint64 UserAccounts::add(const QString& firstName, const QString& lastName, const QString& userName,

@@ -46,7 +46,8 @@ public:
     // the typed ones exactly, letter case included.
     std::optional<UserAccount> matching(const QString& userName, const QString& password) const;
 
-    bool isEmpty() const;
+    bool isEmpty() const { return count() == 0; }
+    int count() const;
 
     // Adds a user with the column's default level; returns its row id.
     qint64 add(const QString& firstName, const QString& lastName, const QString& userName,

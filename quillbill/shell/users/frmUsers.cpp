@@ -167,7 +167,7 @@ void frmUsers::deleteUser()
         return;
     try {
         const UserAccounts users = accounts();
-        if (users.all().size() <= 1) {
+        if (users.count() <= 1) {
             report(tr("The last user cannot be deleted: nobody could log in."));
             return;
         }
