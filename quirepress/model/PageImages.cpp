@@ -1,5 +1,7 @@
 #include "model/PageImages.h"
 
+#include <quirepress/Error.h>
+
 #include <QDir>
 #include <QFile>
 
@@ -13,6 +15,15 @@ QString pageImageBaseName(const QDateTime& created)
 QString pageImagePath(const QString& temporaryFolder, const QString& baseName, int page)
 {
     return temporaryFolder + baseName + u'p' + QString::number(page) + QStringLiteral(".bmp");
+}
+
+void savePageImage(const QImage& page, const QString& path)
+{
+    if (QFile::exists(path))
+        QFile::remove(path);
+    if (!page.save(path, "BMP"))
+        throw Error(75, QStringLiteral("Quirepress.Output"),
+                    QStringLiteral("Path/File access error: the page image %1 cannot be written.").arg(path));
 }
 
 bool deleteOtherDaysPageImages(const QString& temporaryFolder, const QDate& today)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QImage>
 #include <QDateTime>
 #include <QString>
 
@@ -11,6 +12,10 @@ namespace quirepress::detail {
 // the report's creation time as ddMMyyhhmmss.
 QString pageImageBaseName(const QDateTime& created);
 QString pageImagePath(const QString& temporaryFolder, const QString& baseName, int page);
+
+// Saves `page` as the page image `path`, replacing an older one; Error 75
+// when it cannot be written.
+void savePageImage(const QImage& page, const QString& path);
 
 // Deletes the page images of other days ("qrp*.bmp" whose day and month, the
 // characters after "qrp", are not `today`'s). Today's stay: another report

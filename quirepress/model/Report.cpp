@@ -60,6 +60,7 @@ Report::Report(std::shared_ptr<MessageBoxes> messages) : d(std::make_unique<Repo
     d->temporaryFolder = QDir::tempPath() + u'/';
     const QDateTime now = QDateTime::currentDateTime();
     d->pageImageBaseName = detail::pageImageBaseName(now);
+    d->run = std::make_unique<detail::ReportRun>(*this);
     if (!detail::deleteOtherDaysPageImages(d->temporaryFolder, now.date()))
         d->messages->inform(QStringLiteral("75 - Path/File access error: an old page image in %1 could not be deleted.")
                                 .arg(d->temporaryFolder),
@@ -68,6 +69,7 @@ Report::Report(std::shared_ptr<MessageBoxes> messages) : d(std::make_unique<Repo
 
 Report::~Report()
 {
+    d->run.reset();
     d->sections.clear();
     for (int page = 1; page <= d->pageCount; ++page) {
         const QString image = detail::pageImagePath(d->temporaryFolder, d->pageImageBaseName, page);
@@ -133,6 +135,18 @@ std::shared_ptr<quirepress::Section> Report::Section(const QString& vntIndexKey)
 int32_t Report::SectionCount() const { return d->sections.count(); }
 void Report::RemoveSection(int vntIndexKey) { d->sections.remove(vntIndexKey); }
 void Report::RemoveSection(const QString& vntIndexKey) { d->sections.remove(vntIndexKey); }
+
+void Report::PrintSection(const QString& sSection) { d->run->PrintSection(sSection); }
+void Report::EndReport() { d->run->EndReport(); }
+void Report::CloseWindow() { d->run->CloseWindow(); }
+void Report::NewPage() { d->run->NewPage(); }
+bool Report::CanExit() const { return d->run->CanExit(); }
+void Report::SplitLine(const std::shared_ptr<quirepress::Field>& objField, QString& sValue, QString& sRight)
+{
+    if (!objField)
+        throw Error(5, QStringLiteral("Quirepress.Report"), QStringLiteral("Invalid procedure call or argument: no field"));
+    d->run->SplitLine(*objField, sValue, sRight);
+}
 
 bool Report::SaveReport()
 {

@@ -4,6 +4,7 @@
 #include <quirepress/Report.h>
 
 #include "model/NamedCollection.h"
+#include "output/ReportRun.h"
 
 #include <QString>
 
@@ -45,6 +46,9 @@ public:
     // printer system for every section would make loading slow.
     int32_t newSectionHeight();
     int32_t newSectionWidth(int32_t forOrientation);
+
+    // Made last and destroyed first: a run refers to all of the above.
+    std::unique_ptr<detail::ReportRun> run;
 
     static ReportPrivate* of(Report& report) { return report.d.get(); }
 

@@ -26,17 +26,23 @@ int32_t defaultSectionHeight()
     return static_cast<int32_t>(std::lround(QFontMetricsF(PainterSurface::fontInTwips(arial10)).height()));
 }
 
-int32_t defaultSectionWidth(int32_t orientation)
+QSize defaultPageSize(int32_t orientation)
 {
     QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (printer.isNull() && !QPrinterInfo::availablePrinterNames().isEmpty())
         printer = QPrinterInfo::printerInfo(QPrinterInfo::availablePrinterNames().constFirst());
     const QPageSize page = printer.isNull() ? QPageSize() : printer.defaultPageSize();
     if (!page.isValid())
-        return orientation == 2 ? defaultPageHeight : defaultPageWidth;
+        return orientation == 2 ? QSize(defaultPageHeight, defaultPageWidth) : QSize(defaultPageWidth, defaultPageHeight);
     const QSizeF points = page.size(QPageSize::Point);
-    const double twips = (orientation == 2 ? points.height() : points.width()) * 20.0;
-    return static_cast<int32_t>(std::lround(twips));
+    const QSize twips(static_cast<int>(std::lround(points.width() * 20.0)),
+                      static_cast<int>(std::lround(points.height() * 20.0)));
+    return orientation == 2 ? twips.transposed() : twips;
+}
+
+int32_t defaultSectionWidth(int32_t orientation)
+{
+    return defaultPageSize(orientation).width();
 }
 
 } // namespace quirepress::detail

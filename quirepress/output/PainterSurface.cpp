@@ -37,8 +37,11 @@ QFont PainterSurface::fontInTwips(const TextStyle& style)
 PainterSurface::PainterSurface(QPaintDevice* device, double dotsPerInch)
     : painter_(device), dotsPerInch_(dotsPerInch), font_(fontInTwips({}))
 {
-    painter_.setRenderHint(QPainter::Antialiasing);
+    // Lines and boxes stay crisp, one device dot wide; text and pictures are
+    // smoothed.
+    painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform);
     painter_.scale(dotsPerInch / twipsPerInch, dotsPerInch / twipsPerInch);
     painter_.setFont(font_);
 }

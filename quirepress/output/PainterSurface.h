@@ -55,4 +55,15 @@ private:
     QImage image_;
 };
 
+// A surface that only measures text, for the targets that draw nothing;
+// text metrics in twips are the same on every device.
+class MeasuringSurface {
+public:
+    PageSurface& surface() { return surface_; }
+
+private:
+    QImage image_{1, 1, QImage::Format_RGB32};
+    PainterSurface surface_{&image_, 1440};
+};
+
 } // namespace quirepress::detail

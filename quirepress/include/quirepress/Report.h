@@ -92,6 +92,25 @@ public:
     void setOutputTo(OutputOptions value);
     OutputOptions OutputTo() const;
 
+    // Emits the section named `sSection` with its fields' current values at
+    // the current position, taking a page break first when it does not fit.
+    // The first call of a run starts it, asking for the target when none is
+    // set. Does nothing once Cancel is set.
+    void PrintSection(const QString& sSection);
+    // Ends the run: the last page's footer, then the result goes to its
+    // target. A cancelled run is discarded and Cancel is reset.
+    void EndReport();
+    // Closes the preview window, if one is open; the next PrintSection
+    // starts a new run.
+    void CloseWindow();
+    // Takes a page break now; nothing for targets without pages.
+    void NewPage();
+    // Cuts `sValue` to what fits on one line of `objField` in the current
+    // target and returns the rest in `sRight` ("" when all fits).
+    void SplitLine(const std::shared_ptr<quirepress::Field>& objField, QString& sValue, QString& sRight);
+    // True when no preview window is open.
+    bool CanExit() const;
+
     // Subject and recipient of the e-mail targets.
     QString EmailSubject() const;
     void setEmailSubject(const QString& value);

@@ -1,0 +1,56 @@
+#include "output/LineTarget.h"
+
+namespace quirepress::detail {
+
+LineFormat lineFormatOf(OutputOptions target)
+{
+    switch (target) {
+    case cOutputToHTMLFile:
+    case cOutputToEmailHTML:
+        return LineFormat::Html;
+    case cOutputToCSVFile:
+    case cOutputToEmailCSV:
+        return LineFormat::Csv;
+    default:
+        return LineFormat::Text;
+    }
+}
+
+bool hasPages(OutputOptions target) { return target == cOutputToScreen || target == cOutputToPrinter; }
+
+bool isFileTarget(OutputOptions target)
+{
+    return target == cOutputToTextFile || target == cOutputToHTMLFile || target == cOutputToCSVFile;
+}
+
+bool isEmailTarget(OutputOptions target)
+{
+    return target == cOutputToEmailText || target == cOutputToEmailHTML || target == cOutputToEmailCSV;
+}
+
+LineTarget::LineTarget(OutputOptions target, const QString& outputFilename, QString& emailBody)
+    : format_(lineFormatOf(target)), emailBody_(emailBody)
+{
+    if (!isEmailTarget(target))
+        file_.emplace(outputFilename, format_ != LineFormat::Text);
+}
+
+void LineTarget::writeLines(const QStringList& lines)
+{
+    if (file_) {
+        file_->writeLines(lines);
+        return;
+    }
+    for (const QString& line : lines) {
+        emailBody_ += line;
+        emailBody_ += QLatin1String("\r\n");
+    }
+}
+
+void LineTarget::finish()
+{
+    if (file_)
+        file_->close();
+}
+
+} // namespace quirepress::detail

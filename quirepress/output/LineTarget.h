@@ -1,0 +1,47 @@
+#pragma once
+
+#include "output/OutputFile.h"
+#include "output/SectionLines.h"
+
+#include <quirepress/Enums.h>
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+namespace quirepress::detail {
+
+// Where the lines of a run without pages go: the output file, or the body
+// of the e-mail message.
+class LineTarget {
+public:
+    // For the targets 3 to 8; `emailBody` receives the lines of the e-mail
+    // forms and must outlive the target.
+    LineTarget(OutputOptions target, const QString& outputFilename, QString& emailBody);
+
+    LineFormat format() const { return format_; }
+    bool isEmail() const { return !file_; }
+
+    // Lines as they are: the document head and tail of HTML.
+    void writeLines(const QStringList& lines);
+    // Writes out and closes the file; an e-mail body stays as it is.
+    void finish();
+
+private:
+    LineFormat format_;
+    std::optional<OutputFile> file_;
+    QString& emailBody_;
+};
+
+// The line form of a target without pages; Text for the others.
+LineFormat lineFormatOf(OutputOptions target);
+// True for the targets that have pages: the screen and the printer.
+bool hasPages(OutputOptions target);
+// True for the file targets 3 to 5.
+bool isFileTarget(OutputOptions target);
+// True for the e-mail targets 6 to 8.
+bool isEmailTarget(OutputOptions target);
+
+} // namespace quirepress::detail

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace quirepress::detail {
+
+// A value that is exactly "{Page Number}" becomes the page number, one that is
+// exactly "{Print Date}" today's date in the system's short form; any other
+// value, a longer one holding a placeholder included, stays as it is.
+QString expandPlaceholder(const QString& value, int16_t pageCount);
+
+} // namespace quirepress::detail

@@ -1,0 +1,244 @@
+// The life of a run: StartReport, EndReport, CloseWindow and CanExit, and
+// what each target does at the start and at the end.
+
+#include "output/ReportRun.h"
+
+#include "model/CDialog.h"
+#include "model/Report_p.h"
+#include "model/TextMeasure.h"
+#include "output/OutputChoice.h"
+#include "output/PainterSurface.h"
+#include "output/ReportSettings.h"
+#include "output/ScreenTarget.h"
+#include "output/SplitLine.h"
+#include "windows/frmOutput.h"
+#include "windows/frmProgress.h"
+
+#include <quirepress/Error.h>
+#include <quirepress/Report.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace quirepress::detail {
+
+namespace {
+
+const QStringList htmlHead{QStringLiteral("<HTML>"), QStringLiteral("<BODY>")};
+const QStringList htmlTail{QStringLiteral("</BODY>"), QStringLiteral("</HTML>")};
+constexpr int32_t hideReadOnly = 4;
+
+// Shows a finished file with the program the desktop associates with it.
+void openWithDesktop(const QString& path)
+{
+    if (!QProcess::startDetached(QStringLiteral("xdg-open"), {path}))
+        throw Error(53, QStringLiteral("Quirepress.Output"),
+                    QStringLiteral("File not found: xdg-open, to show %1").arg(path));
+}
+
+} // namespace
+
+ReportRun::ReportRun(Report& report) : report_(report), d_(*ReportPrivate::of(report)) {}
+
+ReportRun::~ReportRun() = default;
+
+bool ReportRun::paged() const { return pages_ != nullptr; }
+
+void ReportRun::startReport()
+{
+    report_.setPageCount(1);
+    if (report_.OutputTo() == cOutputToUnknown && !chooseTarget()) {
+        report_.setCancel(true);
+        return;
+    }
+    const OutputOptions target = report_.OutputTo();
+    pages_.reset();
+    lines_.reset();
+    emailBody_.clear();
+    const bool opened = hasPages(target) ? openPageTarget(target) : openLineTarget(target);
+    if (!opened) {
+        report_.setCancel(true);
+        return;
+    }
+    showProgress();
+    originX_ = report_.LeftMargin();
+    currentY_ = report_.TopMargin();
+    started_ = true;
+    bottomReserve_ = report_.BottomMargin();
+}
+
+bool ReportRun::chooseTarget()
+{
+    frmOutput dialog;
+    dialog.ReportName = report_.ReportName();
+    if (waitCursor_) {
+        QApplication::restoreOverrideCursor();
+        waitCursor_ = false;
+    }
+    dialog.exec();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    waitCursor_ = true;
+    if (dialog.bCancel)
+        return false;
+    report_.setOutputTo(targetFor(dialog.choice()));
+    return true;
+}
+
+bool ReportRun::openPageTarget(OutputOptions target)
+{
+    if (target == cOutputToPrinter)
+        throw Error(5, QStringLiteral("Quirepress.Output"),
+                    QStringLiteral("Invalid procedure call or argument: printing is not available yet."));
+    auto screen = std::make_unique<ScreenTarget>(defaultPageSize(report_.Orientation()), d_.temporaryFolder,
+                                                 d_.pageImageBaseName);
+    report_.setPageHeight(screen->pageSize().height());
+    report_.setPageWidth(screen->pageSize().width());
+    pages_ = std::move(screen);
+    return true;
+}
+
+bool ReportRun::openLineTarget(OutputOptions target)
+{
+    if (isFileTarget(target)) {
+        if (report_.OutputFilename().isEmpty() && !chooseOutputFile(target))
+            return false;
+        const QString path = report_.OutputFilename();
+        if (QFileInfo::exists(path) && !QFile::remove(path))
+            throw Error(75, QStringLiteral("Quirepress.Output"),
+                        QStringLiteral("Path/File access error: %1 cannot be replaced.").arg(path));
+    }
+    // A target value outside the known ones writes nowhere.
+    if (isFileTarget(target) || isEmailTarget(target))
+        lines_ = std::make_unique<LineTarget>(target, report_.OutputFilename(), emailBody_);
+    report_.setPageHeight(0);
+    int32_t widest = 0;
+    for (int index = 1; index <= report_.SectionCount(); ++index)
+        widest = std::max(widest, report_.Section(index)->Width());
+    report_.setPageWidth(widest);
+    if (lines_ && lines_->format() == LineFormat::Html)
+        lines_->writeLines(htmlHead);
+    return true;
+}
+
+bool ReportRun::chooseOutputFile(OutputOptions target)
+{
+    ReportSettings settings(report_.ReportName());
+    CDialog dialog;
+    dialog.flags = hideReadOnly;
+    if (!report_.ReportName().isEmpty())
+        dialog.Filename = settings.readFileName(extensionFor(target));
+    if (!dialog.ShowSave())
+        return false;
+    report_.setOutputFilename(dialog.Filename);
+    settings.writeFileName(dialog.Filename);
+    return true;
+}
+
+void ReportRun::showProgress()
+{
+    if (!progress_)
+        progress_ = std::make_unique<frmProgress>();
+    progress_->Report = &report_;
+    progress_->showPage(1);
+    progress_->show();
+}
+
+void ReportRun::closeProgress()
+{
+    if (progress_)
+        progress_->hide();
+}
+
+void ReportRun::EndReport()
+{
+    printFooter(true);
+    closeProgress();
+    if (waitCursor_) {
+        QApplication::restoreOverrideCursor();
+        waitCursor_ = false;
+    }
+    if (report_.Cancel()) {
+        report_.setCancel(false);
+        if (pages_)
+            pages_->cancel();
+        if (lines_)
+            lines_->finish();
+        return;
+    }
+    if (started_)
+        deliver(report_.OutputTo());
+}
+
+void ReportRun::deliver(OutputOptions target)
+{
+    if (pages_) {
+        pages_->finish(report_.PageCount());
+        return;
+    }
+    if (!lines_)
+        return;
+    if (lines_->format() == LineFormat::Html)
+        lines_->writeLines(htmlTail);
+    lines_->finish();
+    switch (target) {
+    case cOutputToTextFile:
+    case cOutputToCSVFile:
+        openWithDesktop(report_.OutputFilename());
+        break;
+    case cOutputToHTMLFile:
+        if (QFileInfo::exists(report_.OutputFilename()))
+            openWithDesktop(report_.OutputFilename());
+        break;
+    default:
+        // The e-mail forms: the body is handed to the mail client.
+        break;
+    }
+}
+
+void ReportRun::NewPage()
+{
+    if (paged())
+        breakPage();
+}
+
+void ReportRun::CloseWindow() { started_ = false; }
+
+bool ReportRun::CanExit() const { return true; }
+
+void ReportRun::SplitLine(const Field& field, QString& sValue, QString& sRight)
+{
+    switch (report_.OutputTo()) {
+    case cOutputToScreen:
+    case cOutputToPrinter: {
+        PageSurface& surface = measuringSurface();
+        TextStyle style;
+        style.font = field.Font();
+        style.size = field.Size();
+        style.bold = field.Bold();
+        style.italic = field.Italics();
+        style.underline = field.Underline();
+        surface.setTextStyle(style);
+        double available = field.FieldWidth();
+        if (!field.LimitSize())
+            available = static_cast<double>(report_.PageWidth()) - report_.RightMargin()
+                - (static_cast<double>(originX_) + field.FieldLeft());
+        splitToWidth([&surface](const QString& text) { return surface.textWidth(text); }, available, sValue, sRight);
+        break;
+    }
+    case cOutputToTextFile:
+    case cOutputToEmailText:
+        splitToColumns(field, report_.GridX(), sValue, sRight);
+        break;
+    case cOutputToHTMLFile:
+    case cOutputToEmailHTML:
+        splitAtLineBreak(sValue, sRight);
+        break;
+    default:
+        sRight.clear();
+        break;
+    }
+}
+
+} // namespace quirepress::detail

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "output/LineTarget.h"
+#include "output/PageTarget.h"
+#include "output/SectionLines.h"
+
+#include <quirepress/Enums.h>
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace quirepress {
+class Field;
+class Report;
+class ReportPrivate;
+class Section;
+} // namespace quirepress
+
+namespace quirepress::detail {
+
+class MeasuringSurface;
+class frmProgress;
+
+// One report's runs: from the first PrintSection to EndReport, the target,
+// the position on the page, the footer and the progress window. The
+// Report's output operations are carried out here.
+class ReportRun {
+public:
+    explicit ReportRun(Report& report);
+    ~ReportRun();
+    ReportRun(const ReportRun&) = delete;
+    ReportRun& operator=(const ReportRun&) = delete;
+
+    void PrintSection(const QString& sSection);
+    void EndReport();
+    void NewPage();
+    void CloseWindow();
+    bool CanExit() const;
+    void SplitLine(const Field& field, QString& sValue, QString& sRight);
+
+    // What the run has produced so far, for those who look inside.
+    bool started() const { return started_; }
+    int32_t currentY() const { return currentY_; }
+    const QString& emailBody() const { return emailBody_; }
+    QString& emailBody() { return emailBody_; }
+    PageTarget* pages() const { return pages_.get(); }
+    frmProgress* progress() const { return progress_.get(); }
+
+private:
+    // Lifecycle (ReportRun.cpp).
+    void startReport();
+    bool chooseTarget();
+    bool openPageTarget(OutputOptions target);
+    bool openLineTarget(OutputOptions target);
+    bool chooseOutputFile(OutputOptions target);
+    void showProgress();
+    void closeProgress();
+    void deliver(OutputOptions target);
+
+    // Layout (SectionLayout.cpp).
+    void findFooterSection();
+    void emitSection(Section& section);
+    void emitOnPage(Section& section);
+    void emitAsLines(Section& section);
+    void breakPage();
+    void printFooter(bool lastPage);
+    void printTextField(const Field& field);
+    void drawShapeField(const Field& field);
+    PageSurface& measuringSurface();
+    bool paged() const;
+
+    Report& report_;
+    ReportPrivate& d_;
+
+    bool started_ = false;
+    int32_t originX_ = 0;
+    int32_t currentY_ = 0;
+    int32_t sectionTop_ = 0;
+    int16_t bottomReserve_ = 0;
+    QString footerSection_;
+    int32_t footerHeight_ = 0;
+    bool waitCursor_ = false;
+
+    std::unique_ptr<PageTarget> pages_;
+    std::unique_ptr<LineTarget> lines_;
+    std::optional<SectionLines> sectionLines_;
+    QString emailBody_;
+    std::unique_ptr<frmProgress> progress_;
+    // Measures text for the targets that draw nothing.
+    std::unique_ptr<MeasuringSurface> measuring_;
+};
+
+} // namespace quirepress::detail

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "output/PageTarget.h"
+#include "output/PainterSurface.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace quirepress::detail {
+
+// The screen target: pages are drawn on an off-screen page at screen
+// resolution, and every finished page is saved as a page image in the
+// temporary folder, where the preview window reads it.
+class ScreenTarget : public PageTarget {
+public:
+    // A page `size` twips large; page images go to `temporaryFolder` under
+    // `baseName`.
+    ScreenTarget(QSize size, QString temporaryFolder, QString baseName);
+
+    PageSurface& surface() override { return *surface_; }
+    QSize pageSize() const override { return size_; }
+    void ejectPage(int16_t finishedPage) override;
+    void finish(int16_t lastPage) override;
+    void cancel() override {}
+
+    // The page being drawn.
+    const QImage& page();
+
+private:
+    void savePage(int16_t number);
+
+    QSize size_;
+    QString temporaryFolder_;
+    QString baseName_;
+    ScreenPage page_;
+    std::optional<PainterSurface> surface_;
+};
+
+} // namespace quirepress::detail

@@ -1,0 +1,257 @@
+// Where a section's fields land: on a page (screen and printer), with page
+// breaks, the footer at the bottom and tables split over pages, or as lines
+// of a file or e-mail body.
+
+#include "model/LibraryFolder.h"
+#include "model/Report_p.h"
+#include "output/Checked.h"
+#include "output/PainterSurface.h"
+#include "output/Placeholders.h"
+#include "output/ReportRun.h"
+#include "output/TableSection.h"
+#include "windows/frmProgress.h"
+
+#include <quirepress/Report.h>
+
+#include <QCoreApplication>
+#include <QImage>
+
+#include <algorithm>
+#include <vector>
+
+namespace quirepress::detail {
+
+namespace {
+
+// Removes the temporary section of a table piece however its emission ends.
+class TemporarySection {
+public:
+    TemporarySection(Report& report, QString name) : report_(report), name_(std::move(name)) {}
+    ~TemporarySection() { report_.RemoveSection(name_); }
+    TemporarySection(const TemporarySection&) = delete;
+    TemporarySection& operator=(const TemporarySection&) = delete;
+
+private:
+    Report& report_;
+    QString name_;
+};
+
+int firstTableField(const Section& section)
+{
+    for (int index = 1; index <= section.FieldCount(); ++index)
+        if (section.Field(index)->FieldType() == cFieldTable)
+            return index;
+    return 0;
+}
+
+bool isShape(const Field& field)
+{
+    return field.FieldType() == cFieldSquare || field.FieldType() == cFieldPicture;
+}
+
+TextStyle styleOf(const Field& field)
+{
+    TextStyle style;
+    style.font = field.Font();
+    style.size = field.Size();
+    style.bold = field.Bold();
+    style.italic = field.Italics();
+    style.underline = field.Underline();
+    return style;
+}
+
+void letEventsRun() { QCoreApplication::processEvents(); }
+
+} // namespace
+
+PageSurface& ReportRun::measuringSurface()
+{
+    if (pages_)
+        return pages_->surface();
+    if (!measuring_)
+        measuring_ = std::make_unique<MeasuringSurface>();
+    return measuring_->surface();
+}
+
+void ReportRun::PrintSection(const QString& sSection)
+{
+    int16_t lastRow = 0;
+    while (!report_.Cancel()) {
+        if (!started_) {
+            startReport();
+            if (report_.Cancel())
+                return;
+            findFooterSection();
+            letEventsRun();
+            if (report_.Cancel())
+                return;
+        }
+        const std::shared_ptr<Section> section = report_.Section(sSection);
+        const int tableIndex = firstTableField(*section);
+        if (tableIndex == 0) {
+            emitSection(*section);
+            letEventsRun();
+            return;
+        }
+        const TablePiece piece = buildTableSection(report_, *section, tableIndex, lastRow, measuringSurface(), paged());
+        {
+            const TemporarySection removeAfterwards(report_, piece.sectionName);
+            emitSection(*report_.Section(piece.sectionName));
+            letEventsRun();
+        }
+        lastRow = piece.endRow;
+        if (lastRow >= section->Field(tableIndex)->TableNumberRows())
+            return;
+    }
+}
+
+void ReportRun::emitSection(Section& section)
+{
+    if (paged())
+        emitOnPage(section);
+    else
+        emitAsLines(section);
+}
+
+void ReportRun::emitOnPage(Section& section)
+{
+    sectionTop_ = currentY_;
+    if (!footerSection_.isEmpty() && section.SectionName() == footerSection_) {
+        currentY_ = sectionTop_ = checked32(int64_t{report_.PageHeight()} - bottomReserve_);
+    } else {
+        if (int64_t{currentY_} + section.Height() > int64_t{report_.PageHeight()} - bottomReserve_)
+            breakPage();
+        sectionTop_ = currentY_;
+    }
+    // Shapes and pictures first, so that text lies over boxes.
+    for (const bool shapes : {true, false}) {
+        for (int index = 1; index <= section.FieldCount(); ++index)
+            section.Field(index)->setPrinted(false);
+        for (int index = 1; index <= section.FieldCount(); ++index) {
+            const std::shared_ptr<Field> field = section.Field(index);
+            if (isShape(*field) == shapes) {
+                if (shapes)
+                    drawShapeField(*field);
+                else if (field->FieldType() != cFieldTable)
+                    printTextField(*field);
+            }
+            field->setPrinted(true);
+        }
+    }
+    currentY_ = checked32(int64_t{currentY_} + section.Height());
+}
+
+void ReportRun::emitAsLines(Section& section)
+{
+    if (!lines_)
+        return;
+    sectionTop_ = currentY_;
+    sectionLines_.emplace(lines_->format(), report_.GridX(), report_.GridY(), report_.PageWidth());
+    sectionLines_->begin(section.Height());
+    // Squares and pictures are never written; the text fields go from left
+    // to right, the earlier one first where two start at the same place.
+    std::vector<std::shared_ptr<Field>> text;
+    text.reserve(static_cast<size_t>(section.FieldCount()));
+    for (int index = 1; index <= section.FieldCount(); ++index) {
+        const std::shared_ptr<Field> field = section.Field(index);
+        field->setPrinted(true);
+        if (!isShape(*field) && field->FieldType() != cFieldTable)
+            text.push_back(field);
+    }
+    std::stable_sort(text.begin(), text.end(),
+                     [](const auto& a, const auto& b) { return a->FieldLeft() < b->FieldLeft(); });
+    for (const std::shared_ptr<Field>& field : text)
+        sectionLines_->write(*field, expandPlaceholder(field->Value(), report_.PageCount()));
+    currentY_ = checked32(int64_t{currentY_} + section.Height());
+    lines_->writeLines(sectionLines_->finished());
+}
+
+void ReportRun::findFooterSection()
+{
+    footerSection_.clear();
+    footerHeight_ = 0;
+    for (int index = 1; index <= report_.SectionCount(); ++index) {
+        const std::shared_ptr<Section> section = report_.Section(index);
+        if (section->Footer()) {
+            footerSection_ = section->SectionName();
+            footerHeight_ = section->Height();
+        }
+    }
+    bottomReserve_ = checked16(int64_t{bottomReserve_} + footerHeight_);
+}
+
+void ReportRun::breakPage()
+{
+    if (!paged())
+        return;
+    printFooter(false);
+    report_.setPageCount(checked16(int64_t{report_.PageCount()} + 1));
+    if (progress_ && progress_->isVisible()) {
+        progress_->showPage(report_.PageCount());
+        letEventsRun();
+    }
+    pages_->ejectPage(static_cast<int16_t>(report_.PageCount() - 1));
+    originX_ = report_.LeftMargin();
+    currentY_ = sectionTop_ = report_.TopMargin();
+    if (report_.PageCount() != 1 && d_.events)
+        d_.events->NewPage();
+}
+
+void ReportRun::printFooter(bool lastPage)
+{
+    if (report_.Cancel() || footerSection_.isEmpty())
+        return;
+    bool cancelFooter = false;
+    if (d_.events)
+        d_.events->PrintPageFooter(footerSection_, lastPage, cancelFooter);
+    if (!cancelFooter)
+        PrintSection(footerSection_);
+}
+
+void ReportRun::printTextField(const Field& field)
+{
+    PageSurface& surface = pages_->surface();
+    QString text = expandPlaceholder(field.Value(), report_.PageCount());
+    surface.setTextStyle(styleOf(field));
+    const double y = static_cast<double>(currentY_) + field.FieldTop();
+    const double left = static_cast<double>(originX_) + field.FieldLeft();
+    double x = left;
+    if (field.Justification() == cJustificationRight)
+        x = left + field.FieldWidth() - surface.textWidth(text);
+    else if (field.Justification() == cJustificationCentre)
+        x = left + (field.FieldWidth() - surface.textWidth(text)) / 2.0;
+    if (field.LimitSize()) {
+        // The text keeps the start the whole of it would have had.
+        while (!text.isEmpty() && surface.textWidth(text) > field.FieldWidth())
+            text.chop(text.size() >= 2 && text.back().isLowSurrogate() ? 2 : 1);
+    }
+    surface.drawText(x, y, expandPlaceholder(text, report_.PageCount()), field.ForeColour());
+}
+
+void ReportRun::drawShapeField(const Field& field)
+{
+    PageSurface& surface = pages_->surface();
+    const int32_t top = checked32(int64_t{sectionTop_} + field.FieldTop());
+    if (field.FieldType() == cFieldPicture) {
+        const QString value = field.Value();
+        if (value.isEmpty())
+            return;
+        const QString path = value.contains(u'/') || value.contains(u'\\') ? value : libraryFolder() + u'/' + value;
+        const QImage picture(path);
+        // A picture that is missing or unreadable is left out; the rest of
+        // the page is still drawn.
+        if (!picture.isNull())
+            surface.drawImage(field.FieldLeft(), top, picture);
+        return;
+    }
+    const int32_t left = checked32(int64_t{report_.LeftMargin()} + field.FieldLeft());
+    if (field.FieldBox()) {
+        surface.drawBox(QRect(left, top, field.FieldWidth(), field.FieldHeight()), field.ForeColour(),
+                        field.BackColour(), field.LineWidth());
+    } else {
+        surface.drawLine(left, top, checked32(int64_t{left} + field.FieldWidth()),
+                         checked32(int64_t{top} + field.FieldHeight()), field.ForeColour(), field.LineWidth());
+    }
+}
+
+} // namespace quirepress::detail

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace quirepress {
+class Field;
+}
+
+namespace quirepress::detail {
+
+// The ways SplitLine cuts a value into the part that fits on one line
+// (left in `value`) and the rest (`right`). Each starts with `right` empty.
+
+// On a page: the value loses words (or, without a blank, characters) from
+// its end until `width` of it is at most `available` twips; text after a
+// line break goes to the rest at once. At least one character always stays
+// on the line, so that a caller splitting a value line by line ends.
+void splitToWidth(const std::function<double(const QString&)>& width, double available, QString& value,
+                  QString& right);
+
+// In a text file or text e-mail: at most FieldWidth / GridX characters, cut
+// at a line break or else, when something is left over, at the last blank.
+void splitToColumns(const Field& field, int16_t gridX, QString& value, QString& right);
+
+// In HTML: only a line break splits.
+void splitAtLineBreak(QString& value, QString& right);
+
+} // namespace quirepress::detail

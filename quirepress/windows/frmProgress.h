@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace quirepress {
+class Report;
+}
+
+namespace quirepress::detail {
+
+// Shows which page a report run is producing and lets the user stop it. It
+// is not modal: the run goes on while it is open and polls the report's
+// Cancel between sections.
+class frmProgress : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmProgress(QWidget* parent = nullptr);
+
+    // The report being run; not owned.
+    quirepress::Report* Report = nullptr;
+
+    void showPage(int page);
+
+private:
+    void cancel();
+
+    QLabel* lblProgress_;
+};
+
+} // namespace quirepress::detail

@@ -1,0 +1,319 @@
+// Whole runs to the text, HTML and CSV files and the e-mail bodies: the
+// exact bytes written, the file handed to the desktop at the end, and what
+// happens when the file cannot be written or the user declines to name one.
+
+#include "ReportRunSupport.h"
+
+#include "output/ReportSettings.h"
+#include "output/SectionLines.h"
+
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+using namespace quirepress;
+using namespace runsupport;
+
+namespace {
+
+const QByteArray bom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+class FileOutputTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    // A heading line, a detail of two lines and a page footer.
+    void buildInvoiceList()
+    {
+        auto detail = addSection(report, QStringLiteral("Detail"), 480);
+        addText(*detail, QStringLiteral("Name"), 0, 0, 1200, QStringLiteral("Apple"));
+        addText(*detail, QStringLiteral("Price"), 1200, 0, 1200, QStringLiteral("12.50"), cJustificationRight);
+        addText(*detail, QStringLiteral("Note"), 240, 240, 2400, QStringLiteral("ripe"));
+        auto footer = addSection(report, QStringLiteral("Footer"), 240);
+        footer->setFooter(true);
+        addText(*footer, QStringLiteral("Page"), 2400, 0, 1200, QStringLiteral("{Page Number}"), cJustificationCentre);
+    }
+
+    QTemporaryDir folder;
+    DesktopOpener opener;
+    Report report{std::make_shared<RecordedMessages>()};
+};
+
+// Lines as the file holds them, each ended by carriage return and line feed.
+QByteArray crlfLines(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    return bytes;
+}
+
+TEST_F(FileOutputTest, TextFilePlacesFieldsInColumnsAndEndsWithTheFooter)
+{
+    buildInvoiceList();
+    report.setOutputTo(cOutputToTextFile);
+    const QString file = path(QStringLiteral("list.txt"));
+    report.setOutputFilename(file);
+    report.PrintSection(QStringLiteral("Detail"));
+    auto detail = report.Section(QStringLiteral("Detail"));
+    detail->Field(QStringLiteral("Name"))->setValue(QStringLiteral("Pear"));
+    detail->Field(QStringLiteral("Price"))->setValue(QStringLiteral("3.00"));
+    detail->Field(QStringLiteral("Note"))->setValue(QString());
+    report.PrintSection(QStringLiteral("Detail"));
+    report.EndReport();
+
+    EXPECT_EQ(readAll(file), crlfLines({
+                                 QStringLiteral(" Apple          12.50"),
+                                 QStringLiteral("   ripe"),
+                                 QStringLiteral(" Pear            3.00"),
+                                 QStringLiteral("   "),
+                                 QString(26, u' ') + u'1',
+                             }));
+    EXPECT_EQ(opener.opened(), QStringList{file});
+    EXPECT_FALSE(report.Cancel());
+    EXPECT_EQ(report.PageHeight(), 0);
+    EXPECT_EQ(report.PageWidth(), 12000);
+}
+
+TEST_F(FileOutputTest, HtmlFileIsOneBorderlessTableARowWithCellsAndAttributes)
+{
+    auto line = addSection(report, QStringLiteral("Line"), 240);
+    auto name = addText(*line, QStringLiteral("Name"), 0, 0, 6000, QStringLiteral("Café <B>crème</B>"));
+    name->setSize(12);
+    auto total = addText(*line, QStringLiteral("Total"), 6000, 0, 6000, QStringLiteral("12 & 13"), cJustificationRight);
+    total->setSize(16);
+    total->setBold(true);
+    total->setItalics(true);
+    total->setUnderline(true);
+    total->setForeColour(0xFF0000);
+    total->setBackColour(0x00FFFF);
+    total->setFont(QStringLiteral("Arial Black"));
+    report.setOutputTo(cOutputToHTMLFile);
+    const QString file = path(QStringLiteral("list.html"));
+    report.setOutputFilename(file);
+    report.PrintSection(QStringLiteral("Line"));
+    report.EndReport();
+
+    EXPECT_EQ(readAll(file),
+              bom + crlfLines({
+                        QStringLiteral("<HTML>"),
+                        QStringLiteral("<BODY>"),
+                        QStringLiteral("<TABLE border=0><TR><TD width=0></TD>"
+                                       "<TD WIDTH=400 ALIGN=left><FONT face=\"Arial\" Size=2>Café <B>crème</B></FONT></TD>"
+                                       "<TD WIDTH=400 ALIGN=right><FONT face=\"Arial Black\" color=0000FF "
+                                       "style=\"BACKGROUND-COLOR: #FFFF00\" Size=4><B><I><U>12 & 13</U></I></B></FONT></TD>"
+                                       "</TR></TABLE>"),
+                        QStringLiteral("</BODY>"),
+                        QStringLiteral("</HTML>"),
+                    }));
+    EXPECT_EQ(opener.opened(), QStringList{file});
+}
+
+TEST_F(FileOutputTest, CsvFileSeparatesValuesAndQuotesOnlyWhereASpreadsheetNeedsIt)
+{
+    auto row = addSection(report, QStringLiteral("Row"), 480);
+    addText(*row, QStringLiteral("C"), 2000, 0, 900, QStringLiteral("b"));
+    addText(*row, QStringLiteral("A"), 0, 0, 900, QStringLiteral("a"));
+    addText(*row, QStringLiteral("B"), 1000, 0, 900, QString());
+    addText(*row, QStringLiteral("D"), 0, 240, 900, QString());
+    addText(*row, QStringLiteral("E"), 1000, 240, 900, QStringLiteral("Smith, \"Jo\""));
+    addText(*row, QStringLiteral("F"), 2000, 240, 900, QStringLiteral("Zoë"));
+    report.setOutputTo(cOutputToCSVFile);
+    const QString file = path(QStringLiteral("list.csv"));
+    report.setOutputFilename(file);
+    report.PrintSection(QStringLiteral("Row"));
+    report.EndReport();
+
+    // Fields come out from left to right whatever their order in the section;
+    // an empty first value leaves no separator behind.
+    EXPECT_EQ(readAll(file), bom + crlfLines({QStringLiteral("a,,b"), QStringLiteral("\"Smith, \"\"Jo\"\"\",Zoë")}));
+    EXPECT_EQ(opener.opened(), QStringList{file});
+}
+
+TEST_F(FileOutputTest, ATableInACsvFileIsOnePieceOfAllRowsWithoutBorders)
+{
+    auto body = addSection(report, QStringLiteral("Body"), 240);
+    QString tableName = QStringLiteral("Table");
+    auto table = body->AddField(tableName);
+    table->setFieldType(cFieldTable);
+    table->setTableNumberRows(3);
+    table->setTableNumberCols(2);
+    for (int16_t row = 1; row <= 3; ++row) {
+        table->setCellValue(1, row, QStringLiteral("a%1").arg(row));
+        table->setCellValue(2, row, QStringLiteral("b%1").arg(row));
+    }
+    report.setOutputTo(cOutputToCSVFile);
+    const QString file = path(QStringLiteral("table.csv"));
+    report.setOutputFilename(file);
+    report.PrintSection(QStringLiteral("Body"));
+    report.PrintSection(QStringLiteral("Body"));
+    report.EndReport();
+
+    const QByteArray once = crlfLines({QStringLiteral("a1,b1"), QStringLiteral("a2,b2"), QStringLiteral("a3,b3")});
+    EXPECT_EQ(readAll(file), bom + once + once);
+    EXPECT_EQ(report.SectionCount(), 1) << "the temporary table section is removed";
+    EXPECT_EQ(body->FieldCount(), 1);
+}
+
+TEST_F(FileOutputTest, EmailBodiesHoldTheLinesOfTheirForm)
+{
+    auto line = addSection(report, QStringLiteral("Line"), 240);
+    addText(*line, QStringLiteral("A"), 0, 0, 1200, QStringLiteral("one"));
+    addText(*line, QStringLiteral("B"), 1200, 0, 1200, QStringLiteral("two"));
+    const struct {
+        OutputOptions target;
+        QString body;
+    } cases[] = {
+        {cOutputToEmailText, QStringLiteral(" one       two\r\n")},
+        {cOutputToEmailCSV, QStringLiteral("one,two\r\n")},
+        {cOutputToEmailHTML, QStringLiteral("<HTML>\r\n<BODY>\r\n<TABLE border=0><TR><TD width=0></TD>"
+                                            "<TD WIDTH=80 ALIGN=left><FONT face=\"Arial\" Size=2>one</FONT></TD>"
+                                            "<TD WIDTH=720 ALIGN=left><FONT face=\"Arial\" Size=2>two</FONT></TD>"
+                                            "</TR></TABLE>\r\n</BODY>\r\n</HTML>\r\n")},
+    };
+    for (const auto& expected : cases) {
+        SCOPED_TRACE(expected.target);
+        report.CloseWindow();
+        report.setOutputTo(expected.target);
+        report.PrintSection(QStringLiteral("Line"));
+        report.EndReport();
+        EXPECT_EQ(runOf(report).emailBody(), expected.body);
+    }
+    EXPECT_TRUE(report.OutputFilename().isEmpty());
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(FileOutputTest, AnExistingOutputFileIsReplacedNotAppendedTo)
+{
+    const QString file = path(QStringLiteral("old.txt"));
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("yesterday's report, much longer than today's\r\n");
+    old.close();
+    auto line = addSection(report, QStringLiteral("Line"), 240);
+    addText(*line, QStringLiteral("A"), 0, 0, 1200, QStringLiteral("today"));
+    report.setOutputTo(cOutputToTextFile);
+    report.setOutputFilename(file);
+    report.PrintSection(QStringLiteral("Line"));
+    report.EndReport();
+    EXPECT_EQ(readAll(file), crlfLines({QStringLiteral(" today")}));
+}
+
+TEST_F(FileOutputTest, AFileThatCannotBeWrittenIsAnErrorNotASilentLoss)
+{
+    auto line = addSection(report, QStringLiteral("Line"), 240);
+    addText(*line, QStringLiteral("A"), 0, 0, 1200, QString(200, u'x'));
+    report.setOutputTo(cOutputToTextFile);
+    report.setOutputFilename(path(QStringLiteral("no such folder/list.txt")));
+    try {
+        report.PrintSection(QStringLiteral("Line"));
+        report.EndReport();
+        ADD_FAILURE() << "a file in a missing folder was reported written";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.number(), 75);
+        EXPECT_TRUE(error.description().contains(QStringLiteral("no such folder/list.txt")));
+    }
+    EXPECT_TRUE(opener.opened(300).isEmpty());
+}
+
+TEST_F(FileOutputTest, AFullDiskPartWayThroughARunIsReported)
+{
+    // The file may not grow beyond 64 KiB: writing past it fails as a full
+    // disk does.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 64 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    auto line = addSection(report, QStringLiteral("Line"), 240);
+    addText(*line, QStringLiteral("A"), 0, 0, 1200, QString(200, u'x'));
+    report.setOutputTo(cOutputToTextFile);
+    report.setOutputFilename(path(QStringLiteral("big.txt")));
+    int number = 0;
+    try {
+        for (int detail = 0; detail < 1000; ++detail)
+            report.PrintSection(QStringLiteral("Line"));
+        report.EndReport();
+    } catch (const Error& error) {
+        number = error.number();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_EQ(number, 75);
+    EXPECT_TRUE(opener.opened(300).isEmpty());
+}
+
+// A save dialog answered by typing a name, or cancelled.
+void answerSaveDialog(const QString& typed)
+{
+    QTimer::singleShot(0, [typed] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QFileDialog*>(widget);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            if (typed.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
+            return;
+        }
+        answerSaveDialog(typed);
+    });
+}
+
+TEST_F(FileOutputTest, WithoutAFileNameTheUserNamesTheFileAndItIsRemembered)
+{
+    auto line = addSection(report, QStringLiteral("Line"), 240);
+    addText(*line, QStringLiteral("A"), 0, 0, 1200, QStringLiteral("x"));
+    report.setReportName(path(QStringLiteral("sales.rdn")));
+    report.setOutputTo(cOutputToCSVFile);
+    const QString chosen = path(QStringLiteral("sales.csv"));
+    answerSaveDialog(chosen);
+    report.PrintSection(QStringLiteral("Line"));
+    report.EndReport();
+    EXPECT_EQ(report.OutputFilename(), chosen);
+    EXPECT_EQ(readAll(chosen), bom + crlfLines({QStringLiteral("x")}));
+    EXPECT_EQ(detail::ReportSettings(report.ReportName()).readFileName(QStringLiteral("csv")), chosen);
+}
+
+TEST_F(FileOutputTest, DecliningToNameTheFileCancelsTheRunAndEndReportResetsCancel)
+{
+    auto line = addSection(report, QStringLiteral("Line"), 240);
+    addText(*line, QStringLiteral("A"), 0, 0, 1200, QStringLiteral("x"));
+    report.setOutputTo(cOutputToHTMLFile);
+    answerSaveDialog(QString());
+    report.PrintSection(QStringLiteral("Line"));
+    EXPECT_TRUE(report.Cancel());
+    report.PrintSection(QStringLiteral("Line"));
+    report.EndReport();
+    EXPECT_FALSE(report.Cancel());
+    EXPECT_TRUE(report.OutputFilename().isEmpty());
+    EXPECT_TRUE(opener.opened(300).isEmpty());
+}
+
+TEST_F(FileOutputTest, PlaceholdersAreWholeValuesOnly)
+{
+    auto line = addSection(report, QStringLiteral("Line"), 720);
+    addText(*line, QStringLiteral("Page"), 0, 0, 1200, QStringLiteral("{Page Number}"));
+    addText(*line, QStringLiteral("Words"), 0, 240, 1200, QStringLiteral("Page {Page Number}"));
+    addText(*line, QStringLiteral("Date"), 0, 480, 1200, QStringLiteral("{Print Date}"));
+    report.setOutputTo(cOutputToEmailCSV);
+    report.PrintSection(QStringLiteral("Line"));
+    report.EndReport();
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    EXPECT_EQ(runOf(report).emailBody(), QStringLiteral("1\r\nPage {Page Number}\r\n") + detail::csvValue(today) + "\r\n");
+}
+
+} // namespace
