@@ -44,10 +44,13 @@ void OutputFile::writeLines(const QStringList& lines)
         if (file_.write(bytes) != bytes.size() || file_.write(lineEnd) != lineEnd.size())
             fail(QStringLiteral("cannot write"));
     }
+    if (!keepOpen_)
+        close();
 }
 
 void OutputFile::close()
 {
+    keepOpen_ = false;
     if (!file_.isOpen())
         return;
     if (!file_.flush())

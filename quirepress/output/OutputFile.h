@@ -18,8 +18,8 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // Appends the lines; opens the file first when it is not open, so lines
-    // written after close() are added at its end.
+    // Appends the lines. After close() each call opens the file, adds its
+    // lines at the end and closes it again, so that they are on disk at once.
     void writeLines(const QStringList& lines);
     // Writes out what is buffered and closes the file.
     void close();
@@ -30,6 +30,7 @@ private:
 
     QFile file_;
     bool byteOrderMark_;
+    bool keepOpen_ = true;
 };
 
 } // namespace quirepress::detail

@@ -2,6 +2,10 @@
 
 #include "model/PageImages.h"
 
+#include <QFile>
+
+#include <algorithm>
+
 namespace quirepress::detail {
 
 ScreenTarget::ScreenTarget(QSize size, QString temporaryFolder, QString baseName)
@@ -23,6 +27,14 @@ void ScreenTarget::savePage(int16_t number)
 {
     surface_.reset();
     savePageImage(page_.image(), pageImagePath(temporaryFolder_, baseName_, number));
+    savedPages_ = std::max(savedPages_, number);
+}
+
+void ScreenTarget::cancel()
+{
+    for (int16_t page = 1; page <= savedPages_; ++page)
+        QFile::remove(pageImagePath(temporaryFolder_, baseName_, page));
+    savedPages_ = 0;
 }
 
 void ScreenTarget::ejectPage(int16_t finishedPage)

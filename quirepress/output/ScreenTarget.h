@@ -22,7 +22,8 @@ public:
     QSize pageSize() const override { return size_; }
     void ejectPage(int16_t finishedPage) override;
     void finish(int16_t lastPage) override;
-    void cancel() override {}
+    // Deletes the page images the run has saved.
+    void cancel() override;
 
     // The page being drawn.
     const QImage& page();
@@ -35,6 +36,7 @@ private:
     QString baseName_;
     ScreenPage page_;
     std::optional<PainterSurface> surface_;
+    int16_t savedPages_ = 0;
 };
 
 } // namespace quirepress::detail

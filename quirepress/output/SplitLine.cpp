@@ -38,8 +38,13 @@ void splitToWidth(const std::function<double(const QString&)>& width, double ava
         right = value.mid(at + breakLength);
         breakPending = true;
     }
+    // Nothing joins what moves to an empty rest: the rest ends without a
+    // stray blank or break.
     const auto joinRest = [&](const QString& moved, const QString& gap) {
-        right = moved + (breakPending ? QStringLiteral("\r\n") : gap) + right;
+        if (right.isEmpty())
+            right = moved;
+        else
+            right = moved + (breakPending ? QStringLiteral("\r\n") : gap) + right;
         breakPending = false;
     };
     while (line.size() > 1 && width(line) > available) {

@@ -221,7 +221,7 @@ TEST_F(FileOutputTest, AFileThatCannotBeWrittenIsAnErrorNotASilentLoss)
         EXPECT_EQ(error.number(), 75);
         EXPECT_TRUE(error.description().contains(QStringLiteral("no such folder/list.txt")));
     }
-    EXPECT_TRUE(opener.opened(300).isEmpty());
+    EXPECT_TRUE(opener.nothingOpened());
 }
 
 TEST_F(FileOutputTest, AFullDiskPartWayThroughARunIsReported)
@@ -249,7 +249,7 @@ TEST_F(FileOutputTest, AFullDiskPartWayThroughARunIsReported)
     }
     setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(number, 75);
-    EXPECT_TRUE(opener.opened(300).isEmpty());
+    EXPECT_TRUE(opener.nothingOpened());
 }
 
 // A save dialog answered by typing a name, or cancelled.
@@ -300,7 +300,7 @@ TEST_F(FileOutputTest, DecliningToNameTheFileCancelsTheRunAndEndReportResetsCanc
     report.EndReport();
     EXPECT_FALSE(report.Cancel());
     EXPECT_TRUE(report.OutputFilename().isEmpty());
-    EXPECT_TRUE(opener.opened(300).isEmpty());
+    EXPECT_TRUE(opener.nothingOpened());
 }
 
 TEST_F(FileOutputTest, PlaceholdersAreWholeValuesOnly)

@@ -110,17 +110,31 @@ public:
     DesktopOpener(const DesktopOpener&) = delete;
     DesktopOpener& operator=(const DesktopOpener&) = delete;
 
-    // The files opened so far; waits a little for a first one, since the
-    // program is started without waiting for it.
-    QStringList opened(int waitMs = 3000) const
+    // The files opened so far, once `expected` of them have been (the
+    // program is started without waiting for it), or after three seconds.
+    QStringList opened(int expected = 1) const
+    {
+        QStringList files;
+        (void)QTest::qWaitFor([&] { return (files = read()).size() >= expected; }, 3000);
+        return files;
+    }
+
+    // True when nothing has been opened, even after a moment's wait.
+    bool nothingOpened() const
+    {
+        QTest::qWait(300);
+        return read().isEmpty();
+    }
+
+private:
+    QStringList read() const
     {
         QFile record(folder_.filePath(QStringLiteral("opened.txt")));
-        if (!QTest::qWaitFor([&] { return record.size() > 0; }, waitMs) || !record.open(QIODevice::ReadOnly))
+        if (!record.open(QIODevice::ReadOnly))
             return {};
         return QString::fromUtf8(record.readAll()).split(u'\n', Qt::SkipEmptyParts);
     }
 
-private:
     QTemporaryDir folder_;
     QByteArray oldPath_;
 };
