@@ -76,7 +76,7 @@ TablePiece buildTableSection(Report& report, const Section& source, int tableInd
     style.font = table->Font();
     style.size = table->Size();
     measure.setTextStyle(style);
-    const int16_t rowHeight = checked16(roundHalfEven(measure.textHeight(rowSample)));
+    const int16_t rowHeight = paged ? checked16(roundHalfEven(measure.textHeight(rowSample))) : report.GridY();
 
     const int16_t totalRows = table->TableNumberRows();
     const int32_t remaining = totalRows - startRow;

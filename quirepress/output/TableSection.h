@@ -23,10 +23,14 @@ struct TablePiece {
 
 // Adds to `report` the temporary section of the next piece of the table
 // field at `tableIndex` (from 1) of `source`: rows `startRow` + 1 onwards,
-// as many as fit on a page when `paged` (all of them otherwise), each cell a
-// text field with its border lines, and a copy of the section's other fields.
-// Text is measured on `measure`. The caller removes the section when the
-// piece has been emitted.
+// as many as fit on a page when `paged`, each cell a text field with its
+// border lines, and a copy of the section's other fields. Text is measured
+// on `measure`. The caller removes the section when the piece has been
+// emitted.
+//
+// Without pages every row goes into one piece, one grid line (GridY) high:
+// rows as high as their text, a little less than a line, would now and then
+// share a line and run two rows of the table into one.
 TablePiece buildTableSection(Report& report, const Section& source, int tableIndex, int16_t startRow,
                              PageSurface& measure, bool paged);
 

@@ -138,17 +138,21 @@ TEST_F(FileOutputTest, CsvFileSeparatesValuesAndQuotesOnlyWhereASpreadsheetNeeds
     EXPECT_EQ(opener.opened(), QStringList{file});
 }
 
-TEST_F(FileOutputTest, ATableInACsvFileIsOnePieceOfAllRowsWithoutBorders)
+TEST_F(FileOutputTest, ATableInACsvFileIsOnePieceOfAllRowsEachOnItsOwnLine)
 {
+    constexpr int16_t rows = 40;
     auto body = addSection(report, QStringLiteral("Body"), 240);
     QString tableName = QStringLiteral("Table");
     auto table = body->AddField(tableName);
     table->setFieldType(cFieldTable);
-    table->setTableNumberRows(3);
+    table->setFieldTop(200);
+    table->setTableNumberRows(rows);
     table->setTableNumberCols(2);
-    for (int16_t row = 1; row <= 3; ++row) {
+    QStringList lines;
+    for (int16_t row = 1; row <= rows; ++row) {
         table->setCellValue(1, row, QStringLiteral("a%1").arg(row));
         table->setCellValue(2, row, QStringLiteral("b%1").arg(row));
+        lines << QStringLiteral("a%1,b%1").arg(row);
     }
     report.setOutputTo(cOutputToCSVFile);
     const QString file = path(QStringLiteral("table.csv"));
@@ -157,7 +161,9 @@ TEST_F(FileOutputTest, ATableInACsvFileIsOnePieceOfAllRowsWithoutBorders)
     report.PrintSection(QStringLiteral("Body"));
     report.EndReport();
 
-    const QByteArray once = crlfLines({QStringLiteral("a1,b1"), QStringLiteral("a2,b2"), QStringLiteral("a3,b3")});
+    // The line above the table (its top is 200 twips down) stays empty; no
+    // border line is written.
+    const QByteArray once = crlfLines(QStringList{QString()} + lines);
     EXPECT_EQ(readAll(file), bom + once + once);
     EXPECT_EQ(report.SectionCount(), 1) << "the temporary table section is removed";
     EXPECT_EQ(body->FieldCount(), 1);
