@@ -213,13 +213,7 @@ void ReportRun::SplitLine(const Field& field, QString& sValue, QString& sRight)
     case cOutputToScreen:
     case cOutputToPrinter: {
         PageSurface& surface = measuringSurface();
-        TextStyle style;
-        style.font = field.Font();
-        style.size = field.Size();
-        style.bold = field.Bold();
-        style.italic = field.Italics();
-        style.underline = field.Underline();
-        surface.setTextStyle(style);
+        surface.setTextStyle(styleOf(field));
         double available = field.FieldWidth();
         if (!field.LimitSize())
             available = static_cast<double>(report_.PageWidth()) - report_.RightMargin()

@@ -70,6 +70,8 @@ private:
     void printTextField(const Field& field);
     void drawShapeField(const Field& field);
     PageSurface& measuringSurface();
+    // The typeface of a field's text.
+    static TextStyle styleOf(const Field& field);
     bool paged() const;
 
     Report& report_;

@@ -49,7 +49,11 @@ bool isShape(const Field& field)
     return field.FieldType() == cFieldSquare || field.FieldType() == cFieldPicture;
 }
 
-TextStyle styleOf(const Field& field)
+void letEventsRun() { QCoreApplication::processEvents(); }
+
+} // namespace
+
+TextStyle ReportRun::styleOf(const Field& field)
 {
     TextStyle style;
     style.font = field.Font();
@@ -59,10 +63,6 @@ TextStyle styleOf(const Field& field)
     style.underline = field.Underline();
     return style;
 }
-
-void letEventsRun() { QCoreApplication::processEvents(); }
-
-} // namespace
 
 PageSurface& ReportRun::measuringSurface()
 {
