@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3
-libgtest-dev libgmock-dev fonts-liberation2 fonts-dejavu-core xdg-utils clang libclang-rt-14-dev"
+libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core xdg-utils clang libclang-rt-14-dev"
 
 missing=""
 for package in $packages; do

@@ -3,6 +3,6 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLBILL_BUILD_TESTS=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLBILL_BUILD_TESTS=ON -DQUILLBILL_BUILD_BENCH=ON
 cmake --build build
 ctest --test-dir build --output-on-failure --timeout 300

@@ -37,6 +37,11 @@ public:
 private:
     long indexOf(const QString& key) const
     {
+        // Callers nearly always give a key as it was added; that is the
+        // cheaper comparison, made first.
+        for (size_t i = 0; i < items_.size(); ++i)
+            if (items_[i].first == key)
+                return static_cast<long>(i);
         for (size_t i = 0; i < items_.size(); ++i)
             if (items_[i].first.compare(key, Qt::CaseInsensitive) == 0)
                 return static_cast<long>(i);

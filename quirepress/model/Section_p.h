@@ -1,6 +1,7 @@
 #pragma once
 
 #include <quirepress/Field.h>
+#include <quirepress/Section.h>
 
 #include "model/NamedCollection.h"
 
@@ -15,6 +16,9 @@ public:
     QString name;
     bool footer = false;
     detail::NamedCollection<Field> fields{QStringLiteral("Quirepress.Section")};
+
+    // The fields in order, without a shared pointer copied for each.
+    static const detail::NamedCollection<Field>& fieldsOf(const Section& section) { return section.d->fields; }
 };
 
 } // namespace quirepress

@@ -35,16 +35,27 @@ LineTarget::LineTarget(OutputOptions target, const QString& outputFilename, QStr
         file_.emplace(outputFilename, format_ != LineFormat::Text);
 }
 
-void LineTarget::writeLines(const QStringList& lines)
+void LineTarget::writeLine(QStringView line, QStringView suffix)
 {
     if (file_) {
-        file_->writeLines(lines);
+        file_->writeLine(line, suffix);
         return;
     }
-    for (const QString& line : lines) {
-        emailBody_ += line;
-        emailBody_ += QLatin1String("\r\n");
-    }
+    emailBody_ += line;
+    emailBody_ += suffix;
+    emailBody_ += QLatin1StringView("\r\n");
+}
+
+void LineTarget::writeLines(const QStringList& lines)
+{
+    for (const QString& line : lines)
+        writeLine(line, {});
+}
+
+void LineTarget::writeSection(const SectionLines& section)
+{
+    for (const QString& line : section.lines())
+        writeLine(line, section.rowEnd());
 }
 
 void LineTarget::finish()

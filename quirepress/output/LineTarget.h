@@ -26,10 +26,14 @@ public:
 
     // Lines as they are: the document head and tail of HTML.
     void writeLines(const QStringList& lines);
+    // The lines of a section, each followed by its row end.
+    void writeSection(const SectionLines& section);
     // Writes out and closes the file; an e-mail body stays as it is.
     void finish();
 
 private:
+    void writeLine(QStringView line, QStringView suffix);
+
     LineFormat format_;
     std::optional<OutputFile> file_;
     QString& emailBody_;

@@ -5,22 +5,29 @@
 namespace quirepress::detail {
 
 namespace {
-const QByteArray lineEnd = QByteArrayLiteral("\r\n");
 const QByteArray utf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+// Written out in pieces of about this size.
+constexpr qsizetype bufferSize = 64 * 1024;
 } // namespace
 
-OutputFile::OutputFile(const QString& path, bool byteOrderMark) : file_(path), byteOrderMark_(byteOrderMark) {}
+OutputFile::OutputFile(const QString& path, bool byteOrderMark) : file_(path), byteOrderMark_(byteOrderMark)
+{
+    buffer_.reserve(bufferSize + 1024);
+}
 
 OutputFile::~OutputFile()
 {
     // close() reports failures; here the run is being abandoned anyway.
-    if (file_.isOpen())
+    if (file_.isOpen()) {
+        file_.write(buffer_);
         file_.close();
+    }
 }
 
 void OutputFile::fail(const QString& what)
 {
     const QString reason = file_.errorString();
+    buffer_.clear();
     if (file_.isOpen())
         file_.close();
     throw Error(75, QStringLiteral("Quirepress.Output"),
@@ -29,21 +36,39 @@ void OutputFile::fail(const QString& what)
 
 void OutputFile::open()
 {
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append))
+    // Unbuffered: the lines are buffered here already.
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         fail(QStringLiteral("cannot open"));
-    if (byteOrderMark_ && file_.size() == 0 && file_.write(utf8Mark) != utf8Mark.size())
-        fail(QStringLiteral("cannot write"));
+    if (byteOrderMark_ && file_.size() == 0)
+        buffer_ += utf8Mark;
 }
 
-void OutputFile::writeLines(const QStringList& lines)
+void OutputFile::append(QStringView text)
+{
+    const qsizetype used = buffer_.size();
+    buffer_.resize(used + encoder_.requiredSpace(text.size()));
+    char* end = encoder_.appendToBuffer(buffer_.data() + used, text);
+    buffer_.resize(end - buffer_.constData());
+}
+
+void OutputFile::drain()
+{
+    if (buffer_.isEmpty())
+        return;
+    if (file_.write(buffer_) != buffer_.size())
+        fail(QStringLiteral("cannot write"));
+    buffer_.resize(0);
+}
+
+void OutputFile::writeLine(QStringView line, QStringView suffix)
 {
     if (!file_.isOpen())
         open();
-    for (const QString& line : lines) {
-        const QByteArray bytes = line.toUtf8();
-        if (file_.write(bytes) != bytes.size() || file_.write(lineEnd) != lineEnd.size())
-            fail(QStringLiteral("cannot write"));
-    }
+    append(line);
+    append(suffix);
+    buffer_ += "\r\n";
+    if (buffer_.size() >= bufferSize || !keepOpen_)
+        drain();
     if (!keepOpen_)
         close();
 }
@@ -53,8 +78,7 @@ void OutputFile::close()
     keepOpen_ = false;
     if (!file_.isOpen())
         return;
-    if (!file_.flush())
-        fail(QStringLiteral("cannot write"));
+    drain();
     file_.close();
     if (file_.error() != QFileDevice::NoError)
         fail(QStringLiteral("cannot write"));

@@ -7,6 +7,10 @@ namespace quirepress::detail {
 
 QString expandPlaceholder(const QString& value, int16_t pageCount)
 {
+    // Most values are no placeholder; they are told apart by their first
+    // character alone.
+    if (!mayBePlaceholder(value))
+        return value;
     if (value == QLatin1String("{Page Number}"))
         return QString::number(pageCount);
     if (value == QLatin1String("{Print Date}"))

@@ -11,4 +11,8 @@ namespace quirepress::detail {
 // value, a longer one holding a placeholder included, stays as it is.
 QString expandPlaceholder(const QString& value, int16_t pageCount);
 
+// False for a value that is certainly no placeholder; it then needs no
+// expanding.
+inline bool mayBePlaceholder(const QString& value) { return !value.isEmpty() && value.front() == u'{'; }
+
 } // namespace quirepress::detail

@@ -56,6 +56,7 @@ void ReportRun::startReport()
     const OutputOptions target = report_.OutputTo();
     pages_.reset();
     lines_.reset();
+    sectionLines_.reset();
     emailBody_.clear();
     const bool opened = hasPages(target) ? openPageTarget(target) : openLineTarget(target);
     if (!opened) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/EventPacer.h"
 #include "output/LineTarget.h"
 #include "output/PageTarget.h"
 #include "output/SectionLines.h"
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace quirepress {
 class Field;
@@ -89,6 +91,8 @@ private:
     std::unique_ptr<PageTarget> pages_;
     std::unique_ptr<LineTarget> lines_;
     std::optional<SectionLines> sectionLines_;
+    std::vector<Field*> lineFields_;
+    EventPacer events_;
     QString emailBody_;
     std::unique_ptr<frmProgress> progress_;
     // Measures text for the targets that draw nothing.

@@ -2,8 +2,10 @@
 // breaks, the footer at the bottom and tables split over pages, or as lines
 // of a file or e-mail body.
 
+#include "model/Field_p.h"
 #include "model/LibraryFolder.h"
 #include "model/Report_p.h"
+#include "model/Section_p.h"
 #include "output/Checked.h"
 #include "output/PainterSurface.h"
 #include "output/Placeholders.h"
@@ -13,11 +15,8 @@
 
 #include <quirepress/Report.h>
 
-#include <QCoreApplication>
 #include <QImage>
 
-#include <algorithm>
-#include <vector>
 
 namespace quirepress::detail {
 
@@ -38,9 +37,12 @@ private:
 
 int firstTableField(const Section& section)
 {
-    for (int index = 1; index <= section.FieldCount(); ++index)
-        if (section.Field(index)->FieldType() == cFieldTable)
+    int index = 1;
+    for (const auto& [name, field] : SectionPrivate::fieldsOf(section)) {
+        if (field->FieldType() == cFieldTable)
             return index;
+        ++index;
+    }
     return 0;
 }
 
@@ -48,8 +50,6 @@ bool isShape(const Field& field)
 {
     return field.FieldType() == cFieldSquare || field.FieldType() == cFieldPicture;
 }
-
-void letEventsRun() { QCoreApplication::processEvents(); }
 
 } // namespace
 
@@ -82,7 +82,7 @@ void ReportRun::PrintSection(const QString& sSection)
             if (report_.Cancel())
                 return;
             findFooterSection();
-            letEventsRun();
+            events_.letThrough();
             if (report_.Cancel())
                 return;
         }
@@ -90,14 +90,14 @@ void ReportRun::PrintSection(const QString& sSection)
         const int tableIndex = firstTableField(*section);
         if (tableIndex == 0) {
             emitSection(*section);
-            letEventsRun();
+            events_.letThroughWhenDue();
             return;
         }
         const TablePiece piece = buildTableSection(report_, *section, tableIndex, lastRow, measuringSurface(), paged());
         {
             const TemporarySection removeAfterwards(report_, piece.sectionName);
             emitSection(*report_.Section(piece.sectionName));
-            letEventsRun();
+            events_.letThroughWhenDue();
         }
         lastRow = piece.endRow;
         if (lastRow >= section->Field(tableIndex)->TableNumberRows())
@@ -146,24 +146,34 @@ void ReportRun::emitAsLines(Section& section)
     if (!lines_)
         return;
     sectionTop_ = currentY_;
-    sectionLines_.emplace(lines_->format(), report_.GridX(), report_.GridY(), report_.PageWidth());
+    if (!sectionLines_)
+        sectionLines_.emplace(lines_->format(), report_.GridX(), report_.GridY(), report_.PageWidth());
+    sectionLines_->setGrid(report_.GridX(), report_.GridY(), report_.PageWidth());
     sectionLines_->begin(section.Height());
     // Squares and pictures are never written; the text fields go from left
     // to right, the earlier one first where two start at the same place.
-    std::vector<std::shared_ptr<Field>> text;
-    text.reserve(static_cast<size_t>(section.FieldCount()));
-    for (int index = 1; index <= section.FieldCount(); ++index) {
-        const std::shared_ptr<Field> field = section.Field(index);
+    // The fields of a section are few: an insertion sort keeps that order
+    // without allocating.
+    lineFields_.clear();
+    for (const auto& [name, field] : SectionPrivate::fieldsOf(section)) {
         field->setPrinted(true);
-        if (!isShape(*field) && field->FieldType() != cFieldTable)
-            text.push_back(field);
+        const FieldPrivate& stored = FieldPrivate::of(*field);
+        if (stored.type == cFieldSquare || stored.type == cFieldPicture || stored.type == cFieldTable)
+            continue;
+        auto at = lineFields_.end();
+        while (at != lineFields_.begin() && FieldPrivate::of(**(at - 1)).left > stored.left)
+            --at;
+        lineFields_.insert(at, field.get());
     }
-    std::stable_sort(text.begin(), text.end(),
-                     [](const auto& a, const auto& b) { return a->FieldLeft() < b->FieldLeft(); });
-    for (const std::shared_ptr<Field>& field : text)
-        sectionLines_->write(*field, expandPlaceholder(field->Value(), report_.PageCount()));
+    for (const Field* field : lineFields_) {
+        const QString& value = FieldPrivate::of(*field).value;
+        if (mayBePlaceholder(value))
+            sectionLines_->write(*field, expandPlaceholder(value, report_.PageCount()));
+        else
+            sectionLines_->write(*field, value);
+    }
     currentY_ = checked32(int64_t{currentY_} + section.Height());
-    lines_->writeLines(sectionLines_->finished());
+    lines_->writeSection(*sectionLines_);
 }
 
 void ReportRun::findFooterSection()
@@ -188,7 +198,7 @@ void ReportRun::breakPage()
     report_.setPageCount(checked16(int64_t{report_.PageCount()} + 1));
     if (progress_ && progress_->isVisible()) {
         progress_->showPage(report_.PageCount());
-        letEventsRun();
+        events_.letThrough();
     }
     pages_->ejectPage(static_cast<int16_t>(report_.PageCount() - 1));
     originX_ = report_.LeftMargin();

@@ -3,6 +3,10 @@
 #include <quirepress/Error.h>
 #include <quirepress/Field.h>
 
+#include "model/Field_p.h"
+
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -14,7 +18,13 @@ constexpr int htmlWidth = 800;
 constexpr int32_t white = 0xFFFFFF;
 const QString htmlRowStart = QStringLiteral("<TABLE border=0><TR>");
 const QString htmlRowEnd = QStringLiteral("</TR></TABLE>");
-const QString widthMark = QStringLiteral("WIDTH=");
+
+void appendNumber(QString& line, int32_t number)
+{
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    line += QLatin1StringView(digits, end);
+}
 
 } // namespace
 
@@ -36,8 +46,10 @@ QString colourToHex(int32_t colour)
         .toUpper();
 }
 
-QString htmlFontSize(float points)
+QLatin1StringView htmlFontSize(float points)
 {
+    static constexpr const char* sizes[] = {"Size=1>", "Size=2>", "Size=3>", "Size=4>",
+                                            "Size=5>", "Size=6>", "Size=7>"};
     int size = 7;
     if (points < 10)
         size = 1;
@@ -51,18 +63,32 @@ QString htmlFontSize(float points)
         size = 5;
     else if (points <= 36)
         size = 6;
-    return QStringLiteral("Size=%1>").arg(size);
+    return QLatin1StringView(sizes[size - 1]);
 }
 
-QString csvValue(const QString& value)
+void appendCsvValue(QString& line, QStringView value)
 {
-    const bool needsQuotes = value.contains(u',') || value.contains(u'"') || value.contains(u'\n')
-        || value.contains(u'\r');
-    if (!needsQuotes)
-        return value;
-    QString quoted = value;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+    const bool needsQuotes = std::any_of(value.begin(), value.end(), [](QChar c) {
+        return c == u',' || c == u'"' || c == u'\n' || c == u'\r';
+    });
+    if (!needsQuotes) {
+        line += value;
+        return;
+    }
+    line += u'"';
+    for (const QChar c : value) {
+        if (c == u'"')
+            line += u'"';
+        line += c;
+    }
+    line += u'"';
+}
+
+QString csvValue(QStringView value)
+{
+    QString quoted;
+    appendCsvValue(quoted, value);
+    return quoted;
 }
 
 SectionLines::SectionLines(LineFormat format, int16_t gridX, int16_t gridY, int32_t pageWidth)
@@ -70,12 +96,29 @@ SectionLines::SectionLines(LineFormat format, int16_t gridX, int16_t gridY, int3
 {
 }
 
+void SectionLines::setGrid(int16_t gridX, int16_t gridY, int32_t pageWidth)
+{
+    gridX_ = gridX;
+    gridY_ = gridY;
+    pageWidth_ = pageWidth;
+}
+
 void SectionLines::begin(int32_t height)
 {
     const int32_t count = std::max(0, roundHalfEven(static_cast<double>(height) / gridY_));
-    const QString empty = format_ == LineFormat::Html ? htmlRowStart : QString();
-    lines_ = QStringList(count, empty);
+    lines_.resize(count);
+    for (QString& line : lines_) {
+        line.truncate(0);
+        if (format_ == LineFormat::Html)
+            line += htmlRowStart;
+    }
     cellLeft_.assign(static_cast<size_t>(count), 0);
+    lastWidthAt_.assign(static_cast<size_t>(count), -1);
+}
+
+QStringView SectionLines::rowEnd() const
+{
+    return format_ == LineFormat::Html ? QStringView(htmlRowEnd) : QStringView();
 }
 
 int SectionLines::lineOf(int32_t top) const
@@ -84,11 +127,11 @@ int SectionLines::lineOf(int32_t top) const
     return static_cast<int>(std::clamp<int32_t>(line, 1, static_cast<int32_t>(lines_.size()))) - 1;
 }
 
-void SectionLines::write(const Field& field, const QString& text)
+void SectionLines::write(const Field& field, QStringView text)
 {
     if (lines_.isEmpty())
         return; // a section at most half a grid row high has no lines
-    const int index = lineOf(field.FieldTop());
+    const int index = lineOf(FieldPrivate::of(field).top);
     switch (format_) {
     case LineFormat::Text:
         writeText(lines_[index], field, text);
@@ -102,49 +145,55 @@ void SectionLines::write(const Field& field, const QString& text)
     }
 }
 
-void SectionLines::writeText(QString& line, const Field& field, const QString& text) const
+void SectionLines::writeText(QString& line, const Field& field, QStringView text) const
 {
+    const FieldPrivate& f = FieldPrivate::of(field);
     const auto n = static_cast<int32_t>(text.size());
     int32_t column = 1;
-    switch (field.Justification()) {
+    switch (f.justification) {
     case cJustificationRight:
-        column = roundHalfEven(static_cast<double>(field.FieldLeft() + field.FieldWidth()) / gridX_) + 1 - n;
+        column = roundHalfEven(static_cast<double>(f.left + f.width) / gridX_) + 1 - n;
         break;
     case cJustificationCentre:
-        column = roundHalfEven((field.FieldLeft() + field.FieldWidth() / 2.0) / gridX_ + 1 - n / 2.0);
+        column = roundHalfEven((f.left + f.width / 2.0) / gridX_ + 1 - n / 2.0);
         break;
     default:
-        column = roundHalfEven(static_cast<double>(field.FieldLeft()) / gridX_) + 1;
+        column = roundHalfEven(static_cast<double>(f.left) / gridX_) + 1;
         break;
     }
     column = std::max(column, 1);
-    QString s = text;
-    if (field.LimitSize())
-        s = s.left(std::max(0, roundHalfEven(static_cast<double>(field.FieldWidth()) / gridX_)));
+    QStringView s = text;
+    if (f.limitSize)
+        s = s.left(std::max(0, roundHalfEven(static_cast<double>(f.width) / gridX_)));
     if (line.size() < column)
-        line = line.leftJustified(column, u' ');
-    if (line.size() <= column + n)
-        line = line.left(column) + s; // the text starts at character column + 1
-    else
-        line.replace(column, s.size(), s); // the line runs on past the text: overwrite in place
+        line.resize(column, u' ');
+    if (line.size() <= column + n) {
+        line.truncate(column); // the text starts at character column + 1
+        line += s;
+    } else {
+        line.replace(column, s.size(), s.data(), s.size()); // the line runs on past the text: overwrite in place
+    }
 }
 
-void SectionLines::writeHtml(int index, const Field& field, const QString& text)
+void SectionLines::writeHtml(int index, const Field& field, QStringView text)
 {
     QString& line = lines_[index];
     const int32_t px = roundHalfEven(static_cast<double>(field.FieldLeft()) / pageWidth_ * htmlWidth);
-    const qsizetype lastWidth = line.lastIndexOf(widthMark);
+    qsizetype& lastWidth = lastWidthAt_[static_cast<size_t>(index)];
     if (lastWidth >= 0) {
         // The previous cell now reaches to this field's left.
-        const qsizetype start = lastWidth + widthMark.size();
-        qsizetype end = line.indexOf(u' ', start);
+        qsizetype end = line.indexOf(u' ', lastWidth);
         if (end < 0)
             end = line.size();
-        line.replace(start, end - start, QString::number(px - cellLeft_[static_cast<size_t>(index)]));
+        line.replace(lastWidth, end - lastWidth, QString::number(px - cellLeft_[static_cast<size_t>(index)]));
     } else {
-        line += QStringLiteral("<TD width=%1></TD>").arg(px);
+        line += QLatin1StringView("<TD width=");
+        appendNumber(line, px);
+        line += QLatin1StringView("></TD>");
     }
-    line += QStringLiteral("<TD WIDTH=%1").arg(htmlWidth - px);
+    line += QLatin1StringView("<TD WIDTH=");
+    lastWidth = line.size();
+    appendNumber(line, htmlWidth - px);
     switch (field.Justification()) {
     case cJustificationRight:
         line += QStringLiteral(" ALIGN=right>");
@@ -156,7 +205,9 @@ void SectionLines::writeHtml(int index, const Field& field, const QString& text)
         line += QStringLiteral(" ALIGN=left>");
         break;
     }
-    line += QStringLiteral("<FONT face=\"%1\" ").arg(field.Font());
+    line += QLatin1StringView("<FONT face=\"");
+    line += field.Font();
+    line += QLatin1StringView("\" ");
     if (field.ForeColour() != 0)
         line += QStringLiteral("color=%1 ").arg(colourToHex(field.ForeColour()));
     if (field.BackColour() != white)
@@ -179,22 +230,11 @@ void SectionLines::writeHtml(int index, const Field& field, const QString& text)
     cellLeft_[static_cast<size_t>(index)] = px;
 }
 
-void SectionLines::writeCsv(QString& line, const QString& text) const
+void SectionLines::writeCsv(QString& line, QStringView text) const
 {
-    if (line.isEmpty())
-        line = csvValue(text);
-    else
-        line += u',' + csvValue(text);
-}
-
-QStringList SectionLines::finished() const
-{
-    if (format_ != LineFormat::Html)
-        return lines_;
-    QStringList closed;
-    for (const QString& line : lines_)
-        closed << line + htmlRowEnd;
-    return closed;
+    if (!line.isEmpty())
+        line += u',';
+    appendCsvValue(line, text);
 }
 
 } // namespace quirepress::detail

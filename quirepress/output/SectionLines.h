@@ -24,19 +24,25 @@ public:
     // `pageWidth` (twips) is mapped onto 800 pixels for HTML.
     SectionLines(LineFormat format, int16_t gridX, int16_t gridY, int32_t pageWidth);
 
-    // Starts a section `height` twips high: its lines, all empty.
+    // The grid and page width of the sections that follow.
+    void setGrid(int16_t gridX, int16_t gridY, int32_t pageWidth);
+
+    // Starts a section `height` twips high: its lines, all empty. The lines
+    // of the section before are reused, so that a long run of sections does
+    // not allocate them anew each time.
     void begin(int32_t height);
     // Places `field` with the text `text` (its value, placeholders expanded).
     // Fields arrive from left to right.
-    void write(const Field& field, const QString& text);
-    // The section's lines as they go to the file; HTML rows are closed.
-    QStringList finished() const;
+    void write(const Field& field, QStringView text);
+    // The section's lines; each is followed by rowEnd() when it is written.
+    const QStringList& lines() const { return lines_; }
+    QStringView rowEnd() const;
 
 private:
     int lineOf(int32_t top) const;
-    void writeText(QString& line, const Field& field, const QString& text) const;
-    void writeHtml(int index, const Field& field, const QString& text);
-    void writeCsv(QString& line, const QString& text) const;
+    void writeText(QString& line, const Field& field, QStringView text) const;
+    void writeHtml(int index, const Field& field, QStringView text);
+    void writeCsv(QString& line, QStringView text) const;
 
     LineFormat format_;
     int16_t gridX_;
@@ -44,17 +50,22 @@ private:
     int32_t pageWidth_;
     QStringList lines_;
     std::vector<int32_t> cellLeft_;
+    // For HTML, where in each line the width of its last cell is written, so
+    // that the next field of the line can narrow that cell; -1 before the
+    // line has a cell.
+    std::vector<qsizetype> lastWidthAt_;
 };
 
 // A colour 0x00BBGGRR as six upper-case hexadecimal digits red, green, blue.
 QString colourToHex(int32_t colour);
 
 // The HTML font size ("Size=1>" to "Size=7>") for a size in points.
-QString htmlFontSize(float points);
+QLatin1StringView htmlFontSize(float points);
 
 // A CSV value: quoted, with quotes doubled, when it holds a comma, a quote or
 // a line break, so that a spreadsheet reads it as one value; else as it is.
-QString csvValue(const QString& value);
+QString csvValue(QStringView value);
+void appendCsvValue(QString& line, QStringView value);
 
 // Rounds to the nearest whole number, halves to the even neighbour.
 int32_t roundHalfEven(double value);

@@ -5,6 +5,7 @@
 #include "ReportRunSupport.h"
 
 #include "model/PageImages.h"
+#include "output/EventPacer.h"
 #include "windows/frmOutput.h"
 #include "windows/frmProgress.h"
 
@@ -14,6 +15,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <chrono>
+#include <thread>
 
 using namespace quirepress;
 using namespace runsupport;
@@ -37,9 +41,12 @@ protected:
     }
 
     // Presses the progress window's Cancel as soon as the run lets events
-    // through.
+    // through. After a section the run does that only once a little time has
+    // passed since it last did; the wait here lets that time pass without
+    // running any event.
     void cancelAtNextEvents()
     {
+        std::this_thread::sleep_for(std::chrono::milliseconds(detail::EventPacer::intervalMs + 5));
         QTimer::singleShot(0, [this] {
             detail::frmProgress* progress = runOf(report).progress();
             ASSERT_NE(progress, nullptr);

@@ -12,6 +12,15 @@ using namespace quirepress::detail;
 
 namespace {
 
+// The lines as they are written, each with its row end.
+QStringList finished(const SectionLines& lines)
+{
+    QStringList written;
+    for (const QString& line : lines.lines())
+        written << line + lines.rowEnd().toString();
+    return written;
+}
+
 // A text field as Section::AddField makes it, placed as given.
 std::unique_ptr<Field> field(int32_t left, int32_t width, Justifications justification = cJustificationLeft,
                              int32_t top = 0)
@@ -34,17 +43,17 @@ TEST(TextLines, ColumnsFollowTheGridAndTheJustification)
 {
     SectionLines lines(LineFormat::Text, 120, 240, 12000);
     lines.begin(240);
-    lines.write(*field(0, 1200), "Hello");
-    lines.write(*field(1200, 1200), "World");
-    EXPECT_EQ(lines.finished(), QStringList{" Hello     World"}) << "the second field starts at character 12";
+    lines.write(*field(0, 1200), u"Hello");
+    lines.write(*field(1200, 1200), u"World");
+    EXPECT_EQ(finished(lines), QStringList{" Hello     World"}) << "the second field starts at character 12";
 
     lines.begin(240);
-    lines.write(*field(0, 1200, cJustificationRight), "1234");
-    EXPECT_EQ(lines.finished(), QStringList{"       1234"}) << "column 7; the text in characters 8 to 11";
+    lines.write(*field(0, 1200, cJustificationRight), u"1234");
+    EXPECT_EQ(finished(lines), QStringList{"       1234"}) << "column 7; the text in characters 8 to 11";
 
     lines.begin(240);
-    lines.write(*field(1200, 2400, cJustificationCentre), "abcd");
-    EXPECT_EQ(lines.finished().first().indexOf("abcd"), 19) << "column 19: 1200/120 + 2400/2/120 + 1 - 2";
+    lines.write(*field(1200, 2400, cJustificationCentre), u"abcd");
+    EXPECT_EQ(finished(lines).first().indexOf("abcd"), 19) << "column 19: 1200/120 + 2400/2/120 + 1 - 2";
 }
 
 TEST(TextLines, LimitSizeCutsAndALaterFieldOverwrites)
@@ -53,13 +62,13 @@ TEST(TextLines, LimitSizeCutsAndALaterFieldOverwrites)
     lines.begin(240);
     auto limited = field(0, 360);
     limited->setLimitSize(true);
-    lines.write(*limited, "Invoice");
-    EXPECT_EQ(lines.finished(), QStringList{" Inv"}) << "360 twips hold three characters";
+    lines.write(*limited, u"Invoice");
+    EXPECT_EQ(finished(lines), QStringList{" Inv"}) << "360 twips hold three characters";
 
     lines.begin(240);
-    lines.write(*field(0, 2400), "A long description");
-    lines.write(*field(360, 600), "XY");
-    EXPECT_EQ(lines.finished(), QStringList{" A lXYg description"})
+    lines.write(*field(0, 2400), u"A long description");
+    lines.write(*field(360, 600), u"XY");
+    EXPECT_EQ(finished(lines), QStringList{" A lXYg description"})
         << "overwritten from character 5, as a text at column 4 starts there; length kept";
 }
 
@@ -67,29 +76,29 @@ TEST(TextLines, FieldsGoToTheLineOfTheirTop)
 {
     SectionLines lines(LineFormat::Text, 120, 240, 12000);
     lines.begin(720);
-    lines.write(*field(0, 600, cJustificationLeft, 240), "two");
-    lines.write(*field(0, 600, cJustificationLeft, 5000), "last");
-    lines.write(*field(0, 600, cJustificationLeft, -500), "first");
-    EXPECT_EQ(lines.finished(), (QStringList{" first", " two", " last"}))
+    lines.write(*field(0, 600, cJustificationLeft, 240), u"two");
+    lines.write(*field(0, 600, cJustificationLeft, 5000), u"last");
+    lines.write(*field(0, 600, cJustificationLeft, -500), u"first");
+    EXPECT_EQ(finished(lines), (QStringList{" first", " two", " last"}))
         << "three lines for 720 twips, empty ones included; beyond the section its last or first line";
 
     lines.begin(120);
-    lines.write(*field(0, 600), "lost");
-    EXPECT_TRUE(lines.finished().isEmpty()) << "half a grid row has no lines";
+    lines.write(*field(0, 600), u"lost");
+    EXPECT_TRUE(finished(lines).isEmpty()) << "half a grid row has no lines";
 }
 
 TEST(HtmlLines, CellsCarryWidthsAlignmentAndFont)
 {
     SectionLines lines(LineFormat::Html, 120, 240, 12000);
     lines.begin(240);
-    lines.write(*field(0, 3000), "Name");
+    lines.write(*field(0, 3000), u"Name");
     auto amount = field(6000, 3000, cJustificationRight);
     amount->setBold(true);
     amount->setForeColour(0x0000FF);
     amount->setBackColour(0x00FFFF);
     amount->setSize(12.5f);
-    lines.write(*amount, "12.50");
-    EXPECT_EQ(lines.finished(),
+    lines.write(*amount, u"12.50");
+    EXPECT_EQ(finished(lines),
               QStringList{"<TABLE border=0><TR><TD width=0></TD>"
                           "<TD WIDTH=400 ALIGN=left><FONT face=\"Arial\" Size=2>Name</FONT></TD>"
                           "<TD WIDTH=400 ALIGN=right><FONT face=\"Arial\" color=FF0000 "
@@ -109,8 +118,8 @@ TEST(HtmlLines, SizesColoursAndMarkup)
 
     SectionLines lines(LineFormat::Html, 120, 240, 12000);
     lines.begin(240);
-    lines.write(*field(0, 3000), "<B>bold</B> & more");
-    EXPECT_TRUE(lines.finished().first().contains("Size=2><B>bold</B> & more</FONT>"))
+    lines.write(*field(0, 3000), u"<B>bold</B> & more");
+    EXPECT_TRUE(finished(lines).first().contains("Size=2><B>bold</B> & more</FONT>"))
         << "a value's markup is written as it is";
 }
 
@@ -118,22 +127,22 @@ TEST(CsvLines, ValuesAreSeparatedAndQuotedWhereNeeded)
 {
     SectionLines lines(LineFormat::Csv, 120, 240, 12000);
     lines.begin(240);
-    lines.write(*field(0, 600), "a");
-    lines.write(*field(600, 600), "");
-    lines.write(*field(1200, 600), "b");
-    EXPECT_EQ(lines.finished(), QStringList{"a,,b"});
+    lines.write(*field(0, 600), u"a");
+    lines.write(*field(600, 600), u"");
+    lines.write(*field(1200, 600), u"b");
+    EXPECT_EQ(finished(lines), QStringList{"a,,b"});
 
     lines.begin(240);
-    lines.write(*field(0, 600), "");
-    lines.write(*field(600, 600), "a");
-    lines.write(*field(1200, 600), "b");
-    EXPECT_EQ(lines.finished(), QStringList{"a,b"}) << "an empty first value leaves no separator";
+    lines.write(*field(0, 600), u"");
+    lines.write(*field(600, 600), u"a");
+    lines.write(*field(1200, 600), u"b");
+    EXPECT_EQ(finished(lines), QStringList{"a,b"}) << "an empty first value leaves no separator";
 
     lines.begin(240);
-    lines.write(*field(0, 600), "O'Brien, Sons");
-    lines.write(*field(600, 600), "say \"hi\"");
-    lines.write(*field(1200, 600), "plain");
-    EXPECT_EQ(lines.finished(), QStringList{"\"O'Brien, Sons\",\"say \"\"hi\"\"\",plain"});
+    lines.write(*field(0, 600), u"O'Brien, Sons");
+    lines.write(*field(600, 600), u"say \"hi\"");
+    lines.write(*field(1200, 600), u"plain");
+    EXPECT_EQ(finished(lines), QStringList{"\"O'Brien, Sons\",\"say \"\"hi\"\"\",plain"});
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour)

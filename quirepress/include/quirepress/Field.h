@@ -110,6 +110,7 @@ public:
                            int16_t left, int16_t& labelWidth, int16_t& columnWidth) const;
 
 private:
+    friend class FieldPrivate;
     std::unique_ptr<FieldPrivate> d;
 };
 

@@ -51,6 +51,7 @@ public:
 
 private:
     friend class Report;
+    friend class SectionPrivate;
     explicit Section(const QString& name);
 
     std::unique_ptr<SectionPrivate> d;

@@ -1,0 +1,38 @@
+#include "BenchSupport.h"
+
+#include <QDir>
+
+namespace bench {
+
+namespace {
+
+void addText(quirepress::Section& section, const QString& name, int32_t left, const QString& value,
+             quirepress::Justifications justification = quirepress::cJustificationLeft)
+{
+    QString used = name;
+    auto field = section.AddField(used);
+    field->setFieldLeft(left);
+    field->setFieldTop(0);
+    field->setFieldWidth(2000);
+    field->setValue(value);
+    field->setJustification(justification);
+}
+
+} // namespace
+
+std::shared_ptr<quirepress::Section> addInvoiceLine(quirepress::Report& report, int32_t height)
+{
+    QString name = QStringLiteral("Detail");
+    auto section = report.AddSection(name);
+    section->setHeight(height);
+    section->setWidth(12000);
+    addText(*section, QStringLiteral("Customer"), 0, QStringLiteral("Harbourside Joinery Ltd"));
+    addText(*section, QStringLiteral("Invoice"), 2400, QStringLiteral("INV-004217"));
+    addText(*section, QStringLiteral("Date"), 4800, QStringLiteral("14/03/2024"));
+    addText(*section, QStringLiteral("Amount"), 7200, QStringLiteral("1,284.50"), quirepress::cJustificationRight);
+    return section;
+}
+
+QString outputPath(const QString& name) { return QDir::temp().filePath(name); }
+
+} // namespace bench
