@@ -28,6 +28,10 @@ public:
     void drawBox(const QRect& box, int32_t outline, int32_t fill, int lineWidth) override;
     void drawImage(int32_t x, int32_t y, const QImage& image) override;
 
+    // False when the device could not be painted on (a printer that
+    // refused the job).
+    bool isActive() const { return painter_.isActive(); }
+
     // The font of `style` with its size in twips.
     static QFont fontInTwips(const TextStyle& style);
 

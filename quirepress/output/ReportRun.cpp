@@ -6,8 +6,11 @@
 #include "model/CDialog.h"
 #include "model/Report_p.h"
 #include "model/TextMeasure.h"
+#include "output/MailHandOver.h"
 #include "output/OutputChoice.h"
 #include "output/PainterSurface.h"
+#include "output/PrinterChoice.h"
+#include "output/PrinterTarget.h"
 #include "output/ReportSettings.h"
 #include "output/ScreenTarget.h"
 #include "output/SplitLine.h"
@@ -39,6 +42,12 @@ void openWithDesktop(const QString& path)
 }
 
 } // namespace
+
+QString ReportRun::documentName() const
+{
+    const QString name = QFileInfo(report_.ReportName()).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("Quirepress report") : name;
+}
 
 ReportRun::ReportRun(Report& report) : report_(report), d_(*ReportPrivate::of(report)) {}
 
@@ -89,9 +98,18 @@ bool ReportRun::chooseTarget()
 
 bool ReportRun::openPageTarget(OutputOptions target)
 {
-    if (target == cOutputToPrinter)
-        throw Error(5, QStringLiteral("Quirepress.Output"),
-                    QStringLiteral("Invalid procedure call or argument: printing is not available yet."));
+    if (target == cOutputToPrinter) {
+        QString printerName = report_.PrinterName();
+        std::unique_ptr<QPrinter> printer = choosePrinter(printerName, report_.Orientation());
+        if (!printer)
+            return false;
+        report_.setPrinterName(printerName);
+        auto paper = std::make_unique<PrinterTarget>(std::move(printer), documentName());
+        report_.setPageHeight(paper->pageSize().height());
+        report_.setPageWidth(paper->pageSize().width());
+        pages_ = std::move(paper);
+        return true;
+    }
     auto screen = std::make_unique<ScreenTarget>(defaultPageSize(report_.Orientation()), d_.temporaryFolder,
                                                  d_.pageImageBaseName);
     report_.setPageHeight(screen->pageSize().height());
@@ -192,10 +210,28 @@ void ReportRun::deliver(OutputOptions target)
         if (QFileInfo::exists(report_.OutputFilename()))
             openWithDesktop(report_.OutputFilename());
         break;
+    case cOutputToEmailText:
+    case cOutputToEmailHTML:
+    case cOutputToEmailCSV:
+        handOverEmail(target);
+        break;
     default:
-        // The e-mail forms: the body is handed to the mail client.
         break;
     }
+}
+
+void ReportRun::handOverEmail(OutputOptions target)
+{
+    MailMessage message;
+    message.recipient = report_.EmailRecipient();
+    message.subject = mailSubject(report_.ReportName(), report_.EmailSubject());
+    if (target == cOutputToEmailHTML)
+        message.htmlBody = emailBody_;
+    else
+        message.plainBody = emailBody_;
+    // A failed hand-over keeps the body for another try.
+    SendEmail(message, d_.temporaryFolder);
+    emailBody_.clear();
 }
 
 void ReportRun::NewPage()

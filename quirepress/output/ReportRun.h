@@ -58,9 +58,12 @@ private:
     bool openPageTarget(OutputOptions target);
     bool openLineTarget(OutputOptions target);
     bool chooseOutputFile(OutputOptions target);
+    // The name of a print job or attachment: the report file's name.
+    QString documentName() const;
     void showProgress();
     void closeProgress();
     void deliver(OutputOptions target);
+    void handOverEmail(OutputOptions target);
 
     // Layout (SectionLayout.cpp).
     void findFooterSection();

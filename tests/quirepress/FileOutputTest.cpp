@@ -6,6 +6,7 @@
 
 #include "output/ReportSettings.h"
 #include "output/SectionLines.h"
+#include "windows/frmProgress.h"
 
 #include <gtest/gtest.h>
 
@@ -169,32 +170,85 @@ TEST_F(FileOutputTest, ATableInACsvFileIsOnePieceOfAllRowsEachOnItsOwnLine)
     EXPECT_EQ(body->FieldCount(), 1);
 }
 
-TEST_F(FileOutputTest, EmailBodiesHoldTheLinesOfTheirForm)
+TEST_F(FileOutputTest, EmailBodiesHoldTheLinesOfTheirFormAndGoToTheMailProgram)
 {
+    RecordingProgram mail(QStringLiteral("xdg-email"));
     auto line = addSection(report, QStringLiteral("Line"), 240);
     addText(*line, QStringLiteral("A"), 0, 0, 1200, QStringLiteral("one"));
     addText(*line, QStringLiteral("B"), 1200, 0, 1200, QStringLiteral("two"));
+    report.setReportName(QStringLiteral("/home/ann/reports/simple.rdn"));
+    report.setEmailRecipient(QStringLiteral("ann@example.com"));
     const struct {
         OutputOptions target;
         QString body;
     } cases[] = {
         {cOutputToEmailText, QStringLiteral(" one       two\r\n")},
         {cOutputToEmailCSV, QStringLiteral("one,two\r\n")},
-        {cOutputToEmailHTML, QStringLiteral("<HTML>\r\n<BODY>\r\n<TABLE border=0><TR><TD width=0></TD>"
-                                            "<TD WIDTH=80 ALIGN=left><FONT face=\"Arial\" Size=2>one</FONT></TD>"
-                                            "<TD WIDTH=720 ALIGN=left><FONT face=\"Arial\" Size=2>two</FONT></TD>"
-                                            "</TR></TABLE>\r\n</BODY>\r\n</HTML>\r\n")},
     };
+    int sent = 0;
     for (const auto& expected : cases) {
         SCOPED_TRACE(expected.target);
         report.CloseWindow();
         report.setOutputTo(expected.target);
         report.PrintSection(QStringLiteral("Line"));
         report.EndReport();
-        EXPECT_EQ(runOf(report).emailBody(), expected.body);
+        EXPECT_TRUE(runOf(report).emailBody().isEmpty()) << "a body handed over is emptied";
+        ++sent;
+        const QStringList call = mail.calls(sent).value(sent - 1);
+        EXPECT_EQ(call, (QStringList{"--utf8", "--subject", "simple", "--body", expected.body, "ann@example.com"}));
     }
-    EXPECT_TRUE(report.OutputFilename().isEmpty());
-    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "no file is written for e-mail";
+}
+
+TEST_F(FileOutputTest, AnHtmlEmailShowsTheReportRenderedWithTheDocumentAttached)
+{
+    RecordingProgram mail(QStringLiteral("xdg-email"));
+    auto line = addSection(report, QStringLiteral("Line"), 240);
+    addText(*line, QStringLiteral("A"), 0, 0, 1200, QStringLiteral("one"));
+    addText(*line, QStringLiteral("B"), 1200, 0, 1200, QStringLiteral("two"));
+    report.setEmailSubject(QStringLiteral("March invoices"));
+    report.setOutputTo(cOutputToEmailHTML);
+    const QString body = QStringLiteral("<HTML>\r\n<BODY>\r\n<TABLE border=0><TR><TD width=0></TD>"
+                                        "<TD WIDTH=80 ALIGN=left><FONT face=\"Arial\" Size=2>one</FONT></TD>"
+                                        "<TD WIDTH=720 ALIGN=left><FONT face=\"Arial\" Size=2>two</FONT></TD>"
+                                        "</TR></TABLE>\r\n</BODY>\r\n</HTML>\r\n");
+    report.PrintSection(QStringLiteral("Line"));
+    EXPECT_TRUE(runOf(report).emailBody().startsWith(QStringLiteral("<HTML>\r\n<BODY>\r\n")));
+    report.EndReport();
+
+    const QStringList call = mail.calls().value(0);
+    ASSERT_EQ(call.size(), 7);
+    EXPECT_EQ(call.mid(0, 3), (QStringList{"--utf8", "--subject", "March invoices"}));
+    EXPECT_EQ(call[3], QStringLiteral("--body"));
+    EXPECT_FALSE(call[4].contains(u'<')) << "the text is rendered, not markup";
+    EXPECT_TRUE(call[4].contains(QStringLiteral("one")) && call[4].contains(QStringLiteral("two")));
+    EXPECT_EQ(call[5], QStringLiteral("--attach"));
+    EXPECT_EQ(readAll(call[6]), bom + body.toUtf8());
+}
+
+TEST_F(FileOutputTest, WithoutAMailProgramTheRunEndsAndError10000KeepsTheBody)
+{
+    // Nothing but an empty folder on PATH.
+    QTemporaryDir empty;
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", empty.path().toLocal8Bit());
+    auto line = addSection(report, QStringLiteral("Line"), 240);
+    addText(*line, QStringLiteral("A"), 0, 0, 1200, QStringLiteral("one"));
+    report.setOutputTo(cOutputToEmailText);
+    report.PrintSection(QStringLiteral("Line"));
+    int number = 0;
+    QString source;
+    try {
+        report.EndReport();
+    } catch (const Error& error) {
+        number = error.number();
+        source = error.source();
+    }
+    qputenv("PATH", oldPath);
+    EXPECT_EQ(number, 10000);
+    EXPECT_EQ(source, QStringLiteral("Quirepress-SendEmail"));
+    EXPECT_EQ(runOf(report).emailBody(), QStringLiteral(" one\r\n"));
+    EXPECT_FALSE(runOf(report).progress()->isVisible()) << "the run has ended all the same";
 }
 
 TEST_F(FileOutputTest, AnExistingOutputFileIsReplacedNotAppendedTo)
@@ -315,11 +369,13 @@ TEST_F(FileOutputTest, PlaceholdersAreWholeValuesOnly)
     addText(*line, QStringLiteral("Page"), 0, 0, 1200, QStringLiteral("{Page Number}"));
     addText(*line, QStringLiteral("Words"), 0, 240, 1200, QStringLiteral("Page {Page Number}"));
     addText(*line, QStringLiteral("Date"), 0, 480, 1200, QStringLiteral("{Print Date}"));
-    report.setOutputTo(cOutputToEmailCSV);
+    report.setOutputTo(cOutputToCSVFile);
+    const QString file = path(QStringLiteral("placeholders.csv"));
+    report.setOutputFilename(file);
     report.PrintSection(QStringLiteral("Line"));
     report.EndReport();
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    EXPECT_EQ(runOf(report).emailBody(), QStringLiteral("1\r\nPage {Page Number}\r\n") + detail::csvValue(today) + "\r\n");
+    EXPECT_EQ(readAll(file), bom + crlfLines({QStringLiteral("1"), QStringLiteral("Page {Page Number}"), detail::csvValue(today)}));
 }
 
 } // namespace

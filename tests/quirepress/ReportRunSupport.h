@@ -92,34 +92,49 @@ private:
     quirepress::Report& report_;
 };
 
-// Puts a recording "xdg-open" first on PATH for as long as it lives.
-class DesktopOpener {
+// Puts a recording stand-in for a desktop program ("xdg-open",
+// "xdg-email") first on PATH for as long as it lives. Each call leaves a
+// file of its arguments, separated by NUL characters.
+class RecordingProgram {
 public:
-    DesktopOpener()
+    explicit RecordingProgram(const QString& name)
     {
         oldPath_ = qgetenv("PATH");
-        const QString script = folder_.filePath(QStringLiteral("xdg-open"));
-        QFile file(script);
+        QDir(folder_.path()).mkdir(QStringLiteral("calls"));
+        QFile file(folder_.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"$(dirname \"$0\")/opened.txt\"\n");
+        file.write("#!/bin/sh\n"
+                   "call=\"$(dirname \"$0\")/calls/$(date +%s%N)\"\n"
+                   "for argument in \"$@\"; do printf '%s\\0' \"$argument\"; done > \"$call.part\"\n"
+                   "mv \"$call.part\" \"$call\"\n");
         file.close();
         file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
         qputenv("PATH", folder_.path().toLocal8Bit() + ':' + oldPath_);
     }
-    ~DesktopOpener() { qputenv("PATH", oldPath_); }
-    DesktopOpener(const DesktopOpener&) = delete;
-    DesktopOpener& operator=(const DesktopOpener&) = delete;
+    ~RecordingProgram() { qputenv("PATH", oldPath_); }
+    RecordingProgram(const RecordingProgram&) = delete;
+    RecordingProgram& operator=(const RecordingProgram&) = delete;
 
-    // The files opened so far, once `expected` of them have been (the
-    // program is started without waiting for it), or after three seconds.
+    // The arguments of every call so far, once `expected` calls have been
+    // made (the program is started without waiting for it), or after three
+    // seconds.
+    QList<QStringList> calls(int expected = 1) const
+    {
+        QList<QStringList> made;
+        (void)QTest::qWaitFor([&] { return (made = read()).size() >= expected; }, 3000);
+        return made;
+    }
+
+    // The first argument of every call: the files an opener was given.
     QStringList opened(int expected = 1) const
     {
         QStringList files;
-        (void)QTest::qWaitFor([&] { return (files = read()).size() >= expected; }, 3000);
+        for (const QStringList& call : calls(expected))
+            files << call.value(0);
         return files;
     }
 
-    // True when nothing has been opened, even after a moment's wait.
+    // True when nothing has been called, even after a moment's wait.
     bool nothingOpened() const
     {
         QTest::qWait(300);
@@ -127,16 +142,31 @@ public:
     }
 
 private:
-    QStringList read() const
+    QList<QStringList> read() const
     {
-        QFile record(folder_.filePath(QStringLiteral("opened.txt")));
-        if (!record.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(record.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        QList<QStringList> made;
+        const QDir calls(folder_.filePath(QStringLiteral("calls")));
+        for (const QString& name : calls.entryList({QStringLiteral("[0-9]*")}, QDir::Files, QDir::Name)) {
+            if (name.endsWith(QLatin1String(".part")))
+                continue;
+            QFile call(calls.filePath(name));
+            if (!call.open(QIODevice::ReadOnly))
+                continue;
+            QStringList arguments = QString::fromUtf8(call.readAll()).split(QChar(0));
+            arguments.removeLast(); // after the last separator
+            made << arguments;
+        }
+        return made;
     }
 
     QTemporaryDir folder_;
     QByteArray oldPath_;
+};
+
+// The desktop's "open this file" program.
+class DesktopOpener : public RecordingProgram {
+public:
+    DesktopOpener() : RecordingProgram(QStringLiteral("xdg-open")) {}
 };
 
 inline QByteArray readAll(const QString& path)

@@ -182,8 +182,10 @@ TEST_F(RunLifecycleTest, WithoutATargetTheOutputDialogAsksAndEmailWithHtmlIsTheH
     answerOutputDialog("optEmail", QStringLiteral("HTML"), "cmdPrint");
     print(QStringLiteral("first"));
     EXPECT_EQ(report.OutputTo(), cOutputToEmailHTML);
-    report.EndReport();
     EXPECT_TRUE(runOf(report).emailBody().startsWith(QStringLiteral("<HTML>\r\n<BODY>\r\n<TABLE border=0>")));
+    RecordingProgram mail(QStringLiteral("xdg-email"));
+    report.EndReport();
+    EXPECT_EQ(mail.calls().size(), 1);
     EXPECT_FALSE(QFile::exists(file));
 }
 

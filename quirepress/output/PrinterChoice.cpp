@@ -1,0 +1,56 @@
+#include "output/PrinterChoice.h"
+
+#include <QApplication>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace quirepress::detail {
+
+namespace {
+
+constexpr int32_t noPageNumbers = 8;
+constexpr int32_t noSelection = 4;
+
+void setOrientation(QPrinter& printer, int32_t orientation)
+{
+    if (orientation == 1)
+        printer.setPageOrientation(QPageLayout::Portrait);
+    else if (orientation == 2)
+        printer.setPageOrientation(QPageLayout::Landscape);
+}
+
+} // namespace
+
+bool ShowPrinterDialog(QPrinter& printer, int32_t flags, int32_t orientation)
+{
+    setOrientation(printer, orientation);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, (flags & noPageNumbers) == 0);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, (flags & noSelection) == 0);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<QPrinter> choosePrinter(QString& printerName, int32_t orientation)
+{
+    std::unique_ptr<QPrinter> printer;
+    if (!printerName.isEmpty()) {
+        for (const QPrinterInfo& installed : QPrinterInfo::availablePrinters()) {
+            if (installed.printerName() == printerName) {
+                printer = std::make_unique<QPrinter>(installed, QPrinter::HighResolution);
+                break;
+            }
+        }
+    }
+    if (!printer) {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (!ShowPrinterDialog(*printer, noPageNumbers | noSelection, orientation))
+            return nullptr;
+        printerName = printer->printerName();
+    }
+    setOrientation(*printer, orientation);
+    return printer;
+}
+
+} // namespace quirepress::detail

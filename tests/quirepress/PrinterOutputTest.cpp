@@ -1,0 +1,174 @@
+// Reports printed on a real printer: the CUPS queue "PDF" of cups-pdf, which
+// writes every job as a PDF file into ~/PDF. The tests read those files back
+// with pdfinfo and pdftotext. scripts/print-server.sh sets the queue up;
+// without it these tests are skipped, unless QUIREPRESS_REQUIRE_PRINTER is
+// set (as the test command sets it), when they fail.
+
+#include "ReportRunSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QDirIterator>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTimer>
+
+using namespace quirepress;
+using namespace runsupport;
+
+namespace {
+
+const QString queue = QStringLiteral("PDF");
+
+class PrinterOutputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!QPrinterInfo::availablePrinterNames().contains(queue)) {
+            if (qEnvironmentVariableIsSet("QUIREPRESS_REQUIRE_PRINTER"))
+                FAIL() << "no CUPS queue \"PDF\": run scripts/print-server.sh";
+            GTEST_SKIP() << "no CUPS queue \"PDF\"";
+        }
+        for (auto set : {&Report::setTopMargin, &Report::setBottomMargin, &Report::setLeftMargin, &Report::setRightMargin})
+            (report.*set)(720);
+        report.setOutputTo(cOutputToPrinter);
+        report.setPrinterName(queue);
+        // The job, and so the PDF file, is named after the report.
+        report.setReportName(folder.filePath(jobName + QStringLiteral(".rdn")));
+    }
+
+    // The PDF file of this test's job, once cups-pdf has written it.
+    QString printedFile() const
+    {
+        QString found;
+        const QString output = QDir::homePath() + QStringLiteral("/PDF");
+        (void)QTest::qWaitFor(
+            [&] {
+                QDirIterator files(output, {QStringLiteral("*.pdf")}, QDir::Files);
+                while (files.hasNext()) {
+                    const QString file = files.next();
+                    if (QFileInfo(file).fileName().startsWith(jobName) && QFileInfo(file).size() > 0)
+                        found = file;
+                }
+                return !found.isEmpty();
+            },
+            60000);
+        return found;
+    }
+
+    static QString run(const QString& program, const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    QTemporaryDir folder;
+    const QString jobName = QStringLiteral("quirepress-test-%1-%2")
+                                .arg(QCoreApplication::applicationPid())
+                                .arg(QDateTime::currentMSecsSinceEpoch());
+    Report report{std::make_shared<RecordedMessages>()};
+};
+
+TEST_F(PrinterOutputTest, AThreePageReportArrivesWithItsTextsInOrder)
+{
+    QImage logo(60, 30, QImage::Format_RGB32);
+    logo.fill(Qt::darkBlue);
+    const QString logoPath = folder.filePath(QStringLiteral("logo.png"));
+    ASSERT_TRUE(logo.save(logoPath));
+
+    auto heading = addSection(report, QStringLiteral("Heading"), 1200);
+    addText(*heading, QStringLiteral("Title"), 0, 0, 6000, QStringLiteral("Quarterly figures"))->setSize(16);
+    addSquare(*heading, QStringLiteral("Band"), 0, 500, 6000, 300, true, 0xE0E0E0);
+    addSquare(*heading, QStringLiteral("Rule"), 0, 1000, 9000, 0, false);
+    auto picture = addText(*heading, QStringLiteral("Logo"), 8000, 0, 0, logoPath);
+    picture->setFieldType(cFieldPicture);
+
+    auto body = addSection(report, QStringLiteral("Body"), 300);
+    QString tableName = QStringLiteral("Table");
+    auto table = body->AddField(tableName);
+    table->setFieldType(cFieldTable);
+    table->setTableNumberRows(80);
+    table->setTableNumberCols(2);
+    for (int16_t row = 1; row <= 80; ++row) {
+        table->setCellValue(1, row, QStringLiteral("Region%1").arg(row));
+        table->setCellValue(2, row, QString::number(row * 100));
+    }
+    auto closing = addSection(report, QStringLiteral("Closing"), 400);
+    addText(*closing, QStringLiteral("Text"), 0, 0, 6000, QStringLiteral("Closing remarks"));
+    auto footer = addSection(report, QStringLiteral("Footer"), 300);
+    footer->setFooter(true);
+    addText(*footer, QStringLiteral("Words"), 0, 0, 3000, QStringLiteral("Footer line"));
+    addText(*footer, QStringLiteral("Page"), 6000, 0, 1000, QStringLiteral("{Page Number}"));
+
+    report.PrintSection(QStringLiteral("Heading"));
+    const int32_t height = report.PageHeight();
+    EXPECT_GT(height, 15000) << "the page size is the printer's";
+    // A piece of a table is as long as a page can take, so the first piece
+    // does not fit below the heading and starts page 2; the rest is on 3.
+    report.PrintSection(QStringLiteral("Body"));
+    EXPECT_EQ(report.PageCount(), 3);
+    report.PrintSection(QStringLiteral("Closing"));
+    report.EndReport();
+
+    const QString pdf = printedFile();
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF of the job in ~/PDF";
+    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\b"))));
+    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QStringList inOrder{QStringLiteral("Quarterly figures"), QStringLiteral("Footer line"),
+                              QStringLiteral("Region1 "),          QStringLiteral("Footer line"),
+                              QStringLiteral("Region80"),          QStringLiteral("Closing remarks"),
+                              QStringLiteral("Footer line")};
+    qsizetype at = 0;
+    for (const QString& expected : inOrder) {
+        const qsizetype found = text.indexOf(expected, at);
+        EXPECT_GE(found, 0) << expected.toStdString() << " missing after position " << at;
+        if (found >= 0)
+            at = found + expected.size();
+    }
+    EXPECT_EQ(text.count(QStringLiteral("Footer line")), 3);
+    EXPECT_EQ(report.PrinterName(), queue);
+}
+
+TEST_F(PrinterOutputTest, LandscapeTurnsThePageBeforeItsSizeIsRead)
+{
+    addSection(report, QStringLiteral("Line"), 300);
+    report.setOrientation(2);
+    report.PrintSection(QStringLiteral("Line"));
+    EXPECT_GT(report.PageWidth(), report.PageHeight());
+    report.setCancel(true);
+    report.EndReport();
+    EXPECT_FALSE(report.Cancel());
+}
+
+TEST_F(PrinterOutputTest, ANameThatDiffersInLetterCaseAsksAndCancellingTheDialogCancelsTheRun)
+{
+    addSection(report, QStringLiteral("Line"), 300);
+    report.setPrinterName(queue.toLower());
+    bool dialogShown = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QPrintDialog*>(widget); dialog && dialog->isVisible()) {
+                dialogShown = true;
+                dialog->reject();
+            }
+    });
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QPrintDialog*>(widget))
+                dialog->reject();
+    });
+    safety.start(10000);
+    report.PrintSection(QStringLiteral("Line"));
+    EXPECT_TRUE(dialogShown);
+    EXPECT_TRUE(report.Cancel());
+    EXPECT_EQ(report.PrinterName(), queue.toLower()) << "a cancelled choice keeps the old name";
+    report.EndReport();
+    EXPECT_FALSE(report.Cancel());
+}
+
+} // namespace
