@@ -9,6 +9,7 @@
 #include "model/Report_p.h"
 #include "model/TextMeasure.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -59,7 +60,10 @@ Report::Report(std::shared_ptr<MessageBoxes> messages) : d(std::make_unique<Repo
     d->messages = messages ? std::move(messages) : dialogMessageBoxes();
     d->temporaryFolder = QDir::tempPath() + u'/';
     const QDateTime now = QDateTime::currentDateTime();
-    d->pageImageBaseName = detail::pageImageBaseName(now);
+    // Reports made in the same second, in this program or another, would
+    // share their page images: the process and the report tell them apart.
+    d->pageImageBaseName = detail::pageImageBaseName(now)
+        + QStringLiteral("_%1_%2").arg(QCoreApplication::applicationPid()).arg(reinterpret_cast<quintptr>(this), 0, 16);
     d->run = std::make_unique<detail::ReportRun>(*this);
     if (!detail::deleteOtherDaysPageImages(d->temporaryFolder, now.date()))
         d->messages->inform(QStringLiteral("75 - Path/File access error: an old page image in %1 could not be deleted.")

@@ -39,7 +39,8 @@ public:
 
     // The system's temporary folder, ending in a separator.
     QString temporaryFolder;
-    // "qrp" and the day, month, year, hour, minute and second of creation.
+    // "qrp" and the day, month, year, hour, minute and second of creation,
+    // then the process and the report, so that no two live reports share it.
     QString pageImageBaseName;
 
     // The size of a new section, measured once per report: asking the

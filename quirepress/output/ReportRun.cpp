@@ -14,6 +14,7 @@
 #include "output/ReportSettings.h"
 #include "output/ScreenTarget.h"
 #include "output/SplitLine.h"
+#include "windows/frmDisplay.h"
 #include "windows/frmOutput.h"
 #include "windows/frmProgress.h"
 
@@ -51,7 +52,7 @@ QString ReportRun::documentName() const
 
 ReportRun::ReportRun(Report& report) : report_(report), d_(*ReportPrivate::of(report)) {}
 
-ReportRun::~ReportRun() = default;
+ReportRun::~ReportRun() { delete preview_; }
 
 bool ReportRun::paged() const { return pages_ != nullptr; }
 
@@ -114,6 +115,7 @@ bool ReportRun::openPageTarget(OutputOptions target)
                                                  d_.pageImageBaseName);
     report_.setPageHeight(screen->pageSize().height());
     report_.setPageWidth(screen->pageSize().width());
+    openPreview(screen->pageSize());
     pages_ = std::move(screen);
     return true;
 }
@@ -184,6 +186,9 @@ void ReportRun::EndReport()
             pages_->cancel();
         if (lines_)
             lines_->finish();
+        closePreview(false);
+        // Nothing of a cancelled run is kept: the next section starts anew.
+        started_ = false;
         return;
     }
     if (started_)
@@ -194,6 +199,8 @@ void ReportRun::deliver(OutputOptions target)
 {
     if (pages_) {
         pages_->finish(report_.PageCount());
+        if (preview_)
+            showPreview();
         return;
     }
     if (!lines_)
@@ -240,9 +247,13 @@ void ReportRun::NewPage()
         breakPage();
 }
 
-void ReportRun::CloseWindow() { started_ = false; }
+void ReportRun::CloseWindow()
+{
+    closePreview(true);
+    started_ = false;
+}
 
-bool ReportRun::CanExit() const { return true; }
+bool ReportRun::CanExit() const { return preview_ == nullptr; }
 
 void ReportRun::SplitLine(const Field& field, QString& sValue, QString& sRight)
 {

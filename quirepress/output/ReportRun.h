@@ -24,6 +24,7 @@ class Section;
 namespace quirepress::detail {
 
 class MeasuringSurface;
+class frmDisplay;
 class frmProgress;
 
 // One report's runs: from the first PrintSection to EndReport, the target,
@@ -50,8 +51,18 @@ public:
     QString& emailBody() { return emailBody_; }
     PageTarget* pages() const { return pages_.get(); }
     frmProgress* progress() const { return progress_.get(); }
+    frmDisplay* preview() const { return preview_; }
 
 private:
+    // The preview window (ReportPreview.cpp).
+    void openPreview(QSize page);
+    void showPreview();
+    // Closes and drops the window; its page images are deleted when
+    // `deleteImages`.
+    void closePreview(bool deleteImages);
+    void previewPrintPressed();
+    void deletePageImages();
+
     // Lifecycle (ReportRun.cpp).
     void startReport();
     bool chooseTarget();
@@ -98,6 +109,8 @@ private:
     EventPacer events_;
     QString emailBody_;
     std::unique_ptr<frmProgress> progress_;
+    // Owned here; while the window itself is closing it is deleted later.
+    frmDisplay* preview_ = nullptr;
     // Measures text for the targets that draw nothing.
     std::unique_ptr<MeasuringSurface> measuring_;
 };

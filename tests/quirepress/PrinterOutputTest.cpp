@@ -6,7 +6,11 @@
 
 #include "ReportRunSupport.h"
 
+#include "windows/frmDisplay.h"
+
 #include <gtest/gtest.h>
+
+#include <QAbstractButton>
 
 #include <QDirIterator>
 #include <QPrintDialog>
@@ -169,6 +173,41 @@ TEST_F(PrinterOutputTest, ANameThatDiffersInLetterCaseAsksAndCancellingTheDialog
     EXPECT_EQ(report.PrinterName(), queue.toLower()) << "a cancelled choice keeps the old name";
     report.EndReport();
     EXPECT_FALSE(report.Cancel());
+}
+
+// What a caller does when the preview's print button is pressed: the same
+// report again, to the printer.
+class PrintAgain : public ReportEvents {
+public:
+    explicit PrintAgain(Report& report) : report_(report) {}
+    void PrintToPrinterButton() override
+    {
+        report_.setOutputTo(cOutputToPrinter);
+        report_.PrintSection(QStringLiteral("Line"));
+        report_.EndReport();
+    }
+
+private:
+    Report& report_;
+};
+
+TEST_F(PrinterOutputTest, ThePreviewsPrintButtonPrintsTheReportAgain)
+{
+    auto line = addSection(report, QStringLiteral("Line"), 300);
+    addText(*line, QStringLiteral("Text"), 0, 0, 6000, QStringLiteral("Printed from the preview"));
+    PrintAgain caller(report);
+    report.setEvents(&caller);
+    report.setOutputTo(cOutputToScreen);
+    report.PrintSection(QStringLiteral("Line"));
+    report.EndReport();
+    detail::frmDisplay* preview = runOf(report).preview();
+    ASSERT_NE(preview, nullptr);
+    QTest::mouseClick(preview->findChild<QAbstractButton*>(QStringLiteral("cmdToolbar4")), Qt::LeftButton);
+    report.setEvents(nullptr);
+
+    const QString pdf = printedFile();
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF of the job in ~/PDF";
+    EXPECT_TRUE(run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).contains(QStringLiteral("Printed from the preview")));
 }
 
 } // namespace

@@ -1,0 +1,83 @@
+// The preview window of the screen target: made hidden when a run starts,
+// shown with the saved pages when it ends, and dropped with its page images
+// when it closes.
+
+#include "model/PageImages.h"
+#include "model/Report_p.h"
+#include "output/ReportRun.h"
+#include "windows/frmDisplay.h"
+
+#include <quirepress/Report.h>
+
+#include <QApplication>
+#include <QFile>
+
+namespace quirepress::detail {
+
+void ReportRun::openPreview(QSize page)
+{
+    // A new screen run draws pages of the same names: an earlier window
+    // would show them half made.
+    closePreview(false);
+    preview_ = new frmDisplay;
+    preview_->setWindowTitle(QStringLiteral("Quirepress Display - ") + report_.ReportName());
+    const QString folder = d_.temporaryFolder;
+    const QString baseName = d_.pageImageBaseName;
+    preview_->pageImagePath = [folder, baseName](int number) { return pageImagePath(folder, baseName, number); };
+    preview_->setPageSize(page.width(), page.height());
+    QObject::connect(preview_, &frmDisplay::printRequested, preview_, [this] { previewPrintPressed(); });
+    QObject::connect(preview_, &frmDisplay::closed, preview_, [this] {
+        // The window is in its own close event: it goes once that is over.
+        frmDisplay* closing = preview_;
+        preview_ = nullptr;
+        closing->deleteLater();
+        deletePageImages();
+        started_ = false;
+    });
+}
+
+void ReportRun::showPreview()
+{
+    preview_->showFirstPage(report_.PageCount());
+    // A window shown beside a modal one could not be used until that one
+    // closes; the caller is told instead.
+    if (QApplication::activeModalWidget()) {
+        d_.messages->inform(QStringLiteral("Cant show report output because the calling form is a modal form."),
+                            QStringLiteral("Quirepress"));
+        return;
+    }
+    preview_->show();
+    preview_->raise();
+    preview_->activateWindow();
+}
+
+void ReportRun::closePreview(bool deleteImages)
+{
+    if (!preview_)
+        return;
+    frmDisplay* window = preview_;
+    preview_ = nullptr;
+    QObject::disconnect(window, nullptr, nullptr, nullptr);
+    delete window;
+    if (deleteImages)
+        deletePageImages();
+}
+
+void ReportRun::previewPrintPressed()
+{
+    report_.setCancel(false);
+    started_ = false;
+    if (d_.events)
+        d_.events->PrintToPrinterButton();
+}
+
+void ReportRun::deletePageImages()
+{
+    for (int page = 1; page <= report_.PageCount(); ++page) {
+        const QString image = pageImagePath(d_.temporaryFolder, d_.pageImageBaseName, page);
+        if (QFile::exists(image))
+            QFile::remove(image);
+    }
+}
+
+} // namespace quirepress::detail

@@ -1,0 +1,157 @@
+// The preview window as a screen run uses it: made hidden when the run
+// starts, shown on page 1 when it ends, and dropped with the run's page
+// images when the user closes it.
+
+#include "ReportRunSupport.h"
+
+#include "model/PageImages.h"
+#include "windows/frmDisplay.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace quirepress;
+using namespace runsupport;
+
+namespace {
+
+class PrintButtonEvents : public ReportEvents {
+public:
+    void PrintToPrinterButton() override { ++pressed; }
+    int pressed = 0;
+};
+
+class PreviewRunTest : public ::testing::Test {
+protected:
+    PreviewRunTest()
+    {
+        report.setOutputTo(cOutputToScreen);
+        report.setReportName(QStringLiteral("/home/ann/reports/sales.rdn"));
+        addSection(report, QStringLiteral("Line"), 300);
+    }
+
+    // A run of `pages` pages.
+    void runPages(int pages)
+    {
+        report.PrintSection(QStringLiteral("Line"));
+        for (int page = 1; page < pages; ++page)
+            report.NewPage();
+        report.EndReport();
+    }
+
+    QString imageOf(const Report& owner, int page)
+    {
+        const ReportPrivate& d = *ReportPrivate::of(const_cast<Report&>(owner));
+        return detail::pageImagePath(d.temporaryFolder, d.pageImageBaseName, page);
+    }
+
+    detail::frmDisplay* preview() { return runOf(report).preview(); }
+
+    Report report{std::make_shared<RecordedMessages>()};
+};
+
+TEST_F(PreviewRunTest, TheEndOfARunShowsPageOneAndClosingItDeletesThePageImages)
+{
+    runPages(3);
+    ASSERT_NE(preview(), nullptr);
+    EXPECT_TRUE(preview()->isVisible());
+    EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Quirepress Display - /home/ann/reports/sales.rdn"));
+    EXPECT_EQ(preview()->findChild<QLabel*>(QStringLiteral("lblPage"))->text(), QStringLiteral("Page 1 of 3"));
+    EXPECT_FALSE(report.CanExit());
+    for (int page = 1; page <= 3; ++page)
+        EXPECT_TRUE(QFile::exists(imageOf(report, page)));
+
+    preview()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(preview(), nullptr);
+    EXPECT_TRUE(report.CanExit());
+    for (int page = 1; page <= 3; ++page)
+        EXPECT_FALSE(QFile::exists(imageOf(report, page)));
+    EXPECT_FALSE(runOf(report).started()) << "the next section starts a new run";
+}
+
+TEST_F(PreviewRunTest, CloseWindowAndTheReportsEndDeleteOnlyTheirOwnImages)
+{
+    Report other(std::make_shared<RecordedMessages>());
+    other.setOutputTo(cOutputToScreen);
+    addSection(other, QStringLiteral("Line"), 300);
+    other.PrintSection(QStringLiteral("Line"));
+    other.EndReport();
+    ASSERT_TRUE(QFile::exists(imageOf(other, 1)));
+
+    runPages(2);
+    {
+        // A report made later the same day leaves today's images alone.
+        Report later(std::make_shared<RecordedMessages>());
+    }
+    EXPECT_TRUE(QFile::exists(imageOf(report, 2)));
+    report.CloseWindow();
+    EXPECT_EQ(preview(), nullptr);
+    EXPECT_FALSE(QFile::exists(imageOf(report, 1)));
+    EXPECT_TRUE(QFile::exists(imageOf(other, 1))) << "another live report's page stays";
+
+    const QString otherImage = imageOf(other, 1);
+    {
+        Report ending(std::make_shared<RecordedMessages>());
+        ending.setOutputTo(cOutputToScreen);
+        addSection(ending, QStringLiteral("Line"), 300);
+        ending.PrintSection(QStringLiteral("Line"));
+        ending.EndReport();
+        const QString endingImage = imageOf(ending, 1);
+        ASSERT_TRUE(QFile::exists(endingImage));
+        other.CloseWindow();
+        EXPECT_FALSE(QFile::exists(otherImage));
+        EXPECT_TRUE(QFile::exists(endingImage));
+    }
+}
+
+TEST_F(PreviewRunTest, ThePrintButtonResetsTheRunAndAsksTheCallerToPrint)
+{
+    PrintButtonEvents events;
+    report.setEvents(&events);
+    runPages(1);
+    report.setCancel(true);
+    QTest::mouseClick(preview()->findChild<QAbstractButton*>(QStringLiteral("cmdToolbar4")), Qt::LeftButton);
+    EXPECT_EQ(events.pressed, 1);
+    EXPECT_FALSE(report.Cancel());
+    EXPECT_FALSE(runOf(report).started());
+    EXPECT_NE(preview(), nullptr) << "the preview stays open";
+    report.setEvents(nullptr);
+}
+
+TEST_F(PreviewRunTest, ACancelledRunClosesItsHiddenWindowAndShowsNothing)
+{
+    report.PrintSection(QStringLiteral("Line"));
+    ASSERT_NE(preview(), nullptr);
+    EXPECT_FALSE(preview()->isVisible()) << "hidden while the run lasts";
+    report.setCancel(true);
+    report.EndReport();
+    EXPECT_EQ(preview(), nullptr);
+    EXPECT_TRUE(report.CanExit());
+    EXPECT_FALSE(QFile::exists(imageOf(report, 1)));
+}
+
+TEST_F(PreviewRunTest, AModalCallerIsToldThatThePreviewCannotBeShown)
+{
+    auto messages = std::make_shared<RecordedMessages>();
+    Report modalCaller(messages);
+    modalCaller.setOutputTo(cOutputToScreen);
+    addSection(modalCaller, QStringLiteral("Line"), 300);
+    QDialog caller;
+    QTimer::singleShot(0, &caller, [&] {
+        modalCaller.PrintSection(QStringLiteral("Line"));
+        modalCaller.EndReport();
+        caller.accept();
+    });
+    caller.exec();
+    EXPECT_EQ(messages->said,
+              QStringList{QStringLiteral("Cant show report output because the calling form is a modal form.")});
+    EXPECT_FALSE(runOf(modalCaller).preview()->isVisible());
+    EXPECT_TRUE(QFile::exists(imageOf(modalCaller, 1))) << "the pages stay until the report ends";
+}
+
+} // namespace
