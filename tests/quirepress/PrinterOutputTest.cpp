@@ -43,7 +43,7 @@ protected:
     }
 
     // The PDF file of this test's job, once cups-pdf has written it.
-    QString printedFile() const
+    QString printedFile(int waitMs = 60000) const
     {
         QString found;
         const QString output = QDir::homePath() + QStringLiteral("/PDF");
@@ -57,7 +57,7 @@ protected:
                 }
                 return !found.isEmpty();
             },
-            60000);
+            waitMs);
         return found;
     }
 
@@ -145,6 +145,7 @@ TEST_F(PrinterOutputTest, LandscapeTurnsThePageBeforeItsSizeIsRead)
     report.setCancel(true);
     report.EndReport();
     EXPECT_FALSE(report.Cancel());
+    EXPECT_TRUE(printedFile(5000).isEmpty()) << "a cancelled job prints nothing";
 }
 
 TEST_F(PrinterOutputTest, ANameThatDiffersInLetterCaseAsksAndCancellingTheDialogCancelsTheRun)
