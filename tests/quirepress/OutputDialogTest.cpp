@@ -5,6 +5,7 @@
 #include "windows/frmOutput.h"
 
 #include "StoredSettings.h"
+#include "WindowControls.h"
 
 #include "output/ReportSettings.h"
 
@@ -31,15 +32,6 @@ using namespace quirepress::detail;
 namespace {
 
 const QString report = QStringLiteral("/home/ann/reports/invoice.rdn");
-
-template <typename Control>
-Control* control(QWidget& window, const char* name)
-{
-    auto* found = window.findChild<Control*>(QString::fromLatin1(name));
-    if (!found)
-        ADD_FAILURE() << "no control " << name;
-    return found;
-}
 
 // A radio button takes clicks on its indicator and caption only, not on the
 // empty rest of its row.

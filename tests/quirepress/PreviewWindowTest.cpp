@@ -5,6 +5,8 @@
 
 #include "windows/frmDisplay.h"
 
+#include "WindowControls.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -52,15 +54,6 @@ constexpr int32_t pageHeight = 15840;
 const QSize pagePixels(816, 1056);
 const QColor marker = Qt::yellow;
 const QColor pageColours[] = {Qt::red, Qt::green, Qt::blue};
-
-template <typename Control>
-Control* control(QWidget& window, const char* name)
-{
-    auto* found = window.findChild<Control*>(QString::fromLatin1(name));
-    if (!found)
-        ADD_FAILURE() << "no control " << name;
-    return found;
-}
 
 class PreviewWindowTest : public ::testing::Test {
 protected:
