@@ -65,8 +65,9 @@ void OutputFile::writeLine(QStringView line, QStringView suffix)
     if (!file_.isOpen())
         open();
     append(line);
-    append(suffix);
-    buffer_ += "\r\n";
+    if (!suffix.isEmpty())
+        append(suffix);
+    buffer_.append("\r\n", 2);
     if (buffer_.size() >= bufferSize || !keepOpen_)
         drain();
     if (!keepOpen_)

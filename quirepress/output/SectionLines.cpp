@@ -112,8 +112,10 @@ void SectionLines::begin(int32_t height)
         if (format_ == LineFormat::Html)
             line += htmlRowStart;
     }
-    cellLeft_.assign(static_cast<size_t>(count), 0);
-    lastWidthAt_.assign(static_cast<size_t>(count), -1);
+    if (format_ == LineFormat::Html) {
+        cellLeft_.assign(static_cast<size_t>(count), 0);
+        lastWidthAt_.assign(static_cast<size_t>(count), -1);
+    }
 }
 
 QStringView SectionLines::rowEnd() const
