@@ -14,6 +14,8 @@ inline const QString showSplash = QStringLiteral("Show Splash at Startup");
 inline const QString showLogon = QStringLiteral("Show Logon at Startup");
 inline const QString showTips = QStringLiteral("Show Tips at Startup");
 inline const QString backupOnExit = QStringLiteral("Create Backup on Exit");
+// The server the e-mail window sends through, as "smtp://host:port".
+inline const QString smtpServer = QStringLiteral("SMTP Server");
 // "Sec1".."Sec5": whether secured function N is restricted.
 QString securedSwitch(int function);
 // "Sec1A".."Sec5A": the level that secured function N requires.

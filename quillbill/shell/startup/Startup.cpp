@@ -4,6 +4,7 @@
 #include "backup/frmRestore.h"
 #include "common/AppContext.h"
 #include "common/ProgramInfo.h"
+#include "mail/frmEmail.h"
 #include "records/DatabaseError.h"
 #include "shell/login/frmLogin.h"
 #include "shell/mainwindow/frmMain.h"
@@ -86,6 +87,7 @@ frmMain& Startup::ensureMainWindow()
         connect(main_.get(), &frmMain::logOffRequested, this, &Startup::logOff);
         main_->setBackupStep([this] { CreateBackup(app_); });
         connect(main_.get(), &frmMain::restoreRequested, this, &Startup::showRestore);
+        connect(main_.get(), &frmMain::emailCommentsRequested, this, &Startup::showEmailComments);
     }
     return *main_;
 }
@@ -140,6 +142,20 @@ void Startup::showRestore()
     auto* restore = new frmRestore(app_, [main] { main->childArea()->closeAllSubWindows(); }, main);
     restore->setAttribute(Qt::WA_DeleteOnClose);
     restore->open();
+}
+
+void Startup::showEmailComments()
+{
+    app_.state.AttachmentPath.clear();
+    if (email_) {
+        email_->raise();
+        email_->activateWindow();
+        return;
+    }
+    auto* email = new frmEmail(app_, main_.get());
+    email->setAttribute(Qt::WA_DeleteOnClose);
+    email_ = email;
+    email->show();
 }
 
 void Startup::logOff()

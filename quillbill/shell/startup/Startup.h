@@ -10,6 +10,7 @@
 namespace quillbill {
 
 struct AppContext;
+class frmEmail;
 class frmLogin;
 class frmMain;
 class frmSplash;
@@ -20,7 +21,9 @@ class frmSplash;
 //   open the database -> splash (when "Show Splash at Startup" is 1)
 //   -> login (unless "Show Logon at Startup" is 0) -> main window -> tip.
 //
-// It owns the main window and the windows that lead to it.
+// It owns the main window and the windows that lead to it. The e-mail window
+// opened from the Help menu belongs to the main window and is open at most
+// once.
 class Startup : public QObject {
     Q_OBJECT
 public:
@@ -51,12 +54,14 @@ private:
     void loginCancelled();
     void logOff();
     void showRestore();
+    void showEmailComments();
     void showMainWindowAndTip();
 
     AppContext& app_;
     std::unique_ptr<frmMain> main_;
     QPointer<frmLogin> login_;
     QPointer<frmSplash> splash_;
+    QPointer<frmEmail> email_;
 };
 
 } // namespace quillbill

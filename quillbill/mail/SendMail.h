@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace quillbill {
+
+class OptionsStore;
+
+// The mail component: sends one message over SMTP (smtp://, smtps://, and
+// STARTTLS where the server offers it) with libcurl. send() runs to the end
+// before it returns; the transfer itself runs on a worker thread while the
+// caller's thread keeps handling its events, so a window stays painted and
+// the signals below arrive on the caller's thread as the send goes.
+class SendMail : public QObject {
+    Q_OBJECT
+public:
+    // Remembered sender and recipient go to `options` (under "Options").
+    explicit SendMail(OptionsStore& options, QObject* parent = nullptr);
+    ~SendMail() override;
+
+    // When true, SenderAddress() and RecipientAddress() start from the values
+    // of the last successful send, and a successful send remembers its own.
+    void setRememberSettings(bool remember);
+    bool RememberSettings() const;
+
+    // "smtp://host:port" or "smtps://host:port"; a bare host name means
+    // smtp://host:25.
+    void setSMTPHost(const QString& server);
+    QString SMTPHost() const;
+    void setSenderAddress(const QString& address);
+    QString SenderAddress() const;
+    void setRecipientAddress(const QString& address);
+    QString RecipientAddress() const;
+    void setSubject(const QString& subject);
+    void setMessage(const QString& body);
+    // A file sent as a MIME attachment; empty for none.
+    void setAttachment(const QString& path);
+    // Bounds of one send: connecting, and the whole transfer, in seconds.
+    void setTimeouts(int connectSeconds, int transferSeconds);
+
+    // Sends the message; returns when it has been sent or has failed. Exactly
+    // one of SendSuccesful and SendFailed is emitted before it returns.
+    void Send();
+
+signals:
+    void Progress(int lPercentCompete);
+    void Status(const QString& Status);
+    void SendFailed(const QString& Explanation);
+    void SendSuccesful();
+
+private:
+    class Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace quillbill

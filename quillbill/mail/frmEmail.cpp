@@ -1,0 +1,197 @@
+#include "mail/frmEmail.h"
+
+#include "common/AppContext.h"
+#include "common/Controls.h"
+#include "common/ProgramInfo.h"
+#include "mail/SendMail.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace quillbill {
+
+namespace {
+
+const QString failurePreamble = QStringLiteral("Your attempt to send mail failed for the following reason(s): ");
+
+// The wait cursor for as long as it lives, however the scope is left.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QLabel* labelFor(QWidget* control, const QString& caption)
+{
+    auto* label = new QLabel(caption);
+    label->setBuddy(control);
+    return label;
+}
+
+} // namespace
+
+frmEmail::frmEmail(AppContext& app, QWidget* parent)
+    : QDialog(parent),
+      app_(app),
+      mode_(app.state.AttachmentPath, app.folder),
+      mail_(new SendMail(app.options, this)),
+      txtFrom_(makeTextBox("txtFrom")),
+      txtTo_(makeTextBox("txtTo")),
+      txtMsg_(new QPlainTextEdit),
+      lblAttachment_(makeLabel("lblAttachment", {})),
+      lblStatus_(makeLabel("lblStatus", tr("Status"))),
+      lstStatus_(new QListWidget),
+      lblProgress_(makeLabel("lblProgress", {})),
+      Animation1_(new QProgressBar),
+      cmdSend_(makeButton("cmdSend", tr("Send"))),
+      cmdReset_(makeButton("cmdReset", tr("Reset")))
+{
+    setObjectName("frmEmail");
+    txtMsg_->setObjectName("txtMsg");
+    txtMsg_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstStatus_->setObjectName("lstStatus");
+    lblStatus_->setBuddy(lstStatus_);
+    lblAttachment_->setWordWrap(true);
+
+    // Busy without a measure of how far: it runs while the send does, and
+    // keeps its place in the layout while hidden.
+    Animation1_->setObjectName("Animation1");
+    Animation1_->setRange(0, 0);
+    Animation1_->setTextVisible(false);
+    QSizePolicy keepPlace = Animation1_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    Animation1_->setSizePolicy(keepPlace);
+    Animation1_->hide();
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(labelFor(txtFrom_, tr("Your Email")), 0, 0);
+    layout->addWidget(txtFrom_, 0, 1);
+    layout->addWidget(labelFor(txtTo_, tr("Recipient Email")), 1, 0);
+    layout->addWidget(txtTo_, 1, 1);
+    layout->addWidget(labelFor(txtMsg_, tr("Comments")), 2, 0, 1, 2);
+    layout->addWidget(txtMsg_, 3, 0, 1, 2);
+    layout->addWidget(lblAttachment_, 4, 0, 1, 2);
+    layout->addWidget(lblStatus_, 5, 0, 1, 2);
+    layout->addWidget(lstStatus_, 6, 0, 1, 2);
+    layout->addWidget(lblProgress_, 7, 0);
+    layout->addWidget(Animation1_, 7, 1);
+    layout->addLayout(makeButtonRow({cmdSend_, cmdReset_}), 8, 0, 1, 2);
+    layout->setRowStretch(3, 2);
+    layout->setRowStretch(6, 1);
+    resize(460, 480);
+
+    connect(cmdSend_, &QPushButton::clicked, this, &frmEmail::send);
+    connect(cmdReset_, &QPushButton::clicked, this, &frmEmail::reset);
+    connect(mail_, &SendMail::Progress, this, &frmEmail::showProgress);
+    connect(mail_, &SendMail::Status, this, &frmEmail::showStatus);
+    connect(mail_, &SendMail::SendFailed, this, &frmEmail::sendFailed);
+    connect(mail_, &SendMail::SendSuccesful, this, &frmEmail::sendSucceeded);
+
+    setWindowTitle(mode_.caption());
+    lblAttachment_->setText(mode_.attachmentLine());
+    txtTo_->clear();
+    txtTo_->setEnabled(mode_.isInvoice());
+
+    mail_->setRememberSettings(true);
+    txtFrom_->setText(mail_->SenderAddress());
+    txtTo_->setText(mode_.isInvoice() ? mail_->RecipientAddress() : commentsAddress);
+}
+
+frmEmail::~frmEmail() = default;
+
+void frmEmail::done(int result)
+{
+    if (!sending_)
+        QDialog::done(result);
+}
+
+void frmEmail::send()
+{
+    cmdSend_->setEnabled(false);
+    lstStatus_->clear();
+    outcome_ = Outcome::None;
+    failure_.clear();
+    {
+        const WaitCursor wait;
+        mail_->setSMTPHost(app_.options.text(OptionKey::smtpServer, defaultSmtpServer));
+        mail_->setSenderAddress(txtFrom_->text());
+        mail_->setRecipientAddress(txtTo_->text());
+        mail_->setSubject(mode_.subject());
+        mail_->setAttachment(mode_.attachmentFile());
+        mail_->setMessage(txtMsg_->toPlainText());
+        // Send() keeps the events flowing until it is done; the window must
+        // outlive it, so closing waits (see done()) and the outcome is acted
+        // on only after it has returned.
+        sending_ = true;
+        mail_->Send();
+        sending_ = false;
+    }
+    Animation1_->hide();
+    cmdSend_->setEnabled(true);
+
+    switch (outcome_) {
+    case Outcome::Failed:
+        app_.messages.warn(this, failurePreamble + u'\n' + failure_, ProgramInfo::title);
+        break;
+    case Outcome::Succeeded: {
+        // Closing may delete the window, so what the message needs is taken
+        // first.
+        MessageBoxes& messages = app_.messages;
+        QWidget* owner = parentWidget();
+        accept();
+        messages.inform(owner, tr("Send Successful!"), ProgramInfo::title);
+        break;
+    }
+    case Outcome::None:
+        break;
+    }
+}
+
+void frmEmail::reset()
+{
+    lstStatus_->clear();
+    lblProgress_->clear();
+    if (txtTo_->text().compare(commentsAddress, Qt::CaseInsensitive) != 0)
+        txtTo_->clear();
+    txtFrom_->clear();
+    txtMsg_->clear();
+}
+
+void frmEmail::showProgress(int percent)
+{
+    lblProgress_->setText(tr("%1% complete").arg(percent));
+}
+
+void frmEmail::showStatus(const QString& text)
+{
+    Animation1_->show();
+    lstStatus_->addItem(text);
+    QListWidgetItem* line = lstStatus_->item(lstStatus_->count() - 1);
+    lstStatus_->setCurrentItem(line);
+    lstStatus_->scrollToItem(line);
+    lstStatus_->clearSelection();
+}
+
+void frmEmail::sendFailed(const QString& explanation)
+{
+    outcome_ = Outcome::Failed;
+    failure_ = explanation;
+    lblProgress_->clear();
+}
+
+void frmEmail::sendSucceeded()
+{
+    outcome_ = Outcome::Succeeded;
+    lblProgress_->clear();
+    app_.state.AttachmentPath.clear();
+}
+
+} // namespace quillbill

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "mail/EmailMode.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace quillbill {
+
+struct AppContext;
+class SendMail;
+
+// The e-mail window. AppState::AttachmentPath, as it is when the window is
+// made, decides what it sends: with a path, an invoice with that file
+// attached to a recipient the user types; without one, comments to the
+// program's makers. A successful send empties AttachmentPath and closes the
+// window (accepted); a failed one leaves everything typed in place.
+//
+// The sender and recipient of the last successful send come back the next
+// time the window opens.
+class frmEmail : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmEmail(AppContext& app, QWidget* parent = nullptr);
+    ~frmEmail() override;
+
+    bool isInvoiceMode() const { return mode_.isInvoice(); }
+
+    // While a send runs, the window stays open: the send holds on to it.
+    void done(int result) override;
+
+private:
+    enum class Outcome { None, Failed, Succeeded };
+
+    void send();
+    void reset();
+    void showProgress(int percent);
+    void showStatus(const QString& text);
+    void sendFailed(const QString& explanation);
+    void sendSucceeded();
+
+    AppContext& app_;
+    const EmailMode mode_;
+    SendMail* mail_;
+    bool sending_ = false;
+    Outcome outcome_ = Outcome::None;
+    QString failure_;
+
+    QLineEdit* txtFrom_;
+    QLineEdit* txtTo_;
+    QPlainTextEdit* txtMsg_;
+    QLabel* lblAttachment_;
+    QLabel* lblStatus_;
+    QListWidget* lstStatus_;
+    QLabel* lblProgress_;
+    QProgressBar* Animation1_;
+    QPushButton* cmdSend_;
+    QPushButton* cmdReset_;
+};
+
+} // namespace quillbill

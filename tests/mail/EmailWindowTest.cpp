@@ -1,0 +1,517 @@
+// The e-mail window: its two modes, Reset, the Help menu's "Email Comments",
+// and real sends through a local SMTP server (Debian's aiosmtpd, run as a
+// child process).
+
+#include "TestProgram.h"
+#include "mail/SendMail.h"
+#include "mail/frmEmail.h"
+#include "shell/mainwindow/frmMain.h"
+#include "shell/startup/Startup.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <memory>
+
+using namespace quillbill;
+using quillbill::testing::RecordingMessageBoxes;
+using quillbill::testing::TestProgram;
+
+namespace {
+
+const QString failurePreamble = "Your attempt to send mail failed for the following reason(s): \n";
+
+sockaddr_in loopback(quint16 port)
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    return address;
+}
+
+// A port on 127.0.0.1 that nothing listens on.
+quint16 freePort()
+{
+    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = loopback(0);
+    socklen_t length = sizeof address;
+    quint16 port = 0;
+    if (::bind(probe, reinterpret_cast<sockaddr*>(&address), length) == 0
+        && ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    ::close(probe);
+    return port;
+}
+
+bool accepts(quint16 port)
+{
+    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    const sockaddr_in address = loopback(port);
+    const bool connected = ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(probe);
+    return connected;
+}
+
+// aiosmtpd on a free port of 127.0.0.1: it takes every message, logs the
+// envelope ("sender: ...", "recip: ...") and prints the message.
+class SmtpServer {
+public:
+    SmtpServer() : port_(freePort())
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PYTHONUNBUFFERED", "1");
+        process_.setProcessEnvironment(environment);
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        // A test program that crashes must not leave the server behind.
+        process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        process_.start("/usr/bin/python3",
+                       {"-m", "aiosmtpd", "-n", "-d", "-l", QString("127.0.0.1:%1").arg(port_)});
+    }
+    ~SmtpServer()
+    {
+        process_.kill();
+        process_.waitForFinished();
+    }
+
+    // Waits until the server takes connections; false when it never does.
+    bool start()
+    {
+        const QDeadlineTimer deadline(20000);
+        while (process_.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+            if (process_.state() == QProcess::Running && accepts(port_))
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
+    QString url() const { return QString("smtp://127.0.0.1:%1").arg(port_); }
+    // What the server has written since the last mark().
+    QString logSinceMark()
+    {
+        process_.waitForReadyRead(0);
+        log_ += QString::fromUtf8(process_.readAll());
+        return log_.mid(mark_);
+    }
+    void mark()
+    {
+        logSinceMark();
+        mark_ = log_.size();
+    }
+    QString output() { return QString::fromUtf8(process_.readAll()); }
+
+private:
+    quint16 port_;
+    QProcess process_;
+    QString log_;
+    qsizetype mark_ = 0;
+};
+
+template <typename Control>
+Control* control(QWidget* window, const char* name)
+{
+    auto* found = window->findChild<Control*>(name);
+    if (!found)
+        ADD_FAILURE() << "no control " << name;
+    return found;
+}
+
+QString text(QWidget* window, const char* name)
+{
+    QWidget* widget = control<QWidget>(window, name);
+    if (auto* box = qobject_cast<QLineEdit*>(widget))
+        return box->text();
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
+        return box->toPlainText();
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text();
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        return button->text();
+    ADD_FAILURE() << name << " shows no text";
+    return {};
+}
+
+// The caption of the label that names `control`.
+QString labelOf(QWidget* window, QWidget* control)
+{
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->buddy() == control)
+            return label->text();
+    return {};
+}
+
+void type(QWidget* window, const char* box, const QString& typed)
+{
+    QTest::keyClicks(control<QWidget>(window, box), typed);
+}
+
+void click(QWidget* window, const char* button)
+{
+    QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
+}
+
+QStringList lines(QWidget* window)
+{
+    QStringList shown;
+    auto* list = control<QListWidget>(window, "lstStatus");
+    for (int row = 0; row < list->count(); ++row)
+        shown << list->item(row)->text();
+    return shown;
+}
+
+// Watches a send through the window's mail component, checking the window at
+// each of its events, after the window has handled it.
+struct SendWatch {
+    explicit SendWatch(frmEmail* window)
+    {
+        auto* mail = window->findChild<SendMail*>();
+        if (!mail) {
+            ADD_FAILURE() << "the window has no mail component";
+            return;
+        }
+        QObject::connect(mail, &SendMail::Status, window, [this, window](const QString& status) {
+            statuses << status;
+            EXPECT_EQ(lines(window).value(lines(window).size() - 1), status) << "a status is the last line";
+            EXPECT_TRUE(control<QListWidget>(window, "lstStatus")->selectedItems().isEmpty());
+            EXPECT_TRUE(control<QProgressBar>(window, "Animation1")->isVisible());
+            EXPECT_FALSE(control<QPushButton>(window, "cmdSend")->isEnabled());
+            const QCursor* cursor = QApplication::overrideCursor();
+            EXPECT_TRUE(cursor && cursor->shape() == Qt::WaitCursor);
+            // The send holds on to the window, so it stays open.
+            window->close();
+            EXPECT_TRUE(window->isVisible());
+        });
+        QObject::connect(mail, &SendMail::Progress, window, [this, window](int percent) {
+            ++progressEvents;
+            EXPECT_EQ(text(window, "lblProgress"), QString("%1% complete").arg(percent));
+        });
+    }
+
+    QStringList statuses;
+    int progressEvents = 0;
+};
+
+void expectSendOver(QWidget* window)
+{
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(control<QPushButton>(window, "cmdSend")->isEnabled());
+    EXPECT_FALSE(control<QProgressBar>(window, "Animation1")->isVisible());
+    EXPECT_EQ(text(window, "lblProgress"), "");
+}
+
+} // namespace
+
+class EmailWindowTest : public ::testing::Test {
+protected:
+    AppContext& app() { return *program.app; }
+
+    // Writes a file into the program folder and makes it the attachment.
+    void attachInvoice(const QString& relative = "/Invoice.html")
+    {
+        QFile file(program.folder() + relative);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("<html><body><p>Invoice 1001: 3 hours</p></body></html>\n");
+        app().state.AttachmentPath = relative;
+    }
+
+    TestProgram program;
+};
+
+TEST_F(EmailWindowTest, WithoutAnAttachmentItWritesCommentsToTheProgramsAddress)
+{
+    app().state.AttachmentPath.clear();
+    frmEmail window(app());
+    window.show();
+
+    EXPECT_FALSE(window.isInvoiceMode());
+    EXPECT_EQ(window.windowTitle(), "Email Your Comments...");
+    auto* to = control<QLineEdit>(&window, "txtTo");
+    EXPECT_EQ(to->text(), "comments@quillbill.example");
+    EXPECT_FALSE(to->isEnabled());
+    EXPECT_EQ(text(&window, "txtFrom"), "") << "nothing has been sent yet";
+    EXPECT_EQ(text(&window, "lblAttachment"), "");
+
+    EXPECT_EQ(labelOf(&window, control<QWidget>(&window, "txtFrom")), "Your Email");
+    EXPECT_EQ(labelOf(&window, to), "Recipient Email");
+    auto* message = control<QPlainTextEdit>(&window, "txtMsg");
+    EXPECT_EQ(labelOf(&window, message), "Comments");
+    EXPECT_TRUE(message->verticalScrollBar()->isVisible());
+    EXPECT_EQ(text(&window, "lblStatus"), "Status");
+    EXPECT_EQ(labelOf(&window, control<QListWidget>(&window, "lstStatus")), "Status");
+    EXPECT_EQ(text(&window, "cmdSend"), "Send");
+    EXPECT_EQ(text(&window, "cmdReset"), "Reset");
+    EXPECT_FALSE(control<QProgressBar>(&window, "Animation1")->isVisible()) << "it runs only while sending";
+
+    type(&window, "txtMsg", "Line one");
+    QTest::keyClick(message, Qt::Key_Return);
+    type(&window, "txtMsg", "Line two");
+    EXPECT_EQ(text(&window, "txtMsg"), "Line one\nLine two");
+}
+
+TEST_F(EmailWindowTest, WithAnAttachmentItSendsTheInvoiceToATypedRecipient)
+{
+    attachInvoice();
+    frmEmail window(app());
+    EXPECT_TRUE(window.isInvoiceMode());
+    EXPECT_EQ(window.windowTitle(), "Email This Invoice...");
+    EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: /Invoice.html");
+    auto* to = control<QLineEdit>(&window, "txtTo");
+    EXPECT_TRUE(to->isEnabled());
+    EXPECT_EQ(to->text(), "");
+    type(&window, "txtTo", "customer@example.com");
+    EXPECT_EQ(to->text(), "customer@example.com");
+
+    app().state.AttachmentPath = "  /Invoice.html ";
+    frmEmail padded(app());
+    EXPECT_EQ(text(&padded, "lblAttachment"), "File Attached: /Invoice.html");
+}
+
+TEST_F(EmailWindowTest, ResetInInvoiceModeEmptiesAddressesAndMessageButKeepsTheAttachment)
+{
+    attachInvoice();
+    frmEmail window(app());
+    type(&window, "txtFrom", "ann@example.com");
+    type(&window, "txtTo", "customer@example.com");
+    type(&window, "txtMsg", "Your invoice");
+
+    click(&window, "cmdReset");
+    EXPECT_EQ(text(&window, "txtFrom"), "");
+    EXPECT_EQ(text(&window, "txtTo"), "");
+    EXPECT_EQ(text(&window, "txtMsg"), "");
+    EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: /Invoice.html");
+    EXPECT_EQ(window.windowTitle(), "Email This Invoice...");
+    EXPECT_TRUE(control<QLineEdit>(&window, "txtTo")->isEnabled());
+
+    // The comments address stays whatever its letter case.
+    type(&window, "txtTo", "Comments@Quillbill.EXAMPLE");
+    click(&window, "cmdReset");
+    EXPECT_EQ(text(&window, "txtTo"), "Comments@Quillbill.EXAMPLE");
+}
+
+TEST_F(EmailWindowTest, ResetInCommentsModeKeepsTheAddress)
+{
+    frmEmail window(app());
+    type(&window, "txtFrom", "ann@example.com");
+    type(&window, "txtMsg", "Nice program");
+
+    click(&window, "cmdReset");
+    EXPECT_EQ(text(&window, "txtFrom"), "");
+    EXPECT_EQ(text(&window, "txtMsg"), "");
+    EXPECT_EQ(text(&window, "txtTo"), "comments@quillbill.example");
+    EXPECT_FALSE(control<QLineEdit>(&window, "txtTo")->isEnabled());
+    EXPECT_EQ(window.windowTitle(), "Email Your Comments...");
+}
+
+// The Help menu's "Email Comments", through the start-up wiring.
+class EmailFromMenuTest : public EmailWindowTest {
+protected:
+    void SetUp() override
+    {
+        app().options.setText(OptionKey::showSplash, "0");
+        app().options.setText(OptionKey::showLogon, "0");
+        app().options.setText(OptionKey::showTips, "0");
+        startup.begin();
+        ASSERT_NE(startup.mainWindow(), nullptr);
+    }
+
+    // Chooses the menu item; the e-mail window it leaves open.
+    frmEmail* chooseEmailComments()
+    {
+        startup.mainWindow()->menuItem("mnuemail")->trigger();
+        const auto windows = startup.mainWindow()->findChildren<frmEmail*>();
+        if (windows.size() != 1) {
+            ADD_FAILURE() << windows.size() << " e-mail windows";
+            return nullptr;
+        }
+        return windows.front();
+    }
+
+    Startup startup{*program.app};
+};
+
+TEST_F(EmailFromMenuTest, TheMenuOpensOneCommentsWindowWithoutWaiting)
+{
+    attachInvoice();
+    QPointer<frmEmail> window = chooseEmailComments();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isModal());
+    EXPECT_EQ(app().state.AttachmentPath, "") << "a path left by an invoice does not make it an invoice";
+    EXPECT_EQ(window->windowTitle(), "Email Your Comments...");
+
+    type(window, "txtMsg", "Half written");
+    EXPECT_EQ(chooseEmailComments(), window.data()) << "choosing it again raises the open one";
+    EXPECT_EQ(text(window, "txtMsg"), "Half written");
+
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull()) << "a closed window is gone";
+    frmEmail* next = chooseEmailComments();
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(text(next, "txtMsg"), "");
+}
+
+// Sends through a real server.
+class EmailSendTest : public EmailFromMenuTest {
+protected:
+    static void SetUpTestSuite() { server = std::make_unique<SmtpServer>(); }
+    static void TearDownTestSuite() { server.reset(); }
+
+    void SetUp() override
+    {
+        EmailFromMenuTest::SetUp();
+        ASSERT_TRUE(server->start()) << "aiosmtpd did not start: " << server->output().toStdString();
+        server->mark();
+        app().options.setText(OptionKey::smtpServer, server->url());
+    }
+
+    // The server's account of the message sent since the test began.
+    QString received()
+    {
+        QString log;
+        if (!QTest::qWaitFor([&] { return (log = server->logSinceMark()).contains("END MESSAGE"); }, 10000))
+            ADD_FAILURE() << "the server received no message: " << log.toStdString();
+        return log;
+    }
+
+    static std::unique_ptr<SmtpServer> server;
+};
+
+std::unique_ptr<SmtpServer> EmailSendTest::server;
+
+TEST_F(EmailSendTest, SentCommentsCloseTheWindowAndSaySo)
+{
+    QPointer<frmEmail> window = chooseEmailComments();
+    ASSERT_NE(window, nullptr);
+    type(window, "txtFrom", "ann@example.com");
+    type(window, "txtMsg", "Nice program");
+
+    SendWatch watch(window);
+    click(window, "cmdSend");
+
+    ASSERT_FALSE(program.messages.empty());
+    EXPECT_EQ(program.messages.last().text, "Send Successful!");
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Notice);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(watch.statuses.isEmpty()) << "the status list showed the send's progress";
+    EXPECT_GT(watch.progressEvents, 0);
+    if (window) {
+        EXPECT_FALSE(window->isVisible());
+        expectSendOver(window);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(app().state.AttachmentPath, "");
+
+    const QString log = received();
+    EXPECT_TRUE(log.contains("sender: ann@example.com")) << log.toStdString();
+    EXPECT_TRUE(log.contains("recip: comments@quillbill.example")) << log.toStdString();
+    EXPECT_TRUE(log.contains("Subject: Quillbill Comments...")) << log.toStdString();
+    EXPECT_TRUE(log.contains("Nice program")) << log.toStdString();
+}
+
+TEST_F(EmailSendTest, ASentInvoiceCarriesItsFileAndTheNextMenuWindowIsForComments)
+{
+    attachInvoice();
+    auto window = std::make_unique<frmEmail>(app());
+    window->show();
+    type(window.get(), "txtFrom", "ann@example.com");
+    type(window.get(), "txtTo", "customer@example.com");
+    type(window.get(), "txtMsg", "Your invoice is attached.");
+
+    SendWatch watch(window.get());
+    click(window.get(), "cmdSend");
+
+    ASSERT_FALSE(program.messages.empty());
+    EXPECT_EQ(program.messages.last().text, "Send Successful!");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_EQ(app().state.AttachmentPath, "");
+    EXPECT_FALSE(lines(window.get()).isEmpty());
+    EXPECT_EQ(lines(window.get()), watch.statuses);
+    expectSendOver(window.get());
+
+    const QString log = received();
+    EXPECT_TRUE(log.contains("recip: customer@example.com")) << log.toStdString();
+    EXPECT_TRUE(log.contains("Subject: Copy Of Invoice...")) << log.toStdString();
+    EXPECT_TRUE(log.contains("Invoice.html")) << log.toStdString();
+    EXPECT_TRUE(log.contains("Your invoice is attached.")) << log.toStdString();
+    window.reset();
+
+    frmEmail* comments = chooseEmailComments();
+    ASSERT_NE(comments, nullptr);
+    EXPECT_FALSE(comments->isInvoiceMode());
+    EXPECT_EQ(comments->windowTitle(), "Email Your Comments...");
+    EXPECT_EQ(text(comments, "txtTo"), "comments@quillbill.example");
+    EXPECT_EQ(text(comments, "txtFrom"), "ann@example.com") << "the sender is remembered";
+    EXPECT_EQ(text(comments, "lblAttachment"), "");
+    comments->close();
+
+    attachInvoice();
+    frmEmail nextInvoice(app());
+    EXPECT_EQ(text(&nextInvoice, "txtTo"), "customer@example.com") << "the recipient is remembered";
+    EXPECT_EQ(text(&nextInvoice, "txtFrom"), "ann@example.com");
+}
+
+TEST_F(EmailSendTest, AFailedSendSaysWhyAndKeepsWhatWasTyped)
+{
+    attachInvoice();
+    app().options.setText(OptionKey::smtpServer, QString("smtp://127.0.0.1:%1").arg(freePort()));
+    frmEmail window(app());
+    window.show();
+    type(&window, "txtFrom", "ann@example.com");
+    type(&window, "txtTo", "customer@example.com");
+    type(&window, "txtMsg", "Your invoice is attached.");
+
+    click(&window, "cmdSend");
+
+    ASSERT_FALSE(program.messages.empty());
+    const auto& said = program.messages.last();
+    EXPECT_EQ(said.kind, RecordingMessageBoxes::Kind::Warning);
+    EXPECT_TRUE(said.text.startsWith(failurePreamble)) << said.text.toStdString();
+    EXPECT_GT(said.text.size(), failurePreamble.size()) << "the reason follows";
+    EXPECT_TRUE(window.isVisible());
+    expectSendOver(&window);
+    EXPECT_EQ(text(&window, "txtFrom"), "ann@example.com");
+    EXPECT_EQ(text(&window, "txtTo"), "customer@example.com");
+    EXPECT_EQ(text(&window, "txtMsg"), "Your invoice is attached.");
+    EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: /Invoice.html");
+    EXPECT_EQ(app().state.AttachmentPath, "/Invoice.html");
+
+    // Another try starts a fresh list of steps.
+    const QStringList firstTry = lines(&window);
+    ASSERT_FALSE(firstTry.isEmpty()) << "a failed send shows its steps";
+    SendWatch watch(&window);
+    click(&window, "cmdSend");
+    EXPECT_EQ(program.messages.messages.size(), 2u);
+    EXPECT_EQ(lines(&window), watch.statuses);
+    EXPECT_EQ(lines(&window), firstTry);
+
+    // Reset clears the steps the send showed, too.
+    click(&window, "cmdReset");
+    EXPECT_TRUE(lines(&window).isEmpty());
+    EXPECT_EQ(text(&window, "txtTo"), "");
+    EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: /Invoice.html");
+}
