@@ -26,6 +26,15 @@ void savePageImage(const QImage& page, const QString& path)
                     QStringLiteral("Path/File access error: the page image %1 cannot be written.").arg(path));
 }
 
+void deletePageImages(const QString& temporaryFolder, const QString& baseName, int pageCount)
+{
+    for (int page = 1; page <= pageCount; ++page) {
+        const QString image = pageImagePath(temporaryFolder, baseName, page);
+        if (QFile::exists(image))
+            QFile::remove(image);
+    }
+}
+
 bool deleteOtherDaysPageImages(const QString& temporaryFolder, const QDate& today)
 {
     const QString dayAndMonth = today.toString(QStringLiteral("ddMM"));

@@ -17,6 +17,10 @@ QString pageImagePath(const QString& temporaryFolder, const QString& baseName, i
 // when it cannot be written.
 void savePageImage(const QImage& page, const QString& path);
 
+// Deletes the page images 1 to `pageCount` of the report named by
+// `baseName`, those that exist.
+void deletePageImages(const QString& temporaryFolder, const QString& baseName, int pageCount);
+
 // Deletes the page images of other days ("qrp*.bmp" whose day and month, the
 // characters after "qrp", are not `today`'s). Today's stay: another report
 // may still be showing them. Returns false when a file could not be deleted.

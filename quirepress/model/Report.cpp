@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace quirepress {
@@ -75,11 +74,7 @@ Report::~Report()
 {
     d->run.reset();
     d->sections.clear();
-    for (int page = 1; page <= d->pageCount; ++page) {
-        const QString image = detail::pageImagePath(d->temporaryFolder, d->pageImageBaseName, page);
-        if (QFileInfo::exists(image))
-            QFile::remove(image);
-    }
+    detail::deletePageImages(d->temporaryFolder, d->pageImageBaseName, d->pageCount);
 }
 
 int32_t Report::PageHeight() const { return d->pageHeight; }

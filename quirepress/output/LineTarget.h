@@ -22,7 +22,6 @@ public:
     LineTarget(OutputOptions target, const QString& outputFilename, QString& emailBody);
 
     LineFormat format() const { return format_; }
-    bool isEmail() const { return !file_; }
 
     // Lines as they are: the document head and tail of HTML.
     void writeLines(const QStringList& lines);

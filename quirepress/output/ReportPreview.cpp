@@ -10,7 +10,6 @@
 #include <quirepress/Report.h>
 
 #include <QApplication>
-#include <QFile>
 
 namespace quirepress::detail {
 
@@ -73,11 +72,7 @@ void ReportRun::previewPrintPressed()
 
 void ReportRun::deletePageImages()
 {
-    for (int page = 1; page <= report_.PageCount(); ++page) {
-        const QString image = pageImagePath(d_.temporaryFolder, d_.pageImageBaseName, page);
-        if (QFile::exists(image))
-            QFile::remove(image);
-    }
+    detail::deletePageImages(d_.temporaryFolder, d_.pageImageBaseName, report_.PageCount());
 }
 
 } // namespace quirepress::detail

@@ -48,8 +48,6 @@ public:
     bool started() const { return started_; }
     int32_t currentY() const { return currentY_; }
     const QString& emailBody() const { return emailBody_; }
-    QString& emailBody() { return emailBody_; }
-    PageTarget* pages() const { return pages_.get(); }
     frmProgress* progress() const { return progress_.get(); }
     frmDisplay* preview() const { return preview_; }
 

@@ -2,8 +2,6 @@
 
 #include "model/PageImages.h"
 
-#include <QFile>
-
 #include <algorithm>
 
 namespace quirepress::detail {
@@ -15,14 +13,6 @@ ScreenTarget::ScreenTarget(QSize size, QString temporaryFolder, QString baseName
     surface_.emplace(&page_.image(), ScreenPage::dotsPerInch);
 }
 
-const QImage& ScreenTarget::page()
-{
-    // Whatever the painter holds back reaches the image when it ends.
-    surface_.reset();
-    surface_.emplace(&page_.image(), ScreenPage::dotsPerInch);
-    return page_.image();
-}
-
 void ScreenTarget::savePage(int16_t number)
 {
     surface_.reset();
@@ -32,8 +22,7 @@ void ScreenTarget::savePage(int16_t number)
 
 void ScreenTarget::cancel()
 {
-    for (int16_t page = 1; page <= savedPages_; ++page)
-        QFile::remove(pageImagePath(temporaryFolder_, baseName_, page));
+    deletePageImages(temporaryFolder_, baseName_, savedPages_);
     savedPages_ = 0;
 }
 

@@ -25,8 +25,6 @@ public:
     // Deletes the page images the run has saved.
     void cancel() override;
 
-    // The page being drawn.
-    const QImage& page();
 
 private:
     void savePage(int16_t number);
