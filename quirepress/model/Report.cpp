@@ -113,6 +113,12 @@ void Report::setOutputTo(OutputOptions value) { d->outputTo = value; }
 OutputOptions Report::OutputTo() const { return d->outputTo; }
 void Report::setEvents(ReportEvents* events) { d->events = events; }
 
+std::shared_ptr<quirepress::Section> Report::AddSection(const QString& SectionName)
+{
+    QString used = SectionName;
+    return AddSection(used);
+}
+
 std::shared_ptr<quirepress::Section> Report::AddSection(QString& SectionName)
 {
     QString chosen = SectionName;
@@ -166,13 +172,9 @@ bool Report::SaveReport()
     return true;
 }
 
-bool Report::LoadReport()
-{
-    QString none;
-    return LoadReport(none);
-}
+bool Report::LoadReport() { return LoadReport(QString()); }
 
-bool Report::LoadReport(QString& sProvidedName)
+bool Report::LoadReport(const QString& sProvidedName)
 {
     if (!sProvidedName.isEmpty()) {
         d->reportName = sProvidedName;

@@ -26,7 +26,7 @@ void Section::Clear()
         field->setValue(field->Default_Value());
 }
 
-std::shared_ptr<quirepress::Field> Section::AddField(QString& FieldName)
+std::shared_ptr<quirepress::Field> Section::AddField(const QString& FieldName)
 {
     auto field = std::make_shared<quirepress::Field>();
     field->setFieldName(FieldName);

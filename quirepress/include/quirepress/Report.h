@@ -75,11 +75,14 @@ public:
     // empty one, the user chooses the file. False when the user cancelled or
     // the file does not exist; other failures throw Error.
     bool LoadReport();
-    bool LoadReport(QString& sProvidedName);
+    bool LoadReport(const QString& sProvidedName);
 
     // Adds a section. A taken name (in any letter case) gets "(1)", "(2)" ...
     // appended; `SectionName` receives the name used.
     std::shared_ptr<quirepress::Section> AddSection(QString& SectionName);
+    // The same for a name the caller keeps no variable for; the section's
+    // SectionName() tells the name used.
+    std::shared_ptr<quirepress::Section> AddSection(const QString& SectionName);
     // A section by its position from 1 (Error 9 outside) or its name (Error 5
     // when there is none).
     std::shared_ptr<quirepress::Section> Section(int vntIndexKey) const;

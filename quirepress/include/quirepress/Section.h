@@ -35,7 +35,7 @@ public:
     // Adds a field with the usual defaults (Arial 10, black on white, text)
     // under `FieldName`. When the name is taken, in any letter case, the new
     // field is returned but not added: the section keeps the older one.
-    std::shared_ptr<quirepress::Field> AddField(QString& FieldName);
+    std::shared_ptr<quirepress::Field> AddField(const QString& FieldName);
 
     // A field by its position from 1 (Error 9 outside) or its name (Error 5
     // when there is none).
