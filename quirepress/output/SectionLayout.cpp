@@ -10,6 +10,7 @@
 #include "output/PainterSurface.h"
 #include "output/Placeholders.h"
 #include "output/ReportRun.h"
+#include "output/SplitLine.h"
 #include "output/TableSection.h"
 #include "windows/frmProgress.h"
 
@@ -230,11 +231,10 @@ void ReportRun::printTextField(const Field& field)
         x = left + field.FieldWidth() - surface.textWidth(text);
     else if (field.Justification() == cJustificationCentre)
         x = left + (field.FieldWidth() - surface.textWidth(text)) / 2.0;
-    if (field.LimitSize()) {
-        // The text keeps the start the whole of it would have had.
-        while (!text.isEmpty() && surface.textWidth(text) > field.FieldWidth())
-            text.chop(text.size() >= 2 && text.back().isLowSurrogate() ? 2 : 1);
-    }
+    // The text keeps the start the whole of it would have had.
+    if (field.LimitSize())
+        text = limitToWidth([&surface](const QString& part) { return surface.textWidth(part); }, text,
+                            field.FieldWidth());
     surface.drawText(x, y, expandPlaceholder(text, report_.PageCount()), field.ForeColour());
 }
 

@@ -61,6 +61,14 @@ void splitToWidth(const std::function<double(const QString&)>& width, double ava
     value = line;
 }
 
+QString limitToWidth(const std::function<double(const QString&)>& width, const QString& text, double available)
+{
+    QString cut = text;
+    while (!cut.isEmpty() && width(cut) > available)
+        cut.chop(cut.size() >= 2 && cut.back().isLowSurrogate() ? 2 : 1);
+    return cut;
+}
+
 void splitToColumns(const Field& field, int16_t gridX, QString& value, QString& right)
 {
     right.clear();

@@ -21,6 +21,11 @@ namespace quirepress::detail {
 void splitToWidth(const std::function<double(const QString&)>& width, double available, QString& value,
                   QString& right);
 
+// What LimitSize leaves of `text` in a field `available` twips wide:
+// characters go from its end until `width` of the rest is at most
+// `available`; nothing is left when not even the first character fits.
+QString limitToWidth(const std::function<double(const QString&)>& width, const QString& text, double available);
+
 // In a text file or text e-mail: at most FieldWidth / GridX characters, cut
 // at a line break or else, when something is left over, at the last blank.
 void splitToColumns(const Field& field, int16_t gridX, QString& value, QString& right);
