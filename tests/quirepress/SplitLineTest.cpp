@@ -123,16 +123,33 @@ TEST_F(SplitLineTest, OnAPageWithoutALimitTheRoomRunsToTheRightMargin)
 
 TEST_F(SplitLineTest, AFieldTooNarrowForOneCharacterStillGivesOneSoACallersLoopEnds)
 {
+    // On a page 1 twip, in text less than half a column (a FieldWidth of 0
+    // is a new field's own).
+    const QString smile = QString::fromUtf8("\U0001F600");
+    const struct {
+        OutputOptions target;
+        int32_t fieldWidth;
+        QString value;
+        QStringList lines;
+    } cases[] = {
+        {cOutputToScreen, 1, QStringLiteral("abc"), {"a", "b", "c"}},
+        {cOutputToPrinter, 1, smile + smile, {smile, smile}},
+        {cOutputToTextFile, 0, QStringLiteral("abc"), {"a", "b", "c"}},
+        {cOutputToEmailText, 50, smile + u'x', {smile, "x"}},
+    };
     field->setLimitSize(true);
-    field->setFieldWidth(1);
-    QString rest = QStringLiteral("abc");
-    QStringList lines;
-    while (!rest.isEmpty() && lines.size() < 10) {
-        auto [line, next] = split(cOutputToScreen, rest);
-        lines << line;
-        rest = next;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 on target %2").arg(c.value).arg(c.target).toStdString());
+        field->setFieldWidth(c.fieldWidth);
+        QString rest = c.value;
+        QStringList lines;
+        while (!rest.isEmpty() && lines.size() < 10) {
+            auto [line, next] = split(c.target, rest);
+            lines << line;
+            rest = next;
+        }
+        EXPECT_EQ(lines, c.lines);
     }
-    EXPECT_EQ(lines, (QStringList{"a", "b", "c"}));
 }
 
 TEST_F(SplitLineTest, InTextTheFieldsColumnsDecideAndTheLastBlankIsTheCut)
