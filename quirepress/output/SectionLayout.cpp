@@ -6,9 +6,11 @@
 #include "model/LibraryFolder.h"
 #include "model/Report_p.h"
 #include "model/Section_p.h"
+#include "model/TextMeasure.h"
 #include "output/Checked.h"
 #include "output/PainterSurface.h"
 #include "output/Placeholders.h"
+#include "output/PrinterChoice.h"
 #include "output/ReportRun.h"
 #include "output/SplitLine.h"
 #include "output/TableSection.h"
@@ -262,6 +264,27 @@ void ReportRun::drawShapeField(const Field& field)
         surface.drawLine(left, top, checked32(int64_t{left} + field.FieldWidth()),
                          checked32(int64_t{top} + field.FieldHeight()), field.ForeColour(), field.LineWidth());
     }
+}
+
+void ReportRun::splitOnPage(const Field& field, QString& sValue, QString& sRight)
+{
+    PageSurface& surface = measuringSurface();
+    surface.setTextStyle(styleOf(field));
+    double available = field.FieldWidth();
+    if (!field.LimitSize()) {
+        // Before the run has started the report holds no page size yet:
+        // the room is that of the page the run will have.
+        int32_t pageWidth = report_.PageWidth();
+        int32_t left = originX_;
+        if (!started_) {
+            pageWidth = report_.OutputTo() == cOutputToPrinter
+                ? pageSizeOfPrinter(report_.PrinterName(), report_.Orientation()).width()
+                : defaultPageSize(report_.Orientation()).width();
+            left = report_.LeftMargin();
+        }
+        available = static_cast<double>(pageWidth) - report_.RightMargin() - (static_cast<double>(left) + field.FieldLeft());
+    }
+    splitToWidth([&surface](const QString& text) { return surface.textWidth(text); }, available, sValue, sRight);
 }
 
 } // namespace quirepress::detail

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPrinterInfo>
+
 using namespace quirepress;
 using namespace runsupport;
 
@@ -113,12 +115,36 @@ TEST_F(SplitLineTest, OnAPageALineBreakEndsTheLineAndAWordPushedPastItKeepsTheBr
     EXPECT_EQ(split(cOutputToScreen, QStringLiteral("one two\r\nthree")), Split("one", "two\r\nthree"));
 }
 
-TEST_F(SplitLineTest, OnAPageWithoutALimitTheRoomRunsToTheRightMargin)
+TEST_F(SplitLineTest, OnAPageWithoutALimitTheRoomRunsToTheRightMarginOfThePageTheRunHas)
 {
-    report.setPageWidth(6000);
+    // Landscape, so that the page is not one a run might have by chance.
+    report.setOrientation(2);
+    report.setLeftMargin(720);
     report.setRightMargin(1000);
-    field->setFieldLeft(static_cast<int32_t>(5000 - width(QStringLiteral("Hello wo"))));
-    EXPECT_EQ(split(cOutputToScreen, QStringLiteral("Hello world")), Split("Hello", "world"));
+    report.setPrinterName(QStringLiteral("PDF"));
+    field->setFieldLeft(500);
+    QString words;
+    for (int word = 1; word <= 60; ++word)
+        words += QStringLiteral("word%1 ").arg(word);
+
+    for (const OutputOptions target : {cOutputToScreen, cOutputToPrinter}) {
+        SCOPED_TRACE(target);
+        if (target == cOutputToPrinter && !QPrinterInfo::availablePrinterNames().contains(report.PrinterName())) {
+            if (qEnvironmentVariableIsSet("QUIREPRESS_REQUIRE_PRINTER"))
+                ADD_FAILURE() << "no CUPS queue \"PDF\": run scripts/print-server.sh";
+            continue;
+        }
+        // Split before the run has started, and again once it has its page.
+        const Split before = split(target, words);
+        report.PrintSection(section->SectionName());
+        ASSERT_TRUE(runOf(report).started());
+        const Split after = split(target, words);
+        EXPECT_EQ(before, after);
+        const double room = report.PageWidth() - 1000 - (720 + 500);
+        EXPECT_LE(width(after.first), room);
+        EXPECT_GT(width(after.first + u' ' + after.second.section(u' ', 0, 0)), room);
+        report.CloseWindow();
+    }
 }
 
 TEST_F(SplitLineTest, AFieldTooNarrowForOneCharacterStillGivesOneSoACallersLoopEnds)
