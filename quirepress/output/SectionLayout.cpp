@@ -20,6 +20,8 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 
 namespace quirepress::detail {
 
@@ -52,6 +54,21 @@ int firstTableField(const Section& section)
 bool isShape(const Field& field)
 {
     return field.FieldType() == cFieldSquare || field.FieldType() == cFieldPicture;
+}
+
+// A box that reaches far past the page is drawn as one that ends a page's
+// width or height beyond its edges: it looks the same, and its corners stay
+// within what a QRect can hold (a width near 2^31 would overflow it).
+QRect boxOnPage(int32_t left, int32_t top, int32_t width, int32_t height, QSize page)
+{
+    const auto onPage = [](int64_t position, int extent) {
+        return static_cast<int>(std::clamp<int64_t>(position, -int64_t{extent}, 2 * int64_t{extent}));
+    };
+    const int x1 = onPage(left, page.width());
+    const int y1 = onPage(top, page.height());
+    const int x2 = onPage(int64_t{left} + width, page.width());
+    const int y2 = onPage(int64_t{top} + height, page.height());
+    return QRect(x1, y1, x2 - x1, y2 - y1);
 }
 
 } // namespace
@@ -258,8 +275,8 @@ void ReportRun::drawShapeField(const Field& field)
     }
     const int32_t left = checked32(int64_t{report_.LeftMargin()} + field.FieldLeft());
     if (field.FieldBox()) {
-        surface.drawBox(QRect(left, top, field.FieldWidth(), field.FieldHeight()), field.ForeColour(),
-                        field.BackColour(), field.LineWidth());
+        surface.drawBox(boxOnPage(left, top, field.FieldWidth(), field.FieldHeight(), pages_->pageSize()),
+                        field.ForeColour(), field.BackColour(), field.LineWidth());
     } else {
         surface.drawLine(left, top, checked32(int64_t{left} + field.FieldWidth()),
                          checked32(int64_t{top} + field.FieldHeight()), field.ForeColour(), field.LineWidth());
