@@ -299,7 +299,8 @@ void ReportRun::splitOnPage(const Field& field, QString& sValue, QString& sRight
                 : defaultPageSize(report_.Orientation()).width();
             left = report_.LeftMargin();
         }
-        available = static_cast<double>(pageWidth) - report_.RightMargin() - (static_cast<double>(left) + field.FieldLeft());
+        available = static_cast<double>(pageWidth) - report_.RightMargin()
+            - (static_cast<double>(left) + field.FieldLeft());
     }
     splitToWidth([&surface](const QString& text) { return surface.textWidth(text); }, available, sValue, sRight);
 }
