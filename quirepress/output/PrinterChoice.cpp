@@ -1,5 +1,8 @@
 #include "output/PrinterChoice.h"
 
+#include "model/TextMeasure.h"
+#include "output/PrinterTarget.h"
+
 #include <QApplication>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -30,6 +33,20 @@ bool ShowPrinterDialog(QPrinter& printer, int32_t flags, int32_t orientation)
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, (flags & noPageNumbers) == 0);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, (flags & noSelection) == 0);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QSize pageSizeOfPrinter(const QString& printerName, int32_t orientation)
+{
+    if (!printerName.isEmpty()) {
+        for (const QPrinterInfo& installed : QPrinterInfo::availablePrinters()) {
+            if (installed.printerName() == printerName) {
+                QPrinter printer(installed, QPrinter::HighResolution);
+                setOrientation(printer, orientation);
+                return printerPageSize(printer);
+            }
+        }
+    }
+    return defaultPageSize(orientation);
 }
 
 std::unique_ptr<QPrinter> choosePrinter(QString& printerName, int32_t orientation)

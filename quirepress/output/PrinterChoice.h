@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -15,6 +16,11 @@ namespace quirepress::detail {
 // An orientation of 1 (portrait) or 2 (landscape) is set on it. Null when
 // the user cancels the dialog.
 std::unique_ptr<QPrinter> choosePrinter(QString& printerName, int32_t orientation);
+
+// The page in twips that a printer run for `printerName` will have, in
+// `orientation`: that installed printer's, or, when there is none of that
+// name (the run will ask for one), the default printer's page.
+QSize pageSizeOfPrinter(const QString& printerName, int32_t orientation);
 
 // The system print dialog for `printer`, with page ranges and selection
 // turned off when `flags` asks for it (8 and 4) and `orientation` (1 or 2)

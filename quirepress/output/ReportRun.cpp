@@ -259,16 +259,9 @@ void ReportRun::SplitLine(const Field& field, QString& sValue, QString& sRight)
 {
     switch (report_.OutputTo()) {
     case cOutputToScreen:
-    case cOutputToPrinter: {
-        PageSurface& surface = measuringSurface();
-        surface.setTextStyle(styleOf(field));
-        double available = field.FieldWidth();
-        if (!field.LimitSize())
-            available = static_cast<double>(report_.PageWidth()) - report_.RightMargin()
-                - (static_cast<double>(originX_) + field.FieldLeft());
-        splitToWidth([&surface](const QString& text) { return surface.textWidth(text); }, available, sValue, sRight);
+    case cOutputToPrinter:
+        splitOnPage(field, sValue, sRight);
         break;
-    }
     case cOutputToTextFile:
     case cOutputToEmailText:
         splitToColumns(field, report_.GridX(), sValue, sRight);

@@ -83,6 +83,7 @@ private:
     void printFooter(bool lastPage);
     void printTextField(const Field& field);
     void drawShapeField(const Field& field);
+    void splitOnPage(const Field& field, QString& sValue, QString& sRight);
     PageSurface& measuringSurface();
     // The typeface of a field's text.
     static TextStyle styleOf(const Field& field);

@@ -6,16 +6,21 @@
 #include "model/LibraryFolder.h"
 #include "model/Report_p.h"
 #include "model/Section_p.h"
+#include "model/TextMeasure.h"
 #include "output/Checked.h"
 #include "output/PainterSurface.h"
 #include "output/Placeholders.h"
+#include "output/PrinterChoice.h"
 #include "output/ReportRun.h"
+#include "output/SplitLine.h"
 #include "output/TableSection.h"
 #include "windows/frmProgress.h"
 
 #include <quirepress/Report.h>
 
 #include <QImage>
+
+#include <algorithm>
 
 
 namespace quirepress::detail {
@@ -49,6 +54,21 @@ int firstTableField(const Section& section)
 bool isShape(const Field& field)
 {
     return field.FieldType() == cFieldSquare || field.FieldType() == cFieldPicture;
+}
+
+// A box that reaches far past the page is drawn as one that ends a page's
+// width or height beyond its edges: it looks the same, and its corners stay
+// within what a QRect can hold (a width near 2^31 would overflow it).
+QRect boxOnPage(int32_t left, int32_t top, int32_t width, int32_t height, QSize page)
+{
+    const auto onPage = [](int64_t position, int extent) {
+        return static_cast<int>(std::clamp<int64_t>(position, -int64_t{extent}, 2 * int64_t{extent}));
+    };
+    const int x1 = onPage(left, page.width());
+    const int y1 = onPage(top, page.height());
+    const int x2 = onPage(int64_t{left} + width, page.width());
+    const int y2 = onPage(int64_t{top} + height, page.height());
+    return QRect(x1, y1, x2 - x1, y2 - y1);
 }
 
 } // namespace
@@ -230,11 +250,10 @@ void ReportRun::printTextField(const Field& field)
         x = left + field.FieldWidth() - surface.textWidth(text);
     else if (field.Justification() == cJustificationCentre)
         x = left + (field.FieldWidth() - surface.textWidth(text)) / 2.0;
-    if (field.LimitSize()) {
-        // The text keeps the start the whole of it would have had.
-        while (!text.isEmpty() && surface.textWidth(text) > field.FieldWidth())
-            text.chop(text.size() >= 2 && text.back().isLowSurrogate() ? 2 : 1);
-    }
+    // The text keeps the start the whole of it would have had.
+    if (field.LimitSize())
+        text = limitToWidth([&surface](const QString& part) { return surface.textWidth(part); }, text,
+                            field.FieldWidth());
     surface.drawText(x, y, expandPlaceholder(text, report_.PageCount()), field.ForeColour());
 }
 
@@ -256,12 +275,34 @@ void ReportRun::drawShapeField(const Field& field)
     }
     const int32_t left = checked32(int64_t{report_.LeftMargin()} + field.FieldLeft());
     if (field.FieldBox()) {
-        surface.drawBox(QRect(left, top, field.FieldWidth(), field.FieldHeight()), field.ForeColour(),
-                        field.BackColour(), field.LineWidth());
+        surface.drawBox(boxOnPage(left, top, field.FieldWidth(), field.FieldHeight(), pages_->pageSize()),
+                        field.ForeColour(), field.BackColour(), field.LineWidth());
     } else {
         surface.drawLine(left, top, checked32(int64_t{left} + field.FieldWidth()),
                          checked32(int64_t{top} + field.FieldHeight()), field.ForeColour(), field.LineWidth());
     }
+}
+
+void ReportRun::splitOnPage(const Field& field, QString& sValue, QString& sRight)
+{
+    PageSurface& surface = measuringSurface();
+    surface.setTextStyle(styleOf(field));
+    double available = field.FieldWidth();
+    if (!field.LimitSize()) {
+        // Before the run has started the report holds no page size yet:
+        // the room is that of the page the run will have.
+        int32_t pageWidth = report_.PageWidth();
+        int32_t left = originX_;
+        if (!started_) {
+            pageWidth = report_.OutputTo() == cOutputToPrinter
+                ? pageSizeOfPrinter(report_.PrinterName(), report_.Orientation()).width()
+                : defaultPageSize(report_.Orientation()).width();
+            left = report_.LeftMargin();
+        }
+        available = static_cast<double>(pageWidth) - report_.RightMargin()
+            - (static_cast<double>(left) + field.FieldLeft());
+    }
+    splitToWidth([&surface](const QString& text) { return surface.textWidth(text); }, available, sValue, sRight);
 }
 
 } // namespace quirepress::detail

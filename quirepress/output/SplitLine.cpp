@@ -4,6 +4,9 @@
 
 #include <quirepress/Field.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace quirepress::detail {
 
 namespace {
@@ -22,7 +25,49 @@ qsizetype findLineBreak(const QString& text, qsizetype& length)
     return feed;
 }
 
+// `length` moved on past the low half of a surrogate pair it would part.
+qsizetype characterEnd(const QString& text, qsizetype length)
+{
+    if (length > 0 && length < text.size() && text[length - 1].isHighSurrogate() && text[length].isLowSurrogate())
+        return length + 1;
+    return length;
+}
+
 } // namespace
+
+qsizetype fittingLength(const std::function<double(const QString&)>& width, const QString& text, double available)
+{
+    const auto fits = [&](qsizetype length) { return width(text.left(length)) <= available; };
+    // Starts twice as long each time, until one does not fit...
+    qsizetype fitting = 0;
+    qsizetype tooWide = characterEnd(text, std::min<qsizetype>(1, text.size()));
+    while (tooWide > fitting && fits(tooWide)) {
+        fitting = tooWide;
+        tooWide = characterEnd(text, std::min(text.size(), 2 * tooWide));
+    }
+    if (tooWide <= fitting)
+        return fitting; // the whole text fits
+    // ... then halving the stretch between the longest that fits and the
+    // shortest that does not.
+    while (tooWide - fitting > 1) {
+        qsizetype middle = characterEnd(text, fitting + (tooWide - fitting) / 2);
+        if (middle >= tooWide) {
+            middle = characterEnd(text, fitting + 1);
+            if (middle >= tooWide)
+                break; // only one character lies between
+        }
+        if (fits(middle))
+            fitting = middle;
+        else
+            tooWide = middle;
+    }
+    return fitting;
+}
+
+QString limitToWidth(const std::function<double(const QString&)>& width, const QString& text, double available)
+{
+    return text.left(fittingLength(width, text, available));
+}
 
 void splitToWidth(const std::function<double(const QString&)>& width, double available, QString& value,
                   QString& right)
@@ -38,26 +83,51 @@ void splitToWidth(const std::function<double(const QString&)>& width, double ava
         right = value.mid(at + breakLength);
         breakPending = true;
     }
-    // Nothing joins what moves to an empty rest: the rest ends without a
-    // stray blank or break.
-    const auto joinRest = [&](const QString& moved, const QString& gap) {
-        if (right.isEmpty())
-            right = moved;
-        else
-            right = moved + (breakPending ? QStringLiteral("\r\n") : gap) + right;
+    // Whole words go from the end of the line, the last one first, each put
+    // in front of the rest with a blank (or the pending line break); once no
+    // blank is left, characters go. The pieces are gathered and joined once:
+    // nothing is measured or copied for each word that goes.
+    std::vector<QStringView> pieces; // from the last to the first
+    bool restEmpty = right.isEmpty();
+    const auto moveToRest = [&](qsizetype from, qsizetype to, QStringView gap) {
+        const QStringView moved = QStringView(line).sliced(from, to - from);
+        if (!restEmpty)
+            pieces.push_back(breakPending ? QStringView(u"\r\n") : gap);
+        pieces.push_back(moved);
+        restEmpty = restEmpty && moved.isEmpty();
         breakPending = false;
     };
-    while (line.size() > 1 && width(line) > available) {
-        if (const qsizetype blank = line.lastIndexOf(u' '); blank >= 0) {
-            joinRest(line.mid(blank + 1), QStringLiteral(" "));
-            line.truncate(blank);
-        } else {
-            // A surrogate pair moves as one character.
-            const qsizetype last = line.size() >= 2 && line.back().isLowSurrogate() ? 2 : 1;
-            joinRest(line.right(last), QString());
-            line.chop(last);
+    qsizetype length = line.size();
+    if (length > 1) {
+        const qsizetype fitting = fittingLength(width, line, available);
+        // At least one character always stays on the line, so that a caller
+        // splitting a value line by line ends.
+        const qsizetype room = std::max<qsizetype>(fitting, 1);
+        while (length > room) {
+            const qsizetype blank = line.lastIndexOf(u' ', length - 1);
+            if (blank < 0)
+                break;
+            moveToRest(blank + 1, length, u" ");
+            length = blank;
+        }
+        if (length > room) {
+            const qsizetype keep = std::max(fitting, characterEnd(line, 1));
+            moveToRest(keep, length, u"");
+            length = keep;
         }
     }
+    if (!pieces.empty()) {
+        QString joined;
+        qsizetype size = right.size();
+        for (const QStringView piece : pieces)
+            size += piece.size();
+        joined.reserve(size);
+        for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece)
+            joined += *piece;
+        joined += right;
+        right = std::move(joined);
+    }
+    line.truncate(length);
     value = line;
 }
 
@@ -66,8 +136,11 @@ void splitToColumns(const Field& field, int16_t gridX, QString& value, QString& 
     right.clear();
     QString line = value;
     if (gridX != 0) {
-        const qsizetype columns = std::max(0, roundHalfEven(static_cast<double>(field.FieldWidth()) / gridX));
-        line = value.left(columns);
+        // At least one character stays, however narrow the field, so that a
+        // caller splitting a value line by line ends; a surrogate pair stays
+        // whole.
+        const qsizetype columns = std::max(1, roundHalfEven(static_cast<double>(field.FieldWidth()) / gridX));
+        line = value.left(characterEnd(value, columns));
         right = value.mid(line.size());
     }
     qsizetype breakLength = 0;

@@ -1,5 +1,6 @@
 #include "output/TableSection.h"
 
+#include "model/Section_p.h"
 #include "output/Checked.h"
 #include "output/PageSurface.h"
 #include "output/SectionLines.h"
@@ -25,8 +26,7 @@ constexpr int32_t cellInset = 50;
 void addLine(Section& section, const QString& name, int32_t left, int32_t top, int32_t width, int32_t height,
              int32_t colour)
 {
-    QString lineName = name;
-    const std::shared_ptr<Field> line = section.AddField(lineName);
+    const std::shared_ptr<Field> line = SectionPrivate::addUniqueField(section, name);
     line->setFieldType(cFieldSquare);
     line->setFieldBox(false);
     line->setFieldLeft(left);
@@ -94,7 +94,6 @@ TablePiece buildTableSection(Report& report, const Section& source, int tableInd
 
     const int32_t tableTop = table->FieldTop();
     const int32_t tableLeft = table->FieldLeft();
-    section->setHeight(checked32(int64_t{rowHeight} * rows + tableTop));
     section->setWidth(checked32(int64_t{report.PageWidth()} - report.RightMargin() - report.LeftMargin()));
 
     int16_t firstWidth = 0;
@@ -112,8 +111,10 @@ TablePiece buildTableSection(Report& report, const Section& source, int tableInd
         for (int32_t row = startRow + 1; row <= piece.endRow; ++row) {
             const int32_t top = checked32(tableTop + int64_t{rowHeight} * (row - 1 - startRow));
             const QString name = QStringLiteral("field%1,%2").arg(row).arg(column);
-            QString cellName = name;
-            const std::shared_ptr<Field> cell = section->AddField(cellName);
+            // Cell and border names are unique by their row and column: a
+            // table of many rows must not look through all its cells for
+            // every one added.
+            const std::shared_ptr<Field> cell = SectionPrivate::addUniqueField(*section, name);
             cell->setFieldLeft(left);
             cell->setFieldWidth(width);
             cell->setFieldTop(top);
@@ -148,15 +149,40 @@ TablePiece buildTableSection(Report& report, const Section& source, int tableInd
         }
     }
 
-    // Fields below the table follow the rows of this piece.
+    // Fields below the table follow the rows of this piece, and the piece
+    // reaches down far enough to hold them: else a file would run them into
+    // the table's last line, and a page would put the next section over them.
     const int32_t shift = pieceHeight;
+    int64_t bottom = int64_t{pieceHeight} + tableTop;
     for (int index = 1; index <= source.FieldCount(); ++index) {
         const std::shared_ptr<Field> field = source.Field(index);
         if (field->FieldType() == cFieldTable)
             continue;
-        const int32_t top = field->FieldTop() > tableTop ? checked32(int64_t{field->FieldTop()} + shift) : field->FieldTop();
+        if (field->FieldTop() <= tableTop) {
+            copyField(*section, *field, field->FieldTop());
+            continue;
+        }
+        const int32_t top = checked32(int64_t{field->FieldTop()} + shift);
         copyField(*section, *field, top);
+        if (!paged) {
+            // The field's grid line is the section's last one at least.
+            const int16_t gridY = report.GridY();
+            if (gridY > 0)
+                bottom = std::max(bottom, (roundHalfEven(static_cast<double>(top) / gridY) + int64_t{1}) * gridY);
+        } else if (field->FieldType() == cFieldSquare || field->FieldType() == cFieldPicture) {
+            bottom = std::max(bottom, int64_t{top} + std::max(0, field->FieldHeight()));
+        } else {
+            TextStyle text;
+            text.font = field->Font();
+            text.size = field->Size();
+            text.bold = field->Bold();
+            text.italic = field->Italics();
+            text.underline = field->Underline();
+            measure.setTextStyle(text);
+            bottom = std::max(bottom, int64_t{top} + roundHalfEven(measure.textHeight(field->Value())));
+        }
     }
+    section->setHeight(checked32(bottom));
     return piece;
 }
 

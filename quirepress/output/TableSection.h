@@ -24,9 +24,10 @@ struct TablePiece {
 // Adds to `report` the temporary section of the next piece of the table
 // field at `tableIndex` (from 1) of `source`: rows `startRow` + 1 onwards,
 // as many as fit on a page when `paged`, each cell a text field with its
-// border lines, and a copy of the section's other fields. Text is measured
-// on `measure`. The caller removes the section when the piece has been
-// emitted.
+// border lines, and a copy of the section's other fields; those below the
+// table's top move down by the piece's rows, and the piece is as high as
+// its lowest field needs. Text is measured on `measure`. The caller removes
+// the section when the piece has been emitted.
 //
 // Without pages every row goes into one piece, one grid line (GridY) high:
 // rows as high as their text, a little less than a line, would now and then

@@ -170,6 +170,41 @@ TEST_F(FileOutputTest, ATableInACsvFileIsOnePieceOfAllRowsEachOnItsOwnLine)
     EXPECT_EQ(body->FieldCount(), 1);
 }
 
+TEST_F(FileOutputTest, AFieldBelowATableComesOnItsOwnLineAfterTheRows)
+{
+    auto body = addSection(report, QStringLiteral("Body"), 480);
+    QString tableName = QStringLiteral("Table");
+    auto table = body->AddField(tableName);
+    table->setFieldType(cFieldTable);
+    table->setFieldTop(200);
+    table->setTableNumberRows(3);
+    table->setTableNumberCols(2);
+    for (int16_t row = 1; row <= 3; ++row) {
+        table->setCellValue(1, row, QStringLiteral("a%1").arg(row));
+        table->setCellValue(2, row, QStringLiteral("b%1").arg(row));
+    }
+    addText(*body, QStringLiteral("Below"), 0, 300, 1200, QStringLiteral("BELOW"));
+    // The field is 100 twips below the table's top: it keeps that distance
+    // below the last row, which puts it on the next line, and not into the
+    // row.
+    report.setOutputTo(cOutputToCSVFile);
+    report.setOutputFilename(path(QStringLiteral("below.csv")));
+    report.PrintSection(QStringLiteral("Body"));
+    report.EndReport();
+    report.CloseWindow();
+    EXPECT_EQ(readAll(path(QStringLiteral("below.csv"))), bom + crlfLines({"", "a1,b1", "a2,b2", "a3,b3", "BELOW"}));
+
+    report.setOutputTo(cOutputToTextFile);
+    report.setOutputFilename(path(QStringLiteral("below.txt")));
+    report.PrintSection(QStringLiteral("Body"));
+    report.EndReport();
+    const QList<QByteArray> lines = readAll(path(QStringLiteral("below.txt"))).split('\n');
+    ASSERT_EQ(lines.size(), 6); // five lines and what follows the last line end
+    EXPECT_TRUE(lines[3].contains("a3") && lines[3].contains("b3")) << lines[3].toStdString();
+    EXPECT_FALSE(lines[3].contains("BELOW"));
+    EXPECT_EQ(lines[4], " BELOW\r");
+}
+
 TEST_F(FileOutputTest, EmailBodiesHoldTheLinesOfTheirFormAndGoToTheMailProgram)
 {
     RecordingProgram mail(QStringLiteral("xdg-email"));

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <limits>
+
 using namespace quirepress;
 using namespace runsupport;
 
@@ -235,6 +237,27 @@ TEST_F(PageLayoutTest, ALimitedRightJustifiedFieldStartsWhereTheWholeTextWould)
     // left of the field and stops short of its right edge.
     EXPECT_LT(qGray(at(page, margin + 6000 - 200, margin + 200).rgb()), 100);
     EXPECT_EQ(at(page, margin + 6000 + 1400, margin + 200), QColor(Qt::white));
+}
+
+TEST_F(PageLayoutTest, ABoxAsWideAsAFieldCanBeFillsThePageToItsEdgeAndTheRestIsDrawn)
+{
+    auto line = addSection(report, QStringLiteral("Line"), 1500);
+    addSquare(*line, QStringLiteral("Band"), 0, 0, std::numeric_limits<int32_t>::max(), 900, true, 0x0000FF);
+    auto after = addSection(report, QStringLiteral("After"), 1000);
+    addText(*after, QStringLiteral("Text"), 0, 0, 3000, QString(6, QChar(0x2588)))->setSize(20);
+    report.PrintSection(QStringLiteral("Line"));
+    report.PrintSection(QStringLiteral("After"));
+    report.EndReport();
+
+    const QImage page = pageImage(1);
+    ASSERT_FALSE(page.isNull());
+    const int32_t width = report.PageWidth();
+    EXPECT_EQ(at(page, margin + 3000, margin + 450), QColor(Qt::red));
+    EXPECT_EQ(at(page, width - 2 * twipsPerPixel, margin + 450), QColor(Qt::red)) << "the box runs off the page";
+    EXPECT_EQ(at(page, margin / 2, margin + 450), QColor(Qt::white));
+    EXPECT_EQ(at(page, margin + 3000, margin + 1200), QColor(Qt::white));
+    // The next section's text is drawn below it.
+    EXPECT_LT(qGray(at(page, margin + 200, margin + 1500 + 200).rgb()), 100);
 }
 
 } // namespace

@@ -172,6 +172,22 @@ TEST_F(TableSectionTest, TheSectionsOtherFieldsAreRepeatedAndThoseBelowFollowThe
     EXPECT_EQ(copy->FieldHeight(), 200);
     EXPECT_EQ(copy->BackColour(), 0x00FF00);
     EXPECT_EQ(below->FieldTop(), 500) << "the caller's own field never moves";
+    EXPECT_EQ(built->Height(), copy->FieldTop() + 200) << "the piece holds the box below its rows";
+}
+
+TEST_F(TableSectionTest, APieceReachesDownToHoldTheTextBelowItsRows)
+{
+    fill(10, 2);
+    auto note = addText(*section, QStringLiteral("Note"), 0, 400, 2000, QStringLiteral("Total"));
+    note->setSize(20);
+    auto built = report.Section(piece(0).sectionName);
+    const int32_t top = built->Field(QStringLiteral("Note"))->FieldTop();
+    EXPECT_EQ(top, 400 + 10 * rowHeight());
+    detail::TextStyle style;
+    style.size = 20;
+    measure.surface().setTextStyle(style);
+    const double lineHeight = measure.surface().textHeight(QStringLiteral("Total"));
+    EXPECT_EQ(built->Height(), top + static_cast<int32_t>(std::nearbyint(lineHeight)));
 }
 
 TEST_F(TableSectionTest, EvenOnAPageTooSmallForOneRowEveryPieceHoldsARow)
