@@ -42,23 +42,42 @@ protected:
         report.setReportName(folder.filePath(jobName + QStringLiteral(".rdn")));
     }
 
-    // The PDF file of this test's job, once cups-pdf has written it.
+    // The PDF file of this test's job, once the job is complete: cups-pdf
+    // creates the file when it starts writing, so a file that is there may
+    // still be half written. The job number is in the file's name
+    // ("...-job_12.pdf"); CUPS lists the job as completed once cups-pdf has
+    // finished with it. Empty when no job of this test arrives in time.
     QString printedFile(int waitMs = 60000) const
     {
         QString found;
+        QString job;
         const QString output = QDir::homePath() + QStringLiteral("/PDF");
-        (void)QTest::qWaitFor(
+        const QRegularExpression jobNumber(QStringLiteral("job_(\\d+)\\.pdf$"));
+        const bool complete = QTest::qWaitFor(
             [&] {
-                QDirIterator files(output, {QStringLiteral("*.pdf")}, QDir::Files);
-                while (files.hasNext()) {
-                    const QString file = files.next();
-                    if (QFileInfo(file).fileName().startsWith(jobName) && QFileInfo(file).size() > 0)
-                        found = file;
+                if (job.isEmpty()) {
+                    QDirIterator files(output, {jobName + QStringLiteral("*.pdf")}, QDir::Files);
+                    while (files.hasNext() && job.isEmpty()) {
+                        found = files.next();
+                        job = jobNumber.match(found).captured(1);
+                    }
                 }
-                return !found.isEmpty();
+                return !job.isEmpty() && completedJobs().contains(queue + u'-' + job);
             },
             waitMs);
-        return found;
+        EXPECT_TRUE(found.isEmpty() || !job.isEmpty()) << "no job number in " << found.toStdString();
+        return complete ? found : QString();
+    }
+
+    // The queue's completed jobs, as "PDF-12".
+    static QStringList completedJobs()
+    {
+        QStringList jobs;
+        const QString listed = run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"),
+                                                              QStringLiteral("-o"), queue});
+        for (const QString& line : listed.split(u'\n', Qt::SkipEmptyParts))
+            jobs << line.section(u' ', 0, 0, QString::SectionSkipEmpty);
+        return jobs;
     }
 
     static QString run(const QString& program, const QStringList& arguments)
