@@ -17,7 +17,7 @@ void ReportRun::openPreview(QSize page)
 {
     // A new screen run draws pages of the same names: an earlier window
     // would show them half made.
-    closePreview(false);
+    closePreview(true);
     preview_ = new frmDisplay;
     preview_->setWindowTitle(QStringLiteral("Quirepress Display - ") + report_.ReportName());
     const QString folder = d_.temporaryFolder;
@@ -70,9 +70,6 @@ void ReportRun::previewPrintPressed()
         d_.events->PrintToPrinterButton();
 }
 
-void ReportRun::deletePageImages()
-{
-    detail::deletePageImages(d_.temporaryFolder, d_.pageImageBaseName, report_.PageCount());
-}
+void ReportRun::deletePageImages() { d_.pageImages.deleteAll(); }
 
 } // namespace quirepress::detail

@@ -12,6 +12,7 @@
 #include "output/PrinterChoice.h"
 #include "output/PrinterTarget.h"
 #include "output/ReportSettings.h"
+#include "model/PageImages.h"
 #include "output/ScreenTarget.h"
 #include "output/SplitLine.h"
 #include "windows/frmDisplay.h"
@@ -111,8 +112,10 @@ bool ReportRun::openPageTarget(OutputOptions target)
         pages_ = std::move(paper);
         return true;
     }
+    // Looked at again: the folder may have gone since the report was made.
+    d_.temporaryFolder = requirePrivateTemporaryFolder();
     auto screen = std::make_unique<ScreenTarget>(defaultPageSize(report_.Orientation()), d_.temporaryFolder,
-                                                 d_.pageImageBaseName);
+                                                 d_.pageImageBaseName, d_.pageImages);
     report_.setPageHeight(screen->pageSize().height());
     report_.setPageWidth(screen->pageSize().width());
     openPreview(screen->pageSize());
@@ -237,7 +240,7 @@ void ReportRun::handOverEmail(OutputOptions target)
     else
         message.plainBody = emailBody_;
     // A failed hand-over keeps the body for another try.
-    SendEmail(message, d_.temporaryFolder);
+    SendEmail(message, target == cOutputToEmailHTML ? requirePrivateTemporaryFolder() : QString());
     emailBody_.clear();
 }
 
