@@ -60,6 +60,7 @@ bool ReportRun::paged() const { return pages_ != nullptr; }
 void ReportRun::startReport()
 {
     report_.setPageCount(1);
+    previewRun_ = false;
     if (report_.OutputTo() == cOutputToUnknown && !chooseTarget()) {
         report_.setCancel(true);
         return;
@@ -85,10 +86,7 @@ bool ReportRun::chooseTarget()
 {
     frmOutput dialog;
     dialog.ReportName = report_.ReportName();
-    if (waitCursor_) {
-        QApplication::restoreOverrideCursor();
-        waitCursor_ = false;
-    }
+    restoreCursor();
     dialog.exec();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     waitCursor_ = true;
@@ -120,6 +118,7 @@ bool ReportRun::openPageTarget(OutputOptions target)
     report_.setPageWidth(screen->pageSize().width());
     openPreview(screen->pageSize());
     pages_ = std::move(screen);
+    previewRun_ = true;
     return true;
 }
 
@@ -175,34 +174,47 @@ void ReportRun::closeProgress()
         progress_->hide();
 }
 
-void ReportRun::EndReport()
+void ReportRun::restoreCursor()
 {
-    printFooter(true);
-    closeProgress();
     if (waitCursor_) {
         QApplication::restoreOverrideCursor();
         waitCursor_ = false;
     }
+}
+
+void ReportRun::EndReport()
+{
+    printFooter(true);
+    closeProgress();
+    restoreCursor();
     if (report_.Cancel()) {
-        report_.setCancel(false);
-        if (pages_)
-            pages_->cancel();
-        if (lines_)
-            lines_->finish();
-        closePreview(false);
-        // Nothing of a cancelled run is kept: the next section starts anew.
-        started_ = false;
+        abandonRun();
         return;
     }
     if (started_)
         deliver(report_.OutputTo());
 }
 
+void ReportRun::abandonRun()
+{
+    closeProgress();
+    restoreCursor();
+    report_.setCancel(false);
+    if (pages_)
+        pages_->cancel();
+    if (lines_)
+        lines_->finish();
+    if (previewRun_)
+        closePreview(true);
+    // Nothing of a cancelled run is kept: the next section starts anew.
+    started_ = false;
+}
+
 void ReportRun::deliver(OutputOptions target)
 {
     if (pages_) {
         pages_->finish(report_.PageCount());
-        if (preview_)
+        if (previewRun_ && preview_)
             showPreview();
         return;
     }

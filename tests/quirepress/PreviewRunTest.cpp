@@ -6,6 +6,7 @@
 
 #include "model/PageImages.h"
 #include "windows/frmDisplay.h"
+#include "windows/frmProgress.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <stdexcept>
 
 using namespace quirepress;
 using namespace runsupport;
@@ -56,7 +58,36 @@ protected:
 
     detail::frmDisplay* preview() { return runOf(report).preview(); }
 
-    Report report{std::make_shared<RecordedMessages>()};
+    QString pageLabel() { return preview()->findChild<QLabel*>(QStringLiteral("lblPage"))->text(); }
+
+    void press(int button)
+    {
+        QTest::mouseClick(preview()->findChild<QAbstractButton*>(QStringLiteral("cmdToolbar%1").arg(button)),
+                          Qt::LeftButton);
+    }
+
+    std::shared_ptr<RecordedMessages> messages = std::make_shared<RecordedMessages>();
+    Report report{messages};
+};
+
+// A caller whose answer to the print button fails part way through its run.
+class FailingPrint : public ReportEvents {
+public:
+    FailingPrint(Report& report, std::function<void()> failure) : report_(report), failure_(std::move(failure)) {}
+    void PrintToPrinterButton() override
+    {
+        report_.setOutputTo(cOutputToTextFile);
+        report_.setOutputFilename(folder.filePath(QStringLiteral("again.txt")));
+        report_.PrintSection(QStringLiteral("Line"));
+        failure_();
+        report_.EndReport();
+    }
+
+    QTemporaryDir folder;
+
+private:
+    Report& report_;
+    std::function<void()> failure_;
 };
 
 TEST_F(PreviewRunTest, TheEndOfARunShowsPageOneAndClosingItDeletesThePageImages)
@@ -128,6 +159,36 @@ TEST_F(PreviewRunTest, ThePrintButtonResetsTheRunAndAsksTheCallerToPrint)
     report.setEvents(nullptr);
 }
 
+TEST_F(PreviewRunTest, WhatThePrintHandlerThrowsIsToldToTheUserAndEndsOnlyItsOwnRun)
+{
+    const struct {
+        const char* what;
+        std::function<void(Report&)> fail;
+        QString told;
+    } cases[] = {
+        {"an Error of the engine", [](Report& again) { again.PrintSection(QStringLiteral("No such section")); },
+         QStringLiteral("5 - Invalid procedure call or argument: no item named \"No such section\"")},
+        {"any other exception", [](Report&) { throw std::runtime_error("the caller's database went away"); },
+         QStringLiteral("the caller's database went away")},
+    };
+    runPages(2);
+    for (const auto& failure : cases) {
+        SCOPED_TRACE(failure.what);
+        messages->said.clear();
+        FailingPrint caller(report, [&] { failure.fail(report); });
+        report.setEvents(&caller);
+        press(4);
+        report.setEvents(nullptr);
+        EXPECT_EQ(messages->said, QStringList{failure.told});
+        EXPECT_FALSE(runOf(report).started()) << "the failed run is dropped; the next section starts anew";
+        EXPECT_FALSE(report.Cancel());
+        EXPECT_FALSE(runOf(report).progress()->isVisible());
+        ASSERT_NE(preview(), nullptr) << "the preview stays open";
+        EXPECT_EQ(pageLabel(), QStringLiteral("Page 1 of 2"));
+        EXPECT_TRUE(QFile::exists(imageOf(report, 2)));
+    }
+}
+
 TEST_F(PreviewRunTest, ACancelledRunClosesItsHiddenWindowAndShowsNothing)
 {
     report.PrintSection(QStringLiteral("Line"));
@@ -142,7 +203,6 @@ TEST_F(PreviewRunTest, ACancelledRunClosesItsHiddenWindowAndShowsNothing)
 
 TEST_F(PreviewRunTest, AModalCallerIsToldThatThePreviewCannotBeShown)
 {
-    auto messages = std::make_shared<RecordedMessages>();
     Report modalCaller(messages);
     modalCaller.setOutputTo(cOutputToScreen);
     addSection(modalCaller, QStringLiteral("Line"), 300);
