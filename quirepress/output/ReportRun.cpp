@@ -43,6 +43,19 @@ void openWithDesktop(const QString& path)
                     QStringLiteral("File not found: xdg-open, to show %1").arg(path));
 }
 
+// A program without widgets (a command-line tool, a server) has no windows
+// to show: no dialogs, no progress and no preview. What a window would have
+// asked for is then the caller's to give.
+bool windowsAvailable() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
+
+[[noreturn]] void noWindowFor(const QString& what)
+{
+    throw Error(5, QStringLiteral("Quirepress.Output"),
+                QStringLiteral("Invalid procedure call or argument: %1, and a program without windows cannot ask the "
+                               "user.")
+                    .arg(what));
+}
+
 } // namespace
 
 QString ReportRun::documentName() const
@@ -84,6 +97,8 @@ void ReportRun::startReport()
 
 bool ReportRun::chooseTarget()
 {
+    if (!windowsAvailable())
+        noWindowFor(QStringLiteral("the report has no target (OutputTo is cOutputToUnknown)"));
     frmOutput dialog;
     dialog.ReportName = report_.ReportName();
     restoreCursor();
@@ -99,6 +114,8 @@ bool ReportRun::chooseTarget()
 bool ReportRun::openPageTarget(OutputOptions target)
 {
     if (target == cOutputToPrinter) {
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            noWindowFor(QStringLiteral("the printer target draws pages, which needs a QGuiApplication"));
         QString printerName = report_.PrinterName();
         std::unique_ptr<QPrinter> printer = choosePrinter(printerName, report_.Orientation());
         if (!printer)
@@ -110,6 +127,8 @@ bool ReportRun::openPageTarget(OutputOptions target)
         pages_ = std::move(paper);
         return true;
     }
+    if (!windowsAvailable())
+        noWindowFor(QStringLiteral("the screen target shows its pages in a window"));
     // Looked at again: the folder may have gone since the report was made.
     d_.temporaryFolder = requirePrivateTemporaryFolder();
     auto screen = std::make_unique<ScreenTarget>(defaultPageSize(report_.Orientation()), d_.temporaryFolder,
@@ -147,6 +166,8 @@ bool ReportRun::openLineTarget(OutputOptions target)
 
 bool ReportRun::chooseOutputFile(OutputOptions target)
 {
+    if (!windowsAvailable())
+        noWindowFor(QStringLiteral("the report has no OutputFilename"));
     ReportSettings settings(report_.ReportName());
     CDialog dialog;
     dialog.flags = hideReadOnly;
@@ -161,6 +182,8 @@ bool ReportRun::chooseOutputFile(OutputOptions target)
 
 void ReportRun::showProgress()
 {
+    if (!windowsAvailable())
+        return;
     if (!progress_)
         progress_ = std::make_unique<frmProgress>();
     progress_->Report = &report_;
@@ -223,6 +246,9 @@ void ReportRun::deliver(OutputOptions target)
     if (lines_->format() == LineFormat::Html)
         lines_->writeLines(htmlTail);
     lines_->finish();
+    // Nor is a file opened in an editor by a program that shows no windows.
+    if (isFileTarget(target) && !windowsAvailable())
+        return;
     switch (target) {
     case cOutputToTextFile:
     case cOutputToCSVFile:
