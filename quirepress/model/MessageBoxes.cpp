@@ -2,6 +2,7 @@
 #include <quirepress/ReportEvents.h>
 
 #include <QApplication>
+#include <QDebug>
 #include <QMessageBox>
 
 namespace quirepress {
@@ -11,16 +12,28 @@ ReportEvents::~ReportEvents() = default;
 
 namespace {
 
+// A program without widgets cannot show a box: the text goes to the log,
+// and a question gets its default answer, No.
+bool windowsAvailable() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
+
 class DialogMessageBoxes final : public MessageBoxes {
 public:
     bool askYesNo(const QString& text, const QString& title) override
     {
+        if (!windowsAvailable()) {
+            qWarning().noquote() << title + QStringLiteral(": ") + text << "(answered No)";
+            return false;
+        }
         return QMessageBox::question(QApplication::activeWindow(), title, text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No)
             == QMessageBox::Yes;
     }
     void inform(const QString& text, const QString& title) override
     {
+        if (!windowsAvailable()) {
+            qWarning().noquote() << title + QStringLiteral(": ") + text;
+            return;
+        }
         QMessageBox::information(QApplication::activeWindow(), title, text);
     }
 };

@@ -57,24 +57,22 @@ int32_t ReportPrivate::newSectionWidth(int32_t forOrientation)
 Report::Report(std::shared_ptr<MessageBoxes> messages) : d(std::make_unique<ReportPrivate>())
 {
     d->messages = messages ? std::move(messages) : dialogMessageBoxes();
-    d->temporaryFolder = QDir::tempPath() + u'/';
+    d->temporaryFolder = detail::privateTemporaryFolder();
     const QDateTime now = QDateTime::currentDateTime();
     // Reports made in the same second, in this program or another, would
     // share their page images: the process and the report tell them apart.
     d->pageImageBaseName = detail::pageImageBaseName(now)
         + QStringLiteral("_%1_%2").arg(QCoreApplication::applicationPid()).arg(reinterpret_cast<quintptr>(this), 0, 16);
     d->run = std::make_unique<detail::ReportRun>(*this);
-    if (!detail::deleteOtherDaysPageImages(d->temporaryFolder, now.date()))
-        d->messages->inform(QStringLiteral("75 - Path/File access error: an old page image in %1 could not be deleted.")
-                                .arg(d->temporaryFolder),
-                            QStringLiteral("Reports Class Initialise"));
+    if (!d->temporaryFolder.isEmpty())
+        detail::deleteOtherDaysPageImages(d->temporaryFolder, now.date());
 }
 
 Report::~Report()
 {
     d->run.reset();
     d->sections.clear();
-    detail::deletePageImages(d->temporaryFolder, d->pageImageBaseName, d->pageCount);
+    d->pageImages.deleteAll();
 }
 
 int32_t Report::PageHeight() const { return d->pageHeight; }

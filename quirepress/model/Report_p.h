@@ -4,6 +4,7 @@
 #include <quirepress/Report.h>
 
 #include "model/NamedCollection.h"
+#include "model/PageImages.h"
 #include "output/ReportRun.h"
 
 #include <QString>
@@ -37,11 +38,14 @@ public:
     std::shared_ptr<MessageBoxes> messages;
     ReportEvents* events = nullptr;
 
-    // The system's temporary folder, ending in a separator.
+    // The user's own temporary folder (privateTemporaryFolder()), ending in
+    // a separator; empty when there is none to be had.
     QString temporaryFolder;
     // "qrp" and the day, month, year, hour, minute and second of creation,
     // then the process and the report, so that no two live reports share it.
     QString pageImageBaseName;
+    // Every page image this report's runs have saved.
+    detail::WrittenPageImages pageImages;
 
     // The size of a new section, measured once per report: asking the
     // printer system for every section would make loading slow.

@@ -3,10 +3,9 @@
 #include <quirepress/Error.h>
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTextDocument>
 
 namespace quirepress::detail {
@@ -22,20 +21,21 @@ const QString program = QStringLiteral("xdg-email");
                                "started."));
 }
 
-// The HTML document beside the message, named after its subject.
-QString writeAttachment(const QString& html, const QString& subject, const QString& temporaryFolder)
+// The HTML document beside the message, under a name of its own: the mail
+// program reads it after this returns, while another message with the same
+// subject may already be on its way.
+QString writeAttachment(const QString& html, const QString& temporaryFolder)
 {
-    QString name = subject;
-    name.replace(QRegularExpression(QStringLiteral("[^\\w .-]")), QStringLiteral("_"));
-    if (name.trimmed().isEmpty())
-        name = QStringLiteral("report");
-    const QString path = QDir(temporaryFolder).filePath(name + QStringLiteral(".html"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(QByteArrayLiteral("\xEF\xBB\xBF") + html.toUtf8()) < 0 || !file.flush())
+    QTemporaryFile file(QDir(temporaryFolder).filePath(QStringLiteral("report-XXXXXX.html")));
+    file.setAutoRemove(false);
+    if (!file.open() || file.write(QByteArrayLiteral("\xEF\xBB\xBF") + html.toUtf8()) < 0 || !file.flush()) {
+        const QString failed = file.fileName().isEmpty() ? temporaryFolder : file.fileName();
+        const QString reason = file.errorString();
+        file.remove();
         throw Error(75, QStringLiteral("Quirepress-SendEmail"),
-                    QStringLiteral("Path/File access error: %1: %2").arg(path, file.errorString()));
-    return path;
+                    QStringLiteral("Path/File access error: %1: %2").arg(failed, reason));
+    }
+    return file.fileName();
 }
 
 } // namespace
@@ -59,7 +59,7 @@ void SendEmail(const MailMessage& message, const QString& temporaryFolder)
         QTextDocument rendered;
         rendered.setHtml(message.htmlBody);
         arguments << QStringLiteral("--body") << rendered.toPlainText() << QStringLiteral("--attach")
-                  << writeAttachment(message.htmlBody, message.subject, temporaryFolder);
+                  << writeAttachment(message.htmlBody, temporaryFolder);
     } else {
         arguments << QStringLiteral("--body") << message.plainBody;
     }

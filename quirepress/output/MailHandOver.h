@@ -20,8 +20,9 @@ QString mailSubject(const QString& reportName, const QString& emailSubject);
 
 // Hands `message` to the mail client through xdg-email. An HTML body goes
 // as the message's text, rendered, and as an attached HTML document
-// written to `temporaryFolder`, so that the user sees the report and not
-// its markup. Throws Error 10000 when no mail client can be started.
+// written under a new name into `temporaryFolder` (the user's own), so that
+// the user sees the report and not its markup. Throws Error 10000 when no
+// mail client can be started.
 void SendEmail(const MailMessage& message, const QString& temporaryFolder);
 
 } // namespace quirepress::detail

@@ -3,6 +3,8 @@
 #include "model/TextMeasure.h"
 #include "output/PrinterTarget.h"
 
+#include <quirepress/Error.h>
+
 #include <QApplication>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -61,6 +63,11 @@ std::unique_ptr<QPrinter> choosePrinter(QString& printerName, int32_t orientatio
         }
     }
     if (!printer) {
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+            throw Error(5, QStringLiteral("Quirepress.Printer"),
+                        QStringLiteral("Invalid procedure call or argument: the printer \"%1\" is not installed, and a "
+                                       "program without windows cannot ask the user for another.")
+                            .arg(printerName));
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         if (!ShowPrinterDialog(*printer, noPageNumbers | noSelection, orientation))
             return nullptr;

@@ -7,6 +7,7 @@
 #include "output/ReportRun.h"
 #include "windows/frmDisplay.h"
 
+#include <quirepress/Error.h>
 #include <quirepress/Report.h>
 
 #include <QApplication>
@@ -17,14 +18,15 @@ void ReportRun::openPreview(QSize page)
 {
     // A new screen run draws pages of the same names: an earlier window
     // would show them half made.
-    closePreview(false);
+    closePreview(true);
     preview_ = new frmDisplay;
     preview_->setWindowTitle(QStringLiteral("Quirepress Display - ") + report_.ReportName());
     const QString folder = d_.temporaryFolder;
     const QString baseName = d_.pageImageBaseName;
     preview_->pageImagePath = [folder, baseName](int number) { return pageImagePath(folder, baseName, number); };
     preview_->setPageSize(page.width(), page.height());
-    QObject::connect(preview_, &frmDisplay::printRequested, preview_, [this] { previewPrintPressed(); });
+    QObject::connect(preview_, &frmDisplay::printRequested, preview_,
+                     [this] { fromWindow([this] { previewPrintPressed(); }); });
     QObject::connect(preview_, &frmDisplay::closed, preview_, [this] {
         // The window is in its own close event: it goes once that is over.
         frmDisplay* closing = preview_;
@@ -66,13 +68,35 @@ void ReportRun::previewPrintPressed()
 {
     report_.setCancel(false);
     started_ = false;
+    // The preview's run is over; the caller now starts a run of its own,
+    // which neither reshows nor closes the preview, whatever becomes of it.
+    previewRun_ = false;
+    pages_.reset();
+    lines_.reset();
     if (d_.events)
         d_.events->PrintToPrinterButton();
 }
 
-void ReportRun::deletePageImages()
+void ReportRun::deletePageImages() { d_.pageImages.deleteAll(); }
+
+void ReportRun::fromWindow(const std::function<void()>& action)
 {
-    detail::deletePageImages(d_.temporaryFolder, d_.pageImageBaseName, report_.PageCount());
+    QString text;
+    QString title = QStringLiteral("Quirepress");
+    try {
+        action();
+        return;
+    } catch (const Error& error) {
+        text = QStringLiteral("%1 - %2").arg(error.number()).arg(error.description());
+        if (!error.source().isEmpty())
+            title = error.source();
+    } catch (const std::exception& error) {
+        text = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        text = QStringLiteral("The report stopped on an error of unknown kind.");
+    }
+    abandonRun();
+    d_.messages->inform(text, title);
 }
 
 } // namespace quirepress::detail

@@ -12,6 +12,7 @@
 #include "output/PrinterChoice.h"
 #include "output/PrinterTarget.h"
 #include "output/ReportSettings.h"
+#include "model/PageImages.h"
 #include "output/ScreenTarget.h"
 #include "output/SplitLine.h"
 #include "windows/frmDisplay.h"
@@ -42,6 +43,19 @@ void openWithDesktop(const QString& path)
                     QStringLiteral("File not found: xdg-open, to show %1").arg(path));
 }
 
+// A program without widgets (a command-line tool, a server) has no windows
+// to show: no dialogs, no progress and no preview. What a window would have
+// asked for is then the caller's to give.
+bool windowsAvailable() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
+
+[[noreturn]] void noWindowFor(const QString& what)
+{
+    throw Error(5, QStringLiteral("Quirepress.Output"),
+                QStringLiteral("Invalid procedure call or argument: %1, and a program without windows cannot ask the "
+                               "user.")
+                    .arg(what));
+}
+
 } // namespace
 
 QString ReportRun::documentName() const
@@ -59,6 +73,7 @@ bool ReportRun::paged() const { return pages_ != nullptr; }
 void ReportRun::startReport()
 {
     report_.setPageCount(1);
+    previewRun_ = false;
     if (report_.OutputTo() == cOutputToUnknown && !chooseTarget()) {
         report_.setCancel(true);
         return;
@@ -82,12 +97,11 @@ void ReportRun::startReport()
 
 bool ReportRun::chooseTarget()
 {
+    if (!windowsAvailable())
+        noWindowFor(QStringLiteral("the report has no target (OutputTo is cOutputToUnknown)"));
     frmOutput dialog;
     dialog.ReportName = report_.ReportName();
-    if (waitCursor_) {
-        QApplication::restoreOverrideCursor();
-        waitCursor_ = false;
-    }
+    restoreCursor();
     dialog.exec();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     waitCursor_ = true;
@@ -100,6 +114,8 @@ bool ReportRun::chooseTarget()
 bool ReportRun::openPageTarget(OutputOptions target)
 {
     if (target == cOutputToPrinter) {
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            noWindowFor(QStringLiteral("the printer target draws pages, which needs a QGuiApplication"));
         QString printerName = report_.PrinterName();
         std::unique_ptr<QPrinter> printer = choosePrinter(printerName, report_.Orientation());
         if (!printer)
@@ -111,12 +127,17 @@ bool ReportRun::openPageTarget(OutputOptions target)
         pages_ = std::move(paper);
         return true;
     }
+    if (!windowsAvailable())
+        noWindowFor(QStringLiteral("the screen target shows its pages in a window"));
+    // Looked at again: the folder may have gone since the report was made.
+    d_.temporaryFolder = requirePrivateTemporaryFolder();
     auto screen = std::make_unique<ScreenTarget>(defaultPageSize(report_.Orientation()), d_.temporaryFolder,
-                                                 d_.pageImageBaseName);
+                                                 d_.pageImageBaseName, d_.pageImages);
     report_.setPageHeight(screen->pageSize().height());
     report_.setPageWidth(screen->pageSize().width());
     openPreview(screen->pageSize());
     pages_ = std::move(screen);
+    previewRun_ = true;
     return true;
 }
 
@@ -145,6 +166,8 @@ bool ReportRun::openLineTarget(OutputOptions target)
 
 bool ReportRun::chooseOutputFile(OutputOptions target)
 {
+    if (!windowsAvailable())
+        noWindowFor(QStringLiteral("the report has no OutputFilename"));
     ReportSettings settings(report_.ReportName());
     CDialog dialog;
     dialog.flags = hideReadOnly;
@@ -159,6 +182,8 @@ bool ReportRun::chooseOutputFile(OutputOptions target)
 
 void ReportRun::showProgress()
 {
+    if (!windowsAvailable())
+        return;
     if (!progress_)
         progress_ = std::make_unique<frmProgress>();
     progress_->Report = &report_;
@@ -172,34 +197,47 @@ void ReportRun::closeProgress()
         progress_->hide();
 }
 
-void ReportRun::EndReport()
+void ReportRun::restoreCursor()
 {
-    printFooter(true);
-    closeProgress();
     if (waitCursor_) {
         QApplication::restoreOverrideCursor();
         waitCursor_ = false;
     }
+}
+
+void ReportRun::EndReport()
+{
+    printFooter(true);
+    closeProgress();
+    restoreCursor();
     if (report_.Cancel()) {
-        report_.setCancel(false);
-        if (pages_)
-            pages_->cancel();
-        if (lines_)
-            lines_->finish();
-        closePreview(false);
-        // Nothing of a cancelled run is kept: the next section starts anew.
-        started_ = false;
+        abandonRun();
         return;
     }
     if (started_)
         deliver(report_.OutputTo());
 }
 
+void ReportRun::abandonRun()
+{
+    closeProgress();
+    restoreCursor();
+    report_.setCancel(false);
+    if (pages_)
+        pages_->cancel();
+    if (lines_)
+        lines_->finish();
+    if (previewRun_)
+        closePreview(true);
+    // Nothing of a cancelled run is kept: the next section starts anew.
+    started_ = false;
+}
+
 void ReportRun::deliver(OutputOptions target)
 {
     if (pages_) {
         pages_->finish(report_.PageCount());
-        if (preview_)
+        if (previewRun_ && preview_)
             showPreview();
         return;
     }
@@ -208,6 +246,9 @@ void ReportRun::deliver(OutputOptions target)
     if (lines_->format() == LineFormat::Html)
         lines_->writeLines(htmlTail);
     lines_->finish();
+    // Nor is a file opened in an editor by a program that shows no windows.
+    if (isFileTarget(target) && !windowsAvailable())
+        return;
     switch (target) {
     case cOutputToTextFile:
     case cOutputToCSVFile:
@@ -237,7 +278,7 @@ void ReportRun::handOverEmail(OutputOptions target)
     else
         message.plainBody = emailBody_;
     // A failed hand-over keeps the body for another try.
-    SendEmail(message, d_.temporaryFolder);
+    SendEmail(message, target == cOutputToEmailHTML ? requirePrivateTemporaryFolder() : QString());
     emailBody_.clear();
 }
 

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -60,6 +61,10 @@ private:
     void closePreview(bool deleteImages);
     void previewPrintPressed();
     void deletePageImages();
+    // Runs what a window asked for (the preview's print button). Qt's event
+    // loop cannot carry an exception through, so whatever `action` throws
+    // stops here: the run it broke is dropped and the user is told.
+    void fromWindow(const std::function<void()>& action);
 
     // Lifecycle (ReportRun.cpp).
     void startReport();
@@ -71,6 +76,10 @@ private:
     QString documentName() const;
     void showProgress();
     void closeProgress();
+    void restoreCursor();
+    // Drops the run without delivering anything: the printer job is
+    // cancelled, the run's own preview closed with its pages.
+    void abandonRun();
     void deliver(OutputOptions target);
     void handOverEmail(OutputOptions target);
 
@@ -100,6 +109,9 @@ private:
     QString footerSection_;
     int32_t footerHeight_ = 0;
     bool waitCursor_ = false;
+    // The run being made draws into the preview window; a run that the
+    // preview's print button started does not, and leaves it as it is.
+    bool previewRun_ = false;
 
     std::unique_ptr<PageTarget> pages_;
     std::unique_ptr<LineTarget> lines_;

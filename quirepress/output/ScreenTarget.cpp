@@ -2,13 +2,11 @@
 
 #include "model/PageImages.h"
 
-#include <algorithm>
-
 namespace quirepress::detail {
 
-ScreenTarget::ScreenTarget(QSize size, QString temporaryFolder, QString baseName)
+ScreenTarget::ScreenTarget(QSize size, QString temporaryFolder, QString baseName, WrittenPageImages& images)
     : size_(size), temporaryFolder_(std::move(temporaryFolder)), baseName_(std::move(baseName)),
-      page_(size.width(), size.height())
+      page_(size.width(), size.height()), images_(images)
 {
     surface_.emplace(&page_.image(), ScreenPage::dotsPerInch);
 }
@@ -16,15 +14,12 @@ ScreenTarget::ScreenTarget(QSize size, QString temporaryFolder, QString baseName
 void ScreenTarget::savePage(int16_t number)
 {
     surface_.reset();
-    savePageImage(page_.image(), pageImagePath(temporaryFolder_, baseName_, number));
-    savedPages_ = std::max(savedPages_, number);
+    images_.save(page_.image(), pageImagePath(temporaryFolder_, baseName_, number));
 }
 
-void ScreenTarget::cancel()
-{
-    deletePageImages(temporaryFolder_, baseName_, savedPages_);
-    savedPages_ = 0;
-}
+// A screen run starts by dropping the window of the one before and its
+// images, so what the report has written is this run's.
+void ScreenTarget::cancel() { images_.deleteAll(); }
 
 void ScreenTarget::ejectPage(int16_t finishedPage)
 {

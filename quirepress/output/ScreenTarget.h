@@ -9,14 +9,16 @@
 
 namespace quirepress::detail {
 
+class WrittenPageImages;
+
 // The screen target: pages are drawn on an off-screen page at screen
 // resolution, and every finished page is saved as a page image in the
 // temporary folder, where the preview window reads it.
 class ScreenTarget : public PageTarget {
 public:
     // A page `size` twips large; page images go to `temporaryFolder` under
-    // `baseName`.
-    ScreenTarget(QSize size, QString temporaryFolder, QString baseName);
+    // `baseName`, and are remembered in `images`, which outlives the target.
+    ScreenTarget(QSize size, QString temporaryFolder, QString baseName, WrittenPageImages& images);
 
     PageSurface& surface() override { return *surface_; }
     QSize pageSize() const override { return size_; }
@@ -24,7 +26,6 @@ public:
     void finish(int16_t lastPage) override;
     // Deletes the page images the run has saved.
     void cancel() override;
-
 
 private:
     void savePage(int16_t number);
@@ -34,7 +35,7 @@ private:
     QString baseName_;
     ScreenPage page_;
     std::optional<PainterSurface> surface_;
-    int16_t savedPages_ = 0;
+    WrittenPageImages& images_;
 };
 
 } // namespace quirepress::detail

@@ -259,6 +259,23 @@ TEST_F(FileOutputTest, AnHtmlEmailShowsTheReportRenderedWithTheDocumentAttached)
     EXPECT_TRUE(call[4].contains(QStringLiteral("one")) && call[4].contains(QStringLiteral("two")));
     EXPECT_EQ(call[5], QStringLiteral("--attach"));
     EXPECT_EQ(readAll(call[6]), bom + body.toUtf8());
+
+    // The mail program reads the document later; a second message of the
+    // same subject must not replace it, and other users must not read it.
+    line->Field(QStringLiteral("A"))->setValue(QStringLiteral("three"));
+    report.PrintSection(QStringLiteral("Line"));
+    report.EndReport();
+    const QString second = mail.calls(2).value(1).value(6);
+    ASSERT_FALSE(second.isEmpty());
+    EXPECT_NE(second, call[6]);
+    EXPECT_EQ(readAll(call[6]), bom + body.toUtf8());
+    EXPECT_TRUE(readAll(second).contains("three"));
+    for (const QString& attached : {call[6], second}) {
+        EXPECT_FALSE(QFileInfo(attached).fileName().contains(QStringLiteral("March"))) << attached.toStdString();
+        EXPECT_NE(QFileInfo(attached).absolutePath(), QDir::tempPath()) << "not in the folder every user shares";
+        EXPECT_EQ(QFileInfo(attached).absolutePath() + u'/', ReportPrivate::of(report)->temporaryFolder);
+        QFile::remove(attached);
+    }
 }
 
 TEST_F(FileOutputTest, WithoutAMailProgramTheRunEndsAndError10000KeepsTheBody)

@@ -6,6 +6,7 @@
 
 #include "model/PageImages.h"
 #include "windows/frmDisplay.h"
+#include "windows/frmProgress.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+#include <stdexcept>
 
 using namespace quirepress;
 using namespace runsupport;
@@ -51,7 +58,36 @@ protected:
 
     detail::frmDisplay* preview() { return runOf(report).preview(); }
 
-    Report report{std::make_shared<RecordedMessages>()};
+    QString pageLabel() { return preview()->findChild<QLabel*>(QStringLiteral("lblPage"))->text(); }
+
+    void press(int button)
+    {
+        QTest::mouseClick(preview()->findChild<QAbstractButton*>(QStringLiteral("cmdToolbar%1").arg(button)),
+                          Qt::LeftButton);
+    }
+
+    std::shared_ptr<RecordedMessages> messages = std::make_shared<RecordedMessages>();
+    Report report{messages};
+};
+
+// A caller whose answer to the print button fails part way through its run.
+class FailingPrint : public ReportEvents {
+public:
+    FailingPrint(Report& report, std::function<void()> failure) : report_(report), failure_(std::move(failure)) {}
+    void PrintToPrinterButton() override
+    {
+        report_.setOutputTo(cOutputToTextFile);
+        report_.setOutputFilename(folder.filePath(QStringLiteral("again.txt")));
+        report_.PrintSection(QStringLiteral("Line"));
+        failure_();
+        report_.EndReport();
+    }
+
+    QTemporaryDir folder;
+
+private:
+    Report& report_;
+    std::function<void()> failure_;
 };
 
 TEST_F(PreviewRunTest, TheEndOfARunShowsPageOneAndClosingItDeletesThePageImages)
@@ -123,6 +159,36 @@ TEST_F(PreviewRunTest, ThePrintButtonResetsTheRunAndAsksTheCallerToPrint)
     report.setEvents(nullptr);
 }
 
+TEST_F(PreviewRunTest, WhatThePrintHandlerThrowsIsToldToTheUserAndEndsOnlyItsOwnRun)
+{
+    const struct {
+        const char* what;
+        std::function<void(Report&)> fail;
+        QString told;
+    } cases[] = {
+        {"an Error of the engine", [](Report& again) { again.PrintSection(QStringLiteral("No such section")); },
+         QStringLiteral("5 - Invalid procedure call or argument: no item named \"No such section\"")},
+        {"any other exception", [](Report&) { throw std::runtime_error("the caller's database went away"); },
+         QStringLiteral("the caller's database went away")},
+    };
+    runPages(2);
+    for (const auto& failure : cases) {
+        SCOPED_TRACE(failure.what);
+        messages->said.clear();
+        FailingPrint caller(report, [&] { failure.fail(report); });
+        report.setEvents(&caller);
+        press(4);
+        report.setEvents(nullptr);
+        EXPECT_EQ(messages->said, QStringList{failure.told});
+        EXPECT_FALSE(runOf(report).started()) << "the failed run is dropped; the next section starts anew";
+        EXPECT_FALSE(report.Cancel());
+        EXPECT_FALSE(runOf(report).progress()->isVisible());
+        ASSERT_NE(preview(), nullptr) << "the preview stays open";
+        EXPECT_EQ(pageLabel(), QStringLiteral("Page 1 of 2"));
+        EXPECT_TRUE(QFile::exists(imageOf(report, 2)));
+    }
+}
+
 TEST_F(PreviewRunTest, ACancelledRunClosesItsHiddenWindowAndShowsNothing)
 {
     report.PrintSection(QStringLiteral("Line"));
@@ -137,7 +203,6 @@ TEST_F(PreviewRunTest, ACancelledRunClosesItsHiddenWindowAndShowsNothing)
 
 TEST_F(PreviewRunTest, AModalCallerIsToldThatThePreviewCannotBeShown)
 {
-    auto messages = std::make_shared<RecordedMessages>();
     Report modalCaller(messages);
     modalCaller.setOutputTo(cOutputToScreen);
     addSection(modalCaller, QStringLiteral("Line"), 300);
@@ -152,6 +217,94 @@ TEST_F(PreviewRunTest, AModalCallerIsToldThatThePreviewCannotBeShown)
               QStringList{QStringLiteral("Cant show report output because the calling form is a modal form.")});
     EXPECT_FALSE(runOf(modalCaller).preview()->isVisible());
     EXPECT_TRUE(QFile::exists(imageOf(modalCaller, 1))) << "the pages stay until the report ends";
+}
+
+// The system's temporary folder is shared by every user: a report's page
+// images go into a folder of the user's own under it.
+class PrivateFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(shared.isValid());
+        oldTemporary_ = qgetenv("TMPDIR");
+        qputenv("TMPDIR", shared.path().toLocal8Bit());
+        ASSERT_EQ(QDir::tempPath(), shared.path());
+    }
+    void TearDown() override { qputenv("TMPDIR", oldTemporary_); }
+
+    // The folder reports are to use, as another user might plant it first.
+    QString ownFolder() const { return shared.filePath(QStringLiteral("quirepress-%1").arg(::getuid())); }
+
+    QTemporaryDir shared;
+
+private:
+    QByteArray oldTemporary_;
+};
+
+TEST_F(PrivateFolderTest, PageImagesGoIntoAFolderOnlyTheUserCanOpen)
+{
+    Report report(std::make_shared<RecordedMessages>());
+    report.setOutputTo(cOutputToScreen);
+    addSection(report, QStringLiteral("Line"), 300);
+    report.PrintSection(QStringLiteral("Line"));
+    report.EndReport();
+    const ReportPrivate& d = *ReportPrivate::of(report);
+    const QFileInfo image(detail::pageImagePath(d.temporaryFolder, d.pageImageBaseName, 1));
+    ASSERT_TRUE(image.exists());
+    const QString folder = image.absolutePath();
+    EXPECT_NE(folder, shared.path()) << "not straight into the shared folder";
+    EXPECT_EQ(QFileInfo(folder).absolutePath(), shared.path());
+    struct stat status {};
+    ASSERT_EQ(::lstat(QFile::encodeName(folder).constData(), &status), 0);
+    EXPECT_TRUE(S_ISDIR(status.st_mode));
+    EXPECT_EQ(status.st_uid, ::getuid());
+    EXPECT_EQ(status.st_mode & 0777, 0700u);
+    report.CloseWindow();
+}
+
+TEST_F(PrivateFolderTest, AFolderPlantedUnderItsNameIsNotUsed)
+{
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QFile::setPermissions(elsewhere.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                            | QFileDevice::ExeOwner));
+    const struct {
+        const char* what;
+        std::function<bool(const QString&)> plant;
+    } cases[] = {
+        {"a symbolic link to a folder", [&](const QString& at) { return QFile::link(elsewhere.path(), at); }},
+        {"a folder others may open", [](const QString& at) {
+             return QDir().mkdir(at) && ::chmod(QFile::encodeName(at).constData(), 0755) == 0;
+         }},
+        {"a file", [](const QString& at) {
+             QFile file(at);
+             return file.open(QIODevice::WriteOnly);
+         }},
+    };
+    for (const auto& planted : cases) {
+        SCOPED_TRACE(planted.what);
+        ASSERT_TRUE(planted.plant(ownFolder()));
+        auto messages = std::make_shared<RecordedMessages>();
+        {
+            Report report(messages);
+            report.setOutputTo(cOutputToScreen);
+            addSection(report, QStringLiteral("Line"), 300);
+            int number = 0;
+            try {
+                report.PrintSection(QStringLiteral("Line"));
+            } catch (const Error& error) {
+                number = error.number();
+                EXPECT_TRUE(error.description().contains(ownFolder())) << error.description().toStdString();
+            }
+            EXPECT_EQ(number, 75) << "the run refuses the folder";
+            EXPECT_FALSE(runOf(report).started());
+        }
+        EXPECT_TRUE(messages->said.isEmpty()) << "making a report says nothing";
+        EXPECT_TRUE(QDir(elsewhere.path()).isEmpty()) << "nothing is written where the link leads";
+        if (QFileInfo(ownFolder()).isSymLink() || !QFileInfo(ownFolder()).isDir())
+            ASSERT_TRUE(QFile::remove(ownFolder()));
+        else
+            ASSERT_TRUE(QDir(ownFolder()).removeRecursively());
+    }
 }
 
 } // namespace

@@ -6,11 +6,13 @@
 
 #include "ReportRunSupport.h"
 
+#include "model/PageImages.h"
 #include "windows/frmDisplay.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QLabel>
 
 #include <QDirIterator>
 #include <QPrintDialog>
@@ -42,23 +44,42 @@ protected:
         report.setReportName(folder.filePath(jobName + QStringLiteral(".rdn")));
     }
 
-    // The PDF file of this test's job, once cups-pdf has written it.
+    // The PDF file of this test's job, once the job is complete: cups-pdf
+    // creates the file when it starts writing, so a file that is there may
+    // still be half written. The job number is in the file's name
+    // ("...-job_12.pdf"); CUPS lists the job as completed once cups-pdf has
+    // finished with it. Empty when no job of this test arrives in time.
     QString printedFile(int waitMs = 60000) const
     {
         QString found;
+        QString job;
         const QString output = QDir::homePath() + QStringLiteral("/PDF");
-        (void)QTest::qWaitFor(
+        const QRegularExpression jobNumber(QStringLiteral("job_(\\d+)\\.pdf$"));
+        const bool complete = QTest::qWaitFor(
             [&] {
-                QDirIterator files(output, {QStringLiteral("*.pdf")}, QDir::Files);
-                while (files.hasNext()) {
-                    const QString file = files.next();
-                    if (QFileInfo(file).fileName().startsWith(jobName) && QFileInfo(file).size() > 0)
-                        found = file;
+                if (job.isEmpty()) {
+                    QDirIterator files(output, {jobName + QStringLiteral("*.pdf")}, QDir::Files);
+                    while (files.hasNext() && job.isEmpty()) {
+                        found = files.next();
+                        job = jobNumber.match(found).captured(1);
+                    }
                 }
-                return !found.isEmpty();
+                return !job.isEmpty() && completedJobs().contains(queue + u'-' + job);
             },
             waitMs);
-        return found;
+        EXPECT_TRUE(found.isEmpty() || !job.isEmpty()) << "no job number in " << found.toStdString();
+        return complete ? found : QString();
+    }
+
+    // The queue's completed jobs, as "PDF-12".
+    static QStringList completedJobs()
+    {
+        QStringList jobs;
+        const QString listed = run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"),
+                                                              QStringLiteral("-o"), queue});
+        for (const QString& line : listed.split(u'\n', Qt::SkipEmptyParts))
+            jobs << line.section(u' ', 0, 0, QString::SectionSkipEmpty);
+        return jobs;
     }
 
     static QString run(const QString& program, const QStringList& arguments)
@@ -209,6 +230,125 @@ TEST_F(PrinterOutputTest, ThePreviewsPrintButtonPrintsTheReportAgain)
     const QString pdf = printedFile();
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF of the job in ~/PDF";
     EXPECT_TRUE(run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).contains(QStringLiteral("Printed from the preview")));
+}
+
+// A caller that prints `sections` copies of "Block" when the preview's
+// print button is pressed, with the printer and orientation given.
+class PrintBlocks : public ReportEvents {
+public:
+    PrintBlocks(Report& report, int sections) : report_(report), sections_(sections) {}
+    void PrintToPrinterButton() override
+    {
+        report_.setOutputTo(cOutputToPrinter);
+        report_.setPrinterName(printerName);
+        report_.setOrientation(orientation);
+        for (int section = 0; section < sections_; ++section)
+            report_.PrintSection(QStringLiteral("Block"));
+        printedPages = report_.PageCount();
+        report_.EndReport();
+    }
+
+    QString printerName;
+    int32_t orientation = 0;
+    int printedPages = 0;
+
+private:
+    Report& report_;
+    int sections_;
+};
+
+class PrintFromPreviewTest : public PrinterOutputTest {
+protected:
+    // A screen run of three full pages of blocks; returns how many blocks
+    // it took.
+    int previewThreePages()
+    {
+        auto block = addSection(report, QStringLiteral("Block"), 3000);
+        addText(*block, QStringLiteral("Text"), 0, 0, 6000, QStringLiteral("A block of the report"));
+        report.setOutputTo(cOutputToScreen);
+        int sections = 0;
+        do {
+            report.PrintSection(QStringLiteral("Block"));
+            ++sections;
+        } while (report.PageCount() == 1);
+        const int perPage = sections - 1;
+        while (sections < 3 * perPage) {
+            report.PrintSection(QStringLiteral("Block"));
+            ++sections;
+        }
+        EXPECT_EQ(report.PageCount(), 3);
+        report.EndReport();
+        return sections;
+    }
+
+    detail::frmDisplay* preview() { return runOf(report).preview(); }
+    QString pageLabel() { return preview()->findChild<QLabel*>(QStringLiteral("lblPage"))->text(); }
+    void press(int button)
+    {
+        QTest::mouseClick(preview()->findChild<QAbstractButton*>(QStringLiteral("cmdToolbar%1").arg(button)),
+                          Qt::LeftButton);
+    }
+    QString imageOf(int page)
+    {
+        const ReportPrivate& d = *ReportPrivate::of(report);
+        return detail::pageImagePath(d.temporaryFolder, d.pageImageBaseName, page);
+    }
+};
+
+TEST_F(PrintFromPreviewTest, CancellingThePrinterDialogKeepsThePreviewAndItsPagesGoWhenItCloses)
+{
+    PrintBlocks caller(report, previewThreePages());
+    caller.printerName = QStringLiteral("No such printer");
+    report.setEvents(&caller);
+    ASSERT_NE(preview(), nullptr);
+    press(2);
+    QTimer::singleShot(0, [] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QPrintDialog*>(widget); dialog && dialog->isVisible())
+                dialog->reject();
+    });
+    press(4);
+    report.setEvents(nullptr);
+    EXPECT_FALSE(report.Cancel());
+
+    ASSERT_NE(preview(), nullptr) << "the preview stays open";
+    EXPECT_TRUE(preview()->isVisible());
+    EXPECT_EQ(pageLabel(), QStringLiteral("Page 2 of 3"));
+    EXPECT_FALSE(report.CanExit());
+    for (int page = 1; page <= 3; ++page)
+        EXPECT_TRUE(QFile::exists(imageOf(page))) << "page " << page;
+    press(3);
+    EXPECT_EQ(pageLabel(), QStringLiteral("Page 3 of 3"));
+
+    preview()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(report.CanExit());
+    for (int page = 1; page <= 3; ++page)
+        EXPECT_FALSE(QFile::exists(imageOf(page))) << "page " << page;
+}
+
+TEST_F(PrintFromPreviewTest, AfterALandscapePrintThePreviewShowsItsOwnPagesAsBefore)
+{
+    PrintBlocks caller(report, previewThreePages());
+    caller.printerName = queue;
+    caller.orientation = 2;
+    report.setEvents(&caller);
+    press(2);
+    press(4);
+    report.setEvents(nullptr);
+    ASSERT_GT(caller.printedPages, 3) << "a landscape page takes fewer blocks";
+
+    ASSERT_NE(preview(), nullptr);
+    EXPECT_EQ(pageLabel(), QStringLiteral("Page 2 of 3"));
+    press(3);
+    EXPECT_EQ(pageLabel(), QStringLiteral("Page 3 of 3"));
+    EXPECT_FALSE(preview()->findChild<QAbstractButton*>(QStringLiteral("cmdToolbar2"))->isEnabled());
+
+    const QString pdf = printedFile();
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF of the job in ~/PDF";
+    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf}).contains(
+        QRegularExpression(QStringLiteral("Pages:\\s+%1\\b").arg(caller.printedPages))));
+    report.CloseWindow();
 }
 
 } // namespace

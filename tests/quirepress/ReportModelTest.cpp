@@ -218,7 +218,13 @@ TEST(PageImageFiles, NamedByTheReportsCreationTime)
 
 TEST(PageImageFiles, ANewReportDeletesOtherDaysImagesAndKeepsTodays)
 {
-    const QString folder = QDir::tempPath() + "/";
+    QString folder;
+    {
+        Report probe(std::make_shared<RecordedMessages>());
+        folder = ReportPrivate::of(probe)->temporaryFolder;
+    }
+    EXPECT_NE(folder, QDir::tempPath() + "/") << "the shared folder is not the report's to clean";
+    ASSERT_FALSE(folder.isEmpty());
     const QDate today = QDate::currentDate();
     const QString todays = folder + "qrp" + today.toString("ddMMyy") + "101010p1.bmp";
     const QString yesterdays = folder + "qrp" + today.addDays(-1).toString("ddMMyy") + "101010p1.bmp";
@@ -237,19 +243,28 @@ TEST(PageImageFiles, ANewReportDeletesOtherDaysImagesAndKeepsTodays)
     QFile::remove(other);
 }
 
-TEST(PageImageFiles, AReportDeletesItsOwnImagesWhenItGoes)
+TEST(PageImageFiles, AReportDeletesEveryImageItWroteWhenItGoes)
 {
     auto report = std::make_unique<Report>(std::make_shared<RecordedMessages>());
+    report->setOutputTo(cOutputToScreen);
+    QString name = QStringLiteral("Line");
+    report->AddSection(name)->setHeight(300);
+    report->PrintSection(name);
+    report->NewPage();
+    report->NewPage();
+    report->EndReport();
     const ReportPrivate* inside = ReportPrivate::of(*report);
     QStringList images;
-    for (int page = 1; page <= 3; ++page) {
+    for (int page = 1; page <= 4; ++page)
         images << detail::pageImagePath(inside->temporaryFolder, inside->pageImageBaseName, page);
-        touch(images.last());
-    }
-    report->setPageCount(2);
+    for (int page = 0; page < 3; ++page)
+        ASSERT_TRUE(QFile::exists(images[page]));
+    touch(images[3]);
+    // As a later run to the printer leaves it: counting its own pages.
+    report->setPageCount(1);
     report.reset();
-    EXPECT_FALSE(QFile::exists(images[0]));
-    EXPECT_FALSE(QFile::exists(images[1]));
-    EXPECT_TRUE(QFile::exists(images[2])) << "only pages 1 to PageCount are the report's";
-    QFile::remove(images[2]);
+    for (int page = 0; page < 3; ++page)
+        EXPECT_FALSE(QFile::exists(images[page])) << "page " << page + 1;
+    EXPECT_TRUE(QFile::exists(images[3])) << "a file the report did not write is not its own";
+    QFile::remove(images[3]);
 }

@@ -20,7 +20,12 @@ class ReportPrivate;
 // goes and then hands it values section by section.
 //
 // Creating a report deletes the page images that earlier days' reports left
-// in the temporary folder; destroying it deletes its own.
+// in the user's own temporary folder; destroying it deletes its own.
+//
+// In a program without a QApplication (a command-line tool, a server) no
+// window is shown: OutputTo, and for a file OutputFilename, must be set;
+// the screen target cannot run, and the printer only by PrinterName with a
+// QGuiApplication.
 class QUIREPRESS_EXPORT Report {
 public:
     // Message boxes go to `messages`; the real ones when none are given.

@@ -16,6 +16,9 @@ public:
     // A page other than the first has been started.
     virtual void NewPage() {}
     // The user asked the preview window to print; Cancel was reset first.
+    // The run the caller starts here leaves the preview as it is. It is
+    // called from the window's event handling: an exception that escapes
+    // it is shown to the user as a message and drops the run it broke.
     virtual void PrintToPrinterButton() {}
     // A page is being closed and the report has a page-footer section named
     // `SectionName`; `LastPage` is true on the report's last page. Setting
