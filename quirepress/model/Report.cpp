@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 namespace quirepress {
 
@@ -60,9 +61,11 @@ Report::Report(std::shared_ptr<MessageBoxes> messages) : d(std::make_unique<Repo
     d->temporaryFolder = detail::privateTemporaryFolder();
     const QDateTime now = QDateTime::currentDateTime();
     // Reports made in the same second, in this program or another, would
-    // share their page images: the process and the report tell them apart.
+    // share their page images: the process and a random number tell them
+    // apart (not the object's address: a report can move, and another take
+    // its old place).
     d->pageImageBaseName = detail::pageImageBaseName(now)
-        + QStringLiteral("_%1_%2").arg(QCoreApplication::applicationPid()).arg(reinterpret_cast<quintptr>(this), 0, 16);
+        + QStringLiteral("_%1_%2").arg(QCoreApplication::applicationPid()).arg(QRandomGenerator::global()->generate(), 0, 16);
     d->run = std::make_unique<detail::ReportRun>(*this);
     if (!d->temporaryFolder.isEmpty())
         detail::deleteOtherDaysPageImages(d->temporaryFolder, now.date());
@@ -70,9 +73,29 @@ Report::Report(std::shared_ptr<MessageBoxes> messages) : d(std::make_unique<Repo
 
 Report::~Report()
 {
+    // A report that was moved from has nothing left to release.
+    if (!d)
+        return;
     d->run.reset();
     d->sections.clear();
     d->pageImages.deleteAll();
+}
+
+Report::Report(Report&& other) noexcept : d(std::move(other.d))
+{
+    if (d)
+        d->run->moveTo(*this);
+}
+
+Report& Report::operator=(Report&& other) noexcept
+{
+    if (this != &other) {
+        Report released(std::move(*this));
+        d = std::move(other.d);
+        if (d)
+            d->run->moveTo(*this);
+    }
+    return *this;
 }
 
 int32_t Report::PageHeight() const { return d->pageHeight; }

@@ -20,7 +20,7 @@ void ReportRun::openPreview(QSize page)
     // would show them half made.
     closePreview(true);
     preview_ = new frmDisplay;
-    preview_->setWindowTitle(QStringLiteral("Quirepress Display - ") + report_.ReportName());
+    preview_->setWindowTitle(QStringLiteral("Quirepress Display - ") + report_->ReportName());
     const QString folder = d_.temporaryFolder;
     const QString baseName = d_.pageImageBaseName;
     preview_->pageImagePath = [folder, baseName](int number) { return pageImagePath(folder, baseName, number); };
@@ -39,7 +39,7 @@ void ReportRun::openPreview(QSize page)
 
 void ReportRun::showPreview()
 {
-    preview_->showFirstPage(report_.PageCount());
+    preview_->showFirstPage(report_->PageCount());
     // A window shown beside a modal one could not be used until that one
     // closes; the caller is told instead.
     if (QApplication::activeModalWidget()) {
@@ -66,7 +66,7 @@ void ReportRun::closePreview(bool deleteImages)
 
 void ReportRun::previewPrintPressed()
 {
-    report_.setCancel(false);
+    report_->setCancel(false);
     started_ = false;
     // The preview's run is over; the caller now starts a run of its own,
     // which neither reshows nor closes the preview, whatever becomes of it.

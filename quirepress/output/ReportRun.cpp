@@ -60,11 +60,18 @@ bool windowsAvailable() { return qobject_cast<QApplication*>(QCoreApplication::i
 
 QString ReportRun::documentName() const
 {
-    const QString name = QFileInfo(report_.ReportName()).completeBaseName();
+    const QString name = QFileInfo(report_->ReportName()).completeBaseName();
     return name.isEmpty() ? QStringLiteral("Quirepress report") : name;
 }
 
-ReportRun::ReportRun(Report& report) : report_(report), d_(*ReportPrivate::of(report)) {}
+ReportRun::ReportRun(Report& report) : report_(&report), d_(*ReportPrivate::of(report)) {}
+
+void ReportRun::moveTo(Report& report)
+{
+    report_ = &report;
+    if (progress_)
+        progress_->Report = &report;
+}
 
 ReportRun::~ReportRun() { delete preview_; }
 
@@ -72,27 +79,27 @@ bool ReportRun::paged() const { return pages_ != nullptr; }
 
 void ReportRun::startReport()
 {
-    report_.setPageCount(1);
+    report_->setPageCount(1);
     previewRun_ = false;
-    if (report_.OutputTo() == cOutputToUnknown && !chooseTarget()) {
-        report_.setCancel(true);
+    if (report_->OutputTo() == cOutputToUnknown && !chooseTarget()) {
+        report_->setCancel(true);
         return;
     }
-    const OutputOptions target = report_.OutputTo();
+    const OutputOptions target = report_->OutputTo();
     pages_.reset();
     lines_.reset();
     sectionLines_.reset();
     emailBody_.clear();
     const bool opened = hasPages(target) ? openPageTarget(target) : openLineTarget(target);
     if (!opened) {
-        report_.setCancel(true);
+        report_->setCancel(true);
         return;
     }
     showProgress();
-    originX_ = report_.LeftMargin();
-    currentY_ = report_.TopMargin();
+    originX_ = report_->LeftMargin();
+    currentY_ = report_->TopMargin();
     started_ = true;
-    bottomReserve_ = report_.BottomMargin();
+    bottomReserve_ = report_->BottomMargin();
 }
 
 bool ReportRun::chooseTarget()
@@ -100,14 +107,14 @@ bool ReportRun::chooseTarget()
     if (!windowsAvailable())
         noWindowFor(QStringLiteral("the report has no target (OutputTo is cOutputToUnknown)"));
     frmOutput dialog;
-    dialog.ReportName = report_.ReportName();
+    dialog.ReportName = report_->ReportName();
     restoreCursor();
     dialog.exec();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     waitCursor_ = true;
     if (dialog.bCancel)
         return false;
-    report_.setOutputTo(targetFor(dialog.choice()));
+    report_->setOutputTo(targetFor(dialog.choice()));
     return true;
 }
 
@@ -116,14 +123,14 @@ bool ReportRun::openPageTarget(OutputOptions target)
     if (target == cOutputToPrinter) {
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
             noWindowFor(QStringLiteral("the printer target draws pages, which needs a QGuiApplication"));
-        QString printerName = report_.PrinterName();
-        std::unique_ptr<QPrinter> printer = choosePrinter(printerName, report_.Orientation());
+        QString printerName = report_->PrinterName();
+        std::unique_ptr<QPrinter> printer = choosePrinter(printerName, report_->Orientation());
         if (!printer)
             return false;
-        report_.setPrinterName(printerName);
+        report_->setPrinterName(printerName);
         auto paper = std::make_unique<PrinterTarget>(std::move(printer), documentName());
-        report_.setPageHeight(paper->pageSize().height());
-        report_.setPageWidth(paper->pageSize().width());
+        report_->setPageHeight(paper->pageSize().height());
+        report_->setPageWidth(paper->pageSize().width());
         pages_ = std::move(paper);
         return true;
     }
@@ -131,10 +138,10 @@ bool ReportRun::openPageTarget(OutputOptions target)
         noWindowFor(QStringLiteral("the screen target shows its pages in a window"));
     // Looked at again: the folder may have gone since the report was made.
     d_.temporaryFolder = requirePrivateTemporaryFolder();
-    auto screen = std::make_unique<ScreenTarget>(defaultPageSize(report_.Orientation()), d_.temporaryFolder,
+    auto screen = std::make_unique<ScreenTarget>(defaultPageSize(report_->Orientation()), d_.temporaryFolder,
                                                  d_.pageImageBaseName, d_.pageImages);
-    report_.setPageHeight(screen->pageSize().height());
-    report_.setPageWidth(screen->pageSize().width());
+    report_->setPageHeight(screen->pageSize().height());
+    report_->setPageWidth(screen->pageSize().width());
     openPreview(screen->pageSize());
     pages_ = std::move(screen);
     previewRun_ = true;
@@ -144,21 +151,21 @@ bool ReportRun::openPageTarget(OutputOptions target)
 bool ReportRun::openLineTarget(OutputOptions target)
 {
     if (isFileTarget(target)) {
-        if (report_.OutputFilename().isEmpty() && !chooseOutputFile(target))
+        if (report_->OutputFilename().isEmpty() && !chooseOutputFile(target))
             return false;
-        const QString path = report_.OutputFilename();
+        const QString path = report_->OutputFilename();
         if (QFileInfo::exists(path) && !QFile::remove(path))
             throw Error(75, QStringLiteral("Quirepress.Output"),
                         QStringLiteral("Path/File access error: %1 cannot be replaced.").arg(path));
     }
     // A target value outside the known ones writes nowhere.
     if (isFileTarget(target) || isEmailTarget(target))
-        lines_ = std::make_unique<LineTarget>(target, report_.OutputFilename(), emailBody_);
-    report_.setPageHeight(0);
+        lines_ = std::make_unique<LineTarget>(target, report_->OutputFilename(), emailBody_);
+    report_->setPageHeight(0);
     int32_t widest = 0;
-    for (int index = 1; index <= report_.SectionCount(); ++index)
-        widest = std::max(widest, report_.Section(index)->Width());
-    report_.setPageWidth(widest);
+    for (int index = 1; index <= report_->SectionCount(); ++index)
+        widest = std::max(widest, report_->Section(index)->Width());
+    report_->setPageWidth(widest);
     if (lines_ && lines_->format() == LineFormat::Html)
         lines_->writeLines(htmlHead);
     return true;
@@ -168,14 +175,14 @@ bool ReportRun::chooseOutputFile(OutputOptions target)
 {
     if (!windowsAvailable())
         noWindowFor(QStringLiteral("the report has no OutputFilename"));
-    ReportSettings settings(report_.ReportName());
+    ReportSettings settings(report_->ReportName());
     CDialog dialog;
     dialog.flags = hideReadOnly;
-    if (!report_.ReportName().isEmpty())
+    if (!report_->ReportName().isEmpty())
         dialog.Filename = settings.readFileName(extensionFor(target));
     if (!dialog.ShowSave())
         return false;
-    report_.setOutputFilename(dialog.Filename);
+    report_->setOutputFilename(dialog.Filename);
     settings.writeFileName(dialog.Filename);
     return true;
 }
@@ -186,7 +193,7 @@ void ReportRun::showProgress()
         return;
     if (!progress_)
         progress_ = std::make_unique<frmProgress>();
-    progress_->Report = &report_;
+    progress_->Report = report_;
     progress_->showPage(1);
     progress_->show();
 }
@@ -210,19 +217,19 @@ void ReportRun::EndReport()
     printFooter(true);
     closeProgress();
     restoreCursor();
-    if (report_.Cancel()) {
+    if (report_->Cancel()) {
         abandonRun();
         return;
     }
     if (started_)
-        deliver(report_.OutputTo());
+        deliver(report_->OutputTo());
 }
 
 void ReportRun::abandonRun()
 {
     closeProgress();
     restoreCursor();
-    report_.setCancel(false);
+    report_->setCancel(false);
     if (pages_)
         pages_->cancel();
     if (lines_)
@@ -236,7 +243,7 @@ void ReportRun::abandonRun()
 void ReportRun::deliver(OutputOptions target)
 {
     if (pages_) {
-        pages_->finish(report_.PageCount());
+        pages_->finish(report_->PageCount());
         if (previewRun_ && preview_)
             showPreview();
         return;
@@ -252,11 +259,11 @@ void ReportRun::deliver(OutputOptions target)
     switch (target) {
     case cOutputToTextFile:
     case cOutputToCSVFile:
-        openWithDesktop(report_.OutputFilename());
+        openWithDesktop(report_->OutputFilename());
         break;
     case cOutputToHTMLFile:
-        if (QFileInfo::exists(report_.OutputFilename()))
-            openWithDesktop(report_.OutputFilename());
+        if (QFileInfo::exists(report_->OutputFilename()))
+            openWithDesktop(report_->OutputFilename());
         break;
     case cOutputToEmailText:
     case cOutputToEmailHTML:
@@ -271,8 +278,8 @@ void ReportRun::deliver(OutputOptions target)
 void ReportRun::handOverEmail(OutputOptions target)
 {
     MailMessage message;
-    message.recipient = report_.EmailRecipient();
-    message.subject = mailSubject(report_.ReportName(), report_.EmailSubject());
+    message.recipient = report_->EmailRecipient();
+    message.subject = mailSubject(report_->ReportName(), report_->EmailSubject());
     if (target == cOutputToEmailHTML)
         message.htmlBody = emailBody_;
     else
@@ -298,14 +305,14 @@ bool ReportRun::CanExit() const { return preview_ == nullptr; }
 
 void ReportRun::SplitLine(const Field& field, QString& sValue, QString& sRight)
 {
-    switch (report_.OutputTo()) {
+    switch (report_->OutputTo()) {
     case cOutputToScreen:
     case cOutputToPrinter:
         splitOnPage(field, sValue, sRight);
         break;
     case cOutputToTextFile:
     case cOutputToEmailText:
-        splitToColumns(field, report_.GridX(), sValue, sRight);
+        splitToColumns(field, report_->GridX(), sValue, sRight);
         break;
     case cOutputToHTMLFile:
     case cOutputToEmailHTML:

@@ -35,6 +35,9 @@ class ReportRun {
 public:
     explicit ReportRun(Report& report);
     ~ReportRun();
+    // The report object now lives at `report` (it was moved); the run and
+    // its windows go on with it.
+    void moveTo(Report& report);
     ReportRun(const ReportRun&) = delete;
     ReportRun& operator=(const ReportRun&) = delete;
 
@@ -98,7 +101,9 @@ private:
     static TextStyle styleOf(const Field& field);
     bool paged() const;
 
-    Report& report_;
+    // The report object; it changes when the report is moved, its private
+    // part never does.
+    Report* report_;
     ReportPrivate& d_;
 
     bool started_ = false;

@@ -30,13 +30,13 @@ namespace {
 // Removes the temporary section of a table piece however its emission ends.
 class TemporarySection {
 public:
-    TemporarySection(Report& report, QString name) : report_(report), name_(std::move(name)) {}
-    ~TemporarySection() { report_.RemoveSection(name_); }
+    TemporarySection(Report& report, QString name) : owner_(report), name_(std::move(name)) {}
+    ~TemporarySection() { owner_.RemoveSection(name_); }
     TemporarySection(const TemporarySection&) = delete;
     TemporarySection& operator=(const TemporarySection&) = delete;
 
 private:
-    Report& report_;
+    Report& owner_;
     QString name_;
 };
 
@@ -96,27 +96,27 @@ PageSurface& ReportRun::measuringSurface()
 void ReportRun::PrintSection(const QString& sSection)
 {
     int16_t lastRow = 0;
-    while (!report_.Cancel()) {
+    while (!report_->Cancel()) {
         if (!started_) {
             startReport();
-            if (report_.Cancel())
+            if (report_->Cancel())
                 return;
             findFooterSection();
             events_.letThrough();
-            if (report_.Cancel())
+            if (report_->Cancel())
                 return;
         }
-        const std::shared_ptr<Section> section = report_.Section(sSection);
+        const std::shared_ptr<Section> section = report_->Section(sSection);
         const int tableIndex = firstTableField(*section);
         if (tableIndex == 0) {
             emitSection(*section);
             events_.letThroughWhenDue();
             return;
         }
-        const TablePiece piece = buildTableSection(report_, *section, tableIndex, lastRow, measuringSurface(), paged());
+        const TablePiece piece = buildTableSection(*report_, *section, tableIndex, lastRow, measuringSurface(), paged());
         {
-            const TemporarySection removeAfterwards(report_, piece.sectionName);
-            emitSection(*report_.Section(piece.sectionName));
+            const TemporarySection removeAfterwards(*report_, piece.sectionName);
+            emitSection(*report_->Section(piece.sectionName));
             events_.letThroughWhenDue();
         }
         lastRow = piece.endRow;
@@ -137,9 +137,9 @@ void ReportRun::emitOnPage(Section& section)
 {
     sectionTop_ = currentY_;
     if (!footerSection_.isEmpty() && section.SectionName() == footerSection_) {
-        currentY_ = sectionTop_ = checked32(int64_t{report_.PageHeight()} - bottomReserve_);
+        currentY_ = sectionTop_ = checked32(int64_t{report_->PageHeight()} - bottomReserve_);
     } else {
-        if (int64_t{currentY_} + section.Height() > int64_t{report_.PageHeight()} - bottomReserve_)
+        if (int64_t{currentY_} + section.Height() > int64_t{report_->PageHeight()} - bottomReserve_)
             breakPage();
         sectionTop_ = currentY_;
     }
@@ -167,8 +167,8 @@ void ReportRun::emitAsLines(Section& section)
         return;
     sectionTop_ = currentY_;
     if (!sectionLines_)
-        sectionLines_.emplace(lines_->format(), report_.GridX(), report_.GridY(), report_.PageWidth());
-    sectionLines_->setGrid(report_.GridX(), report_.GridY(), report_.PageWidth());
+        sectionLines_.emplace(lines_->format(), report_->GridX(), report_->GridY(), report_->PageWidth());
+    sectionLines_->setGrid(report_->GridX(), report_->GridY(), report_->PageWidth());
     sectionLines_->begin(section.Height());
     // Squares and pictures are never written; the text fields go from left
     // to right, the earlier one first where two start at the same place.
@@ -188,7 +188,7 @@ void ReportRun::emitAsLines(Section& section)
     for (const Field* field : lineFields_) {
         const QString& value = FieldPrivate::of(*field).value;
         if (mayBePlaceholder(value))
-            sectionLines_->write(*field, expandPlaceholder(value, report_.PageCount()));
+            sectionLines_->write(*field, expandPlaceholder(value, report_->PageCount()));
         else
             sectionLines_->write(*field, value);
     }
@@ -200,8 +200,8 @@ void ReportRun::findFooterSection()
 {
     footerSection_.clear();
     footerHeight_ = 0;
-    for (int index = 1; index <= report_.SectionCount(); ++index) {
-        const std::shared_ptr<Section> section = report_.Section(index);
+    for (int index = 1; index <= report_->SectionCount(); ++index) {
+        const std::shared_ptr<Section> section = report_->Section(index);
         if (section->Footer()) {
             footerSection_ = section->SectionName();
             footerHeight_ = section->Height();
@@ -215,21 +215,21 @@ void ReportRun::breakPage()
     if (!paged())
         return;
     printFooter(false);
-    report_.setPageCount(checked16(int64_t{report_.PageCount()} + 1));
+    report_->setPageCount(checked16(int64_t{report_->PageCount()} + 1));
     if (progress_ && progress_->isVisible()) {
-        progress_->showPage(report_.PageCount());
+        progress_->showPage(report_->PageCount());
         events_.letThrough();
     }
-    pages_->ejectPage(static_cast<int16_t>(report_.PageCount() - 1));
-    originX_ = report_.LeftMargin();
-    currentY_ = sectionTop_ = report_.TopMargin();
-    if (report_.PageCount() != 1 && d_.events)
+    pages_->ejectPage(static_cast<int16_t>(report_->PageCount() - 1));
+    originX_ = report_->LeftMargin();
+    currentY_ = sectionTop_ = report_->TopMargin();
+    if (report_->PageCount() != 1 && d_.events)
         d_.events->NewPage();
 }
 
 void ReportRun::printFooter(bool lastPage)
 {
-    if (report_.Cancel() || footerSection_.isEmpty())
+    if (report_->Cancel() || footerSection_.isEmpty())
         return;
     bool cancelFooter = false;
     if (d_.events)
@@ -241,7 +241,7 @@ void ReportRun::printFooter(bool lastPage)
 void ReportRun::printTextField(const Field& field)
 {
     PageSurface& surface = pages_->surface();
-    QString text = expandPlaceholder(field.Value(), report_.PageCount());
+    QString text = expandPlaceholder(field.Value(), report_->PageCount());
     surface.setTextStyle(styleOf(field));
     const double y = static_cast<double>(currentY_) + field.FieldTop();
     const double left = static_cast<double>(originX_) + field.FieldLeft();
@@ -254,7 +254,7 @@ void ReportRun::printTextField(const Field& field)
     if (field.LimitSize())
         text = limitToWidth([&surface](const QString& part) { return surface.textWidth(part); }, text,
                             field.FieldWidth());
-    surface.drawText(x, y, expandPlaceholder(text, report_.PageCount()), field.ForeColour());
+    surface.drawText(x, y, expandPlaceholder(text, report_->PageCount()), field.ForeColour());
 }
 
 void ReportRun::drawShapeField(const Field& field)
@@ -273,7 +273,7 @@ void ReportRun::drawShapeField(const Field& field)
             surface.drawImage(field.FieldLeft(), top, picture);
         return;
     }
-    const int32_t left = checked32(int64_t{report_.LeftMargin()} + field.FieldLeft());
+    const int32_t left = checked32(int64_t{report_->LeftMargin()} + field.FieldLeft());
     if (field.FieldBox()) {
         surface.drawBox(boxOnPage(left, top, field.FieldWidth(), field.FieldHeight(), pages_->pageSize()),
                         field.ForeColour(), field.BackColour(), field.LineWidth());
@@ -291,15 +291,15 @@ void ReportRun::splitOnPage(const Field& field, QString& sValue, QString& sRight
     if (!field.LimitSize()) {
         // Before the run has started the report holds no page size yet:
         // the room is that of the page the run will have.
-        int32_t pageWidth = report_.PageWidth();
+        int32_t pageWidth = report_->PageWidth();
         int32_t left = originX_;
         if (!started_) {
-            pageWidth = report_.OutputTo() == cOutputToPrinter
-                ? pageSizeOfPrinter(report_.PrinterName(), report_.Orientation()).width()
-                : defaultPageSize(report_.Orientation()).width();
-            left = report_.LeftMargin();
+            pageWidth = report_->OutputTo() == cOutputToPrinter
+                ? pageSizeOfPrinter(report_->PrinterName(), report_->Orientation()).width()
+                : defaultPageSize(report_->Orientation()).width();
+            left = report_->LeftMargin();
         }
-        available = static_cast<double>(pageWidth) - report_.RightMargin()
+        available = static_cast<double>(pageWidth) - report_->RightMargin()
             - (static_cast<double>(left) + field.FieldLeft());
     }
     splitToWidth([&surface](const QString& text) { return surface.textWidth(text); }, available, sValue, sRight);

@@ -20,12 +20,18 @@ class ReportPrivate;
 // goes and then hands it values section by section.
 //
 // Creating a report deletes the page images that earlier days' reports left
-// in the user's own temporary folder; destroying it deletes its own.
+// in the user's temporary folder; destroying it deletes its own.
 //
-// In a program without a QApplication (a command-line tool, a server) no
-// window is shown: OutputTo, and for a file OutputFilename, must be set;
-// the screen target cannot run, and the printer only by PrinterName with a
-// QGuiApplication.
+// A report lives on the thread of the application object (the GUI thread)
+// and is used from there only; its events arrive on that thread, inside its
+// own calls. Windows (the output, file and print dialogs, the progress and
+// preview windows, message boxes) appear only in a QApplication. In a
+// program without one (a command-line tool, a server) the report opens
+// none and what a window would have asked is Error 5: OutputTo, and for a
+// file OutputFilename, must be set; the screen target cannot run, and the
+// printer only by PrinterName in a QGuiApplication. Tables and text on
+// pages are measured with fonts, so they need a QGuiApplication too.
+// Failures throw quirepress::Error; the calls below say which can.
 class QUIREPRESS_EXPORT Report {
 public:
     // Message boxes go to `messages`; the real ones when none are given.
@@ -33,6 +39,11 @@ public:
     ~Report();
     Report(const Report&) = delete;
     Report& operator=(const Report&) = delete;
+    // A report can be returned from a function or kept in a container; a
+    // run under way, its preview window included, goes with it. A report
+    // that was moved from may only be destroyed or assigned to.
+    Report(Report&& other) noexcept;
+    Report& operator=(Report&& other) noexcept;
 
     // Height and width of the output page, set by the output code.
     int32_t PageHeight() const;
@@ -73,23 +84,27 @@ public:
     void setCancel(bool value);
 
     // Writes the definition file named by ReportName, asking for a name when
-    // there is none. False when the user cancelled or declined to overwrite;
-    // other failures throw Error.
+    // there is none (the save dialog, then a Yes/No box before overwriting).
+    // False when the user cancelled or declined to overwrite. Throws Error
+    // when the file cannot be written or a value cannot be stored (a line
+    // break, or more than 254 characters).
     bool SaveReport();
     // Reads a definition file, replacing every section. With no name, or an
-    // empty one, the user chooses the file. False when the user cancelled or
-    // the file does not exist; other failures throw Error.
+    // empty one, the user chooses the file in the open dialog. False when
+    // the user cancelled or the file does not exist ("Report file not found"
+    // is shown). Throws Error for a file that cannot be read or holds a
+    // value out of range or of the wrong kind.
     bool LoadReport();
     bool LoadReport(const QString& sProvidedName);
 
-    // Adds a section. A taken name (in any letter case) gets "(1)", "(2)" ...
-    // appended; `SectionName` receives the name used.
+    // Adds a section; never throws. A taken name (in any letter case) gets
+    // "(1)", "(2)" ... appended; `SectionName` receives the name used.
     std::shared_ptr<quirepress::Section> AddSection(QString& SectionName);
     // The same for a name the caller keeps no variable for; the section's
     // SectionName() tells the name used.
     std::shared_ptr<quirepress::Section> AddSection(const QString& SectionName);
-    // A section by its position from 1 (Error 9 outside) or its name (Error 5
-    // when there is none).
+    // A section by its position from 1 (throws Error 9 outside) or its name
+    // (throws Error 5 when there is none); removing one throws alike.
     std::shared_ptr<quirepress::Section> Section(int vntIndexKey) const;
     std::shared_ptr<quirepress::Section> Section(const QString& vntIndexKey) const;
     int32_t SectionCount() const;
@@ -102,19 +117,31 @@ public:
 
     // Emits the section named `sSection` with its fields' current values at
     // the current position, taking a page break first when it does not fit.
-    // The first call of a run starts it, asking for the target when none is
-    // set. Does nothing once Cancel is set.
+    // The first call of a run starts it: it may show the output dialog (no
+    // target set), the save dialog (a file target without OutputFilename)
+    // or the print dialog (no printer of that name), and the progress
+    // window. Raises NewPage and PrintPageFooter, and lets window events
+    // through. Does nothing once Cancel is set. Throws Error for an unknown
+    // section, a file that cannot be written, a value out of range.
     void PrintSection(const QString& sSection);
     // Ends the run: the last page's footer, then the result goes to its
-    // target. A cancelled run is discarded and Cancel is reset.
+    // target: the preview window is shown, the printer job is sent, a text,
+    // HTML or CSV file is opened with the desktop's program for it
+    // (`xdg-open`, in a QApplication only), an e-mail is handed to the mail
+    // program (`xdg-email`). A cancelled run is discarded and Cancel is
+    // reset. Throws Error 53 when `xdg-open` cannot be started, 10000 when
+    // no mail program takes the message, and as PrintSection does.
     void EndReport();
     // Closes the preview window, if one is open; the next PrintSection
     // starts a new run.
     void CloseWindow();
-    // Takes a page break now; nothing for targets without pages.
+    // Takes a page break now, raising the events of a page break; nothing
+    // for targets without pages. Throws as PrintSection does.
     void NewPage();
     // Cuts `sValue` to what fits on one line of `objField` in the current
-    // target and returns the rest in `sRight` ("" when all fits).
+    // target, or the target the run will have, and returns the rest in
+    // `sRight` ("" when all fits). At least one character stays in `sValue`,
+    // so a loop over the rest always ends. Throws Error 5 for no field.
     void SplitLine(const std::shared_ptr<quirepress::Field>& objField, QString& sValue, QString& sRight);
     // True when no preview window is open.
     bool CanExit() const;
@@ -126,7 +153,10 @@ public:
     void setEmailRecipient(const QString& value);
 
     // The one sink of the report's events; none by default. The report does
-    // not own it.
+    // not own it. What a handler called from a window (the preview's Print
+    // button) throws is caught, shown as "number - description" and ends
+    // that run; what a handler throws inside PrintSection or EndReport
+    // reaches their caller.
     void setEvents(ReportEvents* events);
 
 private:
