@@ -16,8 +16,10 @@
 #include "output/TableSection.h"
 #include "windows/frmProgress.h"
 
+#include <quirepress/Error.h>
 #include <quirepress/Report.h>
 
+#include <QGuiApplication>
 #include <QImage>
 
 #include <algorithm>
@@ -88,6 +90,11 @@ PageSurface& ReportRun::measuringSurface()
 {
     if (pages_)
         return pages_->surface();
+    // Fonts exist only in a QGuiApplication; without one Qt would abort.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        throw Error(5, QStringLiteral("Quirepress.Output"),
+                    QStringLiteral("Invalid procedure call or argument: tables and split lines are measured in fonts, "
+                                   "which a program without a QGuiApplication does not have."));
     if (!measuring_)
         measuring_ = std::make_unique<MeasuringSurface>();
     return measuring_->surface();

@@ -92,6 +92,36 @@ TEST_F(NoWidgetsTest, WhatOnlyAWindowCouldAskForIsAnError)
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
+TEST_F(NoWidgetsTest, TextThatMustBeMeasuredInFontsIsAnErrorNotAnAbort)
+{
+    Report run(messages);
+    auto jobs = addSection(run, QStringLiteral("Jobs"), 240);
+    auto table = addText(*jobs, QStringLiteral("Table"), 0, 0, 3000, QString());
+    table->setFieldType(cFieldTable);
+    table->setTableNumberCols(1);
+    table->setTableNumberRows(1);
+    table->setCellValue(1, 1, QStringLiteral("Gutter clearing"));
+    run.setOutputTo(cOutputToCSVFile);
+    run.setOutputFilename(folder.filePath(QStringLiteral("jobs.csv")));
+
+    const auto numberThrown = [](const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const Error& error) {
+            return error.number();
+        }
+        return 0;
+    };
+    EXPECT_EQ(numberThrown([&] { run.PrintSection(QStringLiteral("Jobs")); }), 5) << "a table";
+    run.setCancel(true);
+    run.EndReport();
+
+    run.setOutputTo(cOutputToScreen);
+    QString value = QStringLiteral("A description too long for its field");
+    QString rest;
+    EXPECT_EQ(numberThrown([&] { run.SplitLine(table, value, rest); }), 5) << "a split for the page";
+}
+
 } // namespace
 
 // A command-line program's main(): a QCoreApplication and nothing more.
