@@ -121,7 +121,7 @@ QString decodeText(QByteArrayView bytes)
         return decodeUtf16(bytes.sliced(2), QStringDecoder::Utf16BE);
     if (looksLikeUtf16(bytes))
         refuse(QStringLiteral("The profile file looks like UTF-16 without a byte-order mark (NUL bytes throughout), "
-                                  "which is not read: save it as UTF-8, or as UTF-16 with a byte-order mark"));
+                              "which is not read: save it as UTF-8, or as UTF-16 with a byte-order mark"));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     // Stateless, so that a sequence cut short at the end counts as an error

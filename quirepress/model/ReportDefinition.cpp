@@ -80,11 +80,11 @@ public:
     // fit 32 bits as the edge itself does.
     int32_t extent(const QString& edgeKey, int32_t start) const
     {
-        const int64_t extent = int64_t{number<int32_t>(edgeKey)} - start;
-        if (extent < std::numeric_limits<int32_t>::min() || extent > std::numeric_limits<int32_t>::max())
+        const int64_t distance = int64_t{number<int32_t>(edgeKey)} - start;
+        if (distance < std::numeric_limits<int32_t>::min() || distance > std::numeric_limits<int32_t>::max())
             throw Error(6, source, QStringLiteral("Overflow: [%1] %2 lies %3 away from %4")
-                                       .arg(section_, edgeKey).arg(extent).arg(start));
-        return static_cast<int32_t>(extent);
+                                       .arg(section_, edgeKey).arg(distance).arg(start));
+        return static_cast<int32_t>(distance);
     }
 
     // A damaged count must not make the reader build sections or fields the
