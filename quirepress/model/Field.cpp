@@ -93,7 +93,11 @@ void Field::setCellValue(int16_t iCol, int16_t iRow, const QString& value)
         throw Error(9, source, QStringLiteral("Subscript out of range"));
     if (iRow > d->rows || iCol > d->cols)
         return;
-    d->cells[static_cast<size_t>(iRow) * static_cast<size_t>(d->cols + 1) + static_cast<size_t>(iCol)] = value;
+    // An empty cell is no cell, so memory follows the cells that hold text.
+    if (value.isEmpty())
+        d->cells.remove(FieldPrivate::cellKey(iCol, iRow));
+    else
+        d->cells.insert(FieldPrivate::cellKey(iCol, iRow), value);
 }
 
 QString Field::CellValue(int16_t iCol, int16_t iRow) const
@@ -102,7 +106,7 @@ QString Field::CellValue(int16_t iCol, int16_t iRow) const
         throw Error(9, source, QStringLiteral("Subscript out of range"));
     if (iRow > d->rows || iCol > d->cols)
         return {};
-    return d->cells[static_cast<size_t>(iRow) * static_cast<size_t>(d->cols + 1) + static_cast<size_t>(iCol)];
+    return d->cells.value(FieldPrivate::cellKey(iCol, iRow));
 }
 
 void Field::TableColumnWidths(const std::function<int32_t(const QString&)>& measure, int16_t sectionWidth,

@@ -3,11 +3,11 @@
 #include <quirepress/Enums.h>
 #include <quirepress/Field.h>
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
-#include <vector>
 
 namespace quirepress {
 
@@ -38,14 +38,19 @@ public:
     int16_t maxColumnWidth = 0;
     int16_t rows = 0;
     int16_t cols = 0;
-    // (rows + 1) x (cols + 1) cells, row by row.
-    std::vector<QString> cells = std::vector<QString>(1);
+    // Only the cells that hold a text, by cellKey(): the counts go to 32767
+    // each, and a grid of that size would not fit in memory.
+    QHash<uint32_t, QString> cells;
 
     // The stored values of a field, read without a call and a copy each:
     // the file writers place hundreds of thousands of fields in a run.
     static const FieldPrivate& of(const Field& field) { return *field.d; }
 
-    void resetCells() { cells.assign(static_cast<size_t>(rows + 1) * static_cast<size_t>(cols + 1), QString()); }
+    static uint32_t cellKey(int16_t col, int16_t row)
+    {
+        return static_cast<uint32_t>(static_cast<uint16_t>(col)) << 16 | static_cast<uint16_t>(row);
+    }
+    void resetCells() { cells.clear(); }
 };
 
 } // namespace quirepress

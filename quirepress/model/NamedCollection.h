@@ -2,6 +2,9 @@
 
 #include <quirepress/Error.h>
 
+#include "model/CaseInsensitiveName.h"
+
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -19,17 +22,27 @@ class NamedCollection {
 public:
     explicit NamedCollection(QString source) : source_(std::move(source)) {}
 
-    bool contains(const QString& key) const { return indexOf(key) >= 0; }
+    // By hash: adding n items, each checked first, takes time in proportion
+    // to n, not n squared.
+    bool contains(const QString& key) const { return keyCounts_.contains(CaseInsensitiveName{key}); }
     int32_t count() const { return static_cast<int32_t>(items_.size()); }
 
-    void append(const QString& key, std::shared_ptr<Item> item) { items_.emplace_back(key, std::move(item)); }
+    void append(const QString& key, std::shared_ptr<Item> item)
+    {
+        ++keyCounts_[CaseInsensitiveName{key}];
+        items_.emplace_back(key, std::move(item));
+    }
 
     const std::shared_ptr<Item>& at(int position) const { return items_.at(checkedIndex(position)).second; }
     const std::shared_ptr<Item>& at(const QString& key) const { return items_.at(checkedIndex(key)).second; }
 
-    void remove(int position) { items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(checkedIndex(position))); }
-    void remove(const QString& key) { items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(checkedIndex(key))); }
-    void clear() { items_.clear(); }
+    void remove(int position) { removeAt(checkedIndex(position)); }
+    void remove(const QString& key) { removeAt(checkedIndex(key)); }
+    void clear()
+    {
+        items_.clear();
+        keyCounts_.clear();
+    }
 
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
@@ -61,8 +74,18 @@ private:
         return static_cast<size_t>(index);
     }
 
+    void removeAt(size_t index)
+    {
+        const CaseInsensitiveName key{items_[index].first};
+        if (--keyCounts_[key] == 0)
+            keyCounts_.remove(key);
+        items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
+    }
+
     QString source_;
     std::vector<std::pair<QString, std::shared_ptr<Item>>> items_;
+    // How many items have each key.
+    QHash<CaseInsensitiveName, int32_t> keyCounts_;
 };
 
 } // namespace quirepress::detail

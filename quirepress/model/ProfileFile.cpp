@@ -6,10 +6,11 @@
 #include <QFile>
 #include <QHash>
 #include <QSaveFile>
-#include <QSet>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace quirepress::detail {
 
@@ -71,12 +72,56 @@ QString decodeWindows1252(QByteArrayView bytes)
     return text;
 }
 
+[[noreturn]] void refuse(const QString& description)
+{
+    throw Error(5, source(), description);
+}
+
+// The profile functions read UTF-16 only after a byte-order mark; so does
+// this reader, and it refuses text cut short rather than guess at it.
+QString decodeUtf16(QByteArrayView bytes, QStringDecoder::Encoding encoding)
+{
+    if (bytes.size() % 2 != 0)
+        refuse(QStringLiteral("The profile file is UTF-16 with an odd number of bytes: it is damaged"));
+    QStringDecoder utf16(encoding, QStringDecoder::Flag::Stateless);
+    QString text = utf16.decode(bytes);
+    if (utf16.hasError())
+        refuse(QStringLiteral("The profile file is damaged UTF-16"));
+    return text;
+}
+
+// UTF-16 without a byte-order mark: its ASCII characters have a NUL byte in
+// one half, so one of the two byte positions is mostly NULs. A few stray
+// NULs in a value of UTF-8 or Windows-1252 text come nowhere near that.
+bool looksLikeUtf16(QByteArrayView bytes)
+{
+    const qsizetype pairs = bytes.size() / 2;
+    qsizetype evenNuls = 0;
+    qsizetype oddNuls = 0;
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
+        evenNuls += bytes[i] == '\0' ? 1 : 0;
+        oddNuls += bytes[i + 1] == '\0' ? 1 : 0;
+    }
+    return pairs > 0 && std::max(evenNuls, oddNuls) * 4 >= pairs;
+}
+
 // Files written here are UTF-8; files written by the Windows profile
 // functions of old are in the ANSI code page, which for the users of these
-// reports is Windows-1252. Text that is valid UTF-8 is taken as UTF-8, since
-// Windows-1252 text with non-ASCII letters is almost never valid UTF-8.
+// reports is Windows-1252, or in UTF-16 with a byte-order mark. Text that is
+// valid UTF-8 is taken as UTF-8, since Windows-1252 text with non-ASCII
+// letters is almost never valid UTF-8.
 QString decodeText(QByteArrayView bytes)
 {
+    // Checked before UTF-16, whose little-endian mark begins the same way.
+    if (bytes.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)) || bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)))
+        refuse(QStringLiteral("The profile file is UTF-32, which is not read: save it as UTF-8"));
+    if (bytes.startsWith("\xFF\xFE"))
+        return decodeUtf16(bytes.sliced(2), QStringDecoder::Utf16LE);
+    if (bytes.startsWith("\xFE\xFF"))
+        return decodeUtf16(bytes.sliced(2), QStringDecoder::Utf16BE);
+    if (looksLikeUtf16(bytes))
+        refuse(QStringLiteral("The profile file looks like UTF-16 without a byte-order mark (NUL bytes throughout), "
+                              "which is not read: save it as UTF-8, or as UTF-16 with a byte-order mark"));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     // Stateless, so that a sequence cut short at the end counts as an error
@@ -89,9 +134,20 @@ QString decodeText(QByteArrayView bytes)
     return decodeWindows1252(bytes);
 }
 
+// The end of the first `count` characters of `text`, or of `text` when it is
+// shorter. A character outside the BMP counts once and is never split.
+qsizetype endOfCharacters(QStringView text, qsizetype count)
+{
+    qsizetype end = 0;
+    for (qsizetype counted = 0; end < text.size() && counted < count; ++counted) {
+        const bool pair = text[end].isHighSurrogate() && end + 1 < text.size() && text[end + 1].isLowSurrogate();
+        end += pair ? 2 : 1;
+    }
+    return end;
+}
+
 // A value as the profile functions return it: blanks trimmed, one pair of
-// enclosing quotes dropped, cut at the first NUL and at 254 characters. A
-// character outside the BMP counts once and is never split.
+// enclosing quotes dropped, cut at the first NUL and at 254 characters.
 QString profileValue(QStringView raw)
 {
     QStringView value = trimBlanks(raw);
@@ -99,13 +155,7 @@ QString profileValue(QStringView raw)
         value = value.sliced(1, value.size() - 2);
     if (const qsizetype nul = value.indexOf(QChar(u'\0')); nul >= 0)
         value.truncate(nul);
-    qsizetype end = 0;
-    for (qsizetype count = 0; end < value.size() && count < maxValueLength; ++count) {
-        const bool pair = value[end].isHighSurrogate() && end + 1 < value.size()
-                          && value[end + 1].isLowSurrogate();
-        end += pair ? 2 : 1;
-    }
-    return value.first(end).toString();
+    return value.first(endOfCharacters(value, maxValueLength)).toString();
 }
 
 // The profile-integer rule. The magnitude is gathered unsigned and held at
@@ -129,16 +179,6 @@ int64_t profileInteger(QStringView value)
                                   : -static_cast<int64_t>(magnitude);
     return magnitude >= limit ? std::numeric_limits<int64_t>::max()
                               : static_cast<int64_t>(magnitude);
-}
-
-bool equalNames(const QString& a, const QString& b)
-{
-    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
-}
-
-[[noreturn]] void refuse(const QString& description)
-{
-    throw Error(5, source(), description);
 }
 
 bool hasLineBreakOrNul(const QString& text)
@@ -171,10 +211,9 @@ ProfileReader ProfileReader::fromBytes(const QByteArray& bytes)
     ProfileReader reader;
     const QString text = decodeText(bytes);
 
-    // Case-folded names seen so far: the first section or key of a name wins,
-    // and a later one is skipped.
-    QSet<QString> sectionNames;
-    QSet<QString> keyNames;
+    // The first section or key of a name wins, and a later one is skipped.
+    // `current` stays valid while keys go into it: only adding a section
+    // moves the sections, and that makes a new current one.
     Section* current = nullptr;
 
     const QStringView all(text);
@@ -194,27 +233,23 @@ ProfileReader ProfileReader::fromBytes(const QByteArray& bytes)
             const qsizetype close = line.indexOf(u']');
             if (close < 0)
                 continue; // not a section header, and no key either
-            const QString name = trimBlanks(line.sliced(1, close - 1)).toString();
-            const QString folded = name.toCaseFolded();
-            if (sectionNames.contains(folded)) {
+            CaseInsensitiveName name{trimBlanks(line.sliced(1, close - 1)).toString()};
+            if (reader.sections_.contains(name)) {
                 current = nullptr;
                 continue;
             }
-            sectionNames.insert(folded);
-            keyNames.clear();
-            reader.sections_.push_back(Section{name, {}});
-            current = &reader.sections_.back();
+            current = &reader.sections_[std::move(name)];
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 0 || current == nullptr)
             continue;
-        const QString key = trimBlanks(line.first(equals)).toString();
-        const QString folded = key.toCaseFolded();
-        if (key.isEmpty() || keyNames.contains(folded))
+        const QStringView key = trimBlanks(line.first(equals));
+        if (key.isEmpty())
             continue;
-        keyNames.insert(folded);
-        current->entries.push_back(Entry{key, profileValue(line.sliced(equals + 1))});
+        CaseInsensitiveName name{key.toString()};
+        if (!current->contains(name))
+            current->insert(std::move(name), profileValue(line.sliced(equals + 1)));
     }
     return reader;
 }
@@ -231,16 +266,18 @@ ProfileReader ProfileReader::fromFile(const QString& path)
         throw Error(53, source(),
                     QStringLiteral("The profile file %1 cannot be read: %2")
                         .arg(QDir::toNativeSeparators(path), file.errorString()));
-    return fromBytes(bytes);
+    try {
+        return fromBytes(bytes);
+    } catch (const Error& error) {
+        throw Error(error.number(), error.source(),
+                    QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error.description()));
+    }
 }
 
 const ProfileReader::Section* ProfileReader::find(const QString& section) const
 {
-    for (const Section& candidate : sections_) {
-        if (equalNames(candidate.name, section))
-            return &candidate;
-    }
-    return nullptr;
+    const auto found = sections_.constFind(CaseInsensitiveName{section});
+    return found == sections_.cend() ? nullptr : &*found;
 }
 
 std::optional<QString> ProfileReader::text(const QString& section, const QString& key) const
@@ -248,11 +285,10 @@ std::optional<QString> ProfileReader::text(const QString& section, const QString
     const Section* found = find(section);
     if (found == nullptr)
         return std::nullopt;
-    for (const Entry& entry : found->entries) {
-        if (equalNames(entry.key, key))
-            return entry.value;
-    }
-    return std::nullopt;
+    const auto value = found->constFind(CaseInsensitiveName{key});
+    if (value == found->cend())
+        return std::nullopt;
+    return *value;
 }
 
 QString ProfileReader::text(const QString& section, const QString& key, const QString& fallback) const
@@ -283,6 +319,11 @@ void ProfileWriter::key(const QString& name, const QString& value)
         refuse(QStringLiteral("The value of the key \"%1\" holds a line break or a NUL, "
                               "which a profile file cannot hold")
                    .arg(name));
+    if (endOfCharacters(value, maxValueLength) < value.size())
+        refuse(QStringLiteral("The value of the key \"%1\" is longer than the %2 characters "
+                              "that a profile file gives back")
+                   .arg(name)
+                   .arg(maxValueLength));
     // Quote whatever a reader would trim or unquote, so that it reads back
     // exactly. Any white space counts here, more than readers trim: quoting
     // too much costs nothing, since the quotes are dropped again.

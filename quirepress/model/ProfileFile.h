@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+
+#include "model/CaseInsensitiveName.h"
 
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 namespace quirepress::detail {
 
@@ -18,11 +20,16 @@ namespace quirepress::detail {
 //   quotation marks (" or ') is dropped from a value;
 // - a value is cut at its first NUL and at 254 characters;
 // - lines end in CR LF or LF; the text is UTF-8 (a byte-order mark is
-//   skipped) or, when it is not valid UTF-8, Windows-1252.
+//   skipped) or, when it is not valid UTF-8, Windows-1252; with a byte-order
+//   mark it may also be UTF-16.
+// Names are looked up by hash, so reading a file takes time in proportion to
+// its size however many sections it has.
 class ProfileReader {
 public:
+    // Throws Error 5 for text that no profile file holds: UTF-16 without a
+    // byte-order mark (told by its NUL bytes), UTF-16 cut short, UTF-32.
     static ProfileReader fromBytes(const QByteArray& bytes);
-    // Throws Error 53 when the file cannot be read.
+    // Throws Error 53 when the file cannot be read, and what fromBytes throws.
     static ProfileReader fromFile(const QString& path);
 
     // Whether the file has a section of that name.
@@ -38,17 +45,10 @@ public:
     int64_t integer(const QString& section, const QString& key, int64_t fallback) const;
 
 private:
-    struct Entry {
-        QString key;
-        QString value;
-    };
-    struct Section {
-        QString name;
-        std::vector<Entry> entries;
-    };
+    using Section = QHash<CaseInsensitiveName, QString>;
     const Section* find(const QString& section) const;
 
-    std::vector<Section> sections_;
+    QHash<CaseInsensitiveName, Section> sections_;
 };
 
 // Writes a profile file that the Windows profile functions, this reader and
@@ -59,7 +59,8 @@ class ProfileWriter {
 public:
     void section(const QString& name);
     // Throws Error 5 for a value with a line break, which no profile file
-    // can hold.
+    // can hold, and for one longer than the 254 characters a reader gives
+    // back, which would not read back whole.
     void key(const QString& name, const QString& value);
 
     QByteArray bytes() const { return bytes_; }

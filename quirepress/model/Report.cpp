@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 namespace quirepress {
 
 namespace {
@@ -143,8 +145,15 @@ std::shared_ptr<quirepress::Section> Report::AddSection(const QString& SectionNa
 std::shared_ptr<quirepress::Section> Report::AddSection(QString& SectionName)
 {
     QString chosen = SectionName;
-    for (int counter = 1; d->sections.contains(chosen); ++counter)
-        chosen = SectionName + u'(' + QString::number(counter) + u')';
+    if (d->sections.contains(chosen)) {
+        // Starts where the last search for this name stopped, so that adding
+        // n sections of one name takes time in proportion to n.
+        int& counter = d->nextNameCounter[detail::CaseInsensitiveName{SectionName}];
+        counter = std::max(counter, 1);
+        do
+            chosen = SectionName + u'(' + QString::number(counter++) + u')';
+        while (d->sections.contains(chosen));
+    }
     SectionName = chosen;
     std::shared_ptr<quirepress::Section> section(new quirepress::Section(chosen));
     section->setHeight(d->newSectionHeight());
@@ -159,8 +168,16 @@ std::shared_ptr<quirepress::Section> Report::Section(const QString& vntIndexKey)
     return d->sections.at(vntIndexKey);
 }
 int32_t Report::SectionCount() const { return d->sections.count(); }
-void Report::RemoveSection(int vntIndexKey) { d->sections.remove(vntIndexKey); }
-void Report::RemoveSection(const QString& vntIndexKey) { d->sections.remove(vntIndexKey); }
+void Report::RemoveSection(int vntIndexKey)
+{
+    d->sections.remove(vntIndexKey);
+    d->nextNameCounter.clear();
+}
+void Report::RemoveSection(const QString& vntIndexKey)
+{
+    d->sections.remove(vntIndexKey);
+    d->nextNameCounter.clear();
+}
 
 void Report::PrintSection(const QString& sSection) { d->run->PrintSection(sSection); }
 void Report::EndReport() { d->run->EndReport(); }

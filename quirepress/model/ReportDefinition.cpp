@@ -7,6 +7,7 @@
 
 #include <QLocale>
 
+#include <cmath>
 #include <limits>
 
 namespace quirepress::detail {
@@ -69,9 +70,21 @@ public:
             return false;
         bool isNumber = false;
         const double number = value.toDouble(&isNumber);
-        if (!isNumber)
+        // "nan" and "inf" are numbers to toDouble(), but no truth value.
+        if (!isNumber || !std::isfinite(number))
             throw Error(13, source, QStringLiteral("Type mismatch: [%1] %2=%3").arg(section_, key, value));
         return number != 0;
+    }
+
+    // The distance from `start` to the edge that `edgeKey` gives, which must
+    // fit 32 bits as the edge itself does.
+    int32_t extent(const QString& edgeKey, int32_t start) const
+    {
+        const int64_t distance = int64_t{number<int32_t>(edgeKey)} - start;
+        if (distance < std::numeric_limits<int32_t>::min() || distance > std::numeric_limits<int32_t>::max())
+            throw Error(6, source, QStringLiteral("Overflow: [%1] %2 lies %3 away from %4")
+                                       .arg(section_, edgeKey).arg(distance).arg(start));
+        return static_cast<int32_t>(distance);
     }
 
     // A damaged count must not make the reader build sections or fields the
@@ -108,12 +121,12 @@ void readField(Section& section, int i, int j, const ProfileReader& file)
     field->setFieldLeft(keys.number<int32_t>(QStringLiteral("FieldLeft")));
     field->setFieldWidth(keys.number<int32_t>(QStringLiteral("FieldWidth"), missingSize));
     if (field->FieldWidth() == missingSize)
-        field->setFieldWidth(keys.number<int32_t>(QStringLiteral("FieldRight")) - field->FieldLeft());
+        field->setFieldWidth(keys.extent(QStringLiteral("FieldRight"), field->FieldLeft()));
     field->setFieldType(static_cast<FieldTypes>(keys.number<int32_t>(QStringLiteral("FieldType"))));
     field->setValue(field->Default_Value());
     field->setFieldHeight(keys.number<int32_t>(QStringLiteral("FieldHeight"), missingSize));
     if (field->FieldHeight() == missingSize)
-        field->setFieldHeight(keys.number<int32_t>(QStringLiteral("FieldBottom")) - field->FieldTop());
+        field->setFieldHeight(keys.extent(QStringLiteral("FieldBottom"), field->FieldTop()));
     field->setFieldBox(keys.flag(QStringLiteral("FieldBox")));
     field->setLineWidth(keys.number<int16_t>(QStringLiteral("LineWidth")));
     field->setLimitSize(keys.flag(QStringLiteral("LimitSize")));

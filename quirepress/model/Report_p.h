@@ -3,10 +3,12 @@
 #include <quirepress/MessageBoxes.h>
 #include <quirepress/Report.h>
 
+#include "model/CaseInsensitiveName.h"
 #include "model/NamedCollection.h"
 #include "model/PageImages.h"
 #include "output/ReportRun.h"
 
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -35,6 +37,10 @@ public:
     OutputOptions outputTo = cOutputToUnknown;
 
     detail::NamedCollection<Section> sections{QStringLiteral("Quirepress.Report")};
+    // For each name given to AddSection, the counter to try first:
+    // "Name(1)" up to the one before it are all taken. A removal may free one
+    // of them, so removing a section forgets all of these.
+    QHash<detail::CaseInsensitiveName, int> nextNameCounter;
     std::shared_ptr<MessageBoxes> messages;
     ReportEvents* events = nullptr;
 

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -119,6 +120,15 @@ TEST(ProfileReader, ReadsAHandWrittenFile)
     EXPECT_EQ(reader.text("Report", "PrinterName", "fallback"), "");
 }
 
+TEST(ProfileReader, MatchesNamesInAnyLetterCaseBeyondAscii)
+{
+    const ProfileReader reader = ProfileReader::fromBytes(
+        "[Stra\xC3\x9F" "e \xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1 \xF0\x90\x90\x80]\r\nKelvin=1\r\n");
+    EXPECT_EQ(reader.text(QString::fromUtf8("STRA\xE1\xBA\x9E" "E \xCF\x83\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1 \xF0\x90\x90\xA8"),
+                          QString::fromUtf8("\xE2\x84\xAA" "ELVIN"), ""),
+              "1");
+}
+
 TEST(ProfileReader, CutsValuesAtNulAndAt254Characters)
 {
     const QByteArray longValue(300, 'x');
@@ -186,6 +196,25 @@ TEST(ProfileReader, DecodesUtf8AndWindows1252)
         << "a UTF-8 sequence cut short at the end is not UTF-8";
 }
 
+TEST(ProfileReader, ReadsUtf16WithAByteOrderMarkAndRefusesItWithout)
+{
+    const QString text = QString::fromUtf8("[S]\r\nA=caf\xC3\xA9 \xF0\x9F\x98\x80\r\n");
+    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder withMark(encoding, QStringEncoder::Flag::WriteBom);
+        const QByteArray marked = withMark.encode(text);
+        EXPECT_EQ(ProfileReader::fromBytes(marked).text("S", "A", ""), QString::fromUtf8("caf\xC3\xA9 \xF0\x9F\x98\x80"));
+        EXPECT_EQ(numberThrown([&] { ProfileReader::fromBytes(marked + 'x'); }), 5) << "a byte left over";
+
+        QStringEncoder bare(encoding);
+        const std::optional<Error> error = thrown([&] { ProfileReader::fromBytes(bare.encode(text)); });
+        ASSERT_TRUE(error.has_value()) << "UTF-16 without a byte-order mark";
+        EXPECT_EQ(error->number(), 5);
+        EXPECT_TRUE(error->description().contains("UTF-16")) << error->description().toStdString();
+    }
+    EXPECT_EQ(ProfileReader::fromBytes(raw("[S]\r\nA=x\0y\r\nB=z\r\n")).text("S", "B", ""), "z")
+        << "a stray NUL does not make a file UTF-16";
+}
+
 TEST(ProfileWriter, WritesTheExactBytes)
 {
     ProfileWriter writer;
@@ -242,7 +271,20 @@ TEST(ProfileWriter, RefusesWhatAFileCannotHold)
     for (const char* name : {"a=b", " padded", "[Key"})
         EXPECT_EQ(numberThrown([&] { writer.key(name, "1"); }), 5) << name;
     EXPECT_EQ(numberThrown([&] { writer.section("a]b"); }), 5);
+    QString emoji;
+    for (int i = 0; i < 255; ++i)
+        emoji += QString::fromUtf8("\xF0\x9F\x98\x80");
+    EXPECT_EQ(numberThrown([&] { writer.key("K", QString(255, u'x')); }), 5) << "a value the reader would cut";
+    EXPECT_EQ(numberThrown([&] { writer.key("K", emoji); }), 5) << "255 characters outside the BMP";
     EXPECT_EQ(writer.bytes(), before) << "a refused call writes nothing";
+    writer.key("Longest", QString(254, u'x'));
+    writer.key("Quoted", QLatin1Char(' ') + QString(252, u'x') + QLatin1Char(' '));
+    writer.key("Wide", emoji.left(2 * 254));
+    const ProfileReader reader = ProfileReader::fromBytes(writer.bytes());
+    EXPECT_EQ(reader.text("S", "Longest", ""), QString(254, u'x'));
+    EXPECT_EQ(reader.text("S", "Quoted", ""), QLatin1Char(' ') + QString(252, u'x') + QLatin1Char(' '))
+        << "the quotes around blank ends do not count";
+    EXPECT_EQ(reader.text("S", "Wide", ""), emoji.left(2 * 254));
 }
 
 TEST(ProfileFile, FileErrorsThrow)

@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QLocale>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -29,6 +30,13 @@ QStringList linesOf(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+}
+
+// `text` in UTF-16, without a byte-order mark.
+QByteArray utf16(QStringConverter::Encoding encoding, const char* text)
+{
+    QStringEncoder encoder(encoding);
+    return encoder.encode(QString::fromUtf8(text));
 }
 
 void write(const QString& path, const QByteArray& bytes)
@@ -314,6 +322,20 @@ TEST_F(ReportDefinition, DamagedFilesFailWithTheirErrors)
         {"[Report]\nSectionCount=32000\n", 5, "a count beyond what the file holds"},
         {"[Report]\nSectionCount=1\n[Section1]\nFieldCount=1\n[Section1Field1]\nForeColour=99999999999\n", 6,
          "a colour beyond 32 bits"},
+        {"[Report]\nSectionCount=1\n[Section1]\nFieldCount=1\n[Section1Field1]\nFieldLeft=-10\n"
+         "FieldRight=2147483647\n",
+         6, "a width from the edges beyond 32 bits"},
+        {"[Report]\nSectionCount=1\n[Section1]\nFieldCount=1\n[Section1Field1]\nFieldLeft=10\n"
+         "FieldRight=-2147483648\n",
+         6, "a negative width from the edges beyond 32 bits"},
+        {"[Report]\nSectionCount=1\n[Section1]\nFieldCount=1\n[Section1Field1]\nTop=-1\n"
+         "FieldBottom=2147483647\n",
+         6, "a height from the edges beyond 32 bits"},
+        {"[Report]\nSectionCount=1\n[Section1]\nSectionName=A\nFooter=nan\n", 13, "Footer is not a number"},
+        {"[Report]\nSectionCount=1\n[Section1]\nSectionName=A\nFooter=inf\n", 13, "Footer is infinite"},
+        {"[Report]\nSectionCount=1\n[Section1]\nSectionName=A\nFooter=-Infinity\n", 13, "Footer is infinite"},
+        {utf16(QStringConverter::Utf16LE, "[Report]\r\nSectionCount=0\r\n"), 5, "UTF-16 without a byte-order mark"},
+        {utf16(QStringConverter::Utf16BE, "[Report]\r\nSectionCount=0\r\n"), 5, "UTF-16 BE without one"},
     };
     for (const auto& row : rows) {
         int number = 0;
@@ -324,6 +346,49 @@ TEST_F(ReportDefinition, DamagedFilesFailWithTheirErrors)
         }
         EXPECT_EQ(number, row.error) << row.why;
     }
+}
+
+TEST_F(ReportDefinition, TheLargestTableLoadsWithoutItsCells)
+{
+    const QByteArray file = "[Report]\nSectionCount=1\n[Section1]\nSectionName=Grid\nFieldCount=1\n"
+                            "[Section1Field1]\nFieldName=Cells\nFieldType=5\nTableNoRows=32767\nTableNoCols=32767\n";
+    ASSERT_TRUE(load(file));
+    const auto field = report.Section(1)->Field(1);
+    EXPECT_EQ(field->TableNumberRows(), 32767);
+    EXPECT_EQ(field->TableNumberCols(), 32767);
+    EXPECT_EQ(field->CellValue(32767, 32767), "");
+    field->setCellValue(32767, 32767, "last");
+    EXPECT_EQ(field->CellValue(32767, 32767), "last");
+}
+
+TEST_F(ReportDefinition, AUtf16FileWithAByteOrderMarkLoads)
+{
+    const QString text = QString::fromUtf8("[Report]\r\nSectionCount=1\r\n[Section1]\r\nSectionName=D\xC3\xA9tail\r\n");
+    for (const QStringConverter::Encoding encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encoder(encoding, QStringEncoder::Flag::WriteBom);
+        ASSERT_TRUE(load(encoder.encode(text)));
+        ASSERT_EQ(report.SectionCount(), 1) << (encoding == QStringConverter::Utf16LE ? "LE" : "BE");
+        EXPECT_EQ(report.Section(1)->SectionName(), QString::fromUtf8("D\xC3\xA9tail"));
+    }
+}
+
+TEST_F(ReportDefinition, AValueTooLongToReadBackIsNotSaved)
+{
+    const auto field = addField(addSection("Detail"), "Note");
+    field->setDefault_Value(QString(254, u'x'));
+    report.setReportName(path);
+    ASSERT_TRUE(report.SaveReport());
+    const QStringList saved = linesOf(path);
+
+    field->setDefault_Value(QString(255, u'x'));
+    int number = 0;
+    try {
+        report.SaveReport();
+    } catch (const Error& error) {
+        number = error.number();
+    }
+    EXPECT_EQ(number, 5) << "a value the reader would cut";
+    EXPECT_EQ(linesOf(path), saved) << "a refused save leaves the file as it was";
 }
 
 TEST_F(ReportDefinition, AMissingFileIsReportedAndTheReportKept)

@@ -74,6 +74,32 @@ TEST_F(ReportModel, ATakenSectionNameGetsACounterOnTheCallersName)
     EXPECT_EQ(report.Section("DETAIL(2)")->SectionName(), "Detail(2)");
 }
 
+// The counter search remembers where it stopped for each name; a counter
+// freed by a removal, or a name taken by hand, must still give the names the
+// plain search from 1 gives.
+TEST_F(ReportModel, ACounterFreedOrTakenByHandIsFoundAsBefore)
+{
+    const auto add = [this](const QString& given) {
+        QString name = given;
+        report.AddSection(name);
+        return name;
+    };
+    for (int i = 0; i < 4; ++i)
+        add("Detail");
+    report.RemoveSection("detail(1)");
+    EXPECT_EQ(add("DETAIL"), "DETAIL(1)") << "a freed counter is used again";
+    EXPECT_EQ(add("Detail"), "Detail(4)");
+    EXPECT_EQ(add("Detail(5)"), "Detail(5)");
+    EXPECT_EQ(add("Detail"), "Detail(6)") << "a name taken by hand is skipped";
+    report.RemoveSection("Detail");
+    EXPECT_EQ(add("Detail"), "Detail") << "the name itself comes first";
+    EXPECT_EQ(add("Detail(1)"), "Detail(1)(1)") << "the counter goes on the name as given";
+    for (int i = report.SectionCount(); i >= 1; --i)
+        report.RemoveSection(i);
+    EXPECT_EQ(add("Detail"), "Detail");
+    EXPECT_EQ(add("Detail"), "Detail(1)") << "an emptied report counts from 1 again";
+}
+
 TEST_F(ReportModel, ANewSectionIsOneLineHighAndAPageWide)
 {
     QString name = "Header";
@@ -165,6 +191,18 @@ TEST(FieldTable, CellsLiveWithinTheCountsAndAreLostWhenTheyChange)
     EXPECT_EQ(table.TableNumberCols(), 4) << "the other count stays";
     EXPECT_EQ(table.CellValue(2, 1), "") << "a new count empties every cell";
     EXPECT_EQ(table.CellValue(2, 3), "");
+
+    // The largest counts cost nothing until cells are written.
+    table.setTableNumberCols(32767);
+    table.setTableNumberRows(32767);
+    table.setCellValue(32767, 32767, "far corner");
+    table.setCellValue(1, 1, "near");
+    EXPECT_EQ(table.CellValue(32767, 32767), "far corner");
+    EXPECT_EQ(table.CellValue(1, 1), "near");
+    EXPECT_EQ(table.CellValue(32766, 32767), "");
+    table.setTableNumberCols(32767);
+    EXPECT_EQ(table.CellValue(32767, 32767), "") << "setting the same count still empties every cell";
+    EXPECT_EQ(table.CellValue(1, 1), "");
 }
 
 TEST(FieldTable, ColumnWidthsShareTheRestOfTheSection)
