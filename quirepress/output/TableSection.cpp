@@ -5,6 +5,7 @@
 #include "output/PageSurface.h"
 #include "output/SectionLines.h"
 
+#include <quirepress/Error.h>
 #include <quirepress/Report.h>
 
 #include <algorithm>
@@ -22,6 +23,10 @@ constexpr int32_t pieceGap = 700;
 const QString rowSample = QStringLiteral("ABCDEFPGabcdefpgq");
 // A cell's text keeps this distance from its borders.
 constexpr int32_t cellInset = 50;
+// A piece is laid out as one field a cell: a table of 32767 rows and columns,
+// which a definition file may ask for, would take hundreds of gigabytes.
+// 32767 rows of 32 columns still go in one piece.
+constexpr int64_t maxCellsInPiece = int64_t{1} << 20;
 
 void addLine(Section& section, const QString& name, int32_t left, int32_t top, int32_t width, int32_t height,
              int32_t colour)
@@ -91,6 +96,14 @@ TablePiece buildTableSection(Report& report, const Section& source, int tableInd
         }
     }
     piece.endRow = checked16(int64_t{startRow} + rows);
+    if (int64_t{rows} * table->TableNumberCols() > maxCellsInPiece)
+        throw Error(6, QStringLiteral("Quirepress.Output"),
+                    QStringLiteral("Overflow: %1 rows of %2 columns of the table %3 are more than the %4 cells a "
+                                   "report lays out at once.")
+                        .arg(rows)
+                        .arg(table->TableNumberCols())
+                        .arg(table->FieldName())
+                        .arg(maxCellsInPiece));
 
     const int32_t tableTop = table->FieldTop();
     const int32_t tableLeft = table->FieldLeft();

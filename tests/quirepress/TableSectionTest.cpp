@@ -197,4 +197,26 @@ TEST_F(TableSectionTest, EvenOnAPageTooSmallForOneRowEveryPieceHoldsARow)
     EXPECT_EQ(piece(0).endRow, 1);
 }
 
+TEST_F(TableSectionTest, ATableTooBigToLayOutIsAnErrorBeforeAnyCellIsMade)
+{
+    // What a definition file can ask for: too many cells to make a field
+    // of each, on a page or in a file.
+    table->setTableNumberRows(32767);
+    table->setTableNumberCols(32767);
+    for (const bool paged : {true, false}) {
+        SCOPED_TRACE(paged ? "on pages" : "in a file");
+        try {
+            piece(0, paged);
+            ADD_FAILURE() << "laid out";
+        } catch (const Error& error) {
+            EXPECT_EQ(error.number(), 6);
+        }
+        EXPECT_EQ(report.Section(QStringLiteral("TableSection"))->FieldCount(), 0);
+        report.RemoveSection(QStringLiteral("TableSection"));
+    }
+    // The longest table of a few columns still goes into a file in one piece.
+    table->setTableNumberCols(3);
+    EXPECT_EQ(piece(0, false).endRow, 32767);
+}
+
 } // namespace
