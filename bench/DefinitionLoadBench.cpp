@@ -21,15 +21,16 @@ QString writeDefinition(int sections, bool oneName, bool withField)
                                                .arg(sections)
                                                .arg(oneName ? QStringLiteral("same") : QStringLiteral("distinct"))
                                                .arg(withField ? 1 : 0));
-    QByteArray bytes = "[Report]\r\nGridX=120\r\nGridY=240\r\nSectionCount=" + QByteArray::number(sections)
-                       + "\r\nOrientation=1\r\n";
+    QByteArray bytes =
+        "[Report]\r\nGridX=120\r\nGridY=240\r\nSectionCount=" + QByteArray::number(sections) + "\r\nOrientation=1\r\n";
     for (int i = 1; i <= sections; ++i) {
         const QByteArray number = QByteArray::number(i);
         bytes += "[Section" + number + "]\r\nSectionName=Detail" + (oneName ? QByteArray() : number)
-                 + "\r\nHeight=240\r\nWidth=12000\r\nFieldCount=" + (withField ? "1" : "0") + "\r\nFooter=False\r\n";
+            + "\r\nHeight=240\r\nWidth=12000\r\nFieldCount=" + (withField ? "1" : "0") + "\r\nFooter=False\r\n";
         if (withField)
-            bytes += "[Section" + number + "Field1]\r\nFieldName=Amount\r\nFont=Arial\r\nSize=10\r\nTop=0\r\n"
-                     "FieldLeft=9000\r\nFieldWidth=2000\r\nFieldType=2\r\nFieldHeight=240\r\nLineWidth=1\r\n";
+            bytes += "[Section" + number
+                + "Field1]\r\nFieldName=Amount\r\nFont=Arial\r\nSize=10\r\nTop=0\r\n"
+                  "FieldLeft=9000\r\nFieldWidth=2000\r\nFieldType=2\r\nFieldHeight=240\r\nLineWidth=1\r\n";
     }
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -67,8 +68,20 @@ void BM_LoadDefinition(benchmark::State& state, bool oneName, bool withField)
 } // namespace
 
 BENCHMARK_CAPTURE(BM_LoadDefinition, OneName, true, false)
-    ->Arg(2'000)->Arg(32'000)->Complexity()->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Arg(2'000)
+    ->Arg(32'000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(BM_LoadDefinition, OwnNames, false, false)
-    ->Arg(2'000)->Arg(32'000)->Complexity()->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Arg(2'000)
+    ->Arg(32'000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(BM_LoadDefinition, OneNameWithFields, true, true)
-    ->Arg(2'000)->Arg(32'000)->Complexity()->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Arg(2'000)
+    ->Arg(32'000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

@@ -19,8 +19,7 @@ namespace {
 constexpr int sectionsPerRun = 100'000;
 
 // One whole run to `path`. The error's text when the engine threw.
-std::optional<std::string> runToFile(quirepress::Report& report, quirepress::OutputOptions target,
-                                     const QString& path)
+std::optional<std::string> runToFile(quirepress::Report& report, quirepress::OutputOptions target, const QString& path)
 {
     static const QString detail = QStringLiteral("Detail");
     try {
@@ -131,14 +130,23 @@ constexpr int engineIterations = 5;
 } // namespace
 
 BENCHMARK_CAPTURE(BM_ReportToFile, Text, quirepress::cOutputToTextFile, "txt")
-    ->Unit(benchmark::kMillisecond)->Iterations(engineIterations)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(engineIterations)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(BM_PlainWriter, Text, quirepress::cOutputToTextFile, "txt")
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(BM_ReportToFile, HTML, quirepress::cOutputToHTMLFile, "html")
-    ->Unit(benchmark::kMillisecond)->Iterations(engineIterations)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(engineIterations)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(BM_PlainWriter, HTML, quirepress::cOutputToHTMLFile, "html")
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(BM_ReportToFile, CSV, quirepress::cOutputToCSVFile, "csv")
-    ->Unit(benchmark::kMillisecond)->Iterations(engineIterations)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(engineIterations)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(BM_PlainWriter, CSV, quirepress::cOutputToCSVFile, "csv")
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

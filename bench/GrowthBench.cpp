@@ -126,6 +126,12 @@ void BM_TableToFile(benchmark::State& state, quirepress::OutputOptions target, c
 BENCHMARK(BM_LimitSizeCut)->Arg(4000)->Arg(16000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SplitLineLoop)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_TableToFile, CSV, quirepress::cOutputToCSVFile, "csv")
-    ->Arg(8000)->Arg(32000)->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Arg(8000)
+    ->Arg(32000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(BM_TableToFile, Text, quirepress::cOutputToTextFile, "txt")
-    ->Arg(8000)->Arg(32000)->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Arg(8000)
+    ->Arg(32000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

@@ -25,9 +25,9 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(programIcon());
 
     const QString executableFolder = QCoreApplication::applicationDirPath();
-    const QString folder = ProgramFolder::locate(
-        executableFolder, executableFolder + QStringLiteral("/" QUILLBILL_DEFAULTS_FROM_BINARY),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString folder =
+        ProgramFolder::locate(executableFolder, executableFolder + QStringLiteral("/" QUILLBILL_DEFAULTS_FROM_BINARY),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QDir::setCurrent(folder);
 
     DialogMessageBoxes messages;

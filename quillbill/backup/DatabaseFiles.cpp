@@ -74,7 +74,8 @@ QString integrityOf(sqlite3* connection)
 void syncOrThrow(int descriptor, const QString& what)
 {
     if (::fsync(descriptor) != 0)
-        throw DatabaseError(QObject::tr("Cannot write %1 to the disk: %2").arg(what, QString::fromLocal8Bit(std::strerror(errno))));
+        throw DatabaseError(
+            QObject::tr("Cannot write %1 to the disk: %2").arg(what, QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 // Makes a rename inside `folder` last across a power failure.
@@ -141,8 +142,8 @@ QString problemWith(const QString& path)
 
     SqliteConnection connection;
     try {
-        const QString uri = QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded)
-            + QStringLiteral("?mode=ro");
+        const QString uri =
+            QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=ro");
         connection = openRaw(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
     } catch (const DatabaseError& error) {
         return QObject::tr("The file %1 cannot be opened: %2").arg(path, error.message());

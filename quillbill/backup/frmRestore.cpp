@@ -115,8 +115,8 @@ void frmRestore::enterFolder()
     QListWidgetItem* item = Dir1_->currentItem();
     if (!item)
         return;
-    const QString target = item->text() == parentEntry ? QFileInfo(folder_).absolutePath()
-                                                       : QDir(folder_).filePath(item->text());
+    const QString target =
+        item->text() == parentEntry ? QFileInfo(folder_).absolutePath() : QDir(folder_).filePath(item->text());
     showFolder(target);
 }
 

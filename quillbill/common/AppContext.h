@@ -14,7 +14,8 @@ namespace quillbill {
 // temporary program folder with recording message boxes.
 struct AppContext {
     AppContext(const QString& programFolder, MessageBoxes& messageBoxes)
-        : folder(QDir(programFolder).absolutePath()), messages(messageBoxes) {}
+        : folder(QDir(programFolder).absolutePath()), messages(messageBoxes)
+    {}
 
     // A path below the program folder, given with '/' separators.
     QString path(const QString& relative) const { return folder + u'/' + relative; }

@@ -21,8 +21,8 @@ std::optional<int> parseWholeNumber(const QString& text)
     const qlonglong value = digits.toLongLong(&ok);
     constexpr qlonglong largest = std::numeric_limits<int>::max();
     const qlonglong magnitude = ok ? std::min(value, largest + 1) : largest + 1;
-    return static_cast<int>(std::clamp(negative ? -magnitude : magnitude,
-                                       qlonglong{std::numeric_limits<int>::min()}, largest));
+    return static_cast<int>(
+        std::clamp(negative ? -magnitude : magnitude, qlonglong{std::numeric_limits<int>::min()}, largest));
 }
 
 } // namespace quillbill

@@ -4,8 +4,7 @@ namespace quillbill {
 
 EmailMode::EmailMode(const QString& attachmentPath, const QString& programFolder)
     : attachmentPath_(attachmentPath), programFolder_(programFolder)
-{
-}
+{}
 
 QString EmailMode::caption() const
 {

@@ -138,8 +138,8 @@ QByteArray encodeQuotedPrintable(const QString& text)
             const bool lastOfLine = i == line.size() - 1;
             // Whitespace at the end of a line may be stripped on the way, so
             // it is only left bare where a character follows it.
-            const bool literal = (byte >= 33 && byte <= 126 && byte != '=')
-                || ((byte == ' ' || byte == '\t') && !lastOfLine);
+            const bool literal =
+                (byte >= 33 && byte <= 126 && byte != '=') || ((byte == ' ' || byte == '\t') && !lastOfLine);
             const QByteArray token = literal ? QByteArray(1, static_cast<char>(byte))
                                              : '=' + QByteArray(1, static_cast<char>(byte)).toHex().toUpper();
             // One place is kept for the "=" of a soft line break.
@@ -240,8 +240,8 @@ QByteArray buildMimeMessage(const MimeContent& content, const QDateTime& date, c
     message += header("Message-ID", '<' + uniquePart.toLatin1() + '@' + messageIdDomain(content.from) + '>');
     message += header("MIME-Version", "1.0");
 
-    const QByteArray textHeaders = header("Content-Type", "text/plain; charset=UTF-8")
-        + header("Content-Transfer-Encoding", "quoted-printable");
+    const QByteArray textHeaders =
+        header("Content-Type", "text/plain; charset=UTF-8") + header("Content-Transfer-Encoding", "quoted-printable");
     const QByteArray body = encodeQuotedPrintable(content.body);
 
     if (content.attachment.fileName.isEmpty()) {
@@ -262,8 +262,8 @@ QByteArray buildMimeMessage(const MimeContent& content, const QDateTime& date, c
     message += delimiter;
     message += textHeaders + crlf + body;
     message += delimiter;
-    message += header("Content-Type",
-                      attachment.contentType.toLatin1() + fileNameParameter("name", attachment.fileName));
+    message +=
+        header("Content-Type", attachment.contentType.toLatin1() + fileNameParameter("name", attachment.fileName));
     message += header("Content-Transfer-Encoding", "base64");
     message += header("Content-Disposition", "attachment" + fileNameParameter("filename", attachment.fileName));
     message += crlf;

@@ -214,14 +214,20 @@ void SendMail::Send()
     // until the worker has been joined; this object may be deleted by a slot
     // in the meantime, so the calls check `self` once they run here.
     QEventLoop loop;
-    const mail::SmtpReporter reporter{
-        [&loop, self](const QString& line) {
-            QMetaObject::invokeMethod(
-                &loop, [self, line] { if (self) emit self->Status(line); }, Qt::QueuedConnection);
-        },
-        [&loop, showProgress](int percent) {
-            QMetaObject::invokeMethod(&loop, [showProgress, percent] { showProgress(percent); }, Qt::QueuedConnection);
-        }};
+    const mail::SmtpReporter reporter{[&loop, self](const QString& line) {
+                                          QMetaObject::invokeMethod(
+                                              &loop,
+                                              [self, line] {
+                                                  if (self)
+                                                      emit self->Status(line);
+                                              },
+                                              Qt::QueuedConnection);
+                                      },
+                                      [&loop, showProgress](int percent) {
+                                          QMetaObject::invokeMethod(
+                                              &loop, [showProgress, percent] { showProgress(percent); },
+                                              Qt::QueuedConnection);
+                                      }};
     std::atomic<bool> finished = false;
     mail::SmtpOutcome outcome;
     std::thread worker([&] {
@@ -229,7 +235,8 @@ void SendMail::Send()
         finished = true;
         // Queued after every report, so they have all been delivered when the
         // loop ends.
-        QMetaObject::invokeMethod(&loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
     });
     loop.exec();
     // The loop also ends when the application quits; the send is then cut

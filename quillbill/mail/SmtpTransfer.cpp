@@ -38,8 +38,7 @@ void ensureCurlInitialized()
 struct Transfer {
     Transfer(const SmtpRequest& r, const SmtpReporter& out, const std::atomic<bool>& stop)
         : request(r), reporter(out), cancel(stop)
-    {
-    }
+    {}
 
     const SmtpRequest& request;
     const SmtpReporter& reporter;

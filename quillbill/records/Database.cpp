@@ -56,8 +56,7 @@ void Database::open(const QString& filePath)
 
     {
         QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-        connection.setConnectOptions(
-            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+        connection.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
         connection.setDatabaseName(readWriteUri(filePath));
         QString problem;
         if (!connection.open())
@@ -68,8 +67,7 @@ void Database::open(const QString& filePath)
             connection.close();
             connection = QSqlDatabase();
             QSqlDatabase::removeDatabase(connectionName_);
-            throw DatabaseError(
-                QObject::tr("Cannot open the database %1.\n%2").arg(file.absoluteFilePath(), problem));
+            throw DatabaseError(QObject::tr("Cannot open the database %1.\n%2").arg(file.absoluteFilePath(), problem));
         }
     }
     filePath_ = file.absoluteFilePath();

@@ -10,8 +10,7 @@ namespace quillbill {
 // refused. The message is written for the person at the keyboard.
 class DatabaseError : public std::runtime_error {
 public:
-    explicit DatabaseError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit DatabaseError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
 
     const QString& message() const { return message_; }
 

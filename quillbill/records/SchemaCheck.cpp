@@ -13,8 +13,7 @@ namespace quillbill::SchemaCheck {
 namespace {
 
 const QStringList requiredTables = {
-    "TblCustomer", "TblBillingCodes", "TblInvoice", "TblJobs",
-    "TblMyCompanyInfo", "TblUsers", "TblBuildInvoiceData",
+    "TblCustomer", "TblBillingCodes", "TblInvoice", "TblJobs", "TblMyCompanyInfo", "TblUsers", "TblBuildInvoiceData",
 };
 
 // Reads a PRAGMA that returns one integer; nullopt when the file cannot be

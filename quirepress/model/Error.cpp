@@ -7,8 +7,7 @@ Error::Error(int number, QString source, QString description)
       source_(std::move(source)),
       description_(std::move(description)),
       what_(QStringLiteral("%1 (%2): %3").arg(source_).arg(number_).arg(description_).toStdString())
-{
-}
+{}
 
 const char* Error::what() const noexcept
 {

@@ -27,12 +27,24 @@ int16_t roundedWidth(double value)
 Field::Field() : d(std::make_unique<FieldPrivate>()) {}
 Field::~Field() = default;
 
-#define QUIREPRESS_PROPERTY(Type, Name, member)                                                                   \
-    Type Field::Name() const { return d->member; }                                                               \
-    void Field::set##Name(Type value) { d->member = value; }
-#define QUIREPRESS_TEXT_PROPERTY(Name, member)                                                                    \
-    QString Field::Name() const { return d->member; }                                                            \
-    void Field::set##Name(const QString& value) { d->member = value; }
+#define QUIREPRESS_PROPERTY(Type, Name, member)                                                                        \
+    Type Field::Name() const                                                                                           \
+    {                                                                                                                  \
+        return d->member;                                                                                              \
+    }                                                                                                                  \
+    void Field::set##Name(Type value)                                                                                  \
+    {                                                                                                                  \
+        d->member = value;                                                                                             \
+    }
+#define QUIREPRESS_TEXT_PROPERTY(Name, member)                                                                         \
+    QString Field::Name() const                                                                                        \
+    {                                                                                                                  \
+        return d->member;                                                                                              \
+    }                                                                                                                  \
+    void Field::set##Name(const QString& value)                                                                        \
+    {                                                                                                                  \
+        d->member = value;                                                                                             \
+    }
 
 QUIREPRESS_TEXT_PROPERTY(FieldName, fieldName)
 QUIREPRESS_TEXT_PROPERTY(Value, value)
@@ -109,8 +121,8 @@ QString Field::CellValue(int16_t iCol, int16_t iRow) const
     return d->cells.value(FieldPrivate::cellKey(iCol, iRow));
 }
 
-void Field::TableColumnWidths(const std::function<int32_t(const QString&)>& measure, int16_t sectionWidth,
-                              int16_t left, int16_t& labelWidth, int16_t& columnWidth) const
+void Field::TableColumnWidths(const std::function<int32_t(const QString&)>& measure, int16_t sectionWidth, int16_t left,
+                              int16_t& labelWidth, int16_t& columnWidth) const
 {
     constexpr int32_t largestLabel = 32667;
     constexpr int32_t labelGap = 100;

@@ -14,7 +14,10 @@ namespace {
 
 // A program without widgets cannot show a box: the text goes to the log,
 // and a question gets its default answer, No.
-bool windowsAvailable() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
+bool windowsAvailable()
+{
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
 
 class DialogMessageBoxes final : public MessageBoxes {
 public:

@@ -70,7 +70,8 @@ private:
     {
         const long index = indexOf(key);
         if (index < 0)
-            throw Error(5, source_, QStringLiteral("Invalid procedure call or argument: no item named \"%1\"").arg(key));
+            throw Error(5, source_,
+                        QStringLiteral("Invalid procedure call or argument: no item named \"%1\"").arg(key));
         return static_cast<size_t>(index);
     }
 

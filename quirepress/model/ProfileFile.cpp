@@ -58,10 +58,9 @@ bool hasEnclosingQuotes(QStringView text)
 QString decodeWindows1252(QByteArrayView bytes)
 {
     static constexpr char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
     };
     QString text;
     text.reserve(bytes.size());
@@ -175,10 +174,8 @@ int64_t profileInteger(QStringView value)
         magnitude = magnitude > (limit - digit) / 10 ? limit : magnitude * 10 + digit;
     }
     if (negative)
-        return magnitude == limit ? std::numeric_limits<int64_t>::min()
-                                  : -static_cast<int64_t>(magnitude);
-    return magnitude >= limit ? std::numeric_limits<int64_t>::max()
-                              : static_cast<int64_t>(magnitude);
+        return magnitude == limit ? std::numeric_limits<int64_t>::min() : -static_cast<int64_t>(magnitude);
+    return magnitude >= limit ? std::numeric_limits<int64_t>::max() : static_cast<int64_t>(magnitude);
 }
 
 bool hasLineBreakOrNul(const QString& text)
@@ -198,8 +195,8 @@ void checkName(const QString& name, bool isSection)
     if (isSection)
         bad = bad || name.contains(u']');
     else
-        bad = bad || name.contains(u'=') || name.contains(u':') || name.startsWith(u'[')
-              || name.startsWith(u';') || name.startsWith(u'#');
+        bad = bad || name.contains(u'=') || name.contains(u':') || name.startsWith(u'[') || name.startsWith(u';')
+            || name.startsWith(u'#');
     if (bad)
         refuse(QStringLiteral("The %1 name \"%2\" cannot be written to a profile file").arg(what, name));
 }
@@ -327,8 +324,8 @@ void ProfileWriter::key(const QString& name, const QString& value)
     // Quote whatever a reader would trim or unquote, so that it reads back
     // exactly. Any white space counts here, more than readers trim: quoting
     // too much costs nothing, since the quotes are dropped again.
-    const bool quote = (!value.isEmpty() && (value.front().isSpace() || value.back().isSpace()))
-                       || hasEnclosingQuotes(value);
+    const bool quote =
+        (!value.isEmpty() && (value.front().isSpace() || value.back().isSpace())) || hasEnclosingQuotes(value);
     bytes_ += name.toUtf8() + '=';
     bytes_ += quote ? '"' + value.toUtf8() + '"' : value.toUtf8();
     bytes_ += "\r\n";
@@ -338,9 +335,9 @@ void ProfileWriter::saveTo(const QString& path) const
 {
     // Error 75 is the "path/file access error" of the report engine's callers.
     const auto fail = [&path](const QString& reason) {
-        throw Error(75, source(),
-                    QStringLiteral("The profile file %1 cannot be written: %2")
-                        .arg(QDir::toNativeSeparators(path), reason));
+        throw Error(
+            75, source(),
+            QStringLiteral("The profile file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path), reason));
     };
     QSaveFile file(path);
     // A folder that the user may not write to can still hold a file that the

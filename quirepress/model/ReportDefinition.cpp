@@ -82,8 +82,11 @@ public:
     {
         const int64_t distance = int64_t{number<int32_t>(edgeKey)} - start;
         if (distance < std::numeric_limits<int32_t>::min() || distance > std::numeric_limits<int32_t>::max())
-            throw Error(6, source, QStringLiteral("Overflow: [%1] %2 lies %3 away from %4")
-                                       .arg(section_, edgeKey).arg(distance).arg(start));
+            throw Error(6, source,
+                        QStringLiteral("Overflow: [%1] %2 lies %3 away from %4")
+                            .arg(section_, edgeKey)
+                            .arg(distance)
+                            .arg(start));
         return static_cast<int32_t>(distance);
     }
 

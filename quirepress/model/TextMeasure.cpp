@@ -33,7 +33,8 @@ QSize defaultPageSize(int32_t orientation)
         printer = QPrinterInfo::printerInfo(QPrinterInfo::availablePrinterNames().constFirst());
     const QPageSize page = printer.isNull() ? QPageSize() : printer.defaultPageSize();
     if (!page.isValid())
-        return orientation == 2 ? QSize(defaultPageHeight, defaultPageWidth) : QSize(defaultPageWidth, defaultPageHeight);
+        return orientation == 2 ? QSize(defaultPageHeight, defaultPageWidth)
+                                : QSize(defaultPageWidth, defaultPageHeight);
     const QSizeF points = page.size(QPageSize::Point);
     const QSize twips(static_cast<int>(std::lround(points.width() * 20.0)),
                       static_cast<int>(std::lround(points.height() * 20.0)));

@@ -11,7 +11,8 @@ namespace quirepress::detail {
 QSize printerPageSize(const QPrinter& printer)
 {
     const QRectF points = printer.pageLayout().fullRectPoints();
-    return {static_cast<int>(std::lround(points.width() * 20.0)), static_cast<int>(std::lround(points.height() * 20.0))};
+    return {static_cast<int>(std::lround(points.width() * 20.0)),
+            static_cast<int>(std::lround(points.height() * 20.0))};
 }
 
 PrinterTarget::PrinterTarget(std::unique_ptr<QPrinter> printer, const QString& documentName)

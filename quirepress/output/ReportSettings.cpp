@@ -41,8 +41,7 @@ bool isChosen(const QString& flag)
 // "C:\r\a.rdn" and "C:/r/a.rdn" share one.
 ReportSettings::ReportSettings(const QString& reportName)
     : group_(QString::fromLatin1(QUrl::toPercentEncoding(reportName)))
-{
-}
+{}
 
 OutputChoice ReportSettings::readChoice() const
 {

@@ -5,8 +5,11 @@
 namespace quirepress::detail {
 
 ScreenTarget::ScreenTarget(QSize size, QString temporaryFolder, QString baseName, WrittenPageImages& images)
-    : size_(size), temporaryFolder_(std::move(temporaryFolder)), baseName_(std::move(baseName)),
-      page_(size.width(), size.height()), images_(images)
+    : size_(size),
+      temporaryFolder_(std::move(temporaryFolder)),
+      baseName_(std::move(baseName)),
+      page_(size.width(), size.height()),
+      images_(images)
 {
     surface_.emplace(&page_.image(), ScreenPage::dotsPerInch);
 }
@@ -19,7 +22,10 @@ void ScreenTarget::savePage(int16_t number)
 
 // A screen run starts by dropping the window of the one before and its
 // images, so what the report has written is this run's.
-void ScreenTarget::cancel() { images_.deleteAll(); }
+void ScreenTarget::cancel()
+{
+    images_.deleteAll();
+}
 
 void ScreenTarget::ejectPage(int16_t finishedPage)
 {

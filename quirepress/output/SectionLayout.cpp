@@ -24,7 +24,6 @@
 
 #include <algorithm>
 
-
 namespace quirepress::detail {
 
 namespace {
@@ -120,7 +119,8 @@ void ReportRun::PrintSection(const QString& sSection)
             events_.letThroughWhenDue();
             return;
         }
-        const TablePiece piece = buildTableSection(*report_, *section, tableIndex, lastRow, measuringSurface(), paged());
+        const TablePiece piece =
+            buildTableSection(*report_, *section, tableIndex, lastRow, measuringSurface(), paged());
         {
             const TemporarySection removeAfterwards(*report_, piece.sectionName);
             emitSection(*report_->Section(piece.sectionName));
@@ -259,8 +259,8 @@ void ReportRun::printTextField(const Field& field)
         x = left + (field.FieldWidth() - surface.textWidth(text)) / 2.0;
     // The text keeps the start the whole of it would have had.
     if (field.LimitSize())
-        text = limitToWidth([&surface](const QString& part) { return surface.textWidth(part); }, text,
-                            field.FieldWidth());
+        text =
+            limitToWidth([&surface](const QString& part) { return surface.textWidth(part); }, text, field.FieldWidth());
     surface.drawText(x, y, expandPlaceholder(text, report_->PageCount()), field.ForeColour());
 }
 
@@ -306,8 +306,8 @@ void ReportRun::splitOnPage(const Field& field, QString& sValue, QString& sRight
                 : defaultPageSize(report_->Orientation()).width();
             left = report_->LeftMargin();
         }
-        available = static_cast<double>(pageWidth) - report_->RightMargin()
-            - (static_cast<double>(left) + field.FieldLeft());
+        available =
+            static_cast<double>(pageWidth) - report_->RightMargin() - (static_cast<double>(left) + field.FieldLeft());
     }
     splitToWidth([&surface](const QString& text) { return surface.textWidth(text); }, available, sValue, sRight);
 }

@@ -68,9 +68,8 @@ QLatin1StringView htmlFontSize(float points)
 
 void appendCsvValue(QString& line, QStringView value)
 {
-    const bool needsQuotes = std::any_of(value.begin(), value.end(), [](QChar c) {
-        return c == u',' || c == u'"' || c == u'\n' || c == u'\r';
-    });
+    const bool needsQuotes = std::any_of(value.begin(), value.end(),
+                                         [](QChar c) { return c == u',' || c == u'"' || c == u'\n' || c == u'\r'; });
     if (!needsQuotes) {
         line += value;
         return;
@@ -93,8 +92,7 @@ QString csvValue(QStringView value)
 
 SectionLines::SectionLines(LineFormat format, int16_t gridX, int16_t gridY, int32_t pageWidth)
     : format_(format), gridX_(gridX), gridY_(gridY), pageWidth_(pageWidth)
-{
-}
+{}
 
 void SectionLines::setGrid(int16_t gridX, int16_t gridY, int32_t pageWidth)
 {

@@ -69,8 +69,7 @@ QString limitToWidth(const std::function<double(const QString&)>& width, const Q
     return text.left(fittingLength(width, text, available));
 }
 
-void splitToWidth(const std::function<double(const QString&)>& width, double available, QString& value,
-                  QString& right)
+void splitToWidth(const std::function<double(const QString&)>& width, double available, QString& value, QString& right)
 {
     right.clear();
     while (value.endsWith(u' '))

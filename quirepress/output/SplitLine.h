@@ -18,8 +18,7 @@ namespace quirepress::detail {
 // its end until `width` of it is at most `available` twips; text after a
 // line break goes to the rest at once. At least one character always stays
 // on the line, so that a caller splitting a value line by line ends.
-void splitToWidth(const std::function<double(const QString&)>& width, double available, QString& value,
-                  QString& right);
+void splitToWidth(const std::function<double(const QString&)>& width, double available, QString& value, QString& right);
 
 // The length of the longest start of `text` whose `width` is at most
 // `available`, in whole characters (a surrogate pair is never parted); 0

@@ -111,15 +111,15 @@ TablePiece buildTableSection(Report& report, const Section& source, int tableInd
 
     int16_t firstWidth = 0;
     int16_t columnWidth = 0;
-    table->TableColumnWidths(
-        [&measure](const QString& text) { return static_cast<int32_t>(measure.textWidth(text)); },
-        checked16(section->Width()), checked16(tableLeft), firstWidth, columnWidth);
+    table->TableColumnWidths([&measure](const QString& text) { return static_cast<int32_t>(measure.textWidth(text)); },
+                             checked16(section->Width()), checked16(tableLeft), firstWidth, columnWidth);
     const int16_t columns = table->TableNumberCols();
     const int32_t tableWidth = checked32(firstWidth + int64_t{columnWidth} * (columns - 1));
     const int32_t pieceHeight = checked32(int64_t{rowHeight} * rows);
 
     for (int16_t column = 1; column <= columns; ++column) {
-        const int32_t left = column == 1 ? tableLeft : checked32(tableLeft + firstWidth + int64_t{column - 2} * columnWidth);
+        const int32_t left =
+            column == 1 ? tableLeft : checked32(tableLeft + firstWidth + int64_t{column - 2} * columnWidth);
         const int32_t width = column == 1 ? firstWidth : columnWidth;
         for (int32_t row = startRow + 1; row <= piece.endRow; ++row) {
             const int32_t top = checked32(tableTop + int64_t{rowHeight} * (row - 1 - startRow));

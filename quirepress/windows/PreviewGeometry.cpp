@@ -100,8 +100,7 @@ PreviewPlacement PreviewGeometry::placement() const
     placed.page = QRect(QPoint(left, pageTop), size);
     placed.shadow = placed.page.translated(shadowOffset, shadowOffset);
 
-    placed.vertical.maximum =
-        placed.shadow.top() + placed.shadow.height() + 400 - windowHeight + hScrollHeight + 200;
+    placed.vertical.maximum = placed.shadow.top() + placed.shadow.height() + 400 - windowHeight + hScrollHeight + 200;
     placed.vertical.enabled = placed.vertical.maximum > 0;
     if (!placed.vertical.enabled)
         placed.vertical.maximum = 0;
@@ -109,11 +108,11 @@ PreviewPlacement PreviewGeometry::placement() const
     const int32_t vTop = toolbarTop + toolbarHeight;
     placed.vertical.geometry = QRect(windowWidth - vScrollWidth - 120, vTop, vScrollWidth,
                                      std::max(windowHeight - vTop - hScrollHeight - 400, 0));
-    placed.horizontal.geometry = QRect(0, windowHeight - hScrollHeight - 400,
-                                       std::max(windowWidth - vScrollWidth - 120, 0), hScrollHeight);
-    placed.blank = QRect(placed.horizontal.geometry.left() + placed.horizontal.geometry.width(),
-                         placed.vertical.geometry.top() + placed.vertical.geometry.height(), vScrollWidth,
-                         hScrollHeight);
+    placed.horizontal.geometry =
+        QRect(0, windowHeight - hScrollHeight - 400, std::max(windowWidth - vScrollWidth - 120, 0), hScrollHeight);
+    placed.blank =
+        QRect(placed.horizontal.geometry.left() + placed.horizontal.geometry.width(),
+              placed.vertical.geometry.top() + placed.vertical.geometry.height(), vScrollWidth, hScrollHeight);
 
     placed.horizontal.pageStep = std::max(static_cast<int32_t>(std::lround(0.9 * windowWidth)), 1);
     placed.vertical.pageStep = std::max(static_cast<int32_t>(std::lround(0.9 * windowHeight)), 1);

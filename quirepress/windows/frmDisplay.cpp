@@ -55,8 +55,7 @@ QFrame* makePicture(QWidget* parent, const QString& name, const QColor& fill)
     return picture;
 }
 
-QToolButton* makeToolButton(QWidget* parent, int index, const QIcon& icon, const QString& text,
-                            const QString& tip)
+QToolButton* makeToolButton(QWidget* parent, int index, const QIcon& icon, const QString& text, const QString& tip)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QStringLiteral("cmdToolbar%1").arg(index));
@@ -109,8 +108,7 @@ frmDisplay::frmDisplay(QWidget* parent)
     cboZoom_->setCompleter(nullptr);
     cboZoom_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(cboZoom_, &QComboBox::activated, this, [this](int item) { zoomChosen(cboZoom_->itemText(item)); });
-    connect(cboZoom_->lineEdit(), &QLineEdit::editingFinished, this,
-            [this] { zoomChosen(cboZoom_->currentText()); });
+    connect(cboZoom_->lineEdit(), &QLineEdit::editingFinished, this, [this] { zoomChosen(cboZoom_->currentText()); });
 
     const QIcon printIcon = QIcon::fromTheme(QStringLiteral("document-print"));
     cmdToolbar_ = {
@@ -125,8 +123,7 @@ frmDisplay::frmDisplay(QWidget* parent)
         makeToolButton(PictureToolbar_, 4, printIcon, tr("&Print"), tr("Print")),
     };
     for (int index = 0; index < int(cmdToolbar_.size()); ++index)
-        connect(cmdToolbar_[size_t(index)], &QAbstractButton::clicked, this,
-                [this, index] { toolbarClicked(index); });
+        connect(cmdToolbar_[size_t(index)], &QAbstractButton::clicked, this, [this, index] { toolbarClicked(index); });
 
     lblPage_->setObjectName(QStringLiteral("lblPage"));
 

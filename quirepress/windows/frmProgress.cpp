@@ -10,9 +10,7 @@
 
 namespace quirepress::detail {
 
-frmProgress::frmProgress(QWidget* parent)
-    : QWidget(parent, Qt::Tool),
-      lblProgress_(new QLabel(tr("Page %1").arg(1)))
+frmProgress::frmProgress(QWidget* parent) : QWidget(parent, Qt::Tool), lblProgress_(new QLabel(tr("Page %1").arg(1)))
 {
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(tr("Quirepress Progress"));

@@ -173,7 +173,8 @@ protected:
     bool restore(const QString& path)
     {
         frmFileMoveCopy* progress = nullptr;
-        const bool restored = RestoreFromBackup(*program.app, path, [this] { ++childWindowsClosed; }, &progress);
+        const bool restored = RestoreFromBackup(
+            *program.app, path, [this] { ++childWindowsClosed; }, &progress);
         delete progress;
         return restored;
     }
@@ -196,7 +197,8 @@ protected:
 TEST_F(RestoreTest, AGoodBackupReplacesTheDatabaseAndTheProgramWorksOnIt)
 {
     frmFileMoveCopy* progress = nullptr;
-    ASSERT_TRUE(RestoreFromBackup(*program.app, good, [this] { ++childWindowsClosed; }, &progress));
+    ASSERT_TRUE(RestoreFromBackup(
+        *program.app, good, [this] { ++childWindowsClosed; }, &progress));
     ASSERT_NE(progress, nullptr);
     EXPECT_TRUE(progress->isDone());
     EXPECT_EQ(progress->windowTitle(), "Restoring Backup...Done");

@@ -15,7 +15,10 @@ class SilentMessageBoxes final : public quillbill::MessageBoxes {
 public:
     bool askYesNo(QWidget*, const QString&, const QString&) override { return true; }
     void inform(QWidget*, const QString&, const QString&) override {}
-    void warn(QWidget*, const QString& text, const QString&) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    void warn(QWidget*, const QString& text, const QString&) override
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
 };
 
 } // namespace

@@ -86,8 +86,7 @@ public:
         process_.setProcessChannelMode(QProcess::MergedChannels);
         // A test program that crashes must not leave the server behind.
         process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        process_.start("/usr/bin/python3",
-                       {"-m", "aiosmtpd", "-n", "-d", "-l", QString("127.0.0.1:%1").arg(port_)});
+        process_.start("/usr/bin/python3", {"-m", "aiosmtpd", "-n", "-d", "-l", QString("127.0.0.1:%1").arg(port_)});
     }
     ~SmtpServer()
     {

@@ -3,8 +3,8 @@
 // email package): what arrives, the signals on the way, how each kind of
 // failure is explained, and the remembered addresses.
 
-#include "common/OptionsStore.h"
 #include "mail/SendMail.h"
+#include "common/OptionsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -178,16 +178,15 @@ QByteArray everyByteValue(int rounds)
 // Text that quoted-printable has to work for: characters outside ASCII and
 // the BMP, "=", a line longer than a mail line may be, whitespace at line
 // ends, and a line of a lone dot, which ends the data in SMTP unless stuffed.
-const QString awkwardBody = QStringLiteral(
-    "Sehr geehrte Frau Müller,\n"
-    "anbei die Rechnung für März über 1.234,56 € (Rabatt = 5 %).\n"
-    "\n"
-    "%1\n"
-    "Zeile mit Leerzeichen am Ende   \n"
-    "Tab\tmitten und am Ende\t\n"
-    ".\n"
-    "..zwei Punkte\n"
-    "Grüße 😀\n")
+const QString awkwardBody = QStringLiteral("Sehr geehrte Frau Müller,\n"
+                                           "anbei die Rechnung für März über 1.234,56 € (Rabatt = 5 %).\n"
+                                           "\n"
+                                           "%1\n"
+                                           "Zeile mit Leerzeichen am Ende   \n"
+                                           "Tab\tmitten und am Ende\t\n"
+                                           ".\n"
+                                           "..zwei Punkte\n"
+                                           "Grüße 😀\n")
                                 .arg(QString(200, QLatin1Char('x')));
 
 class SendMailTest : public ::testing::Test {

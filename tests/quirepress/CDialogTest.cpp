@@ -28,7 +28,10 @@ const struct PrivateSettings {
 } privateSettings;
 
 // Presses the dialog's accept button; QFileDialog makes accept() protected.
-void acceptDialog(QDialog& dialog) { dialog.accept(); }
+void acceptDialog(QDialog& dialog)
+{
+    dialog.accept();
+}
 
 template <typename Window>
 Window* visibleWindow()
@@ -84,7 +87,10 @@ protected:
             acceptDialog(dialog);
         });
     }
-    void cancel() { whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); }); }
+    void cancel()
+    {
+        whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+    }
 
     // Offers `first`; when the dialog refuses it (warning and staying open),
     // chooses `second` instead.
@@ -95,10 +101,12 @@ protected:
             shownMode = dialog.fileMode();
             // A warning can only come while the first choice is accepted.
             QObject whileAccepting;
-            whenShown<QMessageBox>([this](QMessageBox& box) {
-                warned = true;
-                box.accept();
-            }, &whileAccepting);
+            whenShown<QMessageBox>(
+                [this](QMessageBox& box) {
+                    warned = true;
+                    box.accept();
+                },
+                &whileAccepting);
             dialog.selectFile(first);
             acceptDialog(dialog);
             stayedOpen = dialog.isVisible();

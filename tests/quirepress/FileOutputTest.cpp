@@ -71,13 +71,14 @@ TEST_F(FileOutputTest, TextFilePlacesFieldsInColumnsAndEndsWithTheFooter)
     report.PrintSection(QStringLiteral("Detail"));
     report.EndReport();
 
-    EXPECT_EQ(readAll(file), crlfLines({
-                                 QStringLiteral(" Apple          12.50"),
-                                 QStringLiteral("   ripe"),
-                                 QStringLiteral(" Pear            3.00"),
-                                 QStringLiteral("   "),
-                                 QString(26, u' ') + u'1',
-                             }));
+    EXPECT_EQ(readAll(file),
+              crlfLines({
+                  QStringLiteral(" Apple          12.50"),
+                  QStringLiteral("   ripe"),
+                  QStringLiteral(" Pear            3.00"),
+                  QStringLiteral("   "),
+                  QString(26, u' ') + u'1',
+              }));
     EXPECT_EQ(opener.opened(), QStringList{file});
     EXPECT_FALSE(report.Cancel());
     EXPECT_EQ(report.PageHeight(), 0);
@@ -103,18 +104,20 @@ TEST_F(FileOutputTest, HtmlFileIsOneBorderlessTableARowWithCellsAndAttributes)
     report.PrintSection(QStringLiteral("Line"));
     report.EndReport();
 
-    EXPECT_EQ(readAll(file),
-              bom + crlfLines({
-                        QStringLiteral("<HTML>"),
-                        QStringLiteral("<BODY>"),
-                        QStringLiteral("<TABLE border=0><TR><TD width=0></TD>"
-                                       "<TD WIDTH=400 ALIGN=left><FONT face=\"Arial\" Size=2>Café <B>crème</B></FONT></TD>"
-                                       "<TD WIDTH=400 ALIGN=right><FONT face=\"Arial Black\" color=0000FF "
-                                       "style=\"BACKGROUND-COLOR: #FFFF00\" Size=4><B><I><U>12 & 13</U></I></B></FONT></TD>"
-                                       "</TR></TABLE>"),
-                        QStringLiteral("</BODY>"),
-                        QStringLiteral("</HTML>"),
-                    }));
+    EXPECT_EQ(
+        readAll(file),
+        bom
+            + crlfLines({
+                QStringLiteral("<HTML>"),
+                QStringLiteral("<BODY>"),
+                QStringLiteral("<TABLE border=0><TR><TD width=0></TD>"
+                               "<TD WIDTH=400 ALIGN=left><FONT face=\"Arial\" Size=2>Café <B>crème</B></FONT></TD>"
+                               "<TD WIDTH=400 ALIGN=right><FONT face=\"Arial Black\" color=0000FF "
+                               "style=\"BACKGROUND-COLOR: #FFFF00\" Size=4><B><I><U>12 & 13</U></I></B></FONT></TD>"
+                               "</TR></TABLE>"),
+                QStringLiteral("</BODY>"),
+                QStringLiteral("</HTML>"),
+            }));
     EXPECT_EQ(opener.opened(), QStringList{file});
 }
 
@@ -427,7 +430,8 @@ TEST_F(FileOutputTest, PlaceholdersAreWholeValuesOnly)
     report.PrintSection(QStringLiteral("Line"));
     report.EndReport();
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    EXPECT_EQ(readAll(file), bom + crlfLines({QStringLiteral("1"), QStringLiteral("Page {Page Number}"), detail::csvValue(today)}));
+    EXPECT_EQ(readAll(file),
+              bom + crlfLines({QStringLiteral("1"), QStringLiteral("Page {Page Number}"), detail::csvValue(today)}));
 }
 
 } // namespace

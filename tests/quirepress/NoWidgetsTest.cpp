@@ -38,7 +38,9 @@ TEST_F(NoWidgetsTest, AFileTargetIsWrittenAndNotOpened)
         QByteArray content;
     } cases[] = {
         {cOutputToTextFile, "list.txt", " Apple          12.50\r\n"},
-        {cOutputToCSVFile, "list.csv", "\xEF\xBB\xBF" "Apple,12.50\r\n"},
+        {cOutputToCSVFile, "list.csv",
+         "\xEF\xBB\xBF"
+         "Apple,12.50\r\n"},
     };
     for (const auto& expected : cases) {
         SCOPED_TRACE(expected.name);
@@ -66,7 +68,8 @@ TEST_F(NoWidgetsTest, WhatOnlyAWindowCouldAskForIsAnError)
         {"no target", [](Report& r) { r.setOutputTo(cOutputToUnknown); }},
         {"no file name", [](Report& r) { r.setOutputTo(cOutputToHTMLFile); }},
         {"the preview", [](Report& r) { r.setOutputTo(cOutputToScreen); }},
-        {"the printer", [](Report& r) {
+        {"the printer",
+         [](Report& r) {
              r.setOutputTo(cOutputToPrinter);
              r.setPrinterName(QStringLiteral("No such printer"));
          }},

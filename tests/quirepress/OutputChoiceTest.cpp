@@ -57,8 +57,8 @@ TEST(OutputChoice, EveryKindAndFileTypeGivesItsTarget)
 TEST(OutputChoice, FileAndEmailTargetsHaveTheExtensionOfTheirForm)
 {
     const std::tuple<OutputOptions, const char*> cases[] = {
-        {cOutputToUnknown, ""},     {cOutputToScreen, ""},     {cOutputToPrinter, ""},
-        {cOutputToTextFile, "txt"}, {cOutputToHTMLFile, "html"}, {cOutputToCSVFile, "csv"},
+        {cOutputToUnknown, ""},      {cOutputToScreen, ""},        {cOutputToPrinter, ""},
+        {cOutputToTextFile, "txt"},  {cOutputToHTMLFile, "html"},  {cOutputToCSVFile, "csv"},
         {cOutputToEmailText, "txt"}, {cOutputToEmailHTML, "html"}, {cOutputToEmailCSV, "csv"},
     };
     for (const auto& [target, extension] : cases)

@@ -146,8 +146,11 @@ TEST_F(OutputDialogTest, NewReportOpensOnScreenAsTextAndFormatFollowsTarget)
     EXPECT_FALSE(opened.formatEnabled);
     EXPECT_EQ(formats, QStringList({"HTML", "Text", "CSV"}));
     EXPECT_TRUE(labelNamesList);
-    const std::vector<std::pair<const char*, bool>> expected = {
-        {"optPrinter", false}, {"optFile", true}, {"optScreen", false}, {"optEmail", true}, {"optPrinter", false}};
+    const std::vector<std::pair<const char*, bool>> expected = {{"optPrinter", false},
+                                                                {"optFile", true},
+                                                                {"optScreen", false},
+                                                                {"optEmail", true},
+                                                                {"optPrinter", false}};
     EXPECT_EQ(enabledAfter, expected);
     EXPECT_EQ(shown(dialog).target, "optPrinter");
 }

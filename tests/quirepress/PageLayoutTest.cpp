@@ -107,9 +107,9 @@ TEST_F(PageLayoutTest, TheFooterSitsAtTheBottomOfEveryPageAndItsEventMayCancelIt
     events.cancelFooters = true; // no footer on the last page
     report.EndReport();
 
-    EXPECT_EQ(events.said, (QStringList{QStringLiteral("PrintPageFooter Foot not last page 1"),
-                                        QStringLiteral("NewPage 2"),
-                                        QStringLiteral("PrintPageFooter Foot last page 2")}));
+    EXPECT_EQ(events.said,
+              (QStringList{QStringLiteral("PrintPageFooter Foot not last page 1"), QStringLiteral("NewPage 2"),
+                           QStringLiteral("PrintPageFooter Foot last page 2")}));
     const QImage first = pageImage(1);
     const QImage last = pageImage(2);
     ASSERT_FALSE(first.isNull());
@@ -128,9 +128,9 @@ TEST_F(PageLayoutTest, TheLastFooterSectionIsTheFooterAndWithoutOneNoFooterEvent
     start();
     report.NewPage();
     report.EndReport();
-    EXPECT_EQ(events.said, (QStringList{QStringLiteral("PrintPageFooter Second not last page 1"),
-                                        QStringLiteral("NewPage 2"),
-                                        QStringLiteral("PrintPageFooter Second last page 2")}));
+    EXPECT_EQ(events.said,
+              (QStringList{QStringLiteral("PrintPageFooter Second not last page 1"), QStringLiteral("NewPage 2"),
+                           QStringLiteral("PrintPageFooter Second last page 2")}));
 
     Report plain(std::make_shared<RecordedMessages>());
     RecordedEvents plainEvents(plain);

@@ -158,13 +158,10 @@ TEST(PreviewGeometry, AbsurdZoomsKeepThePageBetweenAFewAndSixteenThousandPixels)
     for (const char* text : {"0.0001%", "0.5%", "99999%", "1e9%", "99999999999999999999999999%"}) {
         geometry.zoom = geometry.zoomFor(QString::fromLatin1(text)).factor;
         const QSize page = geometry.zoomedPage();
-        EXPECT_GE(std::min(page.width(), page.height()), pixelsToTwips(PreviewGeometry::minimumPagePixels))
-            << text;
-        EXPECT_LE(std::max(page.width(), page.height()), pixelsToTwips(PreviewGeometry::maximumPagePixels))
-            << text;
+        EXPECT_GE(std::min(page.width(), page.height()), pixelsToTwips(PreviewGeometry::minimumPagePixels)) << text;
+        EXPECT_LE(std::max(page.width(), page.height()), pixelsToTwips(PreviewGeometry::maximumPagePixels)) << text;
     }
-    for (double zoom : {-1.0, 0.0, std::numeric_limits<double>::quiet_NaN(),
-                        std::numeric_limits<double>::infinity()}) {
+    for (double zoom : {-1.0, 0.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         const double limited = geometry.limitedZoom(zoom);
         EXPECT_TRUE(std::isfinite(limited) && limited > 0) << zoom;
     }

@@ -265,17 +265,17 @@ TEST_F(PrivateFolderTest, PageImagesGoIntoAFolderOnlyTheUserCanOpen)
 TEST_F(PrivateFolderTest, AFolderPlantedUnderItsNameIsNotUsed)
 {
     QTemporaryDir elsewhere;
-    ASSERT_TRUE(QFile::setPermissions(elsewhere.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                            | QFileDevice::ExeOwner));
+    ASSERT_TRUE(QFile::setPermissions(elsewhere.path(),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     const struct {
         const char* what;
         std::function<bool(const QString&)> plant;
     } cases[] = {
         {"a symbolic link to a folder", [&](const QString& at) { return QFile::link(elsewhere.path(), at); }},
-        {"a folder others may open", [](const QString& at) {
-             return QDir().mkdir(at) && ::chmod(QFile::encodeName(at).constData(), 0755) == 0;
-         }},
-        {"a file", [](const QString& at) {
+        {"a folder others may open",
+         [](const QString& at) { return QDir().mkdir(at) && ::chmod(QFile::encodeName(at).constData(), 0755) == 0; }},
+        {"a file",
+         [](const QString& at) {
              QFile file(at);
              return file.open(QIODevice::WriteOnly);
          }},

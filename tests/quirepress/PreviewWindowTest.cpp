@@ -355,8 +355,8 @@ TEST_F(PreviewWindowTest, PageWidthAndPageHeightFitTheWindow)
     chooseZoom(4);
     auto* toolbar = control<QWidget>(window, "PictureToolbar");
     ASSERT_NE(toolbar, nullptr);
-    const int32_t room = innerHeight() - hScrollHeight() - pixelsToTwips(toolbar->y())
-                         - pixelsToTwips(toolbar->height()) - 720;
+    const int32_t room =
+        innerHeight() - hScrollHeight() - pixelsToTwips(toolbar->y()) - pixelsToTwips(toolbar->height()) - 720;
     EXPECT_EQ(page()->height(), twipsToPixels(room));
     EXPECT_EQ(image()->height(), page()->height());
     EXPECT_FALSE(bar("VScroll")->isEnabled());
@@ -446,8 +446,7 @@ TEST_F(PreviewWindowTest, ClosingClearsThePageAndThenTellsTheOwner)
     window.showFirstPage(1);
     ASSERT_TRUE(shownColour().isValid());
     bool clearedWhenTold = false;
-    QObject::connect(&window, &frmDisplay::closed, &window,
-                     [&] { clearedWhenTold = image()->pixmap().isNull(); });
+    QObject::connect(&window, &frmDisplay::closed, &window, [&] { clearedWhenTold = image()->pixmap().isNull(); });
     QSignalSpy closed(&window, &frmDisplay::closed);
 
     EXPECT_TRUE(window.close());

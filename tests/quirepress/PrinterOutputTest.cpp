@@ -36,7 +36,8 @@ protected:
                 FAIL() << "no CUPS queue \"PDF\": run scripts/print-server.sh";
             GTEST_SKIP() << "no CUPS queue \"PDF\"";
         }
-        for (auto set : {&Report::setTopMargin, &Report::setBottomMargin, &Report::setLeftMargin, &Report::setRightMargin})
+        for (auto set :
+             {&Report::setTopMargin, &Report::setBottomMargin, &Report::setLeftMargin, &Report::setRightMargin})
             (report.*set)(720);
         report.setOutputTo(cOutputToPrinter);
         report.setPrinterName(queue);
@@ -75,8 +76,8 @@ protected:
     static QStringList completedJobs()
     {
         QStringList jobs;
-        const QString listed = run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"),
-                                                              QStringLiteral("-o"), queue});
+        const QString listed = run(QStringLiteral("lpstat"),
+                                   {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"), queue});
         for (const QString& line : listed.split(u'\n', Qt::SkipEmptyParts))
             jobs << line.section(u' ', 0, 0, QString::SectionSkipEmpty);
         return jobs;
@@ -229,7 +230,8 @@ TEST_F(PrinterOutputTest, ThePreviewsPrintButtonPrintsTheReportAgain)
 
     const QString pdf = printedFile();
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF of the job in ~/PDF";
-    EXPECT_TRUE(run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).contains(QStringLiteral("Printed from the preview")));
+    EXPECT_TRUE(run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
+                    .contains(QStringLiteral("Printed from the preview")));
 }
 
 // A caller that prints `sections` copies of "Block" when the preview's
@@ -346,8 +348,8 @@ TEST_F(PrintFromPreviewTest, AfterALandscapePrintThePreviewShowsItsOwnPagesAsBef
 
     const QString pdf = printedFile();
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF of the job in ~/PDF";
-    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf}).contains(
-        QRegularExpression(QStringLiteral("Pages:\\s+%1\\b").arg(caller.printedPages))));
+    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf})
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\b").arg(caller.printedPages))));
     report.CloseWindow();
 }
 

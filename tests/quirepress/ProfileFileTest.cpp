@@ -57,27 +57,26 @@ int numberThrown(Action&& action)
 
 // Lines end in CR LF, LF and a lone CR; there are comments, a key before any
 // section, repeated sections and keys, and no line end after the last line.
-const QByteArray handWritten = raw(
-    "; written by hand\r\n"
-    "Orphan=before any section\r\n"
-    "[Report]\r\n"
-    "  GridX   =   120  \r\n"
-    "PrinterName=\r\n"
-    "Title=\"  spaced  \"\r\n"
-    "Single='x'\n"
-    "Twice=\"\"two\"\"\n"
-    "Unmatched=\"open\r\n"
-    "Mixed=\"mixed'\r\n"
-    "Formula=a=b=c\r\n"
-    "; Hidden=in a comment\r\n"
-    "no equals sign\r\n"
-    "gridx=999\r\n"
-    "  [ Section1 ]  text after the bracket\r"
-    "SectionName=Detail\r\n"
-    "[REPORT]\r\n"
-    "Extra=in the repeated section\r\n"
-    "[Last]\r\n"
-    "Key=no line end");
+const QByteArray handWritten = raw("; written by hand\r\n"
+                                   "Orphan=before any section\r\n"
+                                   "[Report]\r\n"
+                                   "  GridX   =   120  \r\n"
+                                   "PrinterName=\r\n"
+                                   "Title=\"  spaced  \"\r\n"
+                                   "Single='x'\n"
+                                   "Twice=\"\"two\"\"\n"
+                                   "Unmatched=\"open\r\n"
+                                   "Mixed=\"mixed'\r\n"
+                                   "Formula=a=b=c\r\n"
+                                   "; Hidden=in a comment\r\n"
+                                   "no equals sign\r\n"
+                                   "gridx=999\r\n"
+                                   "  [ Section1 ]  text after the bracket\r"
+                                   "SectionName=Detail\r\n"
+                                   "[REPORT]\r\n"
+                                   "Extra=in the repeated section\r\n"
+                                   "[Last]\r\n"
+                                   "Key=no line end");
 
 struct Lookup {
     const char* section;
@@ -122,10 +121,14 @@ TEST(ProfileReader, ReadsAHandWrittenFile)
 
 TEST(ProfileReader, MatchesNamesInAnyLetterCaseBeyondAscii)
 {
-    const ProfileReader reader = ProfileReader::fromBytes(
-        "[Stra\xC3\x9F" "e \xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1 \xF0\x90\x90\x80]\r\nKelvin=1\r\n");
-    EXPECT_EQ(reader.text(QString::fromUtf8("STRA\xE1\xBA\x9E" "E \xCF\x83\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1 \xF0\x90\x90\xA8"),
-                          QString::fromUtf8("\xE2\x84\xAA" "ELVIN"), ""),
+    const ProfileReader reader =
+        ProfileReader::fromBytes("[Stra\xC3\x9F"
+                                 "e \xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1 \xF0\x90\x90\x80]\r\nKelvin=1\r\n");
+    EXPECT_EQ(reader.text(QString::fromUtf8("STRA\xE1\xBA\x9E"
+                                            "E \xCF\x83\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1 \xF0\x90\x90\xA8"),
+                          QString::fromUtf8("\xE2\x84\xAA"
+                                            "ELVIN"),
+                          ""),
               "1");
 }
 
@@ -136,8 +139,7 @@ TEST(ProfileReader, CutsValuesAtNulAndAt254Characters)
     for (int i = 0; i < 260; ++i)
         emoji += QString::fromUtf8("\xF0\x9F\x98\x80");
     const ProfileReader reader = ProfileReader::fromBytes(
-        raw("[S]\r\nNul=ab\0cd\r\nAfter=still read\r\n") + "Long=" + longValue + "\r\nWide="
-        + emoji.toUtf8() + "\r\n");
+        raw("[S]\r\nNul=ab\0cd\r\nAfter=still read\r\n") + "Long=" + longValue + "\r\nWide=" + emoji.toUtf8() + "\r\n");
     EXPECT_EQ(reader.text("S", "Nul", ""), "ab");
     EXPECT_EQ(reader.text("S", "After", ""), "still read") << "a NUL does not end the file";
     EXPECT_EQ(reader.text("S", "Long", ""), QString(254, u'x'));
@@ -174,8 +176,7 @@ TEST(ProfileReader, ReadsIntegersByTheProfileRule)
     const ProfileReader reader = ProfileReader::fromBytes(file);
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         SCOPED_TRACE(rows[i].reason);
-        EXPECT_EQ(reader.integer("numbers", QStringLiteral("k%1").arg(i), -9999), rows[i].expected)
-            << rows[i].value;
+        EXPECT_EQ(reader.integer("numbers", QStringLiteral("k%1").arg(i), -9999), rows[i].expected) << rows[i].value;
     }
     EXPECT_EQ(reader.integer("Numbers", "Missing", -9999), -9999);
     EXPECT_EQ(reader.integer("Missing", "K0", 77), 77);
@@ -202,7 +203,8 @@ TEST(ProfileReader, ReadsUtf16WithAByteOrderMarkAndRefusesItWithout)
     for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
         QStringEncoder withMark(encoding, QStringEncoder::Flag::WriteBom);
         const QByteArray marked = withMark.encode(text);
-        EXPECT_EQ(ProfileReader::fromBytes(marked).text("S", "A", ""), QString::fromUtf8("caf\xC3\xA9 \xF0\x9F\x98\x80"));
+        EXPECT_EQ(ProfileReader::fromBytes(marked).text("S", "A", ""),
+                  QString::fromUtf8("caf\xC3\xA9 \xF0\x9F\x98\x80"));
         EXPECT_EQ(numberThrown([&] { ProfileReader::fromBytes(marked + 'x'); }), 5) << "a byte left over";
 
         QStringEncoder bare(encoding);
@@ -224,8 +226,9 @@ TEST(ProfileWriter, WritesTheExactBytes)
     writer.key("Title", " a ");
     writer.section("Section1");
     writer.key("SectionName", QString::fromUtf8("Caf\xC3\xA9"));
-    EXPECT_EQ(writer.bytes(), QByteArray("[Report]\r\nGridX=120\r\nPrinterName=\r\nTitle=\" a \"\r\n"
-                                         "[Section1]\r\nSectionName=Caf\xC3\xA9\r\n"));
+    EXPECT_EQ(writer.bytes(),
+              QByteArray("[Report]\r\nGridX=120\r\nPrinterName=\r\nTitle=\" a \"\r\n"
+                         "[Section1]\r\nSectionName=Caf\xC3\xA9\r\n"));
 }
 
 TEST(ProfileWriter, ValuesReadBackExactly)
@@ -233,8 +236,22 @@ TEST(ProfileWriter, ValuesReadBackExactly)
     // Blanks and quotes at the ends, characters that mean something at the
     // start of a line, and text beyond ASCII.
     const QString values[] = {
-        "", " lead", "trail ", "\tboth\t", "\"quoted\"", "'single'", "\"", "'", "\"half", "\"mixed'",
-        "  \"x\"  ", "a=b", ";semi", "# hash", "[bracket]", "x\u00A0",
+        "",
+        " lead",
+        "trail ",
+        "\tboth\t",
+        "\"quoted\"",
+        "'single'",
+        "\"",
+        "'",
+        "\"half",
+        "\"mixed'",
+        "  \"x\"  ",
+        "a=b",
+        ";semi",
+        "# hash",
+        "[bracket]",
+        "x\u00A0",
         QString::fromUtf8("\xC3\x9Cml\xC3\xA4ut \xE2\x82\xAC \xF0\x9F\x98\x80"),
     };
     ProfileWriter writer;

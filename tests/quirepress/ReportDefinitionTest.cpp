@@ -23,7 +23,6 @@ using namespace quirepress;
 
 namespace {
 
-
 QStringList linesOf(const QString& path)
 {
     QFile file(path);
@@ -88,10 +87,7 @@ protected:
         QString name = path;
         return report.LoadReport(name);
     }
-    std::shared_ptr<Section> addSection(QString name)
-    {
-        return report.AddSection(name);
-    }
+    std::shared_ptr<Section> addSection(QString name) { return report.AddSection(name); }
     std::shared_ptr<Field> addField(const std::shared_ptr<Section>& section, QString name)
     {
         return section->AddField(name);
@@ -105,8 +101,8 @@ protected:
 
 TEST_F(ReportDefinition, TheExampleIsWrittenLineForLine)
 {
-    for (auto margin : {&Report::setLeftMargin, &Report::setRightMargin, &Report::setTopMargin,
-                        &Report::setBottomMargin})
+    for (auto margin :
+         {&Report::setLeftMargin, &Report::setRightMargin, &Report::setTopMargin, &Report::setBottomMargin})
         (report.*margin)(720);
     report.setOrientation(1);
     const auto detail = addSection("Detail");
@@ -122,13 +118,20 @@ TEST_F(ReportDefinition, TheExampleIsWrittenLineForLine)
     ASSERT_TRUE(report.SaveReport());
 
     const QStringList expected = {
-        "[Report]", "GridX=120", "GridY=240", "SectionCount=1", "LeftMargin=720", "RightMargin=720",
-        "TopMargin=720", "BottomMargin=720", "PrinterName=", "Orientation=1",
-        "[Section1]", "SectionName=Detail", "Height=300", "Width=12000", "FieldCount=1", "Footer=False",
-        "[Section1Field1]", "FieldName=Total", "DefaultValue=", "Font=Arial", "Size=10", "Bold=0", "Italics=0",
-        "Underline=0", "ForeColour=0", "BackColour=16777215", "Justification=1", "Top=0", "FieldLeft=9000",
-        "FieldWidth=2000", "FieldType=2", "FieldHeight=240", "FieldBox=0", "LineWidth=1", "LimitSize=0",
-        "TableNoRows=0", "TableNoCols=0", "TableRowLabel=0", "TableColLabel=0", "TableMaxWidth=0",
+        "[Report]",        "GridX=120",           "GridY=240",
+        "SectionCount=1",  "LeftMargin=720",      "RightMargin=720",
+        "TopMargin=720",   "BottomMargin=720",    "PrinterName=",
+        "Orientation=1",   "[Section1]",          "SectionName=Detail",
+        "Height=300",      "Width=12000",         "FieldCount=1",
+        "Footer=False",    "[Section1Field1]",    "FieldName=Total",
+        "DefaultValue=",   "Font=Arial",          "Size=10",
+        "Bold=0",          "Italics=0",           "Underline=0",
+        "ForeColour=0",    "BackColour=16777215", "Justification=1",
+        "Top=0",           "FieldLeft=9000",      "FieldWidth=2000",
+        "FieldType=2",     "FieldHeight=240",     "FieldBox=0",
+        "LineWidth=1",     "LimitSize=0",         "TableNoRows=0",
+        "TableNoCols=0",   "TableRowLabel=0",     "TableColLabel=0",
+        "TableMaxWidth=0",
     };
     EXPECT_EQ(linesOf(path), expected);
 }
@@ -148,8 +151,9 @@ TEST_F(ReportDefinition, SectionsComeBeforeTheirFieldsInOrder)
     for (const QString& line : linesOf(path))
         if (line.startsWith('['))
             headers << line;
-    EXPECT_EQ(headers, (QStringList{"[Report]", "[Section1]", "[Section1Field1]", "[Section1Field2]",
-                                    "[Section2]", "[Section2Field1]"}));
+    EXPECT_EQ(headers,
+              (QStringList{"[Report]", "[Section1]", "[Section1Field1]", "[Section1Field2]", "[Section2]",
+                           "[Section2Field1]"}));
     const QStringList lines = linesOf(path);
     EXPECT_TRUE(lines.contains("SectionCount=2"));
     EXPECT_TRUE(lines.contains("FieldCount=2"));

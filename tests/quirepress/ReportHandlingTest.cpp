@@ -57,7 +57,9 @@ TEST(ReportHandlingTest, AReportMovedDuringARunFinishesItWhereItNowLives)
     printRow(report, QStringLiteral("third"));
     report.EndReport();
     const QString written = folder.filePath(QStringLiteral("moved.csv"));
-    EXPECT_EQ(readAll(written), "\xEF\xBB\xBF" "first\r\nsecond\r\nthird\r\n");
+    EXPECT_EQ(readAll(written),
+              "\xEF\xBB\xBF"
+              "first\r\nsecond\r\nthird\r\n");
     EXPECT_EQ(opener.opened(), QStringList{written});
 }
 

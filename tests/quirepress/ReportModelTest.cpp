@@ -18,7 +18,6 @@ using namespace quirepress;
 
 namespace {
 
-
 int errorNumberOf(const std::function<void()>& action)
 {
     try {

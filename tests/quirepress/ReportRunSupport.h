@@ -32,9 +32,9 @@ inline std::shared_ptr<quirepress::Section> addSection(quirepress::Report& repor
     return section;
 }
 
-inline std::shared_ptr<quirepress::Field> addText(quirepress::Section& section, const QString& name, int32_t left,
-                                                  int32_t top, int32_t width, const QString& value,
-                                                  quirepress::Justifications justification = quirepress::cJustificationLeft)
+inline std::shared_ptr<quirepress::Field> addText(
+    quirepress::Section& section, const QString& name, int32_t left, int32_t top, int32_t width, const QString& value,
+    quirepress::Justifications justification = quirepress::cJustificationLeft)
 {
     QString used = name;
     auto field = section.AddField(used);

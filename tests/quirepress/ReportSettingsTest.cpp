@@ -179,8 +179,8 @@ TEST_F(ReportSettingsTest, StoredFlagsAreReadAsWrittenByHandOrOtherPrograms)
 TEST_F(ReportSettingsTest, ReportPathsWithSlashesKeepGroupsOfTheirOwn)
 {
     // Read as nested groups, these would share entries.
-    const QStringList names = {"C:/reports/inv.rdn", "C:\\reports\\inv.rdn", "C:", "C:/reports",
-                               "/reports/inv.rdn", "reports/inv.rdn"};
+    const QStringList names = {
+        "C:/reports/inv.rdn", "C:\\reports\\inv.rdn", "C:", "C:/reports", "/reports/inv.rdn", "reports/inv.rdn"};
     const OutputChoice choices[] = {{OutputKind::Printer, "Text"}, {OutputKind::File, "CSV"},
                                     {OutputKind::Email, "HTML"},   {OutputKind::File, "HTML"},
                                     {OutputKind::Email, "CSV"},    {OutputKind::Printer, "CSV"}};

@@ -240,7 +240,8 @@ TEST_F(SplitLineTest, CutsToAWidthLandWhereMeasuringEveryCharacterPutThem)
             detail::splitToWidth(measured, available, line, rest);
             EXPECT_EQ(line, expectedLine);
             EXPECT_EQ(rest, expectedRest);
-            EXPECT_EQ(detail::limitToWidth(measured, value, available), limitByMeasuringEach(measured, value, available));
+            EXPECT_EQ(detail::limitToWidth(measured, value, available),
+                      limitByMeasuringEach(measured, value, available));
         }
     }
 }

@@ -25,7 +25,8 @@ protected:
     {
         report.setPageHeight(15800);
         report.setPageWidth(12200);
-        for (auto set : {&Report::setTopMargin, &Report::setBottomMargin, &Report::setLeftMargin, &Report::setRightMargin})
+        for (auto set :
+             {&Report::setTopMargin, &Report::setBottomMargin, &Report::setLeftMargin, &Report::setRightMargin})
             (report.*set)(720);
         section = addSection(report, QStringLiteral("Body"), 600);
         QString name = QStringLiteral("Table");
@@ -113,8 +114,9 @@ TEST_F(TableSectionTest, CellsAreInsetWithinTheirBordersAndBordersFollowTheLabel
     // the rest of the width.
     int16_t labelWidth = 0;
     int16_t columnWidth = 0;
-    table->TableColumnWidths([this](const QString& text) { return static_cast<int32_t>(measure.surface().textWidth(text)); },
-                             12200 - 1440, 200, labelWidth, columnWidth);
+    table->TableColumnWidths(
+        [this](const QString& text) { return static_cast<int32_t>(measure.surface().textWidth(text)); }, 12200 - 1440,
+        200, labelWidth, columnWidth);
 
     auto cell = built->Field(QStringLiteral("field2,3"));
     EXPECT_EQ(cell->FieldLeft(), 200 + labelWidth + columnWidth + 50);

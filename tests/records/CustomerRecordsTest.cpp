@@ -2,9 +2,9 @@
 // what add, update and remove write to TblCustomer and TblBillingCodes, read
 // back with plain SQL.
 
+#include "records/customers/CustomerRecords.h"
 #include "TestProgram.h"
 #include "records/DatabaseError.h"
-#include "records/customers/CustomerRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -37,10 +37,10 @@ protected:
     // Every column of a TblCustomer row, as the table holds it.
     QStringList storedRow(int32_t id) const
     {
-        const auto row = database().firstRow(
-            "SELECT Company, Address, City, Prov, Postal, Phone, Fax, BillingCode FROM TblCustomer "
-            "WHERE CustomerID = ?",
-            {id});
+        const auto row =
+            database().firstRow("SELECT Company, Address, City, Prov, Postal, Phone, Fax, BillingCode FROM TblCustomer "
+                                "WHERE CustomerID = ?",
+                                {id});
         QStringList columns;
         if (row)
             for (int i = 0; i < row->count(); ++i)

@@ -163,7 +163,7 @@ TEST_F(CustomerWindowsTest, ACustomerWithQuotesIsAddedBrowsedEditedAndRemoved)
     click(add.get(), "cmdSave");
 
     EXPECT_TRUE(program.messages.empty());
-    const QStringList stored{"O'Brien & Sons", "12 King's Rd", "Quebec",        "QC",
+    const QStringList stored{"O'Brien & Sons", "12 King's Rd",   "Quebec",      "QC",
                              "G1R4P5",         "(418) 555-0123", "() 555-0199", "D'Arcy"};
     EXPECT_EQ(customers(), QList<QStringList>{stored});
     EXPECT_EQ(billingCodes(), QList<QStringList>{{"D'Arcy"}});
@@ -354,9 +354,8 @@ TEST_F(CustomerWindowsTest, BoxesAndPictureButtonsAreNamedForAssistiveTechnology
         QWidget* widget = control<QWidget>(review.get(), name);
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     };
-    const QStringList expected{"Company Name", "Address",    "City",       "Province",   "Postal Code",
-                               "Phone Number", "Fax Number", "Billing Code", "First",    "Previous",
-                               "Next",         "Last"};
+    const QStringList expected{"Company Name", "Address",      "City",  "Province", "Postal Code", "Phone Number",
+                               "Fax Number",   "Billing Code", "First", "Previous", "Next",        "Last"};
     QStringList names;
     for (const char* name : boxNames)
         names << nameOf(name);

@@ -1,8 +1,8 @@
 // The database connection: what it refuses to open, the rules of the
 // delivered schema, bound values and transactions.
 
-#include "TestProgram.h"
 #include "records/Database.h"
+#include "TestProgram.h"
 #include "records/DatabaseError.h"
 #include "records/SchemaCheck.h"
 
@@ -149,10 +149,14 @@ TEST(DeliveredDatabase, RefusesRowsThatBreakTheSchemaRules)
         QString sql;
         QVariantList values;
     } refused[] = {
-        {"customer company is required", "INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
-                                         "VALUES (?, 'a', 'b', 'c', 'd', 'e')", {""}},
-        {"billing code is required", "INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
-                                     "VALUES ('x', 'a', 'b', 'c', 'd', NULL)", {}},
+        {"customer company is required",
+         "INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
+         "VALUES (?, 'a', 'b', 'c', 'd', 'e')",
+         {""}},
+        {"billing code is required",
+         "INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
+         "VALUES ('x', 'a', 'b', 'c', 'd', NULL)",
+         {}},
         {"job description is required", "INSERT INTO TblJobs VALUES (1, 1, 1, '', 10000)", {}},
         {"sums must be a number", "INSERT INTO TblJobs VALUES (1, 1, 1, 'Work', ?)", {"ten dollars"}},
         {"paid is -1 or 0", "INSERT INTO TblInvoice (InvoiceID, CustomerID, Paid) VALUES (1, 1, 1)", {}},

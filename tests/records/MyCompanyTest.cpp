@@ -28,13 +28,13 @@ using testing::RecordingMessageBoxes;
 using testing::TestProgram;
 
 const QString checkData = QStringLiteral("Please check entered data.");
-const QStringList boxNames{"txtCompany", "txtAddress", "txtCity", "txtProv",   "txtPostal", "TxtPhone",
-                           "txtCell",    "txtEmail",   "txtVendor", "txtGST", "txtPST",    "txtGST_Number"};
+const QStringList boxNames{"txtCompany", "txtAddress", "txtCity",   "txtProv", "txtPostal", "TxtPhone",
+                           "txtCell",    "txtEmail",   "txtVendor", "txtGST",  "txtPST",    "txtGST_Number"};
 
 QStringList fields(const MyCompany& c)
 {
-    return {c.companyName, c.address, c.city, c.prov, c.postalCode, c.phone,
-            c.cell,        c.email,   c.vendor, c.gst, c.pst,       c.gstNumber};
+    return {c.companyName, c.address, c.city,   c.prov, c.postalCode, c.phone,
+            c.cell,        c.email,   c.vendor, c.gst,  c.pst,        c.gstNumber};
 }
 
 class MyCompanyTest : public ::testing::Test {
@@ -87,10 +87,7 @@ protected:
         QTest::keyClicks(target, text);
         return target->text();
     }
-    void click(const char* name) const
-    {
-        QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton);
-    }
+    void click(const char* name) const { QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton); }
     void expectRefused(const QStringList& before) const
     {
         ASSERT_EQ(program.messages.messages.size(), 1u);
@@ -110,7 +107,7 @@ protected:
 TEST_F(MyCompanyTest, RecordSavesAndLoadsEveryColumnAsGiven)
 {
     const MyCompany company{"O'Brien & Søns", "12 Rue d'Érable", "Montréal", "QC", "H2X1Y4", QString(),
-                            "5145550199", "ob@example.com", "V-'7'", "0", "9", "123 456 789 RT0001"};
+                            "5145550199",     "ob@example.com",  "V-'7'",    "0",  "9",      "123 456 789 RT0001"};
     ASSERT_TRUE(MyCompanyRecord(db()).save(company));
 
     EXPECT_EQ(fields(*MyCompanyRecord(db()).load()), fields(company));
@@ -133,11 +130,11 @@ TEST_F(MyCompanyTest, OpeningShowsEachColumnInItsLabelledBox)
     open();
 
     EXPECT_EQ(window->windowTitle(), "Edit My Company Info");
-    EXPECT_EQ(shown(), (QStringList{"Your Company Name", "123 Main Street", "Your City", "ON", "A1A1A1", "1",
-                                    "2", "", "4", "5", "3", "6"}));
-    const QStringList labels{"Company Name", "Address",       "City",       "Province", "Postal Code",
-                             "Phone Number", "Cell Number",   "Email",      "Vendor Number",
-                             "GST Amount",   "PST Amount",    "GST Number"};
+    EXPECT_EQ(shown(),
+              (QStringList{"Your Company Name", "123 Main Street", "Your City", "ON", "A1A1A1", "1", "2", "", "4", "5",
+                           "3", "6"}));
+    const QStringList labels{"Company Name", "Address", "City",          "Province",   "Postal Code", "Phone Number",
+                             "Cell Number",  "Email",   "Vendor Number", "GST Amount", "PST Amount",  "GST Number"};
     for (qsizetype i = 0; i < boxNames.size(); ++i)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(box(boxNames[i]))->text(QAccessible::Name), labels[i]);
     EXPECT_EQ(window->findChild<QLabel*>("lblRequiredNote")->text(), "* Required Feilds");
@@ -185,8 +182,8 @@ TEST_F(MyCompanyTest, AnEmptyCompanyNameIsRefusedOnSave)
 TEST_F(MyCompanyTest, SaveStoresEveryBoxAndCloses)
 {
     open();
-    const QStringList typed{"Dunn's Repairs", "4 Elm Rd", "Perth", "ON", "K7H3C6", "6135550101",
-                            "6135550102", "dunn@example.org", "VN-12", "0", "9", "R123"};
+    const QStringList typed{"Dunn's Repairs", "4 Elm Rd",         "Perth", "ON", "K7H3C6", "6135550101",
+                            "6135550102",     "dunn@example.org", "VN-12", "0",  "9",      "R123"};
     for (qsizetype i = 0; i < boxNames.size(); ++i)
         ASSERT_EQ(type(boxNames[i], typed[i]), typed[i]);
     click("cmdSave");

@@ -2,9 +2,9 @@
 // login finds its row, how users are added, changed and removed by row id,
 // and how a stored level becomes a 16-bit security level.
 
+#include "records/users/UserAccounts.h"
 #include "StoredUsers.h"
 #include "TestProgram.h"
-#include "records/users/UserAccounts.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +19,9 @@ namespace quillbill {
 namespace {
 
 using testing::StoredUser;
-using testing::TestProgram;
 using testing::storedUser;
 using testing::storedUsers;
+using testing::TestProgram;
 
 class UserAccountsTest : public ::testing::Test {
 protected:
@@ -61,14 +61,14 @@ TEST_F(UserAccountsTest, LoginMatchesTheFirstRowWithExactlyThatNameAndPassword)
         rows.push_back(insert("First", "Last", user, password, level));
         levels.push_back(level);
     };
-    add("Admin", "Secret", 2);     // 1
-    add("shared", "first", 1);     // 2
-    add("shared", "second", 2);    // 3
-    add("twin", "same", 1);        // 4
-    add("twin", "same", 3);        // 5
-    add("pad", "pw ", 2);          // 6
-    add("", "", 2);                // 7
-    add("wild", "100%", 3);        // 8
+    add("Admin", "Secret", 2); // 1
+    add("shared", "first", 1); // 2
+    add("shared", "second", 2); // 3
+    add("twin", "same", 1); // 4
+    add("twin", "same", 3); // 5
+    add("pad", "pw ", 2); // 6
+    add("", "", 2); // 7
+    add("wild", "100%", 3); // 8
 
     const LoginCase cases[] = {
         {"admin", "admin", 0, "the delivered administrator"},
@@ -148,8 +148,8 @@ TEST_F(UserAccountsTest, UpdateChangesOnlyTheRowWithThatIdAndKeepsItsLevel)
         if (row.rowId == second) {
             EXPECT_EQ(row, (StoredUser{second, "Patricia", "Leigh", "pleigh", "new", 3}));
         } else {
-            const auto old = std::find_if(before.begin(), before.end(),
-                                          [&](const StoredUser& b) { return b.rowId == row.rowId; });
+            const auto old =
+                std::find_if(before.begin(), before.end(), [&](const StoredUser& b) { return b.rowId == row.rowId; });
             ASSERT_NE(old, before.end());
             EXPECT_EQ(row, *old);
         }
@@ -215,8 +215,8 @@ TEST_F(UserAccountsTest, QuotesAndNonAsciiTextRoundTrip)
         {"Say \"Hi\"", "Back\\slash", "semi;colon", "'); DROP TABLE TblUsers; --", "SQL punctuation"},
         {QString::fromUtf8("Zoë"), QString::fromUtf8("Łukasiewicz"), QString::fromUtf8("użytkownik"),
          QString::fromUtf8("пароль€"), "letters beyond ASCII"},
-        {QString::fromUtf8("山田"), QString::fromUtf8("太郎"), QString::fromUtf8("やまだ"),
-         QString::fromUtf8("🔑key"), "CJK and a character outside the basic plane"},
+        {QString::fromUtf8("山田"), QString::fromUtf8("太郎"), QString::fromUtf8("やまだ"), QString::fromUtf8("🔑key"),
+         "CJK and a character outside the basic plane"},
     };
     for (const Names& c : cases) {
         SCOPED_TRACE(c.reason);
@@ -247,7 +247,8 @@ TEST_F(UserAccountsTest, QuotesAndNonAsciiTextRoundTrip)
 
 TEST_F(UserAccountsTest, MissingNamesReadAsEmptyText)
 {
-    program.exec("INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password) VALUES (NULL, 'Solo', 'solo', NULL)");
+    program.exec(
+        "INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password) VALUES (NULL, 'Solo', 'solo', NULL)");
     program.exec("INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password) VALUES ('Mono', NULL, NULL, 'pw')");
     const std::vector<UserAccount> all = accounts.all();
     ASSERT_EQ(all.size(), 3u);

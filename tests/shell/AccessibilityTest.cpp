@@ -73,17 +73,24 @@ TEST(Accessibility, LoginWindow)
 {
     TestProgram program;
     frmLogin login(*program.app);
-    expectNames(&login, {{"txtUserName", "User Name:"}, {"txtPassword", "Password:"},
-                         {"cmdOK", "OK"}, {"cmdCancel", "Cancel"}});
+    expectNames(
+        &login,
+        {{"txtUserName", "User Name:"}, {"txtPassword", "Password:"}, {"cmdOK", "OK"}, {"cmdCancel", "Cancel"}});
 }
 
 TEST(Accessibility, UsersWindow)
 {
     TestProgram program;
     frmUsers users(*program.app);
-    expectNames(&users, {{"cmbUsers", "Users"}, {"txtFirst", "First Name"}, {"txtLast", "Last Name"},
-                         {"txtUser", "UserName"}, {"txtPW", "Password"}, {"cmdSave", "Save Changes"},
-                         {"cmdDelete", "Delete"}, {"cmdCancel", "Close"}});
+    expectNames(&users,
+                {{"cmbUsers", "Users"},
+                 {"txtFirst", "First Name"},
+                 {"txtLast", "Last Name"},
+                 {"txtUser", "UserName"},
+                 {"txtPW", "Password"},
+                 {"cmdSave", "Save Changes"},
+                 {"cmdDelete", "Delete"},
+                 {"cmdCancel", "Close"}});
 }
 
 TEST(Accessibility, OptionsWindow)
@@ -93,21 +100,28 @@ TEST(Accessibility, OptionsWindow)
     frmOptions options(*program.app, main.securedMenuItems());
     for (int n = 1; n <= 5; ++n) {
         auto* level = options.findChild<QComboBox*>(QStringLiteral("Combo%1").arg(n));
-        EXPECT_EQ(level->accessibleName(), options.findChild<QAbstractButton*>(QStringLiteral("Check%1").arg(n))->text());
+        EXPECT_EQ(level->accessibleName(),
+                  options.findChild<QAbstractButton*>(QStringLiteral("Check%1").arg(n))->text());
     }
-    expectNames(&options, {{"chkbkup", "Create Backup on Exit"}, {"chkSplash", "Show Splash Screen on Startup"},
-                           {"chkTips", "Show Tips on Startup"}, {"chkLogon", "Show Logon on Startup"},
-                           {"Check1", "Edit My Info"}, {"Combo1", "Level:"},
-                           {"Check5", "Tools - Users"}, {"Combo5", "Level:"},
-                           {"cmdOK", "OK"}, {"cmdCancel", "Cancel"}, {"cmdApply", "Apply"}});
+    expectNames(&options,
+                {{"chkbkup", "Create Backup on Exit"},
+                 {"chkSplash", "Show Splash Screen on Startup"},
+                 {"chkTips", "Show Tips on Startup"},
+                 {"chkLogon", "Show Logon on Startup"},
+                 {"Check1", "Edit My Info"},
+                 {"Combo1", "Level:"},
+                 {"Check5", "Tools - Users"},
+                 {"Combo5", "Level:"},
+                 {"cmdOK", "OK"},
+                 {"cmdCancel", "Cancel"},
+                 {"cmdApply", "Apply"}});
 }
 
 TEST(Accessibility, TipWindowAndAboutBox)
 {
     TestProgram program;
     frmTip tip(*program.app);
-    expectNames(&tip, {{"chkLoadTipsAtStartup", "Show Tips at Startup"}, {"cmdNextTip", "Next Tip"},
-                       {"cmdOK", "OK"}});
+    expectNames(&tip, {{"chkLoadTipsAtStartup", "Show Tips at Startup"}, {"cmdNextTip", "Next Tip"}, {"cmdOK", "OK"}});
     frmAbout about;
     expectNames(&about, {{"cmdOK", "OK"}});
 }
@@ -116,9 +130,13 @@ TEST(Accessibility, OwnCompanyAndRestoreWindows)
 {
     TestProgram program;
     frmEdit company(*program.app);
-    expectNames(&company, {{"txtCompany", "Company Name"}, {"TxtPhone", "Phone Number"},
-                           {"txtGST", "GST Amount"}, {"txtPST", "PST Amount"}, {"cmdSave", "Save"},
-                           {"cmdCancel", "Close"}});
+    expectNames(&company,
+                {{"txtCompany", "Company Name"},
+                 {"TxtPhone", "Phone Number"},
+                 {"txtGST", "GST Amount"},
+                 {"txtPST", "PST Amount"},
+                 {"cmdSave", "Save"},
+                 {"cmdCancel", "Close"}});
     frmRestore restore(*program.app, [] {});
     expectNames(&restore, {{"Drive1", "Drive:"}, {"Command1", "Load This File"}, {"Command2", "Cancel"}});
 }

@@ -27,8 +27,7 @@ void describe(const QMenu* menu, int depth, QStringList& out)
 {
     for (QAction* action : menu->actions()) {
         const QString caption = action->isSeparator() ? "-" : action->text();
-        out << QString(depth * 2, ' ') + action->objectName() + "|" + caption + "|"
-                + action->shortcut().toString();
+        out << QString(depth * 2, ' ') + action->objectName() + "|" + caption + "|" + action->shortcut().toString();
         if (action->menu())
             describe(action->menu(), depth + 1, out);
     }

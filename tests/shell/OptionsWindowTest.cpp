@@ -44,10 +44,20 @@ const QStringList levelBoxes = {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5"
 // Every key the window writes, with the text it writes when nothing was
 // changed and no settings were stored.
 const std::vector<std::pair<QString, QString>> defaultWrites = {
-    {"Show Splash at Startup", "1"}, {"Show Tips at Startup", "1"},
-    {"Show Logon at Startup", "1"},  {"Create Backup on Exit", "1"},
-    {"Sec1", "1"}, {"Sec1A", "1"}, {"Sec2", "1"}, {"Sec2A", "1"}, {"Sec3", "1"}, {"Sec3A", "1"},
-    {"Sec4", "1"}, {"Sec4A", "1"}, {"Sec5", "1"}, {"Sec5A", "1"},
+    {"Show Splash at Startup", "1"},
+    {"Show Tips at Startup", "1"},
+    {"Show Logon at Startup", "1"},
+    {"Create Backup on Exit", "1"},
+    {"Sec1", "1"},
+    {"Sec1A", "1"},
+    {"Sec2", "1"},
+    {"Sec2A", "1"},
+    {"Sec3", "1"},
+    {"Sec3A", "1"},
+    {"Sec4", "1"},
+    {"Sec4A", "1"},
+    {"Sec5", "1"},
+    {"Sec5A", "1"},
 };
 
 class OptionsWindowTest : public ::testing::Test {

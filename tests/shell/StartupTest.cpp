@@ -1,12 +1,12 @@
 // The start-up road: the database check, the splash, the route to the login
 // or the main window, and where the program folder is.
 
+#include "shell/startup/Startup.h"
 #include "TestProgram.h"
 #include "shell/login/frmLogin.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/splash/frmSplash.h"
 #include "shell/startup/ProgramFolder.h"
-#include "shell/startup/Startup.h"
 #include "shell/tips/frmTip.h"
 
 #include <gtest/gtest.h>
@@ -15,10 +15,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QListWidget>
-#include <QPushButton>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 

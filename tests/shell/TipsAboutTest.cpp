@@ -129,8 +129,7 @@ TEST_F(TipWindowTest, AnEmptyFileHasNoTips)
 
 TEST_F(TipWindowTest, NextTipChoosesAmongAllTheTipsAtRandom)
 {
-    const QStringList lines = {"Press F4 to close the active window.",
-                               "Backups are kept in the DataBackup folder.",
+    const QStringList lines = {"Press F4 to close the active window.", "Backups are kept in the DataBackup folder.",
                                "Amounts in \u20AC and names like M\u00FCller are kept as typed."};
     program.writeTips(lines);
     open();

@@ -26,9 +26,9 @@ namespace {
 
 using testing::RecordingMessageBoxes;
 using testing::StoredUser;
-using testing::TestProgram;
 using testing::storedUser;
 using testing::storedUsers;
+using testing::TestProgram;
 
 const QString addNew = QStringLiteral("Add New...");
 const QString addQuestion = QStringLiteral("Would you like to add this name as a new user?");
@@ -326,9 +326,8 @@ TEST_F(UsersWindowTest, SaveAfterDeleteNeverWritesToTheDeletedRow)
     ASSERT_EQ(now.size(), afterDelete.size() + 1);
     EXPECT_TRUE(std::equal(afterDelete.begin(), afterDelete.end(), now.begin()));
     EXPECT_EQ(now.back(), (StoredUser{now.back().rowId, "Other", "Person", "other", "pw2", 1}));
-    EXPECT_TRUE(std::none_of(now.begin(), now.end(), [](const StoredUser& u) {
-        return u.user == "jdoe" || u.first == "Jane";
-    }));
+    EXPECT_TRUE(std::none_of(now.begin(), now.end(),
+                             [](const StoredUser& u) { return u.user == "jdoe" || u.first == "Jane"; }));
 }
 
 TEST_F(UsersWindowTest, AUserRemovedElsewhereIsNotWrittenBack)

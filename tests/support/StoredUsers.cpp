@@ -10,17 +10,17 @@ void PrintTo(const StoredUser& user, std::ostream* out)
     const auto text = [](const QVariant& value) {
         return value.isNull() ? std::string("NULL") : "'" + value.toString().toStdString() + "'";
     };
-    *out << "{" << user.rowId << ", " << text(user.first) << ", " << text(user.last) << ", " << text(user.user)
-         << ", " << text(user.password) << ", " << text(user.level) << "}";
+    *out << "{" << user.rowId << ", " << text(user.first) << ", " << text(user.last) << ", " << text(user.user) << ", "
+         << text(user.password) << ", " << text(user.level) << "}";
 }
 
 std::vector<StoredUser> storedUsers(const Database& database)
 {
     std::vector<StoredUser> users;
-    for (const QSqlRecord& row : database.rows(
-             "SELECT rowid, First_Name, Last_Name, UserName, Password, Level FROM TblUsers ORDER BY rowid"))
-        users.push_back({row.value(0).toLongLong(), row.value(1), row.value(2), row.value(3), row.value(4),
-                         row.value(5)});
+    for (const QSqlRecord& row :
+         database.rows("SELECT rowid, First_Name, Last_Name, UserName, Password, Level FROM TblUsers ORDER BY rowid"))
+        users.push_back(
+            {row.value(0).toLongLong(), row.value(1), row.value(2), row.value(3), row.value(4), row.value(5)});
     return users;
 }
 

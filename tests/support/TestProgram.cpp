@@ -14,8 +14,7 @@ QString deliveredDatabase()
 
 TestProgram::TestProgram(bool openDatabase)
 {
-    if (!dir_.isValid() || !QDir(dir_.path()).mkpath("DataBase")
-        || !QFile::copy(deliveredDatabase(), databasePath()))
+    if (!dir_.isValid() || !QDir(dir_.path()).mkpath("DataBase") || !QFile::copy(deliveredDatabase(), databasePath()))
         throw std::runtime_error("cannot lay out a test program folder");
     QFile::setPermissions(databasePath(), QFile::ReadOwner | QFile::WriteOwner);
     app = std::make_unique<AppContext>(dir_.path(), messages);

@@ -84,9 +84,8 @@ QLineEdit* CustomerForm::addBox(QGridLayout* grid, const char* name, const QStri
 void CustomerForm::limitTyping(QLineEdit* box, int length)
 {
     box->setMaxLength(length);
-    connect(box, &QLineEdit::textChanged, box, [box, length] {
-        box->setMaxLength(static_cast<int>(std::max<qsizetype>(length, box->text().size())));
-    });
+    connect(box, &QLineEdit::textChanged, box,
+            [box, length] { box->setMaxLength(static_cast<int>(std::max<qsizetype>(length, box->text().size()))); });
 }
 
 void CustomerForm::display(const Customer& customer)

@@ -9,8 +9,8 @@ namespace quillbill {
 
 namespace {
 
-const QString selectCustomers = QStringLiteral(
-    "SELECT CustomerID, Company, Address, City, Prov, Postal, Phone, Fax, BillingCode FROM TblCustomer");
+const QString selectCustomers =
+    QStringLiteral("SELECT CustomerID, Company, Address, City, Prov, Postal, Phone, Fax, BillingCode FROM TblCustomer");
 
 Customer customerFrom(const QSqlRecord& row)
 {
@@ -49,11 +49,11 @@ int32_t CustomerRecords::add(const Customer& customer) const
 {
     int32_t id = 0;
     database_.inTransaction([&] {
-        const QSqlQuery insert = database_.execute(
-            "INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, Phone, Fax, BillingCode) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-            {customer.company, customer.address, customer.city, customer.prov, customer.postal, customer.phone,
-             customer.fax, customer.billingCode});
+        const QSqlQuery insert =
+            database_.execute("INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, Phone, Fax, BillingCode) "
+                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+                              {customer.company, customer.address, customer.city, customer.prov, customer.postal,
+                               customer.phone, customer.fax, customer.billingCode});
         id = insert.lastInsertId().toInt();
         database_.execute("INSERT INTO TblBillingCodes (BillCode) VALUES (?)", {customer.billingCode});
     });

@@ -90,8 +90,7 @@ void frmRemoveCompany::choose(int index)
 
 void frmRemoveCompany::removeCustomer()
 {
-    if (!app_.messages.askYesNo(this, tr("You are about to delete a customer. Are you sure?"),
-                                tr("Verify Removal")))
+    if (!app_.messages.askYesNo(this, tr("You are about to delete a customer. Are you sure?"), tr("Verify Removal")))
         return;
     if (!chosenId_)
         return;

@@ -1,7 +1,7 @@
 #include "records/users/UserAccounts.h"
 
-#include "records/Database.h"
 #include "common/WholeNumber.h"
+#include "records/Database.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -14,8 +14,8 @@ namespace quillbill {
 
 namespace {
 
-const QString selectUsers = QStringLiteral(
-    "SELECT rowid, First_Name, Last_Name, UserName, Password, Level FROM TblUsers");
+const QString selectUsers =
+    QStringLiteral("SELECT rowid, First_Name, Last_Name, UserName, Password, Level FROM TblUsers");
 
 UserAccount accountFrom(const QSqlRecord& row)
 {
@@ -42,15 +42,14 @@ int16_t userLevelFrom(const QVariant& storedLevel)
         const double level = storedLevel.toDouble();
         if (std::isnan(level))
             return 0;
-        return static_cast<int16_t>(std::clamp(std::nearbyint(level),
-                                               double{std::numeric_limits<int16_t>::min()},
+        return static_cast<int16_t>(std::clamp(std::nearbyint(level), double{std::numeric_limits<int16_t>::min()},
                                                double{std::numeric_limits<int16_t>::max()}));
     }
     const auto level = parseWholeNumber(storedLevel.toString());
     if (!level)
         return 0;
-    return static_cast<int16_t>(std::clamp<int>(*level, std::numeric_limits<int16_t>::min(),
-                                                std::numeric_limits<int16_t>::max()));
+    return static_cast<int16_t>(
+        std::clamp<int>(*level, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
 }
 
 std::vector<UserAccount> UserAccounts::all() const
@@ -87,9 +86,9 @@ int UserAccounts::count() const
 qint64 UserAccounts::add(const QString& firstName, const QString& lastName, const QString& userName,
                          const QString& password) const
 {
-    QSqlQuery query = database_.execute(
-        "INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password) VALUES (?, ?, ?, ?)",
-        {firstName, lastName, userName, password});
+    QSqlQuery query =
+        database_.execute("INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password) VALUES (?, ?, ?, ?)",
+                          {firstName, lastName, userName, password});
     return query.lastInsertId().toLongLong();
 }
 

@@ -1,8 +1,8 @@
 #include "shell/login/frmLogin.h"
 
 #include "common/AppContext.h"
-#include "records/DatabaseError.h"
 #include "common/Controls.h"
+#include "records/DatabaseError.h"
 
 #include <QFormLayout>
 #include <QLabel>

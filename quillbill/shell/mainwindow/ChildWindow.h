@@ -7,13 +7,13 @@ namespace quillbill {
 // The kinds of the main window's child windows. Each kind is open at most
 // once; its number ties the window to the menu item that opens it.
 enum class ChildKind {
-    AddInvoice = 1,      // "Add New Invoice"
-    EditMyCompany = 2,   // "Edit My Company Info"
-    InvoiceReports = 3,  // "Print Invoice Reports"
-    AddCustomer = 4,     // "Add New Company"
-    Reprint = 5,         // "Reprint/Update"
-    RemoveCustomer = 6,  // "Remove Company"
-    Users = 7,           // "System Users"
+    AddInvoice = 1, // "Add New Invoice"
+    EditMyCompany = 2, // "Edit My Company Info"
+    InvoiceReports = 3, // "Print Invoice Reports"
+    AddCustomer = 4, // "Add New Company"
+    Reprint = 5, // "Reprint/Update"
+    RemoveCustomer = 6, // "Remove Company"
+    Users = 7, // "System Users"
     ReviewCustomers = 8, // "Review/Edit Company"
 };
 

@@ -29,10 +29,14 @@ namespace {
 const QString closeHint = QStringLiteral("Press F4 to close forms.");
 
 const std::map<ChildKind, QString> childMenuItemNames = {
-    {ChildKind::AddInvoice, "Menu3_Item1"},   {ChildKind::EditMyCompany, "Menu2_Item1"},
-    {ChildKind::InvoiceReports, "Menu3_Item3_1"}, {ChildKind::AddCustomer, "Menu2_Item2"},
-    {ChildKind::Reprint, "Menu3_Item2"},      {ChildKind::RemoveCustomer, "mnuRemove"},
-    {ChildKind::Users, "mnuUser"},            {ChildKind::ReviewCustomers, "mnuReview"},
+    {ChildKind::AddInvoice, "Menu3_Item1"},
+    {ChildKind::EditMyCompany, "Menu2_Item1"},
+    {ChildKind::InvoiceReports, "Menu3_Item3_1"},
+    {ChildKind::AddCustomer, "Menu2_Item2"},
+    {ChildKind::Reprint, "Menu3_Item2"},
+    {ChildKind::RemoveCustomer, "mnuRemove"},
+    {ChildKind::Users, "mnuUser"},
+    {ChildKind::ReviewCustomers, "mnuReview"},
 };
 
 int twipsToPixels(int twips, const QWidget* widget)
@@ -52,8 +56,7 @@ QLabel* addPanel(QStatusBar* bar, const QString& name, int widthTwips, int stret
 
 } // namespace
 
-frmMain::frmMain(AppContext& app, QWidget* parent)
-    : QMainWindow(parent), app_(app), childArea_(new QMdiArea(this))
+frmMain::frmMain(AppContext& app, QWidget* parent) : QMainWindow(parent), app_(app), childArea_(new QMdiArea(this))
 {
     setObjectName("frmMain");
     setWindowTitle(ProgramInfo::title);
@@ -250,10 +253,8 @@ void frmMain::refreshClock()
 void frmMain::startHelp()
 {
     const QString helpProgram = app_.path("HelpFile/Help");
-    if (!QFileInfo(helpProgram).isExecutable()
-        || !QProcess::startDetached(helpProgram, {}, app_.folder)) {
-        app_.messages.warn(this, tr("The help program %1 could not be started.").arg(helpProgram),
-                           ProgramInfo::title);
+    if (!QFileInfo(helpProgram).isExecutable() || !QProcess::startDetached(helpProgram, {}, app_.folder)) {
+        app_.messages.warn(this, tr("The help program %1 could not be started.").arg(helpProgram), ProgramInfo::title);
     }
 }
 

@@ -1,8 +1,8 @@
 #include "shell/options/frmOptions.h"
 
 #include "common/AppContext.h"
-#include "common/ProgramInfo.h"
 #include "common/Controls.h"
+#include "common/ProgramInfo.h"
 #include "shell/options/OptionsValues.h"
 
 #include <QAction>

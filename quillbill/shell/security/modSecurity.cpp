@@ -5,7 +5,6 @@
 
 #include <QAction>
 
-
 namespace quillbill {
 
 const std::array<SecuredFunction, 5>& securedFunctions()

@@ -13,9 +13,9 @@ class OptionsStore;
 
 // The five functions that can be restricted to a minimum security level.
 struct SecuredFunction {
-    int number;            // 1 to 5; the digit in the keys "SecN" and "SecNA"
-    QString menuItem;      // objectName of the main window's menu item
-    QString optionsLabel;  // caption in the options window
+    int number; // 1 to 5; the digit in the keys "SecN" and "SecNA"
+    QString menuItem; // objectName of the main window's menu item
+    QString optionsLabel; // caption in the options window
 };
 const std::array<SecuredFunction, 5>& securedFunctions();
 

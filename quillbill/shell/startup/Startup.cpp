@@ -139,7 +139,8 @@ void Startup::loginCancelled()
 void Startup::showRestore()
 {
     frmMain* main = main_.get();
-    auto* restore = new frmRestore(app_, [main] { main->childArea()->closeAllSubWindows(); }, main);
+    auto* restore = new frmRestore(
+        app_, [main] { main->childArea()->closeAllSubWindows(); }, main);
     restore->setAttribute(Qt::WA_DeleteOnClose);
     restore->open();
 }

@@ -1,7 +1,7 @@
 #include "shell/tips/ProgramIdentity.h"
 
-#include "common/ProgramInfo.h"
 #include "common/Controls.h"
+#include "common/ProgramInfo.h"
 
 #include <QFont>
 #include <QGridLayout>

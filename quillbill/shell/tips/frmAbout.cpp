@@ -1,7 +1,7 @@
 #include "shell/tips/frmAbout.h"
 
-#include "common/ProgramInfo.h"
 #include "common/Controls.h"
+#include "common/ProgramInfo.h"
 #include "shell/tips/ProgramIdentity.h"
 
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #include "shell/users/frmUsers.h"
 
 #include "common/AppContext.h"
+#include "common/Controls.h"
 #include "common/ProgramInfo.h"
 #include "records/DatabaseError.h"
-#include "common/Controls.h"
 
 #include <QComboBox>
 #include <QFormLayout>

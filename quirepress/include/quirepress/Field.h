@@ -106,8 +106,8 @@ public:
     // `measure` gives a text's width in twips. `labelWidth` comes in as the
     // smallest label column wanted. Throws Error 6 when a width leaves the
     // 16-bit range.
-    void TableColumnWidths(const std::function<int32_t(const QString&)>& measure, int16_t sectionWidth,
-                           int16_t left, int16_t& labelWidth, int16_t& columnWidth) const;
+    void TableColumnWidths(const std::function<int32_t(const QString&)>& measure, int16_t sectionWidth, int16_t left,
+                           int16_t& labelWidth, int16_t& columnWidth) const;
 
 private:
     friend class FieldPrivate;
