@@ -235,7 +235,7 @@ ProfileReader ProfileReader::fromBytes(const QByteArray& bytes)
                 current = nullptr;
                 continue;
             }
-            current = &reader.sections_[std::move(name)];
+            current = &reader.sections_[name];
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
@@ -246,7 +246,7 @@ ProfileReader ProfileReader::fromBytes(const QByteArray& bytes)
             continue;
         CaseInsensitiveName name{key.toString()};
         if (!current->contains(name))
-            current->insert(std::move(name), profileValue(line.sliced(equals + 1)));
+            current->insert(name, profileValue(line.sliced(equals + 1)));
     }
     return reader;
 }
