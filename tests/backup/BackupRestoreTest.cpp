@@ -158,6 +158,82 @@ TEST_F(BackupTest, ACopyTakenWhileAnotherProgramWritesIsConsistent)
     EXPECT_GT(transactions.load(), 0);
 }
 
+// Only a copy as large as its source that is a whole database counts as a
+// backup; anything else would be reported as one and fail at the restore.
+TEST_F(BackupTest, DamagedCopiesAreNotBackups)
+{
+    QDir().mkpath(program.app->path("DataBackup"));
+    const QString source = program.databasePath();
+    const QString whole = program.app->path("DataBackup/whole.BAK");
+    DatabaseFiles::backup(db(), whole);
+    ASSERT_EQ(DatabaseFiles::copyProblem(source, whole), "");
+    QFile file(whole);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    QByteArray scrambled = bytes;
+    for (qsizetype i = 4096; i < scrambled.size(); i += 7)
+        scrambled[i] = static_cast<char>(scrambled[i] ^ 0x5a);
+    const struct {
+        const char* name;
+        QByteArray content;
+    } copies[] = {
+        {"short", bytes.left(bytes.size() - 4096)},
+        {"long", bytes + QByteArray(4096, '\0')},
+        {"scrambled", scrambled},
+    };
+    for (const auto& copy : copies) {
+        const QString path = program.app->path(QStringLiteral("DataBackup/%1.BAK").arg(copy.name));
+        writeFile(path, copy.content);
+        EXPECT_NE(DatabaseFiles::copyProblem(source, path), "") << copy.name;
+    }
+}
+
+TEST_F(BackupTest, ACopyOfTheWrongSizeIsReportedAndNotDone)
+{
+    // Bytes after the last page: SQLite ignores them, so the database works
+    // and its copy is smaller than the file.
+    program.app->state.MainDatabase.close();
+    {
+        QFile live(program.databasePath());
+        ASSERT_TRUE(live.open(QIODevice::Append));
+        live.write(QByteArray(4096, '\0'));
+    }
+    program.app->state.MainDatabase.open(program.databasePath());
+
+    frmFileMoveCopy* progress = CreateBackup(*program.app);
+    ASSERT_NE(progress, nullptr);
+    EXPECT_FALSE(progress->isDone());
+    EXPECT_TRUE(progress->hasEnded()) << "the progress window ends";
+    EXPECT_NE(progress->windowTitle(), "Creating Backup...Done");
+    delete progress;
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.startsWith("Unable to create backup."));
+    EXPECT_FALSE(QFileInfo::exists(backupPath())) << "no file that looks like a backup";
+}
+
+TEST_F(BackupTest, ABackupRemovesTheLeftoversOfKilledOnes)
+{
+    QDir().mkpath(program.app->path("DataBackup"));
+    const QString stale = program.app->path("DataBackup/db_be_12012026_100000AM.BAK.partial");
+    const QString staleBeside = program.databasePath() + ".partial";
+    const QString running = program.app->path("DataBackup/db_be_12082026_100000AM.BAK.partial");
+    for (const QString& path : {stale, staleBeside, running})
+        writeFile(path, QByteArray(8192, 'x'));
+    for (const QString& path : {stale, staleBeside}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+
+    delete CreateBackup(*program.app);
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_FALSE(QFileInfo::exists(stale));
+    EXPECT_FALSE(QFileInfo::exists(staleBeside));
+    EXPECT_TRUE(QFileInfo::exists(running)) << "a copy written just now may be another program's backup";
+}
+
 class RestoreTest : public BackupTest {
 protected:
     void SetUp() override
