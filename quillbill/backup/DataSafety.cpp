@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace quillbill {
@@ -30,13 +31,6 @@ frmFileMoveCopy* openProgress(const QString& caption, const QString& status)
     // Let the window paint before the copy holds the thread.
     QCoreApplication::processEvents();
     return progress;
-}
-
-// The copy is only called done when it is as large as its source and is a
-// sound database.
-bool copyIsWhole(const QString& source, const QString& copy)
-{
-    return QFileInfo(source).size() == QFileInfo(copy).size() && DatabaseFiles::problemWith(copy).isEmpty();
 }
 
 // How the status line names a backup: under the backup folder as the
@@ -61,12 +55,24 @@ frmFileMoveCopy* CreateBackup(AppContext& app)
         if (!QDir().mkpath(app.path(backupFolder)))
             throw DatabaseError(QCoreApplication::translate("CreateBackup", "The folder %1 cannot be created.")
                                     .arg(app.path(backupFolder)));
+        // Copies that a killed backup or restore left behind are as large as
+        // the database; they would fill the disk one by one.
+        DatabaseFiles::removeStalePartials(app.path(backupFolder));
+        DatabaseFiles::removeStalePartials(QFileInfo(source).absolutePath());
         progress = openProgress(QStringLiteral("Creating Backup..."),
                                 QStringLiteral("Backing up data to - '.../") + backupFolder + QStringLiteral("/'"));
         DatabaseFiles::backup(app.state.MainDatabase, destination);
-        if (copyIsWhole(source, destination))
-            progress->finish(QStringLiteral("Creating Backup...Done"));
+        // The copy is only called done when it is as large as its source and
+        // is a sound database; a copy that is not is no backup and goes.
+        const QString problem = DatabaseFiles::copyProblem(source, destination);
+        if (!problem.isEmpty()) {
+            QFile::remove(destination);
+            throw DatabaseError(problem);
+        }
+        progress->finish(QStringLiteral("Creating Backup...Done"));
     } catch (const DatabaseError& error) {
+        if (progress)
+            progress->fail(QStringLiteral("Creating Backup...Failed"));
         app.messages.warn(progress, QStringLiteral("Unable to create backup.") + "\n\n" + error.message(),
                           ProgramInfo::title);
     }
@@ -74,7 +80,7 @@ frmFileMoveCopy* CreateBackup(AppContext& app)
 }
 
 bool RestoreFromBackup(AppContext& app, const QString& backupPath, const std::function<void()>& closeChildWindows,
-                       frmFileMoveCopy** progressOut)
+                       frmFileMoveCopy** progressOut, const std::function<void(DatabaseFiles::RestoreStep)>& onStep)
 {
     const QString problem = DatabaseFiles::problemWith(backupPath);
     if (!problem.isEmpty()) {
@@ -87,26 +93,24 @@ bool RestoreFromBackup(AppContext& app, const QString& backupPath, const std::fu
                                              QStringLiteral("Restoring From - '") + shownPath(app, backupPath) + "'");
     if (progressOut)
         *progressOut = progress;
-    const QString live = app.state.MainDatabase.filePath();
-    app.state.MainDatabase.close();
-    bool replaced = true;
+    // The backup is copied into the open database rather than put in place of
+    // its file: other programs with the file open keep their locks and see
+    // the restored data, and the connection stays open throughout.
+    bool copied = false;
     try {
-        DatabaseFiles::replace(live, backupPath);
+        DatabaseFiles::restoreInto(app.state.MainDatabase, backupPath, [&](DatabaseFiles::RestoreStep step) {
+            copied = copied || step == DatabaseFiles::RestoreStep::Checking;
+            if (onStep)
+                onStep(step);
+        });
     } catch (const DatabaseError& error) {
-        replaced = false;
-        app.messages.warn(progress, error.message() + "\n\n" + databaseUnchanged(), QStringLiteral("Restore"));
-    }
-    // Whether or not the backup went in, the program goes on with the file
-    // that is in place now, exactly as at start-up.
-    try {
-        app.state.MainDatabase.open(live);
-    } catch (const DatabaseError& error) {
-        app.messages.warn(progress, error.message(), QStringLiteral("Restore"));
+        progress->fail(QStringLiteral("Restoring Backup...Failed"));
+        app.messages.warn(progress, copied ? error.message() : error.message() + "\n\n" + databaseUnchanged(),
+                          QStringLiteral("Restore"));
         return false;
     }
-    if (replaced && copyIsWhole(backupPath, live))
-        progress->finish(QStringLiteral("Restoring Backup...Done"));
-    return replaced;
+    progress->finish(QStringLiteral("Restoring Backup...Done"));
+    return true;
 }
 
 } // namespace quillbill

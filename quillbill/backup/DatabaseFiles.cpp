@@ -4,6 +4,8 @@
 #include "records/DatabaseError.h"
 #include "records/SchemaCheck.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
@@ -29,6 +31,32 @@ namespace {
 constexpr int busyRetryMs = 50;
 constexpr int busyRetries = 200;
 const QString partialSuffix = QStringLiteral(".partial");
+// Pages the restore copies between two reports of its progress.
+constexpr int pagesPerStep = 64;
+// A copy in progress writes its file all the time; one untouched for this long
+// was left by a backup that was killed.
+constexpr qint64 partialStaleSeconds = 10 * 60;
+
+// SQLite's answer in words a user can act on.
+QString messageFor(int result, const QString& detail)
+{
+    switch (result & 0xff) {
+    case SQLITE_FULL:
+        return QObject::tr("The disk is full. Free some space on it and try again.");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QObject::tr("Another program is using the database. Try again when it has finished.");
+    default:
+        return detail;
+    }
+}
+
+QString messageForErrno(int error)
+{
+    if (error == ENOSPC || error == EDQUOT)
+        return messageFor(SQLITE_FULL, {});
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 sqlite3* handleOf(const Database& database)
 {
@@ -74,8 +102,7 @@ QString integrityOf(sqlite3* connection)
 void syncOrThrow(int descriptor, const QString& what)
 {
     if (::fsync(descriptor) != 0)
-        throw DatabaseError(
-            QObject::tr("Cannot write %1 to the disk: %2").arg(what, QString::fromLocal8Bit(std::strerror(errno))));
+        throw DatabaseError(QObject::tr("Cannot write %1 to the disk: %2").arg(what, messageForErrno(errno)));
 }
 
 // Makes a rename inside `folder` last across a power failure.
@@ -115,7 +142,7 @@ void backup(const Database& live, const QString& destination)
         }
         sqlite3_backup_finish(job);
         if (result != SQLITE_DONE) {
-            const QString problem = QString::fromUtf8(sqlite3_errstr(result));
+            const QString problem = messageFor(result, QString::fromUtf8(sqlite3_errstr(result)));
             copy.reset();
             QFile::remove(partial);
             throw DatabaseError(QObject::tr("The backup could not be written: %1").arg(problem));
@@ -169,37 +196,59 @@ QString problemWith(const QString& path)
     return {};
 }
 
-void replace(const QString& target, const QString& source)
+QString copyProblem(const QString& source, const QString& copy)
 {
-    const QString partial = target + partialSuffix;
-    QFile::remove(partial);
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        throw DatabaseError(QObject::tr("Cannot read %1: %2").arg(source, in.errorString()));
-    QFile out(partial);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw DatabaseError(QObject::tr("Cannot write %1: %2").arg(partial, out.errorString()));
-    try {
-        constexpr qint64 chunk = 256 * 1024;
-        while (!in.atEnd()) {
-            const QByteArray block = in.read(chunk);
-            if (block.isEmpty() && in.error() != QFile::NoError)
-                throw DatabaseError(QObject::tr("Cannot read %1: %2").arg(source, in.errorString()));
-            if (out.write(block) != block.size())
-                throw DatabaseError(QObject::tr("Cannot write %1: %2").arg(partial, out.errorString()));
-        }
-        if (!out.flush())
-            throw DatabaseError(QObject::tr("Cannot write %1: %2").arg(partial, out.errorString()));
-        syncOrThrow(out.handle(), partial);
-        out.close();
-        if (out.size() != in.size())
-            throw DatabaseError(QObject::tr("The copy of %1 is incomplete.").arg(source));
-        renameOver(partial, target);
-    } catch (...) {
-        out.close();
-        QFile::remove(partial);
-        throw;
+    if (QFileInfo(source).size() != QFileInfo(copy).size())
+        return QObject::tr("The copy %1 does not have the size of %2.").arg(copy, source);
+    return problemWith(copy);
+}
+
+void restoreInto(const Database& live, const QString& source, const std::function<void(RestoreStep)>& onStep)
+{
+    const auto report = [&](RestoreStep step) {
+        if (onStep)
+            onStep(step);
+    };
+    SqliteConnection from;
+    {
+        const QString uri = QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()).toString(QUrl::FullyEncoded)
+            + QStringLiteral("?mode=ro");
+        from = openRaw(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
     }
+    sqlite3* into = handleOf(live);
+    sqlite3_backup* job = sqlite3_backup_init(into, "main", from.get(), "main");
+    if (!job)
+        throw DatabaseError(messageFor(sqlite3_errcode(into), QString::fromUtf8(sqlite3_errmsg(into))));
+    // The copy writes the live file in one write transaction of SQLite's, under
+    // its locks: a program writing the file makes it wait (the connection's
+    // busy timeout) and then refuses it, and until the last page is in, the
+    // transaction rolls back as a whole, also when this process dies.
+    int result = SQLITE_OK;
+    do {
+        result = sqlite3_backup_step(job, pagesPerStep);
+        if (result == SQLITE_OK)
+            report(RestoreStep::Copying);
+    } while (result == SQLITE_OK);
+    sqlite3_backup_finish(job);
+    if (result != SQLITE_DONE)
+        throw DatabaseError(messageFor(result, QString::fromUtf8(sqlite3_errstr(result))));
+
+    report(RestoreStep::Checking);
+    const QString integrity = integrityOf(into);
+    if (integrity != QStringLiteral("ok"))
+        throw DatabaseError(QObject::tr("The restored database fails its check: %1").arg(integrity));
+}
+
+int removeStalePartials(const QString& folder)
+{
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-partialStaleSeconds);
+    int removed = 0;
+    const QDir dir(folder);
+    for (const QFileInfo& file : dir.entryInfoList({QStringLiteral("*") + partialSuffix}, QDir::Files)) {
+        if (file.lastModified().toUTC() < staleBefore && QFile::remove(file.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace quillbill::DatabaseFiles

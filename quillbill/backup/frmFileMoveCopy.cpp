@@ -35,6 +35,10 @@ frmFileMoveCopy::frmFileMoveCopy(QWidget* parent)
 void frmFileMoveCopy::begin(const QString& caption, const QString& status)
 {
     Label1_->clear();
+    done_ = false;
+    ended_ = false;
+    cmdDone_->setText(tr("Done"));
+    cmdDone_->hide();
     Animation1_->setRange(0, 0); // moves until stopped
     setWindowTitle(caption);
     Label1_->setText(status);
@@ -51,11 +55,31 @@ void frmFileMoveCopy::finish(const QString& caption)
     Animation1_->setRange(0, 1);
     Animation1_->setValue(1);
     setWindowTitle(caption);
+    done_ = true;
+    ended_ = true;
+}
+
+void frmFileMoveCopy::fail(const QString& caption)
+{
+    Label1_->hide();
+    cmdDone_->setText(tr("Close"));
+    cmdDone_->show();
+    cmdDone_->setDefault(true);
+    Animation1_->setRange(0, 1);
+    Animation1_->setValue(0);
+    setWindowTitle(caption);
+    done_ = false;
+    ended_ = true;
 }
 
 bool frmFileMoveCopy::isDone() const
 {
-    return !cmdDone_->isHidden();
+    return done_;
+}
+
+bool frmFileMoveCopy::hasEnded() const
+{
+    return ended_;
 }
 
 } // namespace quillbill

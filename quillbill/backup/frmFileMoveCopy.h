@@ -22,12 +22,20 @@ public:
     // animation and sets `caption`.
     void finish(const QString& caption);
 
+    // The copy failed or was refused: stops the animation, sets `caption` and
+    // leaves a button that closes the window; isDone() stays false.
+    void fail(const QString& caption);
+
     bool isDone() const;
+    // Finished either way: the animation has stopped.
+    bool hasEnded() const;
 
 private:
     QProgressBar* Animation1_;
     QLabel* Label1_;
     QPushButton* cmdDone_;
+    bool done_ = false;
+    bool ended_ = false;
 };
 
 } // namespace quillbill

@@ -1,6 +1,7 @@
 // Backups and restores: the file name, the online copy while others write,
-// the checks that refuse a bad backup with the live database intact, and a
-// restore killed at random moments that never leaves a broken database.
+// the checks that refuse a bad backup with the live database intact, a
+// restore beside another program using the file, and a restore killed at each
+// of its steps that never leaves a broken database.
 
 #include "TestProgram.h"
 #include "backup/BackupStamp.h"
@@ -14,7 +15,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QProcess>
@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <thread>
 
 using namespace quillbill;
@@ -155,6 +156,82 @@ TEST_F(BackupTest, ACopyTakenWhileAnotherProgramWritesIsConsistent)
     stop = true;
     writer.join();
     EXPECT_GT(transactions.load(), 0);
+}
+
+// Only a copy as large as its source that is a whole database counts as a
+// backup; anything else would be reported as one and fail at the restore.
+TEST_F(BackupTest, DamagedCopiesAreNotBackups)
+{
+    QDir().mkpath(program.app->path("DataBackup"));
+    const QString source = program.databasePath();
+    const QString whole = program.app->path("DataBackup/whole.BAK");
+    DatabaseFiles::backup(db(), whole);
+    ASSERT_EQ(DatabaseFiles::copyProblem(source, whole), "");
+    QFile file(whole);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    QByteArray scrambled = bytes;
+    for (qsizetype i = 4096; i < scrambled.size(); i += 7)
+        scrambled[i] = static_cast<char>(scrambled[i] ^ 0x5a);
+    const struct {
+        const char* name;
+        QByteArray content;
+    } copies[] = {
+        {"short", bytes.left(bytes.size() - 4096)},
+        {"long", bytes + QByteArray(4096, '\0')},
+        {"scrambled", scrambled},
+    };
+    for (const auto& copy : copies) {
+        const QString path = program.app->path(QStringLiteral("DataBackup/%1.BAK").arg(copy.name));
+        writeFile(path, copy.content);
+        EXPECT_NE(DatabaseFiles::copyProblem(source, path), "") << copy.name;
+    }
+}
+
+TEST_F(BackupTest, ACopyOfTheWrongSizeIsReportedAndNotDone)
+{
+    // Bytes after the last page: SQLite ignores them, so the database works
+    // and its copy is smaller than the file.
+    program.app->state.MainDatabase.close();
+    {
+        QFile live(program.databasePath());
+        ASSERT_TRUE(live.open(QIODevice::Append));
+        live.write(QByteArray(4096, '\0'));
+    }
+    program.app->state.MainDatabase.open(program.databasePath());
+
+    frmFileMoveCopy* progress = CreateBackup(*program.app);
+    ASSERT_NE(progress, nullptr);
+    EXPECT_FALSE(progress->isDone());
+    EXPECT_TRUE(progress->hasEnded()) << "the progress window ends";
+    EXPECT_NE(progress->windowTitle(), "Creating Backup...Done");
+    delete progress;
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.startsWith("Unable to create backup."));
+    EXPECT_FALSE(QFileInfo::exists(backupPath())) << "no file that looks like a backup";
+}
+
+TEST_F(BackupTest, ABackupRemovesTheLeftoversOfKilledOnes)
+{
+    QDir().mkpath(program.app->path("DataBackup"));
+    const QString stale = program.app->path("DataBackup/db_be_12012026_100000AM.BAK.partial");
+    const QString staleBeside = program.databasePath() + ".partial";
+    const QString running = program.app->path("DataBackup/db_be_12082026_100000AM.BAK.partial");
+    for (const QString& path : {stale, staleBeside, running})
+        writeFile(path, QByteArray(8192, 'x'));
+    for (const QString& path : {stale, staleBeside}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+
+    delete CreateBackup(*program.app);
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_FALSE(QFileInfo::exists(stale));
+    EXPECT_FALSE(QFileInfo::exists(staleBeside));
+    EXPECT_TRUE(QFileInfo::exists(running)) << "a copy written just now may be another program's backup";
 }
 
 class RestoreTest : public BackupTest {
@@ -302,62 +379,224 @@ TEST_F(RestoreTest, TheRestoreWindowOpensOnTheProgramFolderWithoutBackups)
     EXPECT_EQ(window.currentFolder(), QDir(program.folder()).absolutePath());
 }
 
-// A restore killed at any moment leaves a live database that opens, passes
-// the integrity check and holds either the old data or the backup's.
-TEST_F(RestoreTest, ARestoreKilledAtRandomMomentsNeverBreaksTheDatabase)
+namespace {
+
+// The company name a second program (the sqlite3 tool) reads from `path`.
+QString companyNameSeenBySqlite3(const QString& path)
 {
-    // A large backup keeps the copy running long enough to be interrupted.
+    QProcess tool;
+    tool.start("sqlite3", {path, "SELECT CompanyName FROM TblMyCompanyInfo;"});
+    if (!tool.waitForFinished(30000))
+        return "(sqlite3 did not finish)";
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+// A second program, the sqlite3 tool, holding a write transaction on the
+// live database with a row of its own in it.
+class SecondWriter {
+public:
+    explicit SecondWriter(const QString& path)
     {
-        Database backup;
-        backup.open(good);
-        backup.execute("CREATE TABLE Padding (Data BLOB)");
-        for (int i = 0; i < 64; ++i)
-            backup.execute("INSERT INTO Padding VALUES (randomblob(65536))");
+        tool.start("sqlite3", {path});
+        tool.write("BEGIN IMMEDIATE;\nINSERT INTO TblBillingCodes (BillCode) VALUES ('W');\n.print held\n");
+        while (holding.isEmpty() && tool.waitForReadyRead(30000))
+            holding = tool.readAllStandardOutput();
     }
+    ~SecondWriter()
+    {
+        tool.closeWriteChannel();
+        tool.waitForFinished(30000);
+    }
+    bool holds() const { return holding.trimmed() == "held"; }
+    // Commits and ends the program.
+    bool commit()
+    {
+        tool.write("COMMIT;\n.quit\n");
+        tool.closeWriteChannel();
+        return tool.waitForFinished(30000) && tool.exitCode() == 0;
+    }
+
+    QProcess tool;
+    QByteArray holding;
+};
+
+} // namespace
+
+TEST_F(RestoreTest, WhileAnotherProgramWritesTheRestoreIsRefusedAndThenCompletes)
+{
+    SecondWriter writer(program.databasePath());
+    ASSERT_TRUE(writer.holds()) << writer.tool.readAllStandardError().toStdString();
+
+    frmFileMoveCopy* progress = nullptr;
+    EXPECT_FALSE(RestoreFromBackup(
+        *program.app, good, [this] { ++childWindowsClosed; }, &progress));
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->hasEnded()) << "the progress window ends";
+    EXPECT_FALSE(progress->isDone());
+    delete progress;
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.contains("Another program is using the database"));
+    EXPECT_TRUE(program.messages.last().text.contains("The database was not changed."));
+
+    // The writer's transaction goes in whole; the restore left nothing.
+    ASSERT_TRUE(writer.commit());
+    EXPECT_EQ(DatabaseFiles::problemWith(program.databasePath()), "");
+    EXPECT_EQ(companyName(db()), "Live");
+    EXPECT_EQ(db().firstRow("SELECT COUNT(*) FROM TblBillingCodes WHERE BillCode = 'W'")->value(0).toInt(), 1);
+
+    // With the file free again the same restore goes through.
+    program.messages.clear();
+    EXPECT_TRUE(restore(good));
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_EQ(DatabaseFiles::problemWith(program.databasePath()), "");
+    EXPECT_EQ(companyName(db()), "Backed up");
+    EXPECT_EQ(db().firstRow("SELECT COUNT(*) FROM TblBillingCodes WHERE BillCode = 'W'")->value(0).toInt(), 0);
+}
+
+TEST_F(RestoreTest, ProgramsThatHadTheDatabaseOpenSeeAndWriteTheRestoredOne)
+{
+    Database other;
+    other.open(program.databasePath());
+    EXPECT_EQ(companyName(other), "Live");
+
+    ASSERT_TRUE(restore(good));
+    EXPECT_EQ(companyName(other), "Backed up");
+    EXPECT_EQ(companyNameSeenBySqlite3(program.databasePath()), "Backed up");
+    setCompanyName(other, "Saved by the other program");
+    EXPECT_EQ(companyName(db()), "Saved by the other program");
+    EXPECT_EQ(companyNameSeenBySqlite3(program.databasePath()), "Saved by the other program");
+}
+
+TEST_F(RestoreTest, ADatabaseReachedThroughASymbolicLinkIsRestoredInItsTarget)
+{
+    const QString link = program.databasePath();
+    const QString shared = program.app->path("Shared/office.db");
+    program.app->state.MainDatabase.close();
+    ASSERT_TRUE(QDir().mkpath(program.app->path("Shared")));
+    ASSERT_TRUE(QFile::rename(link, shared));
+    ASSERT_TRUE(QFile::link(shared, link));
+    program.app->state.MainDatabase.open(link);
+
+    ASSERT_TRUE(restore(good));
+    EXPECT_TRUE(QFileInfo(link).isSymLink()) << "the link stays a link";
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), QFileInfo(shared).absoluteFilePath());
+    EXPECT_EQ(soundCompanyName(shared), "Backed up");
+}
+
+TEST_F(RestoreTest, ABackupThatOnlyTheIntegrityCheckRejectsIsRefused)
+{
+    // An index that does not match its table: the file opens, holds every
+    // Quillbill table, and only the integrity check finds it broken.
+    const QString broken = program.app->path("DataBackup/broken-index.BAK");
+    ASSERT_TRUE(QFile::copy(good, broken));
+    {
+        QProcess tool;
+        tool.start("sqlite3", {broken});
+        tool.write("CREATE TABLE Extra (A, B);"
+                   "INSERT INTO Extra VALUES (1, 10), (2, 20), (3, 30);"
+                   "CREATE INDEX ExtraA ON Extra (A);"
+                   "PRAGMA writable_schema = ON;"
+                   "UPDATE sqlite_schema SET sql = 'CREATE INDEX ExtraA ON Extra (B)' WHERE name = 'ExtraA';\n");
+        tool.closeWriteChannel();
+        ASSERT_TRUE(tool.waitForFinished(30000));
+        ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    }
+    EXPECT_FALSE(restore(broken));
+    expectLiveUntouched();
+    EXPECT_TRUE(program.messages.last().text.contains("is not a sound database"));
+    EXPECT_EQ(fileHash(program.databasePath()), liveHash);
+}
+
+namespace {
+
+// Pads the backup so that its copy takes many steps and more pages than
+// SQLite keeps in memory, so the live file is written while it runs.
+void padBackup(const QString& path)
+{
+    Database backup;
+    backup.open(path);
+    backup.execute("CREATE TABLE Padding (Data BLOB)");
+    for (int i = 0; i < 64; ++i)
+        backup.execute("INSERT INTO Padding VALUES (randomblob(65536))");
+}
+
+} // namespace
+
+TEST_F(RestoreTest, AFullDiskIsNamedAndTheDatabaseUnchanged)
+{
+    padBackup(good);
+    // SQLite answers a database that may not grow as it answers a full disk.
+    const int pages = db().firstRow("PRAGMA page_count")->value(0).toInt();
+    db().execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages));
+
+    frmFileMoveCopy* progress = nullptr;
+    EXPECT_FALSE(RestoreFromBackup(
+        *program.app, good, [] {}, &progress));
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->hasEnded());
+    EXPECT_FALSE(progress->isDone());
+    delete progress;
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.startsWith("The disk is full."));
+    EXPECT_TRUE(program.messages.last().text.contains("The database was not changed."));
+    EXPECT_EQ(DatabaseFiles::problemWith(program.databasePath()), "");
+    EXPECT_EQ(companyName(db()), "Live");
+}
+
+// A restore killed at any step leaves a live database that opens, passes the
+// integrity check and holds either the old data or the backup's: the old
+// until the copy is whole, the backup's from then on.
+TEST_F(RestoreTest, ARestoreKilledAtEachStepNeverBreaksTheDatabase)
+{
+    padBackup(good);
     const QString live = program.databasePath();
     const QString oldCopy = program.app->path("DataBackup/live-before.db");
     program.app->state.MainDatabase.close();
     ASSERT_TRUE(QFile::copy(live, oldCopy));
 
-    const auto resetLive = [&] {
+    struct Kill {
+        const char* step;
+        int count;
+        const char* expected;
+    };
+    const Kill kills[] = {
+        {"open", 1, "Live"},
+        {"copying", 1, "Live"},
+        {"copying", 12, "Live"}, // most pages written, the copy not yet whole
+        {"checking", 1, "Backed up"},
+        {"end", 1, "Backed up"},
+    };
+    for (const Kill& kill : kills) {
+        SCOPED_TRACE(std::string(kill.step) + " #" + std::to_string(kill.count));
         QFile::remove(live);
-        QFile::copy(oldCopy, live);
+        ASSERT_TRUE(QFile::copy(oldCopy, live));
         QFile::setPermissions(live, QFile::ReadOwner | QFile::WriteOwner);
-    };
-    const auto startChild = [&](QProcess& child) {
-        child.start(RESTORE_CHILD, {program.folder(), good});
-        return child.waitForStarted() && child.waitForReadyRead(30000); // "ready": the database is open
-    };
 
-    // How long a whole restore takes here, from the open database to the end.
-    QProcess whole;
-    ASSERT_TRUE(startChild(whole));
-    QElapsedTimer clock;
-    clock.start();
-    ASSERT_TRUE(whole.waitForFinished(30000));
-    const qint64 restoreMicroseconds = std::max<qint64>(clock.nsecsElapsed() / 1000, 1000);
-    ASSERT_EQ(whole.exitCode(), 0) << whole.readAllStandardError().toStdString();
-    ASSERT_EQ(soundCompanyName(live), "Backed up");
-
-    QRandomGenerator generator(42);
-    int replaced = 0;
-    int kept = 0;
-    for (int attempt = 0; attempt < 40; ++attempt) {
-        resetLive();
         QProcess child;
-        ASSERT_TRUE(startChild(child));
-        QThread::usleep(static_cast<unsigned long>(generator.bounded(restoreMicroseconds)));
+        child.start(RESTORE_CHILD, {program.folder(), good, kill.step, QString::number(kill.count)});
+        ASSERT_TRUE(child.waitForStarted());
+        const QByteArray awaited = QByteArray("step: ") + kill.step;
+        int seen = 0;
+        QByteArray line;
+        while (seen < kill.count) {
+            while (!child.canReadLine())
+                ASSERT_TRUE(child.waitForReadyRead(60000)) << child.readAllStandardError().toStdString();
+            line = child.readLine().trimmed();
+            if (line == awaited)
+                ++seen;
+        }
+        if (std::strcmp(kill.step, "copying") == 0 && kill.count > 1) {
+            EXPECT_TRUE(QFileInfo::exists(live + "-journal")) << "the copy is under way in the live file";
+        }
         child.kill();
-        child.waitForFinished();
+        ASSERT_TRUE(child.waitForFinished(60000));
 
-        const QString found = soundCompanyName(live);
-        ASSERT_TRUE(found == "Live" || found == "Backed up")
-            << "attempt " << attempt << ": " << DatabaseFiles::problemWith(live).toStdString();
-        (found == "Backed up" ? replaced : kept)++;
+        // The next start opens the file for writing, and SQLite rolls back a
+        // copy that was cut off.
+        {
+            Database next;
+            ASSERT_NO_THROW(next.open(live));
+        }
+        EXPECT_EQ(soundCompanyName(live), kill.expected) << DatabaseFiles::problemWith(live).toStdString();
     }
-    // Kills landed both before and after the new file went in.
-    EXPECT_GT(replaced, 0);
-    EXPECT_GT(kept, 0);
-    RecordProperty("replaced", replaced);
-    RecordProperty("kept", kept);
 }
