@@ -53,8 +53,8 @@ SaveOutcome saveIfUnchanged(const Database& database, const QString& table, cons
         if (changed)
             written = readStoredRow(database, table, keyColumn, key);
         else
-            outcome = readStoredRow(database, table, keyColumn, key) ? SaveOutcome::ChangedMeanwhile
-                                                                     : SaveOutcome::Gone;
+            outcome =
+                readStoredRow(database, table, keyColumn, key) ? SaveOutcome::ChangedMeanwhile : SaveOutcome::Gone;
         database.execute(QStringLiteral("COMMIT"));
     } catch (...) {
         try {

@@ -176,8 +176,9 @@ TEST_F(CustomerRecordsTest, ASaveOverAnotherProgramsChangeWritesNothing)
     ASSERT_EQ(records.update(here), SaveOutcome::Saved);
     here.phone = "(613) 555-0100";
     ASSERT_EQ(records.update(here), SaveOutcome::Saved);
-    EXPECT_EQ(storedRow(id), (QStringList{"Alpha", "1 First St", "Kanata", "ON", "K1A0B1", "(613) 555-0100",
-                                          "(613) 555-0199", "ALP"}));
+    EXPECT_EQ(
+        storedRow(id),
+        (QStringList{"Alpha", "1 First St", "Kanata", "ON", "K1A0B1", "(613) 555-0100", "(613) 555-0199", "ALP"}));
 
     there.company = "Alpha Renamed";
     EXPECT_EQ(elsewhere.update(there), SaveOutcome::ChangedMeanwhile) << "its copy is older than this save";

@@ -3,8 +3,8 @@
 // delivered database.
 
 #include "TestProgram.h"
-#include "records/Database.h"
 #include "common/ProgramInfo.h"
+#include "records/Database.h"
 #include "records/DatabaseError.h"
 #include "records/company/MyCompanyRecord.h"
 #include "records/company/frmEdit.h"
@@ -249,8 +249,9 @@ TEST_F(MyCompanyTest, ASaveOverAnotherProgramsChangeIsRefusedAndShowsTheRowAsItI
     click("cmdSave");
     ASSERT_EQ(program.messages.messages.size(), 1u);
     EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
-    EXPECT_EQ(program.messages.last().text, "Another user changed your company's details after you opened them. "
-                                            "Nothing was saved; they are shown as they are now.");
+    EXPECT_EQ(program.messages.last().text,
+              "Another user changed your company's details after you opened them. "
+              "Nothing was saved; they are shown as they are now.");
     EXPECT_EQ(stored(), now) << "the other program's city was undone";
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(closing->count(), 0);

@@ -443,8 +443,9 @@ TEST_F(UsersWindowTest, ASaveOverAnotherProgramsChangeIsRefusedAndShowsTheUserAs
     click("cmdSave");
     ASSERT_EQ(program.messages.messages.size(), 1u);
     EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
-    EXPECT_EQ(program.messages.last().text, "Another user changed this user after you opened it. Nothing was saved; "
-                                            "the user is shown as it is now.");
+    EXPECT_EQ(program.messages.last().text,
+              "Another user changed this user after you opened it. Nothing was saved; "
+              "the user is shown as it is now.");
     EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, "Patt", "Lee", "plee", "reset", 2}))
         << "the other program's password reset was undone";
     EXPECT_EQ(boxes(), (QStringList{"Patt", "Lee", "plee", "reset"}));

@@ -150,6 +150,7 @@ void frmReviewCompany::showAfterRefusedSave(SaveOutcome outcome)
             now = CustomerRecords(app_.state.MainDatabase).find(current_.id);
     } catch (const DatabaseError& error) {
         app_.messages.warn(this, error.message(), ProgramInfo::title);
+        return;
     }
     reload();
     if (now) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QSqlRecord>
 #include "records/GuardedSave.h"
 
+#include <QSqlRecord>
 #include <QString>
 #include <QVariant>
 
