@@ -4,6 +4,7 @@
 
 #include "records/customers/CustomerRecords.h"
 #include "TestProgram.h"
+#include "records/Database.h"
 #include "records/DatabaseError.h"
 
 #include <gtest/gtest.h>
@@ -112,14 +113,15 @@ TEST_F(CustomerRecordsTest, UpdateChangesEverythingButTheBillingCode)
     const int32_t id = records.add(sample("Old Name", "KEEP"));
 
     Customer edited{id, "Nouvelle Société", "2 Chemin d'Oka", "Laval", "QC", "H7A0A1", "4505550199", "", "CHANGED"};
-    EXPECT_TRUE(records.update(edited));
+    edited.asRead = records.find(id)->asRead;
+    EXPECT_EQ(records.update(edited), SaveOutcome::Saved);
 
     edited.billingCode = "KEEP";
     EXPECT_EQ(storedRow(id), columnsOf(edited));
     EXPECT_EQ(storedRow(other), columnsOf(sample("Other", "OTH")));
 
     edited.id = id + 100;
-    EXPECT_FALSE(records.update(edited)) << "no row has that id";
+    EXPECT_EQ(records.update(edited), SaveOutcome::Gone) << "no row has that id";
     edited.id = id;
     edited.prov.clear();
     EXPECT_THROW(records.update(edited), DatabaseError);
@@ -142,6 +144,47 @@ TEST_F(CustomerRecordsTest, RemoveDeletesOnlyTheCustomerRow)
     EXPECT_EQ(count("TblInvoice", "CustomerID = ?", {id}), 1);
     EXPECT_EQ(count("TblJobs", "CustomerID = ?", {id}), 1);
     EXPECT_EQ(count("TblBillingCodes", "BillCode = ?", {"LEAVE"}), 1);
+}
+
+// Two programs on one file, each with its own connection, edit one customer:
+// the later save never silently undoes the earlier one.
+TEST_F(CustomerRecordsTest, ASaveOverAnotherProgramsChangeWritesNothing)
+{
+    // NULL phone and fax, as older rows may hold: a row read with NULLs still
+    // counts as unchanged.
+    program.exec("INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
+                 "VALUES ('Alpha', '1 First St', 'Ottawa', 'ON', 'K1A0B1', 'ALP')");
+    const int32_t id = records.all().front().id;
+    Database otherProgram;
+    otherProgram.open(program.databasePath());
+    const CustomerRecords elsewhere(otherProgram);
+
+    Customer here = *records.find(id);
+    Customer there = *elsewhere.find(id);
+    there.city = "Kanata";
+    ASSERT_EQ(elsewhere.update(there), SaveOutcome::Saved);
+
+    here.fax = "(613) 555-0199";
+    EXPECT_EQ(records.update(here), SaveOutcome::ChangedMeanwhile);
+    EXPECT_EQ(storedRow(id).at(2), "Kanata") << "the other program's change was undone";
+    EXPECT_EQ(storedRow(id).at(6), "");
+
+    // Read again, both changes are kept; and a second save of the same
+    // object is checked against what the first wrote.
+    here = *records.find(id);
+    here.fax = "(613) 555-0199";
+    ASSERT_EQ(records.update(here), SaveOutcome::Saved);
+    here.phone = "(613) 555-0100";
+    ASSERT_EQ(records.update(here), SaveOutcome::Saved);
+    EXPECT_EQ(
+        storedRow(id),
+        (QStringList{"Alpha", "1 First St", "Kanata", "ON", "K1A0B1", "(613) 555-0100", "(613) 555-0199", "ALP"}));
+
+    there.company = "Alpha Renamed";
+    EXPECT_EQ(elsewhere.update(there), SaveOutcome::ChangedMeanwhile) << "its copy is older than this save";
+    records.remove(id);
+    EXPECT_EQ(elsewhere.update(there), SaveOutcome::Gone);
+    EXPECT_EQ(count("TblCustomer"), 0);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // on a copy of the delivered database, with what they store read back by SQL.
 
 #include "TestProgram.h"
+#include "records/Database.h"
+#include "records/customers/CustomerRecords.h"
 #include "records/customers/frmNew.h"
 #include "records/customers/frmRemoveCompany.h"
 #include "records/customers/frmReviewCompany.h"
@@ -300,6 +302,64 @@ TEST_F(CustomerWindowsTest, SavingInReviewWritesTheShownCustomerAndBrowsingStart
     click(review.get(), "cmdSave");
     expectOneWarning(checkData);
     EXPECT_EQ(customers(), (QList<QStringList>{alpha, beta, saved}));
+}
+
+TEST_F(CustomerWindowsTest, TwoSavesInARowEachWriteTheShownCustomer)
+{
+    insert(alpha);
+    auto review = open<frmReviewCompany>();
+
+    type(review.get(), "txtCity", "Kanata");
+    click(review.get(), "cmdSave");
+    type(review.get(), "txtFax", "6135550199");
+    click(review.get(), "cmdSave");
+
+    EXPECT_TRUE(program.messages.empty()) << "the second save was taken for someone else's change";
+    QStringList saved = alpha;
+    saved[2] = "Kanata";
+    saved[6] = "6135550199";
+    EXPECT_EQ(customers(), (QList<QStringList>{saved}));
+}
+
+// A second program on the same file: its change made while this window shows
+// the customer is never undone by this window's save.
+TEST_F(CustomerWindowsTest, ASaveOverAnotherProgramsChangeIsRefusedAndShowsTheCustomerAsItIsNow)
+{
+    const int32_t id = insert(alpha);
+    insert(beta);
+    auto review = open<frmReviewCompany>();
+    Database otherProgram;
+    otherProgram.open(program.databasePath());
+    const CustomerRecords elsewhere(otherProgram);
+
+    Customer changed = *elsewhere.find(id);
+    changed.city = "Kanata";
+    ASSERT_EQ(elsewhere.update(changed), SaveOutcome::Saved);
+
+    type(review.get(), "txtFax", "6135550199");
+    click(review.get(), "cmdSave");
+    expectOneWarning("Another user changed this customer after you opened it. Nothing was saved; the customer is "
+                     "shown as it is now.");
+    QStringList now = alpha;
+    now[2] = "Kanata";
+    EXPECT_EQ(customers(), (QList<QStringList>{now, beta})) << "the other program's city was undone";
+    EXPECT_EQ(boxes(review.get()), now);
+
+    // Entered again over the row as it is now, the fax is kept beside the city.
+    type(review.get(), "txtFax", "6135550199");
+    click(review.get(), "cmdSave");
+    EXPECT_EQ(program.messages.messages.size(), 1u);
+    now[6] = "6135550199";
+    EXPECT_EQ(customers(), (QList<QStringList>{now, beta}));
+
+    elsewhere.remove(id);
+    type(review.get(), "txtFax", "6135550100");
+    click(review.get(), "cmdSave");
+    ASSERT_EQ(program.messages.messages.size(), 2u);
+    EXPECT_EQ(program.messages.last().text,
+              "Another user deleted this customer after you opened it. Nothing was saved.");
+    EXPECT_EQ(customers(), (QList<QStringList>{beta})) << "a deleted customer came back";
+    EXPECT_EQ(boxes(review.get()), beta);
 }
 
 TEST_F(CustomerWindowsTest, AnEmptyTableShowsEmptyBoxesAndNothingToGoTo)

@@ -4,6 +4,7 @@
 
 #include "TestProgram.h"
 #include "common/ProgramInfo.h"
+#include "records/Database.h"
 #include "records/DatabaseError.h"
 #include "records/company/MyCompanyRecord.h"
 #include "records/company/frmEdit.h"
@@ -106,9 +107,12 @@ protected:
 
 TEST_F(MyCompanyTest, RecordSavesAndLoadsEveryColumnAsGiven)
 {
-    const MyCompany company{"O'Brien & Søns", "12 Rue d'Érable", "Montréal", "QC", "H2X1Y4", QString(),
-                            "5145550199",     "ob@example.com",  "V-'7'",    "0",  "9",      "123 456 789 RT0001"};
-    ASSERT_TRUE(MyCompanyRecord(db()).save(company));
+    MyCompany company{"O'Brien & Søns", "12 Rue d'Érable", "Montréal", "QC", "H2X1Y4", QString(),
+                      "5145550199",     "ob@example.com",  "V-'7'",    "0",  "9",      "123 456 789 RT0001"};
+    const MyCompany loaded = *MyCompanyRecord(db()).load();
+    company.rowId = loaded.rowId;
+    company.asRead = loaded.asRead;
+    ASSERT_EQ(MyCompanyRecord(db()).save(company), SaveOutcome::Saved);
 
     EXPECT_EQ(fields(*MyCompanyRecord(db()).load()), fields(company));
     // An empty box is stored as an empty text, not as a missing value.
@@ -118,7 +122,10 @@ TEST_F(MyCompanyTest, RecordSavesAndLoadsEveryColumnAsGiven)
 TEST_F(MyCompanyTest, ARefusedSaveLeavesTheWholeRowAsItWas)
 {
     const QStringList before = stored();
-    const MyCompany company{"New Name", "New Street", "New City", "BC", "V1V1V1", "", "", "", "", "7", "x", ""};
+    MyCompany company{"New Name", "New Street", "New City", "BC", "V1V1V1", "", "", "", "", "7", "x", ""};
+    const MyCompany loaded = *MyCompanyRecord(db()).load();
+    company.rowId = loaded.rowId;
+    company.asRead = loaded.asRead;
     EXPECT_THROW(MyCompanyRecord(db()).save(company), DatabaseError);
     EXPECT_EQ(stored(), before);
 }
@@ -211,7 +218,8 @@ TEST_F(MyCompanyTest, AMissingRowIsExplainedAndNothingCanBeSaved)
 {
     program.exec("DELETE FROM TblMyCompanyInfo");
     EXPECT_FALSE(MyCompanyRecord(db()).load());
-    EXPECT_FALSE(MyCompanyRecord(db()).save(MyCompany{}));
+    MyCompany nothing;
+    EXPECT_EQ(MyCompanyRecord(db()).save(nothing), SaveOutcome::Gone);
     open();
 
     ASSERT_EQ(program.messages.messages.size(), 1u);
@@ -221,6 +229,39 @@ TEST_F(MyCompanyTest, AMissingRowIsExplainedAndNothingCanBeSaved)
     EXPECT_FALSE(window->findChild<QPushButton*>("cmdSave")->isEnabled());
     EXPECT_EQ(shown(), QStringList(boxNames.size(), QString()));
     click("cmdCancel");
+    EXPECT_EQ(closing->count(), 1);
+}
+
+// A second program on the same file changes the city while this window shows
+// the company: this window's later save of a phone number must not undo it.
+TEST_F(MyCompanyTest, ASaveOverAnotherProgramsChangeIsRefusedAndShowsTheRowAsItIsNow)
+{
+    open();
+    Database otherProgram;
+    otherProgram.open(program.databasePath());
+    MyCompany changed = *MyCompanyRecord(otherProgram).load();
+    changed.city = "Kanata";
+    ASSERT_EQ(MyCompanyRecord(otherProgram).save(changed), SaveOutcome::Saved);
+    QStringList now = stored();
+    ASSERT_EQ(now.at(2), "Kanata");
+
+    EXPECT_EQ(type("TxtPhone", "6135550199"), "6135550199");
+    click("cmdSave");
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
+    EXPECT_EQ(program.messages.last().text,
+              "Another user changed your company's details after you opened them. "
+              "Nothing was saved; they are shown as they are now.");
+    EXPECT_EQ(stored(), now) << "the other program's city was undone";
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(closing->count(), 0);
+    EXPECT_EQ(shown().at(2), "Kanata");
+
+    type("TxtPhone", "6135550199");
+    click("cmdSave");
+    EXPECT_EQ(program.messages.messages.size(), 1u);
+    now[5] = "6135550199";
+    EXPECT_EQ(stored(), now);
     EXPECT_EQ(closing->count(), 1);
 }
 

@@ -5,6 +5,7 @@
 #include "records/users/UserAccounts.h"
 #include "StoredUsers.h"
 #include "TestProgram.h"
+#include "records/Database.h"
 
 #include <gtest/gtest.h>
 
@@ -137,12 +138,13 @@ TEST_F(UserAccountsTest, UpdateChangesOnlyTheRowWithThatIdAndKeepsItsLevel)
 
     UserAccount changed;
     changed.rowId = second;
+    changed.asRead = accounts.find(second)->asRead;
     changed.firstName = "Patricia";
     changed.lastName = "Leigh";
     changed.userName = "pleigh";
     changed.password = "new";
     changed.level = 1; // not written: the level is kept
-    EXPECT_TRUE(accounts.update(changed));
+    EXPECT_EQ(accounts.update(changed), SaveOutcome::Saved);
 
     for (const StoredUser& row : stored()) {
         if (row.rowId == second) {
@@ -170,7 +172,7 @@ TEST_F(UserAccountsTest, UpdateOfARowThatIsGoneSaysSoAndWritesNothing)
     ghost.lastName = "Again";
     ghost.userName = "back";
     ghost.password = "pw";
-    EXPECT_FALSE(accounts.update(ghost));
+    EXPECT_EQ(accounts.update(ghost), SaveOutcome::Gone);
     EXPECT_EQ(stored(), before);
     EXPECT_FALSE(accounts.find(rowId).has_value());
 }
@@ -235,7 +237,7 @@ TEST_F(UserAccountsTest, QuotesAndNonAsciiTextRoundTrip)
         UserAccount changed = *found;
         changed.lastName = c.last + "'s";
         changed.password = c.password + QString::fromUtf8("ß'");
-        ASSERT_TRUE(accounts.update(changed));
+        ASSERT_EQ(accounts.update(changed), SaveOutcome::Saved);
         EXPECT_EQ(accounts.find(rowId)->lastName, c.last + "'s");
         EXPECT_EQ(accounts.matching(c.user, changed.password)->rowId, rowId);
 
@@ -298,6 +300,36 @@ TEST_F(UserAccountsTest, StoredLevelsBecomeSixteenBitLevels)
         EXPECT_EQ(login->level, c.expected);
         EXPECT_EQ(userLevelFrom(database().firstRow("SELECT Level FROM TblUsers")->value(0)), c.expected);
     }
+}
+
+// --- Two programs on one file --------------------------------------------
+
+// One administrator resets a password while another, in a second program
+// on the same file, fixes the user's first name from an older copy: the
+// reset is never silently undone.
+TEST_F(UserAccountsTest, ASaveOverAnotherProgramsChangeWritesNothing)
+{
+    const qint64 rowId = insert("Patt", "Lee", "plee", "old", 3);
+    Database otherProgram;
+    otherProgram.open(program.databasePath());
+    const UserAccounts elsewhere(otherProgram);
+
+    UserAccount here = *accounts.find(rowId);
+    UserAccount there = *elsewhere.find(rowId);
+    there.password = "reset";
+    ASSERT_EQ(elsewhere.update(there), SaveOutcome::Saved);
+
+    here.firstName = "Pat";
+    EXPECT_EQ(accounts.update(here), SaveOutcome::ChangedMeanwhile);
+    EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, "Patt", "Lee", "plee", "reset", 3}))
+        << "the password reset was undone";
+
+    here = *accounts.find(rowId);
+    here.firstName = "Pat";
+    ASSERT_EQ(accounts.update(here), SaveOutcome::Saved);
+    here.lastName = "Leigh";
+    ASSERT_EQ(accounts.update(here), SaveOutcome::Saved) << "a second save was refused as its own conflict";
+    EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, "Pat", "Leigh", "plee", "reset", 3}));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "StoredUsers.h"
 #include "TestProgram.h"
+#include "records/Database.h"
 #include "shell/users/frmUsers.h"
 
 #include <gtest/gtest.h>
@@ -422,6 +423,42 @@ TEST_F(UsersWindowTest, CloseClosesTheWindowAndSaysWhichKindClosed)
     EXPECT_FALSE(window->isVisible());
     ASSERT_EQ(closing.count(), 1);
     EXPECT_EQ(closing.at(0).at(0).value<ChildKind>(), ChildKind::Users);
+}
+
+// A second program on the same file resets the password of the user this
+// window shows; this window's later save of a first-name fix must not put the
+// old password back.
+TEST_F(UsersWindowTest, ASaveOverAnotherProgramsChangeIsRefusedAndShowsTheUserAsItIsNow)
+{
+    const qint64 rowId = insert("Patt", "Lee", "plee", "old");
+    open();
+    choose("Patt Lee");
+    Database otherProgram;
+    otherProgram.open(program.databasePath());
+    UserAccount reset = *UserAccounts(otherProgram).find(rowId);
+    reset.password = "reset";
+    ASSERT_EQ(UserAccounts(otherProgram).update(reset), SaveOutcome::Saved);
+
+    type("txtFirst", "Pat");
+    click("cmdSave");
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
+    EXPECT_EQ(program.messages.last().text,
+              "Another user changed this user after you opened it. Nothing was saved; "
+              "the user is shown as it is now.");
+    EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, "Patt", "Lee", "plee", "reset", 2}))
+        << "the other program's password reset was undone";
+    EXPECT_EQ(boxes(), (QStringList{"Patt", "Lee", "plee", "reset"}));
+
+    // Typed again over the user as it is now, and saved twice in a row: both
+    // saves write, and the reset stays.
+    type("txtFirst", "Pat");
+    click("cmdSave");
+    type("txtLast", "Leigh");
+    click("cmdSave");
+    EXPECT_EQ(program.messages.messages.size(), 1u) << program.messages.last().text.toStdString();
+    EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, "Pat", "Leigh", "plee", "reset", 2}));
+    EXPECT_EQ(list()->currentText(), "Pat Leigh");
 }
 
 } // namespace

@@ -9,37 +9,40 @@ namespace quillbill {
 
 std::optional<MyCompany> MyCompanyRecord::load() const
 {
-    const auto row = database_.firstRow(
-        "SELECT CompanyName, Address, City, Prov, PostalCode, Phone, Cell, email, vendor, gst, pst, GST_Number "
-        "FROM TblMyCompanyInfo ORDER BY rowid LIMIT 1");
+    // The row id first, then every column, so that a save can check the whole
+    // row is still as read.
+    const auto row = database_.firstRow("SELECT rowid, * FROM TblMyCompanyInfo ORDER BY rowid LIMIT 1");
     if (!row)
         return std::nullopt;
     MyCompany company;
-    company.companyName = row->value(0).toString();
-    company.address = row->value(1).toString();
-    company.city = row->value(2).toString();
-    company.prov = row->value(3).toString();
-    company.postalCode = row->value(4).toString();
-    company.phone = row->value(5).toString();
-    company.cell = row->value(6).toString();
-    company.email = row->value(7).toString();
-    company.vendor = row->value(8).toString();
-    company.gst = row->value(9).toString();
-    company.pst = row->value(10).toString();
-    company.gstNumber = row->value(11).toString();
+    company.rowId = row->value(0).toLongLong();
+    company.companyName = row->value("CompanyName").toString();
+    company.address = row->value("Address").toString();
+    company.city = row->value("City").toString();
+    company.prov = row->value("Prov").toString();
+    company.postalCode = row->value("PostalCode").toString();
+    company.phone = row->value("Phone").toString();
+    company.cell = row->value("Cell").toString();
+    company.email = row->value("email").toString();
+    company.vendor = row->value("vendor").toString();
+    company.gst = row->value("gst").toString();
+    company.pst = row->value("pst").toString();
+    company.gstNumber = row->value("GST_Number").toString();
+    company.asRead = *row;
+    company.asRead.remove(0);
     return company;
 }
 
-bool MyCompanyRecord::save(const MyCompany& company) const
+SaveOutcome MyCompanyRecord::save(MyCompany& company) const
 {
     // One statement: a value the database refuses leaves the whole row as it was.
-    const QSqlQuery query = database_.execute(
-        "UPDATE TblMyCompanyInfo SET CompanyName = ?, Address = ?, City = ?, Prov = ?, PostalCode = ?, Phone = ?, "
-        "Cell = ?, email = ?, vendor = ?, gst = ?, pst = ?, GST_Number = ? "
-        "WHERE rowid = (SELECT rowid FROM TblMyCompanyInfo ORDER BY rowid LIMIT 1)",
-        {company.companyName, company.address, company.city, company.prov, company.postalCode, company.phone,
-         company.cell, company.email, company.vendor, company.gst, company.pst, company.gstNumber});
-    return query.numRowsAffected() > 0;
+    return saveIfUnchanged(database_, "TblMyCompanyInfo", "rowid", company.rowId,
+                           "CompanyName = ?, Address = ?, City = ?, Prov = ?, PostalCode = ?, Phone = ?, Cell = ?, "
+                           "email = ?, vendor = ?, gst = ?, pst = ?, GST_Number = ?",
+                           {company.companyName, company.address, company.city, company.prov, company.postalCode,
+                            company.phone, company.cell, company.email, company.vendor, company.gst, company.pst,
+                            company.gstNumber},
+                           company.asRead);
 }
 
 } // namespace quillbill

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "records/GuardedSave.h"
+
+#include <QSqlRecord>
 #include <QString>
 
 #include <optional>
@@ -24,6 +27,10 @@ struct MyCompany {
     QString gst;
     QString pst;
     QString gstNumber;
+    // Which row, and every column of it as last read or written: a save
+    // writes only while the row still holds these.
+    qint64 rowId = 0;
+    QSqlRecord asRead{};
 };
 
 class MyCompanyRecord {
@@ -32,9 +39,11 @@ public:
 
     // The row, or nullopt when the table has none.
     std::optional<MyCompany> load() const;
-    // Saves every column of the row, all or nothing. False when the table
-    // has no row to save into.
-    bool save(const MyCompany& company) const;
+    // Saves every column of the row `company.rowId`, all or nothing, only
+    // while it still holds what `company.asRead` holds, which then becomes
+    // the row as written; otherwise writes nothing and says whether the row
+    // was changed or deleted by someone else.
+    SaveOutcome save(MyCompany& company) const;
 
 private:
     const Database& database_;

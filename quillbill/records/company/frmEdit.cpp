@@ -107,6 +107,7 @@ void frmEdit::load()
     try {
         const std::optional<MyCompany> company = record().load();
         if (company) {
+            shown_ = *company;
             fill(*company);
             return;
         }
@@ -143,18 +144,30 @@ MyCompany frmEdit::entered() const
 
 void frmEdit::save()
 {
+    MyCompany edited = entered();
+    edited.rowId = shown_.rowId;
+    edited.asRead = shown_.asRead;
+    SaveOutcome outcome = SaveOutcome::Saved;
     try {
-        if (!record().save(entered())) {
-            reportMissingRow();
-            return;
-        }
+        outcome = record().save(edited);
     } catch (const DatabaseError&) {
         // Every refusal, whichever box caused it, gets the one message; the
         // row is saved in one statement, so none of it was written.
         app_.messages.warn(this, tr("Please check entered data."), ProgramInfo::title);
         return;
     }
-    closeChild();
+    if (outcome == SaveOutcome::Saved) {
+        closeChild();
+        return;
+    }
+    app_.messages.warn(this,
+                       outcome == SaveOutcome::ChangedMeanwhile
+                           ? tr("Another user changed your company's details after you opened them. Nothing was "
+                                "saved; they are shown as they are now.")
+                           : tr("Another user deleted your company's details after you opened them. Nothing was "
+                                "saved."),
+                       ProgramInfo::title);
+    load();
 }
 
 void frmEdit::reportMissingRow()

@@ -43,6 +43,9 @@ private:
     QLineEdit* txtGST_Number_;
     QPushButton* cmdSave_;
     QPushButton* cmdCancel_;
+    // The row as read or last saved, which Save writes over only while the
+    // database still holds it.
+    MyCompany shown_;
 };
 
 } // namespace quillbill

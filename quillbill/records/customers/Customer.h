@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSqlRecord>
 #include <QString>
 
 #include <cstdint>
@@ -17,6 +18,9 @@ struct Customer {
     QString phone;
     QString fax;
     QString billingCode;
+    // Every column of the row as last read or written: a save writes only
+    // while the row still holds these.
+    QSqlRecord asRead{};
 };
 
 // Puts a phone or fax entry into the pattern "(###) ###-####": its digits fill

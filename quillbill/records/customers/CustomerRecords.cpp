@@ -9,21 +9,22 @@ namespace quillbill {
 
 namespace {
 
-const QString selectCustomers =
-    QStringLiteral("SELECT CustomerID, Company, Address, City, Prov, Postal, Phone, Fax, BillingCode FROM TblCustomer");
+// Every column, so that a save can check the whole row is still as read.
+const QString selectCustomers = QStringLiteral("SELECT * FROM TblCustomer");
 
 Customer customerFrom(const QSqlRecord& row)
 {
     Customer customer;
-    customer.id = row.value(0).toInt();
-    customer.company = row.value(1).toString();
-    customer.address = row.value(2).toString();
-    customer.city = row.value(3).toString();
-    customer.prov = row.value(4).toString();
-    customer.postal = row.value(5).toString();
-    customer.phone = row.value(6).toString();
-    customer.fax = row.value(7).toString();
-    customer.billingCode = row.value(8).toString();
+    customer.id = row.value("CustomerID").toInt();
+    customer.company = row.value("Company").toString();
+    customer.address = row.value("Address").toString();
+    customer.city = row.value("City").toString();
+    customer.prov = row.value("Prov").toString();
+    customer.postal = row.value("Postal").toString();
+    customer.phone = row.value("Phone").toString();
+    customer.fax = row.value("Fax").toString();
+    customer.billingCode = row.value("BillingCode").toString();
+    customer.asRead = row;
     return customer;
 }
 
@@ -60,14 +61,13 @@ int32_t CustomerRecords::add(const Customer& customer) const
     return id;
 }
 
-bool CustomerRecords::update(const Customer& customer) const
+SaveOutcome CustomerRecords::update(Customer& customer) const
 {
-    const QSqlQuery query = database_.execute(
-        "UPDATE TblCustomer SET Company = ?, Address = ?, City = ?, Prov = ?, Postal = ?, Phone = ?, Fax = ? "
-        "WHERE CustomerID = ?",
-        {customer.company, customer.address, customer.city, customer.prov, customer.postal, customer.phone,
-         customer.fax, customer.id});
-    return query.numRowsAffected() > 0;
+    return saveIfUnchanged(database_, "TblCustomer", "CustomerID", customer.id,
+                           "Company = ?, Address = ?, City = ?, Prov = ?, Postal = ?, Phone = ?, Fax = ?",
+                           {customer.company, customer.address, customer.city, customer.prov, customer.postal,
+                            customer.phone, customer.fax},
+                           customer.asRead);
 }
 
 void CustomerRecords::remove(int32_t id) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/GuardedSave.h"
 #include "records/customers/Customer.h"
 
 #include <optional>
@@ -24,8 +25,11 @@ public:
     int32_t add(const Customer& customer) const;
 
     // Saves the names, address and numbers of an existing customer; its
-    // billing code is not changed. False when the row is gone.
-    bool update(const Customer& customer) const;
+    // billing code is not changed. Writes only while the row still holds
+    // what `customer.asRead` holds, which then becomes the row as written;
+    // otherwise writes nothing and says whether the row was changed or
+    // deleted by someone else.
+    SaveOutcome update(Customer& customer) const;
 
     // Deletes the customer's row only: its invoices, jobs and billing-code
     // row stay.

@@ -83,8 +83,8 @@ void frmReviewCompany::goTo(std::size_t position)
         return;
     }
     position_ = position;
-    currentId_ = browse_[position].id;
-    form_->display(browse_[position]);
+    current_ = browse_[position];
+    form_->display(current_);
 }
 
 void frmReviewCompany::first()
@@ -118,20 +118,58 @@ void frmReviewCompany::last()
 void frmReviewCompany::save()
 {
     Customer edited = form_->entered();
-    edited.id = currentId_;
-    bool saved = false;
+    edited.id = current_.id;
+    edited.asRead = current_.asRead;
+    SaveOutcome outcome = SaveOutcome::Gone;
+    bool refused = edited.id == 0; // no customer shown: nothing to save into
     try {
-        // An id of 0 (no customer shown) or a customer removed meanwhile
-        // matches no row, which is as much a refusal as a broken rule.
-        saved = CustomerRecords(app_.state.MainDatabase).update(edited);
+        if (!refused)
+            outcome = CustomerRecords(app_.state.MainDatabase).update(edited);
     } catch (const DatabaseError&) {
-        saved = false;
+        refused = true;
     }
-    if (!saved) {
+    if (refused) {
         app_.messages.warn(this, tr("Please check entered data."), ProgramInfo::title);
         return;
     }
+    if (outcome != SaveOutcome::Saved) {
+        showAfterRefusedSave(outcome);
+        return;
+    }
+    // The next save is checked against what this one wrote, not against the
+    // row as first read.
+    current_ = edited;
     reload();
+}
+
+void frmReviewCompany::showAfterRefusedSave(SaveOutcome outcome)
+{
+    std::optional<Customer> now;
+    try {
+        if (outcome == SaveOutcome::ChangedMeanwhile)
+            now = CustomerRecords(app_.state.MainDatabase).find(current_.id);
+    } catch (const DatabaseError& error) {
+        app_.messages.warn(this, error.message(), ProgramInfo::title);
+        return;
+    }
+    reload();
+    if (now) {
+        app_.messages.warn(this,
+                           tr("Another user changed this customer after you opened it. Nothing was saved; the "
+                              "customer is shown as it is now."),
+                           ProgramInfo::title);
+        current_ = *now;
+        form_->display(current_);
+        return;
+    }
+    app_.messages.warn(this, tr("Another user deleted this customer after you opened it. Nothing was saved."),
+                       ProgramInfo::title);
+    if (!browse_.empty()) {
+        goTo(0);
+    } else {
+        current_ = Customer();
+        form_->display(current_);
+    }
 }
 
 void frmReviewCompany::cannotGo()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/GuardedSave.h"
 #include "records/customers/Customer.h"
 #include "shell/mainwindow/ChildWindow.h"
 
@@ -30,15 +31,17 @@ private:
     void last();
     void save();
     void cannotGo();
+    void showAfterRefusedSave(SaveOutcome outcome);
 
     AppContext& app_;
     // Every customer as read when the window opened or last saved, and the
     // one of them that navigation stands on.
     std::vector<Customer> browse_;
     std::size_t position_ = 0;
-    // The customer shown in the boxes, which Save writes to. It stays the
-    // saved one after a save even though browsing starts over from the first.
-    int32_t currentId_ = 0;
+    // The customer shown in the boxes, as read or last saved, which Save
+    // writes to. It stays the saved one after a save even though browsing
+    // starts over from the first.
+    Customer current_;
     CustomerForm* form_;
     QPushButton* cmdFirst_;
     QPushButton* cmdPrevious_;

@@ -14,18 +14,21 @@ namespace quillbill {
 
 namespace {
 
-const QString selectUsers =
-    QStringLiteral("SELECT rowid, First_Name, Last_Name, UserName, Password, Level FROM TblUsers");
+// The row id first, then every column, so that a save can check the whole
+// row is still as read.
+const QString selectUsers = QStringLiteral("SELECT rowid, * FROM TblUsers");
 
 UserAccount accountFrom(const QSqlRecord& row)
 {
     UserAccount account;
     account.rowId = row.value(0).toLongLong();
-    account.firstName = row.value(1).toString();
-    account.lastName = row.value(2).toString();
-    account.userName = row.value(3).toString();
-    account.password = row.value(4).toString();
-    account.level = userLevelFrom(row.value(5));
+    account.firstName = row.value("First_Name").toString();
+    account.lastName = row.value("Last_Name").toString();
+    account.userName = row.value("UserName").toString();
+    account.password = row.value("Password").toString();
+    account.level = userLevelFrom(row.value("Level"));
+    account.asRead = row;
+    account.asRead.remove(0);
     return account;
 }
 
@@ -92,12 +95,11 @@ qint64 UserAccounts::add(const QString& firstName, const QString& lastName, cons
     return query.lastInsertId().toLongLong();
 }
 
-bool UserAccounts::update(const UserAccount& account) const
+SaveOutcome UserAccounts::update(UserAccount& account) const
 {
-    QSqlQuery query = database_.execute(
-        "UPDATE TblUsers SET First_Name = ?, Last_Name = ?, UserName = ?, Password = ? WHERE rowid = ?",
-        {account.firstName, account.lastName, account.userName, account.password, account.rowId});
-    return query.numRowsAffected() > 0;
+    return saveIfUnchanged(database_, "TblUsers", "rowid", account.rowId,
+                           "First_Name = ?, Last_Name = ?, UserName = ?, Password = ?",
+                           {account.firstName, account.lastName, account.userName, account.password}, account.asRead);
 }
 
 void UserAccounts::remove(qint64 rowId) const

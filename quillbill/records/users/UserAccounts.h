@@ -1,5 +1,8 @@
 #pragma once
 
+#include "records/GuardedSave.h"
+
+#include <QSqlRecord>
 #include <QString>
 #include <QVariant>
 
@@ -19,6 +22,9 @@ struct UserAccount {
     QString userName;
     QString password;
     int16_t level = 0;
+    // Every column of the row as last read or written: a save writes only
+    // while the row still holds these.
+    QSqlRecord asRead{};
 
     // First name, a blank and last name: how the users window lists a user.
     QString displayName() const { return firstName + u' ' + lastName; }
@@ -52,8 +58,11 @@ public:
     // Adds a user with the column's default level; returns its row id.
     qint64 add(const QString& firstName, const QString& lastName, const QString& userName,
                const QString& password) const;
-    // Changes the names and password of an existing user; false when the row is gone.
-    bool update(const UserAccount& account) const;
+    // Changes the names and password of an existing user, only while its row
+    // still holds what `account.asRead` holds, which then becomes the row as
+    // written; otherwise writes nothing and says whether the row was changed
+    // or deleted by someone else.
+    SaveOutcome update(UserAccount& account) const;
     void remove(qint64 rowId) const;
 
 private:

@@ -130,15 +130,27 @@ void frmUsers::saveChanges()
     edited.lastName = txtLast_->text();
     edited.userName = txtUser_->text();
     edited.password = txtPW_->text();
+    SaveOutcome outcome = SaveOutcome::Saved;
     try {
-        if (!accounts().update(edited)) {
-            report(tr("This user is no longer in the database; the changes were not saved."));
-            return;
-        }
+        outcome = accounts().update(edited);
     } catch (const DatabaseError& error) {
         report(error.message());
         return;
     }
+    if (outcome == SaveOutcome::Gone) {
+        report(tr("This user is no longer in the database; the changes were not saved."));
+        return;
+    }
+    if (outcome == SaveOutcome::ChangedMeanwhile) {
+        report(tr("Another user changed this user after you opened it. Nothing was saved; the user is shown as "
+                  "it is now."));
+        // The list entry may show an old name too.
+        const qint64 rowId = edited.rowId;
+        reloadList();
+        selectRow(rowId);
+        return;
+    }
+    // The next save is checked against what this one wrote.
     current_ = edited;
     // The list is not reloaded; only the entry of the edited user shows its new name.
     const int index = cmbUsers_->findData(edited.rowId);

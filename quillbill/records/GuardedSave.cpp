@@ -1,0 +1,72 @@
+#include "records/GuardedSave.h"
+
+#include "records/Database.h"
+
+#include <QSqlQuery>
+
+namespace quillbill {
+
+namespace {
+
+QString quoted(const QString& name)
+{
+    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// A stored NULL comes back from Qt as a null value of the column's type; it
+// must go back as a real NULL (Database::execute binds a null text as '').
+QVariant boundAsStored(const QVariant& value)
+{
+    return value.isNull() ? QVariant() : value;
+}
+
+} // namespace
+
+std::optional<QSqlRecord> readStoredRow(const Database& database, const QString& table, const QString& keyColumn,
+                                        const QVariant& key)
+{
+    return database.firstRow("SELECT * FROM " + quoted(table) + " WHERE " + quoted(keyColumn) + " = ?", {key});
+}
+
+SaveOutcome saveIfUnchanged(const Database& database, const QString& table, const QString& keyColumn,
+                            const QVariant& key, const QString& assignments, const QVariantList& values,
+                            QSqlRecord& asRead)
+{
+    QString sql = "UPDATE " + quoted(table) + " SET " + assignments + " WHERE " + quoted(keyColumn) + " = ?";
+    QVariantList bound = values;
+    bound << key;
+    // IS, not =: a column read as NULL still matches NULL.
+    for (int i = 0; i < asRead.count(); ++i) {
+        sql += " AND " + quoted(asRead.fieldName(i)) + " IS ?";
+        bound << boundAsStored(asRead.value(i));
+    }
+
+    // IMMEDIATE: the write lock is taken before anything is compared, so no
+    // other program can slip a change in between the check and the write.
+    database.execute(QStringLiteral("BEGIN IMMEDIATE"));
+    SaveOutcome outcome = SaveOutcome::Saved;
+    std::optional<QSqlRecord> written;
+    try {
+        bool changed = false;
+        if (!asRead.isEmpty())
+            changed = database.execute(sql, bound).numRowsAffected() > 0;
+        if (changed)
+            written = readStoredRow(database, table, keyColumn, key);
+        else
+            outcome =
+                readStoredRow(database, table, keyColumn, key) ? SaveOutcome::ChangedMeanwhile : SaveOutcome::Gone;
+        database.execute(QStringLiteral("COMMIT"));
+    } catch (...) {
+        try {
+            database.execute(QStringLiteral("ROLLBACK"));
+        } catch (...) {
+            // The statement that failed may have ended the transaction already.
+        }
+        throw;
+    }
+    if (written)
+        asRead = *written;
+    return outcome;
+}
+
+} // namespace quillbill
