@@ -19,6 +19,8 @@ public:
     virtual void inform(QWidget* parent, const QString& text, const QString& title) = 0;
     // A failure the user must act on, with an OK button.
     virtual void warn(QWidget* parent, const QString& text, const QString& title) = 0;
+    // A failure that may pass, with Retry and Cancel buttons; true for Retry.
+    virtual bool askRetry(QWidget* parent, const QString& text, const QString& title) = 0;
 };
 
 class DialogMessageBoxes final : public MessageBoxes {
@@ -26,6 +28,7 @@ public:
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
     void inform(QWidget* parent, const QString& text, const QString& title) override;
     void warn(QWidget* parent, const QString& text, const QString& title) override;
+    bool askRetry(QWidget* parent, const QString& text, const QString& title) override;
 };
 
 } // namespace quillbill

@@ -120,15 +120,17 @@ void frmReviewCompany::save()
     Customer edited = form_->entered();
     edited.id = currentId_;
     bool saved = false;
+    QString problem = tr("Please check entered data.");
     try {
         // An id of 0 (no customer shown) or a customer removed meanwhile
         // matches no row, which is as much a refusal as a broken rule.
         saved = CustomerRecords(app_.state.MainDatabase).update(edited);
-    } catch (const DatabaseError&) {
+    } catch (const DatabaseError& error) {
         saved = false;
+        problem = saveFailureMessage(error, problem);
     }
     if (!saved) {
-        app_.messages.warn(this, tr("Please check entered data."), ProgramInfo::title);
+        app_.messages.warn(this, problem, ProgramInfo::title);
         return;
     }
     reload();

@@ -136,7 +136,7 @@ void frmUsers::saveChanges()
             return;
         }
     } catch (const DatabaseError& error) {
-        report(error.message());
+        report(saveFailureMessage(error, error.message()));
         return;
     }
     current_ = edited;
@@ -152,7 +152,7 @@ void frmUsers::AddNewUser()
     try {
         rowId = accounts().add(txtFirst_->text(), txtLast_->text(), txtUser_->text(), txtPW_->text());
     } catch (const DatabaseError& error) {
-        report(error.message());
+        report(saveFailureMessage(error, error.message()));
         return;
     }
     reloadList();
@@ -173,7 +173,7 @@ void frmUsers::deleteUser()
         }
         users.remove(current_->rowId);
     } catch (const DatabaseError& error) {
-        report(error.message());
+        report(saveFailureMessage(error, error.message()));
         return;
     }
     // Nothing is chosen now: Save Changes asks before adding and never writes
