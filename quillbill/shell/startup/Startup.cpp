@@ -55,8 +55,9 @@ bool Startup::openDatabase()
             const QString message = error.message() + "\n\n" + tr("Quillbill cannot start without its database.");
             if (error.cause() == DatabaseError::Cause::Busy
                 && app_.messages.askRetry(nullptr,
-                                          message + "\n" + tr("Close the other program, or wait for it to finish, "
-                                                              "and try again."),
+                                          error.message() + "\n\n"
+                                              + tr("Close the other program, or wait for it to finish, and press "
+                                                   "Retry. Cancel ends Quillbill."),
                                           ProgramInfo::title))
                 continue;
             QTextStream(stderr) << message << '\n';
