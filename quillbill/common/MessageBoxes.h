@@ -20,7 +20,12 @@ public:
     // A failure the user must act on, with an OK button.
     virtual void warn(QWidget* parent, const QString& text, const QString& title) = 0;
     // A failure that may pass, with Retry and Cancel buttons; true for Retry.
-    virtual bool askRetry(QWidget* parent, const QString& text, const QString& title) = 0;
+    // Message boxes that cannot ask show it as a warning and answer Cancel.
+    virtual bool askRetry(QWidget* parent, const QString& text, const QString& title)
+    {
+        warn(parent, text, title);
+        return false;
+    }
 };
 
 class DialogMessageBoxes final : public MessageBoxes {
