@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -143,6 +144,34 @@ TEST(StartupDatabase, ADatabaseThatCannotBeWrittenOpensWithAWarning)
         EXPECT_EQ(error.cause(), DatabaseError::Cause::ReadOnly) << error.message().toStdString();
     }
     program.app->state.MainDatabase.close();
+}
+
+TEST(StartupDatabase, ASaveWaitingForAnotherProgramSaysSoInTheMainWindow)
+{
+    TestProgram program(false);
+    program.app->options.setText(OptionKey::showSplash, "0");
+    program.app->options.setText(OptionKey::showLogon, "0");
+    program.app->options.setText(OptionKey::showTips, "0");
+    Startup startup(*program.app);
+    ASSERT_TRUE(startup.openDatabase());
+    startup.begin();
+    ASSERT_NE(startup.mainWindow(), nullptr);
+    const QString before = startup.mainWindow()->statusText();
+    LockingProcess other(program.databasePath());
+    ASSERT_TRUE(other.locked());
+
+    QString during;
+    bool waitCursor = false;
+    QTimer::singleShot(0, [&] {
+        during = startup.mainWindow()->statusText();
+        waitCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        other.release();
+    });
+    program.app->state.MainDatabase.execute("INSERT INTO TblBillingCodes (BillCode) VALUES ('A')");
+    EXPECT_TRUE(during.contains("Waiting for another program")) << during.toStdString();
+    EXPECT_TRUE(waitCursor);
+    EXPECT_EQ(startup.mainWindow()->statusText(), before);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 class StartupRoute : public ::testing::Test {
