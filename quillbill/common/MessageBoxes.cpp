@@ -20,4 +20,10 @@ void DialogMessageBoxes::warn(QWidget* parent, const QString& text, const QStrin
     QMessageBox::warning(parent, title, text);
 }
 
+bool DialogMessageBoxes::askRetry(QWidget* parent, const QString& text, const QString& title)
+{
+    return QMessageBox::warning(parent, title, text, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry)
+        == QMessageBox::Retry;
+}
+
 } // namespace quillbill

@@ -19,6 +19,13 @@ public:
     virtual void inform(QWidget* parent, const QString& text, const QString& title) = 0;
     // A failure the user must act on, with an OK button.
     virtual void warn(QWidget* parent, const QString& text, const QString& title) = 0;
+    // A failure that may pass, with Retry and Cancel buttons; true for Retry.
+    // Message boxes that cannot ask show it as a warning and answer Cancel.
+    virtual bool askRetry(QWidget* parent, const QString& text, const QString& title)
+    {
+        warn(parent, text, title);
+        return false;
+    }
 };
 
 class DialogMessageBoxes final : public MessageBoxes {
@@ -26,6 +33,7 @@ public:
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
     void inform(QWidget* parent, const QString& text, const QString& title) override;
     void warn(QWidget* parent, const QString& text, const QString& title) override;
+    bool askRetry(QWidget* parent, const QString& text, const QString& title) override;
 };
 
 } // namespace quillbill

@@ -4,11 +4,21 @@
 #include "records/SchemaCheck.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QThread>
+#include <QScopeGuard>
 #include <QUrl>
+
+#include <algorithm>
+
+#include <sqlite3.h>
+#include <unistd.h>
 
 namespace quillbill {
 
@@ -16,6 +26,11 @@ namespace {
 
 // A second program writing the file makes a save wait this long before it fails.
 constexpr int busyTimeoutMs = 5000;
+// Opening waits less: nobody is looking at a window yet, and a file held
+// longer than this is better reported (with a chance to retry) than waited on.
+constexpr int openBusyTimeoutMs = 1000;
+// How long the busy wait sleeps between two looks at the lock.
+constexpr unsigned long busyPollMs = 10;
 
 QString nextConnectionName()
 {
@@ -36,9 +51,103 @@ QString describe(const QSqlError& error)
     return text.trimmed();
 }
 
+DatabaseError::Cause causeOf(const QSqlError& error)
+{
+    bool isNumber = false;
+    // The driver reports SQLite's result code; the low byte is its primary code.
+    const int code = error.nativeErrorCode().toInt(&isNumber) & 0xff;
+    if (!isNumber)
+        return DatabaseError::Cause::Other;
+    switch (code) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return DatabaseError::Cause::Busy;
+    case SQLITE_READONLY:
+        return DatabaseError::Cause::ReadOnly;
+    case SQLITE_FULL:
+        return DatabaseError::Cause::DiskFull;
+    default:
+        return DatabaseError::Cause::Other;
+    }
+}
+
+DatabaseError failure(const QSqlError& error)
+{
+    return DatabaseError(describe(error), causeOf(error));
+}
+
+sqlite3* rawHandle(const QSqlDatabase& connection)
+{
+    if (!connection.isOpen() || !connection.driver())
+        return nullptr;
+    const QVariant handle = connection.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
 } // namespace
 
-Database::Database() : connectionName_(nextConnectionName()) {}
+QString saveFailureMessage(const DatabaseError& error, const QString& otherwise)
+{
+    switch (error.cause()) {
+    case DatabaseError::Cause::Busy:
+        return QObject::tr("Another program is using the database, so nothing was saved. "
+                           "Please try again in a moment.");
+    case DatabaseError::Cause::ReadOnly:
+        return QObject::tr("The database cannot be changed: the file or its folder is read-only. "
+                           "Nothing was saved.");
+    case DatabaseError::Cause::DiskFull:
+        return QObject::tr("The disk that holds the database is full, so nothing was saved. "
+                           "Please make room on it and try again.");
+    case DatabaseError::Cause::Other:
+        break;
+    }
+    return otherwise;
+}
+
+Database::Database() : connectionName_(nextConnectionName()), busyWaitLimitMs_(busyTimeoutMs) {}
+
+// SQLite's busy handler: called while another connection holds the lock, with
+// the number of earlier calls in this wait; 0 gives up with SQLITE_BUSY.
+int Database::busyWait(void* self, int attempt)
+{
+    const auto* db = static_cast<const Database*>(self);
+    if (attempt == 0 || !db->waiting_) {
+        db->waitClock_.start();
+        db->waiting_ = true;
+        if (db->waitNotice_)
+            db->waitNotice_(true);
+    }
+    if (db->waitClock_.elapsed() >= db->busyWaitLimitMs_)
+        return 0;
+    // Only the thread with the windows runs their events; the guard keeps a
+    // timer that fires meanwhile from using this connection in mid-statement.
+    if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread()
+        && !db->runningEvents_) {
+        db->runningEvents_ = true;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        db->runningEvents_ = false;
+    }
+    QThread::msleep(busyPollMs);
+    return 1;
+}
+
+void Database::endWait() const
+{
+    if (!waiting_)
+        return;
+    waiting_ = false;
+    if (waitNotice_)
+        waitNotice_(false);
+}
+
+void Database::refuseWhileWaiting() const
+{
+    if (runningEvents_)
+        throw DatabaseError(QObject::tr("The database is busy: another program is using it."),
+                            DatabaseError::Cause::Busy);
+}
 
 Database::~Database()
 {
@@ -56,18 +165,37 @@ void Database::open(const QString& filePath)
 
     {
         QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-        connection.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+        connection.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
         connection.setDatabaseName(readWriteUri(filePath));
         QString problem;
-        if (!connection.open())
+        DatabaseError::Cause cause = DatabaseError::Cause::Other;
+        if (!connection.open()) {
             problem = describe(connection.lastError());
-        else
-            problem = SchemaCheck::problemWith(connection);
+        } else {
+            if (sqlite3* handle = rawHandle(connection))
+                sqlite3_busy_handler(handle, &Database::busyWait, this);
+            // A file held by another program cannot be read either; that is
+            // no reason to call it damaged, so find out before the schema check.
+            const int limit = busyWaitLimitMs_;
+            busyWaitLimitMs_ = std::min(limit, openBusyTimeoutMs);
+            QSqlQuery probe(connection);
+            if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))
+                && causeOf(probe.lastError()) == DatabaseError::Cause::Busy) {
+                cause = DatabaseError::Cause::Busy;
+                problem = QObject::tr("Another program is using the database.");
+            }
+            probe = QSqlQuery();
+            busyWaitLimitMs_ = limit;
+            endWait();
+            if (problem.isEmpty())
+                problem = SchemaCheck::problemWith(connection);
+        }
         if (!problem.isEmpty()) {
             connection.close();
             connection = QSqlDatabase();
             QSqlDatabase::removeDatabase(connectionName_);
-            throw DatabaseError(QObject::tr("Cannot open the database %1.\n%2").arg(file.absoluteFilePath(), problem));
+            throw DatabaseError(QObject::tr("Cannot open the database %1.\n%2").arg(file.absoluteFilePath(), problem),
+                                cause);
         }
     }
     filePath_ = file.absoluteFilePath();
@@ -95,14 +223,31 @@ QSqlDatabase Database::connection() const
     return QSqlDatabase::database(connectionName_, false);
 }
 
+QString Database::readOnlyReason() const
+{
+    if (!isOpen())
+        return {};
+    // SQLite opens a file it may not write read-only, without saying so.
+    sqlite3* handle = rawHandle(connection());
+    if (handle && sqlite3_db_readonly(handle, "main") == 1)
+        return QObject::tr("the database file %1 is read-only.").arg(filePath_);
+    // A save writes a journal beside the file first; without one it fails.
+    const QString folder = QFileInfo(filePath_).absolutePath();
+    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
+        return QObject::tr("the folder %1 that holds the database is read-only.").arg(folder);
+    return {};
+}
+
 QSqlQuery Database::execute(const QString& sql, const QVariantList& values) const
 {
     if (!isOpen())
         throw DatabaseError(QObject::tr("The database is not open."));
+    refuseWhileWaiting();
+    const auto waited = qScopeGuard([this] { endWait(); });
     QSqlQuery query(connection());
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        throw DatabaseError(describe(query.lastError()));
+        throw failure(query.lastError());
     for (const QVariant& value : values) {
         // Qt binds a null QString (the text of an untouched, empty box) as
         // NULL. Text is text: an empty one is stored as ''. A missing value
@@ -113,7 +258,7 @@ QSqlQuery Database::execute(const QString& sql, const QVariantList& values) cons
             query.addBindValue(value);
     }
     if (!query.exec())
-        throw DatabaseError(describe(query.lastError()));
+        throw failure(query.lastError());
     return query;
 }
 
@@ -136,19 +281,28 @@ std::optional<QSqlRecord> Database::firstRow(const QString& sql, const QVariantL
 
 void Database::inTransaction(const std::function<void()>& work) const
 {
-    QSqlDatabase db = connection();
-    if (!db.transaction())
-        throw DatabaseError(describe(db.lastError()));
+    // Through execute(), not QSqlDatabase::transaction(): Qt drops SQLite's
+    // result code from a failed BEGIN or COMMIT, and a busy file is the usual
+    // reason for one.
+    execute(QStringLiteral("BEGIN"));
+    const auto rollBack = [this] {
+        try {
+            execute(QStringLiteral("ROLLBACK"));
+        } catch (const DatabaseError&) {
+            // SQLite has already rolled back when a statement's failure ended the transaction.
+        }
+    };
     try {
         work();
     } catch (...) {
-        db.rollback();
+        rollBack();
         throw;
     }
-    if (!db.commit()) {
-        const QString problem = describe(db.lastError());
-        db.rollback();
-        throw DatabaseError(problem);
+    try {
+        execute(QStringLiteral("COMMIT"));
+    } catch (const DatabaseError&) {
+        rollBack();
+        throw;
     }
 }
 

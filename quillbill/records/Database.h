@@ -3,10 +3,12 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
+#include <QElapsedTimer>
 #include <QVariant>
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace quillbill {
@@ -50,9 +52,31 @@ public:
     // The Qt connection, for the few things Qt SQL reaches only through it.
     QSqlDatabase connection() const;
 
+    // Why changes cannot be saved (the file, or the folder where SQLite makes
+    // its journal, cannot be written); empty when they can.
+    QString readOnlyReason() const;
+
+    // While another program holds the file, a statement waits up to
+    // `milliseconds` for it, letting pending window events (but not the
+    // user's typing and clicks) run, and then fails with Cause::Busy.
+    void setBusyWaitLimit(int milliseconds) { busyWaitLimitMs_ = milliseconds; }
+    // Called with true when a statement starts waiting for another program,
+    // and with false when it stops waiting.
+    void setWaitNotice(std::function<void(bool waiting)> notice) { waitNotice_ = std::move(notice); }
+
 private:
+    static int busyWait(void* self, int attempt);
+    void endWait() const;
+    void refuseWhileWaiting() const;
+
     QString connectionName_;
     QString filePath_;
+    int busyWaitLimitMs_;
+    std::function<void(bool)> waitNotice_;
+    // The busy wait runs inside a statement; these are its state.
+    mutable QElapsedTimer waitClock_;
+    mutable bool waiting_ = false;
+    mutable bool runningEvents_ = false;
 };
 
 } // namespace quillbill

@@ -10,12 +10,26 @@ namespace quillbill {
 // refused. The message is written for the person at the keyboard.
 class DatabaseError : public std::runtime_error {
 public:
-    explicit DatabaseError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
+    // The causes a user can do something about; everything else is Other.
+    enum class Cause { Other, Busy, ReadOnly, DiskFull };
+
+    explicit DatabaseError(const QString& message, Cause cause = Cause::Other)
+        : std::runtime_error(message.toStdString()), message_(message), cause_(cause)
+    {
+    }
 
     const QString& message() const { return message_; }
+    Cause cause() const { return cause_; }
 
 private:
     QString message_;
+    Cause cause_;
 };
+
+// What a window says when a save was refused: the reason when it is one the
+// user can act on (another program holds the file, the file cannot be written,
+// the disk is full), otherwise `otherwise`. The record rules are checked by
+// the database itself, so most refusals are about the entered data.
+QString saveFailureMessage(const DatabaseError& error, const QString& otherwise);
 
 } // namespace quillbill

@@ -437,3 +437,25 @@ TEST_F(CustomerWindowsTest, EachBoxHasARowOfItsOwnBelowThePrevious)
 
 } // namespace
 } // namespace quillbill
+
+namespace quillbill {
+namespace {
+
+TEST_F(CustomerWindowsTest, ASaveRefusedForAReasonOtherThanTheDataSaysSo)
+{
+    // A real SQLITE_READONLY from the engine: the connection may read but not write.
+    program.app->state.MainDatabase.execute("PRAGMA query_only = 1");
+    auto add = open<frmNew>();
+    const QStringList typed{"Delta", "4 Fourth St", "Ottawa", "ON", "K2P1L4", "6135550104", "", "DEL"};
+    typeAll(add.get(), typed);
+    click(add.get(), "cmdSave");
+
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.contains("read-only")) << program.messages.last().text.toStdString();
+    EXPECT_NE(program.messages.last().text, checkData);
+    EXPECT_TRUE(add->isVisible());
+    EXPECT_EQ(boxes(add.get()), typed) << "the typing is kept for another try";
+}
+
+} // namespace
+} // namespace quillbill

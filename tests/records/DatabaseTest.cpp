@@ -2,6 +2,7 @@
 // delivered schema, bound values and transactions.
 
 #include "records/Database.h"
+#include "LockingProcess.h"
 #include "TestProgram.h"
 #include "records/DatabaseError.h"
 #include "records/SchemaCheck.h"
@@ -13,13 +14,19 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <future>
+#include <memory>
+#include <optional>
 #include <thread>
+#include <vector>
 
 using namespace quillbill;
 using quillbill::testing::deliveredDatabase;
+using quillbill::testing::LockingProcess;
 using quillbill::testing::TestProgram;
 
 namespace {
@@ -258,4 +265,103 @@ TEST(DatabaseStatements, ASecondProgramWritingMakesASaveWaitNotFail)
     wrote.set_value();
     other.join();
     EXPECT_EQ(db.rows("SELECT * FROM TblBillingCodes").size(), 2u);
+}
+
+// A refused save is told in words the user can act on, whatever the engine's
+// own text; a refusal by the record rules keeps the window's own message.
+TEST(DatabaseFailures, SayWhatTheUserCanDoAboutThem)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TestProgram&, Database&)> prepare;
+        const char* sql;
+        DatabaseError::Cause cause;
+        const char* told;
+    };
+    const QString otherwise = QStringLiteral("Please check entered data.");
+    const std::vector<Case> cases = {
+        {"held by another program",
+         [](TestProgram&, Database& db) { db.setBusyWaitLimit(200); }, "INSERT INTO TblBillingCodes (BillCode) VALUES ('A')",
+         DatabaseError::Cause::Busy, "Another program is using the database"},
+        {"read-only", [](TestProgram&, Database& db) { db.execute("PRAGMA query_only = 1"); },
+         "INSERT INTO TblBillingCodes (BillCode) VALUES ('A')", DatabaseError::Cause::ReadOnly, "read-only"},
+        {"disk full",
+         [](TestProgram&, Database& db) {
+             const int pages = db.firstRow("PRAGMA page_count")->value(0).toInt();
+             db.execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages));
+         },
+         "INSERT INTO TblBillingCodes (BillCode) VALUES (hex(randomblob(100000)))", DatabaseError::Cause::DiskFull,
+         "disk that holds the database is full"},
+        {"a broken record rule", [](TestProgram&, Database&) {},
+         "INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('B', 'many')", DatabaseError::Cause::Other,
+         "Please check entered data."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestProgram program;
+        Database& db = program.app->state.MainDatabase;
+        c.prepare(program, db);
+        std::unique_ptr<LockingProcess> other;
+        if (c.cause == DatabaseError::Cause::Busy) {
+            other = std::make_unique<LockingProcess>(program.databasePath());
+            ASSERT_TRUE(other->locked());
+        }
+        try {
+            db.execute(c.sql);
+            ADD_FAILURE() << "the statement must be refused";
+        } catch (const DatabaseError& error) {
+            EXPECT_EQ(error.cause(), c.cause) << error.message().toStdString();
+            const QString told = saveFailureMessage(error, otherwise);
+            EXPECT_TRUE(told.contains(c.told)) << told.toStdString();
+        }
+    }
+}
+
+// While another program holds the file, the window keeps handling its
+// events (painting, timers) and is told that a wait began and ended.
+TEST(DatabaseStatements, WaitingForAnotherProgramLetsEventsRun)
+{
+    TestProgram program;
+    Database& db = program.app->state.MainDatabase;
+    std::vector<bool> notices;
+    db.setWaitNotice([&](bool waiting) { notices.push_back(waiting); });
+    LockingProcess other(program.databasePath());
+    ASSERT_TRUE(other.locked());
+
+    bool ranDuringWait = false;
+    // The other program finishes only when an event runs during the wait.
+    QTimer::singleShot(0, [&] {
+        ranDuringWait = true;
+        other.release();
+    });
+    db.setBusyWaitLimit(60000);
+    db.execute("INSERT INTO TblBillingCodes (BillCode) VALUES ('Y')");
+    EXPECT_TRUE(ranDuringWait);
+    EXPECT_EQ(notices, (std::vector<bool>{true, false}));
+    EXPECT_EQ(db.rows("SELECT * FROM TblBillingCodes").size(), 1u);
+}
+
+// A timer that fires during the wait must not use the connection in the
+// middle of the waiting statement; it is refused as busy instead.
+TEST(DatabaseStatements, AStatementFromAnEventDuringTheWaitIsRefused)
+{
+    TestProgram program;
+    Database& db = program.app->state.MainDatabase;
+    LockingProcess other(program.databasePath());
+    ASSERT_TRUE(other.locked());
+
+    std::optional<DatabaseError::Cause> nested;
+    QTimer::singleShot(0, [&] {
+        try {
+            db.execute("SELECT count(*) FROM TblCustomer");
+            nested = DatabaseError::Cause::Other;
+        } catch (const DatabaseError& error) {
+            nested = error.cause();
+        }
+        other.release();
+    });
+    db.setBusyWaitLimit(60000);
+    db.execute("INSERT INTO TblBillingCodes (BillCode) VALUES ('Y')");
+    ASSERT_TRUE(nested.has_value());
+    EXPECT_EQ(*nested, DatabaseError::Cause::Busy);
 }

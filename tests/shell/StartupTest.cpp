@@ -2,7 +2,9 @@
 // or the main window, and where the program folder is.
 
 #include "shell/startup/Startup.h"
+#include "LockingProcess.h"
 #include "TestProgram.h"
+#include "records/DatabaseError.h"
 #include "shell/login/frmLogin.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/splash/frmSplash.h"
@@ -18,12 +20,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <unistd.h>
 
 using namespace quillbill;
 using quillbill::testing::RecordingMessageBoxes;
+using quillbill::testing::LockingProcess;
 using quillbill::testing::TestProgram;
 
 TEST(StartupDatabase, AMissingDatabaseStopsTheProgramWithAMessage)
@@ -59,6 +66,112 @@ TEST(StartupDatabase, TheDeliveredDatabaseOpens)
     EXPECT_TRUE(startup.openDatabase());
     EXPECT_TRUE(program.app->state.MainDatabase.isOpen());
     EXPECT_TRUE(program.messages.empty());
+}
+
+TEST(StartupDatabase, ADatabaseHeldByAnotherProgramOffersToTryAgain)
+{
+    TestProgram program(false);
+    LockingProcess other(program.databasePath());
+    ASSERT_TRUE(other.locked());
+    // The user closes the other program while the message is up, then retries.
+    program.messages.whenAsked = [&](const RecordingMessageBoxes::Message&) { other.release(); };
+    Startup startup(*program.app);
+    EXPECT_TRUE(startup.openDatabase());
+    EXPECT_TRUE(program.app->state.MainDatabase.isOpen());
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::RetryQuestion);
+    EXPECT_TRUE(program.messages.last().text.contains("Another program is using the database"));
+    EXPECT_FALSE(program.messages.last().text.contains("not a database")) << "nothing invites a needless restore";
+}
+
+TEST(StartupDatabase, CancelWhileAnotherProgramHoldsTheDatabaseEndsTheProgram)
+{
+    TestProgram program(false);
+    LockingProcess other(program.databasePath());
+    ASSERT_TRUE(other.locked());
+    program.messages.answerNext(false);
+    Startup startup(*program.app);
+    EXPECT_FALSE(startup.openDatabase());
+    EXPECT_FALSE(program.app->state.MainDatabase.isOpen());
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::RetryQuestion);
+}
+
+// File permissions do not stop root, so the folder is made read-only the way
+// that stops everybody: a read-only bind mount. Where mounting is not allowed
+// (an ordinary user), the folder's permissions do the same.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& folder) : folder_(folder)
+    {
+        if (QProcess::execute("mount", {"--bind", folder_, folder_}) == 0) {
+            mounted_ = true;
+            readOnly_ = QProcess::execute("mount", {"-o", "remount,bind,ro", folder_}) == 0;
+        } else if (::geteuid() != 0) {
+            readOnly_ = QFile::setPermissions(folder_, QFile::ReadOwner | QFile::ExeOwner);
+        }
+    }
+    ~ReadOnlyFolder()
+    {
+        if (mounted_)
+            QProcess::execute("umount", {folder_});
+        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool readOnly() const { return readOnly_; }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+    bool readOnly_ = false;
+};
+
+TEST(StartupDatabase, ADatabaseThatCannotBeWrittenOpensWithAWarning)
+{
+    TestProgram program(false);
+    ReadOnlyFolder readOnly(QFileInfo(program.databasePath()).absolutePath());
+    if (!readOnly.readOnly())
+        GTEST_SKIP() << "cannot make a folder read-only here";
+    Startup startup(*program.app);
+    ASSERT_TRUE(startup.openDatabase());
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
+    EXPECT_TRUE(program.messages.last().text.contains("Changes cannot be saved"));
+    EXPECT_TRUE(program.messages.last().text.contains("read-only"));
+    try {
+        program.app->state.MainDatabase.execute("INSERT INTO TblBillingCodes (BillCode) VALUES ('A')");
+        FAIL() << "a read-only database must refuse a save";
+    } catch (const DatabaseError& error) {
+        EXPECT_EQ(error.cause(), DatabaseError::Cause::ReadOnly) << error.message().toStdString();
+    }
+    program.app->state.MainDatabase.close();
+}
+
+TEST(StartupDatabase, ASaveWaitingForAnotherProgramSaysSoInTheMainWindow)
+{
+    TestProgram program(false);
+    program.app->options.setText(OptionKey::showSplash, "0");
+    program.app->options.setText(OptionKey::showLogon, "0");
+    program.app->options.setText(OptionKey::showTips, "0");
+    Startup startup(*program.app);
+    ASSERT_TRUE(startup.openDatabase());
+    startup.begin();
+    ASSERT_NE(startup.mainWindow(), nullptr);
+    const QString before = startup.mainWindow()->statusText();
+    LockingProcess other(program.databasePath());
+    ASSERT_TRUE(other.locked());
+
+    QString during;
+    bool waitCursor = false;
+    QTimer::singleShot(0, [&] {
+        during = startup.mainWindow()->statusText();
+        waitCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        other.release();
+    });
+    program.app->state.MainDatabase.execute("INSERT INTO TblBillingCodes (BillCode) VALUES ('A')");
+    EXPECT_TRUE(during.contains("Waiting for another program")) << during.toStdString();
+    EXPECT_TRUE(waitCursor);
+    EXPECT_EQ(startup.mainWindow()->statusText(), before);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 class StartupRoute : public ::testing::Test {

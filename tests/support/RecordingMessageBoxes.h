@@ -5,15 +5,17 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace quillbill::testing {
 
 // Message boxes that never block: each one is recorded, and questions are
-// answered from a queue of answers the test lines up (Yes when it is empty).
+// answered from a queue of answers the test lines up (Yes, or Retry, when it
+// is empty). `whenAsked` lets a test act while a question is on the screen.
 class RecordingMessageBoxes final : public MessageBoxes {
 public:
-    enum class Kind { Question, Notice, Warning };
+    enum class Kind { Question, Notice, Warning, RetryQuestion };
     struct Message {
         Kind kind;
         QString text;
@@ -22,7 +24,17 @@ public:
 
     bool askYesNo(QWidget*, const QString& text, const QString& title) override
     {
-        messages.push_back({Kind::Question, text, title});
+        return ask(Kind::Question, text, title);
+    }
+    bool askRetry(QWidget*, const QString& text, const QString& title) override
+    {
+        return ask(Kind::RetryQuestion, text, title);
+    }
+    bool ask(Kind kind, const QString& text, const QString& title)
+    {
+        messages.push_back({kind, text, title});
+        if (whenAsked)
+            whenAsked(messages.back());
         if (answers.empty())
             return true;
         const bool answer = answers.front();
@@ -45,6 +57,7 @@ public:
 
     std::vector<Message> messages;
     std::deque<bool> answers;
+    std::function<void(const Message&)> whenAsked;
 };
 
 } // namespace quillbill::testing

@@ -150,10 +150,10 @@ void frmEdit::save()
     SaveOutcome outcome = SaveOutcome::Saved;
     try {
         outcome = record().save(edited);
-    } catch (const DatabaseError&) {
+    } catch (const DatabaseError& error) {
         // Every refusal, whichever box caused it, gets the one message; the
         // row is saved in one statement, so none of it was written.
-        app_.messages.warn(this, tr("Please check entered data."), ProgramInfo::title);
+        app_.messages.warn(this, saveFailureMessage(error, tr("Please check entered data.")), ProgramInfo::title);
         return;
     }
     if (outcome == SaveOutcome::Saved) {

@@ -38,10 +38,10 @@ void frmNew::save()
     customer.fax = formatPhoneNumber(customer.fax);
     try {
         CustomerRecords(app_.state.MainDatabase).add(customer);
-    } catch (const DatabaseError&) {
+    } catch (const DatabaseError& error) {
         // The database's own rules (required fields) are the check; whatever
         // it refuses, nothing was stored and the typing is kept for a retry.
-        app_.messages.warn(this, tr("Please check entered data."), ProgramInfo::title);
+        app_.messages.warn(this, saveFailureMessage(error, tr("Please check entered data.")), ProgramInfo::title);
         return;
     }
     closeChild();

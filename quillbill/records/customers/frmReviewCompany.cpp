@@ -122,14 +122,16 @@ void frmReviewCompany::save()
     edited.asRead = current_.asRead;
     SaveOutcome outcome = SaveOutcome::Gone;
     bool refused = edited.id == 0; // no customer shown: nothing to save into
+    QString problem = tr("Please check entered data.");
     try {
         if (!refused)
             outcome = CustomerRecords(app_.state.MainDatabase).update(edited);
-    } catch (const DatabaseError&) {
+    } catch (const DatabaseError& error) {
         refused = true;
+        problem = saveFailureMessage(error, problem);
     }
     if (refused) {
-        app_.messages.warn(this, tr("Please check entered data."), ProgramInfo::title);
+        app_.messages.warn(this, problem, ProgramInfo::title);
         return;
     }
     if (outcome != SaveOutcome::Saved) {

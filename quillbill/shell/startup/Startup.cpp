@@ -12,6 +12,7 @@
 #include "shell/startup/ChildWindows.h"
 #include "shell/tips/frmTip.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QTextStream>
@@ -28,6 +29,7 @@ Startup::~Startup()
 {
     // The login and the splash are top-level windows without a parent; the
     // main window goes with main_.
+    app_.state.MainDatabase.setWaitNotice({});
     delete login_;
     delete splash_;
 }
@@ -44,15 +46,51 @@ frmSplash* Startup::splashWindow() const
 
 bool Startup::openDatabase()
 {
-    try {
-        app_.state.MainDatabase.open(app_.path(databaseFile));
-        return true;
-    } catch (const DatabaseError& error) {
-        const QString message = error.message() + "\n\n" + tr("Quillbill cannot start without its database.");
-        QTextStream(stderr) << message << '\n';
-        app_.messages.warn(nullptr, message, ProgramInfo::title);
-        return false;
+    Database& database = app_.state.MainDatabase;
+    for (;;) {
+        try {
+            database.open(app_.path(databaseFile));
+            break;
+        } catch (const DatabaseError& error) {
+            const QString message = error.message() + "\n\n" + tr("Quillbill cannot start without its database.");
+            if (error.cause() == DatabaseError::Cause::Busy
+                && app_.messages.askRetry(nullptr,
+                                          error.message() + "\n\n"
+                                              + tr("Close the other program, or wait for it to finish, and press "
+                                                   "Retry. Cancel ends Quillbill."),
+                                          ProgramInfo::title))
+                continue;
+            QTextStream(stderr) << message << '\n';
+            if (error.cause() != DatabaseError::Cause::Busy)
+                app_.messages.warn(nullptr, message, ProgramInfo::title);
+            return false;
+        }
     }
+
+    const QString readOnly = database.readOnlyReason();
+    if (!readOnly.isEmpty())
+        app_.messages.warn(nullptr,
+                           tr("Changes cannot be saved: %1\n\nYou can look at the records, but every save will "
+                              "fail until the file and its folder can be written.")
+                               .arg(readOnly),
+                           ProgramInfo::title);
+
+    // While a save waits for another program the window keeps painting; the
+    // pointer and the status bar say why nothing else happens.
+    database.setWaitNotice([this](bool waiting) {
+        if (waiting) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            if (main_) {
+                statusBeforeWait_ = main_->statusText();
+                main_->setStatusText(tr("Waiting for another program to finish with the database..."));
+            }
+        } else {
+            QApplication::restoreOverrideCursor();
+            if (main_)
+                main_->setStatusText(statusBeforeWait_);
+        }
+    });
+    return true;
 }
 
 void Startup::begin()

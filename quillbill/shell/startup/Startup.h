@@ -31,7 +31,9 @@ public:
     ~Startup() override;
 
     // Opens MainDatabase. When it cannot, tells the user why and returns false:
-    // the program cannot go on without its database.
+    // the program cannot go on without its database. A file held by another
+    // program may be tried again; one that cannot be written opens with a
+    // warning that changes cannot be saved.
     bool openDatabase();
 
     // Shows the splash, or runs the route at once when the splash is off.
@@ -62,6 +64,7 @@ private:
     QPointer<frmLogin> login_;
     QPointer<frmSplash> splash_;
     QPointer<frmEmail> email_;
+    QString statusBeforeWait_;
 };
 
 } // namespace quillbill

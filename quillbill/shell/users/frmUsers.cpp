@@ -134,7 +134,7 @@ void frmUsers::saveChanges()
     try {
         outcome = accounts().update(edited);
     } catch (const DatabaseError& error) {
-        report(error.message());
+        report(saveFailureMessage(error, error.message()));
         return;
     }
     if (outcome == SaveOutcome::Gone) {
@@ -164,7 +164,7 @@ void frmUsers::AddNewUser()
     try {
         rowId = accounts().add(txtFirst_->text(), txtLast_->text(), txtUser_->text(), txtPW_->text());
     } catch (const DatabaseError& error) {
-        report(error.message());
+        report(saveFailureMessage(error, error.message()));
         return;
     }
     reloadList();
@@ -185,7 +185,7 @@ void frmUsers::deleteUser()
         }
         users.remove(current_->rowId);
     } catch (const DatabaseError& error) {
-        report(error.message());
+        report(saveFailureMessage(error, error.message()));
         return;
     }
     // Nothing is chosen now: Save Changes asks before adding and never writes
