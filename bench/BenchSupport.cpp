@@ -33,9 +33,6 @@ std::shared_ptr<quirepress::Section> addInvoiceLine(quirepress::Report& report, 
     return section;
 }
 
-QString outputPath(const QString& name)
-{
-    return QDir::temp().filePath(name);
-}
+QString outputPath(const QString& name) { return QDir::temp().filePath(name); }
 
 } // namespace bench

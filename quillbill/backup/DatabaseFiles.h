@@ -29,7 +29,7 @@ QString problemWith(const QString& path);
 QString copyProblem(const QString& source, const QString& copy);
 
 enum class RestoreStep {
-    Copying,  // a part of the pages is written; the live file is locked
+    Copying, // a part of the pages is written; the live file is locked
     Checking, // all is in; the integrity check of the live file runs
 };
 

@@ -72,14 +72,8 @@ void frmFileMoveCopy::fail(const QString& caption)
     ended_ = true;
 }
 
-bool frmFileMoveCopy::isDone() const
-{
-    return done_;
-}
+bool frmFileMoveCopy::isDone() const { return done_; }
 
-bool frmFileMoveCopy::hasEnded() const
-{
-    return ended_;
-}
+bool frmFileMoveCopy::hasEnded() const { return ended_; }
 
 } // namespace quillbill

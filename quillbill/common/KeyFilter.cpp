@@ -12,15 +12,9 @@ void KeyFilter::install(QLineEdit* box, Accepts accepts)
     box->installEventFilter(new KeyFilter(box, std::move(accepts)));
 }
 
-bool KeyFilter::isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
+bool KeyFilter::isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-bool KeyFilter::isDigitOrLetter(QChar c)
-{
-    return isDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
+bool KeyFilter::isDigitOrLetter(QChar c) { return isDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event)
 {

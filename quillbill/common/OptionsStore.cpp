@@ -8,15 +8,9 @@ namespace {
 const QString optionsGroup = QStringLiteral("Options");
 } // namespace
 
-QString OptionKey::securedSwitch(int function)
-{
-    return QStringLiteral("Sec%1").arg(function);
-}
+QString OptionKey::securedSwitch(int function) { return QStringLiteral("Sec%1").arg(function); }
 
-QString OptionKey::securedLevel(int function)
-{
-    return QStringLiteral("Sec%1A").arg(function);
-}
+QString OptionKey::securedLevel(int function) { return QStringLiteral("Sec%1A").arg(function); }
 
 OptionsStore::OptionsStore(QString application) : application_(std::move(application)) {}
 
@@ -29,10 +23,7 @@ std::optional<QString> OptionsStore::text(const QString& key) const
     return settings.value(key).toString();
 }
 
-QString OptionsStore::text(const QString& key, const QString& fallback) const
-{
-    return text(key).value_or(fallback);
-}
+QString OptionsStore::text(const QString& key, const QString& fallback) const { return text(key).value_or(fallback); }
 
 int OptionsStore::number(const QString& key, int fallback) const
 {
@@ -49,10 +40,7 @@ void OptionsStore::setText(const QString& key, const QString& value)
     settings.setValue(key, value);
 }
 
-void OptionsStore::setNumber(const QString& key, int value)
-{
-    setText(key, QString::number(value));
-}
+void OptionsStore::setNumber(const QString& key, int value) { setText(key, QString::number(value)); }
 
 void OptionsStore::clear()
 {

@@ -60,10 +60,7 @@ QByteArray foldPlain(const QString& text, qsizetype headerNameLength)
     return folded;
 }
 
-bool isUtf8Continuation(char byte)
-{
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
+bool isUtf8Continuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 QByteArray encodeHeaderText(const QString& text, qsizetype headerNameLength)
 {
@@ -115,10 +112,7 @@ QByteArray headerAddress(const QString& address, qsizetype headerNameLength)
     return encodedName + ' ' + angleAddress;
 }
 
-QByteArray header(const QByteArray& name, const QByteArray& value)
-{
-    return name + ": " + value + crlf;
-}
+QByteArray header(const QByteArray& name, const QByteArray& value) { return name + ": " + value + crlf; }
 
 QByteArray encodeQuotedPrintable(const QString& text)
 {

@@ -89,60 +89,27 @@ SendMail::~SendMail()
         *d->cancel = true;
 }
 
-void SendMail::setRememberSettings(bool remember)
-{
-    d->remember = remember;
-}
+void SendMail::setRememberSettings(bool remember) { d->remember = remember; }
 
-bool SendMail::RememberSettings() const
-{
-    return d->remember;
-}
+bool SendMail::RememberSettings() const { return d->remember; }
 
-void SendMail::setSMTPHost(const QString& server)
-{
-    d->server = server;
-}
+void SendMail::setSMTPHost(const QString& server) { d->server = server; }
 
-QString SendMail::SMTPHost() const
-{
-    return d->server;
-}
+QString SendMail::SMTPHost() const { return d->server; }
 
-void SendMail::setSenderAddress(const QString& address)
-{
-    d->sender = address;
-}
+void SendMail::setSenderAddress(const QString& address) { d->sender = address; }
 
-QString SendMail::SenderAddress() const
-{
-    return d->remembered(d->sender, senderKey);
-}
+QString SendMail::SenderAddress() const { return d->remembered(d->sender, senderKey); }
 
-void SendMail::setRecipientAddress(const QString& address)
-{
-    d->recipient = address;
-}
+void SendMail::setRecipientAddress(const QString& address) { d->recipient = address; }
 
-QString SendMail::RecipientAddress() const
-{
-    return d->remembered(d->recipient, recipientKey);
-}
+QString SendMail::RecipientAddress() const { return d->remembered(d->recipient, recipientKey); }
 
-void SendMail::setSubject(const QString& subject)
-{
-    d->subject = subject;
-}
+void SendMail::setSubject(const QString& subject) { d->subject = subject; }
 
-void SendMail::setMessage(const QString& body)
-{
-    d->body = body;
-}
+void SendMail::setMessage(const QString& body) { d->body = body; }
 
-void SendMail::setAttachment(const QString& path)
-{
-    d->attachment = path;
-}
+void SendMail::setAttachment(const QString& path) { d->attachment = path; }
 
 void SendMail::setTimeouts(int connectSeconds, int transferSeconds)
 {

@@ -13,10 +13,7 @@ namespace quillbill::mail {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SendMail", text);
-}
+QString tr(const char* text) { return QCoreApplication::translate("SendMail", text); }
 
 // curl_global_init must have run before the first easy handle and must not
 // run while another thread uses libcurl. A function-local static runs it

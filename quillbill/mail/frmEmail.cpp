@@ -165,10 +165,7 @@ void frmEmail::reset()
     txtMsg_->clear();
 }
 
-void frmEmail::showProgress(int percent)
-{
-    lblProgress_->setText(tr("%1% complete").arg(percent));
-}
+void frmEmail::showProgress(int percent) { lblProgress_->setText(tr("%1% complete").arg(percent)); }
 
 void frmEmail::showStatus(const QString& text)
 {

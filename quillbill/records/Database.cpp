@@ -8,11 +8,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QThread>
-#include <QScopeGuard>
 #include <QUrl>
 
 #include <algorithm>
@@ -71,10 +71,7 @@ DatabaseError::Cause causeOf(const QSqlError& error)
     }
 }
 
-DatabaseError failure(const QSqlError& error)
-{
-    return DatabaseError(describe(error), causeOf(error));
-}
+DatabaseError failure(const QSqlError& error) { return DatabaseError(describe(error), causeOf(error)); }
 
 sqlite3* rawHandle(const QSqlDatabase& connection)
 {
@@ -149,10 +146,7 @@ void Database::refuseWhileWaiting() const
                             DatabaseError::Cause::Busy);
 }
 
-Database::~Database()
-{
-    close();
-}
+Database::~Database() { close(); }
 
 void Database::open(const QString& filePath)
 {
@@ -213,15 +207,9 @@ void Database::close()
     filePath_.clear();
 }
 
-bool Database::isOpen() const
-{
-    return QSqlDatabase::contains(connectionName_) && connection().isOpen();
-}
+bool Database::isOpen() const { return QSqlDatabase::contains(connectionName_) && connection().isOpen(); }
 
-QSqlDatabase Database::connection() const
-{
-    return QSqlDatabase::database(connectionName_, false);
-}
+QSqlDatabase Database::connection() const { return QSqlDatabase::database(connectionName_, false); }
 
 QString Database::readOnlyReason() const
 {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
-#include <QElapsedTimer>
 #include <QVariant>
 
 #include <functional>

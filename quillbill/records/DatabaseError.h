@@ -15,8 +15,7 @@ public:
 
     explicit DatabaseError(const QString& message, Cause cause = Cause::Other)
         : std::runtime_error(message.toStdString()), message_(message), cause_(cause)
-    {
-    }
+    {}
 
     const QString& message() const { return message_; }
     Cause cause() const { return cause_; }

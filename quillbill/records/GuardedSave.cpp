@@ -8,17 +8,11 @@ namespace quillbill {
 
 namespace {
 
-QString quoted(const QString& name)
-{
-    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
+QString quoted(const QString& name) { return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"'; }
 
 // A stored NULL comes back from Qt as a null value of the column's type; it
 // must go back as a real NULL (Database::execute binds a null text as '').
-QVariant boundAsStored(const QVariant& value)
-{
-    return value.isNull() ? QVariant() : value;
-}
+QVariant boundAsStored(const QVariant& value) { return value.isNull() ? QVariant() : value; }
 
 } // namespace
 

@@ -55,10 +55,7 @@ public:
     }
 };
 
-bool isPattern(const QString& name)
-{
-    return name.contains(u'*') || name.contains(u'?');
-}
+bool isPattern(const QString& name) { return name.contains(u'*') || name.contains(u'?'); }
 
 // "Report Definition|*.rdn|Text|*.txt;*.text" gives "Report Definition (*.rdn)"
 // and "Text (*.txt *.text)". QFileDialog separates patterns by blanks, the old

@@ -9,9 +9,6 @@ Error::Error(int number, QString source, QString description)
       what_(QStringLiteral("%1 (%2): %3").arg(source_).arg(number_).arg(description_).toStdString())
 {}
 
-const char* Error::what() const noexcept
-{
-    return what_.c_str();
-}
+const char* Error::what() const noexcept { return what_.c_str(); }
 
 } // namespace quirepress

@@ -28,23 +28,11 @@ Field::Field() : d(std::make_unique<FieldPrivate>()) {}
 Field::~Field() = default;
 
 #define QUIREPRESS_PROPERTY(Type, Name, member)                                                                        \
-    Type Field::Name() const                                                                                           \
-    {                                                                                                                  \
-        return d->member;                                                                                              \
-    }                                                                                                                  \
-    void Field::set##Name(Type value)                                                                                  \
-    {                                                                                                                  \
-        d->member = value;                                                                                             \
-    }
+    Type Field::Name() const { return d->member; }                                                                     \
+    void Field::set##Name(Type value) { d->member = value; }
 #define QUIREPRESS_TEXT_PROPERTY(Name, member)                                                                         \
-    QString Field::Name() const                                                                                        \
-    {                                                                                                                  \
-        return d->member;                                                                                              \
-    }                                                                                                                  \
-    void Field::set##Name(const QString& value)                                                                        \
-    {                                                                                                                  \
-        d->member = value;                                                                                             \
-    }
+    QString Field::Name() const { return d->member; }                                                                  \
+    void Field::set##Name(const QString& value) { d->member = value; }
 
 QUIREPRESS_TEXT_PROPERTY(FieldName, fieldName)
 QUIREPRESS_TEXT_PROPERTY(Value, value)
@@ -81,10 +69,7 @@ void Field::setTableNumberRows(int16_t value)
     d->resetCells();
 }
 
-int16_t Field::TableNumberRows() const
-{
-    return d->rows;
-}
+int16_t Field::TableNumberRows() const { return d->rows; }
 
 void Field::setTableNumberCols(int16_t value)
 {
@@ -94,10 +79,7 @@ void Field::setTableNumberCols(int16_t value)
     d->resetCells();
 }
 
-int16_t Field::TableNumberCols() const
-{
-    return d->cols;
-}
+int16_t Field::TableNumberCols() const { return d->cols; }
 
 void Field::setCellValue(int16_t iCol, int16_t iRow, const QString& value)
 {

@@ -14,10 +14,7 @@ namespace {
 
 // A program without widgets cannot show a box: the text goes to the log,
 // and a question gets its default answer, No.
-bool windowsAvailable()
-{
-    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-}
+bool windowsAvailable() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
 
 class DialogMessageBoxes final : public MessageBoxes {
 public:
@@ -43,9 +40,6 @@ public:
 
 } // namespace
 
-std::shared_ptr<MessageBoxes> dialogMessageBoxes()
-{
-    return std::make_shared<DialogMessageBoxes>();
-}
+std::shared_ptr<MessageBoxes> dialogMessageBoxes() { return std::make_shared<DialogMessageBoxes>(); }
 
 } // namespace quirepress

@@ -46,10 +46,7 @@ void WrittenPageImages::deleteAll()
 
 namespace {
 
-QString privateFolderPath()
-{
-    return QDir::tempPath() + QStringLiteral("/quirepress-") + QString::number(::getuid());
-}
+QString privateFolderPath() { return QDir::tempPath() + QStringLiteral("/quirepress-") + QString::number(::getuid()); }
 
 } // namespace
 

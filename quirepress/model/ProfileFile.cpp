@@ -28,10 +28,7 @@ constexpr qsizetype maxValueLength = 254;
 
 // The blanks that the profile functions trim around names and values. Line
 // breaks never reach here: the text is split into lines first.
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f';
-}
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f'; }
 
 QStringView trimBlanks(QStringView text)
 {
@@ -42,10 +39,7 @@ QStringView trimBlanks(QStringView text)
     return text;
 }
 
-bool isQuote(QChar c)
-{
-    return c == u'"' || c == u'\'';
-}
+bool isQuote(QChar c) { return c == u'"' || c == u'\''; }
 
 bool hasEnclosingQuotes(QStringView text)
 {
@@ -71,10 +65,7 @@ QString decodeWindows1252(QByteArrayView bytes)
     return text;
 }
 
-[[noreturn]] void refuse(const QString& description)
-{
-    throw Error(5, source(), description);
-}
+[[noreturn]] void refuse(const QString& description) { throw Error(5, source(), description); }
 
 // The profile functions read UTF-16 only after a byte-order mark; so does
 // this reader, and it refuses text cut short rather than guess at it.

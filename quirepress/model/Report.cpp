@@ -102,146 +102,41 @@ Report& Report::operator=(Report&& other) noexcept
     return *this;
 }
 
-int32_t Report::PageHeight() const
-{
-    return d->pageHeight;
-}
-void Report::setPageHeight(int32_t value)
-{
-    d->pageHeight = value;
-}
-int32_t Report::PageWidth() const
-{
-    return d->pageWidth;
-}
-void Report::setPageWidth(int32_t value)
-{
-    d->pageWidth = value;
-}
-int16_t Report::PageCount() const
-{
-    return d->pageCount;
-}
-void Report::setPageCount(int16_t value)
-{
-    d->pageCount = value;
-}
-int16_t Report::TopMargin() const
-{
-    return d->topMargin;
-}
-void Report::setTopMargin(int16_t value)
-{
-    d->topMargin = value;
-}
-int16_t Report::BottomMargin() const
-{
-    return d->bottomMargin;
-}
-void Report::setBottomMargin(int16_t value)
-{
-    d->bottomMargin = value;
-}
-int16_t Report::LeftMargin() const
-{
-    return d->leftMargin;
-}
-void Report::setLeftMargin(int16_t value)
-{
-    d->leftMargin = value;
-}
-int16_t Report::RightMargin() const
-{
-    return d->rightMargin;
-}
-void Report::setRightMargin(int16_t value)
-{
-    d->rightMargin = value;
-}
-int32_t Report::Orientation() const
-{
-    return d->orientation;
-}
-void Report::setOrientation(int32_t value)
-{
-    d->orientation = value;
-}
-QString Report::ReportName() const
-{
-    return d->reportName;
-}
-void Report::setReportName(const QString& value)
-{
-    d->reportName = value;
-}
-int16_t Report::GridX() const
-{
-    return d->gridX;
-}
-void Report::setGridX(int16_t value)
-{
-    d->gridX = value;
-}
-int16_t Report::GridY() const
-{
-    return d->gridY;
-}
-void Report::setGridY(int16_t value)
-{
-    d->gridY = value;
-}
-QString Report::PrinterName() const
-{
-    return d->printerName;
-}
-void Report::setPrinterName(const QString& value)
-{
-    d->printerName = value;
-}
-QString Report::OutputFilename() const
-{
-    return d->outputFilename;
-}
-void Report::setOutputFilename(const QString& value)
-{
-    d->outputFilename = value;
-}
-bool Report::Cancel() const
-{
-    return d->cancel;
-}
-void Report::setCancel(bool value)
-{
-    d->cancel = value;
-}
-QString Report::EmailSubject() const
-{
-    return d->emailSubject;
-}
-void Report::setEmailSubject(const QString& value)
-{
-    d->emailSubject = value;
-}
-QString Report::EmailRecipient() const
-{
-    return d->emailRecipient;
-}
-void Report::setEmailRecipient(const QString& value)
-{
-    d->emailRecipient = value;
-}
-void Report::setOutputTo(OutputOptions value)
-{
-    d->outputTo = value;
-}
-OutputOptions Report::OutputTo() const
-{
-    return d->outputTo;
-}
-void Report::setEvents(ReportEvents* events)
-{
-    d->events = events;
-}
+int32_t Report::PageHeight() const { return d->pageHeight; }
+void Report::setPageHeight(int32_t value) { d->pageHeight = value; }
+int32_t Report::PageWidth() const { return d->pageWidth; }
+void Report::setPageWidth(int32_t value) { d->pageWidth = value; }
+int16_t Report::PageCount() const { return d->pageCount; }
+void Report::setPageCount(int16_t value) { d->pageCount = value; }
+int16_t Report::TopMargin() const { return d->topMargin; }
+void Report::setTopMargin(int16_t value) { d->topMargin = value; }
+int16_t Report::BottomMargin() const { return d->bottomMargin; }
+void Report::setBottomMargin(int16_t value) { d->bottomMargin = value; }
+int16_t Report::LeftMargin() const { return d->leftMargin; }
+void Report::setLeftMargin(int16_t value) { d->leftMargin = value; }
+int16_t Report::RightMargin() const { return d->rightMargin; }
+void Report::setRightMargin(int16_t value) { d->rightMargin = value; }
+int32_t Report::Orientation() const { return d->orientation; }
+void Report::setOrientation(int32_t value) { d->orientation = value; }
+QString Report::ReportName() const { return d->reportName; }
+void Report::setReportName(const QString& value) { d->reportName = value; }
+int16_t Report::GridX() const { return d->gridX; }
+void Report::setGridX(int16_t value) { d->gridX = value; }
+int16_t Report::GridY() const { return d->gridY; }
+void Report::setGridY(int16_t value) { d->gridY = value; }
+QString Report::PrinterName() const { return d->printerName; }
+void Report::setPrinterName(const QString& value) { d->printerName = value; }
+QString Report::OutputFilename() const { return d->outputFilename; }
+void Report::setOutputFilename(const QString& value) { d->outputFilename = value; }
+bool Report::Cancel() const { return d->cancel; }
+void Report::setCancel(bool value) { d->cancel = value; }
+QString Report::EmailSubject() const { return d->emailSubject; }
+void Report::setEmailSubject(const QString& value) { d->emailSubject = value; }
+QString Report::EmailRecipient() const { return d->emailRecipient; }
+void Report::setEmailRecipient(const QString& value) { d->emailRecipient = value; }
+void Report::setOutputTo(OutputOptions value) { d->outputTo = value; }
+OutputOptions Report::OutputTo() const { return d->outputTo; }
+void Report::setEvents(ReportEvents* events) { d->events = events; }
 
 std::shared_ptr<quirepress::Section> Report::AddSection(const QString& SectionName)
 {
@@ -269,18 +164,12 @@ std::shared_ptr<quirepress::Section> Report::AddSection(QString& SectionName)
     return section;
 }
 
-std::shared_ptr<quirepress::Section> Report::Section(int vntIndexKey) const
-{
-    return d->sections.at(vntIndexKey);
-}
+std::shared_ptr<quirepress::Section> Report::Section(int vntIndexKey) const { return d->sections.at(vntIndexKey); }
 std::shared_ptr<quirepress::Section> Report::Section(const QString& vntIndexKey) const
 {
     return d->sections.at(vntIndexKey);
 }
-int32_t Report::SectionCount() const
-{
-    return d->sections.count();
-}
+int32_t Report::SectionCount() const { return d->sections.count(); }
 void Report::RemoveSection(int vntIndexKey)
 {
     d->sections.remove(vntIndexKey);
@@ -292,26 +181,11 @@ void Report::RemoveSection(const QString& vntIndexKey)
     d->nextNameCounter.clear();
 }
 
-void Report::PrintSection(const QString& sSection)
-{
-    d->run->PrintSection(sSection);
-}
-void Report::EndReport()
-{
-    d->run->EndReport();
-}
-void Report::CloseWindow()
-{
-    d->run->CloseWindow();
-}
-void Report::NewPage()
-{
-    d->run->NewPage();
-}
-bool Report::CanExit() const
-{
-    return d->run->CanExit();
-}
+void Report::PrintSection(const QString& sSection) { d->run->PrintSection(sSection); }
+void Report::EndReport() { d->run->EndReport(); }
+void Report::CloseWindow() { d->run->CloseWindow(); }
+void Report::NewPage() { d->run->NewPage(); }
+bool Report::CanExit() const { return d->run->CanExit(); }
 void Report::SplitLine(const std::shared_ptr<quirepress::Field>& objField, QString& sValue, QString& sRight)
 {
     if (!objField)
@@ -339,10 +213,7 @@ bool Report::SaveReport()
     return true;
 }
 
-bool Report::LoadReport()
-{
-    return LoadReport(QString());
-}
+bool Report::LoadReport() { return LoadReport(QString()); }
 
 bool Report::LoadReport(const QString& sProvidedName)
 {

@@ -18,20 +18,11 @@ const QString source = QStringLiteral("Quirepress.LoadReport");
 const QString reportSection = QStringLiteral("Report");
 constexpr int64_t missingSize = -9999; // "FieldWidth" or "FieldHeight" absent: use the right or bottom edge
 
-QString sectionKey(int i)
-{
-    return QStringLiteral("Section%1").arg(i);
-}
+QString sectionKey(int i) { return QStringLiteral("Section%1").arg(i); }
 
-QString fieldKey(int i, int j)
-{
-    return QStringLiteral("Section%1Field%2").arg(i).arg(j);
-}
+QString fieldKey(int i, int j) { return QStringLiteral("Section%1Field%2").arg(i).arg(j); }
 
-QString flag(bool value)
-{
-    return value ? QStringLiteral("-1") : QStringLiteral("0");
-}
+QString flag(bool value) { return value ? QStringLiteral("-1") : QStringLiteral("0"); }
 
 // "10", "8.5": a fraction only when there is one, in the user's number format.
 QString sizeText(float size)

@@ -4,45 +4,18 @@
 
 namespace quirepress {
 
-Section::Section(const QString& name) : d(std::make_unique<SectionPrivate>())
-{
-    d->name = name;
-}
+Section::Section(const QString& name) : d(std::make_unique<SectionPrivate>()) { d->name = name; }
 
 Section::~Section() = default;
 
-int32_t Section::Height() const
-{
-    return d->height;
-}
-void Section::setHeight(int32_t value)
-{
-    d->height = value;
-}
-int32_t Section::Width() const
-{
-    return d->width;
-}
-void Section::setWidth(int32_t value)
-{
-    d->width = value;
-}
-QString Section::SectionName() const
-{
-    return d->name;
-}
-void Section::setSectionName(const QString& value)
-{
-    d->name = value;
-}
-bool Section::Footer() const
-{
-    return d->footer;
-}
-void Section::setFooter(bool value)
-{
-    d->footer = value;
-}
+int32_t Section::Height() const { return d->height; }
+void Section::setHeight(int32_t value) { d->height = value; }
+int32_t Section::Width() const { return d->width; }
+void Section::setWidth(int32_t value) { d->width = value; }
+QString Section::SectionName() const { return d->name; }
+void Section::setSectionName(const QString& value) { d->name = value; }
+bool Section::Footer() const { return d->footer; }
+void Section::setFooter(bool value) { d->footer = value; }
 
 void Section::Clear()
 {
@@ -81,25 +54,13 @@ std::shared_ptr<Field> SectionPrivate::addUniqueField(Section& section, const QS
     return field;
 }
 
-std::shared_ptr<quirepress::Field> Section::Field(int vntIndexKey) const
-{
-    return d->fields.at(vntIndexKey);
-}
+std::shared_ptr<quirepress::Field> Section::Field(int vntIndexKey) const { return d->fields.at(vntIndexKey); }
 std::shared_ptr<quirepress::Field> Section::Field(const QString& vntIndexKey) const
 {
     return d->fields.at(vntIndexKey);
 }
-int32_t Section::FieldCount() const
-{
-    return d->fields.count();
-}
-void Section::RemoveField(int vntIndexKey)
-{
-    d->fields.remove(vntIndexKey);
-}
-void Section::RemoveField(const QString& vntIndexKey)
-{
-    d->fields.remove(vntIndexKey);
-}
+int32_t Section::FieldCount() const { return d->fields.count(); }
+void Section::RemoveField(int vntIndexKey) { d->fields.remove(vntIndexKey); }
+void Section::RemoveField(const QString& vntIndexKey) { d->fields.remove(vntIndexKey); }
 
 } // namespace quirepress

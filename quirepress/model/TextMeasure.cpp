@@ -41,9 +41,6 @@ QSize defaultPageSize(int32_t orientation)
     return orientation == 2 ? twips.transposed() : twips;
 }
 
-int32_t defaultSectionWidth(int32_t orientation)
-{
-    return defaultPageSize(orientation).width();
-}
+int32_t defaultSectionWidth(int32_t orientation) { return defaultPageSize(orientation).width(); }
 
 } // namespace quirepress::detail

@@ -20,13 +20,7 @@ Narrow checkedNarrow(int64_t value)
     return static_cast<Narrow>(value);
 }
 
-inline int16_t checked16(int64_t value)
-{
-    return checkedNarrow<int16_t>(value);
-}
-inline int32_t checked32(int64_t value)
-{
-    return checkedNarrow<int32_t>(value);
-}
+inline int16_t checked16(int64_t value) { return checkedNarrow<int16_t>(value); }
+inline int32_t checked32(int64_t value) { return checkedNarrow<int32_t>(value); }
 
 } // namespace quirepress::detail

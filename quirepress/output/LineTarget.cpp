@@ -16,10 +16,7 @@ LineFormat lineFormatOf(OutputOptions target)
     }
 }
 
-bool hasPages(OutputOptions target)
-{
-    return target == cOutputToScreen || target == cOutputToPrinter;
-}
+bool hasPages(OutputOptions target) { return target == cOutputToScreen || target == cOutputToPrinter; }
 
 bool isFileTarget(OutputOptions target)
 {

@@ -54,10 +54,7 @@ void PainterSurface::setTextStyle(const TextStyle& style)
     painter_.setFont(font_);
 }
 
-double PainterSurface::textWidth(const QString& text) const
-{
-    return QFontMetricsF(font_).horizontalAdvance(text);
-}
+double PainterSurface::textWidth(const QString& text) const { return QFontMetricsF(font_).horizontalAdvance(text); }
 
 double PainterSurface::textHeight(const QString& text) const
 {
@@ -114,9 +111,6 @@ ScreenPage::ScreenPage(int32_t widthTwips, int32_t heightTwips)
     clear();
 }
 
-void ScreenPage::clear()
-{
-    image_.fill(Qt::white);
-}
+void ScreenPage::clear() { image_.fill(Qt::white); }
 
 } // namespace quirepress::detail

@@ -13,9 +13,6 @@ QString expandPlaceholder(const QString& value, int16_t pageCount);
 
 // False for a value that is certainly no placeholder; it then needs no
 // expanding.
-inline bool mayBePlaceholder(const QString& value)
-{
-    return !value.isEmpty() && value.front() == u'{';
-}
+inline bool mayBePlaceholder(const QString& value) { return !value.isEmpty() && value.front() == u'{'; }
 
 } // namespace quirepress::detail

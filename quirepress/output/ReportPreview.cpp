@@ -77,10 +77,7 @@ void ReportRun::previewPrintPressed()
         d_.events->PrintToPrinterButton();
 }
 
-void ReportRun::deletePageImages()
-{
-    d_.pageImages.deleteAll();
-}
+void ReportRun::deletePageImages() { d_.pageImages.deleteAll(); }
 
 void ReportRun::fromWindow(const std::function<void()>& action)
 {

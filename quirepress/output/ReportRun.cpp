@@ -46,10 +46,7 @@ void openWithDesktop(const QString& path)
 // A program without widgets (a command-line tool, a server) has no windows
 // to show: no dialogs, no progress and no preview. What a window would have
 // asked for is then the caller's to give.
-bool windowsAvailable()
-{
-    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-}
+bool windowsAvailable() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
 
 [[noreturn]] void noWindowFor(const QString& what)
 {
@@ -76,15 +73,9 @@ void ReportRun::moveTo(Report& report)
         progress_->Report = &report;
 }
 
-ReportRun::~ReportRun()
-{
-    delete preview_;
-}
+ReportRun::~ReportRun() { delete preview_; }
 
-bool ReportRun::paged() const
-{
-    return pages_ != nullptr;
-}
+bool ReportRun::paged() const { return pages_ != nullptr; }
 
 void ReportRun::startReport()
 {
@@ -310,10 +301,7 @@ void ReportRun::CloseWindow()
     started_ = false;
 }
 
-bool ReportRun::CanExit() const
-{
-    return preview_ == nullptr;
-}
+bool ReportRun::CanExit() const { return preview_ == nullptr; }
 
 void ReportRun::SplitLine(const Field& field, QString& sValue, QString& sRight)
 {

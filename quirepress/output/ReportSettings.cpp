@@ -72,10 +72,7 @@ QString ReportSettings::readFileName(const QString& extension) const
     return value(fileNameKey, libraryFolder() + QStringLiteral("/report.") + extension);
 }
 
-void ReportSettings::writeFileName(const QString& path)
-{
-    setValue(fileNameKey, path);
-}
+void ReportSettings::writeFileName(const QString& path) { setValue(fileNameKey, path); }
 
 QString ReportSettings::value(const QString& key, const QString& fallback) const
 {

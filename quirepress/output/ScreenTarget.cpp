@@ -22,10 +22,7 @@ void ScreenTarget::savePage(int16_t number)
 
 // A screen run starts by dropping the window of the one before and its
 // images, so what the report has written is this run's.
-void ScreenTarget::cancel()
-{
-    images_.deleteAll();
-}
+void ScreenTarget::cancel() { images_.deleteAll(); }
 
 void ScreenTarget::ejectPage(int16_t finishedPage)
 {

@@ -52,10 +52,7 @@ int firstTableField(const Section& section)
     return 0;
 }
 
-bool isShape(const Field& field)
-{
-    return field.FieldType() == cFieldSquare || field.FieldType() == cFieldPicture;
-}
+bool isShape(const Field& field) { return field.FieldType() == cFieldSquare || field.FieldType() == cFieldPicture; }
 
 // A box that reaches far past the page is drawn as one that ends a page's
 // width or height beyond its edges: it looks the same, and its corners stay

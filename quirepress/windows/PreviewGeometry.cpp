@@ -5,10 +5,7 @@
 
 namespace quirepress::detail {
 
-int twipsToPixels(double twips)
-{
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
+int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
 
 QRect twipsToPixels(const QRect& twips)
 {
@@ -16,10 +13,7 @@ QRect twipsToPixels(const QRect& twips)
             twipsToPixels(twips.height())};
 }
 
-int32_t pixelsToTwips(int pixels)
-{
-    return pixels * twipsPerPixel;
-}
+int32_t pixelsToTwips(int pixels) { return pixels * twipsPerPixel; }
 
 namespace {
 

@@ -153,9 +153,6 @@ void frmOutput::showChoice(const OutputChoice& choice)
     enableFormat();
 }
 
-void frmOutput::enableFormat()
-{
-    cboFile_->setEnabled(optFile_->isChecked() || optEmail_->isChecked());
-}
+void frmOutput::enableFormat() { cboFile_->setEnabled(optFile_->isChecked() || optEmail_->isChecked()); }
 
 } // namespace quirepress::detail

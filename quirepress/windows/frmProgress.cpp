@@ -30,10 +30,7 @@ frmProgress::frmProgress(QWidget* parent) : QWidget(parent, Qt::Tool), lblProgre
     layout->addWidget(progress);
 }
 
-void frmProgress::showPage(int page)
-{
-    lblProgress_->setText(tr("Page %1").arg(page));
-}
+void frmProgress::showPage(int page) { lblProgress_->setText(tr("Page %1").arg(page)); }
 
 void frmProgress::cancel()
 {

@@ -560,11 +560,9 @@ TEST_F(RestoreTest, ARestoreKilledAtEachStepNeverBreaksTheDatabase)
         const char* expected;
     };
     const Kill kills[] = {
-        {"open", 1, "Live"},
-        {"copying", 1, "Live"},
+        {"open", 1, "Live"},          {"copying", 1, "Live"},
         {"copying", 12, "Live"}, // most pages written, the copy not yet whole
-        {"checking", 1, "Backed up"},
-        {"end", 1, "Backed up"},
+        {"checking", 1, "Backed up"}, {"end", 1, "Backed up"},
     };
     for (const Kill& kill : kills) {
         SCOPED_TRACE(std::string(kill.step) + " #" + std::to_string(kill.count));

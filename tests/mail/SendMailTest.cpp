@@ -33,10 +33,7 @@
 using quillbill::OptionsStore;
 using quillbill::SendMail;
 
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
@@ -56,10 +53,7 @@ bool accepts(quint16 port)
     return socket.waitForConnected(200);
 }
 
-QString localUrl(quint16 port)
-{
-    return QStringLiteral("smtp://127.0.0.1:%1").arg(port);
-}
+QString localUrl(quint16 port) { return QStringLiteral("smtp://127.0.0.1:%1").arg(port); }
 
 ::testing::AssertionResult mentions(const QString& text, const QString& part)
 {

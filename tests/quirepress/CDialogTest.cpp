@@ -28,10 +28,7 @@ const struct PrivateSettings {
 } privateSettings;
 
 // Presses the dialog's accept button; QFileDialog makes accept() protected.
-void acceptDialog(QDialog& dialog)
-{
-    dialog.accept();
-}
+void acceptDialog(QDialog& dialog) { dialog.accept(); }
 
 template <typename Window>
 Window* visibleWindow()

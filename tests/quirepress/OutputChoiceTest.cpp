@@ -8,10 +8,7 @@
 #include <ostream>
 #include <tuple>
 
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 using namespace quirepress;
 using namespace quirepress::detail;

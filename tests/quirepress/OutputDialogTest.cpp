@@ -21,10 +21,7 @@
 #include <functional>
 #include <ostream>
 
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 using namespace quirepress;
 using namespace quirepress::detail;

@@ -10,10 +10,7 @@
 #include <limits>
 #include <ostream>
 
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 void PrintTo(const QRect& rect, std::ostream* out)
 {

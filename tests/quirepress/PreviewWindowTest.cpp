@@ -24,20 +24,11 @@
 #include <algorithm>
 #include <ostream>
 
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
-void PrintTo(const QSize& size, std::ostream* out)
-{
-    *out << "QSize(" << size.width() << ", " << size.height() << ')';
-}
+void PrintTo(const QSize& size, std::ostream* out) { *out << "QSize(" << size.width() << ", " << size.height() << ')'; }
 
-void PrintTo(const QPoint& point, std::ostream* out)
-{
-    *out << "QPoint(" << point.x() << ", " << point.y() << ')';
-}
+void PrintTo(const QPoint& point, std::ostream* out) { *out << "QPoint(" << point.x() << ", " << point.y() << ')'; }
 
 void PrintTo(const QRect& rect, std::ostream* out)
 {

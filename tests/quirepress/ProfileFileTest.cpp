@@ -19,10 +19,7 @@
 #include <ostream>
 #include <utility>
 
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 using quirepress::Error;
 using quirepress::detail::ProfileReader;

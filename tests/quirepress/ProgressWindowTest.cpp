@@ -15,10 +15,7 @@
 #include <memory>
 #include <ostream>
 
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 using quirepress::detail::frmProgress;
 

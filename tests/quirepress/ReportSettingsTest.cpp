@@ -13,10 +13,7 @@
 
 #include <ostream>
 
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 using namespace quirepress::detail;
 
@@ -43,10 +40,7 @@ const char* nameOf(OutputKind kind)
 } // namespace
 
 namespace quirepress::detail {
-void PrintTo(OutputKind kind, std::ostream* out)
-{
-    *out << nameOf(kind);
-}
+void PrintTo(OutputKind kind, std::ostream* out) { *out << nameOf(kind); }
 } // namespace quirepress::detail
 
 namespace {

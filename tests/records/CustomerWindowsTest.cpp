@@ -42,15 +42,9 @@ T* control(QWidget* window, const char* name)
     return found;
 }
 
-QLineEdit* box(QWidget* window, const char* name)
-{
-    return control<QLineEdit>(window, name);
-}
+QLineEdit* box(QWidget* window, const char* name) { return control<QLineEdit>(window, name); }
 
-void click(QWidget* window, const char* name)
-{
-    QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
-}
+void click(QWidget* window, const char* name) { QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton); }
 
 // Replaces a box's text by typing `keys`; returns what the box took. The old
 // text is selected directly: QTest's Ctrl+A carries the text "a", which a

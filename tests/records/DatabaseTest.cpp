@@ -280,9 +280,9 @@ TEST(DatabaseFailures, SayWhatTheUserCanDoAboutThem)
     };
     const QString otherwise = QStringLiteral("Please check entered data.");
     const std::vector<Case> cases = {
-        {"held by another program",
-         [](TestProgram&, Database& db) { db.setBusyWaitLimit(200); }, "INSERT INTO TblBillingCodes (BillCode) VALUES ('A')",
-         DatabaseError::Cause::Busy, "Another program is using the database"},
+        {"held by another program", [](TestProgram&, Database& db) { db.setBusyWaitLimit(200); },
+         "INSERT INTO TblBillingCodes (BillCode) VALUES ('A')", DatabaseError::Cause::Busy,
+         "Another program is using the database"},
         {"read-only", [](TestProgram&, Database& db) { db.execute("PRAGMA query_only = 1"); },
          "INSERT INTO TblBillingCodes (BillCode) VALUES ('A')", DatabaseError::Cause::ReadOnly, "read-only"},
         {"disk full",

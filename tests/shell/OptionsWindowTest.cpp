@@ -26,10 +26,7 @@
 #include <optional>
 #include <ostream>
 
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 using namespace quillbill;
 using quillbill::testing::RecordingMessageBoxes;

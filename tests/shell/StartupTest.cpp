@@ -29,8 +29,8 @@
 #include <unistd.h>
 
 using namespace quillbill;
-using quillbill::testing::RecordingMessageBoxes;
 using quillbill::testing::LockingProcess;
+using quillbill::testing::RecordingMessageBoxes;
 using quillbill::testing::TestProgram;
 
 TEST(StartupDatabase, AMissingDatabaseStopsTheProgramWithAMessage)

@@ -7,10 +7,7 @@
 
 namespace quillbill::testing {
 
-QString deliveredDatabase()
-{
-    return QStringLiteral(QUILLBILL_TEST_DELIVERED_DATABASE);
-}
+QString deliveredDatabase() { return QStringLiteral(QUILLBILL_TEST_DELIVERED_DATABASE); }
 
 TestProgram::TestProgram(bool openDatabase)
 {
@@ -23,15 +20,9 @@ TestProgram::TestProgram(bool openDatabase)
         app->state.MainDatabase.open(databasePath());
 }
 
-TestProgram::~TestProgram()
-{
-    app->options.clear();
-}
+TestProgram::~TestProgram() { app->options.clear(); }
 
-QString TestProgram::databasePath() const
-{
-    return dir_.path() + "/DataBase/db_be.mdb";
-}
+QString TestProgram::databasePath() const { return dir_.path() + "/DataBase/db_be.mdb"; }
 
 void TestProgram::writeTips(const QStringList& lines) const
 {

@@ -97,10 +97,7 @@ void frmEdit::addBox(QFormLayout* form, const QString& label, QLineEdit* box, bo
     form->addRow(caption, row);
 }
 
-MyCompanyRecord frmEdit::record() const
-{
-    return MyCompanyRecord(app_.state.MainDatabase);
-}
+MyCompanyRecord frmEdit::record() const { return MyCompanyRecord(app_.state.MainDatabase); }
 
 void frmEdit::load()
 {

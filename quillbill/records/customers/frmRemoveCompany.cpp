@@ -106,9 +106,6 @@ void frmRemoveCompany::removeCustomer()
     reloadList();
 }
 
-void frmRemoveCompany::report(const QString& message)
-{
-    app_.messages.warn(this, message, ProgramInfo::title);
-}
+void frmRemoveCompany::report(const QString& message) { app_.messages.warn(this, message, ProgramInfo::title); }
 
 } // namespace quillbill

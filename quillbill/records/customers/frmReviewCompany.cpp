@@ -87,10 +87,7 @@ void frmReviewCompany::goTo(std::size_t position)
     form_->display(current_);
 }
 
-void frmReviewCompany::first()
-{
-    goTo(0);
-}
+void frmReviewCompany::first() { goTo(0); }
 
 void frmReviewCompany::previous()
 {
@@ -101,10 +98,7 @@ void frmReviewCompany::previous()
     goTo(position_ - 1);
 }
 
-void frmReviewCompany::next()
-{
-    goTo(position_ + 1);
-}
+void frmReviewCompany::next() { goTo(position_ + 1); }
 
 void frmReviewCompany::last()
 {
@@ -174,9 +168,6 @@ void frmReviewCompany::showAfterRefusedSave(SaveOutcome outcome)
     }
 }
 
-void frmReviewCompany::cannotGo()
-{
-    app_.messages.warn(this, tr("Cannot goto that record"), ProgramInfo::title);
-}
+void frmReviewCompany::cannotGo() { app_.messages.warn(this, tr("Cannot goto that record"), ProgramInfo::title); }
 
 } // namespace quillbill

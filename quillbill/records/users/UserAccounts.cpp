@@ -81,10 +81,7 @@ std::optional<UserAccount> UserAccounts::matching(const QString& userName, const
     return accountFrom(*row);
 }
 
-int UserAccounts::count() const
-{
-    return database_.firstRow("SELECT COUNT(*) FROM TblUsers")->value(0).toInt();
-}
+int UserAccounts::count() const { return database_.firstRow("SELECT COUNT(*) FROM TblUsers")->value(0).toInt(); }
 
 qint64 UserAccounts::add(const QString& firstName, const QString& lastName, const QString& userName,
                          const QString& password) const
@@ -102,9 +99,6 @@ SaveOutcome UserAccounts::update(UserAccount& account) const
                            {account.firstName, account.lastName, account.userName, account.password}, account.asRead);
 }
 
-void UserAccounts::remove(qint64 rowId) const
-{
-    database_.execute("DELETE FROM TblUsers WHERE rowid = ?", {rowId});
-}
+void UserAccounts::remove(qint64 rowId) const { database_.execute("DELETE FROM TblUsers WHERE rowid = ?", {rowId}); }
 
 } // namespace quillbill

@@ -39,10 +39,7 @@ const std::map<ChildKind, QString> childMenuItemNames = {
     {ChildKind::ReviewCustomers, "mnuReview"},
 };
 
-int twipsToPixels(int twips, const QWidget* widget)
-{
-    return twips * widget->logicalDpiX() / 1440;
-}
+int twipsToPixels(int twips, const QWidget* widget) { return twips * widget->logicalDpiX() / 1440; }
 
 QLabel* addPanel(QStatusBar* bar, const QString& name, int widthTwips, int stretch)
 {
@@ -153,25 +150,13 @@ void frmMain::connectMenuItems()
     }
 }
 
-void frmMain::registerChild(ChildKind kind, ChildFactory factory)
-{
-    childFactories_[kind] = std::move(factory);
-}
+void frmMain::registerChild(ChildKind kind, ChildFactory factory) { childFactories_[kind] = std::move(factory); }
 
-void frmMain::setBackupStep(std::function<void()> createBackup)
-{
-    createBackup_ = std::move(createBackup);
-}
+void frmMain::setBackupStep(std::function<void()> createBackup) { createBackup_ = std::move(createBackup); }
 
-QAction* frmMain::menuItem(const QString& name) const
-{
-    return menuItems_.at(name);
-}
+QAction* frmMain::menuItem(const QString& name) const { return menuItems_.at(name); }
 
-QAction* frmMain::childMenuItem(ChildKind kind) const
-{
-    return menuItem(childMenuItemNames.at(kind));
-}
+QAction* frmMain::childMenuItem(ChildKind kind) const { return menuItem(childMenuItemNames.at(kind)); }
 
 SecuredMenuItems frmMain::securedMenuItems() const
 {
@@ -220,15 +205,9 @@ void frmMain::uncheckChildItem(ChildKind kind)
     item->setCheckable(false);
 }
 
-void frmMain::setStatusText(const QString& text)
-{
-    statusPanel_->setText(text);
-}
+void frmMain::setStatusText(const QString& text) { statusPanel_->setText(text); }
 
-QString frmMain::statusText() const
-{
-    return statusPanel_->text();
-}
+QString frmMain::statusText() const { return statusPanel_->text(); }
 
 void frmMain::fillWindowMenu()
 {

@@ -9,15 +9,9 @@ namespace quillbill {
 namespace {
 
 // Switches are stored as "0" and "1"; any other number shows as on.
-bool switchState(const OptionsStore& store, const QString& key)
-{
-    return store.number(key, 1) != 0;
-}
+bool switchState(const OptionsStore& store, const QString& key) { return store.number(key, 1) != 0; }
 
-QString switchText(bool on)
-{
-    return on ? QStringLiteral("1") : QStringLiteral("0");
-}
+QString switchText(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 
 } // namespace
 

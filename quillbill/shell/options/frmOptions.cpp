@@ -191,9 +191,6 @@ bool frmOptions::apply()
     return values.save(app_.options, securedItems_);
 }
 
-void frmOptions::markChanged()
-{
-    cmdApply_->setEnabled(true);
-}
+void frmOptions::markChanged() { cmdApply_->setEnabled(true); }
 
 } // namespace quillbill

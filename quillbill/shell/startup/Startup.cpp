@@ -34,15 +34,9 @@ Startup::~Startup()
     delete splash_;
 }
 
-frmLogin* Startup::loginWindow() const
-{
-    return login_;
-}
+frmLogin* Startup::loginWindow() const { return login_; }
 
-frmSplash* Startup::splashWindow() const
-{
-    return splash_;
-}
+frmSplash* Startup::splashWindow() const { return splash_; }
 
 bool Startup::openDatabase()
 {

@@ -28,9 +28,6 @@ void TipBook::PickRandomTip()
     current_ = static_cast<int>(random_.bounded(static_cast<quint32>(tips_.size()))) + 1;
 }
 
-QString TipBook::currentTip() const
-{
-    return hasCurrentTip() ? tips_.at(current_ - 1) : QString();
-}
+QString TipBook::currentTip() const { return hasCurrentTip() ? tips_.at(current_ - 1) : QString(); }
 
 } // namespace quillbill

@@ -63,10 +63,7 @@ frmUsers::frmUsers(AppContext& app, QWidget* parent)
                              ProgramInfo::title);
 }
 
-UserAccounts frmUsers::accounts() const
-{
-    return UserAccounts(app_.state.MainDatabase);
-}
+UserAccounts frmUsers::accounts() const { return UserAccounts(app_.state.MainDatabase); }
 
 void frmUsers::reloadList()
 {
@@ -210,9 +207,6 @@ void frmUsers::clearBoxes()
         box->clear();
 }
 
-void frmUsers::report(const QString& message)
-{
-    app_.messages.warn(this, message, ProgramInfo::title);
-}
+void frmUsers::report(const QString& message) { app_.messages.warn(this, message, ProgramInfo::title); }
 
 } // namespace quillbill
