@@ -23,34 +23,17 @@ void Section::Clear()
         field->setValue(field->Default_Value());
 }
 
-namespace {
-
-std::shared_ptr<Field> newField(const QString& name)
+std::shared_ptr<quirepress::Field> Section::AddField(const QString& FieldName)
 {
-    auto field = std::make_shared<Field>();
-    field->setFieldName(name);
+    auto field = std::make_shared<quirepress::Field>();
+    field->setFieldName(FieldName);
     field->setFont(QStringLiteral("Arial"));
     field->setSize(10);
     field->setForeColour(0);
     field->setBackColour(0xFFFFFF);
     field->setFieldType(cFieldText);
-    return field;
-}
-
-} // namespace
-
-std::shared_ptr<quirepress::Field> Section::AddField(const QString& FieldName)
-{
-    auto field = newField(FieldName);
     if (!d->fields.contains(FieldName))
         d->fields.append(FieldName, field);
-    return field;
-}
-
-std::shared_ptr<Field> SectionPrivate::addUniqueField(Section& section, const QString& name)
-{
-    auto field = newField(name);
-    section.d->fields.append(name, field);
     return field;
 }
 

@@ -19,11 +19,6 @@ public:
 
     // The fields in order, without a shared pointer copied for each.
     static const detail::NamedCollection<Field>& fieldsOf(const Section& section) { return section.d->fields; }
-
-    // A new field as AddField makes it, added without looking for one of the
-    // same name first: for a caller that adds many fields whose names it
-    // makes unique itself.
-    static std::shared_ptr<Field> addUniqueField(Section& section, const QString& name);
 };
 
 } // namespace quirepress

@@ -31,7 +31,7 @@ constexpr int64_t maxCellsInPiece = int64_t{1} << 20;
 void addLine(Section& section, const QString& name, int32_t left, int32_t top, int32_t width, int32_t height,
              int32_t colour)
 {
-    const std::shared_ptr<Field> line = SectionPrivate::addUniqueField(section, name);
+    const std::shared_ptr<Field> line = section.AddField(name);
     line->setFieldType(cFieldSquare);
     line->setFieldBox(false);
     line->setFieldLeft(left);
@@ -124,10 +124,7 @@ TablePiece buildTableSection(Report& report, const Section& source, int tableInd
         for (int32_t row = startRow + 1; row <= piece.endRow; ++row) {
             const int32_t top = checked32(tableTop + int64_t{rowHeight} * (row - 1 - startRow));
             const QString name = QStringLiteral("field%1,%2").arg(row).arg(column);
-            // Cell and border names are unique by their row and column: a
-            // table of many rows must not look through all its cells for
-            // every one added.
-            const std::shared_ptr<Field> cell = SectionPrivate::addUniqueField(*section, name);
+            const std::shared_ptr<Field> cell = section->AddField(name);
             cell->setFieldLeft(left);
             cell->setFieldWidth(width);
             cell->setFieldTop(top);
