@@ -58,17 +58,6 @@ QString messageForErrno(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-sqlite3* handleOf(const Database& database)
-{
-    const QVariant handle = database.connection().driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw DatabaseError(QObject::tr("The database connection is not an SQLite connection."));
-    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
-    if (!connection)
-        throw DatabaseError(QObject::tr("The database is not open."));
-    return connection;
-}
-
 struct SqliteCloser {
     void operator()(sqlite3* connection) const { sqlite3_close_v2(connection); }
 };
@@ -130,17 +119,19 @@ void backup(const Database& live, const QString& destination)
     QFile::remove(partial);
     {
         SqliteConnection copy = openRaw(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-        sqlite3_backup* job = sqlite3_backup_init(copy.get(), "main", handleOf(live), "main");
-        if (!job)
-            throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(copy.get())));
         int result = SQLITE_OK;
-        for (int attempt = 0; attempt < busyRetries; ++attempt) {
-            result = sqlite3_backup_step(job, -1);
-            if (result != SQLITE_BUSY && result != SQLITE_LOCKED)
-                break;
-            QThread::msleep(busyRetryMs);
-        }
-        sqlite3_backup_finish(job);
+        live.withRawHandle([&](sqlite3* source) {
+            sqlite3_backup* job = sqlite3_backup_init(copy.get(), "main", source, "main");
+            if (!job)
+                throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(copy.get())));
+            for (int attempt = 0; attempt < busyRetries; ++attempt) {
+                result = sqlite3_backup_step(job, -1);
+                if (result != SQLITE_BUSY && result != SQLITE_LOCKED)
+                    break;
+                QThread::msleep(busyRetryMs);
+            }
+            sqlite3_backup_finish(job);
+        });
         if (result != SQLITE_DONE) {
             const QString problem = messageFor(result, QString::fromUtf8(sqlite3_errstr(result)));
             copy.reset();
@@ -215,28 +206,30 @@ void restoreInto(const Database& live, const QString& source, const std::functio
             + QStringLiteral("?mode=ro");
         from = openRaw(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
     }
-    sqlite3* into = handleOf(live);
-    sqlite3_backup* job = sqlite3_backup_init(into, "main", from.get(), "main");
-    if (!job)
-        throw DatabaseError(messageFor(sqlite3_errcode(into), QString::fromUtf8(sqlite3_errmsg(into))));
-    // The copy writes the live file in one write transaction of SQLite's, under
-    // its locks: a program writing the file makes it wait (the connection's
-    // busy timeout) and then refuses it, and until the last page is in, the
-    // transaction rolls back as a whole, also when this process dies.
-    int result = SQLITE_OK;
-    do {
-        result = sqlite3_backup_step(job, pagesPerStep);
-        if (result == SQLITE_OK)
-            report(RestoreStep::Copying);
-    } while (result == SQLITE_OK);
-    sqlite3_backup_finish(job);
-    if (result != SQLITE_DONE)
-        throw DatabaseError(messageFor(result, QString::fromUtf8(sqlite3_errstr(result))));
+    live.withRawHandle([&](sqlite3* into) {
+        sqlite3_backup* job = sqlite3_backup_init(into, "main", from.get(), "main");
+        if (!job)
+            throw DatabaseError(messageFor(sqlite3_errcode(into), QString::fromUtf8(sqlite3_errmsg(into))));
+        // The copy writes the live file in one write transaction of SQLite's,
+        // under its locks: a program writing the file makes it wait (the
+        // connection's busy wait) and then refuses it, and until the last page
+        // is in, the transaction rolls back as a whole, also when this process
+        // dies.
+        int result = SQLITE_OK;
+        do {
+            result = sqlite3_backup_step(job, pagesPerStep);
+            if (result == SQLITE_OK)
+                report(RestoreStep::Copying);
+        } while (result == SQLITE_OK);
+        sqlite3_backup_finish(job);
+        if (result != SQLITE_DONE)
+            throw DatabaseError(messageFor(result, QString::fromUtf8(sqlite3_errstr(result))));
 
-    report(RestoreStep::Checking);
-    const QString integrity = integrityOf(into);
-    if (integrity != QStringLiteral("ok"))
-        throw DatabaseError(QObject::tr("The restored database fails its check: %1").arg(integrity));
+        report(RestoreStep::Checking);
+        const QString integrity = integrityOf(into);
+        if (integrity != QStringLiteral("ok"))
+            throw DatabaseError(QObject::tr("The restored database fails its check: %1").arg(integrity));
+    });
 }
 
 int removeStalePartials(const QString& folder)

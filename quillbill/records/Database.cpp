@@ -226,6 +226,16 @@ QString Database::readOnlyReason() const
     return {};
 }
 
+void Database::withRawHandle(const std::function<void(sqlite3*)>& work) const
+{
+    sqlite3* handle = rawHandle(connection());
+    if (!handle)
+        throw DatabaseError(QObject::tr("The database is not open."));
+    refuseWhileWaiting();
+    const auto waited = qScopeGuard([this] { endWait(); });
+    work(handle);
+}
+
 QSqlQuery Database::execute(const QString& sql, const QVariantList& values) const
 {
     if (!isOpen())

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+struct sqlite3;
+
 namespace quillbill {
 
 // One open connection to a Quillbill database file (the program's
@@ -51,6 +53,11 @@ public:
 
     // The Qt connection, for the few things Qt SQL reaches only through it.
     QSqlDatabase connection() const;
+
+    // Runs `work` on SQLite's own handle of the connection, for what Qt SQL
+    // has no call for (the online backup). A wait for another program inside
+    // it is announced and ended as a statement's wait is.
+    void withRawHandle(const std::function<void(sqlite3*)>& work) const;
 
     // Why changes cannot be saved (the file, or the folder where SQLite makes
     // its journal, cannot be written); empty when they can.

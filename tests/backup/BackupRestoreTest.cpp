@@ -426,10 +426,15 @@ TEST_F(RestoreTest, WhileAnotherProgramWritesTheRestoreIsRefusedAndThenCompletes
 {
     SecondWriter writer(program.databasePath());
     ASSERT_TRUE(writer.holds()) << writer.tool.readAllStandardError().toStdString();
+    // What the main window shows while the database waits for the writer.
+    std::vector<bool> waitNotices;
+    program.app->state.MainDatabase.setWaitNotice([&waitNotices](bool waiting) { waitNotices.push_back(waiting); });
 
     frmFileMoveCopy* progress = nullptr;
     EXPECT_FALSE(RestoreFromBackup(
         *program.app, good, [this] { ++childWindowsClosed; }, &progress));
+    program.app->state.MainDatabase.setWaitNotice({});
+    EXPECT_EQ(waitNotices, (std::vector<bool>{true, false})) << "the wait is shown, and its end";
     ASSERT_NE(progress, nullptr);
     EXPECT_TRUE(progress->hasEnded()) << "the progress window ends";
     EXPECT_FALSE(progress->isDone());
