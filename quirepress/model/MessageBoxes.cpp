@@ -1,6 +1,8 @@
 #include <quirepress/MessageBoxes.h>
 #include <quirepress/ReportEvents.h>
 
+#include "model/ApplicationKind.h"
+
 #include <QApplication>
 #include <QDebug>
 #include <QMessageBox>
@@ -14,13 +16,11 @@ namespace {
 
 // A program without widgets cannot show a box: the text goes to the log,
 // and a question gets its default answer, No.
-bool windowsAvailable() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
-
 class DialogMessageBoxes final : public MessageBoxes {
 public:
     bool askYesNo(const QString& text, const QString& title) override
     {
-        if (!windowsAvailable()) {
+        if (!detail::windowsAvailable()) {
             qWarning().noquote() << title + QStringLiteral(": ") + text << "(answered No)";
             return false;
         }
@@ -30,7 +30,7 @@ public:
     }
     void inform(const QString& text, const QString& title) override
     {
-        if (!windowsAvailable()) {
+        if (!detail::windowsAvailable()) {
             qWarning().noquote() << title + QStringLiteral(": ") + text;
             return;
         }

@@ -1,4 +1,5 @@
 #include "model/TextMeasure.h"
+#include "model/ApplicationKind.h"
 
 #include "output/PainterSurface.h"
 
@@ -19,7 +20,7 @@ constexpr int32_t defaultPageHeight = 15800;
 
 int32_t defaultSectionHeight()
 {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    if (!fontsAvailable())
         return 0;
     // Measured in the same font in twips that the page surfaces draw with.
     const TextStyle arial10{QStringLiteral("Arial"), 10, false, false, false};

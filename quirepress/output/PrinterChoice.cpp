@@ -1,4 +1,5 @@
 #include "output/PrinterChoice.h"
+#include "model/ApplicationKind.h"
 
 #include "model/TextMeasure.h"
 #include "output/PrinterTarget.h"
@@ -63,7 +64,7 @@ std::unique_ptr<QPrinter> choosePrinter(QString& printerName, int32_t orientatio
         }
     }
     if (!printer) {
-        if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        if (!windowsAvailable())
             throw Error(5, QStringLiteral("Quirepress.Printer"),
                         QStringLiteral("Invalid procedure call or argument: the printer \"%1\" is not installed, and a "
                                        "program without windows cannot ask the user for another.")

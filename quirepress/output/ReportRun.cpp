@@ -2,6 +2,7 @@
 // what each target does at the start and at the end.
 
 #include "output/ReportRun.h"
+#include "model/ApplicationKind.h"
 
 #include "model/CDialog.h"
 #include "model/PageImages.h"
@@ -46,8 +47,6 @@ void openWithDesktop(const QString& path)
 // A program without widgets (a command-line tool, a server) has no windows
 // to show: no dialogs, no progress and no preview. What a window would have
 // asked for is then the caller's to give.
-bool windowsAvailable() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
-
 [[noreturn]] void noWindowFor(const QString& what)
 {
     throw Error(5, QStringLiteral("Quirepress.Output"),
@@ -121,7 +120,7 @@ bool ReportRun::chooseTarget()
 bool ReportRun::openPageTarget(OutputOptions target)
 {
     if (target == cOutputToPrinter) {
-        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        if (!fontsAvailable())
             noWindowFor(QStringLiteral("the printer target draws pages, which needs a QGuiApplication"));
         QString printerName = report_->PrinterName();
         std::unique_ptr<QPrinter> printer = choosePrinter(printerName, report_->Orientation());

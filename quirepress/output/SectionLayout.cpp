@@ -2,6 +2,7 @@
 // breaks, the footer at the bottom and tables split over pages, or as lines
 // of a file or e-mail body.
 
+#include "model/ApplicationKind.h"
 #include "model/Field_p.h"
 #include "model/LibraryFolder.h"
 #include "model/Report_p.h"
@@ -86,8 +87,7 @@ PageSurface& ReportRun::measuringSurface()
 {
     if (pages_)
         return pages_->surface();
-    // Fonts exist only in a QGuiApplication; without one Qt would abort.
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    if (!fontsAvailable())
         throw Error(5, QStringLiteral("Quirepress.Output"),
                     QStringLiteral("Invalid procedure call or argument: tables and split lines are measured in fonts, "
                                    "which a program without a QGuiApplication does not have."));
