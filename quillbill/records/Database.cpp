@@ -281,8 +281,9 @@ void Database::inTransaction(const std::function<void()>& work) const
 {
     // Through execute(), not QSqlDatabase::transaction(): Qt drops SQLite's
     // result code from a failed BEGIN or COMMIT, and a busy file is the usual
-    // reason for one.
-    execute(QStringLiteral("BEGIN"));
+    // reason for one. IMMEDIATE takes the write lock before the first read,
+    // so that no other program writes between what `work` reads and writes.
+    execute(QStringLiteral("BEGIN IMMEDIATE"));
     const auto rollBack = [this] {
         try {
             execute(QStringLiteral("ROLLBACK"));

@@ -47,8 +47,9 @@ public:
     // The first row of a SELECT, if there is one.
     std::optional<QSqlRecord> firstRow(const QString& sql, const QVariantList& values = {}) const;
 
-    // Runs `work` in one transaction: all of its statements are kept, or, when
-    // it throws, none of them, and the exception goes on to the caller.
+    // Runs `work` in one transaction that holds the write lock from its start:
+    // all of its statements are kept, or, when it throws, none of them, and
+    // the exception goes on to the caller.
     void inTransaction(const std::function<void()>& work) const;
 
     // The Qt connection, for the few things Qt SQL reaches only through it.

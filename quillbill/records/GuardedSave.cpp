@@ -35,29 +35,18 @@ SaveOutcome saveIfUnchanged(const Database& database, const QString& table, cons
         bound << boundAsStored(asRead.value(i));
     }
 
-    // IMMEDIATE: the write lock is taken before anything is compared, so no
-    // other program can slip a change in between the check and the write.
-    database.execute(QStringLiteral("BEGIN IMMEDIATE"));
+    // The write lock is taken before anything is compared, so no other
+    // program can slip a change in between the check and the write.
     SaveOutcome outcome = SaveOutcome::Saved;
     std::optional<QSqlRecord> written;
-    try {
-        bool changed = false;
-        if (!asRead.isEmpty())
-            changed = database.execute(sql, bound).numRowsAffected() > 0;
+    database.inTransaction([&] {
+        const bool changed = !asRead.isEmpty() && database.execute(sql, bound).numRowsAffected() > 0;
         if (changed)
             written = readStoredRow(database, table, keyColumn, key);
         else
             outcome =
                 readStoredRow(database, table, keyColumn, key) ? SaveOutcome::ChangedMeanwhile : SaveOutcome::Gone;
-        database.execute(QStringLiteral("COMMIT"));
-    } catch (...) {
-        try {
-            database.execute(QStringLiteral("ROLLBACK"));
-        } catch (...) {
-            // The statement that failed may have ended the transaction already.
-        }
-        throw;
-    }
+    });
     if (written)
         asRead = *written;
     return outcome;
