@@ -1,4 +1,4 @@
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/MessageBoxes.h"
 #include "common/ProgramInfo.h"
 #include "shell/startup/ProgramFolder.h"

@@ -3,7 +3,7 @@
 #include "backup/BackupStamp.h"
 #include "backup/DatabaseFiles.h"
 #include "backup/frmFileMoveCopy.h"
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/ProgramInfo.h"
 #include "records/DatabaseError.h"
 

@@ -1,7 +1,7 @@
 #include "backup/frmRestore.h"
 
 #include "backup/DataSafety.h"
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
 

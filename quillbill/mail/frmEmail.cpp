@@ -1,6 +1,6 @@
 #include "mail/frmEmail.h"
 
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
 #include "mail/SendMail.h"

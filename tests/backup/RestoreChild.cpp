@@ -5,7 +5,7 @@
 // default) of STEP it stops and waits for its end.
 
 #include "backup/DataSafety.h"
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/MessageBoxes.h"
 
 #include <QApplication>

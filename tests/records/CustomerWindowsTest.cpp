@@ -4,9 +4,9 @@
 #include "TestProgram.h"
 #include "records/Database.h"
 #include "records/customers/CustomerRecords.h"
-#include "records/customers/frmNew.h"
-#include "records/customers/frmRemoveCompany.h"
-#include "records/customers/frmReviewCompany.h"
+#include "customers/frmNew.h"
+#include "customers/frmRemoveCompany.h"
+#include "customers/frmReviewCompany.h"
 
 #include <gtest/gtest.h>
 

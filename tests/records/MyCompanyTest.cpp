@@ -7,7 +7,7 @@
 #include "records/Database.h"
 #include "records/DatabaseError.h"
 #include "records/company/MyCompanyRecord.h"
-#include "records/company/frmEdit.h"
+#include "company/frmEdit.h"
 
 #include <gtest/gtest.h>
 

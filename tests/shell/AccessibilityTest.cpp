@@ -3,13 +3,13 @@
 
 #include "TestProgram.h"
 #include "backup/frmRestore.h"
-#include "records/company/frmEdit.h"
+#include "company/frmEdit.h"
 #include "shell/login/frmLogin.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/options/frmOptions.h"
 #include "shell/tips/frmAbout.h"
 #include "shell/tips/frmTip.h"
-#include "shell/users/frmUsers.h"
+#include "users/frmUsers.h"
 
 #include <gtest/gtest.h>
 

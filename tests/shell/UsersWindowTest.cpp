@@ -5,7 +5,7 @@
 #include "StoredUsers.h"
 #include "TestProgram.h"
 #include "records/Database.h"
-#include "shell/users/frmUsers.h"
+#include "users/frmUsers.h"
 
 #include <gtest/gtest.h>
 

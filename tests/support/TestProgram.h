@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RecordingMessageBoxes.h"
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 
 #include <QString>
 #include <QStringList>

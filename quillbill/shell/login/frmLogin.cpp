@@ -1,6 +1,6 @@
 #include "shell/login/frmLogin.h"
 
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/Controls.h"
 #include "records/DatabaseError.h"
 

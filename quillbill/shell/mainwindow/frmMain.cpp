@@ -1,6 +1,6 @@
 #include "shell/mainwindow/frmMain.h"
 
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/ProgramInfo.h"
 #include "shell/mainwindow/MenuLayout.h"
 #include "shell/options/frmOptions.h"
@@ -203,6 +203,13 @@ void frmMain::uncheckChildItem(ChildKind kind)
     QAction* item = childMenuItem(kind);
     item->setChecked(false);
     item->setCheckable(false);
+}
+
+void frmMain::showLoggedIn(const QString& userName, int16_t level)
+{
+    setStatusText(QStringLiteral("Logged in as: %1   Security Level: %2").arg(userName).arg(level));
+    menuItem("mnuLogoff")->setEnabled(true);
+    ApplySecurity(app_.options, securedMenuItems(), level);
 }
 
 void frmMain::setStatusText(const QString& text) { statusPanel_->setText(text); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/mainwindow/ChildWindow.h"
+#include "common/ChildWindow.h"
 #include "shell/security/modSecurity.h"
 
 #include <QMainWindow>
@@ -45,6 +45,10 @@ public:
     QAction* childMenuItem(ChildKind kind) const;
     SecuredMenuItems securedMenuItems() const;
     QMdiArea* childArea() const { return childArea_; }
+
+    // After a login: names the user and the level in the status bar, opens
+    // "Log Off..." and opens or closes the secured functions for that level.
+    void showLoggedIn(const QString& userName, int16_t level);
 
     // The text of the status bar's second panel.
     void setStatusText(const QString& text);

@@ -1,6 +1,6 @@
 #include "shell/options/frmOptions.h"
 
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
 #include "shell/options/OptionsValues.h"

@@ -1,12 +1,12 @@
 #include "shell/startup/ChildWindows.h"
 
-#include "common/AppContext.h"
-#include "records/company/frmEdit.h"
-#include "records/customers/frmNew.h"
-#include "records/customers/frmRemoveCompany.h"
-#include "records/customers/frmReviewCompany.h"
+#include "app/AppContext.h"
+#include "company/frmEdit.h"
+#include "customers/frmNew.h"
+#include "customers/frmRemoveCompany.h"
+#include "customers/frmReviewCompany.h"
 #include "shell/mainwindow/frmMain.h"
-#include "shell/users/frmUsers.h"
+#include "users/frmUsers.h"
 
 namespace quillbill {
 

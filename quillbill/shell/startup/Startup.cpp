@@ -2,7 +2,7 @@
 
 #include "backup/DataSafety.h"
 #include "backup/frmRestore.h"
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/ProgramInfo.h"
 #include "mail/frmEmail.h"
 #include "records/DatabaseError.h"
@@ -144,10 +144,7 @@ void Startup::loggedIn(const UserAccount& account)
     app_.state.CurrentUser = account.userName;
 
     frmMain& main = ensureMainWindow();
-    main.setStatusText(
-        QStringLiteral("Logged in as: %1   Security Level: %2").arg(app_.state.CurrentUser).arg(app_.state.UserLevel));
-    main.menuItem("mnuLogoff")->setEnabled(true);
-    ApplySecurity(app_.options, main.securedMenuItems(), app_.state.UserLevel);
+    main.showLoggedIn(app_.state.CurrentUser, app_.state.UserLevel);
 
     // The login closes once the main window is up, so that the program is
     // never without a window.

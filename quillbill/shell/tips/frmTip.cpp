@@ -1,6 +1,6 @@
 #include "shell/tips/frmTip.h"
 
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/Controls.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "records/customers/CustomerForm.h"
+#include "customers/CustomerForm.h"
 
 #include "common/Controls.h"
 #include "common/KeyFilter.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "records/users/UserAccounts.h"
-#include "shell/mainwindow/ChildWindow.h"
+#include "common/ChildWindow.h"
 
 #include <optional>
 

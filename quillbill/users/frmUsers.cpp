@@ -1,6 +1,6 @@
-#include "shell/users/frmUsers.h"
+#include "users/frmUsers.h"
 
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
 #include "records/DatabaseError.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/AppState.h"
+#include "app/AppState.h"
 #include "common/MessageBoxes.h"
 #include "common/OptionsStore.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "records/company/MyCompanyRecord.h"
-#include "shell/mainwindow/ChildWindow.h"
+#include "common/ChildWindow.h"
 
 class QFormLayout;
 class QLineEdit;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/mainwindow/ChildWindow.h"
+#include "common/ChildWindow.h"
 
 class QPushButton;
 

@@ -1,6 +1,6 @@
-#include "records/customers/frmRemoveCompany.h"
+#include "customers/frmRemoveCompany.h"
 
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
 #include "records/DatabaseError.h"

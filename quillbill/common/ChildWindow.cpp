@@ -1,4 +1,4 @@
-#include "shell/mainwindow/ChildWindow.h"
+#include "common/ChildWindow.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>

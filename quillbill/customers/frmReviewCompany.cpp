@@ -1,10 +1,10 @@
-#include "records/customers/frmReviewCompany.h"
+#include "customers/frmReviewCompany.h"
 
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
 #include "records/DatabaseError.h"
-#include "records/customers/CustomerForm.h"
+#include "customers/CustomerForm.h"
 #include "records/customers/CustomerRecords.h"
 
 #include <QHBoxLayout>

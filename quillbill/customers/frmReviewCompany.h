@@ -2,7 +2,7 @@
 
 #include "records/GuardedSave.h"
 #include "records/customers/Customer.h"
-#include "shell/mainwindow/ChildWindow.h"
+#include "common/ChildWindow.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "records/company/frmEdit.h"
+#include "company/frmEdit.h"
 
-#include "common/AppContext.h"
+#include "app/AppContext.h"
 #include "common/Controls.h"
 #include "common/KeyFilter.h"
 #include "common/ProgramInfo.h"
