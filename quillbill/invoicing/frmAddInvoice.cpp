@@ -1,0 +1,322 @@
+#include "invoicing/frmAddInvoice.h"
+
+#include "app/AppContext.h"
+#include "app/FailureMessage.h"
+#include "common/Controls.h"
+#include "common/KeyFilter.h"
+#include "common/ProgramInfo.h"
+#include "common/SelectAllOnFocus.h"
+#include "invoicing/BuildInvoiceData.h"
+#include "invoicing/clsSimple.h"
+#include "mail/frmEmail.h"
+#include "records/customers/CustomerRecords.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace quillbill {
+
+namespace {
+
+    // The file an e-mailed invoice is written to, in the program folder, and
+    // the name the e-mail window attaches it by.
+    const QString invoiceFileName = QStringLiteral("Invoice.html");
+
+    QLineEdit* makeDisplayBox(const QString& name, const QString& accessibleName)
+    {
+        QLineEdit* box = makeTextBox(name);
+        box->setEnabled(false);
+        box->setAccessibleName(accessibleName);
+        return box;
+    }
+
+} // namespace
+
+frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
+    : ChildWindow(ChildKind::AddInvoice, parent),
+      app_(app),
+      invoice_(app.state.MainDatabase),
+      cmbCustomerID_(new QComboBox),
+      lblCompany_(makeLabel("lblCompany", QString())),
+      lblAddress_(makeLabel("lblAddress", QString())),
+      lblCity_(makeLabel("lblCity", QString())),
+      lblProv_(makeLabel("lblProv", QString())),
+      lblPostal_(makeLabel("lblPostal", QString())),
+      txtInvoiceID_(makeDisplayBox("txtInvoiceID", tr("Invoice number"))),
+      txtDate_(makeDisplayBox("txtDate", tr("Invoice date"))),
+      txtDiscount_(makeTextBox("txtDiscount")),
+      cmdMakeInvoiceID_(makeButton("cmdMakeInvoiceID", tr("Generate Invoice ID"))),
+      txtJobDescription_(makeTextBox("txtJobDescription")),
+      txtSums_(makeTextBox("txtSums")),
+      cmdAddJob_(makeButton("cmdAddJob", tr("Add Job"))),
+      ListView1_(new QTreeWidget),
+      cmdPrintInvoice_(makeButton("cmdPrintInvoice", tr("Print Invoice"))),
+      cmdEmail_(makeButton("cmdEmail", tr("Email This Invoice"))),
+      cmdClose_(makeButton("cmdClose", tr("Close"))),
+      Timer1_(new QTimer(this))
+{
+    setObjectName("frmAddInvoice");
+    setWindowTitle(tr("Add New Invoice"));
+
+    cmbCustomerID_->setObjectName("cmbCustomerID");
+    cmbCustomerID_->setAccessibleName(tr("Customer"));
+    cmbCustomerID_->setMinimumContentsLength(30);
+    cmbCustomerID_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+    txtDiscount_->setText("0");
+    txtDiscount_->setAccessibleName(tr("Discount in per cent"));
+    SelectAllOnFocus::install(txtDiscount_);
+    txtJobDescription_->setAccessibleName(tr("Job Description"));
+    txtSums_->setAccessibleName(tr("Sum"));
+    txtSums_->setAlignment(Qt::AlignRight);
+    KeyFilter::install(txtSums_, [](QChar c) { return KeyFilter::isDigit(c) || c == u'.'; });
+    SelectAllOnFocus::install(txtSums_);
+
+    ListView1_->setObjectName("ListView1");
+    ListView1_->setAccessibleName(tr("Jobs of this invoice"));
+    ListView1_->setHeaderLabels({tr("Job Description"), tr("Sums")});
+    ListView1_->setRootIsDecorated(false);
+    ListView1_->setSelectionMode(QAbstractItemView::NoSelection);
+    ListView1_->header()->setStretchLastSection(false);
+    ListView1_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ListView1_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    ListView1_->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+
+    auto* customerRow = new QFormLayout;
+    customerRow->addRow(tr("C&ustomer"), cmbCustomerID_);
+
+    auto* billTo = new QGroupBox(tr("Bill To"));
+    auto* billToLayout = new QFormLayout(billTo);
+    billToLayout->addRow(tr("Company:"), lblCompany_);
+    billToLayout->addRow(tr("Address:"), lblAddress_);
+    billToLayout->addRow(tr("City:"), lblCity_);
+    billToLayout->addRow(tr("Province:"), lblProv_);
+    billToLayout->addRow(tr("Postal Code:"), lblPostal_);
+
+    auto* invoiceBox = new QGroupBox(tr("Invoice"));
+    auto* invoiceLayout = new QGridLayout(invoiceBox);
+    invoiceLayout->addWidget(new QLabel(tr("Invoice #:")), 0, 0);
+    invoiceLayout->addWidget(txtInvoiceID_, 0, 1);
+    invoiceLayout->addWidget(new QLabel(tr("Date:")), 1, 0);
+    invoiceLayout->addWidget(txtDate_, 1, 1);
+    auto* discountLabel = new QLabel(tr("&Discount:"));
+    discountLabel->setBuddy(txtDiscount_);
+    invoiceLayout->addWidget(discountLabel, 2, 0);
+    auto* discountRow = new QHBoxLayout;
+    discountRow->addWidget(txtDiscount_);
+    discountRow->addWidget(new QLabel(tr("%")));
+    invoiceLayout->addLayout(discountRow, 2, 1);
+    invoiceLayout->addWidget(cmdMakeInvoiceID_, 3, 0, 1, 2);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(billTo, 1);
+    top->addWidget(invoiceBox);
+
+    auto* jobsBox = new QGroupBox(tr("Jobs"));
+    auto* jobsLayout = new QGridLayout(jobsBox);
+    auto* descriptionLabel = new QLabel(tr("Job &Description"));
+    descriptionLabel->setBuddy(txtJobDescription_);
+    auto* sumLabel = new QLabel(tr("&Sum"));
+    sumLabel->setBuddy(txtSums_);
+    jobsLayout->addWidget(descriptionLabel, 0, 0);
+    jobsLayout->addWidget(sumLabel, 0, 1);
+    jobsLayout->addWidget(txtJobDescription_, 1, 0);
+    jobsLayout->addWidget(txtSums_, 1, 1);
+    jobsLayout->addWidget(cmdAddJob_, 1, 2);
+    jobsLayout->addWidget(ListView1_, 2, 0, 1, 3);
+    jobsLayout->setColumnStretch(0, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(customerRow);
+    layout->addLayout(top);
+    layout->addWidget(jobsBox, 1);
+    layout->addLayout(makeButtonRow({cmdPrintInvoice_, cmdEmail_, cmdClose_}));
+
+    connect(cmbCustomerID_, &QComboBox::activated, this, &frmAddInvoice::chooseCustomer);
+    connect(cmdMakeInvoiceID_, &QPushButton::clicked, this, &frmAddInvoice::generateInvoiceId);
+    connect(cmdAddJob_, &QPushButton::clicked, this, &frmAddInvoice::addJob);
+    connect(txtSums_, &QLineEdit::returnPressed, this, &frmAddInvoice::addJob);
+    connect(cmdPrintInvoice_, &QPushButton::clicked, this, &frmAddInvoice::printInvoice);
+    connect(cmdEmail_, &QPushButton::clicked, this, &frmAddInvoice::emailInvoice);
+    connect(cmdClose_, &QPushButton::clicked, this, &ChildWindow::closeChild);
+
+    Timer1_->setObjectName("Timer1");
+    Timer1_->setInterval(customerRefreshMs);
+    connect(Timer1_, &QTimer::timeout, this, &frmAddInvoice::refreshCustomers);
+
+    cmdMakeInvoiceID_->setEnabled(false);
+    resetJobEntry();
+    refreshCustomers();
+    Timer1_->start();
+}
+
+frmAddInvoice::~frmAddInvoice() = default;
+
+void frmAddInvoice::refreshCustomers()
+{
+    // A list the user has open is left alone until it closes.
+    if (cmbCustomerID_->view()->isVisible())
+        return;
+    std::vector<Customer> customers;
+    try {
+        customers = CustomerRecords(app_.state.MainDatabase).all();
+    } catch (const std::exception&) {
+        // The list stays as it was; the next tick tries again, and a choice
+        // made from it reports what is wrong.
+        return;
+    }
+    bool unchanged = cmbCustomerID_->count() == static_cast<int>(customers.size());
+    for (int i = 0; unchanged && i < cmbCustomerID_->count(); ++i) {
+        const Customer& customer = customers.at(static_cast<size_t>(i));
+        unchanged = cmbCustomerID_->itemData(i).toInt() == customer.id && cmbCustomerID_->itemText(i) == customer.company;
+    }
+    if (unchanged)
+        return;
+
+    // The customer being worked on stays shown; refilling is not choosing.
+    const QVariant shown = cmbCustomerID_->currentData();
+    const QSignalBlocker quiet(cmbCustomerID_);
+    cmbCustomerID_->clear();
+    for (const Customer& customer : customers)
+        cmbCustomerID_->addItem(customer.company, customer.id);
+    cmbCustomerID_->setCurrentIndex(shown.isValid() ? cmbCustomerID_->findData(shown) : -1);
+}
+
+void frmAddInvoice::chooseCustomer(int index)
+{
+    // Customers are told apart by number, so two of one name are two choices.
+    const int32_t id = cmbCustomerID_->itemData(index).toInt();
+    std::optional<Customer> customer;
+    if (!runShowingFailure(app_.messages, this, ProgramInfo::title,
+            [&] { customer = CustomerRecords(app_.state.MainDatabase).find(id); }))
+        return;
+    if (!customer) {
+        app_.messages.warn(this, tr("This customer is no longer in the database."), ProgramInfo::title);
+        refreshCustomers();
+        return;
+    }
+    invoice_.choose(*customer);
+    showCustomer(&*customer);
+    invoiceDate_ = QDate::currentDate();
+    txtDate_->setText(QLocale().toString(invoiceDate_, QLocale::ShortFormat));
+    txtInvoiceID_->clear();
+    cmdMakeInvoiceID_->setEnabled(true);
+    resetJobEntry();
+}
+
+void frmAddInvoice::showCustomer(const Customer* customer)
+{
+    lblCompany_->setText(customer ? customer->company : QString());
+    lblAddress_->setText(customer ? customer->address : QString());
+    lblCity_->setText(customer ? customer->city : QString());
+    lblProv_->setText(customer ? customer->prov : QString());
+    lblPostal_->setText(customer ? customer->postal : QString());
+}
+
+void frmAddInvoice::resetJobEntry()
+{
+    txtJobDescription_->setEnabled(false);
+    txtSums_->setEnabled(false);
+    txtSums_->setText("0.00");
+    cmdAddJob_->setEnabled(false);
+    cmdPrintInvoice_->setEnabled(false);
+    ListView1_->clear();
+}
+
+void frmAddInvoice::generateInvoiceId()
+{
+    int32_t number = 0;
+    if (!runShowingFailure(app_.messages, this, ProgramInfo::title,
+            [&] { number = invoice_.issueNumber(invoiceDate_); }))
+        return;
+    txtInvoiceID_->setText(QString::number(number));
+    txtJobDescription_->setEnabled(true);
+    txtSums_->setEnabled(true);
+    cmdAddJob_->setEnabled(true);
+    cmdMakeInvoiceID_->setEnabled(false);
+    txtJobDescription_->setFocus();
+}
+
+void frmAddInvoice::addJob()
+{
+    if (!invoice_.invoiceNumber())
+        return;
+    const QString description = txtJobDescription_->text();
+    const QString typedSum = txtSums_->text();
+    NewInvoice::JobOutcome outcome{};
+    if (!runShowingFailure(app_.messages, this, ProgramInfo::title,
+            [&] { outcome = invoice_.addJob(description, typedSum); }))
+        return;
+    switch (outcome) {
+    case NewInvoice::JobOutcome::SumNotANumber:
+        app_.messages.warn(this, QStringLiteral("Sum Field not entered correctly. Please fix."), ProgramInfo::title);
+        txtSums_->setFocus();
+        return;
+    case NewInvoice::JobOutcome::DescriptionBlank:
+        app_.messages.warn(this, QStringLiteral("Job Description cannnot be blank."), ProgramInfo::title);
+        txtJobDescription_->setFocus();
+        return;
+    case NewInvoice::JobOutcome::Added:
+        break;
+    }
+    auto* item = new QTreeWidgetItem(ListView1_, {description, u'$' + typedSum});
+    QFont bold = item->font(1);
+    bold.setBold(true);
+    item->setFont(1, bold);
+    item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    txtJobDescription_->clear();
+    txtSums_->setText("0.00");
+    txtJobDescription_->setFocus();
+    cmdPrintInvoice_->setEnabled(true);
+}
+
+bool frmAddInvoice::runDocument(quirepress::OutputOptions output, const QString& outputFile)
+{
+    const Customer& customer = *invoice_.customer();
+    const int32_t number = *invoice_.invoiceNumber();
+    bool completed = false;
+    runShowingFailure(app_.messages, this, ProgramInfo::title, [&] {
+        // The previous document, and its preview, go first.
+        document_.reset();
+        document_ = std::make_unique<clsSimple>(app_, BuildInvoiceData(app_.state.MainDatabase, number, customer.id));
+        document_->setOutput(output);
+        if (!outputFile.isEmpty())
+            document_->setOutputFile(outputFile);
+        completed = document_->PrintReport();
+    });
+    return completed;
+}
+
+void frmAddInvoice::printInvoice()
+{
+    if (invoice_.invoiceNumber())
+        runDocument(quirepress::cOutputToScreen, QString());
+}
+
+void frmAddInvoice::emailInvoice()
+{
+    if (!invoice_.invoiceNumber())
+        return;
+    // The file is named by its full path, wherever the program was started.
+    app_.state.AttachmentPath = invoiceFileName;
+    if (!runDocument(quirepress::cOutputToHTMLFile, app_.path(invoiceFileName))
+        || app_.state.LastOutputTarget != static_cast<int16_t>(quirepress::cOutputToHTMLFile))
+        return;
+    auto* email = new frmEmail(app_, this);
+    email->setAttribute(Qt::WA_DeleteOnClose);
+    email->open();
+}
+
+} // namespace quillbill

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "common/ChildWindow.h"
+#include "invoicing/NewInvoice.h"
+
+#include <quirepress/Enums.h>
+
+#include <QDate>
+
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class QTreeWidget;
+
+namespace quillbill {
+
+struct AppContext;
+class clsSimple;
+
+// The invoice creation window: choose a customer, issue an invoice number
+// for it, add jobs one by one, then preview and print the invoice or send it
+// by e-mail. What it stores is stored at once (see NewInvoice).
+class frmAddInvoice : public ChildWindow {
+    Q_OBJECT
+public:
+    static constexpr int customerRefreshMs = 5000;
+
+    explicit frmAddInvoice(AppContext& app, QWidget* parent = nullptr);
+    ~frmAddInvoice() override;
+
+private:
+    void refreshCustomers();
+    void chooseCustomer(int index);
+    void showCustomer(const Customer* customer);
+    void generateInvoiceId();
+    void addJob();
+    void printInvoice();
+    void emailInvoice();
+    // Makes a new invoice document for the issued invoice and runs it to
+    // `output`. False when it failed (the user has been told).
+    bool runDocument(quirepress::OutputOptions output, const QString& outputFile);
+    void resetJobEntry();
+
+    AppContext& app_;
+    NewInvoice invoice_;
+    QDate invoiceDate_;
+    // The last document, kept so that its preview stays open.
+    std::unique_ptr<clsSimple> document_;
+
+    QComboBox* cmbCustomerID_;
+    QLabel* lblCompany_;
+    QLabel* lblAddress_;
+    QLabel* lblCity_;
+    QLabel* lblProv_;
+    QLabel* lblPostal_;
+    QLineEdit* txtInvoiceID_;
+    QLineEdit* txtDate_;
+    QLineEdit* txtDiscount_;
+    QPushButton* cmdMakeInvoiceID_;
+    QLineEdit* txtJobDescription_;
+    QLineEdit* txtSums_;
+    QPushButton* cmdAddJob_;
+    QTreeWidget* ListView1_;
+    QPushButton* cmdPrintInvoice_;
+    QPushButton* cmdEmail_;
+    QPushButton* cmdClose_;
+    QTimer* Timer1_;
+};
+
+} // namespace quillbill

@@ -1,0 +1,247 @@
+// The invoice creation window, driven through its controls on a copy of the
+// delivered database, with what it stores read back by SQL.
+
+#include "TestProgram.h"
+#include "invoicing/frmAddInvoice.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace quillbill {
+namespace {
+
+using testing::RecordingMessageBoxes;
+using testing::TestProgram;
+
+const QString sumNotEntered = QStringLiteral("Sum Field not entered correctly. Please fix.");
+const QString descriptionBlank = QStringLiteral("Job Description cannnot be blank.");
+
+template <typename T>
+T* control(QWidget* window, const char* name)
+{
+    T* found = window->findChild<T*>(name);
+    if (!found)
+        throw std::runtime_error(std::string("no control ") + name);
+    return found;
+}
+
+class AddInvoiceWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // Two customers share the billing code "OBR", whose counter is at 41.
+        program.exec("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) VALUES "
+                     "(7, 'O''Brien & Sons', '12 Harbour Road', 'Halifax', 'NS', 'B3H1A1', 'OBR'), "
+                     "(8, 'Brien Holdings', '9 Hill St', 'Truro', 'NS', 'B2N1A1', 'OBR'), "
+                     "(9, 'No Counter Ltd', '1 Main St', 'Truro', 'NS', 'B2N1A2', 'NONE')");
+        program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('OBR', 41)");
+        window = std::make_unique<frmAddInvoice>(*program.app);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QComboBox* customers() { return control<QComboBox>(window.get(), "cmbCustomerID"); }
+    QLineEdit* box(const char* name) { return control<QLineEdit>(window.get(), name); }
+    QPushButton* button(const char* name) { return control<QPushButton>(window.get(), name); }
+    QTreeWidget* jobList() { return control<QTreeWidget>(window.get(), "ListView1"); }
+
+    // Chooses a customer as a user does: opens the list and clicks the name.
+    void choose(const QString& company)
+    {
+        QComboBox* list = customers();
+        const int row = list->findText(company);
+        ASSERT_GE(row, 0) << company.toStdString();
+        list->showPopup();
+        QAbstractItemView* view = list->view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+        const QModelIndex index = view->model()->index(row, 0);
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+        QTRY_VERIFY(!view->isVisible());
+    }
+
+    void generate() { QTest::mouseClick(button("cmdMakeInvoiceID"), Qt::LeftButton); }
+
+    void enterJob(const QString& description, const QString& sum)
+    {
+        box("txtJobDescription")->setText(description);
+        box("txtSums")->selectAll();
+        QTest::keyClicks(box("txtSums"), sum);
+        QTest::keyClick(box("txtSums"), Qt::Key_Return);
+    }
+
+    int count(const QString& sql) const
+    {
+        QSqlQuery query = program.app->state.MainDatabase.execute(sql);
+        return query.next() ? query.value(0).toInt() : -1;
+    }
+
+    TestProgram program;
+    std::unique_ptr<frmAddInvoice> window;
+};
+
+TEST_F(AddInvoiceWindow, IssuesTheNextNumberOfTheBillingCodeAndStoresTheInvoice)
+{
+    EXPECT_FALSE(button("cmdMakeInvoiceID")->isEnabled()) << "no customer yet";
+    choose("O'Brien & Sons");
+    EXPECT_EQ(control<QLabel>(window.get(), "lblAddress")->text(), "12 Harbour Road");
+    EXPECT_EQ(control<QLabel>(window.get(), "lblPostal")->text(), "B3H1A1");
+    EXPECT_FALSE(box("txtDate")->text().isEmpty());
+
+    generate();
+    EXPECT_EQ(box("txtInvoiceID")->text(), "42");
+    EXPECT_EQ(count("SELECT InvoiceNumber FROM TblBillingCodes WHERE BillCode = 'OBR'"), 42);
+    EXPECT_EQ(count("SELECT count(*) FROM TblInvoice WHERE InvoiceID = 42 AND CustomerID = 7 AND Paid = 0 "
+                    "AND Date = date('now', 'localtime')"),
+              1);
+    EXPECT_FALSE(button("cmdMakeInvoiceID")->isEnabled());
+    EXPECT_TRUE(box("txtJobDescription")->isEnabled());
+    EXPECT_FALSE(button("cmdPrintInvoice")->isEnabled()) << "no job yet";
+
+    // The other customer of the code draws the next number of the one counter.
+    choose("Brien Holdings");
+    EXPECT_TRUE(box("txtInvoiceID")->text().isEmpty());
+    generate();
+    EXPECT_EQ(box("txtInvoiceID")->text(), "43");
+    EXPECT_EQ(count("SELECT count(*) FROM TblInvoice WHERE InvoiceID = 43 AND CustomerID = 8"), 1);
+    EXPECT_TRUE(program.messages.empty());
+}
+
+TEST_F(AddInvoiceWindow, ABillingCodeWithoutACounterIsReportedAndWritesNothing)
+{
+    choose("No Counter Ltd");
+    generate();
+    ASSERT_FALSE(program.messages.empty());
+    EXPECT_TRUE(program.messages.back().text.contains("NONE")) << program.messages.back().text.toStdString();
+    EXPECT_TRUE(box("txtInvoiceID")->text().isEmpty());
+    EXPECT_FALSE(box("txtJobDescription")->isEnabled());
+    EXPECT_EQ(count("SELECT count(*) FROM TblInvoice"), 0);
+}
+
+TEST_F(AddInvoiceWindow, EnterInTheSumBoxStoresTheJobAndShowsItAsTyped)
+{
+    choose("O'Brien & Sons");
+    generate();
+    // A letter is discarded as it is typed; the box's "0.00" is replaced.
+    enterJob("Gutter clearing", "85.5x0");
+    enterJob("Window washing", "1234.5");
+
+    ASSERT_EQ(jobList()->topLevelItemCount(), 2);
+    const QTreeWidgetItem* first = jobList()->topLevelItem(0);
+    EXPECT_EQ(first->text(0), "Gutter clearing");
+    EXPECT_EQ(first->text(1), "$85.50");
+    EXPECT_TRUE(first->font(1).bold());
+    EXPECT_EQ(jobList()->topLevelItem(1)->text(1), "$1234.5");
+    EXPECT_EQ(box("txtSums")->text(), "0.00");
+    EXPECT_TRUE(box("txtJobDescription")->text().isEmpty());
+    EXPECT_TRUE(button("cmdPrintInvoice")->isEnabled());
+
+    QSqlQuery jobs = program.app->state.MainDatabase.execute(
+        "SELECT JobDescription, Sums FROM TblJobs WHERE CustomerID = 7 AND InvoiceID = 42 ORDER BY JobID");
+    ASSERT_TRUE(jobs.next());
+    EXPECT_EQ(jobs.value(0).toString(), "Gutter clearing");
+    EXPECT_EQ(jobs.value(1).toLongLong(), 855000) << "ten-thousandths, exactly";
+    ASSERT_TRUE(jobs.next());
+    EXPECT_EQ(jobs.value(1).toLongLong(), 12345000);
+    EXPECT_TRUE(program.messages.empty());
+}
+
+TEST_F(AddInvoiceWindow, ARefusedJobIsExplainedAndStoresAndChangesNothing)
+{
+    choose("O'Brien & Sons");
+    generate();
+    enterJob("Kept job", "10");
+
+    struct Case {
+        QString description;
+        QString sum;
+        QString message;
+        const char* focused;
+    };
+    const Case cases[] = {
+        {"Painting", "", sumNotEntered, "txtSums"},
+        {"Painting", "1.2.3", sumNotEntered, "txtSums"},
+        {"Painting", "1.23456", sumNotEntered, "txtSums"},
+        {"Painting", "99999999999999999999", sumNotEntered, "txtSums"},
+        {"", "12.00", descriptionBlank, "txtJobDescription"},
+        {"   ", "12.00", descriptionBlank, "txtJobDescription"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(("\"" + c.description + "\" / \"" + c.sum + "\"").toStdString());
+        program.messages.clear();
+        box("txtJobDescription")->setText(c.description);
+        box("txtSums")->setText(c.sum);
+        QTest::mouseClick(button("cmdAddJob"), Qt::LeftButton);
+        ASSERT_EQ(program.messages.messages.size(), 1u);
+        EXPECT_EQ(program.messages.last().text, c.message);
+        QTRY_VERIFY(box(c.focused)->hasFocus());
+        EXPECT_EQ(box("txtSums")->text(), c.sum) << "the entry stays for a fix";
+        EXPECT_EQ(jobList()->topLevelItemCount(), 1);
+        EXPECT_EQ(count("SELECT count(*) FROM TblJobs"), 1);
+    }
+}
+
+TEST_F(AddInvoiceWindow, JobNumbersComeFromTheDatabaseBeyondSixteenBits)
+{
+    program.exec("INSERT INTO TblJobs (JobID, CustomerID, InvoiceID, JobDescription, Sums) "
+                 "VALUES (32767, 1, 1, 'Old job', 0)");
+    choose("O'Brien & Sons");
+    generate();
+    enterJob("Next job", "5");
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_EQ(count("SELECT JobID FROM TblJobs WHERE InvoiceID = 42"), 32768);
+}
+
+TEST_F(AddInvoiceWindow, ChoosingAnotherCustomerStartsOverAndKeepsWhatWasStored)
+{
+    choose("O'Brien & Sons");
+    generate();
+    enterJob("Gutter clearing", "85.50");
+    choose("Brien Holdings");
+
+    EXPECT_EQ(jobList()->topLevelItemCount(), 0);
+    EXPECT_FALSE(button("cmdPrintInvoice")->isEnabled());
+    EXPECT_FALSE(box("txtJobDescription")->isEnabled());
+    EXPECT_TRUE(button("cmdMakeInvoiceID")->isEnabled());
+    EXPECT_EQ(control<QLabel>(window.get(), "lblCompany")->text(), "Brien Holdings");
+    EXPECT_EQ(count("SELECT count(*) FROM TblInvoice WHERE InvoiceID = 42 AND CustomerID = 7"), 1);
+    EXPECT_EQ(count("SELECT count(*) FROM TblJobs WHERE InvoiceID = 42 AND CustomerID = 7"), 1);
+}
+
+TEST_F(AddInvoiceWindow, ACustomerAddedElsewhereAppearsWhileTheChosenOneStaysShown)
+{
+    choose("Brien Holdings");
+    generate();
+    program.exec("INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
+                 "VALUES ('Newcomer Inc', '5 New St', 'Truro', 'NS', 'B2N1A3', 'OBR')");
+    QTRY_VERIFY_WITH_TIMEOUT(customers()->findText("Newcomer Inc") >= 0, 4 * frmAddInvoice::customerRefreshMs);
+    EXPECT_EQ(customers()->currentText(), "Brien Holdings");
+    EXPECT_EQ(box("txtInvoiceID")->text(), "42") << "the invoice under way is kept";
+
+    // A list the user has open is not refilled under the pointer.
+    customers()->showPopup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(customers()->view()->window()));
+    program.exec("INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
+                 "VALUES ('Latecomer Inc', '6 New St', 'Truro', 'NS', 'B2N1A4', 'OBR')");
+    QSignalSpy tick(control<QTimer>(window.get(), "Timer1"), &QTimer::timeout);
+    ASSERT_TRUE(tick.wait(4 * frmAddInvoice::customerRefreshMs));
+    EXPECT_LT(customers()->findText("Latecomer Inc"), 0);
+    customers()->hidePopup();
+    QTRY_VERIFY_WITH_TIMEOUT(customers()->findText("Latecomer Inc") >= 0, 4 * frmAddInvoice::customerRefreshMs);
+    EXPECT_EQ(customers()->currentText(), "Brien Holdings");
+}
+
+} // namespace
+} // namespace quillbill
