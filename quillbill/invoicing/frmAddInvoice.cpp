@@ -30,9 +30,9 @@ namespace quillbill {
 
 namespace {
 
-    // The file an e-mailed invoice is written to, in the program folder, and
-    // the name the e-mail window attaches it by.
-    const QString invoiceFileName = QStringLiteral("Invoice.html");
+    // The file an e-mailed invoice is written to, in the program folder, as
+    // the e-mail window names it.
+    const QString invoiceFile = QStringLiteral("/Invoice.html");
 
     QLineEdit* makeDisplayBox(const QString& name, const QString& accessibleName)
     {
@@ -310,8 +310,8 @@ void frmAddInvoice::emailInvoice()
     if (!invoice_.invoiceNumber())
         return;
     // The file is named by its full path, wherever the program was started.
-    app_.state.AttachmentPath = invoiceFileName;
-    if (!runDocument(quirepress::cOutputToHTMLFile, app_.path(invoiceFileName))
+    app_.state.AttachmentPath = invoiceFile;
+    if (!runDocument(quirepress::cOutputToHTMLFile, app_.folder + invoiceFile)
         || app_.state.LastOutputTarget != static_cast<int16_t>(quirepress::cOutputToHTMLFile))
         return;
     auto* email = new frmEmail(app_, this);

@@ -4,6 +4,7 @@
 #include "TestProgram.h"
 #include "backup/frmRestore.h"
 #include "company/frmEdit.h"
+#include "invoicing/frmAddInvoice.h"
 #include "shell/login/frmLogin.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/options/frmOptions.h"
@@ -139,4 +140,22 @@ TEST(Accessibility, OwnCompanyAndRestoreWindows)
                  {"cmdCancel", "Close"}});
     frmRestore restore(*program.app, [] {});
     expectNames(&restore, {{"Drive1", "Drive:"}, {"Command1", "Load This File"}, {"Command2", "Cancel"}});
+}
+
+TEST(Accessibility, InvoiceWindow)
+{
+    TestProgram program;
+    frmAddInvoice invoice(*program.app);
+    expectNames(&invoice,
+                {{"cmbCustomerID", "Customer"},
+                 {"txtInvoiceID", "Invoice number"},
+                 {"txtDate", "Invoice date"},
+                 {"txtDiscount", "Discount in per cent"},
+                 {"cmdMakeInvoiceID", "Generate Invoice ID"},
+                 {"txtJobDescription", "Job Description"},
+                 {"txtSums", "Sum"},
+                 {"cmdAddJob", "Add Job"},
+                 {"cmdPrintInvoice", "Print Invoice"},
+                 {"cmdEmail", "Email This Invoice"},
+                 {"cmdClose", "Close"}});
 }
