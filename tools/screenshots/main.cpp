@@ -1,0 +1,170 @@
+// Takes the pictures of Quillbill's invoice window and invoice preview that
+// the README and the guide show, from the program itself, on a sample office:
+//
+//     QT_QPA_PLATFORM=offscreen quillbill_screenshots <folder>
+//
+// Each picture is a PNG named after what it shows. The sample data is made
+// in a copy of the delivered program folder, never in the real one.
+
+#include "app/AppContext.h"
+#include "common/MessageBoxes.h"
+#include "invoicing/BuildInvoiceData.h"
+#include "invoicing/clsSimple.h"
+#include "invoicing/frmAddInvoice.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cstdio>
+#include <stdexcept>
+
+using namespace quillbill;
+
+namespace {
+
+// Message boxes would stop a picture run: each is printed instead.
+class PrintedMessageBoxes final : public MessageBoxes {
+public:
+    bool askYesNo(QWidget*, const QString& text, const QString&) override { return say(text), true; }
+    void inform(QWidget*, const QString& text, const QString&) override { say(text); }
+    void warn(QWidget*, const QString& text, const QString&) override { say(text); }
+
+private:
+    static void say(const QString& text) { QTextStream(stderr) << "message: " << text << '\n'; }
+};
+
+void copyProgramFolder(const QString& from, const QString& to)
+{
+    for (const QString& folder : {"DataBase", "Reports"}) {
+        QDir(to).mkpath(folder);
+        for (const QString& name : QDir(from + '/' + folder).entryList(QDir::Files))
+            if (!QFile::copy(from + '/' + folder + '/' + name, to + '/' + folder + '/' + name))
+                throw std::runtime_error(("cannot copy " + folder + '/' + name).toStdString());
+    }
+    QFile::setPermissions(to + "/DataBase/db_be.mdb", QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void fillSampleOffice(const Database& database)
+{
+    database.execute("UPDATE TblMyCompanyInfo SET CompanyName = ?, Address = ?, City = ?, Prov = ?, PostalCode = ?, "
+                     "Phone = ?, Cell = ?, email = ?, vendor = ?, gst = 5, pst = 8",
+                     {"Tidy Windows Ltd.", "221 Water Street", "Halifax", "NS", "B3H 1A1", "(902) 555-0142",
+                      "(902) 555-0199", "office@tidywindows.example", "V-20417"});
+    database.execute("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) VALUES "
+                     "(1, 'O''Brien & Sons Hardware', '12 Harbour Road, Unit 4', 'Dartmouth', 'NS', 'B2Y4G6', 'OBR'), "
+                     "(2, 'Maple Leaf Dental', '88 Spring Garden Road', 'Halifax', 'NS', 'B3J3R4', 'MLD')");
+    database.execute("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('OBR', 1040), ('MLD', 311)");
+}
+
+void save(QWidget* widget, const QString& folder, const QString& name)
+{
+    QCoreApplication::processEvents();
+    const QString path = folder + '/' + name + ".png";
+    if (!widget->grab().save(path))
+        throw std::runtime_error(("cannot write " + path).toStdString());
+    QTextStream(stdout) << path << '\n';
+}
+
+template <typename T>
+T* control(QWidget* window, const char* name)
+{
+    T* found = window->findChild<T*>(name);
+    if (!found)
+        throw std::runtime_error(std::string("no control ") + name);
+    return found;
+}
+
+void chooseCustomer(QWidget* window, const QString& company)
+{
+    auto* list = control<QComboBox>(window, "cmbCustomerID");
+    const int row = list->findText(company);
+    list->setCurrentIndex(row);
+    emit list->activated(row);
+}
+
+void addJob(QWidget* window, const QString& description, const QString& sum)
+{
+    control<QLineEdit>(window, "txtJobDescription")->setText(description);
+    control<QLineEdit>(window, "txtSums")->setText(sum);
+    control<QPushButton>(window, "cmdAddJob")->click();
+}
+
+void takeWindowPictures(AppContext& app, const QString& folder)
+{
+    frmAddInvoice window(app);
+    window.resize(760, 560);
+    window.show();
+    save(&window, folder, "invoice-window-empty");
+    chooseCustomer(&window, "O'Brien & Sons Hardware");
+    save(&window, folder, "invoice-window-customer-chosen");
+    control<QPushButton>(&window, "cmdMakeInvoiceID")->click();
+    save(&window, folder, "invoice-window-number-issued");
+    addJob(&window, "Exterior window cleaning, two storeys", "385.00");
+    addJob(&window, "Gutter clearing and downspout flush", "140.5");
+    addJob(&window, "Screen repair (3 screens)", "1234.5");
+    save(&window, folder, "invoice-window-jobs-added");
+}
+
+// The preview of invoice `number` of customer 1, at each of the two zooms.
+void takePreviewPictures(AppContext& app, int32_t number, const QString& folder, const QString& name)
+{
+    clsSimple document(app, BuildInvoiceData(app.state.MainDatabase, number, 1));
+    document.setOutput(quirepress::cOutputToScreen);
+    document.PrintReport();
+    QWidget* preview = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "frmDisplay" && window->isVisible())
+            preview = window;
+    if (!preview)
+        throw std::runtime_error("the preview did not open");
+    preview->resize(900, 1000);
+    auto* zoom = control<QComboBox>(preview, "cboZoom");
+    for (const QString& choice : {QStringLiteral("100%"), QStringLiteral("Page Width")}) {
+        zoom->setCurrentIndex(zoom->findText(choice));
+        emit zoom->activated(zoom->currentIndex());
+        save(preview, folder, name + (choice == "100%" ? "-100" : "-page-width"));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: quillbill_screenshots <folder>\n", stderr);
+        return 2;
+    }
+    const QString output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    try {
+        QDir().mkpath(output);
+        QTemporaryDir programFolder;
+        copyProgramFolder(QStringLiteral(QUILLBILL_PROGRAM_DIR), programFolder.path());
+        PrintedMessageBoxes messages;
+        AppContext app(programFolder.path(), messages);
+        app.state.MainDatabase.open(app.path("DataBase/db_be.mdb"));
+        fillSampleOffice(app.state.MainDatabase);
+
+        takeWindowPictures(app, output);
+        takePreviewPictures(app, 1041, output, "invoice-preview-one-page");
+        // A long invoice: three pages of jobs on invoice 1042.
+        app.state.MainDatabase.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (1042, 1, ?)",
+                                       {QDate::currentDate().toString(Qt::ISODate)});
+        for (int n = 1; n <= 70; ++n)
+            app.state.MainDatabase.execute(
+                "INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (1, 1042, ?, ?)",
+                {QStringLiteral("Storefront window cleaning, visit %1").arg(n), qint64(4500000 + n * 2500)});
+        takePreviewPictures(app, 1042, output, "invoice-preview-three-pages");
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "quillbill_screenshots: %s\n", failure.what());
+        return 1;
+    }
+    return 0;
+}
