@@ -56,7 +56,11 @@ int32_t CustomerRecords::add(const Customer& customer) const
                               {customer.company, customer.address, customer.city, customer.prov, customer.postal,
                                customer.phone, customer.fax, customer.billingCode});
         id = insert.lastInsertId().toInt();
-        database_.execute("INSERT INTO TblBillingCodes (BillCode) VALUES (?)", {customer.billingCode});
+        // Inside the transaction, which holds the write lock: two programs
+        // adding customers of one new code still make one counter.
+        database_.execute("INSERT INTO TblBillingCodes (BillCode) SELECT ? "
+                          "WHERE NOT EXISTS (SELECT 1 FROM TblBillingCodes WHERE BillCode = ?)",
+                          {customer.billingCode, customer.billingCode});
     });
     return id;
 }

@@ -19,8 +19,9 @@ public:
     std::vector<Customer> all() const;
     std::optional<Customer> find(int32_t id) const;
 
-    // Stores a new customer and a TblBillingCodes row for its billing code
-    // (a code may have several rows), both or neither. Returns the new
+    // Stores a new customer and, when its billing code is new, the code's
+    // invoice number counter (a TblBillingCodes row), both or neither.
+    // Customers of one code share its one counter. Returns the new
     // CustomerID.
     int32_t add(const Customer& customer) const;
 
