@@ -78,12 +78,14 @@ TEST_F(CustomerRecordsTest, AddStoresTheCustomerAndABillingCodeRow)
     EXPECT_FALSE(records.find(id + 1).has_value());
 }
 
-TEST_F(CustomerRecordsTest, ASecondCustomerWithAnExistingCodeAddsASecondCodeRow)
+TEST_F(CustomerRecordsTest, CustomersOfOneCodeShareItsOneCounter)
 {
     const int32_t first = records.add(sample("Alpha", "SHARED"));
+    program.exec("UPDATE TblBillingCodes SET InvoiceNumber = 5");
     const int32_t second = records.add(sample("Beta", "SHARED"));
 
-    EXPECT_EQ(count("TblBillingCodes", "BillCode = ?", {"SHARED"}), 2);
+    EXPECT_EQ(count("TblBillingCodes", "BillCode = ?", {"SHARED"}), 1);
+    EXPECT_EQ(count("TblBillingCodes", "InvoiceNumber = 5"), 1) << "the numbers issued so far were forgotten";
     const std::vector<Customer> all = records.all();
     ASSERT_EQ(all.size(), 2u);
     EXPECT_EQ(all[0].id, first);

@@ -46,6 +46,22 @@ std::optional<Customer> CustomerRecords::find(int32_t id) const
     return customerFrom(*row);
 }
 
+QStringList CustomerRecords::companyNames() const
+{
+    QStringList names;
+    for (const QSqlRecord& row : database_.rows("SELECT Company FROM TblCustomer"))
+        names << row.value(0).toString();
+    return names;
+}
+
+std::optional<Customer> CustomerRecords::findByCompany(const QString& company) const
+{
+    const auto row = database_.firstRow(selectCustomers + " WHERE Company = ? ORDER BY CustomerID LIMIT 1", {company});
+    if (!row)
+        return std::nullopt;
+    return customerFrom(*row);
+}
+
 int32_t CustomerRecords::add(const Customer& customer) const
 {
     int32_t id = 0;
@@ -56,7 +72,11 @@ int32_t CustomerRecords::add(const Customer& customer) const
                               {customer.company, customer.address, customer.city, customer.prov, customer.postal,
                                customer.phone, customer.fax, customer.billingCode});
         id = insert.lastInsertId().toInt();
-        database_.execute("INSERT INTO TblBillingCodes (BillCode) VALUES (?)", {customer.billingCode});
+        // Inside the transaction, which holds the write lock: two programs
+        // adding customers of one new code still make one counter.
+        database_.execute("INSERT INTO TblBillingCodes (BillCode) SELECT ? "
+                          "WHERE NOT EXISTS (SELECT 1 FROM TblBillingCodes WHERE BillCode = ?)",
+                          {customer.billingCode, customer.billingCode});
     });
     return id;
 }

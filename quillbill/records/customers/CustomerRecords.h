@@ -3,6 +3,8 @@
 #include "records/GuardedSave.h"
 #include "records/customers/Customer.h"
 
+#include <QStringList>
+
 #include <optional>
 #include <vector>
 
@@ -19,8 +21,14 @@ public:
     std::vector<Customer> all() const;
     std::optional<Customer> find(int32_t id) const;
 
-    // Stores a new customer and a TblBillingCodes row for its billing code
-    // (a code may have several rows), both or neither. Returns the new
+    // Every Company, in the order the table returns them, for a customer list.
+    QStringList companyNames() const;
+    // The customer of that Company; of several with one name, the oldest.
+    std::optional<Customer> findByCompany(const QString& company) const;
+
+    // Stores a new customer and, when its billing code is new, the code's
+    // invoice number counter (a TblBillingCodes row), both or neither.
+    // Customers of one code share its one counter. Returns the new
     // CustomerID.
     int32_t add(const Customer& customer) const;
 

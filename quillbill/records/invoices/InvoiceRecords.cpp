@@ -1,0 +1,111 @@
+#include "records/invoices/InvoiceRecords.h"
+
+#include "records/Database.h"
+#include "records/invoices/InvoiceErrors.h"
+
+#include <QObject>
+#include <QSqlRecord>
+
+#include <limits>
+#include <stdexcept>
+
+namespace quillbill {
+
+namespace {
+
+using Reason = InvoiceNumberError::Reason;
+
+constexpr int64_t lastInvoiceNumber = std::numeric_limits<int32_t>::max();
+
+QString askToSetTheCounter()
+{
+    return QObject::tr("Please ask whoever looks after the Quillbill database to set it to the last invoice number "
+                       "issued for this code.");
+}
+
+// The counter row of a billing code: where it is and the number it holds.
+struct Counter {
+    qlonglong rowId = 0;
+    int64_t lastIssued = 0;
+};
+
+// Reads the counter that the next number of `billingCode` comes from, or
+// throws when it cannot give one. Older files may hold several rows for one
+// code (each new customer of the code used to add one); the oldest is the one
+// that was always read, so it stays the counter.
+Counter counterOf(const Database& database, const QString& billingCode)
+{
+    const auto row = database.firstRow("SELECT rowid, InvoiceNumber, typeof(InvoiceNumber) FROM TblBillingCodes "
+                                       "WHERE BillCode = ? ORDER BY rowid LIMIT 1",
+                                       {billingCode});
+    if (!row)
+        throw InvoiceNumberError(Reason::NoCounter,
+                                 QObject::tr("Billing code \"%1\" has no invoice number counter, so no invoice was "
+                                             "made.\nPlease ask whoever looks after the Quillbill database to add one "
+                                             "for it.")
+                                     .arg(billingCode));
+
+    const QVariant stored = row->value(1);
+    const bool whole = row->value(2).toString() == QLatin1String("integer");
+    const int64_t value = stored.toLongLong();
+    if (!whole || value < 0) {
+        const QString holds = stored.isNull()
+            ? QObject::tr("is empty")
+            : QObject::tr("holds \"%1\", which is not an invoice number").arg(stored.toString());
+        throw InvoiceNumberError(Reason::UnusableCounter,
+                                 QObject::tr("The invoice number counter of billing code \"%1\" %2, so no invoice "
+                                             "was made.\n")
+                                         .arg(billingCode, holds)
+                                     + askToSetTheCounter());
+    }
+    if (value >= lastInvoiceNumber)
+        throw InvoiceNumberError(Reason::NumbersUsedUp,
+                                 QObject::tr("Billing code \"%1\" has used up its invoice numbers (the last one is "
+                                             "%2), so no invoice was made.\nPlease add the customer again with a new "
+                                             "billing code.")
+                                     .arg(billingCode)
+                                     .arg(value));
+    return {row->value(0).toLongLong(), value};
+}
+
+} // namespace
+
+int32_t InvoiceRecords::issueInvoice(const QString& billingCode, int32_t customerId, const QDate& date) const
+{
+    if (!date.isValid())
+        throw std::invalid_argument("an invoice needs a valid date");
+    int32_t issued = 0;
+    database_.inTransaction([&] {
+        const Counter counter = counterOf(database_, billingCode);
+        issued = static_cast<int32_t>(counter.lastIssued + 1);
+        // Checked here rather than left to the unique index: the index's
+        // refusal names columns, not what went wrong or what to do.
+        if (database_.firstRow("SELECT 1 FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?", {customerId, issued}))
+            throw InvoiceNumberError(Reason::InvoiceExists,
+                                     QObject::tr("Customer number %1 already has invoice number %2, so no invoice "
+                                                 "was made: the invoice number counter of billing code \"%3\" is "
+                                                 "behind the invoices stored.\n")
+                                             .arg(customerId)
+                                             .arg(issued)
+                                             .arg(billingCode)
+                                         + askToSetTheCounter());
+        database_.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid) VALUES (?, ?, ?, 0)",
+                          {issued, customerId, date.toString(Qt::ISODate)});
+        database_.execute("UPDATE TblBillingCodes SET InvoiceNumber = ? WHERE rowid = ?", {issued, counter.rowId});
+    });
+    return issued;
+}
+
+int64_t InvoiceRecords::addJob(const JobEntry& job) const
+{
+    if (job.description.isEmpty())
+        throw EmptyJobDescription();
+    // JobID is left to the database (the row's rowid), so numbers never
+    // collide and do not end at a width the program picked.
+    const QSqlQuery insert =
+        database_.execute("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, ?, ?, ?)",
+                          {job.customerId, job.invoiceId, job.description, qlonglong{job.sums.units()}});
+    return insert.lastInsertId().toLongLong();
+}
+
+} // namespace quillbill

@@ -1,0 +1,50 @@
+// Another program issuing invoice numbers from the same database file:
+//   invoice_issuing_child DATABASE BILLING_CODE CUSTOMER_ID COUNT
+// Opens the file, prints "ready", waits for a line on its input (so that the
+// test can start two of these at the same moment), then issues COUNT
+// invoices for the customer, resting a random moment after each. Exits 0 when all were issued; otherwise prints
+// why on its error output and exits 1.
+
+#include "records/Database.h"
+#include "records/invoices/InvoiceRecords.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <cstdio>
+#include <exception>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    if (argc != 5)
+        return 2;
+    const QString billingCode = QString::fromLocal8Bit(argv[2]);
+    const int32_t customerId = QByteArray(argv[3]).toInt();
+    const int count = QByteArray(argv[4]).toInt();
+    try {
+        quillbill::Database database;
+        database.open(QString::fromLocal8Bit(argv[1]));
+        // The other child keeps the file busy for as long as it runs; a test
+        // machine may be slow, and giving up is not what is being tested.
+        database.setBusyWaitLimit(100000);
+        std::fputs("ready\n", stdout);
+        std::fflush(stdout);
+        for (int c = std::getchar(); c != '\n' && c != EOF; c = std::getchar()) {}
+        const quillbill::InvoiceRecords invoices(database);
+        for (int i = 0; i < count; ++i) {
+            invoices.issueInvoice(billingCode, customerId, QDate(2024, 5, 1));
+            // A short rest outside the transaction lets the other child in
+            // (its busy wait looks every few milliseconds); without it one
+            // child would run to its end before the other, and the two
+            // would never be inside issueInvoice together.
+            QThread::usleep(QRandomGenerator::global()->bounded(20000));
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,288 @@
+// InvoiceRecords on a copy of the delivered database, read back with plain
+// SQL: invoice numbers from the billing-code counters, refusals that write
+// nothing, two processes issuing from one counter at once, job rows, and the
+// sums a user types.
+
+#include "records/invoices/InvoiceRecords.h"
+#include "LockingProcess.h"
+#include "TestProgram.h"
+#include "common/Money.h"
+#include "records/Database.h"
+#include "records/customers/CustomerRecords.h"
+#include "records/invoices/InvoiceErrors.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QSqlRecord>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <vector>
+
+namespace quillbill {
+namespace {
+
+using testing::LockingProcess;
+using testing::TestProgram;
+
+const QDate mayFirst(2024, 5, 1);
+using Numbers = std::vector<qlonglong>;
+
+class InvoiceRecordsTest : public ::testing::Test {
+protected:
+    const Database& database() const { return program.app->state.MainDatabase; }
+
+    int32_t addCustomer(const QString& company, const QString& code) const
+    {
+        return customers.add({0, company, "1 Main St", "Ottawa", "ON", "K1A0B1", "", "", code});
+    }
+
+    // Every counter row of a billing code, oldest first.
+    Numbers counters(const QString& code) const
+    {
+        Numbers values;
+        for (const QSqlRecord& row :
+             database().rows("SELECT InvoiceNumber FROM TblBillingCodes WHERE BillCode = ? ORDER BY rowid", {code}))
+            values.push_back(row.value(0).toLongLong());
+        return values;
+    }
+
+    // Every row of a table, as text, in rowid order.
+    QStringList dump(const QString& table) const
+    {
+        QStringList lines;
+        for (const QSqlRecord& row : database().rows("SELECT * FROM " + table + " ORDER BY rowid")) {
+            QStringList columns;
+            for (int i = 0; i < row.count(); ++i)
+                columns << (row.isNull(i) ? "NULL" : row.value(i).toString());
+            lines << columns.join('|');
+        }
+        return lines;
+    }
+
+    TestProgram program;
+    CustomerRecords customers{program.app->state.MainDatabase};
+    InvoiceRecords invoices{program.app->state.MainDatabase};
+};
+
+TEST_F(InvoiceRecordsTest, CustomersOfOneCodeGetConsecutiveNumbersFromItsCounter)
+{
+    const int32_t alpha = addCustomer("Alpha", "SHARED");
+    const int32_t beta = addCustomer("Beta", "SHARED");
+    program.exec("UPDATE TblBillingCodes SET InvoiceNumber = 41");
+
+    EXPECT_EQ(invoices.issueInvoice("SHARED", alpha, mayFirst), 42);
+    EXPECT_EQ(counters("SHARED"), Numbers{42});
+    EXPECT_EQ(invoices.issueInvoice("SHARED", beta, mayFirst.addDays(1)), 43);
+    EXPECT_EQ(counters("SHARED"), Numbers{43});
+    EXPECT_EQ(
+        dump("TblInvoice"),
+        (QStringList{QString("42|%1|2024-05-01|0|NULL|0").arg(alpha), QString("43|%1|2024-05-02|0|NULL|0").arg(beta)}));
+}
+
+// Older files hold a counter row for every customer of a code; the oldest is
+// the one that was always read.
+TEST_F(InvoiceRecordsTest, TheOldestOfSeveralCounterRowsIsTheCounter)
+{
+    program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('DUP', 7), ('DUP', 100)");
+    EXPECT_EQ(invoices.issueInvoice("DUP", 1, mayFirst), 8);
+    EXPECT_EQ(counters("DUP"), (Numbers{8, 100}));
+}
+
+TEST_F(InvoiceRecordsTest, CustomersNamedWithQuotesAreFoundAndInvoiced)
+{
+    const int32_t obrien = addCustomer("O'Brien & Sons", "D'Arcy");
+    addCustomer("Alpha", "ALP");
+    addCustomer("O'Brien & Sons", "LATER");
+
+    QStringList names = customers.companyNames();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (QStringList{"Alpha", "O'Brien & Sons", "O'Brien & Sons"}));
+
+    const auto found = customers.findByCompany("O'Brien & Sons");
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->id, obrien) << "of two with one name, the first is found";
+    EXPECT_EQ(invoices.issueInvoice(found->billingCode, found->id, mayFirst), 1);
+    EXPECT_EQ(counters("D'Arcy"), Numbers{1});
+    EXPECT_FALSE(customers.findByCompany("O'Brien").has_value());
+}
+
+struct Refusal {
+    const char* name;
+    // A counter table without the schema's rules, as a file made elsewhere
+    // may have it; only there can a counter be empty or text.
+    bool looseCounterTable;
+    const char* counterValue; // SQL for the counter of code "X'Y", or nullptr for no row
+    InvoiceNumberError::Reason reason;
+};
+
+class RefusedInvoiceNumber : public InvoiceRecordsTest, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(RefusedInvoiceNumber, SaysWhichCodeAndWritesNothing)
+{
+    const Refusal& refusal = GetParam();
+    if (refusal.looseCounterTable) {
+        program.exec("DROP TABLE TblBillingCodes");
+        program.exec("CREATE TABLE TblBillingCodes (BillCode TEXT, InvoiceNumber)");
+    }
+    if (refusal.counterValue)
+        program.exec(QString("INSERT INTO TblBillingCodes VALUES ('X''Y', %1)").arg(refusal.counterValue));
+    program.exec("INSERT INTO TblBillingCodes VALUES ('OTHER', 5)");
+    // The customer already has invoice 42: a counter at 41 would issue it again.
+    program.exec("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (42, 7, '2024-01-31')");
+    const QStringList countersBefore = dump("TblBillingCodes");
+    const QStringList invoicesBefore = dump("TblInvoice");
+
+    try {
+        invoices.issueInvoice("X'Y", 7, mayFirst);
+        ADD_FAILURE() << "a number was issued";
+    } catch (const InvoiceNumberError& error) {
+        EXPECT_EQ(error.reason(), refusal.reason) << error.what();
+        EXPECT_TRUE(error.message().contains("\"X'Y\"")) << error.what();
+    }
+    EXPECT_EQ(dump("TblBillingCodes"), countersBefore);
+    EXPECT_EQ(dump("TblInvoice"), invoicesBefore);
+}
+
+using Reason = InvoiceNumberError::Reason;
+INSTANTIATE_TEST_SUITE_P(Counters, RefusedInvoiceNumber,
+                         ::testing::Values(Refusal{"NoRow", false, nullptr, Reason::NoCounter},
+                                           Refusal{"Null", true, "NULL", Reason::UnusableCounter},
+                                           Refusal{"Text", true, "'forty'", Reason::UnusableCounter},
+                                           Refusal{"Fraction", true, "4.5", Reason::UnusableCounter},
+                                           Refusal{"Negative", false, "-1", Reason::UnusableCounter},
+                                           Refusal{"AtTheEnd", false, "2147483647", Reason::NumbersUsedUp},
+                                           Refusal{"PastTheEnd", false, "4294967296", Reason::NumbersUsedUp},
+                                           Refusal{"InvoiceExists", false, "41", Reason::InvoiceExists}),
+                         [](const auto& named) { return std::string(named.param.name); });
+
+// Two programs on one file issuing from one counter, taking turns at the
+// lock: every number is issued once and the counter ends at the last.
+TEST_F(InvoiceRecordsTest, TwoProgramsIssuingAtOnceNeverShareANumber)
+{
+    constexpr int each = 500;
+    const std::array<int32_t, 2> customerIds{addCustomer("Alpha", "SHARED"), addCustomer("Beta", "SHARED")};
+    std::array<QProcess, 2> children;
+    for (size_t i = 0; i < children.size(); ++i) {
+        children[i].start(INVOICE_ISSUING_CHILD,
+                          {program.databasePath(), "SHARED", QString::number(customerIds[i]), QString::number(each)});
+        ASSERT_TRUE(children[i].waitForStarted(30000));
+    }
+    for (QProcess& child : children) {
+        while (!child.canReadLine())
+            ASSERT_TRUE(child.waitForReadyRead(30000)) << child.readAllStandardError().constData();
+        ASSERT_EQ(child.readLine(), "ready\n");
+    }
+    for (QProcess& child : children)
+        child.write("go\n");
+    for (QProcess& child : children) {
+        ASSERT_TRUE(child.waitForFinished(100000));
+        EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().constData();
+    }
+
+    const auto issued = database().firstRow("SELECT COUNT(*), COUNT(DISTINCT InvoiceID), MIN(InvoiceID), "
+                                            "MAX(InvoiceID) FROM TblInvoice");
+    EXPECT_EQ(issued->value(0).toInt(), 2 * each);
+    EXPECT_EQ(issued->value(1).toInt(), 2 * each) << "a number was issued twice";
+    EXPECT_EQ(issued->value(2).toInt(), 1);
+    EXPECT_EQ(issued->value(3).toInt(), 2 * each);
+    EXPECT_EQ(counters("SHARED"), Numbers{2 * each});
+}
+
+// Another program has advanced the counter but not yet committed. Reading
+// the counter before holding the write lock would read the old value and
+// later write it back over the other program's numbers.
+TEST_F(InvoiceRecordsTest, IssuingWaitsForAnotherProgramsCounterChange)
+{
+    const int32_t alpha = addCustomer("Alpha", "ALP");
+    LockingProcess otherProgram(
+        program.databasePath(),
+        "BEGIN IMMEDIATE; UPDATE TblBillingCodes SET InvoiceNumber = 50 WHERE BillCode = 'ALP';");
+    ASSERT_TRUE(otherProgram.locked());
+    Database& mainDatabase = program.app->state.MainDatabase;
+    mainDatabase.setBusyWaitLimit(100);
+    try {
+        invoices.issueInvoice("ALP", alpha, mayFirst);
+        ADD_FAILURE() << "issued while another program held the file";
+    } catch (const DatabaseError& error) {
+        EXPECT_EQ(error.cause(), DatabaseError::Cause::Busy) << error.what();
+    }
+    EXPECT_TRUE(dump("TblInvoice").isEmpty());
+
+    // The other program commits while this one waits; the number follows its.
+    mainDatabase.setBusyWaitLimit(100000);
+    bool waited = false;
+    mainDatabase.setWaitNotice([&](bool waiting) {
+        if (waiting && !waited) {
+            waited = true;
+            otherProgram.release(LockingProcess::Ending::Commit);
+        }
+    });
+    EXPECT_EQ(invoices.issueInvoice("ALP", alpha, mayFirst), 51);
+    EXPECT_TRUE(waited);
+    EXPECT_EQ(counters("ALP"), Numbers{51});
+    EXPECT_EQ(dump("TblInvoice").size(), 1);
+}
+
+TEST_F(InvoiceRecordsTest, JobsAreNumberedByTheDatabasePastSixteenBits)
+{
+    program.exec("INSERT INTO TblJobs VALUES (40000, 1, 1, 'Earlier work', 10000)");
+    const int64_t id = invoices.addJob({3, 42, "Réparation chez O'Brien", Money::fromUnits(1234567)});
+    EXPECT_EQ(id, 40001);
+    EXPECT_EQ(invoices.addJob({3, 42, "Second", Money::fromUnits(-5000)}), 40002);
+    EXPECT_EQ(dump("TblJobs").mid(1),
+              (QStringList{"40001|3|42|Réparation chez O'Brien|1234567", "40002|3|42|Second|-5000"}));
+}
+
+TEST_F(InvoiceRecordsTest, AJobWithoutDescriptionIsToldApartAndWritesNothing)
+{
+    EXPECT_THROW(invoices.addJob({3, 42, "", Money::fromUnits(10000)}), EmptyJobDescription);
+    EXPECT_THROW(invoices.addJob({3, 42, QString(), Money::fromUnits(10000)}), EmptyJobDescription);
+    EXPECT_TRUE(dump("TblJobs").isEmpty());
+}
+
+TEST(MoneyParse, TakesExactAmountsAndRefusesEverythingElse)
+{
+    constexpr int64_t largest = std::numeric_limits<int64_t>::max();
+    const struct {
+        const char* typed;
+        std::optional<int64_t> units;
+    } cases[] = {
+        {"0", 0},
+        {"12", 120000},
+        {" 12.5\t", 125000},
+        {"0.0001", 1},
+        {".5", 5000},
+        {"7.", 70000},
+        {"0007.2500", 72500},
+        {"-1.25", -12500},
+        {"922337203685477.5807", largest},
+        {"-922337203685477.5807", -largest},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {".", std::nullopt},
+        {"-", std::nullopt},
+        {"1.2.3", std::nullopt},
+        {"1.23456", std::nullopt},
+        {"12a", std::nullopt},
+        {"1 000", std::nullopt},
+        {"1,50", std::nullopt},
+        {"+5", std::nullopt},
+        {"--5", std::nullopt},
+        {"922337203685477.5808", std::nullopt},
+        {"-922337203685477.5808", std::nullopt},
+        {"100000000000000000000", std::nullopt},
+        {"\u0661\u0662", std::nullopt}, // digits of another script
+    };
+    for (const auto& c : cases) {
+        const auto parsed = Money::parse(QString::fromUtf8(c.typed));
+        const std::optional<int64_t> units = parsed ? std::optional(parsed->units()) : std::nullopt;
+        EXPECT_EQ(units, c.units) << '"' << c.typed << '"';
+    }
+}
+
+} // namespace
+} // namespace quillbill
