@@ -1,0 +1,37 @@
+#include "app/ProgramReport.h"
+
+#include <QApplication>
+
+#include <memory>
+
+namespace quillbill {
+
+namespace {
+
+// Hands the engine's boxes to the program's. The program's message boxes
+// outlive every report: AppContext holds them for the whole run.
+class ProgramMessageBoxes final : public quirepress::MessageBoxes {
+public:
+    explicit ProgramMessageBoxes(quillbill::MessageBoxes& messages) : messages_(messages) {}
+
+    bool askYesNo(const QString& text, const QString& title) override
+    {
+        return messages_.askYesNo(QApplication::activeWindow(), text, title);
+    }
+    void inform(const QString& text, const QString& title) override
+    {
+        messages_.inform(QApplication::activeWindow(), text, title);
+    }
+
+private:
+    quillbill::MessageBoxes& messages_;
+};
+
+} // namespace
+
+quirepress::Report newProgramReport(MessageBoxes& messages)
+{
+    return quirepress::Report(std::make_shared<ProgramMessageBoxes>(messages));
+}
+
+} // namespace quillbill

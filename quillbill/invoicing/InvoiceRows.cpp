@@ -1,0 +1,69 @@
+#include "invoicing/InvoiceRows.h"
+
+#include "records/Database.h"
+
+#include <QObject>
+
+#include <stdexcept>
+
+namespace quillbill {
+
+namespace {
+
+[[noreturn]] void cannotPrint(const QString& why) { throw std::runtime_error(why.toStdString()); }
+
+// Optional columns may hold NULL; they print as nothing.
+QString text(const QSqlRecord& row, const char* column) { return row.value(QLatin1String(column)).toString(); }
+
+QString cityLine(const QSqlRecord& row, const char* city, const char* prov, const char* postal)
+{
+    return text(row, city) + QStringLiteral(", ") + text(row, prov) + u' ' + text(row, postal);
+}
+
+} // namespace
+
+InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
+{
+    InvoiceRows rows;
+    const QVariantList key{invoice.customerId, invoice.invoiceId};
+
+    const auto companies = database.rows(QStringLiteral("SELECT * FROM TblMyCompanyInfo ORDER BY rowid"));
+    if (companies.empty())
+        cannotPrint(QObject::tr("There is no information about your own company to print on the invoice. "
+                                "Please enter it first."));
+    for (const QSqlRecord& row : companies)
+        rows.companies.push_back({text(row, "CompanyName"), text(row, "Address"),
+                                  cityLine(row, "City", "Prov", "PostalCode"), text(row, "Phone"), text(row, "Cell"),
+                                  text(row, "Email"), text(row, "Vendor")});
+    rows.gstPercent = companies.front().value(QStringLiteral("GST")).toLongLong();
+    rows.pstPercent = companies.front().value(QStringLiteral("PST")).toLongLong();
+
+    const auto stored =
+        database.firstRow(QStringLiteral("SELECT Date FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?"), key);
+    if (!stored)
+        cannotPrint(QObject::tr("Invoice %1 of customer %2 is not in the database.")
+                        .arg(invoice.invoiceId)
+                        .arg(invoice.customerId));
+    rows.date = QDate::fromString(stored->value(0).toString(), Qt::ISODate);
+    if (!rows.date.isValid())
+        cannotPrint(QObject::tr("Invoice %1 has no date.").arg(invoice.invoiceId));
+
+    const auto customer = database.firstRow(
+        QStringLiteral("SELECT Company, Address, City, Prov, Postal FROM TblCustomer WHERE CustomerID = ?"),
+        {invoice.customerId});
+    if (!customer)
+        cannotPrint(QObject::tr("Customer %1 of invoice %2 is not in the database.")
+                        .arg(invoice.customerId)
+                        .arg(invoice.invoiceId));
+    rows.customerCompany = text(*customer, "Company");
+    rows.customerAddress = text(*customer, "Address");
+    rows.customerCityLine = cityLine(*customer, "City", "Prov", "Postal");
+
+    for (const QSqlRecord& job : database.rows(QStringLiteral("SELECT JobDescription, Sums FROM TblJobs "
+                                                              "WHERE CustomerID = ? AND InvoiceID = ? ORDER BY JobID"),
+                                               key))
+        rows.jobs.push_back({job.value(0).toString(), job.value(1).toLongLong()});
+    return rows;
+}
+
+} // namespace quillbill

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "invoicing/BuildInvoiceData.h"
+
+#include <QDate>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace quillbill {
+
+class Database;
+
+// The office's company as the invoice header prints it.
+struct InvoiceCompany {
+    QString name;
+    QString address;
+    QString cityLine; // City, Prov PostalCode
+    QString phone;
+    QString cell;
+    QString email;
+    QString vendor;
+};
+
+struct InvoiceJob {
+    QString description;
+    int64_t sums; // ten-thousandths
+};
+
+// Everything the invoice document prints of one invoice, read from the
+// database for the invoice it names, never from TblBuildInvoiceData.
+struct InvoiceRows {
+    // Every company row, first to last (there is normally one).
+    std::vector<InvoiceCompany> companies;
+    // Rates in whole percents, from the first company row.
+    int64_t gstPercent = 0;
+    int64_t pstPercent = 0;
+    QDate date;
+    QString customerCompany;
+    QString customerAddress;
+    QString customerCityLine; // City, Prov Postal
+    // In the order they were entered.
+    std::vector<InvoiceJob> jobs;
+};
+
+// Throws DatabaseError when a statement fails, and std::runtime_error with a
+// message for the user when there is no company row, no such invoice or
+// customer, or an invoice without a date.
+InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice);
+
+} // namespace quillbill

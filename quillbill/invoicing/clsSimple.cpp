@@ -1,0 +1,117 @@
+#include "invoicing/clsSimple.h"
+
+#include "app/FailureMessage.h"
+#include "app/ProgramReport.h"
+#include "invoicing/InvoiceForms.h"
+#include "invoicing/InvoiceRows.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+namespace quillbill {
+
+namespace {
+
+const QString failureTitle = QStringLiteral("clsSimple.PrintReport");
+
+void setValue(quirepress::Section& section, const char* field, const QString& value)
+{
+    section.Field(QLatin1String(field))->setValue(value);
+}
+
+QString dollars(Millionths amount) { return u'$' + moneyText(amount, QLocale()); }
+
+} // namespace
+
+clsSimple::clsSimple(AppContext& app, InvoiceSelection invoice)
+    : app_(app), invoice_(invoice), report_(newProgramReport(app.messages))
+{
+    report_.setEvents(this);
+}
+
+clsSimple::~clsSimple() { report_.setEvents(nullptr); }
+
+void clsSimple::PrintReport()
+{
+    const bool printed = runShowingFailure(app_.messages, failureTitle, [this] {
+        if (!report_.LoadReport(app_.path(QStringLiteral("Reports/simple.rdn"))))
+            return;
+        report_.setOutputTo(output_);
+        const QFileInfo file(outputFile_);
+        report_.setOutputFilename(outputFile_.isEmpty() || file.isAbsolute() ? outputFile_ : app_.path(outputFile_));
+        printSections();
+    });
+    if (printed)
+        return;
+    // The run may be half made: the report closes its output and drops it.
+    report_.setCancel(true);
+    runShowingFailure(app_.messages, failureTitle, [this] { report_.EndReport(); });
+}
+
+void clsSimple::printSections()
+{
+    const InvoiceRows rows = readInvoiceRows(app_.state.MainDatabase, invoice_);
+    const QLocale locale;
+    const QString invoiceNumber = QString::number(invoice_.invoiceId);
+
+    // Sections are named without regard to case; the layout names them
+    // "Header" and "Detail".
+    const auto header = report_.Section(QStringLiteral("header"));
+    for (const InvoiceCompany& company : rows.companies) {
+        header->Clear();
+        setValue(*header, "PrintDate", shortInvoiceDate(rows.date, locale));
+        setValue(*header, "MyCompany", company.name);
+        setValue(*header, "MyAddress", company.address);
+        setValue(*header, "MyAddress2", company.cityLine);
+        setValue(*header, "Phone", company.phone);
+        setValue(*header, "Cell", company.cell);
+        setValue(*header, "Email", company.email);
+        setValue(*header, "VendorNo", company.vendor);
+        setValue(*header, "InvoiceNo", invoiceNumber);
+        setValue(*header, "BTCompany", rows.customerCompany);
+        setValue(*header, "BTAddress", rows.customerAddress);
+        setValue(*header, "BTAddress2", rows.customerCityLine);
+        report_.PrintSection(QStringLiteral("Header"));
+    }
+    report_.PrintSection(QStringLiteral("PageHeader"));
+
+    const auto detail = report_.Section(QStringLiteral("detail"));
+    Millionths sum = 0;
+    for (const InvoiceJob& job : rows.jobs) {
+        detail->Clear();
+        setValue(*detail, "JobDescription", job.description);
+        setValue(*detail, "Sums", dollars(fromTenThousandths(job.sums)));
+        report_.PrintSection(QStringLiteral("Detail"));
+        sum += fromTenThousandths(job.sums);
+    }
+
+    const InvoiceTotals totals = invoiceTotals(sum, rows.gstPercent, rows.pstPercent);
+    const auto footer = report_.Section(QStringLiteral("ReportFooter"));
+    footer->Clear();
+    setValue(*footer, "txtTotal", dollars(totals.total));
+    setValue(*footer, "txtGST", dollars(totals.gst));
+    setValue(*footer, "txtPST", dollars(totals.pst));
+    setValue(*footer, "txtGrandTotal", dollars(totals.grandTotal));
+    report_.PrintSection(QStringLiteral("ReportFooter"));
+
+    // Not cleared: the pages that ended before this point were closed with
+    // the values the footer had then.
+    const auto pageFooter = report_.Section(QStringLiteral("PageFooter"));
+    setValue(*pageFooter, "TheDate", longInvoiceDate(rows.date, locale));
+    setValue(*pageFooter, "txtInv", invoiceNumber);
+
+    report_.EndReport();
+    app_.state.LastOutputTarget = static_cast<int16_t>(report_.OutputTo());
+}
+
+void clsSimple::NewPage() { report_.PrintSection(QStringLiteral("PageHeader")); }
+
+// The preview's run is over; this one goes to the printer without loading
+// the layout again. What fails here goes back to the report, which shows it.
+void clsSimple::PrintToPrinterButton()
+{
+    report_.setOutputTo(quirepress::cOutputToPrinter);
+    printSections();
+}
+
+} // namespace quillbill

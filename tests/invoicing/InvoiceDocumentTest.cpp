@@ -1,0 +1,409 @@
+// The invoice document through the report engine's real output: text and
+// HTML files, the preview window, and the CUPS queue "PDF" of cups-pdf,
+// which writes every job as a PDF file into ~/PDF (scripts/print-server.sh
+// sets it up; without it the printer tests are skipped, unless
+// QUIREPRESS_REQUIRE_PRINTER is set, when they fail).
+
+#include "InvoiceTestData.h"
+#include "TestProgram.h"
+
+#include "invoicing/BuildInvoiceData.h"
+#include "invoicing/InvoiceForms.h"
+#include "invoicing/clsSimple.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <limits>
+
+namespace quillbill::testing {
+namespace {
+
+using quirepress::cOutputToHTMLFile;
+using quirepress::cOutputToScreen;
+using quirepress::cOutputToTextFile;
+
+const QDate december7 = QDate(2026, 12, 7);
+const QString queue = QStringLiteral("PDF");
+
+QString readText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A program folder with the layout in Reports/, and an "xdg-open" that does
+// nothing first on PATH, since every file run ends by opening its file.
+class InvoiceDocumentTest : public ::testing::Test {
+protected:
+    InvoiceDocumentTest()
+    {
+        QDir(program.folder()).mkdir(QStringLiteral("Reports"));
+        writeInvoiceLayout(program.app->path(QStringLiteral("Reports/simple.rdn")));
+    }
+
+    static void SetUpTestSuite()
+    {
+        // The opener may start after the test that ended the run is over:
+        // it stays for the whole program.
+        static QTemporaryDir bin;
+        static const bool installed = [] {
+            QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+            const bool written = opener.open(QIODevice::WriteOnly) && opener.write("#!/bin/sh\nexit 0\n") > 0;
+            opener.close();
+            opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+            qputenv("PATH", QFile::encodeName(bin.path()) + ':' + qgetenv("PATH"));
+            return written;
+        }();
+        ASSERT_TRUE(installed);
+    }
+
+    const Database& database() const { return program.app->state.MainDatabase; }
+
+    void setRates(int gst, int pst) const
+    {
+        program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET gst = ?, pst = ?"), {gst, pst});
+    }
+
+    // The invoice as a text file: its lines, blanks at both ends dropped.
+    QStringList printedLines(InvoiceSelection invoice)
+    {
+        const QString path = program.app->path(QStringLiteral("invoice.txt"));
+        clsSimple driver(*program.app, invoice);
+        driver.setOutput(cOutputToTextFile);
+        driver.setOutputFile(path);
+        driver.PrintReport();
+        QStringList lines;
+        for (const QString& line : readText(path).split(QStringLiteral("\r\n")))
+            if (!line.trimmed().isEmpty())
+                lines << line.simplified();
+        return lines;
+    }
+
+    TestProgram program;
+};
+
+std::vector<StoredJob> numberedJobs(const QString& prefix, int count)
+{
+    std::vector<StoredJob> jobs;
+    for (int job = 1; job <= count; ++job)
+        jobs.push_back({prefix + QString::number(job), job * 10'000});
+    return jobs;
+}
+
+TEST_F(InvoiceDocumentTest, AThreeJobInvoicePrintsItsSectionsInOrderWithItsDates)
+{
+    const auto invoice = storeInvoice(database(), QStringLiteral("Acme Tools"), 42, december7,
+                                      {{"Design", 1'000'000}, {"Build", 2'000'000}, {"Test", 500'000}});
+    const QStringList lines = printedLines(invoice);
+
+    const QStringList expected{QStringLiteral("Dec 7, 2026"),
+                               QStringLiteral("Your Company Name"),
+                               QStringLiteral("42"),
+                               QStringLiteral("Acme Tools"),
+                               pageHeaderText + QStringLiteral(" AMOUNT"),
+                               QStringLiteral("Design $100.00"),
+                               QStringLiteral("Build $200.00"),
+                               QStringLiteral("Test $50.00"),
+                               totalLabel + QStringLiteral(" $350.00"),
+                               QStringLiteral("Monday, December 7, 2026 42")};
+    qsizetype at = -1;
+    for (const QString& text : expected) {
+        const qsizetype found = lines.indexOf(text, at + 1);
+        EXPECT_GT(found, at) << text.toStdString() << " in order, in:\n" << lines.join(u'\n').toStdString();
+        at = std::max(at, found);
+    }
+    EXPECT_EQ(lines.filter(pageHeaderText).size(), 1);
+    EXPECT_EQ(program.app->state.LastOutputTarget, cOutputToTextFile);
+    EXPECT_TRUE(program.messages.empty());
+}
+
+TEST_F(InvoiceDocumentTest, FooterAmountsComeFromTheUnroundedTaxes)
+{
+    struct Case {
+        int64_t sums;
+        int gst;
+        int pst;
+        QStringList footer;
+    };
+    const Case cases[] = {
+        {1'000'000, 7, 8, {"Total: $100.00", "GST: $7.00", "PST: $8.00", "Grand Total: $115.00"}},
+        {100'100, 5, 5, {"Total: $10.01", "GST: $0.50", "PST: $0.50", "Grand Total: $11.01"}},
+        {12'345'000, 0, 0, {"Total: $1,234.50", "GST: $0.00", "PST: $0.00", "Grand Total: $1,234.50"}},
+        // Taxes rounded before adding would give $0.09.
+        {900, 5, 5, {"Total: $0.09", "GST: $0.00", "PST: $0.00", "Grand Total: $0.10"}},
+    };
+    int32_t number = 1;
+    for (const Case& with : cases) {
+        SCOPED_TRACE(with.footer.join(u' ').toStdString());
+        setRates(with.gst, with.pst);
+        const QStringList lines = printedLines(storeInvoice(database(), QStringLiteral("Customer %1").arg(number),
+                                                            number, december7, {{"Job", with.sums}}));
+        ++number;
+        EXPECT_EQ(lines.mid(lines.indexOf(with.footer.first()), 4), with.footer) << lines.join(u'\n').toStdString();
+        EXPECT_TRUE(lines.contains(QStringLiteral("Job ") + with.footer.first().section(u' ', 1)));
+    }
+}
+
+TEST_F(InvoiceDocumentTest, AnInvoiceForMailLandsInTheProgramFolderUnderItsRelativeName)
+{
+    const auto invoice = storeInvoice(database(), QStringLiteral("Acme Tools"), 7, december7,
+                                      {{QStringLiteral("Consulting"), 12'345'000}});
+    // The driver is run from another folder than the program's.
+    QTemporaryDir elsewhere;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    clsSimple driver(*program.app, invoice);
+    driver.setOutput(cOutputToHTMLFile);
+    driver.setOutputFile(QStringLiteral("Invoice.html"));
+    driver.PrintReport();
+    QDir::setCurrent(before);
+
+    EXPECT_FALSE(QFile::exists(QDir(elsewhere.path()).filePath(QStringLiteral("Invoice.html"))));
+    const QString html = readText(program.app->path(QStringLiteral("Invoice.html")));
+    EXPECT_TRUE(html.startsWith(QStringLiteral("<HTML>"))) << html.left(200).toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral(">$1,234.50</FONT>")));
+    EXPECT_EQ(program.app->state.LastOutputTarget, cOutputToHTMLFile);
+}
+
+TEST_F(InvoiceDocumentTest, TheSelectionKeepsOneRowNamingTheLastInvoice)
+{
+    const auto first = BuildInvoiceData(database(), 1, 10);
+    const auto second = BuildInvoiceData(database(), 2, 20);
+    EXPECT_EQ(first.invoiceId, 1);
+    EXPECT_EQ(second.customerId, 20);
+    const auto rows = database().rows(QStringLiteral("SELECT InvoiceID, CustomerID FROM TblBuildInvoiceData"));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].value(0).toInt(), 2);
+    EXPECT_EQ(rows[0].value(1).toInt(), 20);
+}
+
+TEST_F(InvoiceDocumentTest, AMissingLayoutIsToldByTheReportAlone)
+{
+    QFile::remove(program.app->path(QStringLiteral("Reports/simple.rdn")));
+    program.app->state.LastOutputTarget = cOutputToScreen;
+    clsSimple driver(*program.app, storeInvoice(database(), QStringLiteral("Acme"), 1, december7, {}));
+    driver.setOutput(cOutputToTextFile);
+    driver.setOutputFile(program.app->path(QStringLiteral("invoice.txt")));
+    driver.PrintReport();
+
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().text, QStringLiteral("Report file not found"));
+    EXPECT_EQ(program.app->state.LastOutputTarget, cOutputToScreen);
+    EXPECT_FALSE(QFile::exists(driver.OutputFile()));
+}
+
+// A failure before the first section and one part way through the preview's
+// run: one box with the driver's title, no preview left open, and the last
+// target as it was.
+TEST_F(InvoiceDocumentTest, AFailureIsShownOnceAndEndsTheRun)
+{
+    struct Case {
+        const char* what;
+        std::function<void(TestProgram&, const QString& layout)> spoil;
+        QString textStart;
+    };
+    const Case cases[] = {
+        {"no company row",
+         [](TestProgram& fresh, const QString&) { fresh.exec(QStringLiteral("DELETE FROM TblMyCompanyInfo")); },
+         QStringLiteral("There is no information")},
+        // The report's own error, as "number - description".
+        {"a layout without the GST amount",
+         [](TestProgram&, const QString& layout) {
+             QString text = readText(layout);
+             text.replace(QStringLiteral("FieldName=txtGST"), QStringLiteral("FieldName=Tax"));
+             QFile file(layout);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+             file.write(text.toUtf8());
+         },
+         QStringLiteral("5 - ")},
+    };
+    for (const Case& with : cases) {
+        SCOPED_TRACE(with.what);
+        TestProgram fresh;
+        QDir(fresh.folder()).mkdir(QStringLiteral("Reports"));
+        const QString layout = fresh.app->path(QStringLiteral("Reports/simple.rdn"));
+        writeInvoiceLayout(layout);
+        const auto invoice = storeInvoice(fresh.app->state.MainDatabase, QStringLiteral("Acme"), 3, december7,
+                                          numberedJobs(QStringLiteral("Job "), 3));
+        with.spoil(fresh, layout);
+        fresh.app->state.LastOutputTarget = cOutputToHTMLFile;
+        clsSimple driver(*fresh.app, invoice);
+        driver.setOutput(cOutputToScreen);
+        driver.PrintReport();
+
+        ASSERT_EQ(fresh.messages.messages.size(), 1u);
+        EXPECT_EQ(fresh.messages.last().title, QStringLiteral("clsSimple.PrintReport"));
+        EXPECT_TRUE(fresh.messages.last().text.startsWith(with.textStart)) << fresh.messages.last().text.toStdString();
+        EXPECT_TRUE(driver.report().CanExit()) << "the half-made preview is dropped";
+        EXPECT_EQ(fresh.app->state.LastOutputTarget, cOutputToHTMLFile);
+    }
+}
+
+// The preview's Print button makes the document again on the PDF printer.
+class PrintedInvoiceTest : public InvoiceDocumentTest {
+protected:
+    void SetUp() override
+    {
+        if (!QPrinterInfo::availablePrinterNames().contains(queue)) {
+            if (qEnvironmentVariableIsSet("QUIREPRESS_REQUIRE_PRINTER"))
+                FAIL() << "no CUPS queue \"PDF\": run scripts/print-server.sh";
+            GTEST_SKIP() << "no CUPS queue \"PDF\"";
+        }
+    }
+
+    // Presses the Print button of `driver`'s preview with the PDF printer
+    // chosen; the job is named after this test.
+    void pressPrint(clsSimple& driver)
+    {
+        ASSERT_FALSE(driver.report().CanExit()) << "the preview is open";
+        driver.report().setPrinterName(queue);
+        driver.report().setReportName(QDir(program.folder()).filePath(jobName + QStringLiteral(".rdn")));
+        QAbstractButton* print = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("frmDisplay") && window->isVisible())
+                print = window->findChild<QAbstractButton*>(QStringLiteral("cmdToolbar4"));
+        ASSERT_NE(print, nullptr);
+        QTest::mouseClick(print, Qt::LeftButton);
+    }
+
+    // The text of each page of this test's PDF job, once cups-pdf has
+    // finished it (it creates the file before it has written it); the job
+    // number is in the file's name.
+    QStringList printedPages() const
+    {
+        QString found;
+        QString job;
+        const QRegularExpression jobNumber(QStringLiteral("job_(\\d+)\\.pdf$"));
+        const bool complete = QTest::qWaitFor(
+            [&] {
+                if (job.isEmpty()) {
+                    QDirIterator files(QDir::homePath() + QStringLiteral("/PDF"), {jobName + QStringLiteral("*.pdf")},
+                                       QDir::Files);
+                    while (files.hasNext() && job.isEmpty()) {
+                        found = files.next();
+                        job = jobNumber.match(found).captured(1);
+                    }
+                }
+                const QString completed = run(QStringLiteral("lpstat"), {"-W", "completed", "-o", queue});
+                return !job.isEmpty() && completed.contains(queue + u'-' + job + u' ');
+            },
+            60000);
+        if (!complete)
+            return {};
+        const int pages = run(QStringLiteral("pdfinfo"), {found})
+                              .section(QStringLiteral("Pages:"), 1)
+                              .section(u'\n', 0, 0)
+                              .trimmed()
+                              .toInt();
+        QStringList texts;
+        for (int page = 1; page <= pages; ++page)
+            texts << run(QStringLiteral("pdftotext"),
+                         {"-layout", "-f", QString::number(page), "-l", QString::number(page), found, "-"});
+        return texts;
+    }
+
+    const QString jobName = QStringLiteral("invoice-test-%1-%2")
+                                .arg(QCoreApplication::applicationPid())
+                                .arg(QDateTime::currentMSecsSinceEpoch());
+};
+
+TEST_F(PrintedInvoiceTest, ALongInvoiceIsPrintedWholeWithThePageHeaderAtopEachLaterPage)
+{
+    setRates(5, 8);
+    clsSimple driver(*program.app,
+                     storeInvoice(database(), QStringLiteral("Acme Tools"), 9, december7,
+                                  numberedJobs(QStringLiteral("Task "), 150)));
+    driver.setOutput(cOutputToScreen);
+    driver.PrintReport();
+    EXPECT_EQ(driver.report().PageCount(), 3);
+    pressPrint(driver);
+    EXPECT_EQ(program.app->state.LastOutputTarget, quirepress::cOutputToPrinter);
+
+    const QStringList pages = printedPages();
+    ASSERT_EQ(pages.size(), 3);
+    for (int page = 1; page < 3; ++page)
+        EXPECT_TRUE(pages[page].trimmed().startsWith(pageHeaderText)) << pages[page].left(300).toStdString();
+    const QString all = pages.join(u'\n').simplified();
+    for (int job = 1; job <= 150; ++job)
+        EXPECT_TRUE(all.contains(QStringLiteral("Task %1 $%2.00").arg(job).arg(job))) << job;
+    // 11,325.00 with 5% and 8%: 566.25 and 906.00.
+    EXPECT_TRUE(all.contains(QStringLiteral("Grand Total: $12,797.25"))) << all.right(400).toStdString();
+    EXPECT_TRUE(program.messages.empty());
+}
+
+TEST_F(PrintedInvoiceTest, ThePrintButtonPrintsTheInvoiceOfItsPreviewAfterAnotherWasSelected)
+{
+    const auto ours = BuildInvoiceData(
+        database(), 1,
+        storeInvoice(database(), QStringLiteral("Alpha Ltd"), 1, december7, {{"Alpha work", 10'000}}).customerId);
+    clsSimple driver(*program.app, ours);
+    const auto other = storeInvoice(database(), QStringLiteral("Beta Inc"), 2, december7, {{"Beta work", 20'000}});
+    driver.setOutput(cOutputToScreen);
+    driver.PrintReport();
+    // Another invoice window prints before this preview's Print is pressed.
+    BuildInvoiceData(database(), other.invoiceId, other.customerId);
+    pressPrint(driver);
+
+    const QString all = printedPages().join(u'\n');
+    EXPECT_TRUE(all.contains(QStringLiteral("Alpha Ltd")) && all.contains(QStringLiteral("Alpha work")))
+        << all.toStdString();
+    EXPECT_FALSE(all.contains(QStringLiteral("Beta")));
+}
+
+TEST(InvoiceForms, MoneyIsRoundedHalfAwayFromZeroAndGroupedByTheLocale)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    struct Case {
+        Millionths amount;
+        const QLocale& locale;
+        QString text;
+    };
+    const Millionths largest = fromTenThousandths(std::numeric_limits<int64_t>::max());
+    const Case cases[] = {
+        {0, english, QStringLiteral("0.00")},
+        {5'000, english, QStringLiteral("0.01")},
+        {4'999, english, QStringLiteral("0.00")},
+        {-5'000, english, QStringLiteral("-0.01")},
+        {-1'234'565'000, english, QStringLiteral("-1,234.57")},
+        {999'995'000, english, QStringLiteral("1,000.00")},
+        {1'234'567'500'000, german, QStringLiteral("1.234.567,50")},
+        // The largest stored sum with both taxes at their highest: no overflow.
+        {invoiceTotals(largest, 9, 9).grandTotal, english, QStringLiteral("1,088,357,900,348,863.55")},
+    };
+    for (const Case& with : cases)
+        EXPECT_EQ(moneyText(with.amount, with.locale), with.text);
+}
+
+TEST(InvoiceForms, DatesUseTheNamesOfTheLocale)
+{
+    const QLocale english(QLocale::English, QLocale::Canada);
+    EXPECT_EQ(shortInvoiceDate(december7, english), QStringLiteral("Dec 7, 2026"));
+    EXPECT_EQ(longInvoiceDate(december7, english), QStringLiteral("Monday, December 7, 2026"));
+    const QLocale french(QLocale::French, QLocale::Canada);
+    EXPECT_EQ(longInvoiceDate(december7, french), QStringLiteral("lundi, décembre 7, 2026"));
+}
+
+} // namespace
+} // namespace quillbill::testing
