@@ -31,10 +31,12 @@ clsSimple::clsSimple(AppContext& app, InvoiceSelection invoice)
 
 clsSimple::~clsSimple() { report_.setEvents(nullptr); }
 
-void clsSimple::PrintReport()
+bool clsSimple::PrintReport()
 {
-    const bool printed = runShowingFailure(app_.messages, failureTitle, [this] {
-        if (!report_.LoadReport(app_.path(QStringLiteral("Reports/simple.rdn"))))
+    bool loaded = false;
+    const bool printed = runShowingFailure(app_.messages, failureTitle, [&] {
+        loaded = report_.LoadReport(app_.path(QStringLiteral("Reports/simple.rdn")));
+        if (!loaded)
             return;
         report_.setOutputTo(output_);
         const QFileInfo file(outputFile_);
@@ -42,10 +44,11 @@ void clsSimple::PrintReport()
         printSections();
     });
     if (printed)
-        return;
+        return loaded;
     // The run may be half made: the report closes its output and drops it.
     report_.setCancel(true);
     runShowingFailure(app_.messages, failureTitle, [this] { report_.EndReport(); });
+    return false;
 }
 
 void clsSimple::printSections()

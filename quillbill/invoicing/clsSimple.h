@@ -34,8 +34,9 @@ public:
 
     // Produces the document. A missing layout file is told by the report
     // itself; any other failure is shown in a box titled
-    // "clsSimple.PrintReport" and ends the report's run.
-    void PrintReport();
+    // "clsSimple.PrintReport" and ends the report's run. True when the
+    // document was made and handed to its target.
+    bool PrintReport();
 
     quirepress::Report& report() { return report_; }
 

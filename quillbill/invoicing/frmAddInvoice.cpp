@@ -34,10 +34,13 @@ namespace {
     // the e-mail window names it.
     const QString invoiceFile = QStringLiteral("/Invoice.html");
 
+    // A box the program fills and the user only reads: read-only rather than
+    // disabled, so its text stays as legible as the rest.
     QLineEdit* makeDisplayBox(const QString& name, const QString& accessibleName)
     {
         QLineEdit* box = makeTextBox(name);
-        box->setEnabled(false);
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
         box->setAccessibleName(accessibleName);
         return box;
     }
@@ -199,7 +202,7 @@ void frmAddInvoice::chooseCustomer(int index)
     // Customers are told apart by number, so two of one name are two choices.
     const int32_t id = cmbCustomerID_->itemData(index).toInt();
     std::optional<Customer> customer;
-    if (!runShowingFailure(app_.messages, this, ProgramInfo::title,
+    if (!runShowingFailure(app_.messages, ProgramInfo::title,
             [&] { customer = CustomerRecords(app_.state.MainDatabase).find(id); }))
         return;
     if (!customer) {
@@ -238,7 +241,7 @@ void frmAddInvoice::resetJobEntry()
 void frmAddInvoice::generateInvoiceId()
 {
     int32_t number = 0;
-    if (!runShowingFailure(app_.messages, this, ProgramInfo::title,
+    if (!runShowingFailure(app_.messages, ProgramInfo::title,
             [&] { number = invoice_.issueNumber(invoiceDate_); }))
         return;
     txtInvoiceID_->setText(QString::number(number));
@@ -256,7 +259,7 @@ void frmAddInvoice::addJob()
     const QString description = txtJobDescription_->text();
     const QString typedSum = txtSums_->text();
     NewInvoice::JobOutcome outcome{};
-    if (!runShowingFailure(app_.messages, this, ProgramInfo::title,
+    if (!runShowingFailure(app_.messages, ProgramInfo::title,
             [&] { outcome = invoice_.addJob(description, typedSum); }))
         return;
     switch (outcome) {
@@ -287,7 +290,7 @@ bool frmAddInvoice::runDocument(quirepress::OutputOptions output, const QString&
     const Customer& customer = *invoice_.customer();
     const int32_t number = *invoice_.invoiceNumber();
     bool completed = false;
-    runShowingFailure(app_.messages, this, ProgramInfo::title, [&] {
+    runShowingFailure(app_.messages, ProgramInfo::title, [&] {
         // The previous document, and its preview, go first.
         document_.reset();
         document_ = std::make_unique<clsSimple>(app_, BuildInvoiceData(app_.state.MainDatabase, number, customer.id));

@@ -124,7 +124,7 @@ TEST_F(AddInvoiceWindow, ABillingCodeWithoutACounterIsReportedAndWritesNothing)
     choose("No Counter Ltd");
     generate();
     ASSERT_FALSE(program.messages.empty());
-    EXPECT_TRUE(program.messages.back().text.contains("NONE")) << program.messages.back().text.toStdString();
+    EXPECT_TRUE(program.messages.last().text.contains("NONE")) << program.messages.last().text.toStdString();
     EXPECT_TRUE(box("txtInvoiceID")->text().isEmpty());
     EXPECT_FALSE(box("txtJobDescription")->isEnabled());
     EXPECT_EQ(count("SELECT count(*) FROM TblInvoice"), 0);

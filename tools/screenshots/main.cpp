@@ -42,11 +42,11 @@ private:
 
 void copyProgramFolder(const QString& from, const QString& to)
 {
-    for (const QString& folder : {"DataBase", "Reports"}) {
+    for (const char* folder : {"DataBase", "Reports"}) {
         QDir(to).mkpath(folder);
         for (const QString& name : QDir(from + '/' + folder).entryList(QDir::Files))
             if (!QFile::copy(from + '/' + folder + '/' + name, to + '/' + folder + '/' + name))
-                throw std::runtime_error(("cannot copy " + folder + '/' + name).toStdString());
+                throw std::runtime_error((QStringLiteral("cannot copy ") + folder + '/' + name).toStdString());
     }
     QFile::setPermissions(to + "/DataBase/db_be.mdb", QFile::ReadOwner | QFile::WriteOwner);
 }
