@@ -2,7 +2,9 @@
 // and real sends through a local SMTP server (Debian's aiosmtpd, run as a
 // child process).
 
+#include "QuietDesktopOpener.h"
 #include "TestProgram.h"
+#include "invoicing/frmAddInvoice.h"
 #include "mail/SendMail.h"
 #include "mail/frmEmail.h"
 #include "shell/mainwindow/frmMain.h"
@@ -11,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -22,7 +25,9 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <arpa/inet.h>
@@ -513,4 +518,54 @@ TEST_F(EmailSendTest, AFailedSendSaysWhyAndKeepsWhatWasTyped)
     EXPECT_TRUE(lines(&window).isEmpty());
     EXPECT_EQ(text(&window, "txtTo"), "");
     EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: /Invoice.html");
+}
+
+TEST_F(EmailSendTest, AnInvoiceFromTheInvoiceWindowIsWrittenInTheProgramFolderAndDelivered)
+{
+    ASSERT_TRUE(quillbill::testing::installQuietDesktopOpener());
+    program.installDeliveredReports();
+    program.exec("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) "
+                 "VALUES (5, 'O''Brien & Sons', '12 Harbour Road', 'Halifax', 'NS', 'B3H1A1', 'OBR')");
+    program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('OBR', 41)");
+
+    // Started from another folder, the program still writes into its own.
+    QTemporaryDir elsewhere;
+    const QString startedIn = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    frmAddInvoice window(app());
+    window.show();
+    auto* customers = control<QComboBox>(&window, "cmbCustomerID");
+    customers->setCurrentIndex(customers->findText("O'Brien & Sons"));
+    emit customers->activated(customers->currentIndex());
+    click(&window, "cmdMakeInvoiceID");
+    type(&window, "txtJobDescription", "Gutter clearing");
+    control<QLineEdit>(&window, "txtSums")->setText("85.50");
+    QTest::keyClick(control<QLineEdit>(&window, "txtSums"), Qt::Key_Return);
+    click(&window, "cmdEmail");
+    QDir::setCurrent(startedIn);
+
+    EXPECT_FALSE(QFile::exists(elsewhere.filePath("Invoice.html")));
+    QFile invoice(program.folder() + "/Invoice.html");
+    ASSERT_TRUE(invoice.open(QIODevice::ReadOnly)) << "no invoice in the program folder";
+    const QByteArray html = invoice.readAll();
+    EXPECT_TRUE(html.contains("Gutter clearing"));
+    EXPECT_TRUE(html.contains("$85.50"));
+
+    const auto opened = window.findChildren<frmEmail*>();
+    ASSERT_EQ(opened.size(), 1) << "the e-mail window opens for the written invoice";
+    frmEmail* email = opened.front();
+    EXPECT_TRUE(email->isInvoiceMode());
+    EXPECT_TRUE(email->isModal());
+    EXPECT_EQ(text(email, "lblAttachment"), "File Attached: /Invoice.html");
+    type(email, "txtFrom", "ann@example.com");
+    type(email, "txtTo", "customer@example.com");
+    click(email, "cmdSend");
+    EXPECT_EQ(program.messages.last().text, "Send Successful!");
+
+    // The attachment is the file: its job line, as base64 (from a whole
+    // group of three bytes on), is in the message.
+    QString log = received();
+    log.remove(QRegularExpression("[\\r\\n]"));
+    const qsizetype job = html.indexOf("Gutter clearing") / 3 * 3;
+    EXPECT_TRUE(log.contains(QString::fromLatin1(html.mid(job, 30).toBase64()))) << log.toStdString();
 }

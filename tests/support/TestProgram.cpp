@@ -33,6 +33,15 @@ void TestProgram::writeTips(const QStringList& lines) const
         file.write((line + "\r\n").toUtf8());
 }
 
+void TestProgram::installDeliveredReports() const
+{
+    const QDir delivered(QStringLiteral(QUILLBILL_TEST_PROGRAM_DIR "/Reports"));
+    QDir(dir_.path()).mkpath("Reports");
+    for (const QString& name : delivered.entryList(QDir::Files))
+        if (!QFile::copy(delivered.filePath(name), dir_.path() + "/Reports/" + name))
+            throw std::runtime_error("cannot copy the delivered report definitions");
+}
+
 void TestProgram::exec(const QString& sql, const QVariantList& values) const
 {
     app->state.MainDatabase.execute(sql, values);

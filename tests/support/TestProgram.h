@@ -24,6 +24,8 @@ public:
     QString databasePath() const;
     // Writes the tips file with `lines`, each ended by CR LF.
     void writeTips(const QStringList& lines) const;
+    // Copies the report definitions the build delivers into Reports/.
+    void installDeliveredReports() const;
     // Runs statements against the database, with values bound.
     void exec(const QString& sql, const QVariantList& values = {}) const;
 
