@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <ostream>
 #include <vector>
 
 namespace quillbill {
@@ -117,6 +118,9 @@ struct Refusal {
     const char* counterValue; // SQL for the counter of code "X'Y", or nullptr for no row
     InvoiceNumberError::Reason reason;
 };
+
+// Names the case in the test's name and in failures.
+void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.name; }
 
 class RefusedInvoiceNumber : public InvoiceRecordsTest, public ::testing::WithParamInterface<Refusal> {};
 
