@@ -31,7 +31,11 @@ private:
 
 quirepress::Report newProgramReport(MessageBoxes& messages)
 {
-    return quirepress::Report(std::make_shared<ProgramMessageBoxes>(messages));
+    quirepress::Report report(std::make_shared<ProgramMessageBoxes>(messages));
+    // Every value the program prints is text someone typed: a customer
+    // called "Smith & Sons <West>" must read so in an e-mailed invoice.
+    report.setHtmlValuesAreText(true);
+    return report;
 }
 
 } // namespace quillbill

@@ -134,6 +134,9 @@ QString Report::EmailSubject() const { return d->emailSubject; }
 void Report::setEmailSubject(const QString& value) { d->emailSubject = value; }
 QString Report::EmailRecipient() const { return d->emailRecipient; }
 void Report::setEmailRecipient(const QString& value) { d->emailRecipient = value; }
+
+bool Report::HtmlValuesAreText() const { return d->htmlValuesAreText; }
+void Report::setHtmlValuesAreText(bool value) { d->htmlValuesAreText = value; }
 void Report::setOutputTo(OutputOptions value) { d->outputTo = value; }
 OutputOptions Report::OutputTo() const { return d->outputTo; }
 void Report::setEvents(ReportEvents* events) { d->events = events; }
@@ -146,21 +149,26 @@ std::shared_ptr<quirepress::Section> Report::AddSection(const QString& SectionNa
 
 std::shared_ptr<quirepress::Section> Report::AddSection(QString& SectionName)
 {
-    QString chosen = SectionName;
-    if (d->sections.contains(chosen)) {
+    return d->addSection(SectionName, d->newSectionHeight(), d->newSectionWidth(d->orientation));
+}
+
+std::shared_ptr<Section> ReportPrivate::addSection(QString& name, int32_t height, int32_t width)
+{
+    QString chosen = name;
+    if (sections.contains(chosen)) {
         // Starts where the last search for this name stopped, so that adding
         // n sections of one name takes time in proportion to n.
-        int& counter = d->nextNameCounter[detail::CaseInsensitiveName{SectionName}];
+        int& counter = nextNameCounter[detail::CaseInsensitiveName{name}];
         counter = std::max(counter, 1);
         do
-            chosen = SectionName + u'(' + QString::number(counter++) + u')';
-        while (d->sections.contains(chosen));
+            chosen = name + u'(' + QString::number(counter++) + u')';
+        while (sections.contains(chosen));
     }
-    SectionName = chosen;
+    name = chosen;
     std::shared_ptr<quirepress::Section> section(new quirepress::Section(chosen));
-    section->setHeight(d->newSectionHeight());
-    section->setWidth(d->newSectionWidth(d->orientation));
-    d->sections.append(chosen, section);
+    section->setHeight(height);
+    section->setWidth(width);
+    sections.append(chosen, section);
     return section;
 }
 

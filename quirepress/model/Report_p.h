@@ -34,6 +34,7 @@ public:
     bool cancel = false;
     QString emailSubject;
     QString emailRecipient;
+    bool htmlValuesAreText = false;
     OutputOptions outputTo = cOutputToUnknown;
 
     detail::NamedCollection<Section> sections{QStringLiteral("Quirepress.Report")};
@@ -57,6 +58,9 @@ public:
     // printer system for every section would make loading slow.
     int32_t newSectionHeight();
     int32_t newSectionWidth(int32_t forOrientation);
+    // Adds a section of the given size under `name`, or under the name with
+    // "(n)" appended when it is taken; `name` receives the name used.
+    std::shared_ptr<Section> addSection(QString& name, int32_t height, int32_t width);
 
     // Made last and destroyed first: a run refers to all of the above.
     std::unique_ptr<detail::ReportRun> run;

@@ -173,6 +173,7 @@ void ReportRun::emitAsLines(Section& section)
     if (!sectionLines_)
         sectionLines_.emplace(lines_->format(), report_->GridX(), report_->GridY(), report_->PageWidth());
     sectionLines_->setGrid(report_->GridX(), report_->GridY(), report_->PageWidth());
+    sectionLines_->setHtmlValuesAreText(report_->HtmlValuesAreText());
     sectionLines_->begin(section.Height());
     // Squares and pictures are never written; the text fields go from left
     // to right, the earlier one first where two start at the same place.

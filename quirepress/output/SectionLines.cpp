@@ -219,7 +219,10 @@ void SectionLines::writeHtml(int index, const Field& field, QStringView text)
         line += QStringLiteral("<I>");
     if (field.Underline())
         line += QStringLiteral("<U>");
-    line += text;
+    if (htmlValuesAreText_)
+        line += text.toString().toHtmlEscaped();
+    else
+        line += text;
     if (field.Underline())
         line += QStringLiteral("</U>");
     if (field.Italics())

@@ -26,6 +26,8 @@ public:
 
     // The grid and page width of the sections that follow.
     void setGrid(int16_t gridX, int16_t gridY, int32_t pageWidth);
+    // HTML: values are plain text to escape, not markup.
+    void setHtmlValuesAreText(bool text) { htmlValuesAreText_ = text; }
 
     // Starts a section `height` twips high: its lines, all empty. The lines
     // of the section before are reused, so that a long run of sections does
@@ -48,6 +50,7 @@ private:
     int16_t gridX_;
     int16_t gridY_;
     int32_t pageWidth_;
+    bool htmlValuesAreText_ = false;
     QStringList lines_;
     std::vector<int32_t> cellLeft_;
     // For HTML, where in each line the width of its last cell is written, so

@@ -550,6 +550,7 @@ TEST_F(EmailSendTest, AnInvoiceFromTheInvoiceWindowIsWrittenInTheProgramFolderAn
     const QByteArray html = invoice.readAll();
     EXPECT_TRUE(html.contains("Gutter clearing"));
     EXPECT_TRUE(html.contains("$85.50"));
+    EXPECT_TRUE(html.contains("O'Brien &amp; Sons")) << "what people type is text, not markup";
 
     const auto opened = window.findChildren<frmEmail*>();
     ASSERT_EQ(opened.size(), 1) << "the e-mail window opens for the written invoice";

@@ -121,6 +121,21 @@ TEST_F(FileOutputTest, HtmlFileIsOneBorderlessTableARowWithCellsAndAttributes)
     EXPECT_EQ(opener.opened(), QStringList{file});
 }
 
+TEST_F(FileOutputTest, HtmlValuesThatAreTextShowAsTypedInsideTheFieldsOwnMarkup)
+{
+    auto line = addSection(report, QStringLiteral("Line"), 240);
+    auto name = addText(*line, QStringLiteral("Name"), 0, 0, 6000, QStringLiteral("O'Brien & Sons <Ltd> \"24\""));
+    name->setBold(true);
+    report.setHtmlValuesAreText(true);
+    report.setOutputTo(cOutputToHTMLFile);
+    const QString file = path(QStringLiteral("text.html"));
+    report.setOutputFilename(file);
+    report.PrintSection(QStringLiteral("Line"));
+    report.EndReport();
+
+    EXPECT_TRUE(readAll(file).contains("<B>O'Brien &amp; Sons &lt;Ltd&gt; &quot;24&quot;</B>")) << readAll(file).toStdString();
+}
+
 TEST_F(FileOutputTest, CsvFileSeparatesValuesAndQuotesOnlyWhereASpreadsheetNeedsIt)
 {
     auto row = addSection(report, QStringLiteral("Row"), 480);

@@ -152,6 +152,13 @@ public:
     QString EmailRecipient() const;
     void setEmailRecipient(const QString& value);
 
+    // How the HTML targets (file and e-mail) write values. False, the
+    // default, writes them as they are, so that a value may carry markup
+    // such as "<B>"; true writes them as plain text with "<", ">", "&" and
+    // quotes escaped, for values typed by people ("Smith & Sons").
+    bool HtmlValuesAreText() const;
+    void setHtmlValuesAreText(bool value);
+
     // The one sink of the report's events; none by default. The report does
     // not own it. What a handler called from a window (the preview's Print
     // button) throws is caught, shown as "number - description" and ends
