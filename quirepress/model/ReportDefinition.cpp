@@ -4,6 +4,7 @@
 #include <quirepress/Report.h>
 
 #include "model/ProfileFile.h"
+#include "model/Report_p.h"
 
 #include <QLocale>
 
@@ -209,9 +210,11 @@ void readDefinition(Report& report, const ProfileReader& file)
         const Keys sectionKeys(file, sectionKey(i));
         sectionKeys.mustExist();
         QString name = sectionKeys.text(QStringLiteral("SectionName"));
-        const std::shared_ptr<Section> section = report.AddSection(name);
-        section->setHeight(sectionKeys.number<int32_t>(QStringLiteral("Height")));
-        section->setWidth(sectionKeys.number<int32_t>(QStringLiteral("Width")));
+        // The file gives the size, so the default one (which asks the printer
+        // system for its page) is never worked out.
+        const std::shared_ptr<Section> section
+            = ReportPrivate::of(report)->addSection(name, sectionKeys.number<int32_t>(QStringLiteral("Height")),
+                                                    sectionKeys.number<int32_t>(QStringLiteral("Width")));
         const int16_t fieldCount = sectionKeys.number<int16_t>(QStringLiteral("FieldCount"));
         section->setFooter(sectionKeys.truth(QStringLiteral("Footer")));
         for (int j = 1; j <= fieldCount; ++j)

@@ -51,6 +51,7 @@ public:
 
 private:
     friend class Report;
+    friend class ReportPrivate;
     friend class SectionPrivate;
     explicit Section(const QString& name);
 
