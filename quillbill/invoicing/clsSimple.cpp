@@ -57,6 +57,12 @@ void clsSimple::printSections()
     const QLocale locale;
     const QString invoiceNumber = QString::number(invoice_.invoiceId);
 
+    // The page footer is filled before the first section, so that every
+    // page of a long invoice names it, not only the last one.
+    const auto pageFooter = report_.Section(QStringLiteral("PageFooter"));
+    setValue(*pageFooter, "TheDate", longInvoiceDate(rows.date, locale));
+    setValue(*pageFooter, "txtInv", invoiceNumber);
+
     // Sections are named without regard to case; the layout names them
     // "Header" and "Detail".
     const auto header = report_.Section(QStringLiteral("header"));
@@ -96,12 +102,6 @@ void clsSimple::printSections()
     setValue(*footer, "txtPST", dollars(totals.pst));
     setValue(*footer, "txtGrandTotal", dollars(totals.grandTotal));
     report_.PrintSection(QStringLiteral("ReportFooter"));
-
-    // Not cleared: the pages that ended before this point were closed with
-    // the values the footer had then.
-    const auto pageFooter = report_.Section(QStringLiteral("PageFooter"));
-    setValue(*pageFooter, "TheDate", longInvoiceDate(rows.date, locale));
-    setValue(*pageFooter, "txtInv", invoiceNumber);
 
     report_.EndReport();
     app_.state.LastOutputTarget = static_cast<int16_t>(report_.OutputTo());

@@ -344,6 +344,10 @@ TEST_F(PrintedInvoiceTest, ALongInvoiceIsPrintedWholeWithThePageHeaderAtopEachLa
     ASSERT_EQ(pages.size(), 3);
     for (int page = 1; page < 3; ++page)
         EXPECT_TRUE(pages[page].trimmed().startsWith(pageHeaderText)) << pages[page].left(300).toStdString();
+    // The page footer is filled before the first page ends, so every page
+    // of the invoice carries its date, not only the last one.
+    for (const QString& page : pages)
+        EXPECT_TRUE(page.contains(QStringLiteral("Monday, December 7, 2026"))) << page.right(300).toStdString();
     const QString all = pages.join(u'\n').simplified();
     for (int job = 1; job <= 150; ++job)
         EXPECT_TRUE(all.contains(QStringLiteral("Task %1 $%2.00").arg(job).arg(job))) << job;
