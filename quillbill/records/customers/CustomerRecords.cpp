@@ -46,22 +46,6 @@ std::optional<Customer> CustomerRecords::find(int32_t id) const
     return customerFrom(*row);
 }
 
-QStringList CustomerRecords::companyNames() const
-{
-    QStringList names;
-    for (const QSqlRecord& row : database_.rows("SELECT Company FROM TblCustomer"))
-        names << row.value(0).toString();
-    return names;
-}
-
-std::optional<Customer> CustomerRecords::findByCompany(const QString& company) const
-{
-    const auto row = database_.firstRow(selectCustomers + " WHERE Company = ? ORDER BY CustomerID LIMIT 1", {company});
-    if (!row)
-        return std::nullopt;
-    return customerFrom(*row);
-}
-
 int32_t CustomerRecords::add(const Customer& customer) const
 {
     int32_t id = 0;

@@ -3,7 +3,6 @@
 #include "records/GuardedSave.h"
 #include "records/customers/Customer.h"
 
-#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -20,11 +19,6 @@ public:
     // Every customer, in the order the table returns them.
     std::vector<Customer> all() const;
     std::optional<Customer> find(int32_t id) const;
-
-    // Every Company, in the order the table returns them, for a customer list.
-    QStringList companyNames() const;
-    // The customer of that Company; of several with one name, the oldest.
-    std::optional<Customer> findByCompany(const QString& company) const;
 
     // Stores a new customer and, when its billing code is new, the code's
     // invoice number counter (a TblBillingCodes row), both or neither.
