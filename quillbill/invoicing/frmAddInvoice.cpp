@@ -30,20 +30,20 @@ namespace quillbill {
 
 namespace {
 
-    // The file an e-mailed invoice is written to, in the program folder, as
-    // the e-mail window names it.
-    const QString invoiceFile = QStringLiteral("/Invoice.html");
+// The file an e-mailed invoice is written to, in the program folder, as
+// the e-mail window names it.
+const QString invoiceFile = QStringLiteral("/Invoice.html");
 
-    // A box the program fills and the user only reads: read-only rather than
-    // disabled, so its text stays as legible as the rest.
-    QLineEdit* makeDisplayBox(const QString& name, const QString& accessibleName)
-    {
-        QLineEdit* box = makeTextBox(name);
-        box->setReadOnly(true);
-        box->setFocusPolicy(Qt::NoFocus);
-        box->setAccessibleName(accessibleName);
-        return box;
-    }
+// A box the program fills and the user only reads: read-only rather than
+// disabled, so its text stays as legible as the rest.
+QLineEdit* makeDisplayBox(const QString& name, const QString& accessibleName)
+{
+    QLineEdit* box = makeTextBox(name);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
 
 } // namespace
 
@@ -183,7 +183,8 @@ void frmAddInvoice::refreshCustomers()
     bool unchanged = cmbCustomerID_->count() == static_cast<int>(customers.size());
     for (int i = 0; unchanged && i < cmbCustomerID_->count(); ++i) {
         const Customer& customer = customers.at(static_cast<size_t>(i));
-        unchanged = cmbCustomerID_->itemData(i).toInt() == customer.id && cmbCustomerID_->itemText(i) == customer.company;
+        unchanged =
+            cmbCustomerID_->itemData(i).toInt() == customer.id && cmbCustomerID_->itemText(i) == customer.company;
     }
     if (unchanged)
         return;
@@ -203,7 +204,7 @@ void frmAddInvoice::chooseCustomer(int index)
     const int32_t id = cmbCustomerID_->itemData(index).toInt();
     std::optional<Customer> customer;
     if (!runShowingFailure(app_.messages, ProgramInfo::title,
-            [&] { customer = CustomerRecords(app_.state.MainDatabase).find(id); }))
+                           [&] { customer = CustomerRecords(app_.state.MainDatabase).find(id); }))
         return;
     if (!customer) {
         app_.messages.warn(this, tr("This customer is no longer in the database."), ProgramInfo::title);
@@ -241,8 +242,7 @@ void frmAddInvoice::resetJobEntry()
 void frmAddInvoice::generateInvoiceId()
 {
     int32_t number = 0;
-    if (!runShowingFailure(app_.messages, ProgramInfo::title,
-            [&] { number = invoice_.issueNumber(invoiceDate_); }))
+    if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] { number = invoice_.issueNumber(invoiceDate_); }))
         return;
     txtInvoiceID_->setText(QString::number(number));
     txtJobDescription_->setEnabled(true);
@@ -260,7 +260,7 @@ void frmAddInvoice::addJob()
     const QString typedSum = txtSums_->text();
     NewInvoice::JobOutcome outcome{};
     if (!runShowingFailure(app_.messages, ProgramInfo::title,
-            [&] { outcome = invoice_.addJob(description, typedSum); }))
+                           [&] { outcome = invoice_.addJob(description, typedSum); }))
         return;
     switch (outcome) {
     case NewInvoice::JobOutcome::SumNotANumber:

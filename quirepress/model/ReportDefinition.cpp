@@ -212,9 +212,9 @@ void readDefinition(Report& report, const ProfileReader& file)
         QString name = sectionKeys.text(QStringLiteral("SectionName"));
         // The file gives the size, so the default one (which asks the printer
         // system for its page) is never worked out.
-        const std::shared_ptr<Section> section
-            = ReportPrivate::of(report)->addSection(name, sectionKeys.number<int32_t>(QStringLiteral("Height")),
-                                                    sectionKeys.number<int32_t>(QStringLiteral("Width")));
+        const std::shared_ptr<Section> section =
+            ReportPrivate::of(report)->addSection(name, sectionKeys.number<int32_t>(QStringLiteral("Height")),
+                                                  sectionKeys.number<int32_t>(QStringLiteral("Width")));
         const int16_t fieldCount = sectionKeys.number<int16_t>(QStringLiteral("FieldCount"));
         section->setFooter(sectionKeys.truth(QStringLiteral("Footer")));
         for (int j = 1; j <= fieldCount; ++j)

@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QLabel>

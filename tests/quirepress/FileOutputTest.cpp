@@ -133,7 +133,8 @@ TEST_F(FileOutputTest, HtmlValuesThatAreTextShowAsTypedInsideTheFieldsOwnMarkup)
     report.PrintSection(QStringLiteral("Line"));
     report.EndReport();
 
-    EXPECT_TRUE(readAll(file).contains("<B>O'Brien &amp; Sons &lt;Ltd&gt; &quot;24&quot;</B>")) << readAll(file).toStdString();
+    EXPECT_TRUE(readAll(file).contains("<B>O'Brien &amp; Sons &lt;Ltd&gt; &quot;24&quot;</B>"))
+        << readAll(file).toStdString();
 }
 
 TEST_F(FileOutputTest, CsvFileSeparatesValuesAndQuotesOnlyWhereASpreadsheetNeedsIt)

@@ -3,7 +3,6 @@
 #include "records/GuardedSave.h"
 #include "records/customers/Customer.h"
 
-
 #include <optional>
 #include <vector>
 
