@@ -5,6 +5,8 @@
 // QUIREPRESS_REQUIRE_PRINTER is set, when they fail).
 
 #include "InvoiceTestData.h"
+#include "PrintedPdf.h"
+#include "QuietDesktopOpener.h"
 #include "TestProgram.h"
 
 #include "invoicing/BuildInvoiceData.h"
@@ -17,10 +19,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,20 +36,11 @@ using quirepress::cOutputToScreen;
 using quirepress::cOutputToTextFile;
 
 const QDate december7 = QDate(2026, 12, 7);
-const QString queue = QStringLiteral("PDF");
 
 QString readText(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // A program folder with the layout in Reports/, and an "xdg-open" that does
@@ -62,21 +53,7 @@ protected:
         writeInvoiceLayout(program.app->path(QStringLiteral("Reports/simple.rdn")));
     }
 
-    static void SetUpTestSuite()
-    {
-        // The opener may start after the test that ended the run is over:
-        // it stays for the whole program.
-        static QTemporaryDir bin;
-        static const bool installed = [] {
-            QFile opener(bin.filePath(QStringLiteral("xdg-open")));
-            const bool written = opener.open(QIODevice::WriteOnly) && opener.write("#!/bin/sh\nexit 0\n") > 0;
-            opener.close();
-            opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
-            qputenv("PATH", QFile::encodeName(bin.path()) + ':' + qgetenv("PATH"));
-            return written;
-        }();
-        ASSERT_TRUE(installed);
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(installQuietDesktopOpener()); }
 
     const Database& database() const { return program.app->state.MainDatabase; }
 
@@ -263,21 +240,14 @@ TEST_F(InvoiceDocumentTest, AFailureIsShownOnceAndEndsTheRun)
 // The preview's Print button makes the document again on the PDF printer.
 class PrintedInvoiceTest : public InvoiceDocumentTest {
 protected:
-    void SetUp() override
-    {
-        if (!QPrinterInfo::availablePrinterNames().contains(queue)) {
-            if (qEnvironmentVariableIsSet("QUIREPRESS_REQUIRE_PRINTER"))
-                FAIL() << "no CUPS queue \"PDF\": run scripts/print-server.sh";
-            GTEST_SKIP() << "no CUPS queue \"PDF\"";
-        }
-    }
+    void SetUp() override { SKIP_WITHOUT_PDF_QUEUE(); }
 
     // Presses the Print button of `driver`'s preview with the PDF printer
     // chosen; the job is named after this test.
     void pressPrint(clsSimple& driver)
     {
         ASSERT_FALSE(driver.report().CanExit()) << "the preview is open";
-        driver.report().setPrinterName(queue);
+        driver.report().setPrinterName(pdfQueue);
         driver.report().setReportName(QDir(program.folder()).filePath(jobName + QStringLiteral(".rdn")));
         QAbstractButton* print = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets())
@@ -287,40 +257,11 @@ protected:
         QTest::mouseClick(print, Qt::LeftButton);
     }
 
-    // The text of each page of this test's PDF job, once cups-pdf has
-    // finished it (it creates the file before it has written it); the job
-    // number is in the file's name.
+    // The text of each page of this test's PDF job.
     QStringList printedPages() const
     {
-        QString found;
-        QString job;
-        const QRegularExpression jobNumber(QStringLiteral("job_(\\d+)\\.pdf$"));
-        const bool complete = QTest::qWaitFor(
-            [&] {
-                if (job.isEmpty()) {
-                    QDirIterator files(QDir::homePath() + QStringLiteral("/PDF"), {jobName + QStringLiteral("*.pdf")},
-                                       QDir::Files);
-                    while (files.hasNext() && job.isEmpty()) {
-                        found = files.next();
-                        job = jobNumber.match(found).captured(1);
-                    }
-                }
-                const QString completed = run(QStringLiteral("lpstat"), {"-W", "completed", "-o", queue});
-                return !job.isEmpty() && completed.contains(queue + u'-' + job + u' ');
-            },
-            60000);
-        if (!complete)
-            return {};
-        const int pages = run(QStringLiteral("pdfinfo"), {found})
-                              .section(QStringLiteral("Pages:"), 1)
-                              .section(u'\n', 0, 0)
-                              .trimmed()
-                              .toInt();
-        QStringList texts;
-        for (int page = 1; page <= pages; ++page)
-            texts << run(QStringLiteral("pdftotext"),
-                         {"-layout", "-f", QString::number(page), "-l", QString::number(page), found, "-"});
-        return texts;
+        const QString pdf = printedFile(jobName);
+        return pdf.isEmpty() ? QStringList() : pageTexts(pdf);
     }
 
     const QString jobName = QStringLiteral("invoice-test-%1-%2")

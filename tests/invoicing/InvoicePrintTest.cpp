@@ -2,6 +2,7 @@
 // queue "PDF" of cups-pdf (scripts/print-server.sh sets it up), read back
 // word by word with the positions that pdftotext finds.
 
+#include "PrintedPdf.h"
 #include "SampleInvoice.h"
 
 #include <quirepress/quirepress.h>
@@ -10,9 +11,7 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,8 +24,6 @@ using namespace quillbill::testing;
 
 namespace {
 
-const QString queue = QStringLiteral("PDF");
-
 struct Word {
     QString text;
     double left;
@@ -35,18 +32,10 @@ struct Word {
 };
 using Page = QList<Word>;
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 // The words of every page, in points from the paper's top left corner.
 QList<Page> wordsOf(const QString& pdf)
 {
-    const QString xml = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const QString xml = toolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     const QRegularExpression word(QStringLiteral(
         "<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
     QList<Page> pages;
@@ -60,40 +49,9 @@ QList<Page> wordsOf(const QString& pdf)
     return pages;
 }
 
-// The PDF file of the job named `jobName`, once CUPS lists the job as
-// completed (cups-pdf creates the file before it has written it); empty
-// when none arrives within a minute.
-QString printedFile(const QString& jobName)
-{
-    QString found;
-    QString job;
-    const QRegularExpression jobNumber(QStringLiteral("job_(\\d+)\\.pdf$"));
-    const bool complete = QTest::qWaitFor(
-        [&] {
-            if (job.isEmpty()) {
-                QDirIterator files(QDir::homePath() + QStringLiteral("/PDF"), {jobName + QStringLiteral("*.pdf")},
-                                   QDir::Files);
-                if (files.hasNext())
-                    job = jobNumber.match(found = files.next()).captured(1);
-            }
-            const QString completed =
-                run(QStringLiteral("lpstat"),
-                    {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"), queue});
-            return !job.isEmpty()
-                && completed.contains(QRegularExpression(QStringLiteral("^%1-%2\\s").arg(queue, job),
-                                                         QRegularExpression::MultilineOption));
-        },
-        60000);
-    return complete ? found : QString();
-}
-
 TEST(InvoicePrintTest, ALongInvoiceKeepsItsAmountsInOneColumnOnEveryPage)
 {
-    if (!QPrinterInfo::availablePrinterNames().contains(queue)) {
-        if (qEnvironmentVariableIsSet("QUIREPRESS_REQUIRE_PRINTER"))
-            FAIL() << "no CUPS queue \"PDF\": run scripts/print-server.sh";
-        GTEST_SKIP() << "no CUPS queue \"PDF\"";
-    }
+    SKIP_WITHOUT_PDF_QUEUE();
     Report report;
     ASSERT_TRUE(report.LoadReport(deliveredInvoiceLayout()));
     // The job, and so the PDF file, is named after the report.
@@ -102,7 +60,7 @@ TEST(InvoicePrintTest, ALongInvoiceKeepsItsAmountsInOneColumnOnEveryPage)
                                 .arg(QCoreApplication::applicationPid())
                                 .arg(QDateTime::currentMSecsSinceEpoch());
     report.setReportName(folder.filePath(jobName + QStringLiteral(".rdn")));
-    report.setPrinterName(queue);
+    report.setPrinterName(pdfQueue);
     report.setOutputTo(cOutputToPrinter);
     SampleInvoice invoice;
     invoice.jobs = sampleJobs(60, 30);
