@@ -16,7 +16,10 @@ LineFormat lineFormatOf(OutputOptions target)
     }
 }
 
-bool hasPages(OutputOptions target) { return target == cOutputToScreen || target == cOutputToPrinter; }
+bool hasPages(OutputOptions target)
+{
+    return target == cOutputToScreen || target == cOutputToPrinter || target == cOutputToPDFFile;
+}
 
 bool isFileTarget(OutputOptions target)
 {

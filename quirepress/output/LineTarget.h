@@ -40,9 +40,10 @@ private:
 
 // The line form of a target without pages; Text for the others.
 LineFormat lineFormatOf(OutputOptions target);
-// True for the targets that have pages: the screen and the printer.
+// True for the targets that have pages: the screen, the printer and the PDF
+// file.
 bool hasPages(OutputOptions target);
-// True for the file targets 3 to 5.
+// True for the file targets 3 to 5, whose files hold lines.
 bool isFileTarget(OutputOptions target);
 // True for the e-mail targets 6 to 8.
 bool isEmailTarget(OutputOptions target);

@@ -49,6 +49,8 @@ OutputOptions targetFor(const OutputChoice& choice)
             break;
         }
         return cOutputToEmailText;
+    case OutputKind::Pdf:
+        return cOutputToPDFFile;
     }
     return cOutputToScreen;
 }
@@ -65,6 +67,8 @@ QString extensionFor(OutputOptions target)
     case cOutputToCSVFile:
     case cOutputToEmailCSV:
         return QStringLiteral("csv");
+    case cOutputToPDFFile:
+        return QStringLiteral("pdf");
     case cOutputToUnknown:
     case cOutputToScreen:
     case cOutputToPrinter:

@@ -8,7 +8,7 @@ namespace quirepress::detail {
 
 // Where the user asked the output to go, as the output dialog offers it: a
 // target and, for files and e-mail, the form of the text.
-enum class OutputKind { Screen, Printer, File, Email };
+enum class OutputKind { Screen, Printer, File, Email, Pdf };
 
 struct OutputChoice {
     OutputKind kind = OutputKind::Screen;
@@ -16,7 +16,8 @@ struct OutputChoice {
     QString fileType = QStringLiteral("Text");
 };
 
-// The report target for a choice. Screen and printer ignore the file type.
+// The report target for a choice. Screen, printer and PDF file ignore the
+// file type.
 OutputOptions targetFor(const OutputChoice& choice);
 
 // The file extension of a file or e-mail target, without the dot; empty for

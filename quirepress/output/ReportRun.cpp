@@ -11,6 +11,7 @@
 #include "output/MailHandOver.h"
 #include "output/OutputChoice.h"
 #include "output/PainterSurface.h"
+#include "output/PdfTarget.h"
 #include "output/PrinterChoice.h"
 #include "output/PrinterTarget.h"
 #include "output/ReportSettings.h"
@@ -119,20 +120,10 @@ bool ReportRun::chooseTarget()
 
 bool ReportRun::openPageTarget(OutputOptions target)
 {
-    if (target == cOutputToPrinter) {
-        if (!fontsAvailable())
-            noWindowFor(QStringLiteral("the printer target draws pages, which needs a QGuiApplication"));
-        QString printerName = report_->PrinterName();
-        std::unique_ptr<QPrinter> printer = choosePrinter(printerName, report_->Orientation());
-        if (!printer)
-            return false;
-        report_->setPrinterName(printerName);
-        auto paper = std::make_unique<PrinterTarget>(std::move(printer), documentName());
-        report_->setPageHeight(paper->pageSize().height());
-        report_->setPageWidth(paper->pageSize().width());
-        pages_ = std::move(paper);
-        return true;
-    }
+    if (target == cOutputToPrinter)
+        return openPrinter();
+    if (target == cOutputToPDFFile)
+        return openPdfFile();
     if (!windowsAvailable())
         noWindowFor(QStringLiteral("the screen target shows its pages in a window"));
     // Looked at again: the folder may have gone since the report was made.
@@ -147,16 +138,44 @@ bool ReportRun::openPageTarget(OutputOptions target)
     return true;
 }
 
+bool ReportRun::openPrinter()
+{
+    if (!fontsAvailable())
+        noWindowFor(QStringLiteral("the printer target draws pages, which needs a QGuiApplication"));
+    QString printerName = report_->PrinterName();
+    std::unique_ptr<QPrinter> printer = choosePrinter(printerName, report_->Orientation());
+    if (!printer)
+        return false;
+    report_->setPrinterName(printerName);
+    auto paper = std::make_unique<PrinterTarget>(std::move(printer), documentName());
+    report_->setPageHeight(paper->pageSize().height());
+    report_->setPageWidth(paper->pageSize().width());
+    pages_ = std::move(paper);
+    return true;
+}
+
+bool ReportRun::openPdfFile()
+{
+    if (!fontsAvailable())
+        noWindowFor(QStringLiteral("the PDF file target draws pages, which needs a QGuiApplication"));
+    if (!prepareOutputFile(cOutputToPDFFile))
+        return false;
+    // The pages the printer would print, without asking for or needing one.
+    const QSize page = pageSizeOfPrinter(report_->PrinterName(), report_->Orientation());
+    QString title = QFileInfo(report_->ReportName()).completeBaseName();
+    if (title.isEmpty())
+        title = QFileInfo(report_->OutputFilename()).completeBaseName();
+    auto pdf = std::make_unique<PdfTarget>(report_->OutputFilename(), page, title);
+    report_->setPageHeight(pdf->pageSize().height());
+    report_->setPageWidth(pdf->pageSize().width());
+    pages_ = std::move(pdf);
+    return true;
+}
+
 bool ReportRun::openLineTarget(OutputOptions target)
 {
-    if (isFileTarget(target)) {
-        if (report_->OutputFilename().isEmpty() && !chooseOutputFile(target))
-            return false;
-        const QString path = report_->OutputFilename();
-        if (QFileInfo::exists(path) && !QFile::remove(path))
-            throw Error(75, QStringLiteral("Quirepress.Output"),
-                        QStringLiteral("Path/File access error: %1 cannot be replaced.").arg(path));
-    }
+    if (isFileTarget(target) && !prepareOutputFile(target))
+        return false;
     // A target value outside the known ones writes nowhere.
     if (isFileTarget(target) || isEmailTarget(target))
         lines_ = std::make_unique<LineTarget>(target, report_->OutputFilename(), emailBody_);
@@ -170,6 +189,17 @@ bool ReportRun::openLineTarget(OutputOptions target)
     return true;
 }
 
+bool ReportRun::prepareOutputFile(OutputOptions target)
+{
+    if (report_->OutputFilename().isEmpty() && !chooseOutputFile(target))
+        return false;
+    const QString path = report_->OutputFilename();
+    if (QFileInfo::exists(path) && !QFile::remove(path))
+        throw Error(75, QStringLiteral("Quirepress.Output"),
+                    QStringLiteral("Path/File access error: %1 cannot be replaced.").arg(path));
+    return true;
+}
+
 bool ReportRun::chooseOutputFile(OutputOptions target)
 {
     if (!windowsAvailable())
@@ -177,8 +207,18 @@ bool ReportRun::chooseOutputFile(OutputOptions target)
     ReportSettings settings(report_->ReportName());
     CDialog dialog;
     dialog.flags = hideReadOnly;
+    const QString extension = extensionFor(target);
     if (!report_->ReportName().isEmpty())
-        dialog.Filename = settings.readFileName(extensionFor(target));
+        dialog.Filename = settings.readFileName(extension);
+    if (target == cOutputToPDFFile) {
+        dialog.setFilter(QStringLiteral("PDF files|*.pdf"));
+        dialog.DefaultExt = extension;
+        // The last output file may be a text or HTML file of the report:
+        // offered as it is, a PDF would be written over it.
+        const QFileInfo last(dialog.Filename);
+        if (!dialog.Filename.isEmpty() && last.suffix().compare(extension, Qt::CaseInsensitive) != 0)
+            dialog.Filename = last.path() + u'/' + last.completeBaseName() + u'.' + extension;
+    }
     if (!dialog.ShowSave())
         return false;
     report_->setOutputFilename(dialog.Filename);
@@ -245,6 +285,9 @@ void ReportRun::deliver(OutputOptions target)
         pages_->finish(report_->PageCount());
         if (previewRun_ && preview_)
             showPreview();
+        // A program without windows only writes the file.
+        if (target == cOutputToPDFFile && windowsAvailable())
+            openWithDesktop(report_->OutputFilename());
         return;
     }
     if (!lines_)
@@ -307,6 +350,7 @@ void ReportRun::SplitLine(const Field& field, QString& sValue, QString& sRight)
     switch (report_->OutputTo()) {
     case cOutputToScreen:
     case cOutputToPrinter:
+    case cOutputToPDFFile:
         splitOnPage(field, sValue, sRight);
         break;
     case cOutputToTextFile:

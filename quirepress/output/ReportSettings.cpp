@@ -13,6 +13,7 @@ const QString screenKey = QStringLiteral("Screen");
 const QString printerKey = QStringLiteral("Printer");
 const QString fileKey = QStringLiteral("File");
 const QString emailKey = QStringLiteral("Email");
+const QString pdfKey = QStringLiteral("PDF");
 const QString fileTypeKey = QStringLiteral("FileType");
 const QString fileNameKey = QStringLiteral("FileName");
 
@@ -54,6 +55,8 @@ OutputChoice ReportSettings::readChoice() const
         choice.kind = OutputKind::File;
     else if (isChosen(value(emailKey, QStringLiteral("0"))))
         choice.kind = OutputKind::Email;
+    else if (isChosen(value(pdfKey, QStringLiteral("0"))))
+        choice.kind = OutputKind::Pdf;
     choice.fileType = value(fileTypeKey, QStringLiteral("Text"));
     return choice;
 }
@@ -64,6 +67,7 @@ void ReportSettings::writeChoice(const OutputChoice& choice)
     setValue(printerKey, choice.kind == OutputKind::Printer ? chosen : notChosen);
     setValue(fileKey, choice.kind == OutputKind::File ? chosen : notChosen);
     setValue(emailKey, choice.kind == OutputKind::Email ? chosen : notChosen);
+    setValue(pdfKey, choice.kind == OutputKind::Pdf ? chosen : notChosen);
     setValue(fileTypeKey, choice.fileType);
 }
 

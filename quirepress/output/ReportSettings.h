@@ -14,8 +14,8 @@ class ReportSettings {
 public:
     explicit ReportSettings(const QString& reportName);
 
-    // The first chosen of screen, printer, file and e-mail; the screen when
-    // none is.
+    // The first chosen of screen, printer, file, e-mail and PDF file; the
+    // screen when none is.
     OutputChoice readChoice() const;
     void writeChoice(const OutputChoice& choice);
 

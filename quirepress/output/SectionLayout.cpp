@@ -299,7 +299,7 @@ void ReportRun::splitOnPage(const Field& field, QString& sValue, QString& sRight
         int32_t pageWidth = report_->PageWidth();
         int32_t left = originX_;
         if (!started_) {
-            pageWidth = report_->OutputTo() == cOutputToPrinter
+            pageWidth = report_->OutputTo() == cOutputToPrinter || report_->OutputTo() == cOutputToPDFFile
                 ? pageSizeOfPrinter(report_->PrinterName(), report_->Orientation()).width()
                 : defaultPageSize(report_->Orientation()).width();
             left = report_->LeftMargin();

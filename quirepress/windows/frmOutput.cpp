@@ -38,6 +38,7 @@ frmOutput::frmOutput(QWidget* parent)
       optPrinter_(makeOption(QStringLiteral("optPrinter"), tr("Output to Printer"))),
       optFile_(makeOption(QStringLiteral("optFile"), tr("Output to File"))),
       optEmail_(makeOption(QStringLiteral("optEmail"), tr("Output to Email"))),
+      optPDF_(makeOption(QStringLiteral("optPDF"), tr("Output to PDF file"))),
       cboFile_(new QComboBox)
 {
     setObjectName(QStringLiteral("frmOutput"));
@@ -55,7 +56,7 @@ frmOutput::frmOutput(QWidget* parent)
     auto* targets = new QGroupBox;
     targets->setObjectName(QStringLiteral("fraOutput"));
     auto* targetLayout = new QVBoxLayout(targets);
-    for (QRadioButton* option : {optScreen_, optPrinter_, optFile_, optEmail_}) {
+    for (QRadioButton* option : {optScreen_, optPrinter_, optFile_, optEmail_, optPDF_}) {
         targetLayout->addWidget(option);
         connect(option, &QRadioButton::toggled, this, &frmOutput::enableFormat);
     }
@@ -90,6 +91,8 @@ OutputChoice frmOutput::choice() const
         chosen.kind = OutputKind::File;
     else if (optEmail_->isChecked())
         chosen.kind = OutputKind::Email;
+    else if (optPDF_->isChecked())
+        chosen.kind = OutputKind::Pdf;
     chosen.fileType = cboFile_->currentText();
     return chosen;
 }
@@ -125,7 +128,7 @@ void frmOutput::load()
     // A dialog shown again keeps its focus, and a focused button is the one
     // Enter presses: after Cancel, Enter would cancel again. Each showing
     // starts as the first did, on the chosen target with Print the default.
-    for (QRadioButton* option : {optScreen_, optPrinter_, optFile_, optEmail_})
+    for (QRadioButton* option : {optScreen_, optPrinter_, optFile_, optEmail_, optPDF_})
         if (option->isChecked())
             option->setFocus();
 }
@@ -144,6 +147,9 @@ void frmOutput::showChoice(const OutputChoice& choice)
         break;
     case OutputKind::Email:
         optEmail_->setChecked(true);
+        break;
+    case OutputKind::Pdf:
+        optPDF_->setChecked(true);
         break;
     }
     // A file type that the list does not have is read as text everywhere

@@ -9,9 +9,9 @@ class QRadioButton;
 
 namespace quirepress::detail {
 
-// Asks where a report's output goes: screen, printer, file or e-mail, and
-// the form of a file or e-mail. A named report opens with what was chosen
-// for it last time, and remembers what the user prints with.
+// Asks where a report's output goes: screen, printer, file, e-mail or PDF
+// file, and the form of a file or e-mail. A named report opens with what was
+// chosen for it last time, and remembers what the user prints with.
 class frmOutput : public QDialog {
     Q_OBJECT
 public:
@@ -40,6 +40,7 @@ private:
     QRadioButton* optPrinter_;
     QRadioButton* optFile_;
     QRadioButton* optEmail_;
+    QRadioButton* optPDF_;
     QComboBox* cboFile_;
 };
 

@@ -73,6 +73,12 @@ TEST_F(NoWidgetsTest, WhatOnlyAWindowCouldAskForIsAnError)
              r.setOutputTo(cOutputToPrinter);
              r.setPrinterName(QStringLiteral("No such printer"));
          }},
+        // Its pages are drawn in fonts.
+        {"a PDF file",
+         [this](Report& r) {
+             r.setOutputTo(cOutputToPDFFile);
+             r.setOutputFilename(folder.filePath(QStringLiteral("list.pdf")));
+         }},
     };
     for (const auto& missing : cases) {
         SCOPED_TRACE(missing.what);

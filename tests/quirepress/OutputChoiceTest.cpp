@@ -42,6 +42,9 @@ TEST(OutputChoice, EveryKindAndFileTypeGivesItsTarget)
         {OutputKind::File, "", cOutputToTextFile},
         {OutputKind::File, "PDF", cOutputToTextFile},
         {OutputKind::Email, "", cOutputToEmailText},
+        // The PDF file has no other form.
+        {OutputKind::Pdf, "HTML", cOutputToPDFFile},
+        {OutputKind::Pdf, "Text", cOutputToPDFFile},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "kind " << static_cast<int>(c.kind) << ", " << c.fileType);
@@ -57,10 +60,24 @@ TEST(OutputChoice, FileAndEmailTargetsHaveTheExtensionOfTheirForm)
         {cOutputToUnknown, ""},      {cOutputToScreen, ""},        {cOutputToPrinter, ""},
         {cOutputToTextFile, "txt"},  {cOutputToHTMLFile, "html"},  {cOutputToCSVFile, "csv"},
         {cOutputToEmailText, "txt"}, {cOutputToEmailHTML, "html"}, {cOutputToEmailCSV, "csv"},
+        {cOutputToPDFFile, "pdf"},
     };
     for (const auto& [target, extension] : cases)
         EXPECT_EQ(extensionFor(target), QString::fromLatin1(extension)) << "target " << target;
-    EXPECT_EQ(extensionFor(static_cast<OutputOptions>(9)), "");
+    EXPECT_EQ(extensionFor(static_cast<OutputOptions>(10)), "");
+}
+
+// Callers store the numbers (Quillbill keeps the last target) and other
+// programs pass them in: a new target never renumbers the old ones.
+TEST(OutputChoice, TargetNumbersNeverChange)
+{
+    const std::tuple<OutputOptions, int> numbers[] = {
+        {cOutputToUnknown, 0},  {cOutputToScreen, 1},  {cOutputToPrinter, 2},   {cOutputToTextFile, 3},
+        {cOutputToHTMLFile, 4}, {cOutputToCSVFile, 5}, {cOutputToEmailText, 6}, {cOutputToEmailHTML, 7},
+        {cOutputToEmailCSV, 8}, {cOutputToPDFFile, 9},
+    };
+    for (const auto& [target, number] : numbers)
+        EXPECT_EQ(static_cast<int>(target), number);
 }
 
 } // namespace

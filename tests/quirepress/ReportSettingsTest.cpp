@@ -20,7 +20,7 @@ using namespace quirepress::detail;
 namespace {
 
 const QString report = QStringLiteral("/home/ann/reports/invoice.rdn");
-const QStringList flagKeys = {"Screen", "Printer", "File", "Email"};
+const QStringList flagKeys = {"Screen", "Printer", "File", "Email", "PDF"};
 
 const char* nameOf(OutputKind kind)
 {
@@ -33,6 +33,8 @@ const char* nameOf(OutputKind kind)
         return "File";
     case OutputKind::Email:
         return "Email";
+    case OutputKind::Pdf:
+        return "PDF";
     }
     return "?";
 }
@@ -64,14 +66,14 @@ protected:
         return groups.first();
     }
 
-    // Stores the four flags as they stand in the file; an empty one is
-    // left out.
+    // Stores the flags as they stand in the file; an empty or missing one
+    // is left out.
     static void plantFlags(const QString& group, const QStringList& flags)
     {
         QSettings settings = storedSettings();
         settings.beginGroup(group);
         for (qsizetype i = 0; i < flagKeys.size(); ++i) {
-            if (flags.at(i).isEmpty())
+            if (flags.value(i).isEmpty())
                 settings.remove(flagKeys.at(i));
             else
                 settings.setValue(flagKeys.at(i), flags.at(i));
@@ -127,7 +129,8 @@ TEST_F(ReportSettingsTest, EmptyNameReadsDefaultsAndWritesNothing)
 TEST_F(ReportSettingsTest, WrittenChoiceReadsBackAndIsStoredAsTrueFalse)
 {
     const QString group = groupOf(report);
-    for (const OutputKind kind : {OutputKind::Printer, OutputKind::File, OutputKind::Email, OutputKind::Screen}) {
+    for (const OutputKind kind :
+         {OutputKind::Printer, OutputKind::File, OutputKind::Email, OutputKind::Pdf, OutputKind::Screen}) {
         for (const QString fileType : {"HTML", "CSV", "Text"}) {
             SCOPED_TRACE(testing::Message() << nameOf(kind) << " " << fileType.toStdString());
             ReportSettings(report).writeChoice({kind, fileType});
@@ -145,7 +148,7 @@ TEST_F(ReportSettingsTest, WrittenChoiceReadsBackAndIsStoredAsTrueFalse)
 TEST_F(ReportSettingsTest, StoredFlagsAreReadAsWrittenByHandOrOtherPrograms)
 {
     const struct {
-        QStringList flags; // Screen, Printer, File, Email; empty: not stored
+        QStringList flags; // Screen, Printer, File, Email, PDF; empty: not stored
         OutputKind kind;
     } cases[] = {
         {{"0", "1", "0", "0"}, OutputKind::Printer},
@@ -159,6 +162,8 @@ TEST_F(ReportSettingsTest, StoredFlagsAreReadAsWrittenByHandOrOtherPrograms)
         {{"1", "1", "1", "1"}, OutputKind::Screen},
         {{"0", "True", "True", "True"}, OutputKind::Printer},
         {{"0", "0", "1", "1"}, OutputKind::File},
+        {{"0", "0", "0", "0", "True"}, OutputKind::Pdf},
+        {{"0", "0", "0", "1", "1"}, OutputKind::Email},
         // A missing Screen flag is chosen by default and comes first.
         {{"", "0", "True", "0"}, OutputKind::Screen},
     };

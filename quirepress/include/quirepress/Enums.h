@@ -16,6 +16,8 @@ enum OutputOptions : int32_t {
     cOutputToEmailText = 6,
     cOutputToEmailHTML = 7,
     cOutputToEmailCSV = 8,
+    // The pages as the printer would have them, in a PDF file.
+    cOutputToPDFFile = 9,
 };
 
 // Horizontal alignment of a field's text within the field.

@@ -28,9 +28,10 @@ class ReportPrivate;
 // preview windows, message boxes) appear only in a QApplication. In a
 // program without one (a command-line tool, a server) the report opens
 // none and what a window would have asked is Error 5: OutputTo, and for a
-// file OutputFilename, must be set; the screen target cannot run, and the
-// printer only by PrinterName in a QGuiApplication. Tables and text on
-// pages are measured with fonts, so they need a QGuiApplication too.
+// file OutputFilename, must be set; the screen target cannot run, the
+// printer only by PrinterName in a QGuiApplication, and a PDF file only in a
+// QGuiApplication. Tables and text on pages are measured with fonts, so they
+// need a QGuiApplication too.
 // Failures throw quirepress::Error; the calls below say which can.
 class QUIREPRESS_EXPORT Report {
 public:
@@ -73,7 +74,9 @@ public:
     void setGridX(int16_t value);
     int16_t GridY() const;
     void setGridY(int16_t value);
-    // The printer to use; empty for the default one.
+    // The printer to use; empty for the default one. A PDF file gets that
+    // printer's pages (the default printer's when it is not installed)
+    // without printing anything.
     QString PrinterName() const;
     void setPrinterName(const QString& value);
     // The file a file target writes.
@@ -125,8 +128,8 @@ public:
     // section, a file that cannot be written, a value out of range.
     void PrintSection(const QString& sSection);
     // Ends the run: the last page's footer, then the result goes to its
-    // target: the preview window is shown, the printer job is sent, a text,
-    // HTML or CSV file is opened with the desktop's program for it
+    // target: the preview window is shown, the printer job is sent, a PDF,
+    // text, HTML or CSV file is opened with the desktop's program for it
     // (`xdg-open`, in a QApplication only), an e-mail is handed to the mail
     // program (`xdg-email`). A cancelled run is discarded and Cancel is
     // reset. Throws Error 53 when `xdg-open` cannot be started, 10000 when

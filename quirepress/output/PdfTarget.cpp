@@ -1,0 +1,102 @@
+#include "output/PdfTarget.h"
+
+#include <quirepress/Error.h>
+
+#include <QPageLayout>
+#include <QPageSize>
+
+#include <cmath>
+
+namespace quirepress::detail {
+
+namespace {
+
+constexpr double twipsPerPoint = 20.0;
+
+// The paper of `pageSize` twips, turned as its sides say. A size within a
+// few points of a standard one (A4, Letter) is named so, and viewers print
+// it on that paper.
+QPageLayout layoutFor(QSize pageSize)
+{
+    const bool landscape = pageSize.width() > pageSize.height();
+    const QSize portrait = landscape ? pageSize.transposed() : pageSize;
+    const QPageSize paper(QSizeF(portrait.width() / twipsPerPoint, portrait.height() / twipsPerPoint),
+                          QPageSize::Point);
+    // Positions count from the paper's edge, as on the printer.
+    return QPageLayout(paper, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
+} // namespace
+
+PdfTarget::PdfTarget(const QString& path, QSize pageSize, const QString& title) : file_(path), writer_(&file_)
+{
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        fail(QStringLiteral("cannot open"));
+    created_ = true;
+    writer_.setPageLayout(layoutFor(pageSize));
+    writer_.setTitle(title);
+    writer_.setCreator(QStringLiteral("Quirepress"));
+    const QRectF paper = writer_.pageLayout().fullRectPoints();
+    size_ = QSize(static_cast<int>(std::lround(paper.width() * twipsPerPoint)),
+                  static_cast<int>(std::lround(paper.height() * twipsPerPoint)));
+}
+
+PdfTarget::~PdfTarget()
+{
+    // A run abandoned without EndReport leaves no half-written file.
+    if (!complete_)
+        cancel();
+}
+
+void PdfTarget::fail(const QString& what)
+{
+    const QString reason = file_.errorString();
+    cancel();
+    throw Error(75, QStringLiteral("Quirepress.Output"),
+                QStringLiteral("Path/File access error: %1 %2: %3").arg(what, file_.fileName(), reason));
+}
+
+PageSurface& PdfTarget::surface()
+{
+    if (!surface_) {
+        surface_.emplace(&writer_, writer_.resolution());
+        if (!surface_->isActive())
+            fail(QStringLiteral("cannot write"));
+    }
+    return *surface_;
+}
+
+void PdfTarget::ejectPage(int16_t finishedPage)
+{
+    (void)finishedPage;
+    surface();
+    if (!writer_.newPage())
+        fail(QStringLiteral("cannot add a page to"));
+}
+
+void PdfTarget::finish(int16_t lastPage)
+{
+    (void)lastPage;
+    // A run with nothing drawn still has its one empty page, as the
+    // printer's would.
+    surface();
+    // Ending the painter writes the document's end.
+    surface_.reset();
+    if (!file_.flush() || file_.error() != QFileDevice::NoError)
+        fail(QStringLiteral("cannot write"));
+    file_.close();
+    if (file_.error() != QFileDevice::NoError)
+        fail(QStringLiteral("cannot write"));
+    complete_ = true;
+}
+
+void PdfTarget::cancel()
+{
+    surface_.reset();
+    file_.close();
+    if (created_ && !complete_)
+        file_.remove();
+    created_ = false;
+}
+
+} // namespace quirepress::detail

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "output/PageTarget.h"
+#include "output/PainterSurface.h"
+
+#include <QFile>
+#include <QPdfWriter>
+#include <QString>
+
+#include <optional>
+
+namespace quirepress::detail {
+
+// The PDF file target: the pages a printer run would print, drawn by the
+// same page surface onto a PDF writer instead of a print job. The file is
+// created when the target is, written page by page, and complete once the
+// run ends; a cancelled run leaves no file behind.
+class PdfTarget : public PageTarget {
+public:
+    // Writes `path` (replacing a file of that name) with pages `pageSize`
+    // twips large and `title` as the document's title. Throws Error 75 when
+    // the file cannot be created.
+    PdfTarget(const QString& path, QSize pageSize, const QString& title);
+    ~PdfTarget() override;
+
+    PageSurface& surface() override;
+    QSize pageSize() const override { return size_; }
+    void ejectPage(int16_t finishedPage) override;
+    // Writes the document's end; throws Error 75 when the file could not be
+    // written completely.
+    void finish(int16_t lastPage) override;
+    void cancel() override;
+
+private:
+    [[noreturn]] void fail(const QString& what);
+
+    QFile file_;
+    QPdfWriter writer_;
+    QSize size_;
+    std::optional<PainterSurface> surface_;
+    // The file is this target's: made by it, and not yet a whole document.
+    bool created_ = false;
+    bool complete_ = false;
+};
+
+} // namespace quirepress::detail
