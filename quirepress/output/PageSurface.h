@@ -16,6 +16,8 @@ struct TextStyle {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+
+    bool operator==(const TextStyle&) const = default;
 };
 
 // A colour as reports hold it, 0x00BBGGRR; the system colour "button face"

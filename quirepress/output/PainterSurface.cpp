@@ -35,7 +35,7 @@ QFont PainterSurface::fontInTwips(const TextStyle& style)
 }
 
 PainterSurface::PainterSurface(QPaintDevice* device, double dotsPerInch)
-    : painter_(device), dotsPerInch_(dotsPerInch), font_(fontInTwips({}))
+    : painter_(device), dotsPerInch_(dotsPerInch), font_(fontInTwips(style_)), metrics_(font_)
 {
     // Lines and boxes stay crisp, one device dot wide; text and pictures are
     // smoothed.
@@ -50,22 +50,28 @@ PainterSurface::~PainterSurface() = default;
 
 void PainterSurface::setTextStyle(const TextStyle& style)
 {
+    // Most fields of a report share one style; a new font for each would
+    // look the font up again every time.
+    if (style == style_)
+        return;
+    style_ = style;
     font_ = fontInTwips(style);
+    metrics_ = QFontMetricsF(font_);
     painter_.setFont(font_);
 }
 
-double PainterSurface::textWidth(const QString& text) const { return QFontMetricsF(font_).horizontalAdvance(text); }
+double PainterSurface::textWidth(const QString& text) const { return metrics_.horizontalAdvance(text); }
 
 double PainterSurface::textHeight(const QString& text) const
 {
     (void)text;
-    return QFontMetricsF(font_).height();
+    return metrics_.height();
 }
 
 void PainterSurface::drawText(double x, double y, const QString& text, int32_t colour)
 {
     painter_.setPen(colourFromReport(colour));
-    painter_.drawText(QPointF(x, y + QFontMetricsF(font_).ascent()), text);
+    painter_.drawText(QPointF(x, y + metrics_.ascent()), text);
 }
 
 QPen PainterSurface::penFor(int32_t colour, int lineWidth) const

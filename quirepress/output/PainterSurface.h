@@ -3,6 +3,7 @@
 #include "output/PageSurface.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 
 class QPaintDevice;
@@ -40,7 +41,11 @@ private:
 
     QPainter painter_;
     double dotsPerInch_;
+    TextStyle style_;
     QFont font_;
+    // Of font_; made once a style, as every field's text is measured and
+    // placed with them.
+    QFontMetricsF metrics_;
 };
 
 // The off-screen page the preview draws on: a white page of the report's
