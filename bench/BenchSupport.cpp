@@ -4,10 +4,8 @@
 
 namespace bench {
 
-namespace {
-
 void addText(quirepress::Section& section, const QString& name, int32_t left, const QString& value,
-             quirepress::Justifications justification = quirepress::cJustificationLeft)
+             quirepress::Justifications justification)
 {
     QString used = name;
     auto field = section.AddField(used);
@@ -17,8 +15,6 @@ void addText(quirepress::Section& section, const QString& name, int32_t left, co
     field->setValue(value);
     field->setJustification(justification);
 }
-
-} // namespace
 
 std::shared_ptr<quirepress::Section> addInvoiceLine(quirepress::Report& report, int32_t height)
 {

@@ -24,6 +24,10 @@ inline std::unique_ptr<quirepress::Report> silentReport()
     return std::make_unique<quirepress::Report>(std::make_shared<SilentMessageBoxes>());
 }
 
+// Adds a one-line text field 2000 twips wide at `left` in `section`.
+void addText(quirepress::Section& section, const QString& name, int32_t left, const QString& value,
+             quirepress::Justifications justification = quirepress::cJustificationLeft);
+
 // Adds the section "Detail" with one line of an invoice list: customer,
 // invoice number, date and a right-justified amount.
 std::shared_ptr<quirepress::Section> addInvoiceLine(quirepress::Report& report, int32_t height);

@@ -1,0 +1,208 @@
+// A long invoice list written as a PDF file in process: every page laid
+// out, drawn in fonts through the page surface the printer uses, and
+// compressed into the file, with a page header and a numbered page footer.
+// Beside it, the same texts drawn at the same places straight onto a
+// QPdfWriter: the ratio of the two is what the engine costs on top of Qt's
+// PDF writer. Peak memory is the process's (getrusage), so it is read on a
+// run of one benchmark alone: --benchmark_filter=BM_ReportToPdf.
+
+#include "BenchSupport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <sys/resource.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr int rowsPerRun = 10'000;
+const QString header = QStringLiteral("Header");
+const QString detail = QStringLiteral("Detail");
+
+// Prints the page header on every page after the first, as callers do.
+class PageHeader final : public quirepress::ReportEvents {
+public:
+    explicit PageHeader(quirepress::Report& report) : report_(report) {}
+    void NewPage() override { report_.PrintSection(header); }
+
+private:
+    quirepress::Report& report_;
+};
+
+// The invoice list of six columns, its header and its numbered footer.
+std::unique_ptr<quirepress::Report> invoiceListWithPages()
+{
+    auto report = bench::silentReport();
+    report->setTopMargin(720);
+    report->setBottomMargin(720);
+    report->setLeftMargin(720);
+    report->setRightMargin(720);
+
+    QString name = header;
+    auto heading = report->AddSection(name);
+    heading->setHeight(480);
+    bench::addText(*heading, QStringLiteral("Title"), 0, QStringLiteral("Invoices, March 2024"));
+    heading->Field(QStringLiteral("Title"))->setBold(true);
+    bench::addText(*heading, QStringLiteral("Amount"), 7200, QStringLiteral("Amount"), quirepress::cJustificationRight);
+
+    auto line = bench::addInvoiceLine(*report, 240);
+    bench::addText(*line, QStringLiteral("Due"), 9300, QStringLiteral("13/04/2024"));
+    bench::addText(*line, QStringLiteral("Status"), 10500, QStringLiteral("Paid"));
+
+    name = QStringLiteral("Footer");
+    auto footer = report->AddSection(name);
+    footer->setHeight(300);
+    footer->setFooter(true);
+    bench::addText(*footer, QStringLiteral("Page"), 4800, QStringLiteral("{Page Number}"),
+                   quirepress::cJustificationCentre);
+    return report;
+}
+
+// One whole run to `path`. The error's text when the engine threw.
+std::optional<std::string> runToPdf(quirepress::Report& report, const QString& path)
+{
+    try {
+        report.setOutputTo(quirepress::cOutputToPDFFile);
+        report.setOutputFilename(path);
+        report.PrintSection(header);
+        for (int row = 0; row < rowsPerRun; ++row)
+            report.PrintSection(detail);
+        report.EndReport();
+        report.CloseWindow();
+    } catch (const quirepress::Error& error) {
+        return std::string(error.what());
+    }
+    return std::nullopt;
+}
+
+double peakResidentMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
+}
+
+void BM_ReportToPdf(benchmark::State& state)
+{
+    auto report = invoiceListWithPages();
+    PageHeader pageHeader(*report);
+    report->setEvents(&pageHeader);
+    const QString path = bench::outputPath(QStringLiteral("engine.pdf"));
+    for (auto _ : state) {
+        if (const auto error = runToPdf(*report, path)) {
+            state.SkipWithError(error->c_str());
+            break;
+        }
+    }
+    report->setEvents(nullptr);
+    const int64_t bytes = QFileInfo(path).size();
+    if (bytes <= 0)
+        state.SkipWithError("the run wrote nothing");
+    state.SetBytesProcessed(state.iterations() * bytes);
+    state.counters["rows/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * rowsPerRun, benchmark::Counter::kIsRate);
+    state.counters["pages"] = report->PageCount();
+    state.counters["peak RSS MB"] = peakResidentMegabytes();
+}
+
+// The engine's texts drawn by hand: the header's two texts at the top of
+// each page, six columns a row, the page number at the foot, on pages of
+// `page` twips. Returns the number of pages.
+int drawByHand(QPdfWriter& writer, QSize page)
+{
+    constexpr double twipsPerInch = 1440.0;
+    constexpr int margin = 720;
+    QPainter painter(&writer);
+    painter.scale(writer.resolution() / twipsPerInch, writer.resolution() / twipsPerInch);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(200);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    const std::array<QString, 6> row{QStringLiteral("Harbourside Joinery Ltd"),
+                                     QStringLiteral("INV-004217"),
+                                     QStringLiteral("14/03/2024"),
+                                     QStringLiteral("1,284.50"),
+                                     QStringLiteral("13/04/2024"),
+                                     QStringLiteral("Paid")};
+    const std::array<int, 6> lefts{0, 2400, 4800, 7200, 9300, 10500};
+    const int bottom = page.height() - margin - 300;
+    int pages = 1;
+    double y = margin + 480;
+    const auto footer = [&] {
+        const QString number = QString::number(pages);
+        painter.drawText(
+            QPointF(margin + 4800 + (2000 - metrics.horizontalAdvance(number)) / 2, bottom + metrics.ascent()), number);
+    };
+    const auto heading = [&] {
+        painter.drawText(QPointF(margin, margin + metrics.ascent()), QStringLiteral("Invoices, March 2024"));
+        painter.drawText(
+            QPointF(margin + 9200 - metrics.horizontalAdvance(QStringLiteral("Amount")), margin + metrics.ascent()),
+            QStringLiteral("Amount"));
+    };
+    heading();
+    for (int line = 0; line < rowsPerRun; ++line) {
+        if (y + 240 > bottom) {
+            footer();
+            writer.newPage();
+            ++pages;
+            heading();
+            y = margin + 480;
+        }
+        for (size_t column = 0; column < row.size(); ++column) {
+            double x = margin + lefts[column];
+            if (column == 3)
+                x += 2000 - metrics.horizontalAdvance(row[column]);
+            painter.drawText(QPointF(x, y + metrics.ascent()), row[column]);
+        }
+        y += 240;
+    }
+    footer();
+    return pages;
+}
+
+void BM_PlainPdfWriter(benchmark::State& state)
+{
+    // The page the engine's run had, found by one run outside the timing.
+    QSize page;
+    {
+        auto report = invoiceListWithPages();
+        if (const auto error = runToPdf(*report, bench::outputPath(QStringLiteral("source.pdf")))) {
+            state.SkipWithError(error->c_str());
+            return;
+        }
+        page = QSize(report->PageWidth(), report->PageHeight());
+    }
+    const QString path = bench::outputPath(QStringLiteral("plain.pdf"));
+    int pages = 0;
+    for (auto _ : state) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            state.SkipWithError("cannot open the plain writer's file");
+            break;
+        }
+        QPdfWriter writer(&file);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QSizeF(page) / 20.0, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
+        pages = drawByHand(writer, page);
+    }
+    const int64_t bytes = QFileInfo(path).size();
+    state.SetBytesProcessed(state.iterations() * bytes);
+    state.counters["rows/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * rowsPerRun, benchmark::Counter::kIsRate);
+    state.counters["pages"] = pages;
+}
+
+} // namespace
+
+BENCHMARK(BM_ReportToPdf)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_PlainPdfWriter)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
