@@ -1,100 +1,188 @@
-// Pages laid out on the screen surface: text measured and drawn with Qt's
-// fonts, a filled box under each line, and every finished page saved as a
-// BMP image in the temporary folder, as a preview would need it.
+// Reports run to the preview: every page recorded as a drawing and kept in
+// the report's page spool (memory up to a bound, then one file in the
+// user's private temporary folder). Besides the time, each benchmark tells
+// what the pages cost: the spool file's size and the process's memory.
 
 #include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <optional>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
 
-constexpr int16_t pagesPerRun = 20;
 const QString detail = QStringLiteral("Detail");
+const QString header = QStringLiteral("Header");
+const QString footer = QStringLiteral("Footer");
 
-std::unique_ptr<quirepress::Report> shadedInvoiceList()
+// A figure of /proc/self/status in bytes ("VmRSS", "VmHWM"); 0 when unknown.
+double processMemory(const char* key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray prefix = QByteArray(key) + ':';
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toDouble() * 1024;
+    return 0;
+}
+
+// The size of the page spools in the engine's private temporary folder.
+double spoolBytes()
+{
+    const QDir folder(QDir::tempPath() + QStringLiteral("/quirepress-") + QString::number(::getuid()));
+    double bytes = 0;
+    for (const QFileInfo& file : folder.entryInfoList({QStringLiteral("qrp*.qpg")}, QDir::Files))
+        bytes += static_cast<double>(file.size());
+    return bytes;
+}
+
+void addText(quirepress::Section& section, const QString& name, int32_t left, int32_t width, const QString& value,
+             quirepress::Justifications justification = quirepress::cJustificationLeft)
+{
+    QString used = name;
+    auto field = section.AddField(used);
+    field->setFieldLeft(left);
+    field->setFieldTop(0);
+    field->setFieldWidth(width);
+    field->setValue(value);
+    field->setJustification(justification);
+}
+
+// An invoice list of six columns under a page header, with the page number
+// in its footer: the report a user previews most.
+std::unique_ptr<quirepress::Report> invoiceList()
 {
     auto report = bench::silentReport();
     report->setTopMargin(720);
     report->setBottomMargin(720);
     report->setLeftMargin(720);
     report->setRightMargin(720);
-    auto section = bench::addInvoiceLine(*report, 300);
-    // Added last, but the engine draws shapes before text, so it shades the line.
-    QString name = QStringLiteral("Shade");
-    auto box = section->AddField(name);
-    box->setFieldType(quirepress::cFieldSquare);
-    box->setFieldLeft(0);
-    box->setFieldTop(0);
-    box->setFieldWidth(9200);
-    box->setFieldHeight(200);
-    box->setFieldBox(true);
-    box->setBackColour(0xEEEEEE);
+    const QStringList titles = {"Customer", "Invoice", "Date", "Due", "Net", "Gross"};
+    const QStringList values = {
+        "Harbourside Joinery Ltd", "INV-004217", "14/03/2024", "13/04/2024", "1,070.42", "1,284.50"};
+    QString name = header;
+    auto top = report->AddSection(name);
+    top->setHeight(360);
+    top->setWidth(11000);
+    name = detail;
+    auto line = report->AddSection(name);
+    line->setHeight(240);
+    line->setWidth(11000);
+    for (int column = 0; column < 6; ++column) {
+        const int32_t left = column == 0 ? 0 : 1000 + column * 1700;
+        const int32_t width = column == 0 ? 2600 : 1600;
+        const auto justification = column >= 4 ? quirepress::cJustificationRight : quirepress::cJustificationLeft;
+        addText(*top, titles[column], left, width, titles[column], justification);
+        addText(*line, titles[column], left, width, values[column], justification);
+    }
+    name = footer;
+    auto bottom = report->AddSection(name);
+    bottom->setHeight(300);
+    bottom->setWidth(11000);
+    bottom->setFooter(true);
+    addText(*bottom, QStringLiteral("Page"), 9000, 1000, QStringLiteral("{Page Number}"),
+            quirepress::cJustificationRight);
     return report;
 }
 
-// How many sections fill a page, found by printing until the first break
-// rather than by repeating the engine's arithmetic.
-int sectionsPerPage(quirepress::Report& report)
-{
-    report.setOutputTo(quirepress::cOutputToScreen);
-    int printed = 0;
-    while (report.PageCount() < 2) {
-        report.PrintSection(detail);
-        ++printed;
-    }
-    report.EndReport();
-    report.CloseWindow();
-    // The last one went to the second page.
-    return printed - 1;
-}
+// Prints the page header on every page after the first, as callers do.
+class HeaderOnEveryPage : public quirepress::ReportEvents {
+public:
+    explicit HeaderOnEveryPage(quirepress::Report& report) : report_(report) { report_.setEvents(this); }
+    ~HeaderOnEveryPage() override { report_.setEvents(nullptr); }
+    HeaderOnEveryPage(const HeaderOnEveryPage&) = delete;
+    HeaderOnEveryPage& operator=(const HeaderOnEveryPage&) = delete;
 
-// One run of exactly `pagesPerRun` full pages. The error's text when it went wrong.
-std::optional<std::string> runPages(quirepress::Report& report, int perPage)
+    void NewPage() override { report_.PrintSection(header); }
+
+private:
+    quirepress::Report& report_;
+};
+
+struct RunCost {
+    int pages = 0;
+    double spool = 0;
+    double memory = 0;
+};
+
+// One run of `rows` rows to the preview, `rowsPerPage` of them a page (0:
+// as many as fit), up to the point where every page is ready to be shown.
+// What the pages cost is measured while the preview holds them; the
+// error's text when the engine threw.
+std::optional<std::string> runToPreview(quirepress::Report& report, int rows, int rowsPerPage, RunCost& cost)
 {
     try {
+        HeaderOnEveryPage headers(report);
         report.setOutputTo(quirepress::cOutputToScreen);
-        for (int section = 0; section < perPage * pagesPerRun; ++section)
+        const double before = processMemory("VmRSS");
+        report.PrintSection(header);
+        for (int row = 0; row < rows; ++row) {
+            if (rowsPerPage > 0 && row > 0 && row % rowsPerPage == 0)
+                report.NewPage();
             report.PrintSection(detail);
-        const bool rightCount = report.PageCount() == pagesPerRun;
-        // The last page is saved here, the others at their page breaks.
+        }
         report.EndReport();
+        cost.pages = report.PageCount();
+        cost.spool = spoolBytes();
+        cost.memory = processMemory("VmRSS") - before;
         report.CloseWindow();
-        if (!rightCount)
-            return std::string("the run did not end on page ") + std::to_string(pagesPerRun);
     } catch (const quirepress::Error& error) {
         return std::string(error.what());
     }
     return std::nullopt;
 }
 
-void BM_ScreenPages(benchmark::State& state)
+void setCosts(benchmark::State& state, const RunCost& cost)
 {
-    auto report = shadedInvoiceList();
-    int perPage = 0;
-    try {
-        perPage = sectionsPerPage(*report);
-    } catch (const quirepress::Error& error) {
-        state.SkipWithError(error.what());
-        return;
-    }
-    if (perPage <= 0) {
-        state.SkipWithError("no section fits on a page");
-        return;
-    }
+    state.counters["pages"] = cost.pages;
+    state.counters["spool_MB"] = cost.spool / 1e6;
+    state.counters["spool_B/page"] = cost.pages > 0 ? cost.spool / cost.pages : 0;
+    state.counters["rss_growth_MB"] = cost.memory / 1e6;
+    state.counters["peak_rss_MB"] = processMemory("VmHWM") / 1e6;
+}
+
+// 10,000 rows of six columns, as many to a page as fit.
+void BM_PreviewInvoiceList(benchmark::State& state)
+{
+    auto report = invoiceList();
+    RunCost cost;
     for (auto _ : state) {
-        if (const auto error = runPages(*report, perPage)) {
+        if (const auto error = runToPreview(*report, static_cast<int>(state.range(0)), 0, cost)) {
             state.SkipWithError(error->c_str());
             break;
         }
     }
+    setCosts(state, cost);
+    state.counters["rows/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
+}
+
+// One row a page: the pages' cost grows with their number, a few
+// kilobytes each, whatever the report's length.
+void BM_PreviewManyPages(benchmark::State& state)
+{
+    auto report = invoiceList();
+    RunCost cost;
+    for (auto _ : state) {
+        if (const auto error = runToPreview(*report, static_cast<int>(state.range(0)), 1, cost)) {
+            state.SkipWithError(error->c_str());
+            break;
+        }
+    }
+    setCosts(state, cost);
     state.counters["pages/s"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * pagesPerRun, benchmark::Counter::kIsRate);
-    state.counters["sections/page"] = perPage;
+        benchmark::Counter(static_cast<double>(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
 }
 
 } // namespace
 
-BENCHMARK(BM_ScreenPages)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PreviewInvoiceList)->Arg(10'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PreviewManyPages)->Arg(2'500)->Arg(10'000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);

@@ -16,34 +16,6 @@ QString pageImageBaseName(const QDateTime& created)
     return QStringLiteral("qrp") + created.toString(QStringLiteral("ddMMyyHHmmss"));
 }
 
-QString pageImagePath(const QString& temporaryFolder, const QString& baseName, int page)
-{
-    return temporaryFolder + baseName + u'p' + QString::number(page) + QStringLiteral(".bmp");
-}
-
-void savePageImage(const QImage& page, const QString& path)
-{
-    if (QFile::exists(path))
-        QFile::remove(path);
-    if (!page.save(path, "BMP"))
-        throw Error(75, QStringLiteral("Quirepress.Output"),
-                    QStringLiteral("Path/File access error: the page image %1 cannot be written.").arg(path));
-}
-
-void WrittenPageImages::save(const QImage& page, const QString& path)
-{
-    // Remembered first: a file that was half written goes too.
-    paths_.insert(path);
-    savePageImage(page, path);
-}
-
-void WrittenPageImages::deleteAll()
-{
-    for (const QString& path : std::as_const(paths_))
-        QFile::remove(path);
-    paths_.clear();
-}
-
 namespace {
 
 QString privateFolderPath() { return QDir::tempPath() + QStringLiteral("/quirepress-") + QString::number(::getuid()); }
@@ -81,7 +53,8 @@ void deleteOtherDaysPageImages(const QString& temporaryFolder, const QDate& toda
 {
     const QString dayAndMonth = today.toString(QStringLiteral("ddMM"));
     const QDir folder(temporaryFolder);
-    for (const QString& name : folder.entryList({QStringLiteral("qrp*.bmp")}, QDir::Files)) {
+    for (const QString& name :
+         folder.entryList({QStringLiteral("qrp*.qpg"), QStringLiteral("qrp*.bmp")}, QDir::Files)) {
         if (name.mid(3, 4) != dayAndMonth)
             QFile::remove(folder.filePath(name));
     }

@@ -82,7 +82,7 @@ Report::~Report()
         return;
     d->run.reset();
     d->sections.clear();
-    d->pageImages.deleteAll();
+    d->pageSpool.clear();
 }
 
 Report::Report(Report&& other) noexcept : d(std::move(other.d))

@@ -6,6 +6,7 @@
 #include "model/CaseInsensitiveName.h"
 #include "model/NamedCollection.h"
 #include "model/PageImages.h"
+#include "model/PageSpool.h"
 #include "output/ReportRun.h"
 
 #include <QHash>
@@ -51,8 +52,8 @@ public:
     // "qrp" and the day, month, year, hour, minute and second of creation,
     // then the process and the report, so that no two live reports share it.
     QString pageImageBaseName;
-    // Every page image this report's runs have saved.
-    detail::WrittenPageImages pageImages;
+    // The pages of the last screen run, as the preview shows them.
+    detail::PageSpool pageSpool;
 
     // The size of a new section, measured once per report: asking the
     // printer system for every section would make loading slow.

@@ -1,9 +1,10 @@
 // The preview window of the screen target: made hidden when a run starts,
-// shown with the saved pages when it ends, and dropped with its page images
-// when it closes.
+// shown with the kept pages when it ends, and dropped with its pages when it
+// closes.
 
-#include "model/PageImages.h"
+#include "model/CDialog.h"
 #include "model/Report_p.h"
+#include "output/PdfPages.h"
 #include "output/ReportRun.h"
 #include "windows/frmDisplay.h"
 
@@ -21,12 +22,14 @@ void ReportRun::openPreview(QSize page)
     closePreview(true);
     preview_ = new frmDisplay;
     preview_->setWindowTitle(QStringLiteral("Quirepress Display - ") + report_->ReportName());
-    const QString folder = d_.temporaryFolder;
-    const QString baseName = d_.pageImageBaseName;
-    preview_->pageImagePath = [folder, baseName](int number) { return pageImagePath(folder, baseName, number); };
+    // The spool belongs to the report's private part, which outlives the
+    // window (and does not move when the report does).
+    const PageSpool& pages = d_.pageSpool;
+    preview_->pageDrawing = [&pages](int number) { return pages.page(number); };
     preview_->setPageSize(page.width(), page.height());
     QObject::connect(preview_, &frmDisplay::printRequested, preview_,
                      [this] { fromWindow([this] { previewPrintPressed(); }); });
+    QObject::connect(preview_, &frmDisplay::savePdfRequested, preview_, [this] { savePreviewAsPdf(); });
     QObject::connect(preview_, &frmDisplay::closed, preview_, [this] {
         // The window is in its own close event: it goes once that is over.
         frmDisplay* closing = preview_;
@@ -77,7 +80,27 @@ void ReportRun::previewPrintPressed()
         d_.events->PrintToPrinterButton();
 }
 
-void ReportRun::deletePageImages() { d_.pageImages.deleteAll(); }
+void ReportRun::savePreviewAsPdf()
+{
+    // The pages are written as they are shown: the report does not run
+    // again, so its caller hears of nothing. A failure is the user's to
+    // know, and leaves the preview as it was.
+    QString path;
+    try {
+        CDialog dialog;
+        dialog.setFilter(QStringLiteral("PDF files|*.pdf"));
+        dialog.DefaultExt = QStringLiteral("pdf");
+        if (!dialog.ShowSave())
+            return;
+        path = dialog.Filename;
+        writePagesAsPdf(d_.pageSpool, report_->ReportName(), path);
+    } catch (const Error& error) {
+        d_.messages->inform(QStringLiteral("%1 - %2").arg(error.number()).arg(error.description()),
+                            QStringLiteral("Quirepress"));
+    }
+}
+
+void ReportRun::deletePageImages() { d_.pageSpool.clear(); }
 
 void ReportRun::fromWindow(const std::function<void()>& action)
 {

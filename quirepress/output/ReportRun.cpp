@@ -128,8 +128,9 @@ bool ReportRun::openPageTarget(OutputOptions target)
         noWindowFor(QStringLiteral("the screen target shows its pages in a window"));
     // Looked at again: the folder may have gone since the report was made.
     d_.temporaryFolder = requirePrivateTemporaryFolder();
-    auto screen = std::make_unique<ScreenTarget>(defaultPageSize(report_->Orientation()), d_.temporaryFolder,
-                                                 d_.pageImageBaseName, d_.pageImages);
+    const QSize page = defaultPageSize(report_->Orientation());
+    d_.pageSpool.start(pageSpoolPath(d_.temporaryFolder, d_.pageImageBaseName), page);
+    auto screen = std::make_unique<ScreenTarget>(page, d_.pageSpool);
     report_->setPageHeight(screen->pageSize().height());
     report_->setPageWidth(screen->pageSize().width());
     openPreview(screen->pageSize());

@@ -59,10 +59,13 @@ private:
     // The preview window (ReportPreview.cpp).
     void openPreview(QSize page);
     void showPreview();
-    // Closes and drops the window; its page images are deleted when
+    // Closes and drops the window; its pages are dropped when
     // `deleteImages`.
     void closePreview(bool deleteImages);
     void previewPrintPressed();
+    // The preview's "Save as PDF": asks for a file and writes the shown
+    // pages to it.
+    void savePreviewAsPdf();
     void deletePageImages();
     // Runs what a window asked for (the preview's print button). Qt's event
     // loop cannot carry an exception through, so whatever `action` throws

@@ -1,40 +1,38 @@
 #include "output/ScreenTarget.h"
 
-#include "model/PageImages.h"
+#include "model/PageSpool.h"
 
 namespace quirepress::detail {
 
-ScreenTarget::ScreenTarget(QSize size, QString temporaryFolder, QString baseName, WrittenPageImages& images)
-    : size_(size),
-      temporaryFolder_(std::move(temporaryFolder)),
-      baseName_(std::move(baseName)),
-      page_(size.width(), size.height()),
-      images_(images)
+ScreenTarget::ScreenTarget(QSize size, PageSpool& pages) : size_(size), pages_(pages) { startPage(); }
+
+void ScreenTarget::startPage()
 {
-    surface_.emplace(&page_.image(), ScreenPage::dotsPerInch);
+    drawing_ = QPicture();
+    // Recorded at the screen's resolution, so that one device dot (a thin
+    // line) is one pixel at 100% and scales with the zoom like the rest.
+    surface_.emplace(&drawing_, ScreenPage::dotsPerInch);
 }
 
 void ScreenTarget::savePage(int16_t number)
 {
+    // The painter must end before the drawing is complete.
     surface_.reset();
-    images_.save(page_.image(), pageImagePath(temporaryFolder_, baseName_, number));
+    pages_.save(number, drawing_);
 }
 
-// A screen run starts by dropping the window of the one before and its
-// images, so what the report has written is this run's.
-void ScreenTarget::cancel() { images_.deleteAll(); }
+void ScreenTarget::cancel() { pages_.clear(); }
 
 void ScreenTarget::ejectPage(int16_t finishedPage)
 {
     savePage(finishedPage);
-    page_.clear();
-    surface_.emplace(&page_.image(), ScreenPage::dotsPerInch);
+    startPage();
 }
 
 void ScreenTarget::finish(int16_t lastPage)
 {
     savePage(lastPage);
-    surface_.emplace(&page_.image(), ScreenPage::dotsPerInch);
+    startPage();
 }
 
 } // namespace quirepress::detail

@@ -3,39 +3,38 @@
 #include "output/PageTarget.h"
 #include "output/PainterSurface.h"
 
-#include <QString>
+#include <QPicture>
 
 #include <optional>
 
 namespace quirepress::detail {
 
-class WrittenPageImages;
+class PageSpool;
 
-// The screen target: pages are drawn on an off-screen page at screen
-// resolution, and every finished page is saved as a page image in the
-// temporary folder, where the preview window reads it.
+// The screen target: each page is recorded as a drawing by the same
+// painter code that draws on the printer, and every finished page is kept
+// in the report's page spool, where the preview window reads it.
 class ScreenTarget : public PageTarget {
 public:
-    // A page `size` twips large; page images go to `temporaryFolder` under
-    // `baseName`, and are remembered in `images`, which outlives the target.
-    ScreenTarget(QSize size, QString temporaryFolder, QString baseName, WrittenPageImages& images);
+    // A page `size` twips large; the pages go to `pages`, which outlives
+    // the target (the preview goes on showing them after the run).
+    ScreenTarget(QSize size, PageSpool& pages);
 
     PageSurface& surface() override { return *surface_; }
     QSize pageSize() const override { return size_; }
     void ejectPage(int16_t finishedPage) override;
     void finish(int16_t lastPage) override;
-    // Deletes the page images the run has saved.
+    // Drops the pages the run has kept.
     void cancel() override;
 
 private:
     void savePage(int16_t number);
+    void startPage();
 
     QSize size_;
-    QString temporaryFolder_;
-    QString baseName_;
-    ScreenPage page_;
+    QPicture drawing_;
     std::optional<PainterSurface> surface_;
-    WrittenPageImages& images_;
+    PageSpool& pages_;
 };
 
 } // namespace quirepress::detail

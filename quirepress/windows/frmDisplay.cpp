@@ -1,13 +1,13 @@
 #include "windows/frmDisplay.h"
 
+#include "windows/PageView.h"
+
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -19,30 +19,6 @@
 namespace quirepress::detail {
 
 namespace {
-
-// The page's image. Shrunk, QLabel scales it once and keeps the result,
-// which is never larger than the page image itself. Enlarged, that copy
-// could take hundreds of megabytes, so only the part being painted is
-// scaled, straight from the page image.
-class PageImage : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        const QPixmap image = pixmap();
-        const QRect room = contentsRect();
-        if (!hasScaledContents() || image.isNull()
-            || (room.width() <= image.width() && room.height() <= image.height())) {
-            QLabel::paintEvent(event);
-            return;
-        }
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(room, image);
-    }
-};
 
 QFrame* makePicture(QWidget* parent, const QString& name, const QColor& fill)
 {
@@ -74,9 +50,10 @@ frmDisplay::frmDisplay(QWidget* parent)
       pageArea_(new QWidget(this)),
       Page0_(makePicture(pageArea_, QStringLiteral("Page0"), Qt::darkGray)),
       Page1_(makePicture(pageArea_, QStringLiteral("Page1"), Qt::white)),
-      ImageObject_(new PageImage(Page1_)),
+      ImageObject_(new PageView(Page1_)),
       PictureToolbar_(new QFrame(this)),
       cboZoom_(new QComboBox(PictureToolbar_)),
+      cmdSavePdf_(new QToolButton(PictureToolbar_)),
       lblPage_(new QLabel(PictureToolbar_)),
       VScroll_(new QScrollBar(Qt::Vertical, this)),
       HScroll_(new QScrollBar(Qt::Horizontal, this)),
@@ -90,7 +67,6 @@ frmDisplay::frmDisplay(QWidget* parent)
     // the scroll bars: they live in an area that ends at the bars.
     pageArea_->setObjectName(QStringLiteral("PageArea"));
     ImageObject_->setObjectName(QStringLiteral("ImageObject"));
-    ImageObject_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     PictureToolbar_->setObjectName(QStringLiteral("PictureToolbar"));
     PictureToolbar_->setFrameShape(QFrame::StyledPanel);
@@ -125,6 +101,13 @@ frmDisplay::frmDisplay(QWidget* parent)
     for (int index = 0; index < int(cmdToolbar_.size()); ++index)
         connect(cmdToolbar_[size_t(index)], &QAbstractButton::clicked, this, [this, index] { toolbarClicked(index); });
 
+    cmdSavePdf_->setObjectName(QStringLiteral("cmdSavePdf"));
+    cmdSavePdf_->setText(tr("Save as PDF"));
+    cmdSavePdf_->setToolTip(tr("Save the pages as a PDF file"));
+    cmdSavePdf_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    cmdSavePdf_->setAutoRaise(true);
+    connect(cmdSavePdf_, &QAbstractButton::clicked, this, &frmDisplay::savePdfRequested);
+
     lblPage_->setObjectName(QStringLiteral("lblPage"));
 
     auto* toolbarLayout = new QHBoxLayout(PictureToolbar_);
@@ -132,6 +115,7 @@ frmDisplay::frmDisplay(QWidget* parent)
     toolbarLayout->addWidget(cboZoom_);
     for (QAbstractButton* button : cmdToolbar_)
         toolbarLayout->addWidget(button);
+    toolbarLayout->addWidget(cmdSavePdf_);
     toolbarLayout->addSpacing(8);
     toolbarLayout->addWidget(lblPage_);
     toolbarLayout->addStretch(1);
@@ -201,15 +185,12 @@ void frmDisplay::showFirstPage(int16_t pageCount)
 
 void frmDisplay::ShowPageImage(int16_t n)
 {
-    if (!pageImagePath)
+    if (!pageDrawing)
         return;
-    const QString path = pageImagePath(n);
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    const std::optional<QPicture> drawing = pageDrawing(n);
+    if (!drawing)
         return;
-    const QPixmap image(path);
-    if (image.isNull())
-        return;
-    ImageObject_->setPixmap(image);
+    ImageObject_->setDrawing(*drawing, twipsToPixels(QRect(0, 0, PageWidth_, PageHeight_)).size());
     ImageObject_->setGeometry(QRect(QPoint(0, 0), Page1_->size()));
 }
 
@@ -221,7 +202,6 @@ void frmDisplay::SetZoom(float z)
     const QSize size = limits.zoomedPage();
     placed_.page.setSize(size);
     placed_.shadow.setSize(size);
-    ImageObject_->setScaledContents(Zoom_ != 1.0f);
     placePages();
 }
 

@@ -2,11 +2,13 @@
 
 #include "windows/PreviewGeometry.h"
 
+#include <QPicture>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QAbstractButton;
 class QComboBox;
@@ -14,31 +16,35 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QScrollBar;
+class QToolButton;
 
 namespace quirepress::detail {
 
-// The preview of a report run: shows the page images the screen target
-// saved, one page at a time, with a shadow behind the page, a zoom box and
-// buttons to turn the pages and to print.
+class PageView;
+
+// The preview of a report run: shows the pages the screen target recorded,
+// one page at a time, with a shadow behind the page, a zoom box and buttons
+// to turn the pages, to print and to save them as a PDF file.
 class frmDisplay : public QWidget {
     Q_OBJECT
 public:
     explicit frmDisplay(QWidget* parent = nullptr);
     ~frmDisplay() override;
 
-    // The file of page n's image.
-    std::function<QString(int)> pageImagePath;
+    // Page n's drawing, in pixels of the page at 100%; none when the page
+    // is not to be had.
+    std::function<std::optional<QPicture>(int)> pageDrawing;
 
     // The page's size at 100%; places the page and its shadow and lays out
     // the scroll bars.
     void setPageSize(int32_t widthTwips, int32_t heightTwips);
     // At the end of a run: shows page 1 of `pageCount`.
     void showFirstPage(int16_t pageCount);
-    // Loads page n's image into the page; a page whose image is missing
+    // Shows page n's drawing on the page; a page whose drawing is missing
     // leaves the page as it was.
     void ShowPageImage(int16_t n);
-    // Sizes the page, its shadow and its image to `z` times the page (1 is
-    // 100%), within the limits of PreviewGeometry.
+    // Sizes the page, its shadow and its drawing to `z` times the page (1
+    // is 100%), within the limits of PreviewGeometry.
     void SetZoom(float z);
     void UpdateButtons();
     void SetScrollbars();
@@ -47,6 +53,7 @@ public:
 
 signals:
     void printRequested();
+    void savePdfRequested();
     // The user closed the window; the page is cleared first.
     void closed();
 
@@ -72,10 +79,11 @@ private:
     QWidget* pageArea_;
     QFrame* Page0_;
     QFrame* Page1_;
-    QLabel* ImageObject_;
+    PageView* ImageObject_;
     QFrame* PictureToolbar_;
     QComboBox* cboZoom_;
     std::array<QAbstractButton*, 5> cmdToolbar_{};
+    QToolButton* cmdSavePdf_;
     QLabel* lblPage_;
     QScrollBar* VScroll_;
     QScrollBar* HScroll_;

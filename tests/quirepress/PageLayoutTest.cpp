@@ -39,11 +39,7 @@ protected:
     int32_t pageHeight() const { return report.PageHeight(); }
     int32_t currentY() { return runOf(report).currentY(); }
 
-    QImage pageImage(int page)
-    {
-        const ReportPrivate& d = *ReportPrivate::of(report);
-        return QImage(detail::pageImagePath(d.temporaryFolder, d.pageImageBaseName, page));
-    }
+    QImage pageImage(int page) { return runsupport::pageImage(report, page); }
 
     // The colour of a page image at a point given in twips.
     static QColor at(const QImage& page, int32_t x, int32_t y)

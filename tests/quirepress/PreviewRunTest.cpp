@@ -39,6 +39,7 @@ protected:
         report.setOutputTo(cOutputToScreen);
         report.setReportName(QStringLiteral("/home/ann/reports/sales.rdn"));
         addSection(report, QStringLiteral("Line"), 300);
+        spoolEveryPage(report);
     }
 
     // A run of `pages` pages.
@@ -48,12 +49,6 @@ protected:
         for (int page = 1; page < pages; ++page)
             report.NewPage();
         report.EndReport();
-    }
-
-    QString imageOf(const Report& owner, int page)
-    {
-        const ReportPrivate& d = *ReportPrivate::of(const_cast<Report&>(owner));
-        return detail::pageImagePath(d.temporaryFolder, d.pageImageBaseName, page);
     }
 
     detail::frmDisplay* preview() { return runOf(report).preview(); }
@@ -99,50 +94,61 @@ TEST_F(PreviewRunTest, TheEndOfARunShowsPageOneAndClosingItDeletesThePageImages)
     EXPECT_EQ(preview()->findChild<QLabel*>(QStringLiteral("lblPage"))->text(), QStringLiteral("Page 1 of 3"));
     EXPECT_FALSE(report.CanExit());
     for (int page = 1; page <= 3; ++page)
-        EXPECT_TRUE(QFile::exists(imageOf(report, page)));
+        EXPECT_TRUE(keepsPage(report, page));
+    const QString spool = spoolFileOf(report);
+    EXPECT_TRUE(QFile::exists(spool));
+    EXPECT_TRUE(QDir(QFileInfo(spool).path()).entryList({QStringLiteral("*.bmp")}).isEmpty())
+        << "pages are drawings, not bitmaps";
 
     preview()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(preview(), nullptr);
     EXPECT_TRUE(report.CanExit());
     for (int page = 1; page <= 3; ++page)
-        EXPECT_FALSE(QFile::exists(imageOf(report, page)));
+        EXPECT_FALSE(keepsPage(report, page));
+    EXPECT_FALSE(QFile::exists(spool));
     EXPECT_FALSE(runOf(report).started()) << "the next section starts a new run";
 }
 
 TEST_F(PreviewRunTest, CloseWindowAndTheReportsEndDeleteOnlyTheirOwnImages)
 {
     Report other(std::make_shared<RecordedMessages>());
+    spoolEveryPage(other);
     other.setOutputTo(cOutputToScreen);
     addSection(other, QStringLiteral("Line"), 300);
     other.PrintSection(QStringLiteral("Line"));
     other.EndReport();
-    ASSERT_TRUE(QFile::exists(imageOf(other, 1)));
+    ASSERT_TRUE(keepsPage(other, 1));
+    ASSERT_TRUE(QFile::exists(spoolFileOf(other)));
 
     runPages(2);
     {
         // A report made later the same day leaves today's images alone.
         Report later(std::make_shared<RecordedMessages>());
     }
-    EXPECT_TRUE(QFile::exists(imageOf(report, 2)));
+    EXPECT_TRUE(keepsPage(report, 2));
     report.CloseWindow();
     EXPECT_EQ(preview(), nullptr);
-    EXPECT_FALSE(QFile::exists(imageOf(report, 1)));
-    EXPECT_TRUE(QFile::exists(imageOf(other, 1))) << "another live report's page stays";
+    EXPECT_FALSE(keepsPage(report, 1));
+    EXPECT_FALSE(QFile::exists(spoolFileOf(report)));
+    EXPECT_TRUE(keepsPage(other, 1)) << "another live report's page stays";
+    EXPECT_TRUE(QFile::exists(spoolFileOf(other)));
 
-    const QString otherImage = imageOf(other, 1);
+    const QString otherSpool = spoolFileOf(other);
     {
         Report ending(std::make_shared<RecordedMessages>());
+        spoolEveryPage(ending);
         ending.setOutputTo(cOutputToScreen);
         addSection(ending, QStringLiteral("Line"), 300);
         ending.PrintSection(QStringLiteral("Line"));
         ending.EndReport();
-        const QString endingImage = imageOf(ending, 1);
-        ASSERT_TRUE(QFile::exists(endingImage));
+        const QString endingSpool = spoolFileOf(ending);
+        ASSERT_TRUE(QFile::exists(endingSpool));
         other.CloseWindow();
-        EXPECT_FALSE(QFile::exists(otherImage));
-        EXPECT_TRUE(QFile::exists(endingImage));
+        EXPECT_FALSE(QFile::exists(otherSpool));
+        EXPECT_TRUE(QFile::exists(endingSpool));
     }
+    EXPECT_FALSE(QFile::exists(otherSpool));
 }
 
 TEST_F(PreviewRunTest, ThePrintButtonResetsTheRunAndAsksTheCallerToPrint)
@@ -185,7 +191,7 @@ TEST_F(PreviewRunTest, WhatThePrintHandlerThrowsIsToldToTheUserAndEndsOnlyItsOwn
         EXPECT_FALSE(runOf(report).progress()->isVisible());
         ASSERT_NE(preview(), nullptr) << "the preview stays open";
         EXPECT_EQ(pageLabel(), QStringLiteral("Page 1 of 2"));
-        EXPECT_TRUE(QFile::exists(imageOf(report, 2)));
+        EXPECT_TRUE(keepsPage(report, 2));
     }
 }
 
@@ -198,7 +204,7 @@ TEST_F(PreviewRunTest, ACancelledRunClosesItsHiddenWindowAndShowsNothing)
     report.EndReport();
     EXPECT_EQ(preview(), nullptr);
     EXPECT_TRUE(report.CanExit());
-    EXPECT_FALSE(QFile::exists(imageOf(report, 1)));
+    EXPECT_FALSE(keepsPage(report, 1));
 }
 
 TEST_F(PreviewRunTest, AModalCallerIsToldThatThePreviewCannotBeShown)
@@ -216,7 +222,7 @@ TEST_F(PreviewRunTest, AModalCallerIsToldThatThePreviewCannotBeShown)
     EXPECT_EQ(messages->said,
               QStringList{QStringLiteral("Cant show report output because the calling form is a modal form.")});
     EXPECT_FALSE(runOf(modalCaller).preview()->isVisible());
-    EXPECT_TRUE(QFile::exists(imageOf(modalCaller, 1))) << "the pages stay until the report ends";
+    EXPECT_TRUE(keepsPage(modalCaller, 1)) << "the pages stay until the report ends";
 }
 
 // The system's temporary folder is shared by every user: a report's page
@@ -244,12 +250,13 @@ private:
 TEST_F(PrivateFolderTest, PageImagesGoIntoAFolderOnlyTheUserCanOpen)
 {
     Report report(std::make_shared<RecordedMessages>());
+    spoolEveryPage(report);
     report.setOutputTo(cOutputToScreen);
     addSection(report, QStringLiteral("Line"), 300);
     report.PrintSection(QStringLiteral("Line"));
     report.EndReport();
     const ReportPrivate& d = *ReportPrivate::of(report);
-    const QFileInfo image(detail::pageImagePath(d.temporaryFolder, d.pageImageBaseName, 1));
+    const QFileInfo image(d.pageSpool.path());
     ASSERT_TRUE(image.exists());
     const QString folder = image.absolutePath();
     EXPECT_NE(folder, shared.path()) << "not straight into the shared folder";

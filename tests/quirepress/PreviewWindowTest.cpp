@@ -1,8 +1,9 @@
 // The preview window shown and driven for real: its buttons clicked, its
-// zoom box typed into and left, its scroll bars moved. Each page image is a
-// page of its own colour with a yellow bottom-right quarter, so that what
+// zoom box typed into and left, its scroll bars moved. Each page is drawn
+// in a colour of its own with a yellow bottom-right quarter, so that what
 // the window shows tells which page it is and whether it was scaled or cut.
 
+#include "windows/PageView.h"
 #include "windows/frmDisplay.h"
 
 #include "WindowControls.h"
@@ -11,17 +12,17 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPicture>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <map>
 #include <ostream>
 
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -50,20 +51,21 @@ class PreviewWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
         for (int page = 1; page <= 3; ++page) {
-            QImage image(pagePixels, QImage::Format_RGB32);
-            image.fill(pageColours[page - 1]);
-            QPainter(&image).fillRect(QRect(QPoint(408, 528), pagePixels / 2), marker);
-            ASSERT_TRUE(image.save(path(page), "BMP"));
+            QPainter painter(&drawings[page]);
+            painter.fillRect(QRect(QPoint(0, 0), pagePixels), pageColours[page - 1]);
+            painter.fillRect(QRect(QPoint(408, 528), pagePixels / 2), marker);
         }
-        window.pageImagePath = [this](int page) { return path(page); };
+        window.pageDrawing = [this](int page) -> std::optional<QPicture> {
+            const auto found = drawings.find(page);
+            if (found == drawings.end())
+                return std::nullopt;
+            return found->second;
+        };
         window.setPageSize(pageWidth, pageHeight);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-
-    QString path(int page) const { return folder.filePath(QStringLiteral("qrpp%1.bmp").arg(page)); }
 
     void click(int index)
     {
@@ -88,29 +90,29 @@ protected:
         return label ? label->text() : QString();
     }
 
-    QLabel* image() { return control<QLabel>(window, "ImageObject"); }
+    PageView* image() { return control<PageView>(window, "ImageObject"); }
     QFrame* page() { return control<QFrame>(window, "Page1"); }
     QFrame* shadow() { return control<QFrame>(window, "Page0"); }
     QComboBox* zoomBox() { return control<QComboBox>(window, "cboZoom"); }
     QScrollBar* bar(const char* name) { return control<QScrollBar>(window, name); }
 
-    // The colour of the page image loaded into the window; invalid when
-    // there is none.
+    // The colour of the page drawn in the window; invalid when there is
+    // none.
     QColor shownColour()
     {
-        QLabel* label = image();
-        if (!label || label->pixmap().isNull())
+        PageView* view = image();
+        if (!view || !view->hasDrawing())
             return {};
-        return label->pixmap().toImage().pixelColor(10, 10);
+        return view->grab(QRect(0, 0, 4, 4)).toImage().pixelColor(2, 2);
     }
 
     // What the image control paints at the given fractions of its size.
     QColor paintedAt(double x, double y)
     {
-        QLabel* label = image();
-        if (!label)
+        PageView* view = image();
+        if (!view)
             return {};
-        const QImage painted = label->grab().toImage();
+        const QImage painted = view->grab().toImage();
         return painted.pixelColor(int(x * painted.width()), int(y * painted.height()));
     }
 
@@ -152,7 +154,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] { return window.size() == QSize(width, height); }));
     }
 
-    QTemporaryDir folder;
+    std::map<int, QPicture> drawings;
     frmDisplay window;
 };
 
@@ -219,22 +221,13 @@ TEST_F(PreviewWindowTest, ButtonsTurnThePagesAndEnableWhereTheyCanGo)
 
 TEST_F(PreviewWindowTest, MissingPageImageLeavesThePreviousPageShown)
 {
-    ASSERT_TRUE(QFile::remove(path(2)));
+    drawings.erase(2);
     window.showFirstPage(3);
     click(2);
     EXPECT_EQ(pageLabel(), "Page 2 of 3");
     EXPECT_EQ(shownColour(), pageColours[0]);
     click(2);
     EXPECT_EQ(pageLabel(), "Page 3 of 3");
-    EXPECT_EQ(shownColour(), pageColours[2]);
-
-    // A file that is not an image is as good as missing.
-    QFile notAnImage(path(1));
-    ASSERT_TRUE(notAnImage.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    notAnImage.write("not a bitmap");
-    notAnImage.close();
-    click(0);
-    EXPECT_EQ(pageLabel(), "Page 1 of 3");
     EXPECT_EQ(shownColour(), pageColours[2]);
 }
 
@@ -243,14 +236,14 @@ TEST_F(PreviewWindowTest, WindowWithoutPageImagesShowsAnEmptyPage)
     frmDisplay empty;
     empty.show();
     empty.showFirstPage(2);
-    auto* label = control<QLabel>(empty, "ImageObject");
-    ASSERT_NE(label, nullptr);
-    EXPECT_TRUE(label->pixmap().isNull());
+    auto* view = control<PageView>(empty, "ImageObject");
+    ASSERT_NE(view, nullptr);
+    EXPECT_FALSE(view->hasDrawing());
     auto* next = control<QAbstractButton>(empty, "cmdToolbar2");
     ASSERT_NE(next, nullptr);
     QTest::mouseClick(next, Qt::LeftButton);
     EXPECT_EQ(control<QLabel>(empty, "lblPage")->text(), "Page 2 of 2");
-    EXPECT_TRUE(label->pixmap().isNull());
+    EXPECT_FALSE(view->hasDrawing());
 }
 
 TEST_F(PreviewWindowTest, ZoomScalesPageShadowAndImage)
@@ -266,7 +259,6 @@ TEST_F(PreviewWindowTest, ZoomScalesPageShadowAndImage)
     EXPECT_EQ(page()->size(), pagePixels);
     EXPECT_EQ(shadow()->size(), pagePixels);
     EXPECT_EQ(image()->geometry(), QRect(QPoint(0, 0), pagePixels));
-    EXPECT_FALSE(image()->hasScaledContents());
     EXPECT_EQ(shadow()->pos() - page()->pos(), QPoint(8, 8));
 
     chooseZoom(1);
@@ -274,7 +266,6 @@ TEST_F(PreviewWindowTest, ZoomScalesPageShadowAndImage)
     EXPECT_EQ(page()->size(), pagePixels / 2);
     EXPECT_EQ(shadow()->size(), pagePixels / 2);
     EXPECT_EQ(image()->size(), pagePixels / 2);
-    EXPECT_TRUE(image()->hasScaledContents());
     EXPECT_EQ(shadow()->pos() - page()->pos(), QPoint(8, 8));
     // The whole page, shrunk: its yellow quarter is still a quarter.
     EXPECT_EQ(paintedAt(0.25, 0.25), pageColours[0]);
@@ -296,7 +287,6 @@ TEST_F(PreviewWindowTest, ZoomScalesPageShadowAndImage)
     typeZoom("100%", Qt::Key_Return);
     EXPECT_EQ(page()->size(), pagePixels);
     EXPECT_EQ(image()->size(), pagePixels);
-    EXPECT_FALSE(image()->hasScaledContents());
     EXPECT_EQ(paintedAt(0.75, 0.75), marker);
     EXPECT_FALSE(bar("HScroll")->isEnabled());
 
@@ -324,7 +314,6 @@ TEST_F(PreviewWindowTest, ZoomTextWithoutANumberFallsBackTo100Percent)
     typeZoom("abc", Qt::Key_Tab);
     EXPECT_EQ(box->currentText(), "100%");
     EXPECT_EQ(page()->size(), pagePixels);
-    EXPECT_FALSE(image()->hasScaledContents());
 
     typeZoom("50%", Qt::Key_Return);
     EXPECT_EQ(page()->size(), pagePixels / 2);
@@ -437,14 +426,14 @@ TEST_F(PreviewWindowTest, ClosingClearsThePageAndThenTellsTheOwner)
     window.showFirstPage(1);
     ASSERT_TRUE(shownColour().isValid());
     bool clearedWhenTold = false;
-    QObject::connect(&window, &frmDisplay::closed, &window, [&] { clearedWhenTold = image()->pixmap().isNull(); });
+    QObject::connect(&window, &frmDisplay::closed, &window, [&] { clearedWhenTold = !image()->hasDrawing(); });
     QSignalSpy closed(&window, &frmDisplay::closed);
 
     EXPECT_TRUE(window.close());
     EXPECT_EQ(closed.count(), 1);
     EXPECT_TRUE(clearedWhenTold);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(image()->pixmap().isNull());
+    EXPECT_FALSE(image()->hasDrawing());
 }
 
 } // namespace

@@ -250,7 +250,7 @@ TEST(PageImageFiles, NamedByTheReportsCreationTime)
 {
     const QDateTime created(QDate(2026, 12, 7), QTime(1, 57, 30));
     EXPECT_EQ(detail::pageImageBaseName(created), "qrp071226015730");
-    EXPECT_EQ(detail::pageImagePath("/tmp/", "qrp071226015730", 3), "/tmp/qrp071226015730p3.bmp");
+    EXPECT_EQ(detail::pageSpoolPath("/tmp/", "qrp071226015730"), "/tmp/qrp071226015730.qpg");
 }
 
 TEST(PageImageFiles, ANewReportDeletesOtherDaysImagesAndKeepsTodays)
@@ -263,26 +263,31 @@ TEST(PageImageFiles, ANewReportDeletesOtherDaysImagesAndKeepsTodays)
     EXPECT_NE(folder, QDir::tempPath() + "/") << "the shared folder is not the report's to clean";
     ASSERT_FALSE(folder.isEmpty());
     const QDate today = QDate::currentDate();
-    const QString todays = folder + "qrp" + today.toString("ddMMyy") + "101010p1.bmp";
-    const QString yesterdays = folder + "qrp" + today.addDays(-1).toString("ddMMyy") + "101010p1.bmp";
-    const QString other = folder + "notes.bmp";
-    touch(todays);
-    touch(yesterdays);
-    touch(other);
-    {
-        Report report(std::make_shared<RecordedMessages>());
-        EXPECT_EQ(ReportPrivate::of(report)->temporaryFolder, folder);
+    // Page spools, and the page images of earlier versions.
+    for (const QString& ending : {QStringLiteral("101010.qpg"), QStringLiteral("101010p1.bmp")}) {
+        SCOPED_TRACE(ending.toStdString());
+        const QString todays = folder + "qrp" + today.toString("ddMMyy") + ending;
+        const QString yesterdays = folder + "qrp" + today.addDays(-1).toString("ddMMyy") + ending;
+        const QString other = folder + "notes" + ending;
+        touch(todays);
+        touch(yesterdays);
+        touch(other);
+        {
+            Report report(std::make_shared<RecordedMessages>());
+            EXPECT_EQ(ReportPrivate::of(report)->temporaryFolder, folder);
+        }
+        EXPECT_TRUE(QFile::exists(todays)) << "another report may still show it";
+        EXPECT_FALSE(QFile::exists(yesterdays));
+        EXPECT_TRUE(QFile::exists(other));
+        QFile::remove(todays);
+        QFile::remove(other);
     }
-    EXPECT_TRUE(QFile::exists(todays)) << "another report may still show it";
-    EXPECT_FALSE(QFile::exists(yesterdays));
-    EXPECT_TRUE(QFile::exists(other));
-    QFile::remove(todays);
-    QFile::remove(other);
 }
 
-TEST(PageImageFiles, AReportDeletesEveryImageItWroteWhenItGoes)
+TEST(PageImageFiles, AReportDeletesItsPageSpoolWhenItGoes)
 {
     auto report = std::make_unique<Report>(std::make_shared<RecordedMessages>());
+    ReportPrivate::of(*report)->pageSpool.setMemoryBound(0);
     report->setOutputTo(cOutputToScreen);
     QString name = QStringLiteral("Line");
     report->AddSection(name)->setHeight(300);
@@ -290,18 +295,8 @@ TEST(PageImageFiles, AReportDeletesEveryImageItWroteWhenItGoes)
     report->NewPage();
     report->NewPage();
     report->EndReport();
-    const ReportPrivate* inside = ReportPrivate::of(*report);
-    QStringList images;
-    for (int page = 1; page <= 4; ++page)
-        images << detail::pageImagePath(inside->temporaryFolder, inside->pageImageBaseName, page);
-    for (int page = 0; page < 3; ++page)
-        ASSERT_TRUE(QFile::exists(images[page]));
-    touch(images[3]);
-    // As a later run to the printer leaves it: counting its own pages.
-    report->setPageCount(1);
+    const QString spool = ReportPrivate::of(*report)->pageSpool.path();
+    ASSERT_TRUE(QFile::exists(spool));
     report.reset();
-    for (int page = 0; page < 3; ++page)
-        EXPECT_FALSE(QFile::exists(images[page])) << "page " << page + 1;
-    EXPECT_TRUE(QFile::exists(images[3])) << "a file the report did not write is not its own";
-    QFile::remove(images[3]);
+    EXPECT_FALSE(QFile::exists(spool));
 }

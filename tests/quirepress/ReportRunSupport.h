@@ -7,6 +7,7 @@
 #include "RecordedMessages.h"
 
 #include "model/Report_p.h"
+#include "output/PainterSurface.h"
 #include "output/ReportRun.h"
 
 #include <quirepress/quirepress.h>
@@ -15,6 +16,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -173,6 +176,39 @@ inline QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Sends every page of the report's screen runs straight to its spool file,
+// so that the life of that file can be watched.
+inline void spoolEveryPage(quirepress::Report& report)
+{
+    quirepress::ReportPrivate::of(report)->pageSpool.setMemoryBound(0);
+}
+
+inline QString spoolFileOf(quirepress::Report& report)
+{
+    return quirepress::ReportPrivate::of(report)->pageSpool.path();
+}
+
+// Whether page `page` of the report's last screen run is kept and can be
+// read back.
+inline bool keepsPage(quirepress::Report& report, int page)
+{
+    return quirepress::ReportPrivate::of(report)->pageSpool.page(page).has_value();
+}
+
+// Page `page` of the report's last screen run drawn at the screen's
+// resolution, as the preview shows it at 100%; a null image when there is
+// no such page.
+inline QImage pageImage(quirepress::Report& report, int page)
+{
+    const quirepress::detail::PageSpool& pages = quirepress::ReportPrivate::of(report)->pageSpool;
+    const auto drawing = pages.page(page);
+    if (!drawing)
+        return {};
+    quirepress::detail::ScreenPage sheet(pages.pageSize().width(), pages.pageSize().height());
+    QPainter(&sheet.image()).drawPicture(0, 0, *drawing);
+    return sheet.image();
 }
 
 } // namespace runsupport

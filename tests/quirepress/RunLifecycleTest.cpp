@@ -107,6 +107,7 @@ TEST_F(RunLifecycleTest, CancelBetweenPiecesOfATableStopsTheTable)
 
 TEST_F(RunLifecycleTest, CancelAtAPageBreakEndsTheRunAndItsPagesAreDiscarded)
 {
+    spoolEveryPage(report);
     report.setOutputTo(cOutputToScreen);
     print(QStringLiteral("first"));
     auto tall = addSection(report, QStringLiteral("Tall"), report.PageHeight());
@@ -117,12 +118,12 @@ TEST_F(RunLifecycleTest, CancelAtAPageBreakEndsTheRunAndItsPagesAreDiscarded)
     report.PrintSection(QStringLiteral("Tall"));
     EXPECT_EQ(report.PageCount(), 2);
 
-    const ReportPrivate& d = *ReportPrivate::of(report);
-    const QString firstPage = detail::pageImagePath(d.temporaryFolder, d.pageImageBaseName, 1);
-    EXPECT_TRUE(QFile::exists(firstPage));
+    EXPECT_TRUE(keepsPage(report, 1));
+    EXPECT_TRUE(QFile::exists(spoolFileOf(report)));
     report.EndReport();
     EXPECT_FALSE(report.Cancel());
-    EXPECT_FALSE(QFile::exists(firstPage));
+    EXPECT_FALSE(keepsPage(report, 1));
+    EXPECT_FALSE(QFile::exists(spoolFileOf(report)));
 }
 
 TEST_F(RunLifecycleTest, ARunStartedAfterCancelWasSetDoesNothingAndEndReportResetsIt)

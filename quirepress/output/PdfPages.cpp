@@ -1,0 +1,73 @@
+#include "output/PdfPages.h"
+
+#include "model/PageSpool.h"
+#include "output/PainterSurface.h"
+
+#include <quirepress/Error.h>
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace quirepress::detail {
+
+namespace {
+
+[[noreturn]] void cannotWrite(const QString& path, const QString& why)
+{
+    throw Error(75, QStringLiteral("Quirepress.Output"),
+                QStringLiteral("Path/File access error: the PDF file %1 cannot be written (%2).").arg(path, why));
+}
+
+QPageLayout layoutOf(QSize pageTwips)
+{
+    // Paper sizes are named upright; a page wider than high is the same
+    // paper turned.
+    const bool landscape = pageTwips.width() > pageTwips.height();
+    const QSizeF upright(std::min(pageTwips.width(), pageTwips.height()) / 1440.0,
+                         std::max(pageTwips.width(), pageTwips.height()) / 1440.0);
+    return QPageLayout(QPageSize(upright, QPageSize::Inch, QString(), QPageSize::ExactMatch),
+                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
+} // namespace
+
+void writePagesAsPdf(const PageSpool& pages, const QString& title, const QString& path)
+{
+    // Written through a file of our own, so that a failing disk is seen.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        cannotWrite(path, file.errorString());
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Quirepress"));
+        // At the resolution the drawings were recorded at: replayed on a
+        // device of another resolution, a QPicture rescales its fonts and
+        // the text would no longer fit its place. The PDF stays vector
+        // drawing and text all the same.
+        writer.setResolution(static_cast<int>(ScreenPage::dotsPerInch));
+        writer.setPageLayout(layoutOf(pages.pageSize()));
+        QPainter painter(&writer);
+        if (!painter.isActive())
+            cannotWrite(path, QStringLiteral("the PDF writer could not start"));
+        for (int number = 1; number <= pages.pageCount(); ++number) {
+            if (number > 1 && !writer.newPage())
+                cannotWrite(path, QStringLiteral("no new page"));
+            // A page that cannot be read back stays blank rather than
+            // shifting the pages after it.
+            if (const auto drawing = pages.page(number))
+                painter.drawPicture(0, 0, *drawing);
+        }
+        painter.end();
+    }
+    if (file.error() != QFileDevice::NoError || !file.flush())
+        cannotWrite(path, file.errorString());
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        cannotWrite(path, file.errorString());
+}
+
+} // namespace quirepress::detail
