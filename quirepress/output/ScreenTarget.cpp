@@ -11,7 +11,7 @@ ScreenTarget::ScreenTarget(QSize size, QString temporaryFolder, QString baseName
       page_(size.width(), size.height()),
       images_(images)
 {
-    surface_.emplace(&page_.image(), ScreenPage::dotsPerInch);
+    surface_.emplace(&page_.image(), ScreenPage::dotsPerInch, &fonts_);
 }
 
 void ScreenTarget::savePage(int16_t number)
@@ -28,13 +28,13 @@ void ScreenTarget::ejectPage(int16_t finishedPage)
 {
     savePage(finishedPage);
     page_.clear();
-    surface_.emplace(&page_.image(), ScreenPage::dotsPerInch);
+    surface_.emplace(&page_.image(), ScreenPage::dotsPerInch, &fonts_);
 }
 
 void ScreenTarget::finish(int16_t lastPage)
 {
     savePage(lastPage);
-    surface_.emplace(&page_.image(), ScreenPage::dotsPerInch);
+    surface_.emplace(&page_.image(), ScreenPage::dotsPerInch, &fonts_);
 }
 
 } // namespace quirepress::detail

@@ -34,6 +34,8 @@ private:
     QString temporaryFolder_;
     QString baseName_;
     ScreenPage page_;
+    // Every page gets a surface of its own; the fonts last the run.
+    FontCache fonts_;
     std::optional<PainterSurface> surface_;
     WrittenPageImages& images_;
 };
