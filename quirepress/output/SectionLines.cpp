@@ -19,18 +19,50 @@ constexpr int32_t white = 0xFFFFFF;
 const QString htmlRowStart = QStringLiteral("<TABLE border=0><TR>");
 const QString htmlRowEnd = QStringLiteral("</TR></TABLE>");
 
-void appendNumber(QString& line, int32_t number)
+// A number's decimal digits, as UTF-16 so that a line takes them without a
+// conversion.
+struct Digits {
+    explicit Digits(int32_t number)
+    {
+        char narrow[16];
+        char* end = std::to_chars(narrow, narrow + sizeof narrow, number).ptr;
+        size = end - narrow;
+        std::copy(narrow, end, wide);
+    }
+    QStringView view() const { return QStringView(wide, size); }
+
+    char16_t wide[16];
+    qsizetype size;
+};
+
+void appendNumber(QString& line, int32_t number) { line += Digits(number).view(); }
+
+// 1 to 7, the HTML font size of a size in points.
+int htmlSizeNumber(float points)
 {
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    line += QLatin1StringView(digits, end);
+    if (points < 10)
+        return 1;
+    if (points <= 12)
+        return 2;
+    if (points <= 14)
+        return 3;
+    if (points <= 18)
+        return 4;
+    if (points <= 24)
+        return 5;
+    if (points <= 36)
+        return 6;
+    return 7;
 }
 
 } // namespace
 
 int32_t roundHalfEven(double value)
 {
-    const double rounded = std::nearbyint(value);
+    // std::rint rounds as nearbyint does, halves to even in the default
+    // rounding mode, but is one instruction where nearbyint saves and
+    // restores the floating-point state around it.
+    const double rounded = std::rint(value);
     if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max()))
         throw Error(6, QStringLiteral("Quirepress.Output"), QStringLiteral("Overflow"));
     return static_cast<int32_t>(rounded);
@@ -50,20 +82,7 @@ QLatin1StringView htmlFontSize(float points)
 {
     static constexpr const char* sizes[] = {"Size=1>", "Size=2>", "Size=3>", "Size=4>",
                                             "Size=5>", "Size=6>", "Size=7>"};
-    int size = 7;
-    if (points < 10)
-        size = 1;
-    else if (points <= 12)
-        size = 2;
-    else if (points <= 14)
-        size = 3;
-    else if (points <= 18)
-        size = 4;
-    else if (points <= 24)
-        size = 5;
-    else if (points <= 36)
-        size = 6;
-    return QLatin1StringView(sizes[size - 1]);
+    return QLatin1StringView(sizes[htmlSizeNumber(points) - 1]);
 }
 
 void appendCsvValue(QString& line, QStringView value)
@@ -175,61 +194,67 @@ void SectionLines::writeText(QString& line, const Field& field, QStringView text
     }
 }
 
+// The markup is appended as UTF-16 literals: a line takes them as they are,
+// where Latin-1 text would be converted for every field of every line.
 void SectionLines::writeHtml(int index, const Field& field, QStringView text)
 {
+    static constexpr QStringView sizes[] = {u"Size=1>", u"Size=2>", u"Size=3>", u"Size=4>",
+                                            u"Size=5>", u"Size=6>", u"Size=7>"};
+    const FieldPrivate& f = FieldPrivate::of(field);
     QString& line = lines_[index];
-    const int32_t px = roundHalfEven(static_cast<double>(field.FieldLeft()) / pageWidth_ * htmlWidth);
+    const int32_t px = roundHalfEven(static_cast<double>(f.left) / pageWidth_ * htmlWidth);
     qsizetype& lastWidth = lastWidthAt_[static_cast<size_t>(index)];
     if (lastWidth >= 0) {
         // The previous cell now reaches to this field's left.
         qsizetype end = line.indexOf(u' ', lastWidth);
         if (end < 0)
             end = line.size();
-        line.replace(lastWidth, end - lastWidth, QString::number(px - cellLeft_[static_cast<size_t>(index)]));
+        const Digits width(px - cellLeft_[static_cast<size_t>(index)]);
+        line.replace(lastWidth, end - lastWidth, reinterpret_cast<const QChar*>(width.wide), width.size);
     } else {
-        line += QLatin1StringView("<TD width=");
+        line += u"<TD width=";
         appendNumber(line, px);
-        line += QLatin1StringView("></TD>");
+        line += u"></TD>";
     }
-    line += QLatin1StringView("<TD WIDTH=");
+    line += u"<TD WIDTH=";
     lastWidth = line.size();
     appendNumber(line, htmlWidth - px);
-    switch (field.Justification()) {
+    switch (f.justification) {
     case cJustificationRight:
-        line += QStringLiteral(" ALIGN=right>");
+        line += u" ALIGN=right>";
         break;
     case cJustificationCentre:
-        line += QStringLiteral(" ALIGN=middle>");
+        line += u" ALIGN=middle>";
         break;
     default:
-        line += QStringLiteral(" ALIGN=left>");
+        line += u" ALIGN=left>";
         break;
     }
-    line += QLatin1StringView("<FONT face=\"");
-    line += field.Font();
-    line += QLatin1StringView("\" ");
-    if (field.ForeColour() != 0)
-        line += QStringLiteral("color=%1 ").arg(colourToHex(field.ForeColour()));
-    if (field.BackColour() != white)
-        line += QStringLiteral("style=\"BACKGROUND-COLOR: #%1\" ").arg(colourToHex(field.BackColour()));
-    line += htmlFontSize(field.Size());
-    if (field.Bold())
-        line += QStringLiteral("<B>");
-    if (field.Italics())
-        line += QStringLiteral("<I>");
-    if (field.Underline())
-        line += QStringLiteral("<U>");
+    line += u"<FONT face=\"";
+    line += f.font;
+    line += u"\" ";
+    if (f.foreColour != 0)
+        line += QStringLiteral("color=%1 ").arg(colourToHex(f.foreColour));
+    if (f.backColour != white)
+        line += QStringLiteral("style=\"BACKGROUND-COLOR: #%1\" ").arg(colourToHex(f.backColour));
+    line += sizes[htmlSizeNumber(f.size) - 1];
+    if (f.bold)
+        line += u"<B>";
+    if (f.italics)
+        line += u"<I>";
+    if (f.underline)
+        line += u"<U>";
     if (htmlValuesAreText_)
         line += text.toString().toHtmlEscaped();
     else
         line += text;
-    if (field.Underline())
-        line += QStringLiteral("</U>");
-    if (field.Italics())
-        line += QStringLiteral("</I>");
-    if (field.Bold())
-        line += QStringLiteral("</B>");
-    line += QStringLiteral("</FONT></TD>");
+    if (f.underline)
+        line += u"</U>";
+    if (f.italics)
+        line += u"</I>";
+    if (f.bold)
+        line += u"</B>";
+    line += u"</FONT></TD>";
     cellLeft_[static_cast<size_t>(index)] = px;
 }
 
