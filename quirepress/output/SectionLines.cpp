@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace quirepress::detail {
@@ -132,6 +133,7 @@ void SectionLines::begin(int32_t height)
     if (format_ == LineFormat::Html) {
         cellLeft_.assign(static_cast<size_t>(count), 0);
         lastWidthAt_.assign(static_cast<size_t>(count), -1);
+        lastWidthSize_.assign(static_cast<size_t>(count), 0);
     }
 }
 
@@ -194,67 +196,100 @@ void SectionLines::writeText(QString& line, const Field& field, QStringView text
     }
 }
 
-// The markup is appended as UTF-16 literals: a line takes them as they are,
-// where Latin-1 text would be converted for every field of every line.
+bool SectionLines::HtmlCellLook::isOf(const FieldPrivate& field) const
+{
+    return justification == field.justification && foreColour == field.foreColour && backColour == field.backColour
+        && size == field.size && bold == field.bold && italics == field.italics && underline == field.underline
+        && font == field.font;
+}
+
+const SectionLines::HtmlCellMarkup& SectionLines::htmlCellMarkup(const FieldPrivate& field)
+{
+    for (const HtmlCellMarkup& cell : htmlCells_)
+        if (cell.look.isOf(field))
+            return cell;
+    // A caller that gives every field a look of its own would otherwise grow
+    // the list without end.
+    if (htmlCells_.size() >= 64)
+        htmlCells_.clear();
+    const HtmlCellLook look{field.justification, field.font, field.foreColour, field.backColour,
+                            field.size,          field.bold, field.italics,    field.underline};
+    HtmlCellMarkup cell{look, {}, {}};
+    QString& opening = cell.opening;
+    switch (look.justification) {
+    case cJustificationRight:
+        opening += u" ALIGN=right>";
+        break;
+    case cJustificationCentre:
+        opening += u" ALIGN=middle>";
+        break;
+    default:
+        opening += u" ALIGN=left>";
+        break;
+    }
+    opening += u"<FONT face=\"";
+    opening += look.font;
+    opening += u"\" ";
+    if (look.foreColour != 0)
+        opening += QStringLiteral("color=%1 ").arg(colourToHex(look.foreColour));
+    if (look.backColour != white)
+        opening += QStringLiteral("style=\"BACKGROUND-COLOR: #%1\" ").arg(colourToHex(look.backColour));
+    opening += htmlFontSize(look.size);
+    if (look.bold)
+        opening += u"<B>";
+    if (look.italics)
+        opening += u"<I>";
+    if (look.underline)
+        opening += u"<U>";
+    if (look.underline)
+        cell.closing += u"</U>";
+    if (look.italics)
+        cell.closing += u"</I>";
+    if (look.bold)
+        cell.closing += u"</B>";
+    cell.closing += u"</FONT></TD>";
+    htmlCells_.push_back(std::move(cell));
+    return htmlCells_.back();
+}
+
 void SectionLines::writeHtml(int index, const Field& field, QStringView text)
 {
-    static constexpr QStringView sizes[] = {u"Size=1>", u"Size=2>", u"Size=3>", u"Size=4>",
-                                            u"Size=5>", u"Size=6>", u"Size=7>"};
+    static constexpr QStringView cellStart = u"<TD WIDTH=";
     const FieldPrivate& f = FieldPrivate::of(field);
     QString& line = lines_[index];
     const int32_t px = roundHalfEven(static_cast<double>(f.left) / pageWidth_ * htmlWidth);
     qsizetype& lastWidth = lastWidthAt_[static_cast<size_t>(index)];
+    qsizetype& lastWidthSize = lastWidthSize_[static_cast<size_t>(index)];
     if (lastWidth >= 0) {
         // The previous cell now reaches to this field's left.
-        qsizetype end = line.indexOf(u' ', lastWidth);
-        if (end < 0)
-            end = line.size();
         const Digits width(px - cellLeft_[static_cast<size_t>(index)]);
-        line.replace(lastWidth, end - lastWidth, reinterpret_cast<const QChar*>(width.wide), width.size);
+        line.replace(lastWidth, lastWidthSize, reinterpret_cast<const QChar*>(width.wide), width.size);
     } else {
         line += u"<TD width=";
         appendNumber(line, px);
         line += u"></TD>";
     }
-    line += u"<TD WIDTH=";
-    lastWidth = line.size();
-    appendNumber(line, htmlWidth - px);
-    switch (f.justification) {
-    case cJustificationRight:
-        line += u" ALIGN=right>";
-        break;
-    case cJustificationCentre:
-        line += u" ALIGN=middle>";
-        break;
-    default:
-        line += u" ALIGN=left>";
-        break;
-    }
-    line += u"<FONT face=\"";
-    line += f.font;
-    line += u"\" ";
-    if (f.foreColour != 0)
-        line += QStringLiteral("color=%1 ").arg(colourToHex(f.foreColour));
-    if (f.backColour != white)
-        line += QStringLiteral("style=\"BACKGROUND-COLOR: #%1\" ").arg(colourToHex(f.backColour));
-    line += sizes[htmlSizeNumber(f.size) - 1];
-    if (f.bold)
-        line += u"<B>";
-    if (f.italics)
-        line += u"<I>";
-    if (f.underline)
-        line += u"<U>";
+    const HtmlCellMarkup& cell = htmlCellMarkup(f);
+    QString escaped;
     if (htmlValuesAreText_)
-        line += text.toString().toHtmlEscaped();
-    else
-        line += text;
-    if (f.underline)
-        line += u"</U>";
-    if (f.italics)
-        line += u"</I>";
-    if (f.bold)
-        line += u"</B>";
-    line += u"</FONT></TD>";
+        escaped = text.toString().toHtmlEscaped();
+    const QStringView value = htmlValuesAreText_ ? QStringView(escaped) : text;
+    const Digits width(htmlWidth - px);
+    // The cell's pieces go straight into the line, which grows once.
+    const qsizetype start = line.size();
+    line.resize(start + cellStart.size() + width.size + cell.opening.size() + value.size() + cell.closing.size());
+    QChar* out = line.data() + start;
+    const auto put = [&out](QStringView piece) {
+        std::memcpy(static_cast<void*>(out), piece.data(), static_cast<size_t>(piece.size()) * sizeof(QChar));
+        out += piece.size();
+    };
+    put(cellStart);
+    lastWidth = out - line.constData();
+    lastWidthSize = width.size;
+    put(width.view());
+    put(cell.opening);
+    put(value);
+    put(cell.closing);
     cellLeft_[static_cast<size_t>(index)] = px;
 }
 
