@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include <cstdint>
 
 namespace quirepress::detail {
 
@@ -18,7 +18,9 @@ public:
     void letThroughWhenDue();
 
 private:
-    QElapsedTimer sinceLast_;
+    // When the events last ran, in milliseconds of the coarse monotonic
+    // clock; -1 before they ever did.
+    int64_t lastMs_ = -1;
 };
 
 } // namespace quirepress::detail

@@ -20,6 +20,9 @@ struct TextStyle {
     bool operator==(const TextStyle&) const = default;
 };
 
+// Where a text sits in the span it is given.
+enum class TextAlignment { Right, Centre };
+
 // A colour as reports hold it, 0x00BBGGRR; the system colour "button face"
 // (0x8000000F) that table lines use becomes light grey.
 QColor colourFromReport(int32_t value);
@@ -40,6 +43,11 @@ public:
 
     // `text` in the current style with its top-left corner at (x, y).
     virtual void drawText(double x, double y, const QString& text, int32_t colour) = 0;
+    // `text` in the current style with its top at y, against the right edge
+    // of the span `width` twips wide from `left` or in its middle; the text
+    // may reach out of the span on the left.
+    virtual void drawAlignedText(double left, double width, double y, const QString& text, TextAlignment alignment,
+                                 int32_t colour) = 0;
     virtual void drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour, int lineWidth) = 0;
     // A rectangle outlined in `outline` and filled with `fill`.
     virtual void drawBox(const QRect& box, int32_t outline, int32_t fill, int lineWidth) = 0;

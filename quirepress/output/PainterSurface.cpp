@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QTextLayout>
 
 #include <cmath>
 
@@ -34,8 +35,13 @@ QFont PainterSurface::fontInTwips(const TextStyle& style)
     return font;
 }
 
-PainterSurface::PainterSurface(QPaintDevice* device, double dotsPerInch)
-    : painter_(device), dotsPerInch_(dotsPerInch), font_(fontInTwips(style_)), metrics_(font_)
+PainterSurface::PainterSurface(QPaintDevice* device, double dotsPerInch, FontCache* fonts)
+    : painter_(device),
+      dotsPerInch_(dotsPerInch),
+      fonts_(fonts ? fonts : &ownFonts_),
+      font_(fonts_->fontFor({}).font),
+      metrics_(fonts_->fontFor({}).metrics),
+      fontId_(fonts_->fontFor({}).id)
 {
     // Lines and boxes stay crisp, one device dot wide; text and pictures are
     // smoothed.
@@ -43,21 +49,27 @@ PainterSurface::PainterSurface(QPaintDevice* device, double dotsPerInch)
     painter_.setRenderHint(QPainter::TextAntialiasing);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform);
     painter_.scale(dotsPerInch / twipsPerInch, dotsPerInch / twipsPerInch);
-    painter_.setFont(font_);
+    usePainterFont();
 }
 
 PainterSurface::~PainterSurface() = default;
 
 void PainterSurface::setTextStyle(const TextStyle& style)
 {
-    // Most fields of a report share one style; a new font for each would
-    // look the font up again every time.
-    if (style == style_)
+    const FontCache::Font& font = fonts_->fontFor(style);
+    if (font.id == fontId_)
         return;
-    style_ = style;
-    font_ = fontInTwips(style);
-    metrics_ = QFontMetricsF(font_);
+    font_ = font.font;
+    metrics_ = font.metrics;
+    fontId_ = font.id;
+}
+
+void PainterSurface::usePainterFont()
+{
+    if (painterFontId_ == fontId_)
+        return;
     painter_.setFont(font_);
+    painterFontId_ = fontId_;
 }
 
 double PainterSurface::textWidth(const QString& text) const { return metrics_.horizontalAdvance(text); }
@@ -70,8 +82,42 @@ double PainterSurface::textHeight(const QString& text) const
 
 void PainterSurface::drawText(double x, double y, const QString& text, int32_t colour)
 {
+    usePainterFont();
     painter_.setPen(colourFromReport(colour));
     painter_.drawText(QPointF(x, y + metrics_.ascent()), text);
+}
+
+void PainterSurface::drawAlignedText(double left, double width, double y, const QString& text, TextAlignment alignment,
+                                     int32_t colour)
+{
+    const auto startFor = [&](double textWidth) {
+        return alignment == TextAlignment::Right ? left + width - textWidth : left + (width - textWidth) / 2.0;
+    };
+    // QTextLine draws an underline a little unlike QPainter::drawText; such
+    // text is measured and drawn apart, so that it looks as left-aligned
+    // underlined text does.
+    if (font_.underline()) {
+        drawText(startFor(textWidth(text)), y, text, colour);
+        return;
+    }
+    // One shaping both measures the text and draws it.
+    QTextLayout layout(text, font_);
+    QTextOption option;
+    option.setTextDirection(Qt::LeftToRight); // as the painter's drawText
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid() || line.textLength() != text.size()) {
+        // A line separator in the text starts a second line.
+        drawText(startFor(textWidth(text)), y, text, colour);
+        return;
+    }
+    painter_.setPen(colourFromReport(colour));
+    // The baseline stays where the style's font puts it, even where a
+    // fallback font of the text is taller.
+    line.draw(&painter_, QPointF(startFor(line.horizontalAdvance()), y + metrics_.ascent() - line.ascent()));
 }
 
 QPen PainterSurface::penFor(int32_t colour, int lineWidth) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/FontCache.h"
 #include "output/PageSurface.h"
 
 #include <QFont>
@@ -17,14 +18,18 @@ namespace quirepress::detail {
 class PainterSurface : public PageSurface {
 public:
     // Draws on `device`, whose resolution is `dotsPerInch`; the device must
-    // outlive the surface.
-    PainterSurface(QPaintDevice* device, double dotsPerInch);
+    // outlive the surface. Fonts come from `fonts` when given (it must
+    // outlive the surface), so that the pages of a run share them; else
+    // from a cache of the surface's own.
+    PainterSurface(QPaintDevice* device, double dotsPerInch, FontCache* fonts = nullptr);
     ~PainterSurface() override;
 
     void setTextStyle(const TextStyle& style) override;
     double textWidth(const QString& text) const override;
     double textHeight(const QString& text) const override;
     void drawText(double x, double y, const QString& text, int32_t colour) override;
+    void drawAlignedText(double left, double width, double y, const QString& text, TextAlignment alignment,
+                         int32_t colour) override;
     void drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour, int lineWidth) override;
     void drawBox(const QRect& box, int32_t outline, int32_t fill, int lineWidth) override;
     void drawImage(int32_t x, int32_t y, const QImage& image) override;
@@ -38,14 +43,18 @@ public:
 
 private:
     QPen penFor(int32_t colour, int lineWidth) const;
+    // Hands the current font to the painter, when it does not have it yet:
+    // QPainter::setFont makes a font of its own each time.
+    void usePainterFont();
 
     QPainter painter_;
     double dotsPerInch_;
-    TextStyle style_;
+    FontCache ownFonts_;
+    FontCache* fonts_;
     QFont font_;
-    // Of font_; made once a style, as every field's text is measured and
-    // placed with them.
     QFontMetricsF metrics_;
+    int fontId_ = -1;
+    int painterFontId_ = -1;
 };
 
 // The off-screen page the preview draws on: a white page of the report's

@@ -11,7 +11,7 @@ void ScreenTarget::startPage()
     drawing_ = QPicture();
     // Recorded at the screen's resolution, so that one device dot (a thin
     // line) is one pixel at 100% and scales with the zoom like the rest.
-    surface_.emplace(&drawing_, ScreenPage::dotsPerInch);
+    surface_.emplace(&drawing_, ScreenPage::dotsPerInch, &fonts_);
 }
 
 void ScreenTarget::savePage(int16_t number)

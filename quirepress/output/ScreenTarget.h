@@ -33,6 +33,8 @@ private:
 
     QSize size_;
     QPicture drawing_;
+    // Every page gets a surface of its own; the fonts last the run.
+    FontCache fonts_;
     std::optional<PainterSurface> surface_;
     PageSpool& pages_;
 };

@@ -250,13 +250,25 @@ void ReportRun::printTextField(const Field& field)
     surface.setTextStyle(styleOf(field));
     const double y = static_cast<double>(currentY_) + field.FieldTop();
     const double left = static_cast<double>(originX_) + field.FieldLeft();
+    const Justifications justification = field.Justification();
+    const bool aligned = justification == cJustificationRight || justification == cJustificationCentre;
+    const TextAlignment alignment = justification == cJustificationRight ? TextAlignment::Right : TextAlignment::Centre;
+    if (!field.LimitSize()) {
+        const QString drawn = expandPlaceholder(text, report_->PageCount());
+        if (aligned)
+            surface.drawAlignedText(left, field.FieldWidth(), y, drawn, alignment, field.ForeColour());
+        else
+            surface.drawText(left, y, drawn, field.ForeColour());
+        return;
+    }
+    const double width = surface.textWidth(text);
     double x = left;
-    if (field.Justification() == cJustificationRight)
-        x = left + field.FieldWidth() - surface.textWidth(text);
-    else if (field.Justification() == cJustificationCentre)
-        x = left + (field.FieldWidth() - surface.textWidth(text)) / 2.0;
+    if (justification == cJustificationRight)
+        x = left + field.FieldWidth() - width;
+    else if (justification == cJustificationCentre)
+        x = left + (field.FieldWidth() - width) / 2.0;
     // The text keeps the start the whole of it would have had.
-    if (field.LimitSize())
+    if (width > field.FieldWidth())
         text =
             limitToWidth([&surface](const QString& part) { return surface.textWidth(part); }, text, field.FieldWidth());
     surface.drawText(x, y, expandPlaceholder(text, report_->PageCount()), field.ForeColour());

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace quirepress::detail {
@@ -19,18 +20,50 @@ constexpr int32_t white = 0xFFFFFF;
 const QString htmlRowStart = QStringLiteral("<TABLE border=0><TR>");
 const QString htmlRowEnd = QStringLiteral("</TR></TABLE>");
 
-void appendNumber(QString& line, int32_t number)
+// A number's decimal digits, as UTF-16 so that a line takes them without a
+// conversion.
+struct Digits {
+    explicit Digits(int32_t number)
+    {
+        char narrow[16];
+        char* end = std::to_chars(narrow, narrow + sizeof narrow, number).ptr;
+        size = end - narrow;
+        std::copy(narrow, end, wide);
+    }
+    QStringView view() const { return QStringView(wide, size); }
+
+    char16_t wide[16];
+    qsizetype size;
+};
+
+void appendNumber(QString& line, int32_t number) { line += Digits(number).view(); }
+
+// 1 to 7, the HTML font size of a size in points.
+int htmlSizeNumber(float points)
 {
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    line += QLatin1StringView(digits, end);
+    if (points < 10)
+        return 1;
+    if (points <= 12)
+        return 2;
+    if (points <= 14)
+        return 3;
+    if (points <= 18)
+        return 4;
+    if (points <= 24)
+        return 5;
+    if (points <= 36)
+        return 6;
+    return 7;
 }
 
 } // namespace
 
 int32_t roundHalfEven(double value)
 {
-    const double rounded = std::nearbyint(value);
+    // std::rint rounds as nearbyint does, halves to even in the default
+    // rounding mode, but is one instruction where nearbyint saves and
+    // restores the floating-point state around it.
+    const double rounded = std::rint(value);
     if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max()))
         throw Error(6, QStringLiteral("Quirepress.Output"), QStringLiteral("Overflow"));
     return static_cast<int32_t>(rounded);
@@ -50,20 +83,7 @@ QLatin1StringView htmlFontSize(float points)
 {
     static constexpr const char* sizes[] = {"Size=1>", "Size=2>", "Size=3>", "Size=4>",
                                             "Size=5>", "Size=6>", "Size=7>"};
-    int size = 7;
-    if (points < 10)
-        size = 1;
-    else if (points <= 12)
-        size = 2;
-    else if (points <= 14)
-        size = 3;
-    else if (points <= 18)
-        size = 4;
-    else if (points <= 24)
-        size = 5;
-    else if (points <= 36)
-        size = 6;
-    return QLatin1StringView(sizes[size - 1]);
+    return QLatin1StringView(sizes[htmlSizeNumber(points) - 1]);
 }
 
 void appendCsvValue(QString& line, QStringView value)
@@ -113,6 +133,7 @@ void SectionLines::begin(int32_t height)
     if (format_ == LineFormat::Html) {
         cellLeft_.assign(static_cast<size_t>(count), 0);
         lastWidthAt_.assign(static_cast<size_t>(count), -1);
+        lastWidthSize_.assign(static_cast<size_t>(count), 0);
     }
 }
 
@@ -175,61 +196,100 @@ void SectionLines::writeText(QString& line, const Field& field, QStringView text
     }
 }
 
-void SectionLines::writeHtml(int index, const Field& field, QStringView text)
+bool SectionLines::HtmlCellLook::isOf(const FieldPrivate& field) const
 {
-    QString& line = lines_[index];
-    const int32_t px = roundHalfEven(static_cast<double>(field.FieldLeft()) / pageWidth_ * htmlWidth);
-    qsizetype& lastWidth = lastWidthAt_[static_cast<size_t>(index)];
-    if (lastWidth >= 0) {
-        // The previous cell now reaches to this field's left.
-        qsizetype end = line.indexOf(u' ', lastWidth);
-        if (end < 0)
-            end = line.size();
-        line.replace(lastWidth, end - lastWidth, QString::number(px - cellLeft_[static_cast<size_t>(index)]));
-    } else {
-        line += QLatin1StringView("<TD width=");
-        appendNumber(line, px);
-        line += QLatin1StringView("></TD>");
-    }
-    line += QLatin1StringView("<TD WIDTH=");
-    lastWidth = line.size();
-    appendNumber(line, htmlWidth - px);
-    switch (field.Justification()) {
+    return justification == field.justification && foreColour == field.foreColour && backColour == field.backColour
+        && size == field.size && bold == field.bold && italics == field.italics && underline == field.underline
+        && font == field.font;
+}
+
+const SectionLines::HtmlCellMarkup& SectionLines::htmlCellMarkup(const FieldPrivate& field)
+{
+    for (const HtmlCellMarkup& cell : htmlCells_)
+        if (cell.look.isOf(field))
+            return cell;
+    // A caller that gives every field a look of its own would otherwise grow
+    // the list without end.
+    if (htmlCells_.size() >= 64)
+        htmlCells_.clear();
+    const HtmlCellLook look{field.justification, field.font, field.foreColour, field.backColour,
+                            field.size,          field.bold, field.italics,    field.underline};
+    HtmlCellMarkup cell{look, {}, {}};
+    QString& opening = cell.opening;
+    switch (look.justification) {
     case cJustificationRight:
-        line += QStringLiteral(" ALIGN=right>");
+        opening += u" ALIGN=right>";
         break;
     case cJustificationCentre:
-        line += QStringLiteral(" ALIGN=middle>");
+        opening += u" ALIGN=middle>";
         break;
     default:
-        line += QStringLiteral(" ALIGN=left>");
+        opening += u" ALIGN=left>";
         break;
     }
-    line += QLatin1StringView("<FONT face=\"");
-    line += field.Font();
-    line += QLatin1StringView("\" ");
-    if (field.ForeColour() != 0)
-        line += QStringLiteral("color=%1 ").arg(colourToHex(field.ForeColour()));
-    if (field.BackColour() != white)
-        line += QStringLiteral("style=\"BACKGROUND-COLOR: #%1\" ").arg(colourToHex(field.BackColour()));
-    line += htmlFontSize(field.Size());
-    if (field.Bold())
-        line += QStringLiteral("<B>");
-    if (field.Italics())
-        line += QStringLiteral("<I>");
-    if (field.Underline())
-        line += QStringLiteral("<U>");
+    opening += u"<FONT face=\"";
+    opening += look.font;
+    opening += u"\" ";
+    if (look.foreColour != 0)
+        opening += QStringLiteral("color=%1 ").arg(colourToHex(look.foreColour));
+    if (look.backColour != white)
+        opening += QStringLiteral("style=\"BACKGROUND-COLOR: #%1\" ").arg(colourToHex(look.backColour));
+    opening += htmlFontSize(look.size);
+    if (look.bold)
+        opening += u"<B>";
+    if (look.italics)
+        opening += u"<I>";
+    if (look.underline)
+        opening += u"<U>";
+    if (look.underline)
+        cell.closing += u"</U>";
+    if (look.italics)
+        cell.closing += u"</I>";
+    if (look.bold)
+        cell.closing += u"</B>";
+    cell.closing += u"</FONT></TD>";
+    htmlCells_.push_back(std::move(cell));
+    return htmlCells_.back();
+}
+
+void SectionLines::writeHtml(int index, const Field& field, QStringView text)
+{
+    static constexpr QStringView cellStart = u"<TD WIDTH=";
+    const FieldPrivate& f = FieldPrivate::of(field);
+    QString& line = lines_[index];
+    const int32_t px = roundHalfEven(static_cast<double>(f.left) / pageWidth_ * htmlWidth);
+    qsizetype& lastWidth = lastWidthAt_[static_cast<size_t>(index)];
+    qsizetype& lastWidthSize = lastWidthSize_[static_cast<size_t>(index)];
+    if (lastWidth >= 0) {
+        // The previous cell now reaches to this field's left.
+        const Digits width(px - cellLeft_[static_cast<size_t>(index)]);
+        line.replace(lastWidth, lastWidthSize, reinterpret_cast<const QChar*>(width.wide), width.size);
+    } else {
+        line += u"<TD width=";
+        appendNumber(line, px);
+        line += u"></TD>";
+    }
+    const HtmlCellMarkup& cell = htmlCellMarkup(f);
+    QString escaped;
     if (htmlValuesAreText_)
-        line += text.toString().toHtmlEscaped();
-    else
-        line += text;
-    if (field.Underline())
-        line += QStringLiteral("</U>");
-    if (field.Italics())
-        line += QStringLiteral("</I>");
-    if (field.Bold())
-        line += QStringLiteral("</B>");
-    line += QStringLiteral("</FONT></TD>");
+        escaped = text.toString().toHtmlEscaped();
+    const QStringView value = htmlValuesAreText_ ? QStringView(escaped) : text;
+    const Digits width(htmlWidth - px);
+    // The cell's pieces go straight into the line, which grows once.
+    const qsizetype start = line.size();
+    line.resize(start + cellStart.size() + width.size + cell.opening.size() + value.size() + cell.closing.size());
+    QChar* out = line.data() + start;
+    const auto put = [&out](QStringView piece) {
+        std::memcpy(static_cast<void*>(out), piece.data(), static_cast<size_t>(piece.size()) * sizeof(QChar));
+        out += piece.size();
+    };
+    put(cellStart);
+    lastWidth = out - line.constData();
+    lastWidthSize = width.size;
+    put(width.view());
+    put(cell.opening);
+    put(value);
+    put(cell.closing);
     cellLeft_[static_cast<size_t>(index)] = px;
 }
 

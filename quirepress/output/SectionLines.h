@@ -1,5 +1,7 @@
 #pragma once
 
+#include <quirepress/Enums.h>
+
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +10,8 @@
 
 namespace quirepress {
 class Field;
-}
+class FieldPrivate;
+} // namespace quirepress
 
 namespace quirepress::detail {
 
@@ -46,6 +49,28 @@ private:
     void writeHtml(int index, const Field& field, QStringView text);
     void writeCsv(QString& line, QStringView text) const;
 
+    // The markup of an HTML cell around its text, which depends only on the
+    // field's look: made once for each look rather than piece by piece for
+    // every field of every line.
+    struct HtmlCellLook {
+        Justifications justification;
+        QString font;
+        int32_t foreColour;
+        int32_t backColour;
+        float size;
+        bool bold;
+        bool italics;
+        bool underline;
+
+        bool isOf(const FieldPrivate& field) const;
+    };
+    struct HtmlCellMarkup {
+        HtmlCellLook look;
+        QString opening; // from the alignment to the last opening tag
+        QString closing;
+    };
+    const HtmlCellMarkup& htmlCellMarkup(const FieldPrivate& field);
+
     LineFormat format_;
     int16_t gridX_;
     int16_t gridY_;
@@ -57,6 +82,8 @@ private:
     // that the next field of the line can narrow that cell; -1 before the
     // line has a cell.
     std::vector<qsizetype> lastWidthAt_;
+    std::vector<qsizetype> lastWidthSize_; // and how many digits it has
+    std::vector<HtmlCellMarkup> htmlCells_;
 };
 
 // A colour 0x00BBGGRR as six upper-case hexadecimal digits red, green, blue.

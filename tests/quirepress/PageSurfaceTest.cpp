@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
 
 using namespace quirepress::detail;
 
@@ -112,4 +114,84 @@ TEST(PageSurface, TheScreenPageIsAWhitePageOfTheReportsSize)
     EXPECT_EQ(page.image().pixelColor(40, 40), QColor(Qt::black));
     page.clear();
     EXPECT_EQ(page.image().pixelColor(40, 40), QColor(Qt::white));
+}
+
+namespace {
+
+// A page with `draw` done on a fresh surface at screen resolution.
+template <typename Draw>
+QImage drawnPage(Draw draw)
+{
+    QImage page = imageAt(96, 7200, 1440);
+    {
+        PainterSurface surface(&page, 96);
+        draw(surface);
+    }
+    return page;
+}
+
+const TextStyle plain{QStringLiteral("Arial"), 10, false, false, false};
+const TextStyle heading{QStringLiteral("DejaVu Serif"), 14, true, true, false};
+const TextStyle underlined{QStringLiteral("Arial"), 12, false, false, true};
+
+} // namespace
+
+TEST(PageSurface, FieldsOfDifferentStylesOnOneLineKeepTheirOwnFonts)
+{
+    struct Placed {
+        TextStyle style;
+        double x;
+        QString text;
+    };
+    const Placed line[] = {{plain, 100, QStringLiteral("Invoice")},
+                           {heading, 1400, QStringLiteral("Total due")},
+                           {underlined, 4000, QStringLiteral("1,284.50")}};
+    // Each style twice, alternating, as the fields of lines come.
+    const QImage drawn = drawnPage([&](PageSurface& surface) {
+        for (int pass = 0; pass < 2; ++pass) {
+            for (const Placed& field : line) {
+                surface.setTextStyle(field.style);
+                surface.drawText(field.x, 100, field.text, black);
+            }
+        }
+    });
+    // The same with a font made for every field; twice over too, as smoothed
+    // text drawn twice comes out darker.
+    QImage expected = imageAt(96, 7200, 1440);
+    {
+        QPainter painter(&expected);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.scale(96.0 / 1440, 96.0 / 1440);
+        for (int pass = 0; pass < 2; ++pass) {
+            for (const Placed& field : line) {
+                const QFont font = PainterSurface::fontInTwips(field.style);
+                painter.setFont(font);
+                painter.drawText(QPointF(field.x, 100 + QFontMetricsF(font).ascent()), field.text);
+            }
+        }
+    }
+    EXPECT_EQ(drawn, expected);
+}
+
+TEST(PageSurface, AlignedTextLandsWhereItsMeasuredWidthPutsIt)
+{
+    const QString texts[] = {QStringLiteral("1,284.50"), QStringLiteral("Harbourside Joinery Ltd "),
+                             QStringLiteral("Größe € 日本"), QStringLiteral("tab\there")};
+    for (const TextStyle& style : {plain, heading, underlined}) {
+        for (const QString& text : texts) {
+            for (const TextAlignment alignment : {TextAlignment::Right, TextAlignment::Centre}) {
+                const QImage aligned = drawnPage([&](PageSurface& surface) {
+                    surface.setTextStyle(style);
+                    surface.drawAlignedText(1000, 4000, 300, text, alignment, black);
+                });
+                const QImage measured = drawnPage([&](PageSurface& surface) {
+                    surface.setTextStyle(style);
+                    const double room = 4000 - surface.textWidth(text);
+                    surface.drawText(1000 + (alignment == TextAlignment::Right ? room : room / 2), 300, text, black);
+                });
+                EXPECT_EQ(aligned, measured) << text.toStdString() << " in " << style.font.toStdString() << ", "
+                                             << (alignment == TextAlignment::Right ? "right" : "centred");
+            }
+        }
+    }
 }
