@@ -24,6 +24,7 @@
 
 #include <cstdio>
 #include <stdexcept>
+#include <utility>
 
 using namespace quillbill;
 
@@ -126,10 +127,15 @@ void takePreviewPictures(AppContext& app, int32_t number, const QString& folder,
         throw std::runtime_error("the preview did not open");
     preview->resize(900, 1000);
     auto* zoom = control<QComboBox>(preview, "cboZoom");
-    for (const QString& choice : {QStringLiteral("100%"), QStringLiteral("Page Width")}) {
+    const std::pair<QString, QString> zooms[] = {
+        {QStringLiteral("100%"), QStringLiteral("-100")},
+        {QStringLiteral("200%"), QStringLiteral("-200")},
+        {QStringLiteral("Page Width"), QStringLiteral("-page-width")},
+    };
+    for (const auto& [choice, suffix] : zooms) {
         zoom->setCurrentIndex(zoom->findText(choice));
         emit zoom->activated(zoom->currentIndex());
-        save(preview, folder, name + (choice == "100%" ? "-100" : "-page-width"));
+        save(preview, folder, name + suffix);
     }
 }
 
