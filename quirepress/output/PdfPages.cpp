@@ -2,6 +2,7 @@
 
 #include "model/PageSpool.h"
 #include "output/PainterSurface.h"
+#include "output/PdfTarget.h"
 
 #include <quirepress/Error.h>
 
@@ -21,17 +22,6 @@ namespace {
                 QStringLiteral("Path/File access error: the PDF file %1 cannot be written (%2).").arg(path, why));
 }
 
-QPageLayout layoutOf(QSize pageTwips)
-{
-    // Paper sizes are named upright; a page wider than high is the same
-    // paper turned.
-    const bool landscape = pageTwips.width() > pageTwips.height();
-    const QSizeF upright(std::min(pageTwips.width(), pageTwips.height()) / 1440.0,
-                         std::max(pageTwips.width(), pageTwips.height()) / 1440.0);
-    return QPageLayout(QPageSize(upright, QPageSize::Inch, QString(), QPageSize::ExactMatch),
-                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
-}
-
 } // namespace
 
 void writePagesAsPdf(const PageSpool& pages, const QString& title, const QString& path)
@@ -49,7 +39,8 @@ void writePagesAsPdf(const PageSpool& pages, const QString& title, const QString
         // the text would no longer fit its place. The PDF stays vector
         // drawing and text all the same.
         writer.setResolution(static_cast<int>(ScreenPage::dotsPerInch));
-        writer.setPageLayout(layoutOf(pages.pageSize()));
+        // The drawings are exactly the run's page, so the paper is too.
+        writer.setPageLayout(pdfPageLayout(pages.pageSize(), QPageSize::ExactMatch));
         QPainter painter(&writer);
         if (!painter.isActive())
             cannotWrite(path, QStringLiteral("the PDF writer could not start"));

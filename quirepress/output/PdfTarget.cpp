@@ -13,27 +13,23 @@ namespace {
 
 constexpr double twipsPerPoint = 20.0;
 
-// The paper of `pageSize` twips, turned as its sides say. A size within a
-// few points of a standard one (A4, Letter) is named so, and viewers print
-// it on that paper.
-QPageLayout layoutFor(QSize pageSize)
+} // namespace
+
+QPageLayout pdfPageLayout(QSize pageTwips, QPageSize::SizeMatchPolicy match)
 {
-    const bool landscape = pageSize.width() > pageSize.height();
-    const QSize portrait = landscape ? pageSize.transposed() : pageSize;
-    const QPageSize paper(QSizeF(portrait.width() / twipsPerPoint, portrait.height() / twipsPerPoint),
-                          QPageSize::Point);
-    // Positions count from the paper's edge, as on the printer.
+    const bool landscape = pageTwips.width() > pageTwips.height();
+    const QSize portrait = landscape ? pageTwips.transposed() : pageTwips;
+    const QPageSize paper(QSizeF(portrait.width() / twipsPerPoint, portrait.height() / twipsPerPoint), QPageSize::Point,
+                          QString(), match);
     return QPageLayout(paper, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
-
-} // namespace
 
 PdfTarget::PdfTarget(const QString& path, QSize pageSize, const QString& title) : file_(path), writer_(&file_)
 {
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
         fail(QStringLiteral("cannot open"));
     created_ = true;
-    writer_.setPageLayout(layoutFor(pageSize));
+    writer_.setPageLayout(pdfPageLayout(pageSize, QPageSize::FuzzyMatch));
     writer_.setTitle(title);
     writer_.setCreator(QStringLiteral("Quirepress"));
     const QRectF paper = writer_.pageLayout().fullRectPoints();

@@ -4,12 +4,20 @@
 #include "output/PainterSurface.h"
 
 #include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPdfWriter>
 #include <QString>
 
 #include <optional>
 
 namespace quirepress::detail {
+
+// The paper of a page `pageTwips` large, turned as its sides say, without
+// margins: positions count from the paper's edge, as on the printer.
+// `match` says whether a size within a few points of a standard one (A4,
+// Letter) is named so, which lets viewers print it on that paper.
+QPageLayout pdfPageLayout(QSize pageTwips, QPageSize::SizeMatchPolicy match);
 
 // The PDF file target: the pages a printer run would print, drawn by the
 // same page surface onto a PDF writer instead of a print job. The file is
