@@ -54,6 +54,8 @@ public:
     QString pageImageBaseName;
     // The pages of the last screen run, as the preview shows them.
     detail::PageSpool pageSpool;
+    // Where "Save as PDF" last wrote, so that the next save starts there.
+    QString lastPdfFolder;
 
     // The size of a new section, measured once per report: asking the
     // printer system for every section would make loading slow.

@@ -6,11 +6,11 @@
 
 #include <quirepress/Error.h>
 
-#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace quirepress::detail {
 
@@ -26,9 +26,11 @@ namespace {
 
 void writePagesAsPdf(const PageSpool& pages, const QString& title, const QString& path)
 {
-    // Written through a file of our own, so that a failing disk is seen.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Written through a file of our own, so that a failing disk is seen,
+    // and in its place only once whole: a failed write leaves a file that
+    // was there as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         cannotWrite(path, file.errorString());
     {
         QPdfWriter writer(&file);
@@ -54,10 +56,7 @@ void writePagesAsPdf(const PageSpool& pages, const QString& title, const QString
         }
         painter.end();
     }
-    if (file.error() != QFileDevice::NoError || !file.flush())
-        cannotWrite(path, file.errorString());
-    file.close();
-    if (file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError || !file.commit())
         cannotWrite(path, file.errorString());
 }
 

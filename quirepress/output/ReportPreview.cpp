@@ -12,8 +12,31 @@
 #include <quirepress/Report.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace quirepress::detail {
+
+namespace {
+
+// The report's name as a file name in the folder last saved to, or in the
+// user's documents the first time.
+QString suggestedPdfPath(const QString& lastFolder, const QString& reportName)
+{
+    QString folder = lastFolder;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    QString name = reportName.trimmed();
+    name.replace(u'/', u'-');
+    if (name.isEmpty() || name.startsWith(u'.'))
+        name.prepend(QStringLiteral("Report"));
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
+} // namespace
 
 void ReportRun::openPreview(QSize page)
 {
@@ -85,14 +108,18 @@ void ReportRun::savePreviewAsPdf()
     // The pages are written as they are shown: the report does not run
     // again, so its caller hears of nothing. A failure is the user's to
     // know, and leaves the preview as it was.
-    QString path;
+    CDialog dialog;
+    dialog.setFilter(QStringLiteral("PDF files|*.pdf"));
+    dialog.DefaultExt = QStringLiteral("pdf");
+    dialog.Filename = suggestedPdfPath(d_.lastPdfFolder, report_->ReportName());
+    if (!dialog.ShowSave())
+        return;
+    const QString path = dialog.Filename;
+    d_.lastPdfFolder = QFileInfo(path).absolutePath();
+    if (QFileInfo::exists(path)
+        && !d_.messages->askYesNo(QStringLiteral("File exists.  Overwrite file?"), QStringLiteral("Quirepress")))
+        return;
     try {
-        CDialog dialog;
-        dialog.setFilter(QStringLiteral("PDF files|*.pdf"));
-        dialog.DefaultExt = QStringLiteral("pdf");
-        if (!dialog.ShowSave())
-            return;
-        path = dialog.Filename;
         writePagesAsPdf(d_.pageSpool, report_->ReportName(), path);
     } catch (const Error& error) {
         d_.messages->inform(QStringLiteral("%1 - %2").arg(error.number()).arg(error.description()),

@@ -2,6 +2,7 @@
 // exact bytes written, the file handed to the desktop at the end, and what
 // happens when the file cannot be written or the user declines to name one.
 
+#include "FileDialogAnswer.h"
 #include "ReportRunSupport.h"
 
 #include "output/ReportSettings.h"
@@ -9,10 +10,6 @@
 #include "windows/frmProgress.h"
 
 #include <gtest/gtest.h>
-
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -383,27 +380,6 @@ TEST_F(FileOutputTest, AFullDiskPartWayThroughARunIsReported)
     EXPECT_TRUE(opener.nothingOpened());
 }
 
-// A save dialog answered by typing a name, or cancelled.
-void answerSaveDialog(const QString& typed)
-{
-    QTimer::singleShot(0, [typed] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<QFileDialog*>(widget);
-            if (!dialog || !dialog->isVisible())
-                continue;
-            if (typed.isEmpty()) {
-                dialog->reject();
-                return;
-            }
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            name->setText(typed);
-            QTest::keyClick(name, Qt::Key_Return);
-            return;
-        }
-        answerSaveDialog(typed);
-    });
-}
-
 TEST_F(FileOutputTest, WithoutAFileNameTheUserNamesTheFileAndItIsRemembered)
 {
     auto line = addSection(report, QStringLiteral("Line"), 240);
@@ -411,7 +387,7 @@ TEST_F(FileOutputTest, WithoutAFileNameTheUserNamesTheFileAndItIsRemembered)
     report.setReportName(path(QStringLiteral("sales.rdn")));
     report.setOutputTo(cOutputToCSVFile);
     const QString chosen = path(QStringLiteral("sales.csv"));
-    answerSaveDialog(chosen);
+    answerFileDialog(chosen);
     report.PrintSection(QStringLiteral("Line"));
     report.EndReport();
     EXPECT_EQ(report.OutputFilename(), chosen);
@@ -424,7 +400,7 @@ TEST_F(FileOutputTest, DecliningToNameTheFileCancelsTheRunAndEndReportResetsCanc
     auto line = addSection(report, QStringLiteral("Line"), 240);
     addText(*line, QStringLiteral("A"), 0, 0, 1200, QStringLiteral("x"));
     report.setOutputTo(cOutputToHTMLFile);
-    answerSaveDialog(QString());
+    answerFileDialog(QString());
     report.PrintSection(QStringLiteral("Line"));
     EXPECT_TRUE(report.Cancel());
     report.PrintSection(QStringLiteral("Line"));

@@ -2,6 +2,7 @@
 // painter draws, it is drawn anew at each zoom, and "Save as PDF" writes the
 // shown pages without running the report again.
 
+#include "FileDialogAnswer.h"
 #include "ReportRunSupport.h"
 #include "WindowControls.h"
 
@@ -12,11 +13,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <cstdlib>
 
@@ -176,19 +174,14 @@ TEST_F(PreviewOfAReport, AtTwiceTheSizeTheTextIsDrawnAnewNotStretched)
     }
 }
 
-// Chooses `path` in the save dialog once it shows.
-void chooseInSaveDialog(const QString& path, QObject* owner, int triesLeft = 300)
+// Chooses `path` in the save dialog of the preview; `offered`, when given,
+// receives the file the dialog offered first.
+void chooseInSaveDialog(const QString& path, QString* offered = nullptr)
 {
-    QTimer::singleShot(10, owner, [path, owner, triesLeft] {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog && dialog->isVisible()) {
-                EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("PDF files (*.pdf)")});
-                dialog->selectFile(path);
-                static_cast<QDialog*>(dialog)->accept();
-                return;
-            }
-        if (triesLeft > 0)
-            chooseInSaveDialog(path, owner, triesLeft - 1);
+    answerFileDialog(path, [offered](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("PDF files (*.pdf)")});
+        if (offered)
+            *offered = dialog.selectedFiles().value(0);
     });
 }
 
@@ -207,8 +200,7 @@ TEST_F(PreviewOfAReport, SaveAsPdfWritesTheShownPagesWithoutRunningTheReport)
     ASSERT_TRUE(folder.isValid());
     RecordedEvents events(report);
     const QString path = folder.filePath(QStringLiteral("sales.pdf"));
-    QObject context;
-    chooseInSaveDialog(path, &context);
+    chooseInSaveDialog(path);
     QTest::mouseClick(control<QAbstractButton>(*preview(), "cmdSavePdf"), Qt::LeftButton);
 
     EXPECT_TRUE(messages->said.isEmpty()) << messages->said.join(u'\n').toStdString();
@@ -230,21 +222,44 @@ TEST_F(PreviewOfAReport, SaveAsPdfWritesTheShownPagesWithoutRunningTheReport)
 
 TEST_F(PreviewOfAReport, APdfFileThatCannotBeWrittenIsToldToTheUser)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    // A "folder" that is a file: nothing can be written under it.
-    const QString blocker = folder.filePath(QStringLiteral("not-a-folder"));
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    QObject context;
-    chooseInSaveDialog(blocker + QStringLiteral("/sales.pdf"), &context);
+    // No one, not even root, can make a file in /proc.
+    chooseInSaveDialog(QStringLiteral("/proc/sales.pdf"));
     QTest::mouseClick(control<QAbstractButton>(*preview(), "cmdSavePdf"), Qt::LeftButton);
 
     ASSERT_EQ(messages->said.size(), 1);
     EXPECT_TRUE(messages->said.first().startsWith(QStringLiteral("75 - "))) << messages->said.first().toStdString();
-    EXPECT_TRUE(messages->said.first().contains(QStringLiteral("sales.pdf")));
+    EXPECT_TRUE(messages->said.first().contains(QStringLiteral("/proc/sales.pdf")));
     EXPECT_NE(preview(), nullptr) << "the preview stays open";
+}
+
+TEST_F(PreviewOfAReport, AnExistingPdfIsReplacedOnlyWhenTheUserSaysSoAndTheNextSaveStartsInItsFolder)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("sales.pdf"));
+    QFile existing(path);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("an earlier report");
+    existing.close();
+    auto contents = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+
+    messages->answer = false;
+    chooseInSaveDialog(path);
+    QTest::mouseClick(control<QAbstractButton>(*preview(), "cmdSavePdf"), Qt::LeftButton);
+    EXPECT_EQ(messages->said, QStringList{QStringLiteral("File exists.  Overwrite file?")});
+    EXPECT_EQ(contents(), QByteArray("an earlier report"));
+
+    messages->said.clear();
+    messages->answer = true;
+    QString offered;
+    chooseInSaveDialog(path, &offered);
+    QTest::mouseClick(control<QAbstractButton>(*preview(), "cmdSavePdf"), Qt::LeftButton);
+    EXPECT_EQ(offered, folder.filePath(QStringLiteral("Quarterly sales.pdf")));
+    EXPECT_EQ(messages->said, QStringList{QStringLiteral("File exists.  Overwrite file?")});
+    EXPECT_TRUE(contents().startsWith("%PDF-"));
 }
 
 } // namespace

@@ -4,18 +4,16 @@
 
 #include <quirepress/quirepress.h>
 
+#include "FileDialogAnswer.h"
 #include "RecordedMessages.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QLocale>
 #include <QStringEncoder>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <functional>
 
@@ -43,35 +41,6 @@ void write(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
-}
-
-// Answers the next file dialog once it is on screen: chooses `path`, or
-// cancels when `path` is empty. A dialog still busy opening may ignore the
-// answer, so it is answered again until it closes; after a few seconds the
-// answering stops, so no test hangs on it.
-void answerFileDialog(const QString& path, int triesLeft = 500, bool answered = false)
-{
-    QTimer::singleShot(10, qApp, [path, triesLeft, answered]() mutable {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<QFileDialog*>(widget);
-            if (!dialog || !dialog->isVisible())
-                continue;
-            if (path.isEmpty()) {
-                dialog->reject();
-            } else if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
-                // Typed as a user types it: selectFile() may be undone while
-                // the dialog is still reading its folder.
-                name->setText(path);
-                QMetaObject::invokeMethod(dialog, "accept");
-            }
-            answered = true;
-        }
-        bool stillOpen = false;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            stillOpen = stillOpen || (qobject_cast<QFileDialog*>(widget) && widget->isVisible());
-        if ((stillOpen || !answered) && triesLeft > 0)
-            answerFileDialog(path, triesLeft - 1, answered);
-    });
 }
 
 } // namespace
