@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -139,6 +140,22 @@ void takePreviewPictures(AppContext& app, int32_t number, const QString& folder,
     }
 }
 
+// Invoice `number` of customer 1 as the PDF file the engine writes itself,
+// and its first page as a picture when poppler's pdftoppm is at hand.
+void writeInvoicePdf(AppContext& app, int32_t number, const QString& folder, const QString& name)
+{
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".pdf"));
+    clsSimple document(app, BuildInvoiceData(app.state.MainDatabase, number, 1));
+    document.setOutput(quirepress::cOutputToPDFFile);
+    document.setOutputFile(path);
+    if (!document.PrintReport())
+        throw std::runtime_error("the PDF file was not written");
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
+                       QStringLiteral("-singlefile"), path,
+                       QDir(folder).filePath(name + QStringLiteral("-pdf-page-1"))});
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -160,6 +177,7 @@ int main(int argc, char** argv)
 
         takeWindowPictures(app, output);
         takePreviewPictures(app, 1041, output, "invoice-preview-one-page");
+        writeInvoicePdf(app, 1041, output, "invoice");
         // A long invoice: three pages of jobs on invoice 1042.
         app.state.MainDatabase.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (1042, 1, ?)",
                                        {QDate::currentDate().toString(Qt::ISODate)});
