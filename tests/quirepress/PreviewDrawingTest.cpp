@@ -113,11 +113,21 @@ class PreviewOfAReport : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        report.setOutputTo(cOutputToScreen);
         report.setReportName(QStringLiteral("Quarterly sales"));
         auto line = addSection(report, QStringLiteral("Line"), 400);
         text = addText(*line, QStringLiteral("Text"), 0, 0, 9000, QString());
         text->setSize(12);
+        runReport(1);
+    }
+    void TearDown() override { report.CloseWindow(); }
+
+    // One page per text, in `orientation` (1 portrait, 2 landscape), in a
+    // run of its own.
+    void runReport(int32_t orientation)
+    {
+        report.CloseWindow();
+        report.setOutputTo(cOutputToScreen);
+        report.setOrientation(orientation);
         const QStringList lines = pageTexts();
         for (const QString& value : lines) {
             if (value != lines.first())
@@ -128,7 +138,6 @@ protected:
         report.EndReport();
         ASSERT_NE(preview(), nullptr);
     }
-    void TearDown() override { report.CloseWindow(); }
 
     static QStringList pageTexts()
     {
@@ -196,28 +205,34 @@ QString runTool(const QString& program, const QStringList& arguments)
 
 TEST_F(PreviewOfAReport, SaveAsPdfWritesTheShownPagesWithoutRunningTheReport)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    RecordedEvents events(report);
-    const QString path = folder.filePath(QStringLiteral("sales.pdf"));
-    chooseInSaveDialog(path);
-    QTest::mouseClick(control<QAbstractButton>(*preview(), "cmdSavePdf"), Qt::LeftButton);
+    for (const int32_t orientation : {1, 2}) {
+        SCOPED_TRACE(orientation);
+        if (orientation != report.Orientation())
+            runReport(orientation);
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        RecordedEvents events(report);
+        const QString path = folder.filePath(QStringLiteral("sales.pdf"));
+        chooseInSaveDialog(path);
+        QTest::mouseClick(control<QAbstractButton>(*preview(), "cmdSavePdf"), Qt::LeftButton);
 
-    EXPECT_TRUE(messages->said.isEmpty()) << messages->said.join(u'\n').toStdString();
-    EXPECT_TRUE(events.said.isEmpty()) << "the report did not run again";
-    const QString info = runTool(QStringLiteral("pdfinfo"), {path});
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n")))) << info.toStdString();
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Quarterly sales\\n"))))
-        << info.toStdString();
-    const QString size = QStringLiteral("Page size:\\s+%1 x %2 pts")
-                             .arg(report.PageWidth() / 20.0, 0, 'g', 6)
-                             .arg(report.PageHeight() / 20.0, 0, 'g', 6);
-    EXPECT_TRUE(info.contains(QRegularExpression(size))) << info.toStdString();
-    QStringList pages = runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).split(u'\f');
-    pages.removeAll(QString());
-    for (QString& page : pages)
-        page = page.trimmed();
-    EXPECT_EQ(pages, pageTexts());
+        EXPECT_TRUE(messages->said.isEmpty()) << messages->said.join(u'\n').toStdString();
+        EXPECT_TRUE(events.said.isEmpty()) << "the report did not run again";
+        const QString info = runTool(QStringLiteral("pdfinfo"), {path});
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n")))) << info.toStdString();
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Quarterly sales\\n"))))
+            << info.toStdString();
+        ASSERT_EQ(report.PageWidth() > report.PageHeight(), orientation == 2);
+        const QString size = QStringLiteral("Page size:\\s+%1 x %2 pts")
+                                 .arg(report.PageWidth() / 20.0, 0, 'g', 6)
+                                 .arg(report.PageHeight() / 20.0, 0, 'g', 6);
+        EXPECT_TRUE(info.contains(QRegularExpression(size))) << info.toStdString();
+        QStringList pages = runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).split(u'\f');
+        pages.removeAll(QString());
+        for (QString& page : pages)
+            page = page.trimmed();
+        EXPECT_EQ(pages, pageTexts());
+    }
 }
 
 TEST_F(PreviewOfAReport, APdfFileThatCannotBeWrittenIsToldToTheUser)
