@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/Database.h"
+#include "records/invoices/InvoiceReportQuery.h"
 
 #include <QString>
 
@@ -27,8 +28,8 @@ struct AppState {
     QString AttachmentPath;
     // The report engine's output target after the last invoice document run.
     int16_t LastOutputTarget = 0;
-    // The statement of the last invoice report.
-    QString ReportSql;
+    // The statement of the last invoice report, with its values.
+    ReportStatement ReportSql;
 };
 
 } // namespace quillbill

@@ -6,6 +6,7 @@
 #include "customers/frmRemoveCompany.h"
 #include "customers/frmReviewCompany.h"
 #include "invoicing/frmAddInvoice.h"
+#include "invoicing/frmInvoiceReports.h"
 #include "shell/mainwindow/frmMain.h"
 #include "users/frmUsers.h"
 
@@ -14,6 +15,7 @@ namespace quillbill {
 void registerChildWindows(frmMain& main, AppContext& app)
 {
     main.registerChild(ChildKind::AddInvoice, [&app] { return new frmAddInvoice(app); });
+    main.registerChild(ChildKind::InvoiceReports, [&app] { return new frmInvoiceReports(app); });
     main.registerChild(ChildKind::EditMyCompany, [&app] { return new frmEdit(app); });
     main.registerChild(ChildKind::AddCustomer, [&app] { return new frmNew(app); });
     main.registerChild(ChildKind::RemoveCustomer, [&app] { return new frmRemoveCompany(app); });

@@ -1,0 +1,47 @@
+#include "records/invoices/InvoiceReportQuery.h"
+
+namespace quillbill {
+
+namespace {
+
+constexpr int yes = -1;
+constexpr int no = 0;
+
+} // namespace
+
+ReportStatement invoiceReportStatement(const InvoiceReportChoices& choices)
+{
+    // Dates are stored as ISO text, which BETWEEN compares as dates.
+    ReportStatement statement{QStringLiteral("SELECT * FROM TblInvoice "
+                                             "INNER JOIN TblCustomer ON TblInvoice.CustomerID = TblCustomer.CustomerID "
+                                             "INNER JOIN TblJobs ON TblInvoice.InvoiceID = TblJobs.InvoiceID "
+                                             "AND TblInvoice.CustomerID = TblJobs.CustomerID "
+                                             "WHERE TblInvoice.Date BETWEEN ? AND ?"),
+                              {choices.from.toString(Qt::ISODate), choices.to.toString(Qt::ISODate)}};
+    if (choices.customerId) {
+        statement.sql += QStringLiteral(" AND TblInvoice.CustomerID = ?");
+        statement.values << *choices.customerId;
+    }
+    switch (choices.paid) {
+    case PaidFilter::Paid:
+        statement.sql += QStringLiteral(" AND TblInvoice.Paid = ?");
+        statement.values << yes;
+        break;
+    case PaidFilter::NotPaid:
+        statement.sql += QStringLiteral(" AND TblInvoice.Paid = ?");
+        statement.values << no;
+        break;
+    case PaidFilter::Both:
+        statement.sql += QStringLiteral(" AND TblInvoice.Paid BETWEEN ? AND ?");
+        statement.values << yes << no;
+        break;
+    }
+    // The report compares companies exactly, letter case and all; SQLite's
+    // default (binary) order keeps exactly equal names together, where a
+    // case-blind order could interleave "Acme" and "ACME" and split both.
+    statement.sql += QStringLiteral(
+        " ORDER BY TblCustomer.Company, TblInvoice.Date, TblInvoice.InvoiceID, TblInvoice.CustomerID, TblJobs.JobID");
+    return statement;
+}
+
+} // namespace quillbill

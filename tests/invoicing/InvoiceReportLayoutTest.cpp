@@ -1,0 +1,74 @@
+// The delivered invoice report layout: the sections and fields the grouped
+// driver fills, on A4 and on Letter paper.
+
+#include "TestProgram.h"
+
+#include "app/ProgramReport.h"
+
+#include <quirepress/quirepress.h>
+
+#include <gtest/gtest.h>
+
+namespace quillbill::testing {
+namespace {
+
+std::unique_ptr<quirepress::Report> deliveredReportLayout(const TestProgram& program)
+{
+    program.installDeliveredReports();
+    auto report = std::make_unique<quirepress::Report>(newProgramReport(program.app->messages));
+    EXPECT_TRUE(report->LoadReport(program.app->path(QStringLiteral("Reports/report.rdn"))));
+    return report;
+}
+
+TEST(InvoiceReportLayout, HasTheDriversFieldsWithinTheMarginsAndAmountsInOneColumn)
+{
+    TestProgram program;
+    const auto report = deliveredReportLayout(program);
+    // Printed under exactly these names, which the page footer's placement
+    // compares as they are.
+    const QList<std::pair<QString, QStringList>> filled{{"Header", {}},
+                                                        {"PageHeader", {}},
+                                                        {"groupheader", {"author"}},
+                                                        {"detail", {"Title", "Year"}},
+                                                        {"groupfooter", {"bookcount"}}};
+    for (const auto& [name, fields] : filled) {
+        SCOPED_TRACE(name.toStdString());
+        std::shared_ptr<quirepress::Section> section;
+        ASSERT_NO_THROW(section = report->Section(name));
+        EXPECT_EQ(section->SectionName(), name);
+        EXPECT_FALSE(section->Footer());
+        for (const QString& field : fields)
+            EXPECT_NO_THROW(section->Field(field)) << field.toStdString();
+    }
+    EXPECT_TRUE(report->Section(QStringLiteral("PageFooter"))->Footer());
+
+    for (const int32_t paperWidth : {11906 /* A4 */, 12240 /* Letter */}) {
+        for (int s = 1; s <= report->SectionCount(); ++s) {
+            const auto section = report->Section(s);
+            for (int f = 1; f <= section->FieldCount(); ++f) {
+                const auto field = section->Field(f);
+                SCOPED_TRACE((section->SectionName() + u'/' + field->FieldName()).toStdString());
+                EXPECT_GE(field->FieldLeft(), 0);
+                EXPECT_LE(report->LeftMargin() + field->FieldLeft() + field->FieldWidth(),
+                          paperWidth - report->RightMargin());
+                EXPECT_LE(field->FieldTop() + field->FieldHeight(), section->Height());
+            }
+        }
+    }
+
+    const auto year = report->Section(QStringLiteral("detail"))->Field(QStringLiteral("Year"));
+    for (const auto& [section, field] : {std::pair{"PageHeader", "lblAmount"}, {"groupfooter", "bookcount"}}) {
+        const auto amount = report->Section(QLatin1String(section))->Field(QLatin1String(field));
+        EXPECT_EQ(amount->FieldLeft() + amount->FieldWidth(), year->FieldLeft() + year->FieldWidth()) << field;
+        EXPECT_EQ(amount->Justification(), quirepress::cJustificationRight) << field;
+    }
+    EXPECT_EQ(year->Justification(), quirepress::cJustificationRight);
+    // The engine does not wrap a value: only the cut keeps a long
+    // description out of the amounts.
+    const auto title = report->Section(QStringLiteral("detail"))->Field(QStringLiteral("Title"));
+    EXPECT_LT(title->FieldLeft() + title->FieldWidth(), year->FieldLeft());
+    EXPECT_TRUE(title->LimitSize());
+}
+
+} // namespace
+} // namespace quillbill::testing

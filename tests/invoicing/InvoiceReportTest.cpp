@@ -1,0 +1,197 @@
+// The invoice report: the statement's rows from a real database, and the
+// grouped driver's sections through the delivered layout to a text file.
+
+#include "QuietDesktopOpener.h"
+#include "TestProgram.h"
+
+#include "invoicing/clsGroup.h"
+#include "records/invoices/InvoiceReportQuery.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace quillbill::testing {
+namespace {
+
+QDate day(int month, int dayOfMonth) { return QDate(2026, month, dayOfMonth); }
+
+// Acme (1) and Bolt (2) with invoices around February; the customer of
+// invoice 9 is gone.
+class InvoiceReportRows : public ::testing::Test {
+protected:
+    InvoiceReportRows()
+    {
+        program.exec("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) "
+                     "VALUES (1, 'Acme', '1 Main St', 'Truro', 'NS', 'B2N1A1', 'ACM'), "
+                     "(2, 'Bolt', '2 Main St', 'Truro', 'NS', 'B2N1A2', 'BOL')");
+        program.exec("INSERT INTO TblInvoice (CustomerID, InvoiceID, Date, Paid) VALUES "
+                     "(1, 1, '2026-02-01', -1), (1, 2, '2026-02-28', 0), (1, 3, '2026-03-01', 0), "
+                     "(1, 4, '2026-02-10', 0), (2, 1, '2026-02-15', -1), (3, 9, '2026-02-15', 0)");
+        program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES "
+                     "(1, 1, 'a1 first', 10000), (1, 1, 'a1 second', 20000), (1, 2, 'a2', 30000), "
+                     "(1, 3, 'a3', 40000), (2, 1, 'b1', 50000), (3, 9, 'gone', 60000)");
+    }
+
+    // The job descriptions of the statement's rows, in order.
+    QStringList jobsOf(const InvoiceReportChoices& choices) const
+    {
+        const ReportStatement statement = invoiceReportStatement(choices);
+        QSqlQuery rows = program.app->state.MainDatabase.execute(statement.sql, statement.values);
+        QStringList jobs;
+        while (rows.next()) {
+            // Every column of the three tables.
+            for (const char* column : {"Paid", "Postal", "JobID"})
+                EXPECT_GE(rows.record().indexOf(QLatin1String(column)), 0) << column;
+            jobs << rows.value(QStringLiteral("JobDescription")).toString();
+        }
+        return jobs;
+    }
+
+    TestProgram program;
+};
+
+TEST_F(InvoiceReportRows, SelectTheJobsOfTheChosenInvoicesCompanyByCompany)
+{
+    struct Case {
+        const char* what;
+        InvoiceReportChoices choices;
+        QStringList jobs;
+    };
+    const Case cases[] = {
+        // The end date's invoice is in; the invoice without jobs and the one
+        // of the removed customer give no rows.
+        {"February, all",
+         {day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both},
+         {"a1 first", "a1 second", "a2", "b1"}},
+        {"one day", {day(2, 28), day(2, 28), std::nullopt, PaidFilter::Both}, {"a2"}},
+        {"one company", {day(2, 1), day(3, 31), 2, PaidFilter::Both}, {"b1"}},
+        {"paid", {day(2, 1), day(3, 31), std::nullopt, PaidFilter::Paid}, {"a1 first", "a1 second", "b1"}},
+        {"not paid", {day(2, 1), day(3, 31), 1, PaidFilter::NotPaid}, {"a2", "a3"}},
+        {"start after end", {day(2, 28), day(2, 1), std::nullopt, PaidFilter::Both}, {}},
+    };
+    for (const Case& with : cases) {
+        SCOPED_TRACE(with.what);
+        const QStringList jobs = jobsOf(with.choices);
+        EXPECT_EQ(jobs, with.jobs) << jobs.join(u'|').toStdString();
+    }
+}
+
+// Rows through the delivered layout to a text file.
+class GroupedReport : public ::testing::Test {
+protected:
+    GroupedReport() { program.installDeliveredReports(); }
+
+    static void SetUpTestSuite() { ASSERT_TRUE(installQuietDesktopOpener()); }
+
+    // The report's lines, blanks dropped, up to its page footer.
+    QStringList printedLines(const ReportStatement& statement)
+    {
+        program.app->state.ReportSql = statement;
+        const QString path = program.app->path(QStringLiteral("report.txt"));
+        clsGroup driver(*program.app);
+        driver.setOutput(quirepress::cOutputToTextFile);
+        driver.setOutputFile(path);
+        EXPECT_TRUE(driver.PrintReport());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        QStringList lines;
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"))) {
+            if (line.contains(QStringLiteral("Page 1")))
+                break;
+            if (!line.trimmed().isEmpty())
+                lines << line.simplified();
+        }
+        return lines;
+    }
+
+    TestProgram program;
+};
+
+struct Row {
+    QString company;
+    QString job;
+    int64_t sums; // ten-thousandths
+};
+
+// The rows exactly as given, in that order.
+ReportStatement rowsInOrder(const std::vector<Row>& rows)
+{
+    ReportStatement statement{QStringLiteral("SELECT column1 AS Company, column2 AS JobDescription, column3 AS Sums "
+                                             "FROM (VALUES (NULL, NULL, NULL)"),
+                              {}};
+    for (const Row& row : rows) {
+        statement.sql += QStringLiteral(", (?, ?, ?)");
+        statement.values << row.company << row.job << qint64(row.sums);
+    }
+    statement.sql += QStringLiteral(") WHERE column1 IS NOT NULL");
+    return statement;
+}
+
+const QStringList top{"Invoice Report", "Jobs invoiced, by company", "Description Amount"};
+
+TEST_F(GroupedReport, StartsAGroupWheneverTheCompanyChangesAndTotalsItExactly)
+{
+    struct Case {
+        const char* what;
+        std::vector<Row> rows;
+        QStringList body;
+    };
+    const Case cases[] = {
+        {"A, A, B",
+         {{"Acme", "Design", 102'500}, {"Acme", "Build", 205'000}, {"Bolt", "Paint", 10'000}},
+         {"Acme", "Design $10.25", "Build $20.50", "Total $30.75", "Bolt", "Paint $1.00", "Total $1.00"}},
+        // The driver trusts the order it is given.
+        {"A, B, A",
+         {{"Acme", "Design", 10'000}, {"Bolt", "Paint", 20'000}, {"Acme", "Build", 30'000}},
+         {"Acme", "Design $1.00", "Total $1.00", "Bolt", "Paint $2.00", "Total $2.00", "Acme", "Build $3.00",
+          "Total $3.00"}},
+        {"letter case",
+         {{"Acme", "Design", 10'000}, {"ACME", "Build", 20'000}},
+         {"Acme", "Design $1.00", "Total $1.00", "ACME", "Build $2.00", "Total $2.00"}},
+        // Half cents go up; in binary floating point 1.005 and 1.305 lie
+        // just below and would show $1.00 and $1.30.
+        {"exact total",
+         {{"Acme", "Half cent", 10'050}, {"Acme", "Tenth", 1'000}, {"Acme", "Fifth", 2'000}},
+         {"Acme", "Half cent $1.01", "Tenth $0.10", "Fifth $0.20", "Total $1.31"}},
+        {"no rows", {}, {}},
+    };
+    for (const Case& with : cases) {
+        SCOPED_TRACE(with.what);
+        const QStringList lines = printedLines(rowsInOrder(with.rows));
+        EXPECT_EQ(lines, top + with.body) << lines.join(u'|').toStdString();
+        EXPECT_TRUE(program.messages.empty());
+    }
+}
+
+// Rows of one company whose invoices lie apart in time still make one group.
+TEST_F(GroupedReport, TheReportStatementKeepsEachCompanyInOneGroup)
+{
+    program.exec("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) "
+                 "VALUES (1, 'Zephyr', '1 Main St', 'Truro', 'NS', 'B2N1A1', 'ZEP'), "
+                 "(2, 'Bolt', '2 Main St', 'Truro', 'NS', 'B2N1A2', 'BOL')");
+    program.exec("INSERT INTO TblInvoice (CustomerID, InvoiceID, Date) VALUES "
+                 "(1, 1, '2026-02-01'), (2, 1, '2026-02-02'), (1, 2, '2026-02-03')");
+    program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES "
+                 "(1, 1, 'z1', 10000), (2, 1, 'b1', 20000), (1, 2, 'z2', 30000)");
+    const QStringList lines =
+        printedLines(invoiceReportStatement({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both}));
+    const QStringList groups{"Bolt", "b1 $2.00", "Total $2.00", "Zephyr", "z1 $1.00", "z2 $3.00", "Total $4.00"};
+    EXPECT_EQ(lines, top + groups) << lines.join(u'|').toStdString();
+}
+
+TEST_F(GroupedReport, AFailingStatementIsShownOnceAndEndsTheRun)
+{
+    program.app->state.ReportSql = {QStringLiteral("SELECT * FROM NoSuchTable"), {}};
+    clsGroup driver(*program.app);
+    driver.setOutput(quirepress::cOutputToScreen);
+    EXPECT_FALSE(driver.PrintReport());
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().title, QStringLiteral("clsGroup.PrintReport"));
+    EXPECT_TRUE(driver.report().CanExit()) << "the half-made preview is dropped";
+}
+
+} // namespace
+} // namespace quillbill::testing
