@@ -180,6 +180,10 @@ void frmReprint::showInvoices(int32_t customerId, std::optional<int32_t> select)
             current = items.back();
     }
     ListView1_->addTopLevelItems(items);
+    // Measured once per fill, on a sample of rows (the header's precision),
+    // rather than on every change of every row.
+    for (int column = 0; column < ListView1_->columnCount(); ++column)
+        ListView1_->resizeColumnToContents(column);
     ListView1_->setEnabled(true);
     ListView1_->setCurrentItem(current ? current : items.front());
     ListView1_->scrollToItem(ListView1_->currentItem());
