@@ -3,6 +3,7 @@
 // the driver made anew for each run as the window does.
 
 #include "InvoiceTestData.h"
+#include "ProgramMessageBoxes.h"
 
 #include "app/AppContext.h"
 #include "invoicing/BuildInvoiceData.h"
@@ -17,28 +18,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-// Records what would have been shown, so that a failing run is reported
-// instead of waiting on a box.
-class RecordedMessageBoxes final : public quillbill::MessageBoxes {
-public:
-    bool askYesNo(QWidget*, const QString& text, const QString&) override
-    {
-        said(text);
-        return false;
-    }
-    void inform(QWidget*, const QString& text, const QString&) override { said(text); }
-    void warn(QWidget*, const QString& text, const QString&) override { said(text); }
-
-    QString first;
-
-private:
-    void said(const QString& text)
-    {
-        if (first.isEmpty())
-            first = text;
-    }
-};
 
 // A program folder with the delivered database, the invoice layout and one
 // stored invoice of 20 jobs.
@@ -63,7 +42,7 @@ struct InvoiceProgram {
     }
 
     QTemporaryDir folder;
-    RecordedMessageBoxes messages;
+    bench::RecordedMessageBoxes messages;
     quillbill::AppContext app{folder.path(), messages};
     quillbill::InvoiceSelection invoice{};
     bool ready = false;

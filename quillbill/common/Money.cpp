@@ -52,4 +52,19 @@ std::optional<Money> Money::parse(const QString& typed)
     return Money(negative ? -magnitude : magnitude);
 }
 
+QString Money::plainText() const
+{
+    // The magnitude as unsigned, since the smallest amount has no positive.
+    const uint64_t magnitude = units_ < 0 ? 0 - static_cast<uint64_t>(units_) : static_cast<uint64_t>(units_);
+    constexpr uint64_t scale = 10'000;
+    QString text = units_ < 0 ? QStringLiteral("-") : QString();
+    text += QString::number(magnitude / scale);
+    QString fraction = QString::number(magnitude % scale).rightJustified(decimalPlaces, u'0');
+    while (fraction.endsWith(u'0'))
+        fraction.chop(1);
+    if (!fraction.isEmpty())
+        text += u'.' + fraction;
+    return text;
+}
+
 } // namespace quillbill

@@ -27,6 +27,11 @@ public:
     // box's key filter keeps it from being typed by accident.
     static std::optional<Money> parse(const QString& typed);
 
+    // The amount as a plain number, as parse() reads it back: no grouping,
+    // '.' before the decimals, no zeros after the last significant decimal
+    // (1234.5, 12, -0.25).
+    QString plainText() const;
+
     auto operator<=>(const Money&) const = default;
 
 private:

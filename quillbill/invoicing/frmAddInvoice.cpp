@@ -6,9 +6,7 @@
 #include "common/KeyFilter.h"
 #include "common/ProgramInfo.h"
 #include "common/SelectAllOnFocus.h"
-#include "invoicing/BuildInvoiceData.h"
-#include "invoicing/clsSimple.h"
-#include "mail/frmEmail.h"
+#include "invoicing/JobList.h"
 #include "records/customers/CustomerRecords.h"
 
 #include <QAbstractItemView>
@@ -16,7 +14,6 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -29,10 +26,6 @@
 namespace quillbill {
 
 namespace {
-
-// The file an e-mailed invoice is written to, in the program folder, as
-// the e-mail window names it.
-const QString invoiceFile = QStringLiteral("/Invoice.html");
 
 // A box the program fills and the user only reads: read-only rather than
 // disabled, so its text stays as legible as the rest.
@@ -51,6 +44,7 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
     : ChildWindow(ChildKind::AddInvoice, parent),
       app_(app),
       invoice_(app.state.MainDatabase),
+      output_(app),
       cmbCustomerID_(new QComboBox),
       lblCompany_(makeLabel("lblCompany", QString())),
       lblAddress_(makeLabel("lblAddress", QString())),
@@ -64,7 +58,7 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
       txtJobDescription_(makeTextBox("txtJobDescription")),
       txtSums_(makeTextBox("txtSums")),
       cmdAddJob_(makeButton("cmdAddJob", tr("Add Job"))),
-      ListView1_(new QTreeWidget),
+      ListView1_(makeJobList("ListView1", tr("Jobs of this invoice"))),
       cmdPrintInvoice_(makeButton("cmdPrintInvoice", tr("Print Invoice"))),
       cmdEmail_(makeButton("cmdEmail", tr("Email This Invoice"))),
       cmdClose_(makeButton("cmdClose", tr("Close"))),
@@ -86,16 +80,6 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
     txtSums_->setAlignment(Qt::AlignRight);
     KeyFilter::install(txtSums_, [](QChar c) { return KeyFilter::isDigit(c) || c == u'.'; });
     SelectAllOnFocus::install(txtSums_);
-
-    ListView1_->setObjectName("ListView1");
-    ListView1_->setAccessibleName(tr("Jobs of this invoice"));
-    ListView1_->setHeaderLabels({tr("Job Description"), tr("Sums")});
-    ListView1_->setRootIsDecorated(false);
-    ListView1_->setSelectionMode(QAbstractItemView::NoSelection);
-    ListView1_->header()->setStretchLastSection(false);
-    ListView1_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    ListView1_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    ListView1_->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
 
     auto* customerRow = new QFormLayout;
     customerRow->addRow(tr("C&ustomer"), cmbCustomerID_);
@@ -274,52 +258,23 @@ void frmAddInvoice::addJob()
     case NewInvoice::JobOutcome::Added:
         break;
     }
-    auto* item = new QTreeWidgetItem(ListView1_, {description, u'$' + typedSum});
-    QFont bold = item->font(1);
-    bold.setBold(true);
-    item->setFont(1, bold);
-    item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    addJobLine(ListView1_, description, typedSum);
     txtJobDescription_->clear();
     txtSums_->setText("0.00");
     txtJobDescription_->setFocus();
     cmdPrintInvoice_->setEnabled(true);
 }
 
-bool frmAddInvoice::runDocument(quirepress::OutputOptions output, const QString& outputFile)
-{
-    const Customer& customer = *invoice_.customer();
-    const int32_t number = *invoice_.invoiceNumber();
-    bool completed = false;
-    runShowingFailure(app_.messages, ProgramInfo::title, [&] {
-        // The previous document, and its preview, go first.
-        document_.reset();
-        document_ = std::make_unique<clsSimple>(app_, BuildInvoiceData(app_.state.MainDatabase, number, customer.id));
-        document_->setOutput(output);
-        if (!outputFile.isEmpty())
-            document_->setOutputFile(outputFile);
-        completed = document_->PrintReport();
-    });
-    return completed;
-}
-
 void frmAddInvoice::printInvoice()
 {
     if (invoice_.invoiceNumber())
-        runDocument(quirepress::cOutputToScreen, QString());
+        output_.preview(*invoice_.invoiceNumber(), invoice_.customer()->id);
 }
 
 void frmAddInvoice::emailInvoice()
 {
-    if (!invoice_.invoiceNumber())
-        return;
-    // The file is named by its full path, wherever the program was started.
-    app_.state.AttachmentPath = invoiceFile;
-    if (!runDocument(quirepress::cOutputToHTMLFile, app_.folder + invoiceFile)
-        || app_.state.LastOutputTarget != static_cast<int16_t>(quirepress::cOutputToHTMLFile))
-        return;
-    auto* email = new frmEmail(app_, this);
-    email->setAttribute(Qt::WA_DeleteOnClose);
-    email->open();
+    if (invoice_.invoiceNumber())
+        output_.email(*invoice_.invoiceNumber(), invoice_.customer()->id, this);
 }
 
 } // namespace quillbill

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "common/ChildWindow.h"
+#include "invoicing/InvoiceOutput.h"
 #include "invoicing/NewInvoice.h"
 
-#include <quirepress/Enums.h>
-
 #include <QDate>
-
-#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -19,7 +16,6 @@ class QTreeWidget;
 namespace quillbill {
 
 struct AppContext;
-class clsSimple;
 
 // The invoice creation window: choose a customer, issue an invoice number
 // for it, add jobs one by one, then preview and print the invoice or send it
@@ -40,16 +36,12 @@ private:
     void addJob();
     void printInvoice();
     void emailInvoice();
-    // Makes a new invoice document for the issued invoice and runs it to
-    // `output`. False when it failed (the user has been told).
-    bool runDocument(quirepress::OutputOptions output, const QString& outputFile);
     void resetJobEntry();
 
     AppContext& app_;
     NewInvoice invoice_;
     QDate invoiceDate_;
-    // The last document, kept so that its preview stays open.
-    std::unique_ptr<clsSimple> document_;
+    InvoiceOutput output_;
 
     QComboBox* cmbCustomerID_;
     QLabel* lblCompany_;

@@ -5,6 +5,7 @@
 #include "backup/frmRestore.h"
 #include "company/frmEdit.h"
 #include "invoicing/frmAddInvoice.h"
+#include "invoicing/frmReprint.h"
 #include "shell/login/frmLogin.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/options/frmOptions.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
@@ -49,6 +51,8 @@ std::map<QString, QString> namedControls(QWidget* window)
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (widget->objectName().startsWith("qt_"))
             continue; // Qt's own parts, such as a menu bar's overflow button
+        if (widget->objectName().isEmpty() && qobject_cast<QAbstractItemView*>(widget->parentWidget()))
+            continue; // a table's corner button, inside the calendar
         const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget)
             || (qobject_cast<QLineEdit*>(widget) && !qobject_cast<QComboBox*>(widget->parentWidget()));
         if (control)
@@ -155,6 +159,20 @@ TEST(Accessibility, InvoiceWindow)
                  {"txtJobDescription", "Job Description"},
                  {"txtSums", "Sum"},
                  {"cmdAddJob", "Add Job"},
+                 {"cmdPrintInvoice", "Print Invoice"},
+                 {"cmdEmail", "Email This Invoice"},
+                 {"cmdClose", "Close"}});
+}
+
+TEST(Accessibility, ReprintWindow)
+{
+    TestProgram program;
+    frmReprint reprint(*program.app);
+    expectNames(&reprint,
+                {{"cmbCustomerID", "Customer"},
+                 {"chkPaid", "Paid"},
+                 {"txtDatePaid", "Date Paid"},
+                 {"cmdUpdate", "Update Invoice"},
                  {"cmdPrintInvoice", "Print Invoice"},
                  {"cmdEmail", "Email This Invoice"},
                  {"cmdClose", "Close"}});

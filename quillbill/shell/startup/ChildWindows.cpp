@@ -7,6 +7,7 @@
 #include "customers/frmReviewCompany.h"
 #include "invoicing/frmAddInvoice.h"
 #include "invoicing/frmInvoiceReports.h"
+#include "invoicing/frmReprint.h"
 #include "shell/mainwindow/frmMain.h"
 #include "users/frmUsers.h"
 
@@ -17,6 +18,7 @@ void registerChildWindows(frmMain& main, AppContext& app)
     main.registerChild(ChildKind::AddInvoice, [&app] { return new frmAddInvoice(app); });
     main.registerChild(ChildKind::InvoiceReports, [&app] { return new frmInvoiceReports(app); });
     main.registerChild(ChildKind::EditMyCompany, [&app] { return new frmEdit(app); });
+    main.registerChild(ChildKind::Reprint, [&app] { return new frmReprint(app); });
     main.registerChild(ChildKind::AddCustomer, [&app] { return new frmNew(app); });
     main.registerChild(ChildKind::RemoveCustomer, [&app] { return new frmRemoveCompany(app); });
     main.registerChild(ChildKind::ReviewCustomers, [&app] { return new frmReviewCompany(app); });

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <quirepress/Enums.h>
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+class QWidget;
+
+namespace quillbill {
+
+struct AppContext;
+class clsSimple;
+
+// Shows a stored invoice in the preview, or writes it as Invoice.html in the
+// program folder and opens the e-mail window on it: what every window that
+// offers "Print Invoice" and "Email This Invoice" does. Failures are shown
+// to the user here; callers only choose the invoice.
+class InvoiceOutput {
+public:
+    explicit InvoiceOutput(AppContext& app);
+    ~InvoiceOutput();
+    InvoiceOutput(const InvoiceOutput&) = delete;
+    InvoiceOutput& operator=(const InvoiceOutput&) = delete;
+
+    // Opens the preview of the invoice. False when it failed.
+    bool preview(int32_t invoiceId, int32_t customerId);
+
+    // Writes the invoice to the HTML file and, only when the run ended with
+    // that file written, opens the e-mail window over `window`, modal to it.
+    void email(int32_t invoiceId, int32_t customerId, QWidget* window);
+
+private:
+    // Makes a new document for the invoice and runs it to `output`. False
+    // when it failed (the user has been told).
+    bool run(int32_t invoiceId, int32_t customerId, quirepress::OutputOptions output, const QString& outputFile);
+
+    AppContext& app_;
+    // The last document, kept so that its preview stays open.
+    std::unique_ptr<clsSimple> document_;
+};
+
+} // namespace quillbill

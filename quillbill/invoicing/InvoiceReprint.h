@@ -1,0 +1,54 @@
+#pragma once
+
+#include "common/Money.h"
+#include "records/GuardedSave.h"
+
+#include <QDate>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace quillbill {
+
+class Database;
+
+// One stored invoice of a customer, as the reprint window lists it.
+struct StoredInvoice {
+    int32_t invoiceId = 0;
+    QDate date; // null when the row has none
+    bool paid = false;
+    QDate paidDate; // null when not recorded
+    std::optional<int64_t> discount; // per cent, as stored
+};
+
+struct StoredJobLine {
+    QString description;
+    Money sums;
+};
+
+// What the reprint window reads and writes: a customer's invoices, the jobs
+// of one of them, and its payment. Each list is one statement, however many
+// invoices a customer has. Failures throw DatabaseError.
+class InvoiceReprint {
+public:
+    explicit InvoiceReprint(const Database& database) : database_(database) {}
+
+    // By invoice number.
+    std::vector<StoredInvoice> invoicesOf(int32_t customerId) const;
+    // In the order they were entered.
+    std::vector<StoredJobLine> jobsOf(int32_t customerId, int32_t invoiceId) const;
+
+    // Records whether `shown` (an invoice of `customerId`) is paid, and
+    // when: a null `paidDate` stores no date. Writes only while the row still
+    // holds the payment `shown` holds, so a payment another desk recorded
+    // in between is not silently overwritten; otherwise writes nothing and
+    // says whether the row was changed or is gone.
+    SaveOutcome recordPayment(int32_t customerId, const StoredInvoice& shown, bool paid, const QDate& paidDate) const;
+
+private:
+    const Database& database_;
+};
+
+} // namespace quillbill

@@ -1,0 +1,34 @@
+#include "invoicing/JobList.h"
+
+#include <QAbstractItemView>
+#include <QHeaderView>
+#include <QObject>
+#include <QTreeWidget>
+
+namespace quillbill {
+
+QTreeWidget* makeJobList(const QString& name, const QString& accessibleName)
+{
+    auto* list = new QTreeWidget;
+    list->setObjectName(name);
+    list->setAccessibleName(accessibleName);
+    list->setHeaderLabels({QObject::tr("Job Description"), QObject::tr("Sums")});
+    list->setRootIsDecorated(false);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    list->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    return list;
+}
+
+void addJobLine(QTreeWidget* list, const QString& description, const QString& amount)
+{
+    auto* item = new QTreeWidgetItem(list, {description, u'$' + amount});
+    QFont bold = item->font(1);
+    bold.setBold(true);
+    item->setFont(1, bold);
+    item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+} // namespace quillbill

@@ -1,0 +1,308 @@
+#include "invoicing/frmReprint.h"
+
+#include "app/AppContext.h"
+#include "app/FailureMessage.h"
+#include "common/Controls.h"
+#include "common/ProgramInfo.h"
+#include "invoicing/JobList.h"
+#include "records/customers/CustomerRecords.h"
+
+#include <QAbstractItemView>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace quillbill {
+
+namespace {
+
+enum InvoiceColumn { InvoiceIdColumn, DateColumn, PaidColumn, PaidDateColumn, DiscountColumn };
+
+QString shortDate(const QDate& date)
+{
+    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : QString();
+}
+
+QTreeWidgetItem* invoiceItem(const StoredInvoice& invoice, int index)
+{
+    auto* item = new QTreeWidgetItem(QStringList{QString::number(invoice.invoiceId), shortDate(invoice.date),
+                                                 invoice.paid ? QStringLiteral("True") : QStringLiteral("False"),
+                                                 shortDate(invoice.paidDate),
+                                                 invoice.discount ? QString::number(*invoice.discount) : QString()});
+    // The position in the window's copy of the rows, which keeps them as read.
+    item->setData(InvoiceIdColumn, Qt::UserRole, index);
+    return item;
+}
+
+} // namespace
+
+frmReprint::frmReprint(AppContext& app, QWidget* parent)
+    : ChildWindow(ChildKind::Reprint, parent),
+      app_(app),
+      records_(app.state.MainDatabase),
+      output_(app),
+      cmbCustomerID_(new QComboBox),
+      ListView1_(new QTreeWidget),
+      ListView2_(makeJobList("ListView2", tr("Jobs of the selected invoice"))),
+      FrameEdit_(new QGroupBox(tr("Update Invoice"))),
+      chkPaid_(new QCheckBox(tr("Paid"))),
+      txtDatePaid_(makeTextBox("txtDatePaid")),
+      calDatePicker_(new QCalendarWidget),
+      cmdUpdate_(makeButton("cmdUpdate", tr("Update Invoice"))),
+      cmdPrintInvoice_(makeButton("cmdPrintInvoice", tr("Print Invoice"))),
+      cmdEmail_(makeButton("cmdEmail", tr("Email This Invoice"))),
+      cmdClose_(makeButton("cmdClose", tr("Close")))
+{
+    setObjectName("frmReprint");
+    setWindowTitle(tr("Reprint/Update"));
+
+    cmbCustomerID_->setObjectName("cmbCustomerID");
+    cmbCustomerID_->setAccessibleName(tr("Customer"));
+    cmbCustomerID_->setMinimumContentsLength(30);
+    cmbCustomerID_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+    ListView1_->setObjectName("ListView1");
+    ListView1_->setAccessibleName(tr("Invoices of the customer"));
+    ListView1_->setHeaderLabels({tr("Invoice ID"), tr("Date"), tr("Paid"), tr("Date Paid"), tr("Dicount (%)")});
+    ListView1_->setRootIsDecorated(false);
+    ListView1_->setUniformRowHeights(true);
+    ListView1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1_->setEnabled(false);
+    // Room for the five columns beside the open calendar.
+    ListView1_->setMinimumWidth(ListView1_->fontMetrics().averageCharWidth() * 60);
+
+    FrameEdit_->setObjectName("FrameEdit");
+    FrameEdit_->setAccessibleName(tr("Update Invoice"));
+    FrameEdit_->setEnabled(false);
+    chkPaid_->setObjectName("chkPaid");
+    chkPaid_->setAccessibleName(tr("Paid"));
+    // The box holds a date picked in the calendar or nothing, never typing.
+    txtDatePaid_->setReadOnly(true);
+    txtDatePaid_->setAccessibleName(tr("Date Paid"));
+    txtDatePaid_->setToolTip(tr("Click to pick the date in the calendar"));
+    txtDatePaid_->installEventFilter(this);
+    calDatePicker_->setObjectName("calDatePicker");
+    calDatePicker_->setAccessibleName(tr("Payment date"));
+    calDatePicker_->hide();
+
+    auto* customerRow = new QFormLayout;
+    customerRow->addRow(tr("C&ustomer"), cmbCustomerID_);
+
+    auto* dateLabel = new QLabel(tr("&Date Paid"));
+    dateLabel->setBuddy(txtDatePaid_);
+    auto* paymentLayout = new QGridLayout(FrameEdit_);
+    paymentLayout->addWidget(chkPaid_, 0, 0, 1, 2);
+    paymentLayout->addWidget(dateLabel, 1, 0);
+    paymentLayout->addWidget(txtDatePaid_, 1, 1);
+    paymentLayout->addWidget(calDatePicker_, 2, 0, 1, 2);
+    paymentLayout->addWidget(cmdUpdate_, 3, 0, 1, 2);
+    paymentLayout->setRowStretch(4, 1);
+
+    auto* lists = new QVBoxLayout;
+    lists->addWidget(ListView1_, 3);
+    lists->addWidget(ListView2_, 2);
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(lists, 1);
+    middle->addWidget(FrameEdit_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(customerRow);
+    layout->addLayout(middle, 1);
+    layout->addLayout(makeButtonRow({cmdPrintInvoice_, cmdEmail_, cmdClose_}));
+
+    connect(cmbCustomerID_, &QComboBox::activated, this, &frmReprint::chooseCustomer);
+    connect(ListView1_, &QTreeWidget::currentItemChanged, this, &frmReprint::selectInvoice);
+    connect(calDatePicker_, &QCalendarWidget::clicked, this, &frmReprint::pickDate);
+    connect(calDatePicker_, &QCalendarWidget::activated, this, &frmReprint::pickDate);
+    connect(cmdUpdate_, &QPushButton::clicked, this, &frmReprint::updateInvoice);
+    connect(cmdPrintInvoice_, &QPushButton::clicked, this, &frmReprint::printInvoice);
+    connect(cmdEmail_, &QPushButton::clicked, this, &frmReprint::emailInvoice);
+    connect(cmdClose_, &QPushButton::clicked, this, &ChildWindow::closeChild);
+
+    fillCustomers();
+}
+
+frmReprint::~frmReprint() = default;
+
+void frmReprint::fillCustomers()
+{
+    std::vector<Customer> customers;
+    if (!runShowingFailure(app_.messages, ProgramInfo::title,
+                           [&] { customers = CustomerRecords(app_.state.MainDatabase).all(); }))
+        return;
+    const QSignalBlocker quiet(cmbCustomerID_);
+    cmbCustomerID_->clear();
+    // Customers are told apart by number, so two of one name are two choices.
+    for (const Customer& customer : customers)
+        cmbCustomerID_->addItem(customer.company, customer.id);
+    cmbCustomerID_->setCurrentIndex(-1);
+}
+
+void frmReprint::chooseCustomer(int index)
+{
+    if (index >= 0)
+        showInvoices(cmbCustomerID_->itemData(index).toInt());
+}
+
+void frmReprint::showInvoices(int32_t customerId, std::optional<int32_t> select)
+{
+    std::vector<StoredInvoice> invoices;
+    if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] { invoices = records_.invoicesOf(customerId); }))
+        return;
+    customerId_ = customerId;
+    invoices_ = std::move(invoices);
+
+    const QSignalBlocker quiet(ListView1_);
+    ListView1_->clear();
+    ListView2_->clear();
+    if (invoices_.empty()) {
+        ListView1_->setEnabled(false);
+        return;
+    }
+    // Handed over at once: a customer may have thousands of invoices.
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(invoices_.size()));
+    QTreeWidgetItem* current = nullptr;
+    for (size_t i = 0; i < invoices_.size(); ++i) {
+        items.append(invoiceItem(invoices_[i], static_cast<int>(i)));
+        if (select && invoices_[i].invoiceId == *select)
+            current = items.back();
+    }
+    ListView1_->addTopLevelItems(items);
+    // Measured once per fill, on a sample of rows (the header's precision),
+    // rather than on every change of every row.
+    for (int column = 0; column < ListView1_->columnCount(); ++column)
+        ListView1_->resizeColumnToContents(column);
+    ListView1_->setEnabled(true);
+    ListView1_->setCurrentItem(current ? current : items.front());
+    ListView1_->scrollToItem(ListView1_->currentItem());
+    selectInvoice();
+}
+
+const StoredInvoice* frmReprint::selectedInvoice() const
+{
+    const QTreeWidgetItem* item = ListView1_->currentItem();
+    if (!item || !customerId_)
+        return nullptr;
+    const auto index = static_cast<size_t>(item->data(InvoiceIdColumn, Qt::UserRole).toInt());
+    return index < invoices_.size() ? &invoices_[index] : nullptr;
+}
+
+void frmReprint::selectInvoice()
+{
+    const StoredInvoice* invoice = selectedInvoice();
+    if (!invoice)
+        return;
+    std::vector<StoredJobLine> jobs;
+    if (!runShowingFailure(app_.messages, ProgramInfo::title,
+                           [&] { jobs = records_.jobsOf(*customerId_, invoice->invoiceId); }))
+        return;
+    ListView2_->clear();
+    for (const StoredJobLine& job : jobs)
+        addJobLine(ListView2_, job.description, job.sums.plainText());
+
+    FrameEdit_->setTitle(tr("Update Invoice # %1").arg(invoice->invoiceId));
+    chkPaid_->setChecked(invoice->paid);
+    paidDate_ = invoice->paidDate;
+    txtDatePaid_->setText(shortDate(paidDate_));
+    FrameEdit_->setEnabled(paymentLevel <= app_.state.UserLevel);
+}
+
+bool frmReprint::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtDatePaid_) {
+        const bool clicked = event->type() == QEvent::MouseButtonPress;
+        // The keyboard's way to the calendar.
+        const bool keyed = event->type() == QEvent::KeyPress
+            && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space
+                || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return
+                || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+        if (clicked || keyed)
+            startPickingDate();
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+void frmReprint::startPickingDate()
+{
+    paidDate_ = QDate();
+    txtDatePaid_->clear();
+    calDatePicker_->show();
+}
+
+void frmReprint::pickDate(const QDate& date)
+{
+    const QDate today = QDate::currentDate();
+    if (date > today) {
+        app_.messages.warn(this, QStringLiteral("Selected date cannot be greater that today."), ProgramInfo::title);
+        calDatePicker_->setSelectedDate(today);
+        return;
+    }
+    paidDate_ = date;
+    txtDatePaid_->setText(shortDate(date));
+}
+
+void frmReprint::updateInvoice()
+{
+    const StoredInvoice* selected = selectedInvoice();
+    if (!selected)
+        return;
+    if (!paidDate_.isValid()
+        && !app_.messages.askYesNo(this, QStringLiteral("You are about to enter a Null date. Are you sure?"),
+                                   QStringLiteral("Verify Information")))
+        return;
+    // A copy: the list, and the rows behind it, are read again below.
+    const StoredInvoice shown = *selected;
+    const int32_t customerId = *customerId_;
+    SaveOutcome outcome{};
+    if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] {
+            outcome = records_.recordPayment(customerId, shown, chkPaid_->isChecked(), paidDate_);
+        }))
+        return;
+    switch (outcome) {
+    case SaveOutcome::Saved:
+        calDatePicker_->hide();
+        showInvoices(customerId);
+        return;
+    case SaveOutcome::Gone:
+        // Nothing was written; the lists stay as they are, so the user
+        // sees what they tried to record.
+        app_.messages.warn(
+            this, tr("Invoice %1 is no longer in the database, so its payment was not recorded.").arg(shown.invoiceId),
+            ProgramInfo::title);
+        return;
+    case SaveOutcome::ChangedMeanwhile:
+        app_.messages.warn(this,
+                           tr("The payment of invoice %1 was changed elsewhere after it was shown here, so yours "
+                              "was not recorded. The invoice now shows as it is stored.")
+                               .arg(shown.invoiceId),
+                           ProgramInfo::title);
+        showInvoices(customerId, shown.invoiceId);
+        return;
+    }
+}
+
+void frmReprint::printInvoice()
+{
+    if (const StoredInvoice* invoice = selectedInvoice())
+        output_.preview(invoice->invoiceId, *customerId_);
+}
+
+void frmReprint::emailInvoice()
+{
+    if (const StoredInvoice* invoice = selectedInvoice())
+        output_.email(invoice->invoiceId, *customerId_, this);
+}
+
+} // namespace quillbill

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "common/ChildWindow.h"
+#include "invoicing/InvoiceOutput.h"
+#include "invoicing/InvoiceReprint.h"
+
+#include <QDate>
+
+#include <optional>
+#include <vector>
+
+class QCalendarWidget;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace quillbill {
+
+struct AppContext;
+
+// The reprint window: a customer's invoices with their payment, the jobs of
+// the selected one, recording its payment (for users of level 2 and up), and
+// the invoice again on screen or by e-mail.
+class frmReprint : public ChildWindow {
+    Q_OBJECT
+public:
+    // The level a user needs to record payments.
+    static constexpr int16_t paymentLevel = 2;
+
+    explicit frmReprint(AppContext& app, QWidget* parent = nullptr);
+    ~frmReprint() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fillCustomers();
+    void chooseCustomer(int index);
+    // Lists the customer's invoices and selects `select`, or the first when
+    // it is not among them.
+    void showInvoices(int32_t customerId, std::optional<int32_t> select = std::nullopt);
+    void selectInvoice();
+    const StoredInvoice* selectedInvoice() const;
+    void startPickingDate();
+    void pickDate(const QDate& date);
+    void updateInvoice();
+    void printInvoice();
+    void emailInvoice();
+
+    AppContext& app_;
+    InvoiceReprint records_;
+    InvoiceOutput output_;
+    std::optional<int32_t> customerId_;
+    // The listed invoices, in the list's order, as read.
+    std::vector<StoredInvoice> invoices_;
+    // The date the box shows; null when it is empty.
+    QDate paidDate_;
+
+    QComboBox* cmbCustomerID_;
+    QTreeWidget* ListView1_;
+    QTreeWidget* ListView2_;
+    QGroupBox* FrameEdit_;
+    QCheckBox* chkPaid_;
+    QLineEdit* txtDatePaid_;
+    QCalendarWidget* calDatePicker_;
+    QPushButton* cmdUpdate_;
+    QPushButton* cmdPrintInvoice_;
+    QPushButton* cmdEmail_;
+    QPushButton* cmdClose_;
+};
+
+} // namespace quillbill
