@@ -67,9 +67,9 @@ void storeCustomerWithInvoices(const quillbill::Database& database)
 }
 
 // Chooses the customer `company` in a reprint window again and again. The
-// lists must come out with `invoiceCount` invoices, the first selected.
+// lists must come out with `expectedInvoices` invoices, the first selected.
 void chooseCustomerRepeatedly(benchmark::State& state, quillbill::AppContext& app,
-                              const bench::RecordedMessageBoxes& messages, const QString& company, int invoiceCount)
+                              const bench::RecordedMessageBoxes& messages, const QString& company, int expectedInvoices)
 {
     quillbill::frmReprint window(app);
     window.resize(900, 700);
@@ -82,14 +82,14 @@ void chooseCustomerRepeatedly(benchmark::State& state, quillbill::AppContext& ap
         customers->setCurrentIndex(index);
         emit customers->activated(index);
         QCoreApplication::processEvents();
-        if (invoices->topLevelItemCount() != invoiceCount || invoices->currentItem() != invoices->topLevelItem(0)
+        if (invoices->topLevelItemCount() != expectedInvoices || invoices->currentItem() != invoices->topLevelItem(0)
             || jobs->topLevelItemCount() == 0 || !messages.first.isEmpty()) {
             state.SkipWithError(messages.first.isEmpty() ? "the lists were not filled"
                                                          : messages.first.toStdString().c_str());
             break;
         }
     }
-    state.counters["invoices"] = invoiceCount;
+    state.counters["invoices"] = expectedInvoices;
 }
 
 void BM_ReprintChooseCustomerOf10000Invoices(benchmark::State& state)
