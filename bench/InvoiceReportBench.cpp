@@ -5,6 +5,7 @@
 // process's peak memory so far and the disk it used.
 
 #include "BusyYearDatabase.h"
+#include "ProgramMessageBoxes.h"
 
 #include "app/AppContext.h"
 #include "invoicing/clsGroup.h"
@@ -24,28 +25,6 @@
 
 namespace {
 
-// Records what would have been shown, so that a failing run is reported
-// instead of waiting on a box.
-class RecordedMessageBoxes final : public quillbill::MessageBoxes {
-public:
-    bool askYesNo(QWidget*, const QString& text, const QString&) override
-    {
-        said(text);
-        return false;
-    }
-    void inform(QWidget*, const QString& text, const QString&) override { said(text); }
-    void warn(QWidget*, const QString& text, const QString&) override { said(text); }
-
-    QString first;
-
-private:
-    void said(const QString& text)
-    {
-        if (first.isEmpty())
-            first = text;
-    }
-};
-
 // One program folder with the busy year's database and the delivered report
 // layout, made once for every benchmark of the run.
 struct BusyProgram {
@@ -62,7 +41,7 @@ struct BusyProgram {
     }
 
     QTemporaryDir folder;
-    RecordedMessageBoxes messages;
+    bench::RecordedMessageBoxes messages;
     quillbill::AppContext app{folder.path(), messages};
     bench::BusyYear year;
     bool ready = false;

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/FailureMessage.h"
 #include "common/ProgramInfo.h"
+#include "common/WaitCursor.h"
 #include "invoicing/BuildInvoiceData.h"
 #include "invoicing/clsSimple.h"
 #include "mail/frmEmail.h"
@@ -16,15 +17,6 @@ namespace {
 // The file an e-mailed invoice is written to, in the program folder, as
 // the e-mail window names it.
 const QString invoiceFile = QStringLiteral("/Invoice.html");
-
-// The wait cursor for as long as it lives, taken back on every way out.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
+#include "common/WaitCursor.h"
 #include "mail/SendMail.h"
 
 #include <QApplication>
@@ -19,15 +20,6 @@ namespace quillbill {
 namespace {
 
 const QString failurePreamble = QStringLiteral("Your attempt to send mail failed for the following reason(s): ");
-
-// The wait cursor for as long as it lives, however the scope is left.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 QLabel* labelFor(QWidget* control, const QString& caption)
 {

@@ -1,6 +1,7 @@
 // The invoice creation window, driven through its controls on a copy of the
 // delivered database, with what it stores read back by SQL.
 
+#include "ProgramControls.h"
 #include "TestProgram.h"
 #include "invoicing/frmAddInvoice.h"
 
@@ -22,20 +23,13 @@
 namespace quillbill {
 namespace {
 
+using testing::chooseInList;
+using testing::control;
 using testing::RecordingMessageBoxes;
 using testing::TestProgram;
 
 const QString sumNotEntered = QStringLiteral("Sum Field not entered correctly. Please fix.");
 const QString descriptionBlank = QStringLiteral("Job Description cannnot be blank.");
-
-template <typename T>
-T* control(QWidget* window, const char* name)
-{
-    T* found = window->findChild<T*>(name);
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return found;
-}
 
 class AddInvoiceWindow : public ::testing::Test {
 protected:
@@ -57,20 +51,7 @@ protected:
     QPushButton* button(const char* name) { return control<QPushButton>(window.get(), name); }
     QTreeWidget* jobList() { return control<QTreeWidget>(window.get(), "ListView1"); }
 
-    // Chooses a customer as a user does: opens the list and clicks the name.
-    void choose(const QString& company)
-    {
-        QComboBox* list = customers();
-        const int row = list->findText(company);
-        ASSERT_GE(row, 0) << company.toStdString();
-        list->showPopup();
-        QAbstractItemView* view = list->view();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-        const QModelIndex index = view->model()->index(row, 0);
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-        QTRY_VERIFY(!view->isVisible());
-    }
+    void choose(const QString& company) { chooseInList(customers(), company); }
 
     void generate() { QTest::mouseClick(button("cmdMakeInvoiceID"), Qt::LeftButton); }
 

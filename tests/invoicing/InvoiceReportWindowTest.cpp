@@ -2,6 +2,7 @@
 // delivered database with the delivered report layout.
 
 #include "PrintedPdf.h"
+#include "ProgramControls.h"
 #include "TestProgram.h"
 
 #include "invoicing/clsGroup.h"
@@ -25,15 +26,6 @@
 
 namespace quillbill::testing {
 namespace {
-
-template <typename T>
-T* control(QWidget* window, const char* name)
-{
-    T* found = window->findChild<T*>(name);
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return found;
-}
 
 QWidget* shownPreview()
 {
@@ -64,19 +56,7 @@ protected:
 
     void click(const char* button) { QTest::mouseClick(control<QPushButton>(window.get(), button), Qt::LeftButton); }
 
-    // Chooses a company as a user does: opens the list and clicks the name.
-    void choose(const QString& company)
-    {
-        auto* list = control<QComboBox>(window.get(), "cmbCustomerID");
-        const int row = list->findText(company);
-        ASSERT_GE(row, 0) << company.toStdString();
-        list->showPopup();
-        QAbstractItemView* view = list->view();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-        const QModelIndex index = view->model()->index(row, 0);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-        QTRY_VERIFY(!view->isVisible());
-    }
+    void choose(const QString& company) { chooseInList(control<QComboBox>(window.get(), "cmbCustomerID"), company); }
 
     // The companies of the rows the last report's statement selects.
     std::set<QString> reportedCompanies() const

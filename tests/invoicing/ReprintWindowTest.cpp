@@ -1,6 +1,7 @@
 // The reprint window, driven through its controls on a copy of the delivered
 // database, with what it stores read back by SQL.
 
+#include "ProgramControls.h"
 #include "QuietDesktopOpener.h"
 #include "TestProgram.h"
 #include "invoicing/frmReprint.h"
@@ -28,6 +29,8 @@
 namespace quillbill {
 namespace {
 
+using testing::chooseInList;
+using testing::control;
 using testing::RecordingMessageBoxes;
 using testing::TestProgram;
 
@@ -36,15 +39,6 @@ using testing::TestProgram;
 constexpr int obrien = 70000;
 constexpr int harbour = 70000 % 65536;
 constexpr int sharedInvoice = 100000;
-
-template <typename T>
-T* control(QWidget* window, const char* name)
-{
-    T* found = window->findChild<T*>(name);
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return found;
-}
 
 QString shortDate(const QDate& date) { return QLocale().toString(date, QLocale::ShortFormat); }
 
@@ -92,19 +86,7 @@ protected:
         QTest::mouseClick(paid, Qt::LeftButton, {}, box.center());
     }
 
-    // Chooses a customer as a user does: opens the list and clicks the name.
-    void choose(const QString& company)
-    {
-        auto* list = control<QComboBox>(window.get(), "cmbCustomerID");
-        const int row = list->findText(company);
-        ASSERT_GE(row, 0) << company.toStdString();
-        list->showPopup();
-        QAbstractItemView* view = list->view();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-        const QModelIndex index = view->model()->index(row, 0);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-        QTRY_VERIFY(!view->isVisible());
-    }
+    void choose(const QString& company) { chooseInList(control<QComboBox>(window.get(), "cmbCustomerID"), company); }
 
     void clickInvoice(int row)
     {

@@ -1,12 +1,13 @@
 // The add, review and remove customer windows, driven through their controls
 // on a copy of the delivered database, with what they store read back by SQL.
 
+#include "ProgramControls.h"
 #include "TestProgram.h"
-#include "records/Database.h"
-#include "records/customers/CustomerRecords.h"
 #include "customers/frmNew.h"
 #include "customers/frmRemoveCompany.h"
 #include "customers/frmReviewCompany.h"
+#include "records/Database.h"
+#include "records/customers/CustomerRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,7 @@
 namespace quillbill {
 namespace {
 
+using testing::control;
 using testing::RecordingMessageBoxes;
 using testing::TestProgram;
 
@@ -32,15 +34,6 @@ const char* const boxNames[] = {"txtCompany", "txtAddress", "txtCity", "txtProv"
                                 "txtPostal",  "txtPhone",   "txtFax",  "txtBillCode"};
 const QString cannotGo = QStringLiteral("Cannot goto that record");
 const QString checkData = QStringLiteral("Please check entered data.");
-
-template <typename T>
-T* control(QWidget* window, const char* name)
-{
-    T* found = window->findChild<T*>(name);
-    if (!found)
-        throw std::runtime_error(std::string("no control named ") + name);
-    return found;
-}
 
 QLineEdit* box(QWidget* window, const char* name) { return control<QLineEdit>(window, name); }
 

@@ -1,0 +1,43 @@
+#pragma once
+
+// Finding and working the controls of the program's windows in tests, as a
+// user does.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QTest>
+#include <QWidget>
+
+#include <stdexcept>
+#include <string>
+
+namespace quillbill::testing {
+
+// A control of `window` by its objectName; a missing one ends the test.
+template <typename T>
+T* control(QWidget* window, const char* name)
+{
+    T* found = window->findChild<T*>(name);
+    if (!found)
+        throw std::runtime_error(std::string("no control ") + name);
+    return found;
+}
+
+// Opens the drop-down list and clicks `text` in it. Fails the test when the
+// list has no such entry.
+inline void chooseInList(QComboBox* list, const QString& text)
+{
+    const int row = list->findText(text);
+    ASSERT_GE(row, 0) << text.toStdString();
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    QTRY_VERIFY(!view->isVisible());
+}
+
+} // namespace quillbill::testing
