@@ -6,14 +6,19 @@
 // Each picture is a PNG named after what it shows. The sample data is made
 // in a copy of the delivered program folder, never in the real one.
 
+#include "QuietDesktopOpener.h"
 #include "app/AppContext.h"
 #include "common/MessageBoxes.h"
 #include "invoicing/BuildInvoiceData.h"
 #include "invoicing/clsSimple.h"
 #include "invoicing/frmAddInvoice.h"
+#include "invoicing/frmInvoiceReports.h"
+#include "invoicing/frmReprint.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -21,6 +26,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextStream>
 
 #include <cstdio>
@@ -91,6 +97,15 @@ void chooseCustomer(QWidget* window, const QString& company)
     emit list->activated(row);
 }
 
+// The report engine's preview window that is on screen.
+QWidget* shownPreview()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "frmDisplay" && window->isVisible())
+            return window;
+    throw std::runtime_error("the preview did not open");
+}
+
 void addJob(QWidget* window, const QString& description, const QString& sum)
 {
     control<QLineEdit>(window, "txtJobDescription")->setText(description);
@@ -120,12 +135,7 @@ void takePreviewPictures(AppContext& app, int32_t number, const QString& folder,
     clsSimple document(app, BuildInvoiceData(app.state.MainDatabase, number, 1));
     document.setOutput(quirepress::cOutputToScreen);
     document.PrintReport();
-    QWidget* preview = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == "frmDisplay" && window->isVisible())
-            preview = window;
-    if (!preview)
-        throw std::runtime_error("the preview did not open");
+    QWidget* preview = shownPreview();
     preview->resize(900, 1000);
     auto* zoom = control<QComboBox>(preview, "cboZoom");
     const std::pair<QString, QString> zooms[] = {
@@ -138,6 +148,58 @@ void takePreviewPictures(AppContext& app, int32_t number, const QString& folder,
         emit zoom->activated(zoom->currentIndex());
         save(preview, folder, name + suffix);
     }
+}
+
+// Some paid and unpaid invoices of both customers over the last weeks, for
+// the reprint window and the invoice report.
+void fillPastInvoices(const Database& database)
+{
+    const QDate today = QDate::currentDate();
+    const char* const jobs[] = {"Storefront window cleaning", "Skylight cleaning and resealing",
+                                "Pressure washing, front walk", "Interior glass, reception area"};
+    for (int n = 0; n < 24; ++n) {
+        const int customer = 1 + n % 2;
+        const int invoice = (customer == 1 ? 1000 : 300) + n;
+        const bool paid = n % 3 != 0;
+        const QDate date = today.addDays(-60 + 2 * n);
+        database.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid, PaidDate) VALUES (?, ?, ?, ?, ?)",
+                         {invoice, customer, date.toString(Qt::ISODate), paid ? -1 : 0,
+                          paid ? QVariant(date.addDays(14).toString(Qt::ISODate)) : QVariant()});
+        for (int line = 0; line <= n % 3; ++line)
+            database.execute(
+                "INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, ?, ?, ?)",
+                {customer, invoice, QString::fromLatin1(jobs[(n + line) % 4]), qint64(950000 + 237500 * (n + line))});
+    }
+}
+
+void takeReprintPictures(AppContext& app, const QString& folder)
+{
+    frmReprint window(app);
+    window.resize(820, 640);
+    window.show();
+    chooseCustomer(&window, "O'Brien & Sons Hardware");
+    save(&window, folder, "reprint-window-customer-chosen");
+    // A click in the payment date box opens the calendar.
+    auto* datePaid = control<QLineEdit>(&window, "txtDatePaid");
+    QTest::mouseClick(datePaid, Qt::LeftButton);
+    save(&window, folder, "reprint-window-calendar-open");
+}
+
+// The invoice report window, and the report of every company over the
+// last two months in its preview.
+void takeInvoiceReportPictures(AppContext& app, const QString& folder)
+{
+    frmInvoiceReports window(app);
+    window.resize(760, 560);
+    window.show();
+    control<QCalendarWidget>(&window, "calFrom")->setSelectedDate(QDate::currentDate().addMonths(-2));
+    save(&window, folder, "invoice-report-window");
+    control<QPushButton>(&window, "cmdCreateRpt")->click();
+    QWidget* preview = shownPreview();
+    preview->resize(900, 1000);
+    save(preview, folder, "invoice-report-preview-100");
+    control<QAbstractButton>(preview, "cmdToolbar2")->click();
+    save(preview, folder, "invoice-report-preview-100-page-2");
 }
 
 // Invoice `number` of customer 1 as the PDF file the engine writes itself,
@@ -161,6 +223,7 @@ void writeInvoicePdf(AppContext& app, int32_t number, const QString& folder, con
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    quillbill::testing::installQuietDesktopOpener();
     if (argc != 2) {
         std::fputs("usage: quillbill_screenshots <folder>\n", stderr);
         return 2;
@@ -186,6 +249,9 @@ int main(int argc, char** argv)
                 "INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (1, 1042, ?, ?)",
                 {QStringLiteral("Storefront window cleaning, visit %1").arg(n), qint64(4500000 + n * 2500)});
         takePreviewPictures(app, 1042, output, "invoice-preview-three-pages");
+        fillPastInvoices(app.state.MainDatabase);
+        takeReprintPictures(app, output);
+        takeInvoiceReportPictures(app, output);
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "quillbill_screenshots: %s\n", failure.what());
         return 1;
