@@ -26,6 +26,21 @@ SaveOutcome saveIfUnchanged(const Database& database, const QString& table, cons
                             const QVariant& key, const QString& assignments, const QVariantList& values,
                             QSqlRecord& asRead)
 {
+    // The write lock is taken before anything is compared, so no other
+    // program can slip a change in between the check and the write.
+    // A copy, so that a failed commit leaves `asRead` as it was.
+    QSqlRecord row = asRead;
+    SaveOutcome outcome = SaveOutcome::Saved;
+    database.inTransaction(
+        [&] { outcome = saveIfUnchangedInTransaction(database, table, keyColumn, key, assignments, values, row); });
+    asRead = row;
+    return outcome;
+}
+
+SaveOutcome saveIfUnchangedInTransaction(const Database& database, const QString& table, const QString& keyColumn,
+                                         const QVariant& key, const QString& assignments, const QVariantList& values,
+                                         QSqlRecord& asRead)
+{
     QString sql = "UPDATE " + quoted(table) + " SET " + assignments + " WHERE " + quoted(keyColumn) + " = ?";
     QVariantList bound = values;
     bound << key;
@@ -34,22 +49,12 @@ SaveOutcome saveIfUnchanged(const Database& database, const QString& table, cons
         sql += " AND " + quoted(asRead.fieldName(i)) + " IS ?";
         bound << boundAsStored(asRead.value(i));
     }
-
-    // The write lock is taken before anything is compared, so no other
-    // program can slip a change in between the check and the write.
-    SaveOutcome outcome = SaveOutcome::Saved;
-    std::optional<QSqlRecord> written;
-    database.inTransaction([&] {
-        const bool changed = !asRead.isEmpty() && database.execute(sql, bound).numRowsAffected() > 0;
-        if (changed)
-            written = readStoredRow(database, table, keyColumn, key);
-        else
-            outcome =
-                readStoredRow(database, table, keyColumn, key) ? SaveOutcome::ChangedMeanwhile : SaveOutcome::Gone;
-    });
-    if (written)
+    const bool changed = !asRead.isEmpty() && database.execute(sql, bound).numRowsAffected() > 0;
+    if (!changed)
+        return readStoredRow(database, table, keyColumn, key) ? SaveOutcome::ChangedMeanwhile : SaveOutcome::Gone;
+    if (const auto written = readStoredRow(database, table, keyColumn, key))
         asRead = *written;
-    return outcome;
+    return SaveOutcome::Saved;
 }
 
 } // namespace quillbill

@@ -38,4 +38,11 @@ SaveOutcome saveIfUnchanged(const Database& database, const QString& table, cons
                             const QVariant& key, const QString& assignments, const QVariantList& values,
                             QSqlRecord& asRead);
 
+// saveIfUnchanged for a caller that already holds the write lock in a
+// transaction of its own, to check more rows in it before writing. `asRead`
+// becomes the row as written before that transaction commits.
+SaveOutcome saveIfUnchangedInTransaction(const Database& database, const QString& table, const QString& keyColumn,
+                                         const QVariant& key, const QString& assignments, const QVariantList& values,
+                                         QSqlRecord& asRead);
+
 } // namespace quillbill

@@ -85,7 +85,7 @@ TEST_F(UserAccountsTest, LoginMatchesTheFirstRowWithExactlyThatNameAndPassword)
         {"twin", "same", 4, "of two identical rows the first in table order wins"},
         {"pad", "pw ", 6, "the password's trailing blank is part of it"},
         {"pad", "pw", -1, "without the trailing blank the password is wrong"},
-        {"", "", 7, "empty name and password match a row that holds them"},
+        {"", "", -1, "an empty user name matches nobody, even a row that holds one"},
         {"wild", "100%", 8, "a percent sign is an ordinary character"},
         {"wild", "100x", -1, "a percent sign is not a wildcard"},
         {"w_ld", "100%", -1, "an underscore is not a wildcard"},
@@ -193,6 +193,31 @@ TEST_F(UserAccountsTest, RemoveDeletesOnlyTheRowWithThatId)
     // Removing it again is harmless.
     accounts.remove(first);
     EXPECT_EQ(stored(), expected);
+}
+
+// Two programs each take away one of the two administrators: only the first
+// succeeds, whether by deleting or by lowering.
+TEST_F(UserAccountsTest, TheLastAdministratorIsNeitherRemovedNorLowered)
+{
+    const qint64 admin = accounts.all().front().rowId;
+    const qint64 second = insert("Second", "Admin", "second", "pw", 3);
+    insert("Clerk", "One", "clerk", "pw", 1);
+    Database otherProgram;
+    otherProgram.open(program.databasePath());
+    ASSERT_EQ(UserAccounts(otherProgram).remove(second), UserChange::Done);
+    const std::vector<StoredUser> before = stored();
+
+    EXPECT_EQ(accounts.remove(admin), UserChange::LastAdministrator);
+    UserAccount lowered = *accounts.find(admin);
+    lowered.level = 2;
+    EXPECT_EQ(accounts.updateWithLevel(lowered), UserChange::LastAdministrator);
+    EXPECT_EQ(stored(), before);
+
+    // With another administrator the same change goes through.
+    const qint64 third = insert("Third", "Admin", "third", "pw", 3);
+    EXPECT_EQ(accounts.updateWithLevel(lowered), UserChange::Done);
+    EXPECT_EQ(storedRow(admin)->level.toInt(), 2);
+    EXPECT_EQ(accounts.remove(third), UserChange::LastAdministrator);
 }
 
 TEST_F(UserAccountsTest, IsEmptyOnlyWhenNoRowIsLeft)

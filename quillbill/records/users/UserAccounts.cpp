@@ -32,6 +32,15 @@ UserAccount accountFrom(const QSqlRecord& row)
     return account;
 }
 
+// Whether `rowId` is the only user of securityAdministratorLevel or above.
+bool isLastAdministrator(const std::vector<UserAccount>& users, qint64 rowId)
+{
+    const auto isAdministrator = [](const UserAccount& user) { return user.level >= securityAdministratorLevel; };
+    const auto self = std::find_if(users.begin(), users.end(), [&](const UserAccount& u) { return u.rowId == rowId; });
+    return self != users.end() && isAdministrator(*self)
+        && std::count_if(users.begin(), users.end(), isAdministrator) == 1;
+}
+
 } // namespace
 
 int16_t userLevelFrom(const QVariant& storedLevel)
@@ -73,6 +82,10 @@ std::optional<UserAccount> UserAccounts::find(qint64 rowId) const
 
 std::optional<UserAccount> UserAccounts::matching(const QString& userName, const QString& password) const
 {
+    // Older databases may hold a row with empty names; an empty login must not
+    // open it.
+    if (userName.isEmpty())
+        return std::nullopt;
     // '=' on text compares with SQLite's BINARY collation: exact, case included.
     const auto row = database_.firstRow(selectUsers + " WHERE UserName = ? AND Password = ? ORDER BY rowid LIMIT 1",
                                         {userName, password});
@@ -92,6 +105,15 @@ qint64 UserAccounts::add(const QString& firstName, const QString& lastName, cons
     return query.lastInsertId().toLongLong();
 }
 
+qint64 UserAccounts::add(const QString& firstName, const QString& lastName, const QString& userName,
+                         const QString& password, int16_t level) const
+{
+    QSqlQuery query = database_.execute(
+        "INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password, Level) VALUES (?, ?, ?, ?, ?)",
+        {firstName, lastName, userName, password, level});
+    return query.lastInsertId().toLongLong();
+}
+
 SaveOutcome UserAccounts::update(UserAccount& account) const
 {
     return saveIfUnchanged(database_, "TblUsers", "rowid", account.rowId,
@@ -99,6 +121,52 @@ SaveOutcome UserAccounts::update(UserAccount& account) const
                            {account.firstName, account.lastName, account.userName, account.password}, account.asRead);
 }
 
-void UserAccounts::remove(qint64 rowId) const { database_.execute("DELETE FROM TblUsers WHERE rowid = ?", {rowId}); }
+UserChange UserAccounts::updateWithLevel(UserAccount& account) const
+{
+    // The rows are counted and written under one write lock: two programs
+    // lowering the last two administrators at once cannot both succeed.
+    QSqlRecord row = account.asRead;
+    UserChange change = UserChange::Done;
+    database_.inTransaction([&] {
+        const std::vector<UserAccount> users = all();
+        if (account.level < securityAdministratorLevel && isLastAdministrator(users, account.rowId)) {
+            change = UserChange::LastAdministrator;
+            return;
+        }
+        switch (saveIfUnchangedInTransaction(
+            database_, "TblUsers", "rowid", account.rowId,
+            "First_Name = ?, Last_Name = ?, UserName = ?, Password = ?, Level = ?",
+            {account.firstName, account.lastName, account.userName, account.password, account.level}, row)) {
+        case SaveOutcome::Saved:
+            change = UserChange::Done;
+            break;
+        case SaveOutcome::ChangedMeanwhile:
+            change = UserChange::ChangedMeanwhile;
+            break;
+        case SaveOutcome::Gone:
+            change = UserChange::Gone;
+            break;
+        }
+    });
+    account.asRead = row;
+    return change;
+}
+
+UserChange UserAccounts::remove(qint64 rowId) const
+{
+    UserChange change = UserChange::Done;
+    database_.inTransaction([&] {
+        const std::vector<UserAccount> users = all();
+        if (std::none_of(users.begin(), users.end(), [&](const UserAccount& user) { return user.rowId == rowId; }))
+            return;
+        if (users.size() == 1)
+            change = UserChange::LastUser;
+        else if (isLastAdministrator(users, rowId))
+            change = UserChange::LastAdministrator;
+        else
+            database_.execute("DELETE FROM TblUsers WHERE rowid = ?", {rowId});
+    });
+    return change;
+}
 
 } // namespace quillbill
