@@ -15,6 +15,12 @@ public:
 
     // A question with Yes and No buttons; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
+    // The same for a step that cannot be undone: No is the default button,
+    // so a hasty Enter does nothing.
+    virtual bool askYesNoDefaultNo(QWidget* parent, const QString& text, const QString& title)
+    {
+        return askYesNo(parent, text, title);
+    }
     // A notice with an OK button.
     virtual void inform(QWidget* parent, const QString& text, const QString& title) = 0;
     // A failure the user must act on, with an OK button.
@@ -31,6 +37,7 @@ public:
 class DialogMessageBoxes final : public MessageBoxes {
 public:
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
+    bool askYesNoDefaultNo(QWidget* parent, const QString& text, const QString& title) override;
     void inform(QWidget* parent, const QString& text, const QString& title) override;
     void warn(QWidget* parent, const QString& text, const QString& title) override;
     bool askRetry(QWidget* parent, const QString& text, const QString& title) override;

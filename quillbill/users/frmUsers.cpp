@@ -5,11 +5,18 @@
 #include "common/ProgramInfo.h"
 #include "records/DatabaseError.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quillbill {
 
@@ -17,17 +24,22 @@ namespace {
 
 const QString addNewEntry = QStringLiteral("Add New...");
 const QString verifyTitle = QStringLiteral("Verify Information");
+// What a new user starts at, as the column's default gives it.
+constexpr int newUserLevel = 1;
 
 } // namespace
 
 frmUsers::frmUsers(AppContext& app, QWidget* parent)
     : ChildWindow(ChildKind::Users, parent),
       app_(app),
+      levelsEditable_(app.state.UserLevel >= securityAdministratorLevel),
       cmbUsers_(new QComboBox),
       txtFirst_(makeTextBox("txtFirst")),
       txtLast_(makeTextBox("txtLast")),
       txtUser_(makeTextBox("txtUser")),
       txtPW_(makeTextBox("txtPW")),
+      chkShowPassword_(new QCheckBox(tr("&Show"))),
+      txtLevel_(new QSpinBox),
       cmdSave_(makeButton("cmdSave", tr("Save Changes"))),
       cmdDelete_(makeButton("cmdDelete", tr("Delete"))),
       cmdCancel_(makeButton("cmdCancel", tr("Close")))
@@ -36,13 +48,32 @@ frmUsers::frmUsers(AppContext& app, QWidget* parent)
     setWindowTitle(tr("System Users"));
     cmbUsers_->setObjectName("cmbUsers");
     cmbUsers_->setAccessibleName(tr("Users"));
+    txtPW_->setEchoMode(QLineEdit::Password);
+    chkShowPassword_->setObjectName("chkShowPassword");
+    chkShowPassword_->setAccessibleName(tr("Show password"));
+    txtLevel_->setObjectName("txtLevel");
+    txtLevel_->setAccessibleName(tr("Level"));
+    txtLevel_->setRange(0, securityAdministratorLevel);
+    txtLevel_->setValue(newUserLevel);
+    cmdSave_->setDefault(true);
+
+    auto* password = new QHBoxLayout;
+    password->addWidget(txtPW_);
+    password->addWidget(chkShowPassword_);
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Users"), cmbUsers_);
     form->addRow(tr("&First Name"), txtFirst_);
     form->addRow(tr("&Last Name"), txtLast_);
     form->addRow(tr("User&Name"), txtUser_);
-    form->addRow(tr("Pass&word"), txtPW_);
+    // The box sits in a row of its own, so its label is tied to it by hand.
+    auto* passwordLabel = new QLabel(tr("Pass&word"));
+    passwordLabel->setBuddy(txtPW_);
+    form->addRow(passwordLabel, password);
+    form->addRow(tr("Le&vel"), txtLevel_);
+    // Hidden rather than disabled: below the top level a user has no say in
+    // levels, and a box that never works only raises questions.
+    form->setRowVisible(txtLevel_, levelsEditable_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -53,6 +84,8 @@ frmUsers::frmUsers(AppContext& app, QWidget* parent)
     connect(cmdSave_, &QPushButton::clicked, this, &frmUsers::saveChanges);
     connect(cmdDelete_, &QPushButton::clicked, this, &frmUsers::deleteUser);
     connect(cmdCancel_, &QPushButton::clicked, this, &ChildWindow::closeChild);
+    connect(chkShowPassword_, &QCheckBox::toggled, this,
+            [this](bool shown) { txtPW_->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password); });
 
     cmdDelete_->setEnabled(false);
     reloadList();
@@ -106,11 +139,37 @@ void frmUsers::choose(int index)
     txtLast_->setText(current_->lastName);
     txtUser_->setText(current_->userName);
     txtPW_->setText(current_->password);
+    shownLevel_ = std::clamp<int>(current_->level, 0, securityAdministratorLevel);
+    txtLevel_->setValue(shownLevel_);
     cmdDelete_->setEnabled(current_->displayName() != systemAdministrator);
+}
+
+void frmUsers::keyPressEvent(QKeyEvent* event)
+{
+    // A child window has no dialog to press its default button on Enter.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused ? focused : cmdSave_)->click();
+        return;
+    }
+    ChildWindow::keyPressEvent(event);
+}
+
+bool frmUsers::hasUserNameAndPassword()
+{
+    QLineEdit* empty = txtUser_->text().isEmpty() ? txtUser_ : txtPW_->text().isEmpty() ? txtPW_ : nullptr;
+    if (!empty)
+        return true;
+    report(empty == txtUser_ ? tr("Every user needs a user name. Nothing was saved.")
+                             : tr("Every user needs a password. Nothing was saved."));
+    empty->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
 void frmUsers::saveChanges()
 {
+    if (!hasUserNameAndPassword())
+        return;
     switch (choice_) {
     case Choice::None:
         if (app_.messages.askYesNo(this, tr("Would you like to add this name as a new user?"), verifyTitle))
@@ -127,18 +186,35 @@ void frmUsers::saveChanges()
     edited.lastName = txtLast_->text();
     edited.userName = txtUser_->text();
     edited.password = txtPW_->text();
-    SaveOutcome outcome = SaveOutcome::Saved;
+    // An untouched level box writes nothing, so a stored level beyond the
+    // box's range is kept.
+    const bool levelChanged = levelsEditable_ && txtLevel_->value() != shownLevel_;
+    UserChange outcome = UserChange::Done;
     try {
-        outcome = accounts().update(edited);
+        if (levelChanged) {
+            edited.level = static_cast<int16_t>(txtLevel_->value());
+            outcome = accounts().updateWithLevel(edited);
+        } else {
+            const SaveOutcome saved = accounts().update(edited);
+            outcome = saved == SaveOutcome::Gone         ? UserChange::Gone
+                : saved == SaveOutcome::ChangedMeanwhile ? UserChange::ChangedMeanwhile
+                                                         : UserChange::Done;
+        }
     } catch (const DatabaseError& error) {
         report(saveFailureMessage(error, error.message()));
         return;
     }
-    if (outcome == SaveOutcome::Gone) {
+    if (outcome == UserChange::LastAdministrator) {
+        report(tr("%1 is the last user who can change security settings, so their level cannot be lowered. Nothing "
+                  "was saved.")
+                   .arg(current_->displayName()));
+        return;
+    }
+    if (outcome == UserChange::Gone) {
         report(tr("This user is no longer in the database; the changes were not saved."));
         return;
     }
-    if (outcome == SaveOutcome::ChangedMeanwhile) {
+    if (outcome == UserChange::ChangedMeanwhile) {
         report(tr("Another user changed this user after you opened it. Nothing was saved; the user is shown as "
                   "it is now."));
         // The list entry may show an old name too.
@@ -149,6 +225,8 @@ void frmUsers::saveChanges()
     }
     // The next save is checked against what this one wrote.
     current_ = edited;
+    if (levelChanged)
+        shownLevel_ = txtLevel_->value();
     // The list is not reloaded; only the entry of the edited user shows its new name.
     const int index = cmbUsers_->findData(edited.rowId);
     if (index > 0)
@@ -159,7 +237,10 @@ void frmUsers::AddNewUser()
 {
     qint64 rowId = 0;
     try {
-        rowId = accounts().add(txtFirst_->text(), txtLast_->text(), txtUser_->text(), txtPW_->text());
+        const UserAccounts users = accounts();
+        rowId = levelsEditable_ ? users.add(txtFirst_->text(), txtLast_->text(), txtUser_->text(), txtPW_->text(),
+                                            static_cast<int16_t>(txtLevel_->value()))
+                                : users.add(txtFirst_->text(), txtLast_->text(), txtUser_->text(), txtPW_->text());
     } catch (const DatabaseError& error) {
         report(saveFailureMessage(error, error.message()));
         return;
@@ -174,15 +255,23 @@ void frmUsers::deleteUser()
 {
     if (choice_ != Choice::Existing || current_->displayName() == systemAdministrator)
         return;
+    if (!app_.messages.askYesNoDefaultNo(this, tr("Delete the user %1?").arg(current_->displayName()),
+                                         ProgramInfo::title))
+        return;
+    UserChange outcome = UserChange::Done;
     try {
-        const UserAccounts users = accounts();
-        if (users.count() <= 1) {
-            report(tr("The last user cannot be deleted: nobody could log in."));
-            return;
-        }
-        users.remove(current_->rowId);
+        outcome = accounts().remove(current_->rowId);
     } catch (const DatabaseError& error) {
         report(saveFailureMessage(error, error.message()));
+        return;
+    }
+    if (outcome == UserChange::LastUser) {
+        report(tr("The last user cannot be deleted: nobody could log in."));
+        return;
+    }
+    if (outcome == UserChange::LastAdministrator) {
+        report(tr("%1 is the last user who can change security settings, so they cannot be deleted.")
+                   .arg(current_->displayName()));
         return;
     }
     // Nothing is chosen now: Save Changes asks before adding and never writes
@@ -205,6 +294,7 @@ void frmUsers::clearBoxes()
 {
     for (QLineEdit* box : {txtFirst_, txtLast_, txtUser_, txtPW_})
         box->clear();
+    txtLevel_->setValue(newUserLevel);
 }
 
 void frmUsers::report(const QString& message) { app_.messages.warn(this, message, ProgramInfo::title); }

@@ -1,13 +1,16 @@
 #pragma once
 
-#include "records/users/UserAccounts.h"
 #include "common/ChildWindow.h"
+#include "records/users/UserAccounts.h"
 
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace quillbill {
 
@@ -21,6 +24,9 @@ class frmUsers : public ChildWindow {
 public:
     explicit frmUsers(AppContext& app, QWidget* parent = nullptr);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     // What Save Changes acts on.
     enum class Choice { None, AddNew, Existing };
@@ -31,6 +37,8 @@ private:
     void AddNewUser();
     void deleteUser();
     void clearBoxes();
+    // Says what is missing and puts the focus there; false when a box is empty.
+    bool hasUserNameAndPassword();
     void selectRow(qint64 rowId);
     UserAccounts accounts() const;
     void report(const QString& message);
@@ -38,11 +46,17 @@ private:
     AppContext& app_;
     Choice choice_ = Choice::None;
     std::optional<UserAccount> current_;
+    // Only a user who may change security settings sees and sets levels.
+    const bool levelsEditable_;
+    // The level the level box was filled with for the chosen user.
+    int shownLevel_ = 0;
     QComboBox* cmbUsers_;
     QLineEdit* txtFirst_;
     QLineEdit* txtLast_;
     QLineEdit* txtUser_;
     QLineEdit* txtPW_;
+    QCheckBox* chkShowPassword_;
+    QSpinBox* txtLevel_;
     QPushButton* cmdSave_;
     QPushButton* cmdDelete_;
     QPushButton* cmdCancel_;

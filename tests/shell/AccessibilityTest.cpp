@@ -93,6 +93,7 @@ TEST(Accessibility, UsersWindow)
                  {"txtLast", "Last Name"},
                  {"txtUser", "UserName"},
                  {"txtPW", "Password"},
+                 {"chkShowPassword", "Show password"},
                  {"cmdSave", "Save Changes"},
                  {"cmdDelete", "Delete"},
                  {"cmdCancel", "Close"}});

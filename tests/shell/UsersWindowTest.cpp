@@ -9,10 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QSqlRecord>
 #include <QTest>
 
@@ -240,9 +242,16 @@ TEST_F(UsersWindowTest, DeleteRemovesTheChosenUser)
     const std::vector<StoredUser> others = allBut(jane);
 
     choose("Jane Doe");
+    const std::vector<StoredUser> before = stored();
+    program.messages.answerNext(false);
     click("cmdDelete");
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Question);
+    EXPECT_EQ(program.messages.last().text, "Delete the user Jane Doe?");
+    EXPECT_EQ(stored(), before) << "No deletes nothing";
 
-    EXPECT_TRUE(program.messages.empty());
+    click("cmdDelete");
+    EXPECT_EQ(program.messages.messages.size(), 2u);
     EXPECT_EQ(stored(), others);
     EXPECT_EQ(listed(), (QStringList{addNew, "System Administrator", "Bob Roe"}));
     EXPECT_EQ(boxes(), (QStringList{"", "", "", ""}));
@@ -273,7 +282,7 @@ TEST_F(UsersWindowTest, ANameWithAQuoteIsChosenEditedAndDeleted)
     click("cmdSave");
     EXPECT_EQ(stored().back(), (StoredUser{stored().back().rowId, "Mary", "O'Neil", "m'oneil", "'; --", 1}));
     EXPECT_TRUE(listed().contains("Mary O'Neil"));
-    EXPECT_TRUE(program.messages.empty());
+    EXPECT_EQ(program.messages.messages.size(), 1u) << "only the question before deleting";
 }
 
 TEST_F(UsersWindowTest, SaveWithNothingChosenAsksBeforeAdding)
@@ -310,13 +319,12 @@ TEST_F(UsersWindowTest, SaveAfterDeleteNeverWritesToTheDeletedRow)
     click("cmdDelete");
     const std::vector<StoredUser> afterDelete = stored();
     ASSERT_FALSE(storedRow(jane).has_value());
+    program.messages.clear();
 
-    // Save with nothing typed: the window asks instead of writing; No
-    // leaves the table alone.
-    program.messages.answerNext(false);
+    // Save with the boxes Delete emptied writes nothing.
     click("cmdSave");
     ASSERT_EQ(program.messages.messages.size(), 1u);
-    EXPECT_EQ(program.messages.last().text, addQuestion);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
     EXPECT_EQ(stored(), afterDelete);
 
     // Typed text and Yes: a new user, nothing of the deleted one.
@@ -394,7 +402,7 @@ TEST_F(UsersWindowTest, TwoUsersWithOneDisplayNameAreEachTheirOwnRow)
     EXPECT_FALSE(storedRow(first).has_value());
     EXPECT_EQ(storedRow(second), (StoredUser{second, "Pat", "Lee", "plee2", "TWO", 3}));
     EXPECT_EQ(listed(), (QStringList{addNew, "System Administrator", "Pat Lee"}));
-    EXPECT_TRUE(program.messages.empty());
+    EXPECT_EQ(program.messages.messages.size(), 1u) << "only the question before deleting";
 }
 
 TEST_F(UsersWindowTest, TheLastUserCannotBeDeleted)
@@ -410,9 +418,112 @@ TEST_F(UsersWindowTest, TheLastUserCannotBeDeleted)
 
     EXPECT_EQ(stored(), before);
     EXPECT_TRUE(storedRow(only).has_value());
-    ASSERT_EQ(program.messages.messages.size(), 1u);
+    ASSERT_EQ(program.messages.messages.size(), 2u) << "the question, then the refusal";
     EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
     EXPECT_EQ(listed(), (QStringList{addNew, "Jane Doe"}));
+}
+
+TEST_F(UsersWindowTest, AUserWithoutUserNameOrPasswordIsNotSaved)
+{
+    const qint64 jane = insert("Jane", "Doe", "jdoe", "secret");
+    struct Case {
+        const char* chosen;
+        QString user;
+        QString password;
+        const char* emptyBox;
+    };
+    const Case cases[] = {
+        {"Add New...", "", "pw", "txtUser"},
+        {"Add New...", "nora", "", "txtPW"},
+        {"Add New...", "", "", "txtUser"},
+        {"Jane Doe", "jdoe", "", "txtPW"},
+    };
+    open();
+    const std::vector<StoredUser> before = stored();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.chosen) + " / " + c.emptyBox);
+        program.messages.clear();
+        choose(QString(c.chosen));
+        typeAll("Nora", "New", c.user, c.password);
+        click("cmdSave");
+        EXPECT_EQ(stored(), before);
+        ASSERT_EQ(program.messages.messages.size(), 1u);
+        EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
+        EXPECT_EQ(window->focusWidget(), box(c.emptyBox));
+    }
+    EXPECT_EQ(storedRow(jane)->password, "secret");
+}
+
+TEST_F(UsersWindowTest, OnlyATopLevelUserSeesAndSetsLevels)
+{
+    const qint64 jane = insert("Jane", "Doe", "jdoe", "pw", 2);
+    open();
+    auto* level = control<QSpinBox>("txtLevel");
+    EXPECT_TRUE(level->isVisible());
+    choose(addNew);
+    EXPECT_EQ(level->value(), 1) << "a new user starts at 1";
+    choose("Jane Doe");
+    EXPECT_EQ(level->value(), 2);
+    level->setValue(3);
+    click("cmdSave");
+    EXPECT_EQ(storedRow(jane)->level, 3);
+
+    // Passwords are masked until asked for.
+    EXPECT_EQ(box("txtPW")->echoMode(), QLineEdit::Password);
+    QTest::mouseClick(control<QCheckBox>("chkShowPassword"), Qt::LeftButton);
+    EXPECT_EQ(box("txtPW")->echoMode(), QLineEdit::Normal);
+
+    program.app->state.UserLevel = 2;
+    open();
+    EXPECT_FALSE(control<QSpinBox>("txtLevel")->isVisible());
+    choose("Jane Doe");
+    type("txtPW", "pw2");
+    click("cmdSave");
+    EXPECT_EQ(storedRow(jane), (StoredUser{jane, "Jane", "Doe", "jdoe", "pw2", 3}));
+    EXPECT_TRUE(program.messages.empty());
+}
+
+// The window's view is old: another program has just removed the other
+// administrator.
+TEST_F(UsersWindowTest, TheLastUserWhoCanChangeSecurityIsNeitherDeletedNorLowered)
+{
+    for (const bool deleting : {true, false}) {
+        SCOPED_TRACE(deleting ? "delete" : "lower");
+        program.exec("DELETE FROM TblUsers");
+        program.messages.clear();
+        insert("Boss", "One", "boss1", "pw", 3);
+        const qint64 other = insert("Boss", "Two", "boss2", "pw", 3);
+        insert("Clerk", "Three", "clerk", "pw", 1);
+        open();
+        choose("Boss One");
+        Database otherProgram;
+        otherProgram.open(program.databasePath());
+        ASSERT_EQ(UserAccounts(otherProgram).remove(other), UserChange::Done);
+        const std::vector<StoredUser> before = stored();
+
+        if (deleting) {
+            click("cmdDelete");
+        } else {
+            control<QSpinBox>("txtLevel")->setValue(2);
+            click("cmdSave");
+        }
+        EXPECT_EQ(stored(), before);
+        ASSERT_FALSE(program.messages.empty());
+        EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
+        EXPECT_TRUE(program.messages.last().text.contains("last user who can change security settings"))
+            << program.messages.last().text.toStdString();
+    }
+}
+
+TEST_F(UsersWindowTest, EnterSavesChanges)
+{
+    const qint64 jane = insert("Jane", "Doe", "jdoe", "pw", 2);
+    open();
+    choose("Jane Doe");
+    type("txtFirst", "Janet");
+    QTest::keyClick(box("txtFirst"), Qt::Key_Return);
+    EXPECT_EQ(storedRow(jane)->first, "Janet");
+    EXPECT_TRUE(program.messages.empty());
 }
 
 TEST_F(UsersWindowTest, CloseClosesTheWindowAndSaysWhichKindClosed)
