@@ -60,12 +60,6 @@ TEST(OptionsStoreTest, AbsentAndDamagedKeysGiveTheDefault)
     EXPECT_FALSE(options.text(OptionKey::securedLevel(2)).has_value());
 }
 
-TEST(OptionsStoreTest, KeysAreTheDocumentedNames)
-{
-    EXPECT_EQ(OptionKey::securedSwitch(1), "Sec1");
-    EXPECT_EQ(OptionKey::securedLevel(5), "Sec5A");
-}
-
 class SecuredMenusTest : public ::testing::Test {
 protected:
     TestProgram program;
