@@ -206,9 +206,9 @@ TEST_F(OptionsWindowTest, ShowsTheStoredSettings)
     EXPECT_TRUE(box("Check2")->isChecked());
     EXPECT_EQ(level(2)->currentText(), "1");
     EXPECT_TRUE(box("Check3")->isChecked());
-    EXPECT_EQ(level(3)->currentText(), "");
+    EXPECT_EQ(level(3)->currentText(), "0");
     EXPECT_FALSE(box("Check4")->isChecked());
-    EXPECT_EQ(level(4)->currentText(), "");
+    EXPECT_EQ(level(4)->currentText(), "0");
     EXPECT_TRUE(box("Check5")->isChecked());
     EXPECT_EQ(level(5)->currentText(), "3");
     EXPECT_FALSE(button("cmdApply")->isEnabled());
@@ -217,14 +217,19 @@ TEST_F(OptionsWindowTest, ShowsTheStoredSettings)
 TEST_F(OptionsWindowTest, PageItemsShowOnePageAtATime)
 {
     open();
+    const QSize size = window->size();
 
-    showSecurityPage();
-    EXPECT_TRUE(page("optSecurity")->isVisible());
-    EXPECT_FALSE(page("optGeneral")->isVisible());
+    for (int turn = 0; turn < 3; ++turn) {
+        showSecurityPage();
+        EXPECT_TRUE(page("optSecurity")->isVisible());
+        EXPECT_FALSE(page("optGeneral")->isVisible());
 
-    pageItem("mnuGeneral")->trigger();
-    EXPECT_TRUE(page("optGeneral")->isVisible());
-    EXPECT_FALSE(page("optSecurity")->isVisible());
+        pageItem("mnuGeneral")->trigger();
+        EXPECT_TRUE(page("optGeneral")->isVisible());
+        EXPECT_FALSE(page("optSecurity")->isVisible());
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(window->size(), size) << "turning pages keeps the window's size";
 
     // Turning pages is not a change.
     EXPECT_FALSE(button("cmdApply")->isEnabled());
@@ -407,15 +412,25 @@ TEST_F(OptionsWindowTest, CancelKeepsWhatApplyWrote)
     EXPECT_EQ(stored("Show Tips at Startup"), "1");
 }
 
-TEST_F(OptionsWindowTest, RefusesALevelThatIsNotAWholeNumber)
+TEST_F(OptionsWindowTest, RefusesALevelNobodyCouldMeet)
 {
-    for (const QString& bad : {QStringLiteral("two"), QString(), QStringLiteral("1.5")}) {
-        SCOPED_TRACE("level \"" + bad.toStdString() + "\"");
+    const struct {
+        QString typed;
+        int highestUserLevel;
+        const char* refusal;
+    } rows[] = {
+        {"two", 3, "must be a whole number from 0 to 3"}, {"", 3, "must be a whole number from 0 to 3"},
+        {"1.5", 3, "must be a whole number from 0 to 3"}, {"9", 3, "must be a whole number from 0 to 3"},
+        {"-1", 3, "must be a whole number from 0 to 3"},  {"3", 2, "no user holds security level 3 or above"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE("level \"" + row.typed.toStdString() + "\"");
         program.messages.clear();
+        program.exec("UPDATE TblUsers SET Level = ?", {row.highestUserLevel});
         open();
         click("chkSplash");
         showSecurityPage();
-        type(2, bad);
+        type(2, row.typed);
         pageItem("mnuGeneral")->trigger();
 
         click(button("cmdApply"));
@@ -423,7 +438,7 @@ TEST_F(OptionsWindowTest, RefusesALevelThatIsNotAWholeNumber)
         const RecordingMessageBoxes::Message& refusal = program.messages.last();
         EXPECT_EQ(refusal.kind, RecordingMessageBoxes::Kind::Warning);
         EXPECT_TRUE(refusal.text.contains("Customers - Remove")) << refusal.text.toStdString();
-        EXPECT_TRUE(refusal.text.contains("whole number")) << refusal.text.toStdString();
+        EXPECT_TRUE(refusal.text.contains(row.refusal)) << refusal.text.toStdString();
         // The user is taken to the box to mend it.
         EXPECT_TRUE(page("optSecurity")->isVisible());
         EXPECT_TRUE(button("cmdApply")->isEnabled());
@@ -452,22 +467,38 @@ TEST_F(OptionsWindowTest, AnyLevelIsAcceptedForAnUncheckedFunction)
     EXPECT_EQ(stored("Sec2A"), "0");
 }
 
-TEST_F(OptionsWindowTest, TheSecurityPageNeedsLevelThree)
+// Below level 3 the Security page is out of reach and the login cannot be
+// switched off: the box shows its setting, and nothing the page holds is
+// checked or written, not even a damaged level the user could not mend.
+TEST_F(OptionsWindowTest, TheSecurityPageAndTheLoginSwitchNeedLevelThree)
 {
-    for (const int16_t userLevel : {int16_t{1}, int16_t{2}}) {
+    store("Sec2A", "3abc");
+    store("Sec3A", "0");
+    for (const int16_t userLevel : {int16_t{1}, int16_t{2}, int16_t{3}, int16_t{4}}) {
         SCOPED_TRACE(userLevel);
+        const bool allowed = userLevel >= 3;
+        store("Show Logon at Startup", "1");
+        program.messages.clear();
         open(userLevel);
-        EXPECT_FALSE(pageItem("mnuSecurity")->isEnabled());
+        EXPECT_EQ(pageItem("mnuSecurity")->isEnabled(), allowed);
+        EXPECT_EQ(box("chkLogon")->isEnabled(), allowed);
+        EXPECT_TRUE(box("chkLogon")->isChecked());
         pageItem("mnuSecurity")->trigger();
-        EXPECT_TRUE(page("optGeneral")->isVisible());
-        EXPECT_FALSE(page("optSecurity")->isVisible());
-    }
-    for (const int16_t userLevel : {int16_t{3}, int16_t{4}}) {
-        SCOPED_TRACE(userLevel);
-        open(userLevel);
-        EXPECT_TRUE(pageItem("mnuSecurity")->isEnabled());
-        pageItem("mnuSecurity")->trigger();
-        EXPECT_TRUE(page("optSecurity")->isVisible());
+        EXPECT_EQ(page("optSecurity")->isVisible(), allowed);
+        EXPECT_EQ(level(3)->currentText(), "0") << "a level is shown as stored";
+        if (allowed) {
+            type(2, "2");
+            click("chkLogon");
+        } else {
+            QTest::mouseClick(box("chkLogon"), Qt::LeftButton);
+        }
+
+        click(button("cmdOK"));
+        EXPECT_TRUE(program.messages.empty());
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(stored("Show Logon at Startup"), allowed ? "0" : "1");
+        EXPECT_EQ(stored("Sec3A"), "0");
+        EXPECT_EQ(stored("Sec2A"), allowed ? "2" : "3abc");
     }
 }
 

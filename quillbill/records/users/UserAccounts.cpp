@@ -96,6 +96,15 @@ std::optional<UserAccount> UserAccounts::matching(const QString& userName, const
 
 int UserAccounts::count() const { return database_.firstRow("SELECT COUNT(*) FROM TblUsers")->value(0).toInt(); }
 
+int16_t UserAccounts::highestLevel() const
+{
+    // Read row by row, so that a damaged level counts as it counts at login.
+    int16_t highest = 0;
+    for (const UserAccount& account : all())
+        highest = std::max(highest, account.level);
+    return highest;
+}
+
 qint64 UserAccounts::add(const QString& firstName, const QString& lastName, const QString& userName,
                          const QString& password) const
 {

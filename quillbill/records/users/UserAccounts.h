@@ -69,6 +69,9 @@ public:
 
     bool isEmpty() const { return count() == 0; }
     int count() const;
+    // The highest level any user holds, read as a user's level is read; 0
+    // when the table is empty.
+    int16_t highestLevel() const;
 
     // Adds a user with the column's default level; returns its row id.
     qint64 add(const QString& firstName, const QString& lastName, const QString& userName,

@@ -103,6 +103,22 @@ void frmMain::buildMenus()
     }
     windowMenu_ = menus.at("Menu4");
     connect(windowMenu_, &QMenu::aboutToShow, this, &frmMain::fillWindowMenu);
+    enableWindowMenu();
+}
+
+void frmMain::enableWindowMenu()
+{
+    // A closing child is hidden before it leaves the list.
+    const QList<QMdiSubWindow*> frames = childArea_->subWindowList();
+    windowMenu_->menuAction()->setEnabled(
+        std::any_of(frames.begin(), frames.end(), [](const QMdiSubWindow* frame) { return !frame->isHidden(); }));
+}
+
+bool frmMain::closeAllChildren()
+{
+    childArea_->closeAllSubWindows();
+    // A child window that refuses keeps work the user has not given up.
+    return childArea_->subWindowList().isEmpty();
 }
 
 void frmMain::buildStatusBar()
@@ -124,7 +140,11 @@ void frmMain::buildStatusBar()
 void frmMain::connectMenuItems()
 {
     connect(menuItem("Menu1_Item1"), &QAction::triggered, this, &frmMain::CloseActiveChild);
-    connect(menuItem("mnuLogoff"), &QAction::triggered, this, &frmMain::logOffRequested);
+    // The next user must not find the last one's windows open.
+    connect(menuItem("mnuLogoff"), &QAction::triggered, this, [this] {
+        if (closeAllChildren())
+            emit logOffRequested();
+    });
     connect(menuItem("Menu1_Item2"), &QAction::triggered, this, &QWidget::close);
     connect(menuItem("mnuOpt"), &QAction::triggered, this, &frmMain::showOptions);
     connect(menuItem("mnubkup"), &QAction::triggered, this, [this] {
@@ -178,12 +198,15 @@ void frmMain::openChild(ChildKind kind)
     if (!child)
         return;
     connect(child, &ChildWindow::closing, this, &frmMain::uncheckChildItem);
+    // Once the frame has gone the Window menu may have nothing left to list.
+    connect(child, &ChildWindow::closing, this, [this] { QTimer::singleShot(0, this, &frmMain::enableWindowMenu); });
     QMdiSubWindow* frame = childArea_->addSubWindow(child);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowTitle(child->windowTitle());
     child->show();
     item->setCheckable(true);
     item->setChecked(true);
+    windowMenu_->menuAction()->setEnabled(true);
 }
 
 void frmMain::CloseActiveChild()
@@ -239,9 +262,37 @@ void frmMain::refreshClock()
 void frmMain::startHelp()
 {
     const QString helpProgram = app_.path("HelpFile/Help");
-    if (!QFileInfo(helpProgram).isExecutable() || !QProcess::startDetached(helpProgram, {}, app_.folder)) {
+    const auto cannotStart = [this, helpProgram] {
         app_.messages.warn(this, tr("The help program %1 could not be started.").arg(helpProgram), ProgramInfo::title);
+    };
+    if (!QFileInfo(helpProgram).isExecutable()) {
+        cannotStart();
+        return;
     }
+    // The help program hands its pages to the desktop's web browser and
+    // ends; ending in failure means no browser could show them. Nobody waits
+    // for it, but its end is heard so that the failure is not silent.
+    auto* help = new QProcess(this);
+    help->setProgram(helpProgram);
+    help->setWorkingDirectory(app_.folder);
+    help->setStandardOutputFile(QProcess::nullDevice());
+    connect(help, &QProcess::errorOccurred, this, [help, cannotStart](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        help->deleteLater();
+        cannotStart();
+    });
+    connect(help, &QProcess::finished, this, [this, help](int exitCode, QProcess::ExitStatus status) {
+        help->deleteLater();
+        if (status == QProcess::NormalExit && exitCode == 0)
+            return;
+        const QString why = QString::fromLocal8Bit(help->readAllStandardError()).trimmed();
+        app_.messages.warn(this,
+                           tr("The help pages need a web browser, and none could be started.")
+                               + (why.isEmpty() ? QString() : "\n\n" + why),
+                           ProgramInfo::title);
+    });
+    help->start();
 }
 
 void frmMain::showOptions()
@@ -264,9 +315,7 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    childArea_->closeAllSubWindows();
-    if (!childArea_->subWindowList().isEmpty()) {
-        // A child window refused to close (it has work the user keeps).
+    if (!closeAllChildren()) {
         event->ignore();
         return;
     }

@@ -70,6 +70,9 @@ private:
     void buildStatusBar();
     void connectMenuItems();
     void fillWindowMenu();
+    void enableWindowMenu();
+    // Closes every child window; false when one refused and stays open.
+    bool closeAllChildren();
     void refreshClock();
     void startHelp();
     void showOptions();

@@ -25,30 +25,36 @@ OptionsValues OptionsValues::load(const OptionsStore& store)
     for (const SecuredFunction& function : securedFunctions()) {
         const auto n = static_cast<size_t>(function.number - 1);
         values.restricted.at(n) = switchState(store, OptionKey::securedSwitch(function.number));
-        const int level = store.number(OptionKey::securedLevel(function.number), defaultRequiredLevel);
-        values.levels.at(n) = level == 0 ? QString() : QString::number(level);
+        values.levels.at(n) =
+            store.text(OptionKey::securedLevel(function.number), QString::number(defaultRequiredLevel));
     }
     return values;
 }
 
-std::optional<int> OptionsValues::firstInvalidLevel() const
+std::optional<OptionsValues::LevelProblem> OptionsValues::firstInvalidLevel(int highestUserLevel) const
 {
     for (const SecuredFunction& function : securedFunctions()) {
         const auto n = static_cast<size_t>(function.number - 1);
-        if (restricted.at(n) && !parseWholeNumber(levels.at(n)))
-            return function.number;
+        if (!restricted.at(n))
+            continue;
+        const auto level = parseWholeNumber(levels.at(n));
+        if (!level || *level < 0 || *level > highestSecurityLevel)
+            return LevelProblem{function.number, LevelProblem::Reason::NotALevel};
+        // 0 restricts nothing, whatever the users' levels.
+        if (*level > 0 && *level > highestUserLevel)
+            return LevelProblem{function.number, LevelProblem::Reason::AboveEveryUser};
     }
     return std::nullopt;
 }
 
-bool OptionsValues::save(OptionsStore& store, const SecuredMenuItems& items) const
+void OptionsValues::save(OptionsStore& store, const SecuredMenuItems& items, bool withSecurity) const
 {
-    if (firstInvalidLevel())
-        return false;
     store.setText(OptionKey::showSplash, switchText(showSplash));
     store.setText(OptionKey::showTips, switchText(showTips));
-    store.setText(OptionKey::showLogon, switchText(showLogon));
     store.setText(OptionKey::backupOnExit, switchText(backupOnExit));
+    if (!withSecurity)
+        return;
+    store.setText(OptionKey::showLogon, switchText(showLogon));
     for (const SecuredFunction& function : securedFunctions()) {
         const auto n = static_cast<size_t>(function.number - 1);
         store.setText(OptionKey::securedSwitch(function.number), switchText(restricted.at(n)));
@@ -56,7 +62,6 @@ bool OptionsValues::save(OptionsStore& store, const SecuredMenuItems& items) con
         store.setText(OptionKey::securedLevel(function.number), level);
         items.at(n)->setData(level);
     }
-    return true;
 }
 
 } // namespace quillbill

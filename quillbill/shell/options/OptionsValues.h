@@ -21,18 +21,29 @@ struct OptionsValues {
     std::array<bool, 5> restricted{true, true, true, true, true};
     std::array<QString, 5> levels{"1", "1", "1", "1", "1"};
 
-    // Reads the values from the store; absent or damaged keys give their defaults.
+    // Reads the values from the store; absent or damaged switches give their
+    // defaults. Levels are shown as stored, so that saving never quietly
+    // turns a level into another one.
     static OptionsValues load(const OptionsStore& store);
 
-    // The number (1 to 5) of the first restricted function whose level is not
-    // a whole number, or nullopt when every level can be saved.
-    std::optional<int> firstInvalidLevel() const;
+    // Why a restricted function's level cannot be saved.
+    struct LevelProblem {
+        enum class Reason {
+            NotALevel, // not a whole number from 0 to 3
+            AboveEveryUser, // nobody could use the function any more
+        };
+        int function; // 1 to 5
+        Reason reason;
+    };
+    // The first restricted function whose level cannot be saved when no user
+    // holds a level above `highestUserLevel`, or nullopt when all can.
+    std::optional<LevelProblem> firstInvalidLevel(int highestUserLevel) const;
 
-    // Writes every value to the store and the required levels into the tags of
+    // Writes the values to the store and the required levels into the tags of
     // the secured menu items. The items' enabled states are left alone: new
-    // levels take effect at the next login. Writes nothing and returns false
-    // while firstInvalidLevel() names a function.
-    bool save(OptionsStore& store, const SecuredMenuItems& items) const;
+    // levels take effect at the next login. Without `withSecurity` the login
+    // switch and the levels stay as stored: they need the Security page's level.
+    void save(OptionsStore& store, const SecuredMenuItems& items, bool withSecurity) const;
 };
 
 } // namespace quillbill

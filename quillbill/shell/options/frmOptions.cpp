@@ -3,6 +3,8 @@
 #include "app/AppContext.h"
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
+#include "records/DatabaseError.h"
+#include "records/users/UserAccounts.h"
 #include "shell/options/OptionsValues.h"
 
 #include <QAction>
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace quillbill {
@@ -34,6 +37,7 @@ frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* 
     : QDialog(parent),
       app_(app),
       securedItems_(securedItems),
+      pageStack_(new QStackedWidget),
       optGeneral_(new QFrame),
       optSecurity_(new QFrame),
       cmdOK_(makeButton("cmdOK", tr("OK"))),
@@ -59,10 +63,13 @@ frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* 
         button->setAutoDefault(false);
     cmdOK_->setDefault(true);
 
+    // One stack holds both pages, so the window is sized once for the larger
+    // page and turning pages never resizes it.
+    pageStack_->addWidget(optGeneral_);
+    pageStack_->addWidget(optSecurity_);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(pages);
-    layout->addWidget(optGeneral_);
-    layout->addWidget(optSecurity_);
+    layout->addWidget(pageStack_);
     layout->addLayout(makeButtonRow({cmdOK_, cmdCancel_, cmdApply_}));
 
     connect(generalItem_, &QAction::triggered, this, [this] { showPage(optGeneral_); });
@@ -82,7 +89,12 @@ frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* 
     showValues(OptionsValues::load(app_.options));
     cmdApply_->setEnabled(false);
     EnableSecurityPage(securityItem_, app_.state.UserLevel);
+    // Without the login anyone gets every function, so switching it needs
+    // the same level as the required levels themselves.
+    chkLogon_->setEnabled(mayChangeSecurity());
 }
+
+bool frmOptions::mayChangeSecurity() const { return isOpenTo(securityPageLevel, app_.state.UserLevel); }
 
 void frmOptions::buildGeneralPage()
 {
@@ -142,11 +154,7 @@ void frmOptions::buildSecurityPage()
     layout->setRowStretch(6, 1);
 }
 
-void frmOptions::showPage(QFrame* page)
-{
-    optGeneral_->setVisible(page == optGeneral_);
-    optSecurity_->setVisible(page == optSecurity_);
-}
+void frmOptions::showPage(QFrame* page) { pageStack_->setCurrentWidget(page); }
 
 void frmOptions::showValues(const OptionsValues& values)
 {
@@ -177,18 +185,38 @@ OptionsValues frmOptions::shownValues() const
 bool frmOptions::apply()
 {
     const OptionsValues values = shownValues();
-    if (const auto invalid = values.firstInvalidLevel()) {
-        const auto n = static_cast<size_t>(*invalid - 1);
-        app_.messages.warn(this,
-                           tr("The security level for \"%1\" must be a whole number, such as 1, 2 or 3.")
-                               .arg(securedFunctions().at(n).optionsLabel),
-                           windowTitle());
-        showPage(optSecurity_);
-        levelBoxes_.at(n)->setFocus();
-        levelBoxes_.at(n)->lineEdit()->selectAll();
+    const bool withSecurity = mayChangeSecurity();
+    if (withSecurity && !levelsAreSound(values))
+        return false;
+    values.save(app_.options, securedItems_, withSecurity);
+    return true;
+}
+
+bool frmOptions::levelsAreSound(const OptionsValues& values)
+{
+    int16_t highestUserLevel = 0;
+    try {
+        highestUserLevel = UserAccounts(app_.state.MainDatabase).highestLevel();
+    } catch (const DatabaseError& error) {
+        app_.messages.warn(this, error.message(), windowTitle());
         return false;
     }
-    return values.save(app_.options, securedItems_);
+    const auto problem = values.firstInvalidLevel(highestUserLevel);
+    if (!problem)
+        return true;
+    const auto n = static_cast<size_t>(problem->function - 1);
+    const QString function = securedFunctions().at(n).optionsLabel;
+    const QString level = levelBoxes_.at(n)->currentText();
+    app_.messages.warn(
+        this,
+        problem->reason == OptionsValues::LevelProblem::Reason::NotALevel
+            ? tr("The security level for \"%1\" must be a whole number from 0 to 3.").arg(function)
+            : tr("Nobody could use \"%1\": no user holds security level %2 or above.").arg(function, level),
+        windowTitle());
+    showPage(optSecurity_);
+    levelBoxes_.at(n)->setFocus();
+    levelBoxes_.at(n)->lineEdit()->selectAll();
+    return false;
 }
 
 void frmOptions::markChanged() { cmdApply_->setEnabled(true); }

@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QPushButton;
+class QStackedWidget;
 
 namespace quillbill {
 
@@ -34,11 +35,16 @@ private:
     void showValues(const OptionsValues& values);
     OptionsValues shownValues() const;
     void markChanged();
+    // Whether the user may change the login switch and the required levels.
+    bool mayChangeSecurity() const;
+    // Whether every level shown can be saved; tells the user when not.
+    bool levelsAreSound(const OptionsValues& values);
 
     AppContext& app_;
     SecuredMenuItems securedItems_;
     QAction* generalItem_;
     QAction* securityItem_;
+    QStackedWidget* pageStack_;
     QFrame* optGeneral_;
     QFrame* optSecurity_;
     QCheckBox* chkbkup_;

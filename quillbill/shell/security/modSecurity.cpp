@@ -5,6 +5,8 @@
 
 #include <QAction>
 
+#include <algorithm>
+
 namespace quillbill {
 
 const std::array<SecuredFunction, 5>& securedFunctions()
@@ -25,13 +27,19 @@ bool isOpenTo(const QString& tag, int16_t userLevel)
     return required && *required <= userLevel;
 }
 
+QString requiredLevelTag(const OptionsStore& options, int function)
+{
+    const auto stored = options.text(OptionKey::securedLevel(function));
+    const int required = stored ? parseWholeNumber(*stored).value_or(highestSecurityLevel) : defaultRequiredLevel;
+    // A level beyond the highest would lock everyone out, the administrator
+    // included, with no way back in.
+    return required < 1 ? QStringLiteral("0") : QString::number(std::min(required, highestSecurityLevel));
+}
+
 void ApplySecurity(const OptionsStore& options, const SecuredMenuItems& items, int16_t userLevel)
 {
-    for (const SecuredFunction& function : securedFunctions()) {
-        const int required = options.number(OptionKey::securedLevel(function.number), defaultRequiredLevel);
-        const QString tag = required < 1 ? QStringLiteral("0") : QString::number(required);
-        items.at(static_cast<size_t>(function.number - 1))->setData(tag);
-    }
+    for (const SecuredFunction& function : securedFunctions())
+        items.at(static_cast<size_t>(function.number - 1))->setData(requiredLevelTag(options, function.number));
     EnableSecuredMenus(items, userLevel);
 }
 

@@ -24,8 +24,15 @@ using SecuredMenuItems = std::array<QAction*, 5>;
 
 // The level a secured function requires when nothing else is known.
 inline constexpr int defaultRequiredLevel = 1;
+// The highest level there is. A required level that cannot be read counts as
+// this one, so that damage never opens a function wider than intended.
+inline constexpr int highestSecurityLevel = 3;
 // The level the options window's "Security" page requires.
 inline const QString securityPageLevel = QStringLiteral("3");
+
+// The tag of secured function `function` from its stored required level:
+// "0" for no restriction, the level otherwise, at most the highest level.
+QString requiredLevelTag(const OptionsStore& options, int function);
 
 // Whether a function whose required level is `tag` is open at `userLevel`.
 // A tag that is not a whole number opens nothing: a damaged value never
