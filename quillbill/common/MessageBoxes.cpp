@@ -10,6 +10,12 @@ bool DialogMessageBoxes::askYesNo(QWidget* parent, const QString& text, const QS
         == QMessageBox::Yes;
 }
 
+bool DialogMessageBoxes::askYesNoDefaultNo(QWidget* parent, const QString& text, const QString& title)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
 void DialogMessageBoxes::inform(QWidget* parent, const QString& text, const QString& title)
 {
     QMessageBox::information(parent, title, text);

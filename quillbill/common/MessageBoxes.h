@@ -15,6 +15,11 @@ public:
 
     // A question with Yes and No buttons; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
+    // The same for a question whose safe answer is No: Enter answers No.
+    virtual bool askYesNoDefaultNo(QWidget* parent, const QString& text, const QString& title)
+    {
+        return askYesNo(parent, text, title);
+    }
     // A notice with an OK button.
     virtual void inform(QWidget* parent, const QString& text, const QString& title) = 0;
     // A failure the user must act on, with an OK button.
@@ -31,6 +36,7 @@ public:
 class DialogMessageBoxes final : public MessageBoxes {
 public:
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
+    bool askYesNoDefaultNo(QWidget* parent, const QString& text, const QString& title) override;
     void inform(QWidget* parent, const QString& text, const QString& title) override;
     void warn(QWidget* parent, const QString& text, const QString& title) override;
     bool askRetry(QWidget* parent, const QString& text, const QString& title) override;
