@@ -515,12 +515,13 @@ TEST_F(CustomerWindowsTest, WindowsShowALongAddressWholeAndKeepTheSizeGiven)
                     box->setText(address);
                     const int needed =
                         box->fontMetrics().horizontalAdvance(address) + 2 * box->fontMetrics().averageCharWidth();
-                    QTRY_VERIFY2(box->width() >= needed, qPrintable(QString::number(box->width())));
+                    EXPECT_TRUE(QTest::qWaitFor([&] { return box->width() >= needed; })) << box->width();
                     given = window->size() + QSize(60, 40);
                     outer->resize(outer->size() + QSize(60, 40));
-                    QTRY_COMPARE(window->size(), given);
+                    ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == given; }));
                 } else {
-                    QTRY_COMPARE(window->size(), given);
+                    EXPECT_TRUE(QTest::qWaitFor([&] { return window->size() == given; }))
+                        << window->width() << "x" << window->height();
                 }
                 window->closeChild();
             }
