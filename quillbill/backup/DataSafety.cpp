@@ -1,9 +1,9 @@
 #include "backup/DataSafety.h"
 
+#include "app/AppContext.h"
 #include "backup/BackupStamp.h"
 #include "backup/DatabaseFiles.h"
 #include "backup/frmFileMoveCopy.h"
-#include "app/AppContext.h"
 #include "common/ProgramInfo.h"
 #include "records/DatabaseError.h"
 
@@ -69,7 +69,9 @@ frmFileMoveCopy* CreateBackup(AppContext& app)
             QFile::remove(destination);
             throw DatabaseError(problem);
         }
-        progress->finish(QStringLiteral("Creating Backup...Done"));
+        progress->finish(QStringLiteral("Creating Backup...Done"),
+                         QCoreApplication::translate("CreateBackup", "Backup written to %1")
+                             .arg(QDir::toNativeSeparators(destination)));
     } catch (const DatabaseError& error) {
         if (progress)
             progress->fail(QStringLiteral("Creating Backup...Failed"));
@@ -79,14 +81,20 @@ frmFileMoveCopy* CreateBackup(AppContext& app)
     return progress;
 }
 
+bool isRestorable(AppContext& app, const QString& backupPath)
+{
+    const QString problem = DatabaseFiles::problemWith(backupPath);
+    if (problem.isEmpty())
+        return true;
+    app.messages.warn(nullptr, problem + "\n\n" + databaseUnchanged(), QStringLiteral("Restore"));
+    return false;
+}
+
 bool RestoreFromBackup(AppContext& app, const QString& backupPath, const std::function<void()>& closeChildWindows,
                        frmFileMoveCopy** progressOut, const std::function<void(DatabaseFiles::RestoreStep)>& onStep)
 {
-    const QString problem = DatabaseFiles::problemWith(backupPath);
-    if (!problem.isEmpty()) {
-        app.messages.warn(nullptr, problem + "\n\n" + databaseUnchanged(), QStringLiteral("Restore"));
+    if (!isRestorable(app, backupPath))
         return false;
-    }
     closeChildWindows();
 
     frmFileMoveCopy* progress = openProgress(QStringLiteral("Restoring Backup..."),

@@ -19,6 +19,10 @@ class frmFileMoveCopy;
 // Returns the progress window, which deletes itself when closed.
 frmFileMoveCopy* CreateBackup(AppContext& app);
 
+// Whether the file at `backupPath` is a whole Quillbill database, which a
+// restore can take; when it is not, the user is told why.
+bool isRestorable(AppContext& app, const QString& backupPath);
+
 // Copies the backup at `backupPath` into MainDatabase, which stays open. The
 // backup is checked first: a file that is not a whole Quillbill database is
 // refused with a message and the live database stays as it is.

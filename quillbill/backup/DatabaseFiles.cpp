@@ -178,12 +178,12 @@ QString problemWith(const QString& path)
         QSqlDatabase check = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
         check.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         check.setDatabaseName(file.absoluteFilePath());
-        problem = check.open() ? SchemaCheck::problemWith(check) : QObject::tr("it cannot be opened");
+        problem = check.open() ? SchemaCheck::problemWith(check) : QObject::tr("The file cannot be opened.");
         check.close();
     }
     QSqlDatabase::removeDatabase(connectionName);
     if (!problem.isEmpty())
-        return QObject::tr("The file %1 is not a Quillbill database: %2").arg(path, problem);
+        return QObject::tr("%1:\n%2").arg(path, problem); // the reason names what the file is
     return {};
 }
 

@@ -13,6 +13,7 @@ frmFileMoveCopy::frmFileMoveCopy(QWidget* parent)
     : QWidget(parent, Qt::Window),
       Animation1_(new QProgressBar),
       Label1_(makeLabel("Label1", {})),
+      lblResult_(makeLabel("lblResult", {})),
       cmdDone_(makeButton("cmdDone", tr("Done")))
 {
     setObjectName("frmFileMoveCopy");
@@ -23,18 +24,24 @@ frmFileMoveCopy::frmFileMoveCopy(QWidget* parent)
     Animation1_->setAccessibleName(tr("Progress"));
     Label1_->setWordWrap(true);
     Label1_->setMinimumWidth(360);
+    lblResult_->setWordWrap(true);
+    lblResult_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblResult_->hide();
     cmdDone_->hide();
     connect(cmdDone_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Animation1_);
     layout->addWidget(Label1_);
+    layout->addWidget(lblResult_);
     layout->addLayout(makeButtonRow({cmdDone_}));
 }
 
 void frmFileMoveCopy::begin(const QString& caption, const QString& status)
 {
     Label1_->clear();
+    lblResult_->clear();
+    lblResult_->hide();
     done_ = false;
     ended_ = false;
     cmdDone_->setText(tr("Done"));
@@ -47,9 +54,11 @@ void frmFileMoveCopy::begin(const QString& caption, const QString& status)
     show();
 }
 
-void frmFileMoveCopy::finish(const QString& caption)
+void frmFileMoveCopy::finish(const QString& caption, const QString& result)
 {
     Label1_->hide();
+    lblResult_->setText(result);
+    lblResult_->setVisible(!result.isEmpty());
     cmdDone_->show();
     cmdDone_->setDefault(true);
     Animation1_->setRange(0, 1);

@@ -19,8 +19,9 @@ public:
     // Shows the window with `caption` and `status` and starts the animation.
     void begin(const QString& caption, const QString& status);
     // The copy is verified: hides the status line, shows "Done", stops the
-    // animation and sets `caption`.
-    void finish(const QString& caption);
+    // animation and sets `caption`. `result`, when given, stays on show and
+    // can be selected and copied (where the backup went).
+    void finish(const QString& caption, const QString& result = {});
 
     // The copy failed or was refused: stops the animation, sets `caption` and
     // leaves a button that closes the window; isDone() stays false.
@@ -33,6 +34,7 @@ public:
 private:
     QProgressBar* Animation1_;
     QLabel* Label1_;
+    QLabel* lblResult_;
     QPushButton* cmdDone_;
     bool done_ = false;
     bool ended_ = false;

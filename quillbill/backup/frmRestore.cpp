@@ -1,9 +1,11 @@
 #include "backup/frmRestore.h"
 
-#include "backup/DataSafety.h"
 #include "app/AppContext.h"
+#include "backup/DataSafety.h"
+#include "backup/RestorePlaces.h"
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
+#include "common/WindowSize.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -12,7 +14,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStorageInfo>
 
 namespace quillbill {
 
@@ -56,7 +57,7 @@ frmRestore::frmRestore(AppContext& app, std::function<void()> closeChildWindows,
     layout->addWidget(fileLabel, 0, 1);
     layout->addWidget(File1_, 1, 1, 4, 1);
     layout->addLayout(makeButtonRow({Command1_, Command2_}), 5, 0, 1, 2);
-    resize(560, 380);
+    WindowSize::remember(this, app_.options, QSize(560, 380));
 
     connect(Drive1_, &QComboBox::activated, this, &frmRestore::chooseDrive);
     connect(Dir1_, &QListWidget::itemActivated, this, &frmRestore::enterFolder);
@@ -68,15 +69,7 @@ frmRestore::frmRestore(AppContext& app, std::function<void()> closeChildWindows,
         showFolder(app_.folder);
 }
 
-void frmRestore::fillDrives()
-{
-    QStringList roots{QDir::rootPath()};
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && !roots.contains(volume.rootPath()))
-            roots << volume.rootPath();
-    roots.sort();
-    Drive1_->addItems(roots);
-}
+void frmRestore::fillDrives() { Drive1_->addItems(restorePlaces(app_.path(QStringLiteral("DataBackup")))); }
 
 bool frmRestore::showFolder(const QString& folder)
 {
@@ -94,8 +87,11 @@ bool frmRestore::showFolder(const QString& folder)
     File1_->clear();
     File1_->addItems(dir.entryList({QStringLiteral("*.bak")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
 
-    // The drive list follows the folder to the volume it lies on.
-    const int drive = Drive1_->findText(QStorageInfo(folder_).rootPath());
+    // The drive list follows the folder to the place it lies in.
+    QStringList places;
+    for (int i = 0; i < Drive1_->count(); ++i)
+        places << Drive1_->itemText(i);
+    const int drive = placeOf(places, folder_);
     if (drive >= 0)
         Drive1_->setCurrentIndex(drive);
     return true;
@@ -127,13 +123,18 @@ void frmRestore::loadChosenFile()
         app_.messages.inform(this, tr("Choose a backup file from the list first."), restoreTitle);
         return;
     }
+    const QString path = QDir(folder_).filePath(chosen->text());
+    // A file that cannot be restored is refused before the question, which
+    // speaks of replacing the database.
+    if (!isRestorable(app_, path))
+        return;
     if (!app_.messages.askYesNo(
             this, QStringLiteral("To restore, the old database must first be deleted. To Continue, click 'Yes'."),
             restoreTitle))
         return;
     // The window closes only once the file has passed its check; a refused
     // file leaves it open, so that another one can be chosen.
-    RestoreFromBackup(app_, QDir(folder_).filePath(chosen->text()), [this] {
+    RestoreFromBackup(app_, path, [this] {
         accept();
         closeChildWindows_();
     });

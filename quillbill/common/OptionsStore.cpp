@@ -12,6 +12,8 @@ QString OptionKey::securedSwitch(int function) { return QStringLiteral("Sec%1").
 
 QString OptionKey::securedLevel(int function) { return QStringLiteral("Sec%1A").arg(function); }
 
+QString OptionKey::windowSize(const QString& window) { return QStringLiteral("Size of ") + window; }
+
 OptionsStore::OptionsStore(QString application) : application_(std::move(application)) {}
 
 std::optional<QString> OptionsStore::text(const QString& key) const

@@ -20,6 +20,8 @@ inline const QString smtpServer = QStringLiteral("SMTP Server");
 QString securedSwitch(int function);
 // "Sec1A".."Sec5A": the level that secured function N requires.
 QString securedLevel(int function);
+// "Size of frmNew": the size, as "WIDTHxHEIGHT", a window was last left at.
+QString windowSize(const QString& window);
 } // namespace OptionKey
 
 // The program's preferences: text values under the group "Options" of the

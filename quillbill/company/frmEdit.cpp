@@ -2,8 +2,10 @@
 
 #include "app/AppContext.h"
 #include "common/Controls.h"
+#include "common/EnterKey.h"
 #include "common/KeyFilter.h"
 #include "common/ProgramInfo.h"
+#include "common/WindowSize.h"
 #include "records/DatabaseError.h"
 
 #include <QFormLayout>
@@ -65,6 +67,8 @@ frmEdit::frmEdit(AppContext& app, QWidget* parent)
     layout->addWidget(makeLabel("lblRequiredNote", tr("* Required Feilds")));
     layout->addLayout(makeButtonRow({cmdSave_, cmdCancel_}));
     layout->addStretch();
+    pressOnEnter(this, cmdSave_);
+    WindowSize::remember(this, app_.options, WindowSize::widened(this));
 
     connect(cmdSave_, &QPushButton::clicked, this, &frmEdit::save);
     connect(cmdCancel_, &QPushButton::clicked, this, &ChildWindow::closeChild);

@@ -2,9 +2,11 @@
 
 #include "app/AppContext.h"
 #include "common/Controls.h"
+#include "common/EnterKey.h"
 #include "common/ProgramInfo.h"
-#include "records/DatabaseError.h"
+#include "common/WindowSize.h"
 #include "customers/CustomerForm.h"
+#include "records/DatabaseError.h"
 #include "records/customers/CustomerRecords.h"
 
 #include <QPushButton>
@@ -26,6 +28,8 @@ frmNew::frmNew(AppContext& app, QWidget* parent)
     layout->addWidget(form_);
     layout->addLayout(makeButtonRow({cmdSave_, cmdCancel_}));
     layout->addStretch();
+    pressOnEnter(this, cmdSave_);
+    WindowSize::remember(this, app_.options, WindowSize::widened(this));
 
     connect(cmdSave_, &QPushButton::clicked, this, &frmNew::save);
     connect(cmdCancel_, &QPushButton::clicked, this, &ChildWindow::closeChild);

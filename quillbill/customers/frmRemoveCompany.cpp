@@ -2,7 +2,9 @@
 
 #include "app/AppContext.h"
 #include "common/Controls.h"
+#include "common/EnterKey.h"
 #include "common/ProgramInfo.h"
+#include "common/WindowSize.h"
 #include "records/DatabaseError.h"
 #include "records/customers/CustomerRecords.h"
 
@@ -43,6 +45,8 @@ frmRemoveCompany::frmRemoveCompany(AppContext& app, QWidget* parent)
     layout->addLayout(form);
     layout->addLayout(makeButtonRow({cmdRemove_, cmdClose_}));
     layout->addStretch();
+    pressOnEnter(this, cmdRemove_);
+    WindowSize::remember(this, app_.options, WindowSize::widened(this));
 
     connect(cmbCustomerID_, &QComboBox::activated, this, &frmRemoveCompany::choose);
     connect(cmdRemove_, &QPushButton::clicked, this, &frmRemoveCompany::removeCustomer);
@@ -61,6 +65,19 @@ void frmRemoveCompany::reloadList()
         report(error.message());
     }
     cmbCustomerID_->setCurrentIndex(-1);
+    showChosen(Customer());
+}
+
+// An empty customer clears the labels: nothing is chosen.
+void frmRemoveCompany::showChosen(const Customer& customer)
+{
+    chosenId_ = customer.id == 0 ? std::nullopt : std::optional<int32_t>(customer.id);
+    cmdRemove_->setEnabled(chosenId_.has_value());
+    lblCompany_->setText(customer.company);
+    lblAddress_->setText(customer.address);
+    lblCity_->setText(customer.city);
+    lblProv_->setText(customer.prov);
+    lblPostal_->setText(customer.postal);
 }
 
 void frmRemoveCompany::choose(int index)
@@ -75,24 +92,19 @@ void frmRemoveCompany::choose(int index)
         return;
     }
     if (!customer) {
-        chosenId_.reset();
         report(tr("This customer is no longer in the database."));
         reloadList();
         return;
     }
-    chosenId_ = customer->id;
-    lblCompany_->setText(customer->company);
-    lblAddress_->setText(customer->address);
-    lblCity_->setText(customer->city);
-    lblProv_->setText(customer->prov);
-    lblPostal_->setText(customer->postal);
+    showChosen(*customer);
 }
 
 void frmRemoveCompany::removeCustomer()
 {
-    if (!app_.messages.askYesNo(this, tr("You are about to delete a customer. Are you sure?"), tr("Verify Removal")))
-        return;
     if (!chosenId_)
+        return;
+    if (!app_.messages.askYesNoDefaultNo(this, tr("You are about to delete a customer. Are you sure?"),
+                                         tr("Verify Removal")))
         return;
     try {
         CustomerRecords(app_.state.MainDatabase).remove(*chosenId_);
@@ -100,9 +112,7 @@ void frmRemoveCompany::removeCustomer()
         report(error.message());
         return;
     }
-    // The labels keep the removed customer's details as a record of what was
-    // removed; nothing is chosen any more, so a second Remove deletes nothing.
-    chosenId_.reset();
+    // Refilling the list clears the labels too: what they showed is gone.
     reloadList();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ChildWindow.h"
+#include "records/customers/Customer.h"
 
 #include <cstdint>
 #include <optional>
@@ -24,6 +25,7 @@ public:
 private:
     void reloadList();
     void choose(int index);
+    void showChosen(const Customer& customer);
     void removeCustomer();
     void report(const QString& message);
 

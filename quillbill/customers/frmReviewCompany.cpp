@@ -2,9 +2,11 @@
 
 #include "app/AppContext.h"
 #include "common/Controls.h"
+#include "common/EnterKey.h"
 #include "common/ProgramInfo.h"
-#include "records/DatabaseError.h"
+#include "common/WindowSize.h"
 #include "customers/CustomerForm.h"
+#include "records/DatabaseError.h"
 #include "records/customers/CustomerRecords.h"
 
 #include <QHBoxLayout>
@@ -52,6 +54,8 @@ frmReviewCompany::frmReviewCompany(AppContext& app, QWidget* parent)
     layout->addLayout(navigation);
     layout->addLayout(makeButtonRow({cmdSave_, cmdCancel_}));
     layout->addStretch();
+    pressOnEnter(this, cmdSave_);
+    WindowSize::remember(this, app_.options, WindowSize::widened(this));
 
     connect(cmdFirst_, &QPushButton::clicked, this, &frmReviewCompany::first);
     connect(cmdPrevious_, &QPushButton::clicked, this, &frmReviewCompany::previous);
@@ -112,6 +116,9 @@ void frmReviewCompany::last()
 void frmReviewCompany::save()
 {
     Customer edited = form_->entered();
+    // Stored as a new customer's are, so that every number reads alike.
+    edited.phone = formatPhoneNumber(edited.phone);
+    edited.fax = formatPhoneNumber(edited.fax);
     edited.id = current_.id;
     edited.asRead = current_.asRead;
     SaveOutcome outcome = SaveOutcome::Gone;
@@ -135,6 +142,7 @@ void frmReviewCompany::save()
     // The next save is checked against what this one wrote, not against the
     // row as first read.
     current_ = edited;
+    form_->display(current_);
     reload();
 }
 

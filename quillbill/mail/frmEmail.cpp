@@ -4,6 +4,7 @@
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
 #include "common/WaitCursor.h"
+#include "common/WindowSize.h"
 #include "mail/SendMail.h"
 
 #include <QApplication>
@@ -49,6 +50,8 @@ frmEmail::frmEmail(AppContext& app, QWidget* parent)
     setObjectName("frmEmail");
     txtMsg_->setObjectName("txtMsg");
     txtMsg_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab leaves the comments for the next control, as in every other box.
+    txtMsg_->setTabChangesFocus(true);
     lstStatus_->setObjectName("lstStatus");
     lblStatus_->setBuddy(lstStatus_);
     lblAttachment_->setWordWrap(true);
@@ -78,7 +81,7 @@ frmEmail::frmEmail(AppContext& app, QWidget* parent)
     layout->addLayout(makeButtonRow({cmdSend_, cmdReset_}), 8, 0, 1, 2);
     layout->setRowStretch(3, 2);
     layout->setRowStretch(6, 1);
-    resize(460, 480);
+    WindowSize::remember(this, app_.options, QSize(460, 480));
 
     connect(cmdSend_, &QPushButton::clicked, this, &frmEmail::send);
     connect(cmdReset_, &QPushButton::clicked, this, &frmEmail::reset);

@@ -7,15 +7,18 @@
 #include "backup/BackupStamp.h"
 #include "backup/DataSafety.h"
 #include "backup/DatabaseFiles.h"
+#include "backup/RestorePlaces.h"
 #include "backup/frmFileMoveCopy.h"
 #include "backup/frmRestore.h"
 #include "records/DatabaseError.h"
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -84,6 +87,37 @@ TEST(BackupStampTest, MonthDayYearAndTwelveHourTime)
     EXPECT_EQ(backupFileName("12072026_020509PM"), "DataBackup/db_be_12072026_020509PM.BAK");
 }
 
+// Languages that write numbers in digits of their own: the file names still
+// carry ASCII digits, beside the language's own AM or PM.
+TEST(BackupStampTest, DigitsAreAsciiInEveryLanguage)
+{
+    const QDateTime when(QDate(2026, 12, 7), QTime(14, 5, 9));
+    for (const char* name : {"ar_EG", "fa_IR", "mr_IN"}) {
+        const QLocale language(name);
+        ASSERT_NE(language.zeroDigit(), "0") << name << " has no digits of its own here";
+        EXPECT_EQ(makeBackupStamp(when, language), "12072026_020509" + language.pmText().remove(u' ')) << name;
+    }
+}
+
+TEST(RestorePlacesTest, HomeBackupsAndTheUsersMediaButNotTheRoot)
+{
+    const QStringList mounted{"/",
+                              "/boot",
+                              "/home",
+                              "/media/ann/STICK",
+                              "/media/bob/CARD",
+                              "/mnt",
+                              "/mnt/share",
+                              "/run/media/ann/DVD",
+                              "/run/user/1000"};
+    EXPECT_EQ(restorePlaces("/home/ann", "/opt/qb/DataBackup", "ann", mounted),
+              (QStringList{"/home/ann", "/opt/qb/DataBackup", "/media/ann/STICK", "/mnt", "/mnt/share",
+                           "/run/media/ann/DVD"}));
+    const QStringList places{"/home/ann", "/home/ann/qb/DataBackup", "/media/ann/STICK"};
+    EXPECT_EQ(placeOf(places, "/home/ann/qb/DataBackup/older"), 1) << "the innermost place";
+    EXPECT_EQ(placeOf(places, "/media/ann/STICKS"), -1);
+}
+
 class BackupTest : public ::testing::Test {
 protected:
     TestProgram program;
@@ -103,6 +137,9 @@ TEST_F(BackupTest, TheFirstBackupMakesItsFolderAndIsVerified)
     EXPECT_TRUE(progress->isDone());
     EXPECT_EQ(progress->windowTitle(), "Creating Backup...Done");
     EXPECT_TRUE(QFileInfo::exists(backupPath()));
+    auto* written = progress->findChild<QLabel*>("lblResult");
+    EXPECT_TRUE(written->isVisible());
+    EXPECT_EQ(written->text(), "Backup written to " + backupPath()) << "the whole path, to find it again";
     EXPECT_EQ(soundCompanyName(backupPath()), "Before the backup");
     EXPECT_FALSE(QFileInfo::exists(backupPath() + ".partial"));
 
@@ -323,6 +360,11 @@ TEST_F(RestoreTest, BadBackupsAreRefusedWithTheLiveDatabaseIntact)
         expectLiveUntouched();
         EXPECT_EQ(fileHash(program.databasePath()), liveHash) << bad.toStdString();
     }
+    EXPECT_EQ(program.messages.messages.size(), 1u);
+    program.messages.clear();
+    restore(foreign);
+    EXPECT_EQ(program.messages.last().text,
+              foreign + ":\nThe file is a database, but not a Quillbill database.\n\nThe database was not changed.");
 }
 
 TEST_F(RestoreTest, TheRestoreWindowListsTheBackupsAndAsksFirst)
@@ -350,10 +392,26 @@ TEST_F(RestoreTest, TheRestoreWindowListsTheBackupsAndAsksFirst)
     EXPECT_EQ(files->item(0)->text(), "old.Bak");
     window.showFolder(program.app->path("DataBackup"));
 
+    // The places offered are the user's, not the root of the file system.
+    auto* drives = window.findChild<QComboBox*>("Drive1");
+    EXPECT_EQ(drives->findText("/"), -1);
+    EXPECT_EQ(drives->itemText(0), QDir::homePath());
+    EXPECT_EQ(drives->currentText(), program.app->path("DataBackup"));
+
     // Load with nothing chosen, then No to the question: nothing happens.
     auto* load = window.findChild<QPushButton*>("Command1");
     QTest::mouseClick(load, Qt::LeftButton);
     EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Notice);
+
+    // A file that is no backup is refused before the question about the
+    // database is asked.
+    files->setCurrentItem(files->findItems("lower.bak", Qt::MatchExactly).value(0));
+    program.messages.clear();
+    QTest::mouseClick(load, Qt::LeftButton);
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
+    EXPECT_TRUE(window.isVisible());
+
     files->setCurrentRow(0);
     program.messages.answerNext(false);
     QTest::mouseClick(load, Qt::LeftButton);

@@ -272,6 +272,8 @@ TEST_F(EmailWindowTest, WithoutAnAttachmentItWritesCommentsToTheProgramsAddress)
     QTest::keyClick(message, Qt::Key_Return);
     type(&window, "txtMsg", "Line two");
     EXPECT_EQ(text(&window, "txtMsg"), "Line one\nLine two");
+    QTest::keyClick(message, Qt::Key_Tab);
+    EXPECT_EQ(text(&window, "txtMsg"), "Line one\nLine two") << "Tab moves on rather than typing";
 }
 
 TEST_F(EmailWindowTest, WithAnAttachmentItSendsTheInvoiceToATypedRecipient)

@@ -18,12 +18,20 @@ using testing::TestProgram;
 
 TEST(PhonePattern, DigitsFillThePatternFromTheRight)
 {
-    EXPECT_EQ(formatPhoneNumber("6135551234"), "(613) 555-1234");
-    EXPECT_EQ(formatPhoneNumber("5551234"), "() 555-1234");
-    EXPECT_EQ(formatPhoneNumber("0135551234"), "(013) 555-1234") << "a leading zero is a digit like any other";
-    EXPECT_EQ(formatPhoneNumber("16135551234"), "(1613) 555-1234") << "extra digits go in front";
-    EXPECT_EQ(formatPhoneNumber(""), "");
-    EXPECT_EQ(formatPhoneNumber("555-1234"), "555-1234") << "pasted text keeps its characters";
+    const struct {
+        const char* entry;
+        const char* stored;
+    } numbers[] = {
+        {"6135551234", "(613) 555-1234"},
+        {"5551234", "555-1234"}, // no area code: no empty brackets
+        {"15551234", "(1) 555-1234"},
+        {"0135551234", "(013) 555-1234"}, // a leading zero is a digit like any other
+        {"16135551234", "(1613) 555-1234"}, // extra digits go in front
+        {"", ""},
+        {"555-1234", "555-1234"}, // pasted text keeps its characters
+    };
+    for (const auto& number : numbers)
+        EXPECT_EQ(formatPhoneNumber(number.entry), number.stored) << number.entry;
 }
 
 class CustomerRecordsTest : public ::testing::Test {

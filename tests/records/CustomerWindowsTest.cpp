@@ -3,6 +3,8 @@
 
 #include "ProgramControls.h"
 #include "TestProgram.h"
+#include "common/MessageBoxes.h"
+#include "company/frmEdit.h"
 #include "customers/frmNew.h"
 #include "customers/frmRemoveCompany.h"
 #include "customers/frmReviewCompany.h"
@@ -12,14 +14,20 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlRecord>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -152,8 +160,8 @@ TEST_F(CustomerWindowsTest, ACustomerWithQuotesIsAddedBrowsedEditedAndRemoved)
     click(add.get(), "cmdSave");
 
     EXPECT_TRUE(program.messages.empty());
-    const QStringList stored{"O'Brien & Sons", "12 King's Rd",   "Quebec",      "QC",
-                             "G1R4P5",         "(418) 555-0123", "() 555-0199", "D'Arcy"};
+    const QStringList stored{"O'Brien & Sons", "12 King's Rd",   "Quebec",   "QC",
+                             "G1R4P5",         "(418) 555-0123", "555-0199", "D'Arcy"};
     EXPECT_EQ(customers(), QList<QStringList>{stored});
     EXPECT_EQ(billingCodes(), QList<QStringList>{{"D'Arcy"}});
     expectClosedAs(addClosing, ChildKind::AddCustomer);
@@ -169,7 +177,7 @@ TEST_F(CustomerWindowsTest, ACustomerWithQuotesIsAddedBrowsedEditedAndRemoved)
     EXPECT_TRUE(program.messages.empty());
     QStringList edited = stored;
     edited[1] = "14 King's Rd";
-    edited[5] = "4185550124"; // as typed, not in the pattern
+    edited[5] = "(418) 555-0124";
     EXPECT_EQ(customers(), QList<QStringList>{edited});
     QSignalSpy reviewClosing(review.get(), &ChildWindow::closing);
     click(review.get(), "cmdCancel");
@@ -187,6 +195,7 @@ TEST_F(CustomerWindowsTest, ACustomerWithQuotesIsAddedBrowsedEditedAndRemoved)
     EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Question);
     EXPECT_EQ(program.messages.last().text, "You are about to delete a customer. Are you sure?");
     EXPECT_EQ(program.messages.last().title, "Verify Removal");
+    EXPECT_TRUE(program.messages.last().noIsDefault) << "Enter must not delete a customer";
     EXPECT_EQ(customers().size(), 1);
 
     program.messages.answerNext(true);
@@ -194,7 +203,7 @@ TEST_F(CustomerWindowsTest, ACustomerWithQuotesIsAddedBrowsedEditedAndRemoved)
     EXPECT_TRUE(customers().isEmpty());
     EXPECT_EQ(billingCodes(), QList<QStringList>{{"D'Arcy"}});
     EXPECT_EQ(list->count(), 0);
-    EXPECT_EQ(labels(remove.get()), edited.mid(0, 5)) << "the removed customer stays on show";
+    EXPECT_EQ(labels(remove.get()), QStringList(5)) << "the removed customer is no longer shown";
     QSignalSpy removeClosing(remove.get(), &ChildWindow::closing);
     click(remove.get(), "cmdClose");
     expectClosedAs(removeClosing, ChildKind::RemoveCustomer);
@@ -304,7 +313,7 @@ TEST_F(CustomerWindowsTest, TwoSavesInARowEachWriteTheShownCustomer)
     EXPECT_TRUE(program.messages.empty()) << "the second save was taken for someone else's change";
     QStringList saved = alpha;
     saved[2] = "Kanata";
-    saved[6] = "6135550199";
+    saved[6] = "(613) 555-0199";
     EXPECT_EQ(customers(), (QList<QStringList>{saved}));
 }
 
@@ -336,7 +345,7 @@ TEST_F(CustomerWindowsTest, ASaveOverAnotherProgramsChangeIsRefusedAndShowsTheCu
     type(review.get(), "txtFax", "6135550199");
     click(review.get(), "cmdSave");
     EXPECT_EQ(program.messages.messages.size(), 1u);
-    now[6] = "6135550199";
+    now[6] = "(613) 555-0199";
     EXPECT_EQ(customers(), (QList<QStringList>{now, beta}));
 
     elsewhere.remove(id);
@@ -380,8 +389,9 @@ TEST_F(CustomerWindowsTest, RemoveTakesTheChosenRowOfTwoWithOneName)
     EXPECT_EQ((QStringList{list->itemText(0), list->itemText(1), list->itemText(2)}),
               (QStringList{"Alpha Ltd", "Alpha Ltd", "Gamma Co"}));
 
-    // Nothing chosen: the question is asked and nothing happens.
+    // Nothing chosen: nothing to ask about, nothing happens.
     click(remove.get(), "cmdRemove");
+    EXPECT_TRUE(program.messages.empty());
     EXPECT_EQ(customers().size(), 3);
 
     choose(remove.get(), 1);
@@ -391,7 +401,7 @@ TEST_F(CustomerWindowsTest, RemoveTakesTheChosenRowOfTwoWithOneName)
     EXPECT_EQ(customers(), (QList<QStringList>{first, gamma}));
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->itemData(0).toInt(), firstId);
-    EXPECT_EQ(program.messages.messages.size(), 2u);
+    EXPECT_EQ(program.messages.messages.size(), 1u);
 }
 
 TEST_F(CustomerWindowsTest, BoxesAndPictureButtonsAreNamedForAssistiveTechnology)
@@ -442,6 +452,127 @@ TEST_F(CustomerWindowsTest, ASaveRefusedForAReasonOtherThanTheDataSaysSo)
     EXPECT_NE(program.messages.last().text, checkData);
     EXPECT_TRUE(add->isVisible());
     EXPECT_EQ(boxes(add.get()), typed) << "the typing is kept for another try";
+}
+
+TEST_F(CustomerWindowsTest, AddAndReviewStoreAPhoneInOnePattern)
+{
+    const struct {
+        QString typed;
+        QString stored;
+    } numbers[] = {
+        {"6135551234", "(613) 555-1234"},
+        {"5551234", "555-1234"},
+    };
+    for (const auto& number : numbers) {
+        SCOPED_TRACE(number.typed.toStdString());
+        program.exec("DELETE FROM TblCustomer");
+        auto add = open<frmNew>();
+        typeAll(add.get(), {"Delta", "4 Fourth St", "Ottawa", "ON", "K2P1L4", number.typed, number.typed, "DEL"});
+        click(add.get(), "cmdSave");
+        ASSERT_EQ(customers().size(), 1);
+        EXPECT_EQ(customers().front().mid(5, 2), QStringList({number.stored, number.stored})) << "added";
+
+        auto review = open<frmReviewCompany>();
+        type(review.get(), "txtPhone", number.typed);
+        type(review.get(), "txtFax", number.typed);
+        click(review.get(), "cmdSave");
+        EXPECT_EQ(customers().front().mid(5, 2), QStringList({number.stored, number.stored})) << "edited";
+        EXPECT_EQ(box(review.get(), "txtPhone")->text(), number.stored) << "the window shows what it stored";
+    }
+    EXPECT_TRUE(program.messages.empty());
+}
+
+// Each window is opened twice, on its own and in a frame of the main window's
+// kind: the first time it must show a long address whole, the second time at
+// the size the user gave it.
+TEST_F(CustomerWindowsTest, WindowsShowALongAddressWholeAndKeepTheSizeGiven)
+{
+    const QString address = "1250 Harbour Road, Unit 4, Second Floor";
+    const std::pair<const char*, std::function<ChildWindow*()>> windows[] = {
+        {"add", [&] { return new frmNew(*program.app); }},
+        {"review", [&] { return new frmReviewCompany(*program.app); }},
+        {"own company", [&] { return new frmEdit(*program.app); }},
+    };
+    QMdiArea frames;
+    frames.resize(1400, 1000);
+    frames.show();
+    for (const auto& [name, make] : windows) {
+        for (const bool framed : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (framed ? " in a frame" : " on its own"));
+            program.app->options.clear();
+            QSize given;
+            for (const bool first : {true, false}) {
+                ChildWindow* window = make();
+                std::unique_ptr<ChildWindow> owned;
+                if (framed)
+                    frames.addSubWindow(window)->setAttribute(Qt::WA_DeleteOnClose);
+                else
+                    owned.reset(window);
+                window->show();
+                QWidget* outer = framed ? window->parentWidget() : window;
+                if (first) {
+                    auto* box = control<QLineEdit>(window, "txtAddress");
+                    box->setText(address);
+                    const int needed =
+                        box->fontMetrics().horizontalAdvance(address) + 2 * box->fontMetrics().averageCharWidth();
+                    EXPECT_TRUE(QTest::qWaitFor([&] { return box->width() >= needed; })) << box->width();
+                    given = window->size() + QSize(60, 40);
+                    outer->resize(outer->size() + QSize(60, 40));
+                    ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == given; }));
+                } else {
+                    EXPECT_TRUE(QTest::qWaitFor([&] { return window->size() == given; }))
+                        << window->width() << "x" << window->height();
+                }
+                window->closeChild();
+            }
+        }
+    }
+}
+
+TEST_F(CustomerWindowsTest, EnterPressesTheWindowsMainButton)
+{
+    insert(alpha);
+    const struct {
+        std::function<std::unique_ptr<ChildWindow>()> opened;
+        const char* focus;
+        const char* button;
+        Qt::Key key;
+    } windows[] = {
+        {[&] { return std::unique_ptr<ChildWindow>(open<frmNew>()); }, "txtCompany", "cmdSave", Qt::Key_Return},
+        {[&] { return std::unique_ptr<ChildWindow>(open<frmReviewCompany>()); }, "txtCity", "cmdSave", Qt::Key_Enter},
+        {[&] { return std::unique_ptr<ChildWindow>(open<frmEdit>()); }, "txtCity", "cmdSave", Qt::Key_Return},
+        {[&] { return std::unique_ptr<ChildWindow>(open<frmRemoveCompany>()); }, "cmbCustomerID", "cmdRemove",
+         Qt::Key_Return},
+    };
+    for (const auto& window : windows) {
+        const std::unique_ptr<ChildWindow> shown = window.opened();
+        SCOPED_TRACE(shown->objectName().toStdString());
+        if (window.focus == std::string("cmbCustomerID"))
+            choose(shown.get(), 0);
+        QWidget* focus = control<QWidget>(shown.get(), window.focus);
+        focus->setFocus();
+        QSignalSpy pressed(control<QPushButton>(shown.get(), window.button), &QPushButton::clicked);
+        QTest::keyClick(focus, window.key);
+        EXPECT_EQ(pressed.count(), 1);
+    }
+}
+
+// The real question box, answered with Enter as a hurried user does.
+TEST(RemovalQuestionTest, EnterAnswersNo)
+{
+    DialogMessageBoxes boxes;
+    bool answered = false;
+    QTimer whenShown;
+    QObject::connect(&whenShown, &QTimer::timeout, [&] {
+        if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            whenShown.stop();
+            answered = true;
+            QTest::keyClick(question, Qt::Key_Return);
+        }
+    });
+    whenShown.start(10);
+    EXPECT_FALSE(boxes.askYesNoDefaultNo(nullptr, "You are about to delete a customer. Are you sure?", "Verify"));
+    EXPECT_TRUE(answered);
 }
 
 } // namespace

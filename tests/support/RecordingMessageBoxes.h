@@ -20,11 +20,19 @@ public:
         Kind kind;
         QString text;
         QString title;
+        // A question that Enter answers with No.
+        bool noIsDefault = false;
     };
 
     bool askYesNo(QWidget*, const QString& text, const QString& title) override
     {
         return ask(Kind::Question, text, title);
+    }
+    bool askYesNoDefaultNo(QWidget*, const QString& text, const QString& title) override
+    {
+        const bool answer = ask(Kind::Question, text, title);
+        messages.back().noIsDefault = true;
+        return answer;
     }
     bool askRetry(QWidget*, const QString& text, const QString& title) override
     {

@@ -26,6 +26,10 @@ QString formatPhoneNumber(const QString& entry)
         if (firstPlace && next > 0)
             result.prepend(digits.left(next));
     }
+    // A number without its area code reads as one, not as empty brackets.
+    static const QString noAreaCode = QStringLiteral("() ");
+    if (result.startsWith(noAreaCode))
+        result.remove(0, noAreaCode.size());
     return result;
 }
 

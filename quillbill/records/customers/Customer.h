@@ -24,8 +24,9 @@ struct Customer {
 };
 
 // Puts a phone or fax entry into the pattern "(###) ###-####": its digits fill
-// the # places from the right, and places left over at the left stay empty,
-// so seven digits give "() 555-1234". Digits beyond ten go in front of the
+// the # places from the right, and places left over at the left stay empty;
+// an area code left wholly empty is dropped, so seven digits give
+// "555-1234". Digits beyond ten go in front of the
 // first place. An empty entry stays empty, and an entry that is not all
 // digits (pasted text) is kept as it is rather than losing its characters.
 QString formatPhoneNumber(const QString& entry);
