@@ -208,7 +208,9 @@ TEST_F(UserAccountsTest, TheLastAdministratorIsNeitherRemovedNorLowered)
     const std::vector<StoredUser> before = stored();
 
     EXPECT_EQ(accounts.remove(admin), UserChange::LastAdministrator);
-    UserAccount lowered = *accounts.find(admin);
+    const std::optional<UserAccount> found = accounts.find(admin);
+    ASSERT_TRUE(found.has_value());
+    UserAccount lowered = *found;
     lowered.level = 2;
     EXPECT_EQ(accounts.updateWithLevel(lowered), UserChange::LastAdministrator);
     EXPECT_EQ(stored(), before);
