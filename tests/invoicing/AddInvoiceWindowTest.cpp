@@ -167,7 +167,7 @@ TEST_F(AddInvoiceWindow, ARefusedJobIsExplainedAndStoresAndChangesNothing)
         QTest::mouseClick(button("cmdAddJob"), Qt::LeftButton);
         ASSERT_EQ(program.messages.messages.size(), 1u);
         EXPECT_EQ(program.messages.last().text, c.message);
-        QTRY_VERIFY(box(c.focused)->hasFocus());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return box(c.focused)->hasFocus(); }));
         EXPECT_EQ(box("txtSums")->text(), c.sum) << "the entry stays for a fix";
         EXPECT_EQ(jobList()->topLevelItemCount(), 1);
         EXPECT_EQ(count("SELECT count(*) FROM TblJobs"), 1);
@@ -207,7 +207,8 @@ TEST_F(AddInvoiceWindow, ACustomerAddedElsewhereAppearsWhileTheChosenOneStaysSho
     generate();
     program.exec("INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
                  "VALUES ('Newcomer Inc', '5 New St', 'Truro', 'NS', 'B2N1A3', 'OBR')");
-    QTRY_VERIFY_WITH_TIMEOUT(customers()->findText("Newcomer Inc") >= 0, 4 * frmAddInvoice::customerRefreshMs);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return customers()->findText("Newcomer Inc") >= 0; },
+                                4 * frmAddInvoice::customerRefreshMs));
     EXPECT_EQ(customers()->currentText(), "Brien Holdings");
     EXPECT_EQ(box("txtInvoiceID")->text(), "42") << "the invoice under way is kept";
 
@@ -220,7 +221,8 @@ TEST_F(AddInvoiceWindow, ACustomerAddedElsewhereAppearsWhileTheChosenOneStaysSho
     ASSERT_TRUE(tick.wait(4 * frmAddInvoice::customerRefreshMs));
     EXPECT_LT(customers()->findText("Latecomer Inc"), 0);
     customers()->hidePopup();
-    QTRY_VERIFY_WITH_TIMEOUT(customers()->findText("Latecomer Inc") >= 0, 4 * frmAddInvoice::customerRefreshMs);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return customers()->findText("Latecomer Inc") >= 0; },
+                                4 * frmAddInvoice::customerRefreshMs));
     EXPECT_EQ(customers()->currentText(), "Brien Holdings");
 }
 
