@@ -9,14 +9,20 @@
 #include "QuietDesktopOpener.h"
 #include "app/AppContext.h"
 #include "common/MessageBoxes.h"
+#include "customers/frmNew.h"
+#include "customers/frmReviewCompany.h"
 #include "invoicing/BuildInvoiceData.h"
 #include "invoicing/clsSimple.h"
 #include "invoicing/frmAddInvoice.h"
 #include "invoicing/frmInvoiceReports.h"
 #include "invoicing/frmReprint.h"
+#include "shell/mainwindow/frmMain.h"
+#include "shell/options/frmOptions.h"
+#include "users/frmUsers.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -25,6 +31,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -202,6 +209,46 @@ void takeInvoiceReportPictures(AppContext& app, const QString& folder)
     save(preview, folder, "invoice-report-preview-100-page-2");
 }
 
+// The options window after its pages were switched twice: it keeps its size.
+void takeOptionsPictures(AppContext& app, const QString& folder)
+{
+    frmMain main(app);
+    frmOptions window(app, main.securedMenuItems());
+    window.show();
+    save(&window, folder, "options-window-opened");
+    for (const char* page : {"mnuSecurity", "mnuGeneral", "mnuSecurity", "mnuGeneral"})
+        control<QAction>(&window, page)->trigger();
+    save(&window, folder, "options-window-pages-switched-twice");
+}
+
+// The customer windows at the size they open with, showing a long address.
+void takeCustomerPictures(AppContext& app, const QString& folder)
+{
+    frmNew adding(app);
+    adding.show();
+    control<QLineEdit>(&adding, "txtCompany")->setText("Harbourview Property Management Ltd.");
+    control<QLineEdit>(&adding, "txtAddress")->setText("1250 Harbour Road, Unit 4, Second Floor");
+    save(&adding, folder, "customer-add-window-opened");
+    frmReviewCompany review(app);
+    review.show();
+    save(&review, folder, "customer-review-window-opened");
+}
+
+// The users window as an administrator (level 3) and as a clerk (level 1).
+void takeUsersPictures(AppContext& app, const QString& folder)
+{
+    for (const int16_t level : {int16_t{3}, int16_t{1}}) {
+        app.state.UserLevel = level;
+        frmUsers window(app);
+        window.show();
+        auto* users = control<QComboBox>(&window, "cmbUsers");
+        users->setCurrentIndex(0);
+        emit users->activated(0);
+        save(&window, folder, QStringLiteral("users-window-level-%1").arg(level));
+    }
+    app.state.UserLevel = 3;
+}
+
 // Invoice `number` of customer 1 as the PDF file the engine writes itself,
 // and its first page as a picture when poppler's pdftoppm is at hand.
 void writeInvoicePdf(AppContext& app, int32_t number, const QString& folder, const QString& name)
@@ -224,6 +271,11 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     quillbill::testing::installQuietDesktopOpener();
+    // The windows open as on a first start, and the user's own settings are
+    // neither read nor written.
+    QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
     if (argc != 2) {
         std::fputs("usage: quillbill_screenshots <folder>\n", stderr);
         return 2;
@@ -252,6 +304,9 @@ int main(int argc, char** argv)
         fillPastInvoices(app.state.MainDatabase);
         takeReprintPictures(app, output);
         takeInvoiceReportPictures(app, output);
+        takeOptionsPictures(app, output);
+        takeCustomerPictures(app, output);
+        takeUsersPictures(app, output);
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "quillbill_screenshots: %s\n", failure.what());
         return 1;
