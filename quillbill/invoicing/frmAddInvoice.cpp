@@ -6,6 +6,7 @@
 #include "common/KeyFilter.h"
 #include "common/ProgramInfo.h"
 #include "common/SelectAllOnFocus.h"
+#include "invoicing/CustomerChoice.h"
 #include "invoicing/JobList.h"
 #include "records/customers/CustomerRecords.h"
 
@@ -173,13 +174,8 @@ void frmAddInvoice::refreshCustomers()
     if (unchanged)
         return;
 
-    // The customer being worked on stays shown; refilling is not choosing.
-    const QVariant shown = cmbCustomerID_->currentData();
-    const QSignalBlocker quiet(cmbCustomerID_);
-    cmbCustomerID_->clear();
-    for (const Customer& customer : customers)
-        cmbCustomerID_->addItem(customer.company, customer.id);
-    cmbCustomerID_->setCurrentIndex(shown.isValid() ? cmbCustomerID_->findData(shown) : -1);
+    // The customer being worked on stays shown.
+    showCustomers(*cmbCustomerID_, customers, cmbCustomerID_->currentData());
 }
 
 void frmAddInvoice::chooseCustomer(int index)

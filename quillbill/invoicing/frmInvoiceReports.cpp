@@ -4,6 +4,7 @@
 #include "app/FailureMessage.h"
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
+#include "invoicing/CustomerChoice.h"
 #include "invoicing/clsGroup.h"
 #include "records/customers/CustomerRecords.h"
 
@@ -115,12 +116,7 @@ void frmInvoiceReports::fillCompanies()
     if (!runShowingFailure(app_.messages, ProgramInfo::title,
                            [&] { customers = CustomerRecords(app_.state.MainDatabase).all(); }))
         return;
-    // Customers are told apart by number, so two of one name are two
-    // choices, and the chosen one needs no second look-up.
-    cmbCustomerID_->clear();
-    for (const Customer& customer : customers)
-        cmbCustomerID_->addItem(customer.company, customer.id);
-    cmbCustomerID_->setCurrentIndex(-1);
+    showCustomers(*cmbCustomerID_, customers);
 }
 
 void frmInvoiceReports::refuseFutureDate(QCalendarWidget* calendar)

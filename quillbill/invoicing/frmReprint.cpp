@@ -4,6 +4,7 @@
 #include "app/FailureMessage.h"
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
+#include "invoicing/CustomerChoice.h"
 #include "invoicing/JobList.h"
 #include "records/customers/CustomerRecords.h"
 
@@ -141,12 +142,7 @@ void frmReprint::fillCustomers()
     if (!runShowingFailure(app_.messages, ProgramInfo::title,
                            [&] { customers = CustomerRecords(app_.state.MainDatabase).all(); }))
         return;
-    const QSignalBlocker quiet(cmbCustomerID_);
-    cmbCustomerID_->clear();
-    // Customers are told apart by number, so two of one name are two choices.
-    for (const Customer& customer : customers)
-        cmbCustomerID_->addItem(customer.company, customer.id);
-    cmbCustomerID_->setCurrentIndex(-1);
+    showCustomers(*cmbCustomerID_, customers);
 }
 
 void frmReprint::chooseCustomer(int index)

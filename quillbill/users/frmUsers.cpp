@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "common/Controls.h"
+#include "common/EnterKey.h"
 #include "common/ProgramInfo.h"
 #include "records/DatabaseError.h"
 
@@ -9,7 +10,6 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,6 +56,7 @@ frmUsers::frmUsers(AppContext& app, QWidget* parent)
     txtLevel_->setRange(0, securityAdministratorLevel);
     txtLevel_->setValue(newUserLevel);
     cmdSave_->setDefault(true);
+    pressOnEnter(this, cmdSave_);
 
     auto* password = new QHBoxLayout;
     password->addWidget(txtPW_);
@@ -142,17 +143,6 @@ void frmUsers::choose(int index)
     shownLevel_ = std::clamp<int>(current_->level, 0, securityAdministratorLevel);
     txtLevel_->setValue(shownLevel_);
     cmdDelete_->setEnabled(current_->displayName() != systemAdministrator);
-}
-
-void frmUsers::keyPressEvent(QKeyEvent* event)
-{
-    // A child window has no dialog to press its default button on Enter.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        (focused ? focused : cmdSave_)->click();
-        return;
-    }
-    ChildWindow::keyPressEvent(event);
 }
 
 bool frmUsers::hasUserNameAndPassword()

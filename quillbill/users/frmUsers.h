@@ -7,7 +7,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -23,9 +22,6 @@ class frmUsers : public ChildWindow {
     Q_OBJECT
 public:
     explicit frmUsers(AppContext& app, QWidget* parent = nullptr);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // What Save Changes acts on.

@@ -1,6 +1,7 @@
 // The delivered invoice layout: the sections and fields the invoice driver
 // fills, and a page that holds them on A4 and on Letter paper.
 
+#include "LayoutBounds.h"
 #include "SampleInvoice.h"
 
 #include <quirepress/quirepress.h>
@@ -83,21 +84,7 @@ TEST(InvoiceLayoutTest, EveryFieldLiesWithinTheMarginsOfA4AndLetterAndWithinItsS
     const auto report = loadLayout();
     for (const Paper& paper : papers) {
         SCOPED_TRACE(paper.name);
-        const int32_t right = paper.width - report->RightMargin();
-        for (int s = 1; s <= report->SectionCount(); ++s) {
-            const auto section = report->Section(s);
-            for (int f = 1; f <= section->FieldCount(); ++f) {
-                const auto field = section->Field(f);
-                SCOPED_TRACE((section->SectionName() + u'/' + field->FieldName()).toStdString());
-                EXPECT_GE(field->FieldLeft(), 0);
-                EXPECT_LE(report->LeftMargin() + field->FieldLeft() + field->FieldWidth(), right);
-                // A field below its section's height would overlap the
-                // next section, or the paper's edge for the footer.
-                EXPECT_GE(field->FieldTop(), 0);
-                EXPECT_GT(field->FieldHeight(), 0);
-                EXPECT_LE(field->FieldTop() + field->FieldHeight(), section->Height());
-            }
-        }
+        expectFieldsWithinPaper(*report, paper.width);
         // A first page holds the heading, a job and the totals above the
         // page footer.
         const int32_t firstPage = report->TopMargin() + report->Section(QStringLiteral("Header"))->Height()

@@ -1,6 +1,7 @@
 // The delivered invoice report layout: the sections and fields the grouped
 // driver fills, on A4 and on Letter paper.
 
+#include "LayoutBounds.h"
 #include "TestProgram.h"
 
 #include "app/ProgramReport.h"
@@ -42,19 +43,8 @@ TEST(InvoiceReportLayout, HasTheDriversFieldsWithinTheMarginsAndAmountsInOneColu
     }
     EXPECT_TRUE(report->Section(QStringLiteral("PageFooter"))->Footer());
 
-    for (const int32_t paperWidth : {11906 /* A4 */, 12240 /* Letter */}) {
-        for (int s = 1; s <= report->SectionCount(); ++s) {
-            const auto section = report->Section(s);
-            for (int f = 1; f <= section->FieldCount(); ++f) {
-                const auto field = section->Field(f);
-                SCOPED_TRACE((section->SectionName() + u'/' + field->FieldName()).toStdString());
-                EXPECT_GE(field->FieldLeft(), 0);
-                EXPECT_LE(report->LeftMargin() + field->FieldLeft() + field->FieldWidth(),
-                          paperWidth - report->RightMargin());
-                EXPECT_LE(field->FieldTop() + field->FieldHeight(), section->Height());
-            }
-        }
-    }
+    for (const int32_t paperWidth : {11906 /* A4 */, 12240 /* Letter */})
+        expectFieldsWithinPaper(*report, paperWidth);
 
     const auto year = report->Section(QStringLiteral("detail"))->Field(QStringLiteral("Year"));
     for (const auto& [section, field] : {std::pair{"PageHeader", "lblAmount"}, {"groupfooter", "bookcount"}}) {

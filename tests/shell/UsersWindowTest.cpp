@@ -43,6 +43,9 @@ protected:
     {
         window = std::make_unique<frmUsers>(*program.app);
         window->show();
+        // Keys reach a window's shortcuts only while it is the active one.
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
     template <typename T>
