@@ -1,5 +1,7 @@
 #include "common/MessageBoxes.h"
 
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace quillbill {
@@ -30,6 +32,15 @@ bool DialogMessageBoxes::askRetry(QWidget* parent, const QString& text, const QS
 {
     return QMessageBox::warning(parent, title, text, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry)
         == QMessageBox::Retry;
+}
+
+std::optional<QString> DialogMessageBoxes::askPassword(QWidget* parent, const QString& text, const QString& title)
+{
+    bool accepted = false;
+    const QString password = QInputDialog::getText(parent, title, text, QLineEdit::Password, QString(), &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return password;
 }
 
 } // namespace quillbill

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace quillbill {
@@ -32,6 +34,12 @@ public:
         warn(parent, text, title);
         return false;
     }
+    // A password the user types into a masked box; nothing for Cancel.
+    // Message boxes that cannot ask answer Cancel.
+    virtual std::optional<QString> askPassword(QWidget* /*parent*/, const QString& /*text*/, const QString& /*title*/)
+    {
+        return std::nullopt;
+    }
 };
 
 class DialogMessageBoxes final : public MessageBoxes {
@@ -41,6 +49,7 @@ public:
     void inform(QWidget* parent, const QString& text, const QString& title) override;
     void warn(QWidget* parent, const QString& text, const QString& title) override;
     bool askRetry(QWidget* parent, const QString& text, const QString& title) override;
+    std::optional<QString> askPassword(QWidget* parent, const QString& text, const QString& title) override;
 };
 
 } // namespace quillbill

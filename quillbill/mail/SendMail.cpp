@@ -156,13 +156,14 @@ void SendMail::Send()
     }
 
     const QString unique = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    const mail::SmtpRequest request{server.url,
-                                    server.name,
-                                    mail::envelopeAddress(sender),
-                                    mail::envelopeAddress(recipient),
-                                    mail::buildMimeMessage(content, QDateTime::currentDateTime(), unique),
-                                    d->connectSeconds,
-                                    d->transferSeconds};
+    mail::SmtpRequest request;
+    request.url = server.url;
+    request.serverName = server.name;
+    request.sender = mail::envelopeAddress(sender);
+    request.recipient = mail::envelopeAddress(recipient);
+    request.message = mail::buildMimeMessage(content, QDateTime::currentDateTime(), unique);
+    request.connectSeconds = d->connectSeconds;
+    request.transferSeconds = d->transferSeconds;
 
     d->sending = true;
     d->lastPercent = -1;

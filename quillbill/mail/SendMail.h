@@ -1,5 +1,8 @@
 #pragma once
 
+#include "mail/MailSettings.h"
+#include "mail/SmtpTransfer.h"
+
 #include <QObject>
 #include <QString>
 
@@ -8,6 +11,7 @@
 namespace quillbill {
 
 class OptionsStore;
+struct MailSettings;
 
 // The mail component: sends one message over SMTP (smtp://, smtps://, and
 // STARTTLS where the server offers it) with libcurl. send() runs to the end
@@ -38,12 +42,29 @@ public:
     void setMessage(const QString& body);
     // A file sent as a MIME attachment; empty for none.
     void setAttachment(const QString& path);
+    // The encryption the connection must have (default None, or Tls for an
+    // smtps:// host).
+    void setEncryption(MailEncryption encryption);
+    // The sign-in; an empty user name for none.
+    void setCredentials(const QString& userName, const QString& password);
+    // Whether a sign-in may go unencrypted with MailEncryption::None.
+    void setPlainSignInAllowed(bool allowed);
+    // DER bytes of a certificate accepted for this server, or empty.
+    void setTrustedCertificate(const QByteArray& der);
+    // All of the above, and the host, from the options window's settings.
+    void useSettings(const MailSettings& settings, const QString& password);
+
     // Bounds of one send: connecting, and the whole transfer, in seconds.
     void setTimeouts(int connectSeconds, int transferSeconds);
 
     // Sends the message; returns when it has been sent or has failed. Exactly
     // one of SendSuccesful and SendFailed is emitted before it returns.
     void Send();
+
+    // Connects, says hello, starts encryption and signs in as a send would,
+    // then leaves without sending. Status reports the steps as they go; the
+    // result says what worked and what failed.
+    mail::ConnectionCheck TestConnection();
 
 signals:
     void Progress(int lPercentCompete);

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "mail/MailSettings.h"
+
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <functional>
+#include <optional>
 
 namespace quillbill::mail {
 
@@ -13,6 +17,19 @@ struct SmtpRequest {
     QString url;
     // Host and port as the user reads them in messages.
     QString serverName;
+    // With StartTls or Tls the connection is refused unless it is encrypted
+    // and the server's certificate is valid for the host (or is
+    // `trustedCertificate`).
+    MailEncryption encryption = MailEncryption::None;
+    // Empty for no sign-in.
+    QString userName;
+    QString password;
+    // Whether a sign-in may go over an unencrypted connection (the user chose
+    // "None" and confirmed it).
+    bool plainSignInAllowed = false;
+    // DER bytes of a certificate the user accepted for this server; empty
+    // when only certificates vouched for by a known authority are good.
+    QByteArray trustedCertificate;
     QString sender;
     QString recipient;
     QByteArray message;
@@ -34,6 +51,35 @@ struct SmtpOutcome {
     // Empty when sent, else the cause in the user's words.
     QString explanation;
 };
+
+// The certificate a server showed when no known authority vouched for it,
+// for the user to judge and perhaps accept.
+struct PresentedCertificate {
+    QByteArray der;
+    // SHA-256 over `der`, "AB:CD:...".
+    QString fingerprint;
+    QString subject;
+    QString issuer;
+    QString validUntil;
+};
+
+struct ConnectionCheck {
+    bool succeeded = false;
+    // What worked, in plain sentences and in order ("Connected to ...",
+    // "Encryption started ...", "Signed in as ...").
+    QStringList steps;
+    // What failed, in a plain sentence; empty when it succeeded.
+    QString failure;
+    // Set when the failure was a certificate no known authority vouches for.
+    std::optional<PresentedCertificate> untrustedCertificate;
+};
+
+// Connects to the server of `request`, says hello, starts the encryption it
+// asks for and signs in when it has a user name, then leaves without sending
+// anything. Blocks, like transferMessage(); `request.message`, `sender` and
+// `recipient` are not used.
+ConnectionCheck checkConnection(const SmtpRequest& request, const SmtpReporter& reporter,
+                                const std::atomic<bool>& cancel);
 
 // Sends `request` with one libcurl easy handle and returns when the server has
 // accepted the message or the send has failed. Blocks: the caller runs it on

@@ -15,7 +15,7 @@ namespace quillbill::testing {
 // is empty). `whenAsked` lets a test act while a question is on the screen.
 class RecordingMessageBoxes final : public MessageBoxes {
 public:
-    enum class Kind { Question, Notice, Warning, RetryQuestion };
+    enum class Kind { Question, Notice, Warning, RetryQuestion, PasswordQuestion };
     struct Message {
         Kind kind;
         QString text;
@@ -58,6 +58,19 @@ public:
         messages.push_back({Kind::Warning, text, title});
     }
 
+    // Answered from `passwords`; Cancel when it is empty.
+    std::optional<QString> askPassword(QWidget*, const QString& text, const QString& title) override
+    {
+        messages.push_back({Kind::PasswordQuestion, text, title});
+        if (whenAsked)
+            whenAsked(messages.back());
+        if (passwords.empty())
+            return std::nullopt;
+        const QString password = passwords.front();
+        passwords.pop_front();
+        return password;
+    }
+
     void answerNext(bool yes) { answers.push_back(yes); }
     const Message& last() const { return messages.back(); }
     bool empty() const { return messages.empty(); }
@@ -65,6 +78,7 @@ public:
 
     std::vector<Message> messages;
     std::deque<bool> answers;
+    std::deque<QString> passwords;
     std::function<void(const Message&)> whenAsked;
 };
 

@@ -1,6 +1,7 @@
 // The main() of every test program: a QApplication on Qt's offscreen
 // platform, with the settings store in a temporary folder of its own, so that
-// tests never read or write the settings of the person running them.
+// tests never read or write the settings or the keyring of the person
+// running them.
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,9 @@ int main(int argc, char* argv[])
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
     qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", settingsFolder.path().toLocal8Bit());
+    // No test may read or write the keyring of the person running them: a
+    // test that wants one starts its own session bus and points here.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/quillbill-tests-bus");
 
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName("Quillbill");
