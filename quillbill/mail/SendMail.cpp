@@ -41,18 +41,17 @@ Server resolveServer(const QString& text)
     const QString trimmed = text.trimmed();
     const QString withScheme = trimmed.contains(QLatin1String("://")) ? trimmed : QStringLiteral("smtp://") + trimmed;
     QUrl url(withScheme, QUrl::StrictMode);
-    if (!url.isValid() || url.host().isEmpty())
-        return {{}, {}, SendMail::tr("The mail server \"%1\" is not a valid server name.").arg(trimmed), {}, {}, {}};
-    const QString scheme = url.scheme().toLower();
-    if (scheme != QLatin1String("smtp") && scheme != QLatin1String("smtps"))
-        return {
-            {},
-            {},
-            SendMail::tr("The mail server \"%1\" must be given as smtp://host:port or smtps://host:port.").arg(trimmed),
-            {},
-            {},
-            {}};
     Server server;
+    if (!url.isValid() || url.host().isEmpty()) {
+        server.problem = SendMail::tr("The mail server \"%1\" is not a valid server name.").arg(trimmed);
+        return server;
+    }
+    const QString scheme = url.scheme().toLower();
+    if (scheme != QLatin1String("smtp") && scheme != QLatin1String("smtps")) {
+        server.problem =
+            SendMail::tr("The mail server \"%1\" must be given as smtp://host:port or smtps://host:port.").arg(trimmed);
+        return server;
+    }
     server.userName = url.userName(QUrl::FullyDecoded);
     server.password = url.password(QUrl::FullyDecoded);
     server.implicitTls = scheme == QLatin1String("smtps");

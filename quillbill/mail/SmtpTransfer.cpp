@@ -564,6 +564,9 @@ ConnectionCheck checkConnection(const SmtpRequest& request, const SmtpReporter& 
             check.untrustedCertificate = fetchCertificate(request);
     } else {
         noteConversationGoesOn(transfer);
+        // Required encryption that libcurl did not tell of in words.
+        if (!transfer.encrypted && request.encryption != MailEncryption::None)
+            transfer.step(tr("Encryption started."));
         if (request.userName.isEmpty())
             transfer.step(tr("No sign-in: no user name is set."));
         else if (!transfer.signedIn)
