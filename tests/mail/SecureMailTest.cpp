@@ -318,6 +318,27 @@ TEST_F(SecureMailTest, PlainSignInOnlyWithConsent)
     }
 }
 
+TEST_F(SecureMailTest, WithoutEncryptionABrokenStartTlsOfferIsLeftAlone)
+{
+    // A local relay that offers STARTTLS with a certificate nobody vouches
+    // for; the user chose no encryption for it.
+    RecordingSmtpServer relay;
+    ASSERT_TRUE(relay.start(QStringList{"--tls", "offered"} + certificates.serverOptions(QStringLiteral("self"))))
+        << relay.output().toStdString();
+    MailSettings settings = settingsFor(relay.port(), MailEncryption::None);
+    settings.userName.clear();
+    SendMail mail(options);
+    mail.useSettings(settings, {});
+    address(mail);
+    SignalLog log(mail);
+
+    mail.Send();
+
+    EXPECT_EQ(log.failures, QStringList());
+    EXPECT_EQ(relay.messages().size(), 1);
+    EXPECT_EQ(relay.count(QStringLiteral("STARTTLS")), 0);
+}
+
 TEST_F(SecureMailTest, ConnectionTestSaysWhatWorkedAndSendsNothing)
 {
     RecordingSmtpServer server;

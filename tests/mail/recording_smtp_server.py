@@ -11,7 +11,8 @@ reads them (decoded), and the defects it found, so that the C++ test checks
 the message with a MIME reader other than the one that wrote it.
 
 With --tls starttls the server offers STARTTLS and takes no mail before it;
-with --tls implicit it speaks TLS from the first byte. With --user it offers
+with --tls offered it offers STARTTLS but takes mail without it too; with
+--tls implicit it speaks TLS from the first byte. With --user it offers
 AUTH PLAIN and LOGIN and takes only that user name and password - without
 --tls it offers them in clear text, as a careless server would.
 
@@ -171,9 +172,9 @@ async def serve(options) -> None:
         settings.update(authenticator=password_check(options.user, options.password),
                         # aiosmtpd knows of STARTTLS only; with implicit TLS
                         # the connection is encrypted from the first byte.
-                        auth_require_tls=options.tls == "starttls")
-    if options.tls == "starttls":
-        settings.update(tls_context=context, require_starttls=True)
+                        auth_require_tls=options.tls in ("starttls", "offered"))
+    if options.tls in ("starttls", "offered"):
+        settings.update(tls_context=context, require_starttls=options.tls == "starttls")
     server = await loop.create_server(lambda: LoggingSMTP(handler, **settings), "127.0.0.1", options.port,
                                       ssl=context if options.tls == "implicit" else None)
     async with server:
@@ -184,7 +185,7 @@ if __name__ == "__main__":
     parser = argparse.ArgumentParser()
     parser.add_argument("port", type=int)
     parser.add_argument("folder")
-    parser.add_argument("--tls", choices=("starttls", "implicit"))
+    parser.add_argument("--tls", choices=("starttls", "offered", "implicit"))
     parser.add_argument("--cert")
     parser.add_argument("--key")
     parser.add_argument("--user")
