@@ -1,7 +1,8 @@
 // The options window's "E-mail" page: what it saves and shows again, how the
 // port follows the host and the encryption, who may change it, the values
-// and the plain sign-in it will not save unasked, and what happens to the
-// password where no keyring answers (the tests' default: no session bus).
+// and the plain sign-in it will not save unasked, what happens to the
+// password where no keyring answers (the tests' default: no session bus),
+// and "Test Connection" against a real local SMTP server (aiosmtpd).
 
 #include "shell/options/MailPage.h"
 #include "TestProgram.h"
@@ -14,15 +15,21 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -36,6 +43,71 @@ using quillbill::testing::RecordingMessageBoxes;
 using quillbill::testing::TestProgram;
 
 namespace {
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// Debian's aiosmtpd on 127.0.0.1 and a free port, with `options` (SMTPS
+// with a certificate, say), taking connections once start() returned true.
+class LocalSmtpServer {
+public:
+    ~LocalSmtpServer()
+    {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+
+    bool start(const QStringList& options = {})
+    {
+        port_ = freePort();
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.start("/usr/bin/python3",
+                       QStringList{"-m", "aiosmtpd", "-n", "-l", QStringLiteral("127.0.0.1:%1").arg(port_)} + options);
+        const QDeadlineTimer deadline(20'000);
+        while (!deadline.hasExpired()) {
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, port_);
+            if (socket.waitForConnected(200))
+                return true;
+            if (process_.waitForFinished(50))
+                return false;
+        }
+        return false;
+    }
+    quint16 port() const { return port_; }
+    QString output() { return QString::fromUtf8(process_.readAll()); }
+
+private:
+    QProcess process_;
+    quint16 port_ = 0;
+};
+
+// A self-signed certificate for 127.0.0.1 made with openssl, and its
+// SHA-256 fingerprint as openssl shows it.
+struct SelfSignedCertificate {
+    QTemporaryDir folder;
+    QString certificate = folder.filePath("server.pem");
+    QString key = folder.filePath("server.key");
+
+    QString make() const
+    {
+        QProcess openssl;
+        openssl.start("openssl",
+                      {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1",
+                       "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", certificate});
+        if (!openssl.waitForFinished(60'000) || openssl.exitCode() != 0)
+            return {};
+        openssl.start("openssl", {"x509", "-noout", "-fingerprint", "-sha256", "-in", certificate});
+        if (!openssl.waitForFinished(60'000) || openssl.exitCode() != 0)
+            return {};
+        // "sha256 Fingerprint=AB:CD:..."
+        return QString::fromLatin1(openssl.readAllStandardOutput()).section(u'=', 1).trimmed();
+    }
+};
 
 class MailPageTest : public ::testing::Test {
 protected:
@@ -85,6 +157,25 @@ protected:
             QTest::keyClick(combo, combo->currentIndex() < row ? Qt::Key_Down : Qt::Key_Up);
     }
     void click(const QString& name) const { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+
+    // Points the page at 127.0.0.1:`serverPort` with `encryptionShown`.
+    void showServer(quint16 serverPort, const QString& encryptionShown) const
+    {
+        type("txtMailHost", "127.0.0.1");
+        choose("cboMailEncryption", encryptionShown);
+        port()->setFocus();
+        port()->selectAll();
+        QTest::keyClicks(port(), QString::number(serverPort));
+        ASSERT_EQ(port()->value(), serverPort);
+    }
+    QStringList testResult() const
+    {
+        QStringList lines;
+        const QListWidget* list = control<QListWidget>("lstTestResult");
+        for (int row = 0; row < list->count(); ++row)
+            lines << list->item(row)->text();
+        return lines;
+    }
 
     std::optional<QString> stored(const QString& key) const { return program.app->options.text(key); }
     MailSettings storedSettings() const { return MailSettings::load(program.app->options); }
@@ -309,6 +400,64 @@ TEST_F(MailPageTest, WithoutAKeyringThePasswordIsKeptNowhere)
         EXPECT_FALSE(file.readAll().contains(password.toUtf8())) << file.fileName().toStdString();
     }
     EXPECT_GE(files, 1);
+}
+
+TEST_F(MailPageTest, TestConnectionSaysWhatWorkedAndWhatFailed)
+{
+    LocalSmtpServer server;
+    ASSERT_TRUE(server.start()) << server.output().toStdString();
+    open();
+    showServer(server.port(), "None");
+    click("cmdTestConnection");
+    QStringList lines = testResult();
+    ASSERT_GE(lines.size(), 2) << lines.join('\n').toStdString();
+    EXPECT_EQ(lines.first(), "Connection works.");
+    EXPECT_TRUE(lines.join('\n').contains("127.0.0.1")) << lines.join('\n').toStdString();
+
+    // Nobody on the next free port.
+    type("txtMailHost", "127.0.0.1");
+    const quint16 closed = freePort();
+    port()->setValue(closed);
+    click("cmdTestConnection");
+    lines = testResult();
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.first().startsWith("Connection failed: ")) << lines.first().toStdString();
+    EXPECT_FALSE(control<QPushButton>("cmdTrustCertificate")->isVisible());
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_EQ(stored("Mail Host"), std::nullopt) << "testing saves nothing";
+}
+
+TEST_F(MailPageTest, TrustingACertificateRecordsItsFingerprintForThatServer)
+{
+    SelfSignedCertificate certificate;
+    const QString fingerprint = certificate.make();
+    ASSERT_FALSE(fingerprint.isEmpty());
+    LocalSmtpServer server;
+    ASSERT_TRUE(server.start({"--smtpscert", certificate.certificate, "--smtpskey", certificate.key}))
+        << server.output().toStdString();
+    open();
+    showServer(server.port(), "SSL/TLS");
+    click("cmdTestConnection");
+    const QStringList lines = testResult();
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.first().startsWith("Connection failed: ")) << lines.first().toStdString();
+    ASSERT_TRUE(control<QPushButton>("cmdTrustCertificate")->isVisible());
+    EXPECT_TRUE(control<QLabel>("lblCertificate")->text().contains(fingerprint))
+        << control<QLabel>("lblCertificate")->text().toStdString();
+
+    click("cmdTrustCertificate");
+    EXPECT_FALSE(control<QPushButton>("cmdTrustCertificate")->isVisible());
+    EXPECT_EQ(stored("Mail Accepted Certificate Fingerprint"), std::nullopt) << "kept until saved";
+    click("cmdApply");
+    const AcceptedCertificate accepted = storedSettings().acceptedCertificate;
+    EXPECT_EQ(accepted.host, "127.0.0.1");
+    EXPECT_EQ(accepted.port, server.port());
+    EXPECT_EQ(accepted.fingerprint, fingerprint);
+    EXPECT_FALSE(accepted.der.isEmpty());
+
+    // That certificate is now good for that server.
+    click("cmdTestConnection");
+    EXPECT_EQ(testResult().value(0), "Connection works.") << testResult().join('\n').toStdString();
 }
 
 } // namespace

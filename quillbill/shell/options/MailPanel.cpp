@@ -68,12 +68,22 @@ void MailPanel::buildControls()
     cmdTestConnection_ = makeButton("cmdTestConnection", tr("Test Connection"));
     lstTestResult_ = named(new QListWidget, "lstTestResult", tr("Connection test result"));
     lstTestResult_->setMinimumHeight(90);
+    // A failure is a sentence to read whole, not to scroll along.
+    lstTestResult_->setWordWrap(true);
+    lstTestResult_->setResizeMode(QListView::Adjust);
+    lstTestResult_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lblCertificate_ = makeLabel("lblCertificate", QString());
     lblCertificate_->setWordWrap(true);
     lblCertificate_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     cmdTrustCertificate_ = makeButton("cmdTrustCertificate", tr("Trust This Certificate"));
     for (QPushButton* button : {cmdTestConnection_, cmdTrustCertificate_})
         button->setAutoDefault(false);
+    // Room for a provider's host name or an office's address in full; the
+    // other pages would leave the window too narrow for them.
+    const int boxWidth = fontMetrics().averageCharWidth() * 36;
+    for (QLineEdit* box :
+         {txtMailHost_, txtMailUser_, txtMailPassword_, txtSenderName_, txtSenderAddress_, txtCommentsAddress_})
+        box->setMinimumWidth(boxWidth);
 
     auto* layout = new QFormLayout(this);
     layout->addRow(tr("Mail &server:"), txtMailHost_);
@@ -259,7 +269,49 @@ void MailPanel::testConnection()
         refuse(*refusal);
         return;
     }
-    Q_UNUSED(settings);
+    QString password = txtMailPassword_->text();
+    if (!settings.userName.isEmpty() && password.isEmpty()) {
+        if (const MailPassword::Reading reading = page_.storedPassword(settings); reading.password) {
+            password = *reading.password;
+        } else {
+            const auto typed = app_.messages.askPassword(
+                window(), tr("The password of %1 on %2:").arg(settings.userName, settings.serverName()),
+                tr("Test Connection"));
+            if (!typed)
+                return;
+            password = *typed;
+        }
+    }
+
+    lstTestResult_->clear();
+    showUntrustedCertificate(false);
+    // The check lets events run while it waits; the page stays as it is
+    // until the answer is in.
+    setEnabled(false);
+    const QPointer<MailPanel> alive(this);
+    mail::ConnectionCheck check;
+    {
+        const WaitCursor wait;
+        SendMail mail(app_.options);
+        mail.useSettings(settings, password);
+        mail.setTimeouts(20, 60);
+        check = mail.TestConnection();
+    }
+    if (!alive)
+        return;
+    setEnabled(true);
+
+    lstTestResult_->addItem(check.succeeded ? tr("Connection works.") : tr("Connection failed: %1").arg(check.failure));
+    lstTestResult_->addItems(check.steps);
+    if (check.untrustedCertificate) {
+        const mail::PresentedCertificate& certificate = *check.untrustedCertificate;
+        presented_ = {settings.host, settings.port, certificate.fingerprint, certificate.der};
+        lblCertificate_->setText(tr("No known authority vouches for the certificate of %1: %2, "
+                                    "SHA-256 fingerprint %3. Trust it only when the server's owner confirms "
+                                    "that fingerprint.")
+                                     .arg(settings.host, certificate.subject, certificate.fingerprint));
+        showUntrustedCertificate(true);
+    }
 }
 
 void MailPanel::trustCertificate()
