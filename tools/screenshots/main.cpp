@@ -1,5 +1,6 @@
 // Takes the pictures of Quillbill's invoice window and invoice preview that
-// the README and the guide show, from the program itself, on a sample office:
+// the README and the guide show, from the program itself, on a sample office
+// (the options window's "Test Connection" talks to a local aiosmtpd):
 //
 //     QT_QPA_PLATFORM=offscreen quillbill_screenshots <folder>
 //
@@ -16,6 +17,7 @@
 #include "invoicing/frmAddInvoice.h"
 #include "invoicing/frmInvoiceReports.h"
 #include "invoicing/frmReprint.h"
+#include "mail/MailPassword.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/options/frmOptions.h"
 #include "users/frmUsers.h"
@@ -28,10 +30,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -209,16 +215,81 @@ void takeInvoiceReportPictures(AppContext& app, const QString& folder)
     save(preview, folder, "invoice-report-preview-100-page-2");
 }
 
+// Types `text` into a box as the user does.
+void typeInto(QWidget* window, const char* name, const QString& text)
+{
+    auto* box = control<QLineEdit>(window, name);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// Debian's aiosmtpd on 127.0.0.1:`port`, once it takes connections.
+void startSmtpServer(QProcess& server, quint16 port)
+{
+    server.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"), QStringLiteral("-l"),
+                  QStringLiteral("127.0.0.1:%1").arg(port)});
+    const bool listening = QTest::qWaitFor(
+        [&] {
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, port);
+            return socket.waitForConnected(200) || server.state() == QProcess::NotRunning;
+        },
+        20'000);
+    if (!listening || server.state() == QProcess::NotRunning)
+        throw std::runtime_error("the SMTP server (python3-aiosmtpd) did not start");
+}
+
 // The options window after its pages were switched twice: it keeps its size.
+// Then its E-mail page filled in for a provider, and after "Test Connection"
+// against a local server that answers and against a port nobody serves.
 void takeOptionsPictures(AppContext& app, const QString& folder)
 {
     frmMain main(app);
-    frmOptions window(app, main.securedMenuItems());
+    frmOptions window(app, main.securedMenuItems(), nullptr, MailPassword(QStringLiteral("Quillbill screenshots")));
     window.show();
     save(&window, folder, "options-window-opened");
     for (const char* page : {"mnuSecurity", "mnuGeneral", "mnuSecurity", "mnuGeneral"})
         control<QAction>(&window, page)->trigger();
     save(&window, folder, "options-window-pages-switched-twice");
+
+    control<QAction>(&window, "mnuEmail")->trigger();
+    auto* keyring = control<QLabel>(&window, "lblKeyring");
+    if (!QTest::qWaitFor([&] { return !keyring->text().isEmpty(); }, 30'000))
+        throw std::runtime_error("the keyring's answer did not come");
+    typeInto(&window, "txtMailHost", "mail.tidywindows.example");
+    typeInto(&window, "txtMailUser", "office@tidywindows.example");
+    typeInto(&window, "txtMailPassword", "not-the-real-one");
+    typeInto(&window, "txtSenderName", "Tidy Windows Ltd.");
+    typeInto(&window, "txtSenderAddress", "office@tidywindows.example");
+    save(&window, folder, "options-window-email-page");
+
+    const quint16 port = freePort();
+    QProcess server;
+    startSmtpServer(server, port);
+    typeInto(&window, "txtMailHost", "127.0.0.1");
+    typeInto(&window, "txtMailUser", QString());
+    typeInto(&window, "txtMailPassword", QString());
+    auto* encryption = control<QComboBox>(&window, "cboMailEncryption");
+    encryption->setCurrentIndex(encryption->findText("None"));
+    emit encryption->activated(encryption->currentIndex());
+    control<QSpinBox>(&window, "txtMailPort")->setValue(port);
+    control<QPushButton>(&window, "cmdTestConnection")->click();
+    save(&window, folder, "options-window-email-test-succeeded");
+    server.kill();
+    server.waitForFinished(5000);
+    control<QSpinBox>(&window, "txtMailPort")->setValue(freePort());
+    control<QPushButton>(&window, "cmdTestConnection")->click();
+    save(&window, folder, "options-window-email-test-failed");
 }
 
 // The customer windows at the size they open with, showing a long address.
