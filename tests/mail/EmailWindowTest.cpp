@@ -3,8 +3,10 @@
 // child process).
 
 #include "QuietDesktopOpener.h"
+#include "RecordingSmtpServer.h"
 #include "TestProgram.h"
 #include "invoicing/frmAddInvoice.h"
+#include "mail/MailSettings.h"
 #include "mail/SendMail.h"
 #include "mail/frmEmail.h"
 #include "shell/mainwindow/frmMain.h"
@@ -17,6 +19,7 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,6 +44,7 @@
 
 using namespace quillbill;
 using quillbill::testing::RecordingMessageBoxes;
+using quillbill::testing::RecordingSmtpServer;
 using quillbill::testing::TestProgram;
 
 namespace {
@@ -571,4 +575,76 @@ TEST_F(EmailSendTest, AnInvoiceFromTheInvoiceWindowIsWrittenInTheProgramFolderAn
     log.remove(QRegularExpression("[\\r\\n]"));
     const qsizetype job = html.indexOf("Gutter clearing") / 3 * 3;
     EXPECT_TRUE(log.contains(QString::fromLatin1(html.mid(job, 30).toBase64()))) << log.toStdString();
+}
+
+// Sends with the options window's mail settings through a server that reads
+// each message back as a mail reader would.
+class EmailSettingsTest : public EmailWindowTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(server.start()) << "the SMTP server did not start: " << server.output().toStdString();
+        settings.host = "127.0.0.1";
+        settings.port = server.port();
+        settings.encryption = MailEncryption::None;
+    }
+
+    RecordingSmtpServer server;
+    MailSettings settings;
+};
+
+// What pdftotext reads in a PDF file's bytes.
+QString pdfText(const QByteArray& pdf)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath("attached.pdf"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    QProcess reader;
+    reader.start("pdftotext", {"-layout", file.fileName(), "-"});
+    reader.waitForFinished(60000);
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+TEST_F(EmailSettingsTest, AnInvoiceSentAsPdfArrivesAsAPdfThatReadsBack)
+{
+    ASSERT_TRUE(quillbill::testing::installQuietDesktopOpener());
+    settings.invoicesAs = InvoiceAttachment::PdfDocument;
+    settings.save(app().options);
+    program.installDeliveredReports();
+    program.exec("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) "
+                 "VALUES (5, 'Harbour Supplies', '12 Harbour Road', 'Halifax', 'NS', 'B3H1A1', 'HBS')");
+    program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('HBS', 41)");
+
+    frmAddInvoice window(app());
+    window.show();
+    auto* customers = control<QComboBox>(&window, "cmbCustomerID");
+    customers->setCurrentIndex(customers->findText("Harbour Supplies"));
+    emit customers->activated(customers->currentIndex());
+    click(&window, "cmdMakeInvoiceID");
+    type(&window, "txtJobDescription", "Gutter clearing");
+    control<QLineEdit>(&window, "txtSums")->setText("85.50");
+    QTest::keyClick(control<QLineEdit>(&window, "txtSums"), Qt::Key_Return);
+    click(&window, "cmdEmail");
+
+    EXPECT_FALSE(QFile::exists(program.folder() + "/Invoice.html")) << "no HTML page is made for a PDF";
+    const auto opened = window.findChildren<frmEmail*>();
+    ASSERT_EQ(opened.size(), 1) << "the e-mail window opens for the written PDF";
+    frmEmail* email = opened.front();
+    EXPECT_EQ(text(email, "lblAttachment"), "File Attached: /Invoice.pdf");
+    type(email, "txtFrom", "ann@example.com");
+    type(email, "txtTo", "customer@example.com");
+    click(email, "cmdSend");
+    EXPECT_EQ(program.messages.last().text, "Send Successful!");
+
+    const QJsonObject message = server.firstMessage();
+    const QJsonArray attachments = message["attachments"].toArray();
+    ASSERT_EQ(attachments.size(), 1) << QJsonDocument(message).toJson().toStdString();
+    const QJsonObject attached = attachments[0].toObject();
+    EXPECT_EQ(attached["filename"].toString(), "Invoice.pdf");
+    EXPECT_EQ(attached["content_type"].toString(), "application/pdf");
+    const QString read = pdfText(QByteArray::fromBase64(attached["data"].toString().toLatin1()));
+    EXPECT_TRUE(read.contains("Gutter clearing")) << read.toStdString();
+    EXPECT_TRUE(read.contains("$85.50")) << read.toStdString();
 }
