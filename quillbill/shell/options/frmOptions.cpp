@@ -5,6 +5,7 @@
 #include "common/ProgramInfo.h"
 #include "records/DatabaseError.h"
 #include "records/users/UserAccounts.h"
+#include "shell/options/MailPanel.h"
 #include "shell/options/OptionsValues.h"
 
 #include <QAction>
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace quillbill {
 
@@ -33,13 +36,14 @@ QCheckBox* addCheckBox(QLayout* layout, const QString& name, const QString& capt
 
 } // namespace
 
-frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* parent)
+frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* parent, MailPassword keyring)
     : QDialog(parent),
       app_(app),
       securedItems_(securedItems),
       pageStack_(new QStackedWidget),
       optGeneral_(new QFrame),
       optSecurity_(new QFrame),
+      optEmail_(new MailPanel(app, std::move(keyring))),
       cmdOK_(makeButton("cmdOK", tr("OK"))),
       cmdCancel_(makeButton("cmdCancel", tr("Cancel"))),
       cmdApply_(makeButton("cmdApply", tr("Apply")))
@@ -55,6 +59,10 @@ frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* 
     securityItem_ = pages->addAction(tr("Security"));
     securityItem_->setObjectName("mnuSecurity");
     securityItem_->setData(securityPageLevel);
+    // The mail server's sign-in is as much the office's as the levels are.
+    mailItem_ = pages->addAction(tr("E-mail"));
+    mailItem_->setObjectName("mnuEmail");
+    mailItem_->setData(securityPageLevel);
 
     buildGeneralPage();
     buildSecurityPage();
@@ -63,10 +71,11 @@ frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* 
         button->setAutoDefault(false);
     cmdOK_->setDefault(true);
 
-    // One stack holds both pages, so the window is sized once for the larger
+    // One stack holds every page, so the window is sized once for the larger
     // page and turning pages never resizes it.
     pageStack_->addWidget(optGeneral_);
     pageStack_->addWidget(optSecurity_);
+    pageStack_->addWidget(optEmail_);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(pages);
     layout->addWidget(pageStack_);
@@ -74,6 +83,9 @@ frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* 
 
     connect(generalItem_, &QAction::triggered, this, [this] { showPage(optGeneral_); });
     connect(securityItem_, &QAction::triggered, this, [this] { showPage(optSecurity_); });
+    connect(mailItem_, &QAction::triggered, this, [this] { showPage(optEmail_); });
+    connect(optEmail_, &MailPanel::changed, this, &frmOptions::markChanged);
+    connect(optEmail_, &MailPanel::showMe, this, [this] { showPage(optEmail_); });
     connect(cmdApply_, &QPushButton::clicked, this, [this] {
         if (apply())
             cmdApply_->setEnabled(false);
@@ -89,6 +101,7 @@ frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* 
     showValues(OptionsValues::load(app_.options));
     cmdApply_->setEnabled(false);
     EnableSecurityPage(securityItem_, app_.state.UserLevel);
+    EnableSecurityPage(mailItem_, app_.state.UserLevel);
     // Without the login anyone gets every function, so switching it needs
     // the same level as the required levels themselves.
     chkLogon_->setEnabled(mayChangeSecurity());
@@ -186,9 +199,13 @@ bool frmOptions::apply()
 {
     const OptionsValues values = shownValues();
     const bool withSecurity = mayChangeSecurity();
-    if (withSecurity && !levelsAreSound(values))
+    // Every check and question comes before the first write, so that a
+    // refusal leaves all pages unsaved.
+    if (withSecurity && (!levelsAreSound(values) || !optEmail_->readyToSave()))
         return false;
     values.save(app_.options, securedItems_, withSecurity);
+    if (withSecurity)
+        optEmail_->save();
     return true;
 }
 

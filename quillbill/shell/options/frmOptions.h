@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mail/MailPassword.h"
 #include "shell/security/modSecurity.h"
 
 #include <QDialog>
@@ -16,16 +17,21 @@ class QStackedWidget;
 namespace quillbill {
 
 struct AppContext;
+class MailPanel;
 struct OptionsValues;
 
-// The options window: a General page with the start-up and exit switches and
-// a Security page with the required levels of the five secured functions.
+// The options window: a General page with the start-up and exit switches, a
+// Security page with the required levels of the five secured functions, and
+// an E-mail page with the mail server and sender.
 class frmOptions : public QDialog {
     Q_OBJECT
 public:
-    frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* parent = nullptr);
+    // `keyring` keeps the mail password; tests give one of their own.
+    frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* parent = nullptr,
+               MailPassword keyring = MailPassword());
 
-    // Saves the window's values; false when a level was refused.
+    // Saves the window's values; false when a level or a mail setting was
+    // refused, or the user would not confirm it.
     bool apply();
 
 private:
@@ -35,7 +41,8 @@ private:
     void showValues(const OptionsValues& values);
     OptionsValues shownValues() const;
     void markChanged();
-    // Whether the user may change the login switch and the required levels.
+    // Whether the user may change the login switch, the required levels and
+    // the mail settings.
     bool mayChangeSecurity() const;
     // Whether every level shown can be saved; tells the user when not.
     bool levelsAreSound(const OptionsValues& values);
@@ -44,9 +51,11 @@ private:
     SecuredMenuItems securedItems_;
     QAction* generalItem_;
     QAction* securityItem_;
+    QAction* mailItem_;
     QStackedWidget* pageStack_;
     QFrame* optGeneral_;
     QFrame* optSecurity_;
+    MailPanel* optEmail_;
     QCheckBox* chkbkup_;
     QCheckBox* chkSplash_;
     QCheckBox* chkTips_;

@@ -1,0 +1,113 @@
+#include "mail/MailPassword.h"
+
+#include "mail/MailSettings.h"
+
+#include <qt6keychain/keychain.h>
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <utility>
+
+namespace quillbill {
+
+namespace {
+
+// Long enough for a user to type the keyring's own password when it asks
+// to be unlocked; a keyring that has not answered by then is taken as none.
+constexpr int answerBoundMs = 60'000;
+
+struct JobResult {
+    bool finished = false;
+    QKeychain::Error error = QKeychain::NoError;
+    QString errorString;
+    QString text;
+};
+
+// Runs `job` and waits for its answer in a local event loop. The job deletes
+// itself once it finishes; should it never finish, its late answer goes
+// nowhere, because the connection dies with the loop.
+template <typename Job>
+JobResult run(Job* job)
+{
+    // Without a keyring QtKeychain would otherwise keep the password in a
+    // plain settings file.
+    job->setInsecureFallback(false);
+    job->setAutoDelete(true);
+    JobResult result;
+    QEventLoop loop;
+    QObject::connect(job, &QKeychain::Job::finished, &loop, [&](QKeychain::Job* done) {
+        result.finished = true;
+        result.error = done->error();
+        result.errorString = done->errorString();
+        if (const auto* reading = qobject_cast<QKeychain::ReadPasswordJob*>(done))
+            result.text = reading->textData();
+        loop.quit();
+    });
+    QTimer::singleShot(answerBoundMs, &loop, &QEventLoop::quit);
+    job->start();
+    if (!result.finished)
+        loop.exec();
+    return result;
+}
+
+QString problemOf(const JobResult& result)
+{
+    if (!result.finished)
+        return QObject::tr("The keyring did not answer within %1 seconds.").arg(answerBoundMs / 1000);
+    if (result.errorString.isEmpty())
+        return QObject::tr("No keyring answered.");
+    return result.errorString;
+}
+
+} // namespace
+
+MailPassword::MailPassword(QString service) : service_(std::move(service)) {}
+
+QString MailPassword::entryKey(const MailSettings& settings)
+{
+    return settings.userName.trimmed() + u'@' + settings.serverName();
+}
+
+MailPassword::Reading MailPassword::read(const MailSettings& settings) const
+{
+    auto* job = new QKeychain::ReadPasswordJob(service_);
+    job->setKey(entryKey(settings));
+    const JobResult result = run(job);
+    Reading reading;
+    if (result.finished && result.error == QKeychain::NoError) {
+        reading.keyringAnswered = true;
+        reading.password = result.text;
+    } else if (result.finished && result.error == QKeychain::EntryNotFound) {
+        reading.keyringAnswered = true;
+    } else {
+        reading.problem = problemOf(result);
+    }
+    return reading;
+}
+
+bool MailPassword::write(const MailSettings& settings, const QString& password, QString* problem) const
+{
+    auto* job = new QKeychain::WritePasswordJob(service_);
+    job->setKey(entryKey(settings));
+    job->setTextData(password);
+    const JobResult result = run(job);
+    const bool written = result.finished && result.error == QKeychain::NoError;
+    if (!written && problem)
+        *problem = problemOf(result);
+    return written;
+}
+
+bool MailPassword::remove(const MailSettings& settings, QString* problem) const
+{
+    auto* job = new QKeychain::DeletePasswordJob(service_);
+    job->setKey(entryKey(settings));
+    const JobResult result = run(job);
+    const bool removed =
+        result.finished && (result.error == QKeychain::NoError || result.error == QKeychain::EntryNotFound);
+    if (!removed && problem)
+        *problem = problemOf(result);
+    return removed;
+}
+
+} // namespace quillbill

@@ -1,0 +1,280 @@
+#include "shell/options/MailPanel.h"
+
+#include "app/AppContext.h"
+#include "common/Controls.h"
+#include "common/WaitCursor.h"
+#include "mail/SendMail.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+
+#include <utility>
+
+namespace quillbill {
+
+namespace {
+
+MailEncryption encryptionAt(const QComboBox* box, int index)
+{
+    return static_cast<MailEncryption>(box->itemData(index).toInt());
+}
+
+template <typename Box>
+Box* named(Box* box, const QString& name, const QString& accessibleName)
+{
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+} // namespace
+
+MailPanel::MailPanel(AppContext& app, MailPassword keyring, QWidget* parent)
+    : QFrame(parent), app_(app), page_(app.options, std::move(keyring)), saved_(page_.load())
+{
+    setObjectName("optEmail");
+    setFrameStyle(QFrame::StyledPanel);
+    buildControls();
+    showSettings(saved_);
+}
+
+void MailPanel::buildControls()
+{
+    txtMailHost_ = named(new QLineEdit, "txtMailHost", tr("Mail server"));
+    txtMailPort_ = named(new QSpinBox, "txtMailPort", tr("Port"));
+    txtMailPort_->setRange(1, 65535);
+    cboMailEncryption_ = named(new QComboBox, "cboMailEncryption", tr("Encryption"));
+    for (const MailEncryption encryption : {MailEncryption::None, MailEncryption::StartTls, MailEncryption::Tls})
+        cboMailEncryption_->addItem(encryptionName(encryption), static_cast<int>(encryption));
+    txtMailUser_ = named(new QLineEdit, "txtMailUser", tr("User name"));
+    txtMailPassword_ = named(new QLineEdit, "txtMailPassword", tr("Password"));
+    txtMailPassword_->setEchoMode(QLineEdit::Password);
+    lblKeyring_ = makeLabel("lblKeyring", QString());
+    lblKeyring_->setWordWrap(true);
+    txtSenderName_ = named(new QLineEdit, "txtSenderName", tr("Sender's name"));
+    txtSenderAddress_ = named(new QLineEdit, "txtSenderAddress", tr("Sender's address"));
+    txtCommentsAddress_ = named(new QLineEdit, "txtCommentsAddress", tr("Send comments to"));
+    cboInvoicesAs_ = named(new QComboBox, "cboInvoicesAs", tr("Send invoices as"));
+    cboInvoicesAs_->addItem(tr("HTML page"), static_cast<int>(InvoiceAttachment::HtmlPage));
+    cboInvoicesAs_->addItem(tr("PDF document"), static_cast<int>(InvoiceAttachment::PdfDocument));
+    cmdTestConnection_ = makeButton("cmdTestConnection", tr("Test Connection"));
+    lstTestResult_ = named(new QListWidget, "lstTestResult", tr("Connection test result"));
+    lstTestResult_->setMinimumHeight(90);
+    lblCertificate_ = makeLabel("lblCertificate", QString());
+    lblCertificate_->setWordWrap(true);
+    lblCertificate_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    cmdTrustCertificate_ = makeButton("cmdTrustCertificate", tr("Trust This Certificate"));
+    for (QPushButton* button : {cmdTestConnection_, cmdTrustCertificate_})
+        button->setAutoDefault(false);
+
+    auto* layout = new QFormLayout(this);
+    layout->addRow(tr("Mail &server:"), txtMailHost_);
+    layout->addRow(tr("&Port:"), txtMailPort_);
+    layout->addRow(tr("&Encryption:"), cboMailEncryption_);
+    layout->addRow(tr("&User name:"), txtMailUser_);
+    layout->addRow(tr("Pass&word:"), txtMailPassword_);
+    layout->addRow(QString(), lblKeyring_);
+    layout->addRow(tr("Sender's &name:"), txtSenderName_);
+    layout->addRow(tr("Sender's &address:"), txtSenderAddress_);
+    layout->addRow(tr("Send &comments to:"), txtCommentsAddress_);
+    layout->addRow(tr("Send &invoices as:"), cboInvoicesAs_);
+    auto* testRow = new QHBoxLayout;
+    testRow->addWidget(cmdTestConnection_);
+    testRow->addStretch();
+    layout->addRow(QString(), testRow);
+    layout->addRow(lstTestResult_);
+    auto* certificateRow = new QHBoxLayout;
+    certificateRow->addWidget(lblCertificate_, 1);
+    certificateRow->addWidget(cmdTrustCertificate_);
+    layout->addRow(certificateRow);
+    showUntrustedCertificate(false);
+
+    for (QLineEdit* box : {txtMailUser_, txtMailPassword_, txtSenderName_, txtSenderAddress_, txtCommentsAddress_})
+        connect(box, &QLineEdit::textEdited, this, &MailPanel::changed);
+    connect(txtMailHost_, &QLineEdit::textEdited, this, &MailPanel::hostEdited);
+    // Only the user's own changes reach here: the page's changes set the
+    // value with the signals blocked.
+    connect(txtMailPort_, &QSpinBox::valueChanged, this, [this] {
+        serverTouched_ = true;
+        emit changed();
+    });
+    connect(cboMailEncryption_, &QComboBox::activated, this, &MailPanel::encryptionChosen);
+    connect(cboInvoicesAs_, &QComboBox::activated, this, &MailPanel::changed);
+    connect(cmdTestConnection_, &QPushButton::clicked, this, &MailPanel::testConnection);
+    connect(cmdTrustCertificate_, &QPushButton::clicked, this, &MailPanel::trustCertificate);
+}
+
+void MailPanel::showSettings(const MailSettings& settings)
+{
+    txtMailHost_->setText(settings.host);
+    {
+        const QSignalBlocker quiet(txtMailPort_);
+        txtMailPort_->setValue(settings.port);
+    }
+    cboMailEncryption_->setCurrentIndex(cboMailEncryption_->findData(static_cast<int>(settings.encryption)));
+    shownEncryption_ = settings.encryption;
+    txtMailUser_->setText(settings.userName);
+    txtSenderName_->setText(settings.senderName);
+    txtSenderAddress_->setText(settings.senderAddress);
+    txtCommentsAddress_->setText(settings.commentsAddress);
+    cboInvoicesAs_->setCurrentIndex(cboInvoicesAs_->findData(static_cast<int>(settings.invoicesAs)));
+    accepted_ = settings.acceptedCertificate;
+}
+
+MailSettings MailPanel::shownSettings() const
+{
+    MailSettings settings;
+    settings.host = txtMailHost_->text().trimmed();
+    settings.port = txtMailPort_->value();
+    settings.encryption = encryptionAt(cboMailEncryption_, cboMailEncryption_->currentIndex());
+    settings.userName = txtMailUser_->text().trimmed();
+    settings.senderName = txtSenderName_->text().trimmed();
+    settings.senderAddress = txtSenderAddress_->text().trimmed();
+    settings.commentsAddress = txtCommentsAddress_->text().trimmed();
+    settings.invoicesAs = static_cast<InvoiceAttachment>(cboInvoicesAs_->currentData().toInt());
+    settings.plainSignInConfirmed = saved_.plainSignInConfirmed;
+    settings.acceptedCertificate = accepted_;
+    return settings;
+}
+
+void MailPanel::showEvent(QShowEvent* event)
+{
+    QFrame::showEvent(event);
+    if (keyringChecked_)
+        return;
+    keyringChecked_ = true;
+    // Asking the keyring may take a while (it may ask the user to unlock
+    // it), so it is asked once the page is on the screen.
+    QTimer::singleShot(0, this, &MailPanel::showKeyringState);
+}
+
+void MailPanel::showKeyringState()
+{
+    const MailPassword::Reading reading = page_.storedPassword(saved_);
+    if (!reading.keyringAnswered) {
+        lblKeyring_->setText(tr("No keyring answered: the password will be asked for each time mail is sent."));
+        txtMailPassword_->setPlaceholderText(QString());
+    } else if (reading.password) {
+        lblKeyring_->setText(tr("The password is kept in the desktop's keyring."));
+        txtMailPassword_->setPlaceholderText(tr("(kept in the keyring)"));
+    } else {
+        lblKeyring_->setText(tr("A password typed here is kept in the desktop's keyring."));
+        txtMailPassword_->setPlaceholderText(QString());
+    }
+}
+
+void MailPanel::hostEdited()
+{
+    const MailPage::Server shown{encryptionAt(cboMailEncryption_, cboMailEncryption_->currentIndex()),
+                                 txtMailPort_->value()};
+    const MailPage::Server next = MailPage::afterHostEdited(shown, serverTouched_);
+    if (next != shown) {
+        cboMailEncryption_->setCurrentIndex(cboMailEncryption_->findData(static_cast<int>(next.encryption)));
+        shownEncryption_ = next.encryption;
+        const QSignalBlocker quiet(txtMailPort_);
+        txtMailPort_->setValue(next.port);
+    }
+    emit changed();
+}
+
+void MailPanel::encryptionChosen(int index)
+{
+    const MailEncryption chosen = encryptionAt(cboMailEncryption_, index);
+    {
+        const QSignalBlocker quiet(txtMailPort_);
+        txtMailPort_->setValue(MailPage::portAfterEncryptionChosen(shownEncryption_, chosen, txtMailPort_->value()));
+    }
+    shownEncryption_ = chosen;
+    serverTouched_ = true;
+    emit changed();
+}
+
+void MailPanel::refuse(const MailPage::Refusal& refusal)
+{
+    emit showMe();
+    app_.messages.warn(window(), refusal.message, window()->windowTitle());
+    QLineEdit* box = refusal.field == MailPage::Refusal::Field::Host ? txtMailHost_
+        : refusal.field == MailPage::Refusal::Field::SenderAddress   ? txtSenderAddress_
+                                                                     : txtCommentsAddress_;
+    box->setFocus();
+    box->selectAll();
+}
+
+bool MailPanel::readyToSave()
+{
+    const MailSettings settings = shownSettings();
+    if (const auto refusal = MailPage::firstRefusal(settings)) {
+        refuse(*refusal);
+        return false;
+    }
+    if (!MailPage::needsPlainSignInConsent(settings))
+        return true;
+    emit showMe();
+    if (!app_.messages.askYesNoDefaultNo(
+            window(),
+            tr("With the encryption \"None\" the user name and password for %1 go over the network unencrypted, "
+               "where others can read them.\n\nSend them unencrypted all the same?")
+                .arg(settings.serverName()),
+            window()->windowTitle())) {
+        cboMailEncryption_->setFocus();
+        return false;
+    }
+    saved_.plainSignInConfirmed = true;
+    return true;
+}
+
+void MailPanel::save()
+{
+    const MailSettings settings = shownSettings();
+    const MailPage::Saving saving = page_.save(settings, saved_, txtMailPassword_->text());
+    saved_ = page_.load();
+    txtMailPassword_->clear();
+    if (!saving.passwordKept) {
+        app_.messages.warn(window(),
+                           tr("The settings were saved, but no keyring took the password (%1). It will be asked "
+                              "for each time mail is sent.")
+                               .arg(saving.keyringProblem),
+                           window()->windowTitle());
+    }
+    keyringChecked_ = false;
+    if (isVisible()) {
+        keyringChecked_ = true;
+        showKeyringState();
+    }
+}
+
+void MailPanel::testConnection()
+{
+    const MailSettings settings = shownSettings();
+    if (const auto refusal = MailPage::firstRefusal(settings);
+        refusal && refusal->field == MailPage::Refusal::Field::Host) {
+        refuse(*refusal);
+        return;
+    }
+    Q_UNUSED(settings);
+}
+
+void MailPanel::trustCertificate()
+{
+    accepted_ = presented_;
+    showUntrustedCertificate(false);
+    lstTestResult_->addItem(tr("The certificate will be trusted for %1 once the settings are saved.")
+                                .arg(presented_.host + u':' + QString::number(presented_.port)));
+    emit changed();
+}
+
+void MailPanel::showUntrustedCertificate(bool shown)
+{
+    lblCertificate_->setVisible(shown);
+    cmdTrustCertificate_->setVisible(shown);
+}
+
+} // namespace quillbill
