@@ -41,11 +41,14 @@
 
 #include <csignal>
 #include <memory>
+#include <ostream>
 
 using namespace quillbill;
 using quillbill::testing::RecordingMessageBoxes;
 using quillbill::testing::RecordingSmtpServer;
 using quillbill::testing::TestProgram;
+
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
@@ -647,4 +650,16 @@ TEST_F(EmailSettingsTest, AnInvoiceSentAsPdfArrivesAsAPdfThatReadsBack)
     const QString read = pdfText(QByteArray::fromBase64(attached["data"].toString().toLatin1()));
     EXPECT_TRUE(read.contains("Gutter clearing")) << read.toStdString();
     EXPECT_TRUE(read.contains("$85.50")) << read.toStdString();
+}
+
+TEST_F(EmailSettingsTest, ATypedQuotedSenderNameArrivesAsTyped)
+{
+    settings.save(app().options);
+    frmEmail window(app());
+    window.show();
+    type(&window, "txtFrom", R"("Jo \"JJ\" Smith" <ann@example.com>)");
+    click(&window, "cmdSend");
+    EXPECT_EQ(program.messages.last().text, "Send Successful!");
+
+    EXPECT_EQ(server.firstMessage()["from"].toString(), R"("Jo \"JJ\" Smith" <ann@example.com>)");
 }
