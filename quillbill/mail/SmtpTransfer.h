@@ -13,7 +13,9 @@
 namespace quillbill::mail {
 
 struct SmtpRequest {
-    // "smtp://host:port" or "smtps://host:port".
+    // "smtp://host:port" or "smtps://host:port", without user name or
+    // password (those go in `userName` and `password`). With
+    // MailEncryption::Tls the scheme is taken as smtps.
     QString url;
     // Host and port as the user reads them in messages.
     QString serverName;
@@ -33,7 +35,7 @@ struct SmtpRequest {
     QString sender;
     QString recipient;
     QByteArray message;
-    int connectSeconds = 15;
+    int connectSeconds = 20;
     int transferSeconds = 60;
 };
 
