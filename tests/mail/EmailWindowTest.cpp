@@ -558,11 +558,15 @@ class EmailSettingsTest : public EmailWindowTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(server.start()) << "the SMTP server did not start: " << server.output().toStdString();
+        ASSERT_TRUE(server.start(serverOptions()))
+            << "the SMTP server did not start: " << server.output().toStdString();
+        settings = MailSettings::load(app().options);
         settings.host = "127.0.0.1";
         settings.port = server.port();
         settings.encryption = MailEncryption::None;
     }
+
+    virtual QStringList serverOptions() const { return {}; }
 
     RecordingSmtpServer server;
     MailSettings settings;
@@ -624,6 +628,30 @@ TEST_F(EmailSettingsTest, AnInvoiceSentAsPdfArrivesAsAPdfThatReadsBack)
     EXPECT_TRUE(read.contains("$85.50")) << read.toStdString();
 }
 
+TEST_F(EmailSettingsTest, TheSettingsGiveTheSenderAndTheCommentsAddress)
+{
+    app().options.setText("Mail Sender", "last.typed@example.com");
+    settings.senderName = "Müller, \"Hans\"";
+    settings.senderAddress = "buero@example.com";
+    settings.commentsAddress = "feedback@example.net";
+    settings.save(app().options);
+
+    frmEmail window(app());
+    window.show();
+    EXPECT_EQ(text(&window, "txtFrom"), "Müller, \"Hans\" <buero@example.com>") << "the page's sender wins";
+    EXPECT_EQ(text(&window, "txtTo"), "feedback@example.net");
+    type(&window, "txtMsg", "Nice program");
+    click(&window, "cmdSend");
+    EXPECT_EQ(program.messages.last().text, "Send Successful!");
+
+    const QJsonObject message = firstMessage(server);
+    EXPECT_EQ(message["mail_from"].toString(), "buero@example.com");
+    EXPECT_EQ(message["rcpt_tos"].toArray().first().toString(), "feedback@example.net");
+    // As Python's email package writes the address it read back.
+    EXPECT_EQ(message["from"].toString(), R"("Müller, \"Hans\"" <buero@example.com>)");
+    EXPECT_TRUE(message["defects"].toArray().isEmpty()) << QJsonDocument(message).toJson().toStdString();
+}
+
 TEST_F(EmailSettingsTest, ATypedQuotedSenderNameArrivesAsTyped)
 {
     settings.save(app().options);
@@ -634,4 +662,87 @@ TEST_F(EmailSettingsTest, ATypedQuotedSenderNameArrivesAsTyped)
     EXPECT_EQ(program.messages.last().text, "Send Successful!");
 
     EXPECT_EQ(firstMessage(server)["from"].toString(), R"("Jo \"JJ\" Smith" <ann@example.com>)");
+}
+
+// A server that wants a sign-in, with no keyring to hold its password.
+class EmailPasswordTest : public EmailSettingsTest {
+protected:
+    QStringList serverOptions() const override { return {"--user", "ann", "--password", "s3cret"}; }
+
+    void SetUp() override
+    {
+        EmailSettingsTest::SetUp();
+        settings.userName = "ann";
+        settings.plainSignInConfirmed = true;
+        settings.save(app().options);
+    }
+};
+
+TEST_F(EmailPasswordTest, CancellingThePasswordSendsNothingAndKeepsWhatWasTyped)
+{
+    attachInvoice();
+    frmEmail window(app());
+    window.show();
+    type(&window, "txtFrom", "ann@example.com");
+    type(&window, "txtTo", "customer@example.com");
+    type(&window, "txtMsg", "Your invoice is attached.");
+    SendWatch watch(&window);
+    click(&window, "cmdSend");
+
+    ASSERT_EQ(program.messages.messages.size(), 1u) << "only the question, no warning";
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::PasswordQuestion);
+    EXPECT_EQ(program.messages.last().text, "Password for ann on 127.0.0.1:");
+    EXPECT_TRUE(watch.statuses.isEmpty()) << "the mail component was not started";
+    EXPECT_EQ(lines(&window), QStringList{"No password was given, so the message was not sent."});
+    EXPECT_TRUE(window.isVisible());
+    expectSendOver(&window);
+    EXPECT_EQ(text(&window, "txtFrom"), "ann@example.com");
+    EXPECT_EQ(text(&window, "txtTo"), "customer@example.com");
+    EXPECT_EQ(text(&window, "txtMsg"), "Your invoice is attached.");
+    EXPECT_EQ(app().state.AttachmentPath, "/Invoice.html");
+    EXPECT_TRUE(server.messages().isEmpty());
+}
+
+qsizetype indexStartingWith(const QStringList& lines, const QString& start)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].startsWith(start))
+            return i;
+    }
+    return -1;
+}
+
+TEST_F(EmailPasswordTest, TheAnsweredPasswordSignsInAndEachStepIsSaidBeforeTheServersLines)
+{
+    frmEmail window(app());
+    window.show();
+    type(&window, "txtFrom", "ann@example.com");
+    type(&window, "txtMsg", "Nice program");
+    program.messages.passwords = {"wrong"};
+    click(&window, "cmdSend");
+    ASSERT_EQ(program.messages.messages.size(), 2u);
+    EXPECT_EQ(program.messages.messages[0].kind, RecordingMessageBoxes::Kind::PasswordQuestion);
+    EXPECT_TRUE(program.messages.last().text.contains("The server refused the user name or password."))
+        << program.messages.last().text.toStdString();
+    EXPECT_EQ(text(&window, "txtMsg"), "Nice program");
+    EXPECT_TRUE(server.messages().isEmpty());
+
+    program.messages.passwords = {"s3cret"};
+    click(&window, "cmdSend");
+    ASSERT_EQ(program.messages.messages.size(), 4u);
+    EXPECT_EQ(program.messages.messages[2].kind, RecordingMessageBoxes::Kind::PasswordQuestion)
+        << "a typed password is asked for again, not kept";
+    EXPECT_EQ(program.messages.last().text, "Send Successful!");
+    ASSERT_EQ(server.messages().size(), 1);
+    EXPECT_EQ(server.count("AUTH"), 2);
+
+    const QStringList shown = lines(&window);
+    const qsizetype signingIn = indexStartingWith(shown, "Signing in as ann...");
+    const qsizetype sending = indexStartingWith(shown, "Sending message (");
+    EXPECT_TRUE(shown.value(0).startsWith("Connecting to ")) << shown.join('\n').toStdString();
+    EXPECT_GE(signingIn, 0) << shown.join('\n').toStdString();
+    EXPECT_LT(signingIn, indexStartingWith(shown, "235")) << shown.join('\n').toStdString();
+    EXPECT_GE(sending, 0) << shown.join('\n').toStdString();
+    EXPECT_LT(sending, indexStartingWith(shown, "250 OK: message stored")) << shown.join('\n').toStdString();
+    EXPECT_EQ(shown.value(shown.size() - 1), "Message sent.");
 }
