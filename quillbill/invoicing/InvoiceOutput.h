@@ -14,8 +14,9 @@ namespace quillbill {
 struct AppContext;
 class clsSimple;
 
-// Shows a stored invoice in the preview, or writes it as Invoice.html in the
-// program folder and opens the e-mail window on it: what every window that
+// Shows a stored invoice in the preview, or writes it as Invoice.html (or
+// Invoice.pdf, as the mail settings choose) in the program folder and opens
+// the e-mail window on it: what every window that
 // offers "Print Invoice" and "Email This Invoice" does. Failures are shown
 // to the user here; callers only choose the invoice.
 class InvoiceOutput {
@@ -28,7 +29,7 @@ public:
     // Opens the preview of the invoice. False when it failed.
     bool preview(int32_t invoiceId, int32_t customerId);
 
-    // Writes the invoice to the HTML file and, only when the run ended with
+    // Writes the invoice to the file the mail settings choose and, only when the run ended with
     // that file written, opens the e-mail window over `window`, modal to it.
     void email(int32_t invoiceId, int32_t customerId, QWidget* window);
 

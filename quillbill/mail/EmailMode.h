@@ -4,10 +4,9 @@
 
 namespace quillbill {
 
-// Where comments about the program are sent.
+// Where comments about the program are sent while the mail settings name
+// no other address.
 inline const QString commentsAddress = QStringLiteral("comments@quillbill.example");
-// The SMTP server used while "SMTP Server" is not set.
-inline const QString defaultSmtpServer = QStringLiteral("smtp://localhost:25");
 
 // What the e-mail window sends, decided by the attachment path it opens with:
 // an invoice with the file attached, or comments to the program's makers

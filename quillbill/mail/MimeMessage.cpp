@@ -93,6 +93,20 @@ QByteArray quotedDisplayName(const QString& name)
     return '"' + escaped.toLatin1() + '"';
 }
 
+// The text of a quoted string typed as a display name: without its quotes
+// and with each backslash pair read as the character it protects, so that
+// quoting it again does not double the backslashes.
+QString unquoted(const QString& quoted)
+{
+    QString text;
+    for (qsizetype i = 1; i < quoted.size() - 1; ++i) {
+        if (quoted[i] == QLatin1Char('\\') && i + 1 < quoted.size() - 1)
+            ++i;
+        text += quoted[i];
+    }
+    return text;
+}
+
 // "Name <address>" with the name encoded when it is not plain ASCII.
 QByteArray headerAddress(const QString& address, qsizetype headerNameLength)
 {
@@ -103,7 +117,7 @@ QByteArray headerAddress(const QString& address, qsizetype headerNameLength)
 
     QString name = line.left(open).trimmed();
     if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
-        name = name.mid(1, name.size() - 2);
+        name = unquoted(name);
     const QByteArray angleAddress = line.mid(open).toUtf8();
     if (name.isEmpty())
         return angleAddress;

@@ -5,6 +5,8 @@
 #include "common/ProgramInfo.h"
 #include "common/WaitCursor.h"
 #include "common/WindowSize.h"
+#include "mail/MailPassword.h"
+#include "mail/MailSettings.h"
 #include "mail/SendMail.h"
 
 #include <QApplication>
@@ -96,8 +98,12 @@ frmEmail::frmEmail(AppContext& app, QWidget* parent)
     txtTo_->setEnabled(mode_.isInvoice());
 
     mail_->setRememberSettings(true);
-    txtFrom_->setText(mail_->SenderAddress());
-    txtTo_->setText(mode_.isInvoice() ? mail_->RecipientAddress() : commentsAddress);
+    const MailSettings settings = MailSettings::load(app_.options);
+    // A comments address emptied on the page leaves the program's own.
+    commentsAddress_ = settings.commentsAddress.trimmed().isEmpty() ? commentsAddress : settings.commentsAddress;
+    // The sender the options window names wins over the one last typed.
+    txtFrom_->setText(settings.senderAddress.trimmed().isEmpty() ? mail_->SenderAddress() : settings.sender());
+    txtTo_->setText(mode_.isInvoice() ? mail_->RecipientAddress() : commentsAddress_);
 }
 
 frmEmail::~frmEmail() = default;
@@ -114,18 +120,29 @@ void frmEmail::send()
     lstStatus_->clear();
     outcome_ = Outcome::None;
     failure_.clear();
+    // The keyring's answer and Send() both keep the events flowing until they
+    // are done; the window must outlive them, so closing waits (see done())
+    // and the outcome is acted on only after they have returned.
+    sending_ = true;
+    // Read again on every send: the options window may have changed them
+    // while this window was open.
+    const MailSettings settings = MailSettings::load(app_.options);
+    const std::optional<QString> password = passwordFor(settings);
+    if (!password) {
+        sending_ = false;
+        showStatus(tr("No password was given, so the message was not sent."));
+        Animation1_->hide();
+        cmdSend_->setEnabled(true);
+        return;
+    }
     {
         const WaitCursor wait;
-        mail_->setSMTPHost(app_.options.text(OptionKey::smtpServer, defaultSmtpServer));
+        mail_->useSettings(settings, *password);
         mail_->setSenderAddress(txtFrom_->text());
         mail_->setRecipientAddress(txtTo_->text());
         mail_->setSubject(mode_.subject());
         mail_->setAttachment(mode_.attachmentFile());
         mail_->setMessage(txtMsg_->toPlainText());
-        // Send() keeps the events flowing until it is done; the window must
-        // outlive it, so closing waits (see done()) and the outcome is acted
-        // on only after it has returned.
-        sending_ = true;
         mail_->Send();
         sending_ = false;
     }
@@ -150,11 +167,23 @@ void frmEmail::send()
     }
 }
 
+std::optional<QString> frmEmail::passwordFor(const MailSettings& settings)
+{
+    if (settings.userName.isEmpty())
+        return QString();
+    const MailPassword::Reading stored = MailPassword().read(settings);
+    if (stored.keyringAnswered && stored.password)
+        return stored.password;
+    // Asked for this send only: what is typed here is never stored.
+    return app_.messages.askPassword(this, tr("Password for %1 on %2:").arg(settings.userName, settings.host.trimmed()),
+                                     ProgramInfo::title);
+}
+
 void frmEmail::reset()
 {
     lstStatus_->clear();
     lblProgress_->clear();
-    if (txtTo_->text().compare(commentsAddress, Qt::CaseInsensitive) != 0)
+    if (txtTo_->text().compare(commentsAddress_, Qt::CaseInsensitive) != 0)
         txtTo_->clear();
     txtFrom_->clear();
     txtMsg_->clear();

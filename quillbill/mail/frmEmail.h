@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -15,6 +17,7 @@ namespace quillbill {
 
 struct AppContext;
 class SendMail;
+struct MailSettings;
 
 // The e-mail window. AppState::AttachmentPath, as it is when the window is
 // made, decides what it sends: with a path, an invoice with that file
@@ -22,8 +25,10 @@ class SendMail;
 // program's makers. A successful send empties AttachmentPath and closes the
 // window (accepted); a failed one leaves everything typed in place.
 //
-// The sender and recipient of the last successful send come back the next
-// time the window opens.
+// The options window's mail settings give the server, the sign-in, the
+// comments address and the sender; without a sender there, the sender and
+// recipient of the last successful send come back the next time the window
+// opens.
 class frmEmail : public QDialog {
     Q_OBJECT
 public:
@@ -39,6 +44,9 @@ private:
     enum class Outcome { None, Failed, Succeeded };
 
     void send();
+    // The password of the settings' user: from the keyring, else asked for.
+    // An empty one without a user name; nothing when the user cancelled.
+    std::optional<QString> passwordFor(const MailSettings& settings);
     void reset();
     void showProgress(int percent);
     void showStatus(const QString& text);
@@ -51,6 +59,7 @@ private:
     bool sending_ = false;
     Outcome outcome_ = Outcome::None;
     QString failure_;
+    QString commentsAddress_;
 
     QLineEdit* txtFrom_;
     QLineEdit* txtTo_;

@@ -5,6 +5,7 @@
 #include "QuietDesktopOpener.h"
 #include "TestProgram.h"
 #include "invoicing/frmReprint.h"
+#include "mail/MailSettings.h"
 #include "mail/frmEmail.h"
 
 #include <gtest/gtest.h>
@@ -213,6 +214,36 @@ TEST_F(ReprintWindow, ALevelOneUserPrintsAndMailsAndTheMailWindowWaitsForTheHtml
     EXPECT_TRUE(opened.front()->isModal());
     EXPECT_EQ(program.app->state.AttachmentPath, "/Invoice.html");
     EXPECT_TRUE(program.messages.empty());
+}
+
+TEST_F(ReprintWindow, WithPdfChosenTheMailWindowWaitsForThePdfFile)
+{
+    ASSERT_TRUE(testing::installQuietDesktopOpener());
+    MailSettings settings = MailSettings::load(program.app->options);
+    settings.invoicesAs = InvoiceAttachment::PdfDocument;
+    settings.save(program.app->options);
+    ReprintWindow::open();
+    choose("O'Brien & Sons");
+    const QString file = program.folder() + "/Invoice.pdf";
+
+    // A file of an earlier run and a PDF target last time do not stand in
+    // for a document that was not made.
+    QFile earlier(file);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.close();
+    program.app->state.LastOutputTarget = 9;
+    click("cmdEmail");
+    EXPECT_TRUE(window->findChildren<frmEmail*>().isEmpty());
+
+    program.installDeliveredReports();
+    click("cmdEmail");
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(5) == "%PDF-") << "the file is this run's PDF";
+    EXPECT_FALSE(QFile::exists(program.folder() + "/Invoice.html"));
+    const auto opened = window->findChildren<frmEmail*>();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(program.app->state.AttachmentPath, "/Invoice.pdf");
 }
 
 // The third invoice's number is also an invoice of another customer, whose

@@ -3,8 +3,10 @@
 // child process).
 
 #include "QuietDesktopOpener.h"
+#include "RecordingSmtpServer.h"
 #include "TestProgram.h"
 #include "invoicing/frmAddInvoice.h"
+#include "mail/MailSettings.h"
 #include "mail/SendMail.h"
 #include "mail/frmEmail.h"
 #include "shell/mainwindow/frmMain.h"
@@ -17,6 +19,7 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,53 +33,29 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/prctl.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <memory>
+#include <ostream>
 
 using namespace quillbill;
 using quillbill::testing::RecordingMessageBoxes;
 using quillbill::testing::TestProgram;
 
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace {
 
 const QString failurePreamble = "Your attempt to send mail failed for the following reason(s): \n";
 
-sockaddr_in loopback(quint16 port)
+// The first message the server took; an empty object when none arrives.
+QJsonObject firstMessage(const RecordingSmtpServer& server)
 {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    return address;
-}
-
-// A port on 127.0.0.1 that nothing listens on.
-quint16 freePort()
-{
-    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = loopback(0);
-    socklen_t length = sizeof address;
-    quint16 port = 0;
-    if (::bind(probe, reinterpret_cast<sockaddr*>(&address), length) == 0
-        && ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-        port = ntohs(address.sin_port);
-    ::close(probe);
-    return port;
-}
-
-bool accepts(quint16 port)
-{
-    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
-    const sockaddr_in address = loopback(port);
-    const bool connected = ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    ::close(probe);
-    return connected;
+    QList<QJsonObject> found;
+    if (!QTest::qWaitFor([&] { return !(found = server.messages()).isEmpty(); }, 10000))
+        return {};
+    return found.front();
 }
 
 // aiosmtpd on a free port of 127.0.0.1: it takes every message, logs the
@@ -571,4 +550,199 @@ TEST_F(EmailSendTest, AnInvoiceFromTheInvoiceWindowIsWrittenInTheProgramFolderAn
     log.remove(QRegularExpression("[\\r\\n]"));
     const qsizetype job = html.indexOf("Gutter clearing") / 3 * 3;
     EXPECT_TRUE(log.contains(QString::fromLatin1(html.mid(job, 30).toBase64()))) << log.toStdString();
+}
+
+// Sends with the options window's mail settings through a server that reads
+// each message back as a mail reader would.
+class EmailSettingsTest : public EmailWindowTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(server.start(serverOptions()))
+            << "the SMTP server did not start: " << server.output().toStdString();
+        settings = MailSettings::load(app().options);
+        settings.host = "127.0.0.1";
+        settings.port = server.port();
+        settings.encryption = MailEncryption::None;
+    }
+
+    virtual QStringList serverOptions() const { return {}; }
+
+    RecordingSmtpServer server;
+    MailSettings settings;
+};
+
+// What pdftotext reads in a PDF file's bytes.
+QString pdfText(const QByteArray& pdf)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath("attached.pdf"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    QProcess reader;
+    reader.start("pdftotext", {"-layout", file.fileName(), "-"});
+    reader.waitForFinished(60000);
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+TEST_F(EmailSettingsTest, AnInvoiceSentAsPdfArrivesAsAPdfThatReadsBack)
+{
+    ASSERT_TRUE(quillbill::testing::installQuietDesktopOpener());
+    settings.invoicesAs = InvoiceAttachment::PdfDocument;
+    settings.save(app().options);
+    program.installDeliveredReports();
+    program.exec("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) "
+                 "VALUES (5, 'Harbour Supplies', '12 Harbour Road', 'Halifax', 'NS', 'B3H1A1', 'HBS')");
+    program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('HBS', 41)");
+
+    frmAddInvoice window(app());
+    window.show();
+    auto* customers = control<QComboBox>(&window, "cmbCustomerID");
+    customers->setCurrentIndex(customers->findText("Harbour Supplies"));
+    emit customers->activated(customers->currentIndex());
+    click(&window, "cmdMakeInvoiceID");
+    type(&window, "txtJobDescription", "Gutter clearing");
+    control<QLineEdit>(&window, "txtSums")->setText("85.50");
+    QTest::keyClick(control<QLineEdit>(&window, "txtSums"), Qt::Key_Return);
+    click(&window, "cmdEmail");
+
+    EXPECT_FALSE(QFile::exists(program.folder() + "/Invoice.html")) << "no HTML page is made for a PDF";
+    const auto opened = window.findChildren<frmEmail*>();
+    ASSERT_EQ(opened.size(), 1) << "the e-mail window opens for the written PDF";
+    frmEmail* email = opened.front();
+    EXPECT_EQ(text(email, "lblAttachment"), "File Attached: /Invoice.pdf");
+    type(email, "txtFrom", "ann@example.com");
+    type(email, "txtTo", "customer@example.com");
+    click(email, "cmdSend");
+    EXPECT_EQ(program.messages.last().text, "Send Successful!");
+
+    const QJsonObject message = firstMessage(server);
+    const QJsonArray attachments = message["attachments"].toArray();
+    ASSERT_EQ(attachments.size(), 1) << QJsonDocument(message).toJson().toStdString();
+    const QJsonObject attached = attachments[0].toObject();
+    EXPECT_EQ(attached["filename"].toString(), "Invoice.pdf");
+    EXPECT_EQ(attached["content_type"].toString(), "application/pdf");
+    const QString read = pdfText(QByteArray::fromBase64(attached["data"].toString().toLatin1()));
+    EXPECT_TRUE(read.contains("Gutter clearing")) << read.toStdString();
+    EXPECT_TRUE(read.contains("$85.50")) << read.toStdString();
+}
+
+TEST_F(EmailSettingsTest, TheSettingsGiveTheSenderAndTheCommentsAddress)
+{
+    app().options.setText("Mail Sender", "last.typed@example.com");
+    settings.senderName = "Müller, \"Hans\"";
+    settings.senderAddress = "buero@example.com";
+    settings.commentsAddress = "feedback@example.net";
+    settings.save(app().options);
+
+    frmEmail window(app());
+    window.show();
+    EXPECT_EQ(text(&window, "txtFrom"), "Müller, \"Hans\" <buero@example.com>") << "the page's sender wins";
+    EXPECT_EQ(text(&window, "txtTo"), "feedback@example.net");
+    type(&window, "txtMsg", "Nice program");
+    click(&window, "cmdSend");
+    EXPECT_EQ(program.messages.last().text, "Send Successful!");
+
+    const QJsonObject message = firstMessage(server);
+    EXPECT_EQ(message["mail_from"].toString(), "buero@example.com");
+    EXPECT_EQ(message["rcpt_tos"].toArray().first().toString(), "feedback@example.net");
+    // As Python's email package writes the address it read back.
+    EXPECT_EQ(message["from"].toString(), R"("Müller, \"Hans\"" <buero@example.com>)");
+    EXPECT_TRUE(message["defects"].toArray().isEmpty()) << QJsonDocument(message).toJson().toStdString();
+}
+
+TEST_F(EmailSettingsTest, ATypedQuotedSenderNameArrivesAsTyped)
+{
+    settings.save(app().options);
+    frmEmail window(app());
+    window.show();
+    type(&window, "txtFrom", R"("Jo \"JJ\" Smith" <ann@example.com>)");
+    click(&window, "cmdSend");
+    EXPECT_EQ(program.messages.last().text, "Send Successful!");
+
+    EXPECT_EQ(firstMessage(server)["from"].toString(), R"("Jo \"JJ\" Smith" <ann@example.com>)");
+}
+
+// A server that wants a sign-in, with no keyring to hold its password.
+class EmailPasswordTest : public EmailSettingsTest {
+protected:
+    QStringList serverOptions() const override { return {"--user", "ann", "--password", "s3cret"}; }
+
+    void SetUp() override
+    {
+        EmailSettingsTest::SetUp();
+        settings.userName = "ann";
+        settings.plainSignInConfirmed = true;
+        settings.save(app().options);
+    }
+};
+
+TEST_F(EmailPasswordTest, CancellingThePasswordSendsNothingAndKeepsWhatWasTyped)
+{
+    attachInvoice();
+    frmEmail window(app());
+    window.show();
+    type(&window, "txtFrom", "ann@example.com");
+    type(&window, "txtTo", "customer@example.com");
+    type(&window, "txtMsg", "Your invoice is attached.");
+    SendWatch watch(&window);
+    click(&window, "cmdSend");
+
+    ASSERT_EQ(program.messages.messages.size(), 1u) << "only the question, no warning";
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::PasswordQuestion);
+    EXPECT_EQ(program.messages.last().text, "Password for ann on 127.0.0.1:");
+    EXPECT_TRUE(watch.statuses.isEmpty()) << "the mail component was not started";
+    EXPECT_EQ(lines(&window), QStringList{"No password was given, so the message was not sent."});
+    EXPECT_TRUE(window.isVisible());
+    expectSendOver(&window);
+    EXPECT_EQ(text(&window, "txtFrom"), "ann@example.com");
+    EXPECT_EQ(text(&window, "txtTo"), "customer@example.com");
+    EXPECT_EQ(text(&window, "txtMsg"), "Your invoice is attached.");
+    EXPECT_EQ(app().state.AttachmentPath, "/Invoice.html");
+    EXPECT_TRUE(server.messages().isEmpty());
+}
+
+qsizetype indexStartingWith(const QStringList& lines, const QString& start)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].startsWith(start))
+            return i;
+    }
+    return -1;
+}
+
+TEST_F(EmailPasswordTest, TheAnsweredPasswordSignsInAndEachStepIsSaidBeforeTheServersLines)
+{
+    frmEmail window(app());
+    window.show();
+    type(&window, "txtFrom", "ann@example.com");
+    type(&window, "txtMsg", "Nice program");
+    program.messages.passwords = {"wrong"};
+    click(&window, "cmdSend");
+    ASSERT_EQ(program.messages.messages.size(), 2u);
+    EXPECT_EQ(program.messages.messages[0].kind, RecordingMessageBoxes::Kind::PasswordQuestion);
+    EXPECT_TRUE(program.messages.last().text.contains("The server refused the user name or password."))
+        << program.messages.last().text.toStdString();
+    EXPECT_EQ(text(&window, "txtMsg"), "Nice program");
+    EXPECT_TRUE(server.messages().isEmpty());
+
+    program.messages.passwords = {"s3cret"};
+    click(&window, "cmdSend");
+    ASSERT_EQ(program.messages.messages.size(), 4u);
+    EXPECT_EQ(program.messages.messages[2].kind, RecordingMessageBoxes::Kind::PasswordQuestion)
+        << "a typed password is asked for again, not kept";
+    EXPECT_EQ(program.messages.last().text, "Send Successful!");
+    ASSERT_EQ(server.messages().size(), 1);
+    EXPECT_EQ(server.count("AUTH"), 2);
+
+    const QStringList shown = lines(&window);
+    const qsizetype signingIn = indexStartingWith(shown, "Signing in as ann...");
+    const qsizetype sending = indexStartingWith(shown, "Sending message (");
+    EXPECT_TRUE(shown.value(0).startsWith("Connecting to ")) << shown.join('\n').toStdString();
+    EXPECT_GE(signingIn, 0) << shown.join('\n').toStdString();
+    EXPECT_LT(signingIn, indexStartingWith(shown, "235")) << shown.join('\n').toStdString();
+    EXPECT_GE(sending, 0) << shown.join('\n').toStdString();
+    EXPECT_LT(sending, indexStartingWith(shown, "250 OK: message stored")) << shown.join('\n').toStdString();
+    EXPECT_EQ(shown.value(shown.size() - 1), "Message sent.");
 }
