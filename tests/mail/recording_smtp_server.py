@@ -72,7 +72,7 @@ def describe(raw: bytes) -> dict:
             {
                 "filename": part.get_filename(),
                 "content_type": part.get_content_type(),
-                "data": base64.b64encode(part.get_content()).decode("ascii"),
+                "data": base64.b64encode(part.get_payload(decode=True)).decode("ascii"),
             }
             for part in message.iter_attachments()
         ],
