@@ -50,9 +50,9 @@ void readServerUrl(const QString& text, MailSettings& settings)
     settings.host = url.host();
     settings.userName = url.userName();
     // A user name in the old URL meant a sign-in, which now needs encryption.
-    settings.encryption = tls                          ? MailEncryption::Tls
-                          : settings.userName.isEmpty() ? MailEncryption::None
-                                                        : MailEncryption::StartTls;
+    settings.encryption = tls         ? MailEncryption::Tls
+        : settings.userName.isEmpty() ? MailEncryption::None
+                                      : MailEncryption::StartTls;
     settings.port = url.port(tls ? 465 : 25);
 }
 
@@ -106,8 +106,8 @@ MailSettings MailSettings::load(const OptionsStore& store)
     settings.senderAddress = store.text(Key::senderAddress, QString());
     settings.commentsAddress = store.text(Key::commentsAddress, quillbill::commentsAddress);
     settings.invoicesAs = store.text(Key::invoicesAs, htmlName).compare(pdfName, Qt::CaseInsensitive) == 0
-                              ? InvoiceAttachment::PdfDocument
-                              : InvoiceAttachment::HtmlPage;
+        ? InvoiceAttachment::PdfDocument
+        : InvoiceAttachment::HtmlPage;
     settings.plainSignInConfirmed = store.number(Key::plainSignIn, 0) == 1;
 
     const QString acceptedServer = store.text(Key::acceptedHost, QString());

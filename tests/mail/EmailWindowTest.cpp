@@ -196,6 +196,21 @@ struct SendWatch {
     int progressEvents = 0;
 };
 
+// In the invoice window, as a user does: chooses `company`, issues a number,
+// adds the job "Gutter clearing" of 85.50 and presses "Email This Invoice".
+void emailOneJobInvoice(frmAddInvoice& window, const QString& company)
+{
+    window.show();
+    auto* customers = control<QComboBox>(&window, "cmbCustomerID");
+    customers->setCurrentIndex(customers->findText(company));
+    emit customers->activated(customers->currentIndex());
+    click(&window, "cmdMakeInvoiceID");
+    type(&window, "txtJobDescription", "Gutter clearing");
+    control<QLineEdit>(&window, "txtSums")->setText("85.50");
+    QTest::keyClick(control<QLineEdit>(&window, "txtSums"), Qt::Key_Return);
+    click(&window, "cmdEmail");
+}
+
 void expectSendOver(QWidget* window)
 {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -514,15 +529,7 @@ TEST_F(EmailSendTest, AnInvoiceFromTheInvoiceWindowIsWrittenInTheProgramFolderAn
     const QString startedIn = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
     frmAddInvoice window(app());
-    window.show();
-    auto* customers = control<QComboBox>(&window, "cmbCustomerID");
-    customers->setCurrentIndex(customers->findText("O'Brien & Sons"));
-    emit customers->activated(customers->currentIndex());
-    click(&window, "cmdMakeInvoiceID");
-    type(&window, "txtJobDescription", "Gutter clearing");
-    control<QLineEdit>(&window, "txtSums")->setText("85.50");
-    QTest::keyClick(control<QLineEdit>(&window, "txtSums"), Qt::Key_Return);
-    click(&window, "cmdEmail");
+    emailOneJobInvoice(window, "O'Brien & Sons");
     QDir::setCurrent(startedIn);
 
     EXPECT_FALSE(QFile::exists(elsewhere.filePath("Invoice.html")));
@@ -597,15 +604,7 @@ TEST_F(EmailSettingsTest, AnInvoiceSentAsPdfArrivesAsAPdfThatReadsBack)
     program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('HBS', 41)");
 
     frmAddInvoice window(app());
-    window.show();
-    auto* customers = control<QComboBox>(&window, "cmbCustomerID");
-    customers->setCurrentIndex(customers->findText("Harbour Supplies"));
-    emit customers->activated(customers->currentIndex());
-    click(&window, "cmdMakeInvoiceID");
-    type(&window, "txtJobDescription", "Gutter clearing");
-    control<QLineEdit>(&window, "txtSums")->setText("85.50");
-    QTest::keyClick(control<QLineEdit>(&window, "txtSums"), Qt::Key_Return);
-    click(&window, "cmdEmail");
+    emailOneJobInvoice(window, "Harbour Supplies");
 
     EXPECT_FALSE(QFile::exists(program.folder() + "/Invoice.html")) << "no HTML page is made for a PDF";
     const auto opened = window.findChildren<frmEmail*>();

@@ -5,6 +5,7 @@
 // and "Test Connection" against a real local SMTP server (aiosmtpd).
 
 #include "shell/options/MailPage.h"
+#include "RecordingSmtpServer.h"
 #include "TestProgram.h"
 #include "common/OptionsStore.h"
 #include "mail/MailSettings.h"
@@ -15,7 +16,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDeadlineTimer>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -27,8 +27,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,48 +41,6 @@ using quillbill::testing::RecordingMessageBoxes;
 using quillbill::testing::TestProgram;
 
 namespace {
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
-// Debian's aiosmtpd on 127.0.0.1 and a free port, with `options` (SMTPS
-// with a certificate, say), taking connections once start() returned true.
-class LocalSmtpServer {
-public:
-    ~LocalSmtpServer()
-    {
-        process_.kill();
-        process_.waitForFinished(5000);
-    }
-
-    bool start(const QStringList& options = {})
-    {
-        port_ = freePort();
-        process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.start("/usr/bin/python3",
-                       QStringList{"-m", "aiosmtpd", "-n", "-l", QStringLiteral("127.0.0.1:%1").arg(port_)} + options);
-        const QDeadlineTimer deadline(20'000);
-        while (!deadline.hasExpired()) {
-            QTcpSocket socket;
-            socket.connectToHost(QHostAddress::LocalHost, port_);
-            if (socket.waitForConnected(200))
-                return true;
-            if (process_.waitForFinished(50))
-                return false;
-        }
-        return false;
-    }
-    quint16 port() const { return port_; }
-    QString output() { return QString::fromUtf8(process_.readAll()); }
-
-private:
-    QProcess process_;
-    quint16 port_ = 0;
-};
 
 // A self-signed certificate for 127.0.0.1 made with openssl, and its
 // SHA-256 fingerprint as openssl shows it.
@@ -404,7 +360,7 @@ TEST_F(MailPageTest, WithoutAKeyringThePasswordIsKeptNowhere)
 
 TEST_F(MailPageTest, TestConnectionSaysWhatWorkedAndWhatFailed)
 {
-    LocalSmtpServer server;
+    RecordingSmtpServer server;
     ASSERT_TRUE(server.start()) << server.output().toStdString();
     open();
     showServer(server.port(), "None");
@@ -432,8 +388,8 @@ TEST_F(MailPageTest, TrustingACertificateRecordsItsFingerprintForThatServer)
     SelfSignedCertificate certificate;
     const QString fingerprint = certificate.make();
     ASSERT_FALSE(fingerprint.isEmpty());
-    LocalSmtpServer server;
-    ASSERT_TRUE(server.start({"--smtpscert", certificate.certificate, "--smtpskey", certificate.key}))
+    RecordingSmtpServer server;
+    ASSERT_TRUE(server.start({"--tls", "implicit", "--cert", certificate.certificate, "--key", certificate.key}))
         << server.output().toStdString();
     open();
     showServer(server.port(), "SSL/TLS");
