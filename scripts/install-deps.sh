@@ -2,17 +2,19 @@
 # Installs the Debian 12 packages Quillbill needs to build and run, when any
 # of them is missing; with the argument "test" also those its tests need (a
 # CUPS print server with the cups-pdf printer, poppler to read PDFs back,
-# aiosmtpd for a local SMTP server, openssl for test certificates, and a
-# session bus with gnome-keyring for a private keyring). Uses sudo when not
-# run as root. QtKeychain reaches the keyring through libsecret, which it
-# loads at run time.
+# aiosmtpd for a local SMTP server, openssl for test certificates, a session
+# bus with gnome-keyring for a private keyring, and the validators of the
+# desktop entry and the AppStream file). Uses sudo when not run as root.
+# QtKeychain reaches the keyring through libsecret, which it loads at run
+# time.
 set -eu
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3
 libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core xdg-utils clang libclang-rt-14-dev
 libcurl4-openssl-dev ca-certificates qtkeychain-qt6-dev libsecret-1-0"
 if [ "${1:-}" = "test" ]; then
-    packages="$packages cups printer-driver-cups-pdf poppler-utils python3-aiosmtpd openssl dbus-daemon dbus-bin gnome-keyring"
+    packages="$packages cups printer-driver-cups-pdf poppler-utils python3-aiosmtpd openssl dbus-daemon dbus-bin gnome-keyring
+        desktop-file-utils appstream"
 fi
 
 missing=""
