@@ -1,6 +1,7 @@
 #include "app/AppContext.h"
 #include "common/MessageBoxes.h"
 #include "common/ProgramInfo.h"
+#include "shell/startup/CommandLine.h"
 #include "shell/startup/ProgramFolder.h"
 #include "shell/startup/Startup.h"
 #include "shell/tips/ProgramIdentity.h"
@@ -9,18 +10,27 @@
 #include <QDir>
 #include <QIcon>
 #include <QStandardPaths>
+#include <QStringList>
+
+#include <optional>
+#include <span>
 
 using namespace quillbill;
 
 int main(int argc, char* argv[])
 {
+    // Before QApplication, which needs a display: --version and --help must
+    // answer on a terminal without one.
+    QStringList arguments;
+    for (const char* argument : std::span(argv, static_cast<std::size_t>(argc)))
+        arguments.append(QString::fromLocal8Bit(argument));
+    if (const std::optional<int> status = answerCommandLine(arguments))
+        return *status;
+
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(ProgramInfo::title);
     QCoreApplication::setApplicationName(ProgramInfo::title);
-    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                                .arg(ProgramInfo::majorVersion())
-                                                .arg(ProgramInfo::minorVersion())
-                                                .arg(ProgramInfo::revision()));
+    QCoreApplication::setApplicationVersion(ProgramInfo::versionNumber());
 
     QApplication::setWindowIcon(programIcon());
 

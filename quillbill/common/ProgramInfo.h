@@ -11,6 +11,8 @@ inline const QString title = QStringLiteral("Quillbill");
 int majorVersion();
 int minorVersion();
 int revision();
+// The three numbers, "1.0.0".
+QString versionNumber();
 // "Version " and the three numbers.
 QString versionText();
 QString companyName();
