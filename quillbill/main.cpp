@@ -31,6 +31,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(ProgramInfo::title);
     QCoreApplication::setApplicationName(ProgramInfo::title);
     QCoreApplication::setApplicationVersion(ProgramInfo::versionNumber());
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(ProgramInfo::desktopId());
 
     QApplication::setWindowIcon(programIcon());
 

@@ -19,4 +19,7 @@ QString companyName();
 QString legalNotice();
 QString comments();
 
+// The name the desktop knows the program by: its menu entry and its icon.
+QString desktopId();
+
 } // namespace quillbill::ProgramInfo
