@@ -92,7 +92,6 @@ int MailSettings::usualPort(MailEncryption encryption)
 MailSettings MailSettings::load(const OptionsStore& store)
 {
     MailSettings settings;
-    settings.commentsAddress = quillbill::commentsAddress;
     if (const auto host = store.text(Key::host); host && !host->trimmed().isEmpty()) {
         settings.host = host->trimmed();
         settings.encryption = encryptionNamed(store.text(Key::encryption, QString()));
@@ -104,7 +103,10 @@ MailSettings MailSettings::load(const OptionsStore& store)
     }
     settings.senderName = store.text(Key::senderName, QString());
     settings.senderAddress = store.text(Key::senderAddress, QString());
-    settings.commentsAddress = store.text(Key::commentsAddress, quillbill::commentsAddress);
+    // An address emptied in the settings file leaves the program's own:
+    // comments always go somewhere.
+    const QString comments = store.text(Key::commentsAddress, QString()).trimmed();
+    settings.commentsAddress = comments.isEmpty() ? quillbill::commentsAddress : comments;
     settings.invoicesAs = store.text(Key::invoicesAs, htmlName).compare(pdfName, Qt::CaseInsensitive) == 0
         ? InvoiceAttachment::PdfDocument
         : InvoiceAttachment::HtmlPage;

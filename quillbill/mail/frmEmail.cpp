@@ -99,8 +99,7 @@ frmEmail::frmEmail(AppContext& app, QWidget* parent)
 
     mail_->setRememberSettings(true);
     const MailSettings settings = MailSettings::load(app_.options);
-    // A comments address emptied on the page leaves the program's own.
-    commentsAddress_ = settings.commentsAddress.trimmed().isEmpty() ? commentsAddress : settings.commentsAddress;
+    commentsAddress_ = settings.commentsAddress;
     // The sender the options window names wins over the one last typed.
     txtFrom_->setText(settings.senderAddress.trimmed().isEmpty() ? mail_->SenderAddress() : settings.sender());
     txtTo_->setText(mode_.isInvoice() ? mail_->RecipientAddress() : commentsAddress_);

@@ -3,6 +3,8 @@
 // Finding and working the controls of the program's windows in tests, as a
 // user does.
 
+#include "FindControl.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -14,16 +16,6 @@
 #include <string>
 
 namespace quillbill::testing {
-
-// A control of `window` by its objectName; a missing one ends the test.
-template <typename T>
-T* control(QWidget* window, const char* name)
-{
-    T* found = window->findChild<T*>(name);
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return found;
-}
 
 // Opens the drop-down list and clicks `text` in it. Fails the test when the
 // list has no such entry.

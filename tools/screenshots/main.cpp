@@ -7,7 +7,9 @@
 // Each picture is a PNG named after what it shows. The sample data is made
 // in a copy of the delivered program folder, never in the real one.
 
+#include "FindControl.h"
 #include "QuietDesktopOpener.h"
+#include "RecordingSmtpServer.h"
 #include "app/AppContext.h"
 #include "common/MessageBoxes.h"
 #include "customers/frmNew.h"
@@ -36,17 +38,17 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 #include <utility>
 
 using namespace quillbill;
+using quillbill::testing::control;
 
 namespace {
 
@@ -91,15 +93,6 @@ void save(QWidget* widget, const QString& folder, const QString& name)
     if (!widget->grab().save(path))
         throw std::runtime_error(("cannot write " + path).toStdString());
     QTextStream(stdout) << path << '\n';
-}
-
-template <typename T>
-T* control(QWidget* window, const char* name)
-{
-    T* found = window->findChild<T*>(name);
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return found;
 }
 
 void chooseCustomer(QWidget* window, const QString& company)
@@ -225,30 +218,6 @@ void typeInto(QWidget* window, const char* name, const QString& text)
     QTest::keyClicks(box, text);
 }
 
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
-// Debian's aiosmtpd on 127.0.0.1:`port`, once it takes connections.
-void startSmtpServer(QProcess& server, quint16 port)
-{
-    server.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"), QStringLiteral("-l"),
-                  QStringLiteral("127.0.0.1:%1").arg(port)});
-    const bool listening = QTest::qWaitFor(
-        [&] {
-            QTcpSocket socket;
-            socket.connectToHost(QHostAddress::LocalHost, port);
-            return socket.waitForConnected(200) || server.state() == QProcess::NotRunning;
-        },
-        20'000);
-    if (!listening || server.state() == QProcess::NotRunning)
-        throw std::runtime_error("the SMTP server (python3-aiosmtpd) did not start");
-}
-
 // The options window after its pages were switched twice: it keeps its size.
 // Then its E-mail page filled in for a provider, and after "Test Connection"
 // against a local server that answers and against a port nobody serves.
@@ -273,20 +242,19 @@ void takeOptionsPictures(AppContext& app, const QString& folder)
     typeInto(&window, "txtSenderAddress", "office@tidywindows.example");
     save(&window, folder, "options-window-email-page");
 
-    const quint16 port = freePort();
-    QProcess server;
-    startSmtpServer(server, port);
+    auto server = std::make_unique<RecordingSmtpServer>();
+    if (!server->start())
+        throw std::runtime_error("the SMTP server (python3-aiosmtpd) did not start");
     typeInto(&window, "txtMailHost", "127.0.0.1");
     typeInto(&window, "txtMailUser", QString());
     typeInto(&window, "txtMailPassword", QString());
     auto* encryption = control<QComboBox>(&window, "cboMailEncryption");
     encryption->setCurrentIndex(encryption->findText("None"));
     emit encryption->activated(encryption->currentIndex());
-    control<QSpinBox>(&window, "txtMailPort")->setValue(port);
+    control<QSpinBox>(&window, "txtMailPort")->setValue(server->port());
     control<QPushButton>(&window, "cmdTestConnection")->click();
     save(&window, folder, "options-window-email-test-succeeded");
-    server.kill();
-    server.waitForFinished(5000);
+    server.reset();
     control<QSpinBox>(&window, "txtMailPort")->setValue(freePort());
     control<QPushButton>(&window, "cmdTestConnection")->click();
     save(&window, folder, "options-window-email-test-failed");
