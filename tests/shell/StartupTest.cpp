@@ -324,6 +324,35 @@ TEST(ProgramFolderTest, AnInstalledProgramLaysOutThePerUserFolderOnce)
     EXPECT_FALSE(QFileInfo::exists(user + "/DataBase/db_be.mdb"));
 }
 
+TEST(ProgramFolderTest, AnUpgradedProgramBringsItsGuideAndLeavesTheDataAlone)
+{
+    QTemporaryDir root;
+    const QString defaults = root.path() + "/share/quillbill";
+    const QString user = root.path() + "/home/.local/share/Quillbill";
+    const auto write = [](const QString& path, const QByteArray& text) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    };
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    };
+    ASSERT_TRUE(write(defaults + "/DataBase/db_be.mdb", "delivered"));
+    ASSERT_TRUE(write(defaults + "/HelpFile/index.html", "guide 1"));
+    ProgramFolder::locate(root.path() + "/bin", defaults, user);
+    ASSERT_TRUE(write(user + "/DataBase/db_be.mdb", "the office's invoices"));
+
+    // The package is upgraded: a new start page and a page for a new window.
+    ASSERT_TRUE(write(defaults + "/DataBase/db_be.mdb", "delivered 2"));
+    ASSERT_TRUE(write(defaults + "/HelpFile/index.html", "guide 2, longer"));
+    ASSERT_TRUE(write(defaults + "/HelpFile/images/new-window.png", "picture"));
+    ProgramFolder::locate(root.path() + "/bin", defaults, user);
+    EXPECT_EQ(read(user + "/HelpFile/index.html"), "guide 2, longer");
+    EXPECT_EQ(read(user + "/HelpFile/images/new-window.png"), "picture");
+    EXPECT_EQ(read(user + "/DataBase/db_be.mdb"), "the office's invoices");
+}
+
 TEST(ProgramFolderTest, CopyingKeepsFilesAlreadyThere)
 {
     QTemporaryDir from;

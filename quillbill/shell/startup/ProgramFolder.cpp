@@ -9,6 +9,33 @@ namespace quillbill::ProgramFolder {
 
 namespace {
 const QString databaseFolder = QStringLiteral("DataBase");
+const QString guideFolder = QStringLiteral("HelpFile");
+
+bool sameContents(const QString& one, const QString& other)
+{
+    QFile a(one);
+    QFile b(other);
+    return a.size() == b.size() && a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)
+        && a.readAll() == b.readAll();
+}
+
+// The guide and its help program belong to the installed version, not to
+// the user: after an upgrade, F1 asks for the new version's pages. Only
+// files that differ are copied.
+void refreshGuide(const QString& defaults, const QString& perUserFolder)
+{
+    const QDir from(defaults + u'/' + guideFolder);
+    QDirIterator it(from.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = perUserFolder + u'/' + guideFolder + u'/' + from.relativeFilePath(source);
+        if (sameContents(source, target))
+            continue;
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::remove(target);
+        QFile::copy(source, target);
+    }
+}
 } // namespace
 
 QString locate(const QString& executableFolder, const QString& defaults, const QString& perUserFolder)
@@ -20,6 +47,7 @@ QString locate(const QString& executableFolder, const QString& defaults, const Q
     // that goes missing later is reported, not silently replaced.
     if (!QDir(perUserFolder).exists(databaseFolder) && QDir(defaults).exists(databaseFolder))
         copyTree(defaults, perUserFolder);
+    refreshGuide(defaults, perUserFolder);
     return QDir(perUserFolder).absolutePath();
 }
 

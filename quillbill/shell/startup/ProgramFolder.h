@@ -10,7 +10,9 @@ namespace quillbill::ProgramFolder {
 // A program run from its own folder (a build, or a copy of that folder) uses
 // the folder of the executable. An installed program, whose folder the user
 // cannot write, uses the per-user data folder instead, laid out from the
-// installed defaults (`defaults`) on its first start.
+// installed defaults (`defaults`) on its first start. Its guide (HelpFile/)
+// is brought up to the installed one at every start; everything else stays
+// as the user left it.
 QString locate(const QString& executableFolder, const QString& defaults, const QString& perUserFolder);
 
 // Copies `from` into `to`, folders included, without replacing a file that
