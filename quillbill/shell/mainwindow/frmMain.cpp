@@ -1,6 +1,7 @@
 #include "shell/mainwindow/frmMain.h"
 
 #include "app/AppContext.h"
+#include "app/HelpLauncher.h"
 #include "common/ProgramInfo.h"
 #include "shell/mainwindow/MenuLayout.h"
 #include "shell/options/frmOptions.h"
@@ -9,13 +10,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDate>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QProcess>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -53,7 +52,8 @@ QLabel* addPanel(QStatusBar* bar, const QString& name, int widthTwips, int stret
 
 } // namespace
 
-frmMain::frmMain(AppContext& app, QWidget* parent) : QMainWindow(parent), app_(app), childArea_(new QMdiArea(this))
+frmMain::frmMain(AppContext& app, QWidget* parent)
+    : QMainWindow(parent), app_(app), childArea_(new QMdiArea(this)), help_(new HelpLauncher(app, this))
 {
     setObjectName("frmMain");
     setWindowTitle(ProgramInfo::title);
@@ -259,41 +259,7 @@ void frmMain::refreshClock()
     timePanel_->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
 }
 
-void frmMain::startHelp()
-{
-    const QString helpProgram = app_.path("HelpFile/Help");
-    const auto cannotStart = [this, helpProgram] {
-        app_.messages.warn(this, tr("The help program %1 could not be started.").arg(helpProgram), ProgramInfo::title);
-    };
-    if (!QFileInfo(helpProgram).isExecutable()) {
-        cannotStart();
-        return;
-    }
-    // The help program hands its pages to the desktop's web browser and
-    // ends; ending in failure means no browser could show them. Nobody waits
-    // for it, but its end is heard so that the failure is not silent.
-    auto* help = new QProcess(this);
-    help->setProgram(helpProgram);
-    help->setWorkingDirectory(app_.folder);
-    help->setStandardOutputFile(QProcess::nullDevice());
-    connect(help, &QProcess::errorOccurred, this, [help, cannotStart](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        help->deleteLater();
-        cannotStart();
-    });
-    connect(help, &QProcess::finished, this, [this, help](int exitCode, QProcess::ExitStatus status) {
-        help->deleteLater();
-        if (status == QProcess::NormalExit && exitCode == 0)
-            return;
-        const QString why = QString::fromLocal8Bit(help->readAllStandardError()).trimmed();
-        app_.messages.warn(this,
-                           tr("The help pages need a web browser, and none could be started.")
-                               + (why.isEmpty() ? QString() : "\n\n" + why),
-                           ProgramInfo::title);
-    });
-    help->start();
-}
+void frmMain::startHelp() { help_->open(this); }
 
 void frmMain::showOptions()
 {

@@ -16,6 +16,7 @@ class QMenu;
 namespace quillbill {
 
 struct AppContext;
+class HelpLauncher;
 
 // The frame of the program: menus, status bar and the child windows.
 //
@@ -81,6 +82,7 @@ private:
 
     AppContext& app_;
     QMdiArea* childArea_;
+    HelpLauncher* help_;
     std::map<QString, QAction*> menuItems_;
     std::map<ChildKind, ChildFactory> childFactories_;
     std::function<void()> createBackup_;

@@ -1,11 +1,12 @@
 #include "shell/startup/Startup.h"
 
+#include "app/AppContext.h"
 #include "backup/DataSafety.h"
 #include "backup/frmRestore.h"
-#include "app/AppContext.h"
 #include "common/ProgramInfo.h"
 #include "mail/frmEmail.h"
 #include "records/DatabaseError.h"
+#include "shell/help/HelpKey.h"
 #include "shell/login/frmLogin.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/splash/frmSplash.h"
@@ -23,7 +24,10 @@ namespace {
 const QString databaseFile = QStringLiteral("DataBase/db_be.mdb");
 } // namespace
 
-Startup::Startup(AppContext& app) : app_(app) {}
+Startup::Startup(AppContext& app) : app_(app), helpKey_(std::make_unique<HelpKey>(app))
+{
+    qApp->installEventFilter(helpKey_.get());
+}
 
 Startup::~Startup()
 {

@@ -10,6 +10,7 @@
 namespace quillbill {
 
 struct AppContext;
+class HelpKey;
 class frmEmail;
 class frmLogin;
 class frmMain;
@@ -60,6 +61,8 @@ private:
     void showMainWindowAndTip();
 
     AppContext& app_;
+    // F1 in any window of the program, from the splash on.
+    std::unique_ptr<HelpKey> helpKey_;
     std::unique_ptr<frmMain> main_;
     QPointer<frmLogin> login_;
     QPointer<frmSplash> splash_;
