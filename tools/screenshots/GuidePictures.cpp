@@ -68,7 +68,7 @@ void chooseUser(QWidget* window, int row)
 void writePicture(const QPixmap& picture, const QString& folder, const QString& name)
 {
     const QString path = folder + '/' + name + ".png";
-    if (!picture.save(path))
+    if (!picture.save(path, "PNG", 0))
         throw std::runtime_error(("cannot write " + path).toStdString());
     QTextStream(stdout) << path << '\n';
 }
