@@ -42,7 +42,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextStream>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -63,14 +62,6 @@ void chooseUser(QWidget* window, int row)
     auto* users = control<QComboBox>(window, "cmbUsers");
     users->setCurrentIndex(row);
     emit users->activated(row);
-}
-
-void writePicture(const QPixmap& picture, const QString& folder, const QString& name)
-{
-    const QString path = folder + '/' + name + ".png";
-    if (!picture.save(path, "PNG", 0))
-        throw std::runtime_error(("cannot write " + path).toStdString());
-    QTextStream(stdout) << path << '\n';
 }
 
 // The main window as after a login by the administrator, with a child window

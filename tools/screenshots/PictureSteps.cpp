@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTest>
 #include <QTextStream>
@@ -17,15 +18,20 @@ using quillbill::testing::control;
 
 void PrintedMessageBoxes::say(const QString& text) { QTextStream(stderr) << "message: " << text << '\n'; }
 
-void save(QWidget* widget, const QString& folder, const QString& name)
+void writePicture(const QPixmap& picture, const QString& folder, const QString& name)
 {
-    QCoreApplication::processEvents();
     const QString path = folder + '/' + name + ".png";
     // Quality 0 is the PNG writer's strongest compression: the pictures are
     // kept in the repository and shipped with the guide.
-    if (!widget->grab().save(path, "PNG", 0))
+    if (!picture.save(path, "PNG", 0))
         throw std::runtime_error(("cannot write " + path).toStdString());
     QTextStream(stdout) << path << '\n';
+}
+
+void save(QWidget* widget, const QString& folder, const QString& name)
+{
+    QCoreApplication::processEvents();
+    writePicture(widget->grab(), folder, name);
 }
 
 void chooseCustomer(QWidget* window, const QString& company)

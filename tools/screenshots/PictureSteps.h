@@ -7,6 +7,7 @@
 
 #include <QString>
 
+class QPixmap;
 class QWidget;
 
 namespace quillbill::screenshots {
@@ -22,6 +23,10 @@ public:
 private:
     static void say(const QString& text);
 };
+
+// Writes `picture` to `folder`/`name`.png and names the file on standard
+// output.
+void writePicture(const QPixmap& picture, const QString& folder, const QString& name);
 
 // Writes what `widget` shows to `folder`/`name`.png and names the file on
 // standard output.
