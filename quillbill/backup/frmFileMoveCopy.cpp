@@ -60,6 +60,11 @@ void frmFileMoveCopy::finish(const QString& caption, const QString& result)
     lblResult_->setText(result);
     lblResult_->setVisible(!result.isEmpty());
     cmdDone_->show();
+    // The window keeps the size it had while copying, and the result (a
+    // backup's whole path, which the user needs to find it) wraps at that
+    // width: it grows to show all of it.
+    if (const int needed = heightForWidth(width()); needed > height())
+        resize(width(), needed);
     cmdDone_->setDefault(true);
     Animation1_->setRange(0, 1);
     Animation1_->setValue(1);

@@ -150,6 +150,19 @@ TEST_F(BackupTest, TheFirstBackupMakesItsFolderAndIsVerified)
     EXPECT_TRUE(watched.isNull()) << "Done closes the window";
 }
 
+// The path is long and wraps; a window that kept the size it had while
+// copying would cut off the file's name, which the user needs to find it.
+TEST_F(BackupTest, TheFinishedWindowShowsTheWholePathOfTheBackup)
+{
+    frmFileMoveCopy* progress = CreateBackup(*program.app);
+    ASSERT_NE(progress, nullptr);
+    QCoreApplication::processEvents();
+    auto* written = progress->findChild<QLabel*>("lblResult");
+    ASSERT_TRUE(written->isVisible());
+    EXPECT_GE(written->height(), written->heightForWidth(written->width())) << "the path is cut off";
+    delete progress;
+}
+
 TEST_F(BackupTest, AnUnwritableFolderIsReportedAndTheDatabaseUntouched)
 {
     // A file where the backup folder should be.

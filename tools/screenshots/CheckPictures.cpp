@@ -1,0 +1,219 @@
+#include "CheckPictures.h"
+
+#include "FindControl.h"
+#include "PictureSteps.h"
+#include "RecordingSmtpServer.h"
+#include "SampleOffice.h"
+#include "app/AppContext.h"
+#include "customers/frmNew.h"
+#include "customers/frmReviewCompany.h"
+#include "invoicing/BuildInvoiceData.h"
+#include "invoicing/clsSimple.h"
+#include "invoicing/frmAddInvoice.h"
+#include "invoicing/frmInvoiceReports.h"
+#include "invoicing/frmReprint.h"
+#include "mail/MailPassword.h"
+#include "shell/mainwindow/frmMain.h"
+#include "shell/options/frmOptions.h"
+#include "users/frmUsers.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <memory>
+#include <stdexcept>
+#include <utility>
+
+namespace quillbill::screenshots {
+
+using quillbill::testing::control;
+
+namespace {
+
+void takeWindowPictures(AppContext& app, const QString& folder)
+{
+    frmAddInvoice window(app);
+    window.resize(760, 560);
+    window.show();
+    save(&window, folder, "invoice-window-empty");
+    chooseCustomer(&window, "O'Brien & Sons Hardware");
+    save(&window, folder, "invoice-window-customer-chosen");
+    control<QPushButton>(&window, "cmdMakeInvoiceID")->click();
+    save(&window, folder, "invoice-window-number-issued");
+    addJob(&window, "Exterior window cleaning, two storeys", "385.00");
+    addJob(&window, "Gutter clearing and downspout flush", "140.5");
+    addJob(&window, "Screen repair (3 screens)", "1234.5");
+    save(&window, folder, "invoice-window-jobs-added");
+}
+
+// The preview of invoice `number` of customer 1, at each of the two zooms.
+void takePreviewPictures(AppContext& app, int32_t number, const QString& folder, const QString& name)
+{
+    clsSimple document(app, BuildInvoiceData(app.state.MainDatabase, number, 1));
+    document.setOutput(quirepress::cOutputToScreen);
+    document.PrintReport();
+    QWidget* preview = shownPreview();
+    preview->resize(900, 1000);
+    auto* zoom = control<QComboBox>(preview, "cboZoom");
+    const std::pair<QString, QString> zooms[] = {
+        {QStringLiteral("100%"), QStringLiteral("-100")},
+        {QStringLiteral("200%"), QStringLiteral("-200")},
+        {QStringLiteral("Page Width"), QStringLiteral("-page-width")},
+    };
+    for (const auto& [choice, suffix] : zooms) {
+        zoom->setCurrentIndex(zoom->findText(choice));
+        emit zoom->activated(zoom->currentIndex());
+        save(preview, folder, name + suffix);
+    }
+}
+
+void takeReprintPictures(AppContext& app, const QString& folder)
+{
+    frmReprint window(app);
+    window.resize(820, 640);
+    window.show();
+    chooseCustomer(&window, "O'Brien & Sons Hardware");
+    save(&window, folder, "reprint-window-customer-chosen");
+    // A click in the payment date box opens the calendar.
+    auto* datePaid = control<QLineEdit>(&window, "txtDatePaid");
+    QTest::mouseClick(datePaid, Qt::LeftButton);
+    save(&window, folder, "reprint-window-calendar-open");
+}
+
+// The invoice report window, and the report of every company over the
+// last two months in its preview.
+void takeInvoiceReportPictures(AppContext& app, const QString& folder)
+{
+    frmInvoiceReports window(app);
+    window.resize(760, 560);
+    window.show();
+    control<QCalendarWidget>(&window, "calFrom")->setSelectedDate(QDate::currentDate().addMonths(-2));
+    save(&window, folder, "invoice-report-window");
+    control<QPushButton>(&window, "cmdCreateRpt")->click();
+    QWidget* preview = shownPreview();
+    preview->resize(900, 1000);
+    save(preview, folder, "invoice-report-preview-100");
+    control<QAbstractButton>(preview, "cmdToolbar2")->click();
+    save(preview, folder, "invoice-report-preview-100-page-2");
+}
+
+// The options window after its pages were switched twice: it keeps its size.
+// Then its E-mail page filled in for a provider, and after "Test Connection"
+// against a local server that answers and against a port nobody serves.
+void takeOptionsPictures(AppContext& app, const QString& folder)
+{
+    frmMain main(app);
+    frmOptions window(app, main.securedMenuItems(), nullptr, MailPassword(QStringLiteral("Quillbill screenshots")));
+    window.show();
+    save(&window, folder, "options-window-opened");
+    for (const char* page : {"mnuSecurity", "mnuGeneral", "mnuSecurity", "mnuGeneral"})
+        control<QAction>(&window, page)->trigger();
+    save(&window, folder, "options-window-pages-switched-twice");
+
+    control<QAction>(&window, "mnuEmail")->trigger();
+    auto* keyring = control<QLabel>(&window, "lblKeyring");
+    if (!QTest::qWaitFor([&] { return !keyring->text().isEmpty(); }, 30'000))
+        throw std::runtime_error("the keyring's answer did not come");
+    typeInto(&window, "txtMailHost", "mail.tidywindows.example");
+    typeInto(&window, "txtMailUser", "office@tidywindows.example");
+    typeInto(&window, "txtMailPassword", "not-the-real-one");
+    typeInto(&window, "txtSenderName", "Tidy Windows Ltd.");
+    typeInto(&window, "txtSenderAddress", "office@tidywindows.example");
+    save(&window, folder, "options-window-email-page");
+
+    auto server = std::make_unique<RecordingSmtpServer>();
+    if (!server->start())
+        throw std::runtime_error("the SMTP server (python3-aiosmtpd) did not start");
+    typeInto(&window, "txtMailHost", "127.0.0.1");
+    typeInto(&window, "txtMailUser", QString());
+    typeInto(&window, "txtMailPassword", QString());
+    auto* encryption = control<QComboBox>(&window, "cboMailEncryption");
+    encryption->setCurrentIndex(encryption->findText("None"));
+    emit encryption->activated(encryption->currentIndex());
+    control<QSpinBox>(&window, "txtMailPort")->setValue(server->port());
+    control<QPushButton>(&window, "cmdTestConnection")->click();
+    save(&window, folder, "options-window-email-test-succeeded");
+    server.reset();
+    control<QSpinBox>(&window, "txtMailPort")->setValue(freePort());
+    control<QPushButton>(&window, "cmdTestConnection")->click();
+    save(&window, folder, "options-window-email-test-failed");
+}
+
+// The customer windows at the size they open with, showing a long address.
+void takeCustomerPictures(AppContext& app, const QString& folder)
+{
+    frmNew adding(app);
+    adding.show();
+    control<QLineEdit>(&adding, "txtCompany")->setText("Harbourview Property Management Ltd.");
+    control<QLineEdit>(&adding, "txtAddress")->setText("1250 Harbour Road, Unit 4, Second Floor");
+    save(&adding, folder, "customer-add-window-opened");
+    frmReviewCompany review(app);
+    review.show();
+    save(&review, folder, "customer-review-window-opened");
+}
+
+// The users window as an administrator (level 3) and as a clerk (level 1).
+void takeUsersPictures(AppContext& app, const QString& folder)
+{
+    for (const int16_t level : {int16_t{3}, int16_t{1}}) {
+        app.state.UserLevel = level;
+        frmUsers window(app);
+        window.show();
+        auto* users = control<QComboBox>(&window, "cmbUsers");
+        users->setCurrentIndex(0);
+        emit users->activated(0);
+        save(&window, folder, QStringLiteral("users-window-level-%1").arg(level));
+    }
+    app.state.UserLevel = 3;
+}
+
+// Invoice `number` of customer 1 as the PDF file the engine writes itself,
+// and its first page as a picture when poppler's pdftoppm is at hand.
+void writeInvoicePdf(AppContext& app, int32_t number, const QString& folder, const QString& name)
+{
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".pdf"));
+    clsSimple document(app, BuildInvoiceData(app.state.MainDatabase, number, 1));
+    document.setOutput(quirepress::cOutputToPDFFile);
+    document.setOutputFile(path);
+    if (!document.PrintReport())
+        throw std::runtime_error("the PDF file was not written");
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
+                       QStringLiteral("-singlefile"), path,
+                       QDir(folder).filePath(name + QStringLiteral("-pdf-page-1"))});
+}
+
+} // namespace
+
+void takeCheckPictures(AppContext& app, const QString& output)
+{
+    takeWindowPictures(app, output);
+    takePreviewPictures(app, 1041, output, "invoice-preview-one-page");
+    writeInvoicePdf(app, 1041, output, "invoice");
+    // A long invoice: three pages of jobs on invoice 1042.
+    app.state.MainDatabase.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (1042, 1, ?)",
+                                   {QDate::currentDate().toString(Qt::ISODate)});
+    for (int n = 1; n <= 70; ++n)
+        app.state.MainDatabase.execute(
+            "INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (1, 1042, ?, ?)",
+            {QStringLiteral("Storefront window cleaning, visit %1").arg(n), qint64(4500000 + n * 2500)});
+    takePreviewPictures(app, 1042, output, "invoice-preview-three-pages");
+    fillPastInvoices(app.state.MainDatabase);
+    takeReprintPictures(app, output);
+    takeInvoiceReportPictures(app, output);
+    takeOptionsPictures(app, output);
+    takeCustomerPictures(app, output);
+    takeUsersPictures(app, output);
+}
+
+} // namespace quillbill::screenshots

@@ -1,0 +1,79 @@
+#include "PictureSteps.h"
+
+#include "FindControl.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTest>
+#include <QTextStream>
+
+#include <stdexcept>
+
+namespace quillbill::screenshots {
+
+using quillbill::testing::control;
+
+void PrintedMessageBoxes::say(const QString& text) { QTextStream(stderr) << "message: " << text << '\n'; }
+
+void writePicture(const QPixmap& picture, const QString& folder, const QString& name)
+{
+    const QString path = folder + '/' + name + ".png";
+    // Quality 0 is the PNG writer's strongest compression: the pictures are
+    // kept in the repository and shipped with the guide.
+    if (!picture.save(path, "PNG", 0))
+        throw std::runtime_error(("cannot write " + path).toStdString());
+    QTextStream(stdout) << path << '\n';
+}
+
+void save(QWidget* widget, const QString& folder, const QString& name)
+{
+    QCoreApplication::processEvents();
+    writePicture(widget->grab(), folder, name);
+}
+
+void chooseCustomer(QWidget* window, const QString& company)
+{
+    auto* list = control<QComboBox>(window, "cmbCustomerID");
+    const int row = list->findText(company);
+    if (row < 0)
+        throw std::runtime_error(("no customer " + company).toStdString());
+    list->setCurrentIndex(row);
+    emit list->activated(row);
+}
+
+void typeInto(QWidget* window, const char* name, const QString& text)
+{
+    auto* box = control<QLineEdit>(window, name);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
+void addJob(QWidget* window, const QString& description, const QString& sum)
+{
+    control<QLineEdit>(window, "txtJobDescription")->setText(description);
+    control<QLineEdit>(window, "txtSums")->setText(sum);
+    control<QPushButton>(window, "cmdAddJob")->click();
+}
+
+QWidget* shownPreview()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "frmDisplay" && window->isVisible())
+            return window;
+    throw std::runtime_error("the preview did not open");
+}
+
+QWidget* topLevelWindow(const QString& objectName)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == objectName)
+            return window;
+    throw std::runtime_error(("no window " + objectName).toStdString());
+}
+
+} // namespace quillbill::screenshots
