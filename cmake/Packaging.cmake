@@ -10,7 +10,10 @@
 
 set(QUILLBILL_MAINTAINER "The Quillbill developers <quillbill@example.org>")
 # The Debian revision of this packaging of PROJECT_VERSION.
-set(QUILLBILL_DEBIAN_VERSION "${PROJECT_VERSION}-1")
+set(QUILLBILL_DEBIAN_REVISION 1)
+set(QUILLBILL_DEBIAN_VERSION "${PROJECT_VERSION}-${QUILLBILL_DEBIAN_REVISION}")
+# The library's package is named after its SONAME, libquirepress.so.1.
+set(library_package "libquirepress${PROJECT_VERSION_MAJOR}")
 
 # The documents every package carries: the copyright file, the Debian
 # changelog (compressed reproducibly, as Debian wants it) and the man page.
@@ -30,7 +33,7 @@ add_custom_target(package_documents ALL
     DEPENDS "${packaging_dir}/changelog.Debian.gz" "${packaging_dir}/Quillbill.1.gz")
 
 install(FILES "${packaging_dir}/Quillbill.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1" COMPONENT program)
-foreach(component_package IN ITEMS program:quillbill library:libquirepress1 development:libquirepress-dev)
+foreach(component_package IN ITEMS program:quillbill library:${library_package} development:libquirepress-dev)
     string(REPLACE ":" ";" component_package "${component_package}")
     list(GET component_package 0 component)
     list(GET component_package 1 package)
@@ -47,7 +50,7 @@ set(CPACK_PACKAGE_CONTACT "${QUILLBILL_MAINTAINER}")
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL program library development)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${QUILLBILL_DEBIAN_REVISION})
 set(CPACK_DEBIAN_PACKAGE_SOURCE quillbill)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_SOURCE_DIR}/cmake/PackagingOptions.cmake")
@@ -55,20 +58,20 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # Dependencies come from the binaries through dpkg-shlibdeps. The library
 # ships a shlibs file, so that whatever is built against it depends on
-# libquirepress1.
+# the library's package.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
-# The program is packaged while libquirepress1 is not installed, so
+# The program is packaged while the library's package is not installed, so
 # dpkg-shlibdeps would find neither the library nor its shlibs file. It
 # looks for both in a package tree (a folder holding DEBIAN/) among its
 # private library folders: this one holds the built library and the shlibs
 # line the library package ships, and goes into no package.
-set(shlibs_tree "${CMAKE_BINARY_DIR}/packaging/libquirepress1")
+set(shlibs_tree "${CMAKE_BINARY_DIR}/packaging/${library_package}")
 set(shlibs_libdir "${shlibs_tree}/${CMAKE_INSTALL_LIBDIR}")
 file(MAKE_DIRECTORY "${shlibs_tree}/DEBIAN" "${shlibs_libdir}")
 file(WRITE "${shlibs_tree}/DEBIAN/shlibs"
-    "libquirepress ${PROJECT_VERSION_MAJOR} libquirepress1 (>= ${QUILLBILL_DEBIAN_VERSION})\n")
+    "libquirepress ${PROJECT_VERSION_MAJOR} ${library_package} (>= ${QUILLBILL_DEBIAN_VERSION})\n")
 file(CREATE_LINK "${QUILLBILL_PROGRAM_DIR}/libquirepress.so.${PROJECT_VERSION_MAJOR}"
     "${shlibs_libdir}/libquirepress.so.${PROJECT_VERSION_MAJOR}" SYMBOLIC)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${shlibs_libdir}")
@@ -95,7 +98,7 @@ set(CPACK_DEBIAN_LIBRARY_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_LIBRARY_PACKAGE_DEPENDS "fonts-liberation2, xdg-utils")
 # ldconfig runs through its dpkg trigger. (CPack's postinst and postrm call
 # it as well: redundant, and harmless.)
-set(CPACK_DEBIAN_LIBRARY_PACKAGE_CONTROL_EXTRA "${PROJECT_SOURCE_DIR}/packaging/libquirepress1/triggers")
+set(CPACK_DEBIAN_LIBRARY_PACKAGE_CONTROL_EXTRA "${PROJECT_SOURCE_DIR}/packaging/library/triggers")
 set(CPACK_DEBIAN_LIBRARY_DESCRIPTION "banded report engine - shared library
 Quirepress lays out reports made of sections holding positioned fields: a
 program builds or loads a report definition, hands it values section by
@@ -106,7 +109,7 @@ This package holds the shared library.")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 # The public headers include Qt's.
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "libquirepress1 (= ${QUILLBILL_DEBIAN_VERSION}), qt6-base-dev")
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "${library_package} (= ${QUILLBILL_DEBIAN_VERSION}), qt6-base-dev")
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "banded report engine - development files
 Quirepress lays out reports made of sections holding positioned fields: a
 program builds or loads a report definition, hands it values section by
