@@ -4,7 +4,10 @@
 # CUPS print server with the cups-pdf printer, poppler to read PDFs back,
 # aiosmtpd for a local SMTP server, openssl for test certificates, a session
 # bus with gnome-keyring for a private keyring, and the validators of the
-# desktop entry and the AppStream file). Uses sudo when not run as root.
+# desktop entry and the AppStream file); with "package" also those that make
+# and check the Debian packages (dpkg-shlibdeps and fakeroot for cpack,
+# lintian, and the same validators for the packaged files). Uses sudo when
+# not run as root.
 # QtKeychain reaches the keyring through libsecret, which it loads at run
 # time.
 set -eu
@@ -15,6 +18,9 @@ libcurl4-openssl-dev ca-certificates qtkeychain-qt6-dev libsecret-1-0"
 if [ "${1:-}" = "test" ]; then
     packages="$packages cups printer-driver-cups-pdf poppler-utils python3-aiosmtpd openssl dbus-daemon dbus-bin gnome-keyring
         desktop-file-utils appstream"
+fi
+if [ "${1:-}" = "package" ]; then
+    packages="$packages dpkg-dev fakeroot file lintian desktop-file-utils appstream"
 fi
 
 missing=""
