@@ -120,15 +120,7 @@ void takeOptionsPictures(AppContext& app, const QString& folder)
         control<QAction>(&window, page)->trigger();
     save(&window, folder, "options-window-pages-switched-twice");
 
-    control<QAction>(&window, "mnuEmail")->trigger();
-    auto* keyring = control<QLabel>(&window, "lblKeyring");
-    if (!QTest::qWaitFor([&] { return !keyring->text().isEmpty(); }, 30'000))
-        throw std::runtime_error("the keyring's answer did not come");
-    typeInto(&window, "txtMailHost", "mail.tidywindows.example");
-    typeInto(&window, "txtMailUser", "office@tidywindows.example");
-    typeInto(&window, "txtMailPassword", "not-the-real-one");
-    typeInto(&window, "txtSenderName", "Tidy Windows Ltd.");
-    typeInto(&window, "txtSenderAddress", "office@tidywindows.example");
+    fillSampleMailPage(&window);
     save(&window, folder, "options-window-email-page");
 
     auto server = std::make_unique<RecordingSmtpServer>();

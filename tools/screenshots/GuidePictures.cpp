@@ -269,15 +269,7 @@ void takeOptionsPictures(AppContext& app, const QString& guide)
     }
     save(&window, guide, "options-security");
 
-    control<QAction>(&window, "mnuEmail")->trigger();
-    auto* keyring = control<QLabel>(&window, "lblKeyring");
-    if (!QTest::qWaitFor([&] { return !keyring->text().isEmpty(); }, 30'000))
-        throw std::runtime_error("the keyring's answer did not come");
-    typeInto(&window, "txtMailHost", "mail.tidywindows.example");
-    typeInto(&window, "txtMailUser", "office@tidywindows.example");
-    typeInto(&window, "txtMailPassword", "not-the-real-one");
-    typeInto(&window, "txtSenderName", "Tidy Windows Ltd.");
-    typeInto(&window, "txtSenderAddress", "office@tidywindows.example");
+    fillSampleMailPage(&window);
     save(&window, guide, "options-email");
 }
 

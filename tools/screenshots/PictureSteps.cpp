@@ -2,8 +2,10 @@
 
 #include "FindControl.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -74,6 +76,19 @@ QWidget* topLevelWindow(const QString& objectName)
         if (window->objectName() == objectName)
             return window;
     throw std::runtime_error(("no window " + objectName).toStdString());
+}
+
+void fillSampleMailPage(QWidget* window)
+{
+    control<QAction>(window, "mnuEmail")->trigger();
+    auto* keyring = control<QLabel>(window, "lblKeyring");
+    if (!QTest::qWaitFor([&] { return !keyring->text().isEmpty(); }, 30'000))
+        throw std::runtime_error("the keyring's answer did not come");
+    typeInto(window, "txtMailHost", "mail.tidywindows.example");
+    typeInto(window, "txtMailUser", "office@tidywindows.example");
+    typeInto(window, "txtMailPassword", "not-the-real-one");
+    typeInto(window, "txtSenderName", "Tidy Windows Ltd.");
+    typeInto(window, "txtSenderAddress", "office@tidywindows.example");
 }
 
 } // namespace quillbill::screenshots

@@ -41,6 +41,10 @@ void typeInto(QWidget* window, const char* name, const QString& text);
 // Adds a job to the new-invoice window with its Add Job button.
 void addJob(QWidget* window, const QString& description, const QString& sum);
 
+// Opens the E-mail page of the options window `window` and fills it in
+// with the sample office's server and sender, once the keyring answered.
+void fillSampleMailPage(QWidget* window);
+
 // The report engine's preview window that is on screen.
 QWidget* shownPreview();
 
