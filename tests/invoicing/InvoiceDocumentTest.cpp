@@ -4,6 +4,7 @@
 // sets it up; without it the printer tests are skipped, unless
 // QUIREPRESS_REQUIRE_PRINTER is set, when they fail).
 
+#include "FindControl.h"
 #include "InvoiceTestData.h"
 #include "PrintedPdf.h"
 #include "QuietDesktopOpener.h"
@@ -249,10 +250,9 @@ protected:
         ASSERT_FALSE(driver.report().CanExit()) << "the preview is open";
         driver.report().setPrinterName(pdfQueue);
         driver.report().setReportName(QDir(program.folder()).filePath(jobName + QStringLiteral(".rdn")));
-        QAbstractButton* print = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String("frmDisplay") && window->isVisible())
-                print = window->findChild<QAbstractButton*>(QStringLiteral("cmdToolbar4"));
+        QWidget* preview = shownWindow("frmDisplay");
+        ASSERT_NE(preview, nullptr);
+        QAbstractButton* print = preview->findChild<QAbstractButton*>(QStringLiteral("cmdToolbar4"));
         ASSERT_NE(print, nullptr);
         QTest::mouseClick(print, Qt::LeftButton);
     }

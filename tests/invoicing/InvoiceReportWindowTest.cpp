@@ -27,13 +27,7 @@
 namespace quillbill::testing {
 namespace {
 
-QWidget* shownPreview()
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String("frmDisplay") && window->isVisible())
-            return window;
-    return nullptr;
-}
+QWidget* shownPreview() { return shownWindow("frmDisplay"); }
 
 // Acme and Bolt, each with an invoice of today.
 class InvoiceReportWindow : public ::testing::Test {

@@ -3,6 +3,7 @@
 // writes down what it was asked for.
 
 #include "shell/help/HelpKey.h"
+#include "FindControl.h"
 #include "TestProgram.h"
 #include "app/ProgramReport.h"
 #include "backup/frmFileMoveCopy.h"
@@ -12,6 +13,7 @@
 #include "shell/mainwindow/frmMain.h"
 #include "shell/options/frmOptions.h"
 #include "shell/startup/ChildWindows.h"
+#include "shell/startup/ProgramFolder.h"
 #include "shell/tips/frmAbout.h"
 #include "shell/tips/frmTip.h"
 
@@ -21,8 +23,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -44,13 +44,8 @@ protected:
     {
         // The delivered guide, so that every page asked for exists, with a
         // help program that notes its argument instead of opening a browser.
-        const QString guide = QStringLiteral(QUILLBILL_TEST_PROGRAM_DIR "/HelpFile");
-        QDirIterator it(guide, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString target = program.folder() + "/HelpFile/" + QDir(guide).relativeFilePath(it.next());
-            QDir().mkpath(QFileInfo(target).path());
-            ASSERT_TRUE(QFile::copy(it.filePath(), target));
-        }
+        ASSERT_TRUE(ProgramFolder::copyTree(QStringLiteral(QUILLBILL_TEST_PROGRAM_DIR "/HelpFile"),
+                                            program.folder() + "/HelpFile"));
         QFile help(program.folder() + "/HelpFile/Help");
         help.remove();
         ASSERT_TRUE(help.open(QIODevice::WriteOnly));
@@ -180,10 +175,7 @@ TEST_F(HelpKeyTest, F1InTheReportEnginesWindowsAsksForTheirPages)
     report.setOutputTo(quirepress::cOutputToScreen);
     report.PrintSection(QStringLiteral("Detail"));
     report.EndReport();
-    QWidget* preview = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String("frmDisplay") && window->isVisible())
-            preview = window;
+    QWidget* preview = quillbill::testing::shownWindow("frmDisplay");
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(pressF1(insideOf(preview)), "preview.html");
     report.CloseWindow();

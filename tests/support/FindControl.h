@@ -3,6 +3,7 @@
 // Finding a control of the program's windows by its objectName, for the
 // tests and for the tool that takes the windows' pictures.
 
+#include <QApplication>
 #include <QWidget>
 
 #include <stdexcept>
@@ -19,6 +20,16 @@ T* control(QWidget* window, const char* name)
     if (!found)
         throw std::runtime_error(std::string("no control ") + name);
     return found;
+}
+
+// The top-level window of that objectName that is on screen, such as the
+// report engine's preview "frmDisplay"; nullptr when none is.
+inline QWidget* shownWindow(const char* objectName)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String(objectName) && window->isVisible())
+            return window;
+    return nullptr;
 }
 
 } // namespace quillbill::testing

@@ -64,15 +64,13 @@ void takePreviewPictures(AppContext& app, int32_t number, const QString& folder,
     document.PrintReport();
     QWidget* preview = shownPreview();
     preview->resize(900, 1000);
-    auto* zoom = control<QComboBox>(preview, "cboZoom");
     const std::pair<QString, QString> zooms[] = {
         {QStringLiteral("100%"), QStringLiteral("-100")},
         {QStringLiteral("200%"), QStringLiteral("-200")},
         {QStringLiteral("Page Width"), QStringLiteral("-page-width")},
     };
     for (const auto& [choice, suffix] : zooms) {
-        zoom->setCurrentIndex(zoom->findText(choice));
-        emit zoom->activated(zoom->currentIndex());
+        chooseZoom(preview, choice);
         save(preview, folder, name + suffix);
     }
 }

@@ -173,16 +173,11 @@ void takePreviewPictures(AppContext& app, const QString& guide, const QString& r
     document.setOutput(quirepress::cOutputToScreen);
     document.PrintReport();
     QWidget* preview = shownPreview();
-    auto* zoom = control<QComboBox>(preview, "cboZoom");
-    const auto zoomTo = [zoom](const QString& choice) {
-        zoom->setCurrentIndex(zoom->findText(choice));
-        emit zoom->activated(zoom->currentIndex());
-    };
     preview->resize(760, 700);
-    zoomTo(QStringLiteral("Page Width"));
+    chooseZoom(preview, QStringLiteral("Page Width"));
     save(preview, guide, "preview");
     preview->resize(900, 1000);
-    zoomTo(QStringLiteral("100%"));
+    chooseZoom(preview, QStringLiteral("100%"));
     save(preview, readme, "invoice-preview");
     preview->close();
 }

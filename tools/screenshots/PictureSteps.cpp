@@ -64,10 +64,16 @@ void addJob(QWidget* window, const QString& description, const QString& sum)
 
 QWidget* shownPreview()
 {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == "frmDisplay" && window->isVisible())
-            return window;
+    if (QWidget* preview = quillbill::testing::shownWindow("frmDisplay"))
+        return preview;
     throw std::runtime_error("the preview did not open");
+}
+
+void chooseZoom(QWidget* preview, const QString& choice)
+{
+    auto* zoom = control<QComboBox>(preview, "cboZoom");
+    zoom->setCurrentIndex(zoom->findText(choice));
+    emit zoom->activated(zoom->currentIndex());
 }
 
 QWidget* topLevelWindow(const QString& objectName)

@@ -48,6 +48,10 @@ void fillSampleMailPage(QWidget* window);
 // The report engine's preview window that is on screen.
 QWidget* shownPreview();
 
+// Chooses the zoom `choice` ("100%", "Page Width" ...) in the preview's list
+// as the user does.
+void chooseZoom(QWidget* preview, const QString& choice);
+
 // The top-level window of that objectName, shown or not; throws if none.
 QWidget* topLevelWindow(const QString& objectName);
 

@@ -37,7 +37,15 @@ constexpr std::array<std::pair<const char*, const char*>, 19> pages{{
     {"frmOutput", "output-choice.html"},
 }};
 
-const QWidget* activeChildOf(const QWidget* window)
+QString pageForWindow(const QString& windowName)
+{
+    for (const auto& [name, page] : pages)
+        if (windowName == QLatin1String(name))
+            return QString::fromLatin1(page);
+    return {};
+}
+
+const QWidget* currentChildOf(const QWidget* window)
 {
     const auto* frame = qobject_cast<const QMainWindow*>(window);
     const auto* area = frame ? qobject_cast<const QMdiArea*>(frame->centralWidget()) : nullptr;
@@ -48,14 +56,6 @@ const QWidget* activeChildOf(const QWidget* window)
 }
 
 } // namespace
-
-QString pageForWindow(const QString& windowName)
-{
-    for (const auto& [name, page] : pages)
-        if (windowName == QLatin1String(name))
-            return QString::fromLatin1(page);
-    return {};
-}
 
 QStringList allPages()
 {
@@ -72,7 +72,7 @@ QString pageFor(const QWidget* widget)
         const QString page = pageForWindow(widget->objectName());
         if (page.isEmpty())
             continue;
-        if (const QWidget* child = activeChildOf(widget)) {
+        if (const QWidget* child = currentChildOf(widget)) {
             const QString childPage = pageForWindow(child->objectName());
             if (!childPage.isEmpty())
                 return childPage;

@@ -13,10 +13,6 @@ namespace quillbill::HelpTopics {
 // no window on the way has a page.
 QString pageFor(const QWidget* widget);
 
-// The guide's page about the window named `windowName` (its object name),
-// or empty.
-QString pageForWindow(const QString& windowName);
-
 // Every page that F1 can ask for.
 QStringList allPages();
 

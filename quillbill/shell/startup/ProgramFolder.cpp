@@ -18,24 +18,6 @@ bool sameContents(const QString& one, const QString& other)
     return a.size() == b.size() && a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)
         && a.readAll() == b.readAll();
 }
-
-// The guide and its help program belong to the installed version, not to
-// the user: after an upgrade, F1 asks for the new version's pages. Only
-// files that differ are copied.
-void refreshGuide(const QString& defaults, const QString& perUserFolder)
-{
-    const QDir from(defaults + u'/' + guideFolder);
-    QDirIterator it(from.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = perUserFolder + u'/' + guideFolder + u'/' + from.relativeFilePath(source);
-        if (sameContents(source, target))
-            continue;
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::remove(target);
-        QFile::copy(source, target);
-    }
-}
 } // namespace
 
 QString locate(const QString& executableFolder, const QString& defaults, const QString& perUserFolder)
@@ -47,11 +29,14 @@ QString locate(const QString& executableFolder, const QString& defaults, const Q
     // that goes missing later is reported, not silently replaced.
     if (!QDir(perUserFolder).exists(databaseFolder) && QDir(defaults).exists(databaseFolder))
         copyTree(defaults, perUserFolder);
-    refreshGuide(defaults, perUserFolder);
+    // The guide and its help program belong to the installed version, not
+    // to the user: after an upgrade, F1 asks for the new version's pages.
+    if (QDir(defaults).exists(guideFolder))
+        copyTree(defaults + u'/' + guideFolder, perUserFolder + u'/' + guideFolder, ExistingFiles::ReplaceDiffering);
     return QDir(perUserFolder).absolutePath();
 }
 
-bool copyTree(const QString& from, const QString& to)
+bool copyTree(const QString& from, const QString& to, ExistingFiles existing)
 {
     const QDir source(from);
     if (!QDir().mkpath(to))
@@ -65,6 +50,8 @@ bool copyTree(const QString& from, const QString& to)
             copiedAll = QDir().mkpath(target) && copiedAll;
         } else if (!QFileInfo::exists(target)) {
             copiedAll = QFile::copy(entry.filePath(), target) && copiedAll;
+        } else if (existing == ExistingFiles::ReplaceDiffering && !sameContents(entry.filePath(), target)) {
+            copiedAll = QFile::remove(target) && QFile::copy(entry.filePath(), target) && copiedAll;
         }
     }
     return copiedAll;

@@ -15,8 +15,12 @@ namespace quillbill::ProgramFolder {
 // as the user left it.
 QString locate(const QString& executableFolder, const QString& defaults, const QString& perUserFolder);
 
-// Copies `from` into `to`, folders included, without replacing a file that
-// is already there. False when something could not be copied.
-bool copyTree(const QString& from, const QString& to);
+// What copyTree does with a file that is already there.
+enum class ExistingFiles { Keep, ReplaceDiffering };
+
+// Copies `from` into `to`, folders included. A file already there is kept,
+// or replaced when its contents differ. False when something could not be
+// copied.
+bool copyTree(const QString& from, const QString& to, ExistingFiles existing = ExistingFiles::Keep);
 
 } // namespace quillbill::ProgramFolder
