@@ -14,7 +14,7 @@ set -eu
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3
 libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core xdg-utils clang libclang-rt-14-dev
-libcurl4-openssl-dev ca-certificates qtkeychain-qt6-dev libsecret-1-0"
+libcurl4-openssl-dev ca-certificates qtkeychain-qt6-dev libsecret-1-0 libsodium-dev"
 if [ "${1:-}" = "test" ]; then
     packages="$packages cups printer-driver-cups-pdf poppler-utils python3-aiosmtpd openssl dbus-daemon dbus-bin gnome-keyring
         desktop-file-utils appstream"
