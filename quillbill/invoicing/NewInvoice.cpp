@@ -1,6 +1,7 @@
 #include "invoicing/NewInvoice.h"
 
 #include "common/Money.h"
+#include "records/invoices/InvoiceErrors.h"
 #include "records/invoices/InvoiceRecords.h"
 
 #include <stdexcept>
@@ -34,7 +35,13 @@ NewInvoice::JobOutcome NewInvoice::addJob(const QString& description, const QStr
         return JobOutcome::SumNotANumber;
     if (description.trimmed().isEmpty())
         return JobOutcome::DescriptionBlank;
-    InvoiceRecords(database_).addJob({customer_->id, *invoiceNumber_, description, *sum});
+    try {
+        InvoiceRecords(database_).addJob({customer_->id, *invoiceNumber_, description, *sum});
+    } catch (const InvoiceGone&) {
+        invoiceNumber_.reset();
+        jobCount_ = 0;
+        throw;
+    }
     ++jobCount_;
     return JobOutcome::Added;
 }

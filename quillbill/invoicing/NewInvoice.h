@@ -35,6 +35,8 @@ public:
     enum class JobOutcome { Added, SumNotANumber, DescriptionBlank };
     // Stores a job of the issued invoice. `typedSum` is the sum box's text:
     // an amount with at most four decimals. A refused job stores nothing.
+    // When the invoice is no longer stored, throws InvoiceGone and forgets
+    // its number, so that the next job needs a new one.
     JobOutcome addJob(const QString& description, const QString& typedSum);
     int jobCount() const { return jobCount_; }
 

@@ -219,6 +219,14 @@ void frmAddInvoice::resetJobEntry()
     ListView1_->clear();
 }
 
+void frmAddInvoice::startOver()
+{
+    txtInvoiceID_->clear();
+    resetJobEntry();
+    cmdMakeInvoiceID_->setEnabled(invoice_.customer().has_value());
+    cmdMakeInvoiceID_->setFocus();
+}
+
 void frmAddInvoice::generateInvoiceId()
 {
     int32_t number = 0;
@@ -240,8 +248,13 @@ void frmAddInvoice::addJob()
     const QString typedSum = txtSums_->text();
     NewInvoice::JobOutcome outcome{};
     if (!runShowingFailure(app_.messages, ProgramInfo::title,
-                           [&] { outcome = invoice_.addJob(description, typedSum); }))
+                           [&] { outcome = invoice_.addJob(description, typedSum); })) {
+        // What was typed stays for another try; but an invoice that is gone
+        // takes no more jobs, so the window starts over for its customer.
+        if (!invoice_.invoiceNumber())
+            startOver();
         return;
+    }
     switch (outcome) {
     case NewInvoice::JobOutcome::SumNotANumber:
         app_.messages.warn(this, QStringLiteral("Sum Field not entered correctly. Please fix."), ProgramInfo::title);

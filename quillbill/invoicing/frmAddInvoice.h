@@ -37,6 +37,8 @@ private:
     void printInvoice();
     void emailInvoice();
     void resetJobEntry();
+    // Back to issuing a number for the chosen customer.
+    void startOver();
 
     AppContext& app_;
     NewInvoice invoice_;

@@ -4,6 +4,7 @@
 #include "ProgramControls.h"
 #include "TestProgram.h"
 #include "invoicing/frmAddInvoice.h"
+#include "records/DatabaseError.h"
 
 #include <gtest/gtest.h>
 
@@ -199,6 +200,59 @@ TEST_F(AddInvoiceWindow, ChoosingAnotherCustomerStartsOverAndKeepsWhatWasStored)
     EXPECT_EQ(control<QLabel>(window.get(), "lblCompany")->text(), "Brien Holdings");
     EXPECT_EQ(count("SELECT count(*) FROM TblInvoice WHERE InvoiceID = 42 AND CustomerID = 7"), 1);
     EXPECT_EQ(count("SELECT count(*) FROM TblJobs WHERE InvoiceID = 42 AND CustomerID = 7"), 1);
+}
+
+TEST_F(AddInvoiceWindow, AnInvoiceGoneMeanwhileTakesNoJobAndTheWindowStartsOver)
+{
+    choose("O'Brien & Sons");
+    generate();
+    enterJob("Gutter clearing", "85.50");
+    // Another program restores a backup made before invoice 42 was issued.
+    program.exec("DELETE FROM TblJobs");
+    program.exec("DELETE FROM TblInvoice");
+
+    enterJob("Window washing", "40");
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.contains("no longer in the database"))
+        << program.messages.last().text.toStdString();
+    EXPECT_EQ(count("SELECT count(*) FROM TblJobs"), 0) << "no job of an invoice that is gone";
+    EXPECT_TRUE(box("txtInvoiceID")->text().isEmpty());
+    EXPECT_EQ(jobList()->topLevelItemCount(), 0);
+    EXPECT_FALSE(box("txtJobDescription")->isEnabled());
+    EXPECT_TRUE(button("cmdMakeInvoiceID")->isEnabled()) << "a new number can be issued";
+
+    generate();
+    EXPECT_EQ(box("txtInvoiceID")->text(), "43");
+    enterJob("Window washing", "40");
+    EXPECT_EQ(count("SELECT count(*) FROM TblJobs WHERE InvoiceID = 43 AND CustomerID = 7"), 1);
+}
+
+TEST_F(AddInvoiceWindow, OnAFullDiskNothingIsIssuedAndTheWindowStaysWhereItWas)
+{
+    // The file may not grow, and the invoices' pages are full: SQLite
+    // answers the next invoice as it answers a full disk.
+    const int pages = program.app->state.MainDatabase.firstRow("PRAGMA page_count")->value(0).toInt();
+    program.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 4));
+    for (int stored = 0, batch = 4096; batch > 0;) {
+        try {
+            program.exec("WITH RECURSIVE n(i) AS (SELECT ? UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+                         "INSERT INTO TblInvoice (InvoiceID, CustomerID) SELECT i, 99 FROM n",
+                         {stored + 1, stored + batch});
+            stored += batch;
+        } catch (const DatabaseError&) {
+            batch /= 2;
+        }
+    }
+    choose("O'Brien & Sons");
+    generate();
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.startsWith("The disk that holds the database is full"))
+        << program.messages.last().text.toStdString();
+    EXPECT_TRUE(box("txtInvoiceID")->text().isEmpty());
+    EXPECT_FALSE(box("txtJobDescription")->isEnabled()) << "no job entry without an invoice";
+    EXPECT_FALSE(button("cmdAddJob")->isEnabled());
+    EXPECT_TRUE(button("cmdMakeInvoiceID")->isEnabled()) << "the user may try again";
+    EXPECT_EQ(count("SELECT InvoiceNumber FROM TblBillingCodes WHERE BillCode = 'OBR'"), 41);
 }
 
 TEST_F(AddInvoiceWindow, ACustomerAddedElsewhereAppearsWhileTheChosenOneStaysShown)

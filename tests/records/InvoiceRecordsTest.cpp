@@ -222,6 +222,7 @@ TEST_F(InvoiceRecordsTest, IssuingWaitsForAnotherProgramsCounterChange)
 
 TEST_F(InvoiceRecordsTest, JobsAreNumberedByTheDatabasePastSixteenBits)
 {
+    program.exec("INSERT INTO TblInvoice (InvoiceID, CustomerID) VALUES (42, 3)");
     program.exec("INSERT INTO TblJobs VALUES (40000, 1, 1, 'Earlier work', 10000)");
     const int64_t id = invoices.addJob({3, 42, "Réparation chez O'Brien", Money::fromUnits(1234567)});
     EXPECT_EQ(id, 40001);
@@ -230,10 +231,14 @@ TEST_F(InvoiceRecordsTest, JobsAreNumberedByTheDatabasePastSixteenBits)
               (QStringList{"40001|3|42|Réparation chez O'Brien|1234567", "40002|3|42|Second|-5000"}));
 }
 
-TEST_F(InvoiceRecordsTest, AJobWithoutDescriptionIsToldApartAndWritesNothing)
+TEST_F(InvoiceRecordsTest, AJobWithoutDescriptionOrInvoiceIsToldApartAndWritesNothing)
 {
+    program.exec("INSERT INTO TblInvoice (InvoiceID, CustomerID) VALUES (42, 3), (43, 4)");
     EXPECT_THROW(invoices.addJob({3, 42, "", Money::fromUnits(10000)}), EmptyJobDescription);
     EXPECT_THROW(invoices.addJob({3, 42, QString(), Money::fromUnits(10000)}), EmptyJobDescription);
+    // Invoice 43 is another customer's; 44 was never stored or is gone.
+    EXPECT_THROW(invoices.addJob({3, 43, "Work", Money::fromUnits(10000)}), InvoiceGone);
+    EXPECT_THROW(invoices.addJob({3, 44, "Work", Money::fromUnits(10000)}), InvoiceGone);
     EXPECT_TRUE(dump("TblJobs").isEmpty());
 }
 

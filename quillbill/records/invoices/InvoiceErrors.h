@@ -2,6 +2,8 @@
 
 #include "records/DatabaseError.h"
 
+#include <cstdint>
+
 namespace quillbill {
 
 // No invoice number could be issued; nothing was written. The message names
@@ -29,6 +31,13 @@ private:
 class EmptyJobDescription : public DatabaseError {
 public:
     EmptyJobDescription();
+};
+
+// A job for an invoice that is no longer stored (a restore, or another
+// program, removed it since it was issued); nothing was written.
+class InvoiceGone : public DatabaseError {
+public:
+    InvoiceGone(int32_t customerId, int32_t invoiceId);
 };
 
 } // namespace quillbill

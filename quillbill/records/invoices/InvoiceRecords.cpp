@@ -102,9 +102,14 @@ int64_t InvoiceRecords::addJob(const JobEntry& job) const
         throw EmptyJobDescription();
     // JobID is left to the database (the row's rowid), so numbers never
     // collide and do not end at a width the program picked.
-    const QSqlQuery insert =
-        database_.execute("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, ?, ?, ?)",
-                          {job.customerId, job.invoiceId, job.description, qlonglong{job.sums.units()}});
+    // One statement, so that the invoice cannot go between the look and
+    // the write.
+    const QSqlQuery insert = database_.execute(
+        "INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) SELECT ?, ?, ?, ? "
+        "WHERE EXISTS (SELECT 1 FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?)",
+        {job.customerId, job.invoiceId, job.description, qlonglong{job.sums.units()}, job.customerId, job.invoiceId});
+    if (insert.numRowsAffected() != 1)
+        throw InvoiceGone(job.customerId, job.invoiceId);
     return insert.lastInsertId().toLongLong();
 }
 

@@ -34,8 +34,9 @@ public:
     // the database refuses or another program holds it too long.
     int32_t issueInvoice(const QString& billingCode, int32_t customerId, const QDate& date) const;
 
-    // Stores a job and returns the JobID the database gave it. Throws
-    // EmptyJobDescription, writing nothing, for an empty description, and
+    // Stores a job of a stored invoice and returns the JobID the database
+    // gave it. Throws, writing nothing, EmptyJobDescription for an empty
+    // description, InvoiceGone when the invoice is not stored, and
     // DatabaseError for any other refusal.
     int64_t addJob(const JobEntry& job) const;
 
