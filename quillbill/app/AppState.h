@@ -23,8 +23,8 @@ struct AppState {
     int16_t UserLevel = 3;
     // The time stamp in the name of the last backup file.
     QString BackupStamp;
-    // The file, relative to the program folder, that the e-mail window
-    // attaches; empty for a comment without attachment.
+    // The file that the e-mail window attaches (a relative path is taken in
+    // the program folder); empty for a comment without attachment.
     QString AttachmentPath;
     // The report engine's output target after the last invoice document run.
     int16_t LastOutputTarget = 0;

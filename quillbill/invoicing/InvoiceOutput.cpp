@@ -9,25 +9,46 @@
 #include "mail/MailSettings.h"
 #include "mail/frmEmail.h"
 
-#include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QObject>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <stdexcept>
 
 namespace quillbill {
 
 namespace {
 
-// The file an e-mailed invoice is written to, in the program folder, as the
-// e-mail window names it, and the engine's target that writes it.
+// The engine's target that writes an e-mailed invoice, and the file's
+// extension.
 struct AttachedFile {
-    QString path;
+    QString extension;
     quirepress::OutputOptions target;
 };
 
 AttachedFile attachedFile(InvoiceAttachment kind)
 {
     if (kind == InvoiceAttachment::PdfDocument)
-        return {QStringLiteral("/Invoice.pdf"), quirepress::cOutputToPDFFile};
-    return {QStringLiteral("/Invoice.html"), quirepress::cOutputToHTMLFile};
+        return {QStringLiteral("pdf"), quirepress::cOutputToPDFFile};
+    return {QStringLiteral("html"), quirepress::cOutputToHTMLFile};
+}
+
+// A new folder of this run's own inside the user's private runtime folder:
+// made with a random name and mode 0700, so that no other program, of this
+// user or another, writes the file the e-mail window sends.
+std::unique_ptr<QTemporaryDir> newRunFolder()
+{
+    QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (base.isEmpty())
+        base = QDir::tempPath();
+    auto folder = std::make_unique<QTemporaryDir>(QDir(base).filePath(QStringLiteral("Quillbill-XXXXXX")));
+    if (!folder->isValid())
+        throw std::runtime_error(QObject::tr("No folder for the invoice could be made in %1: %2")
+                                     .arg(base, folder->errorString())
+                                     .toStdString());
+    return folder;
 }
 
 } // namespace
@@ -59,22 +80,26 @@ bool InvoiceOutput::preview(int32_t invoiceId, int32_t customerId)
 
 void InvoiceOutput::email(int32_t invoiceId, int32_t customerId, QWidget* window)
 {
+    app_.state.AttachmentPath.clear();
     const AttachedFile file = attachedFile(MailSettings::load(app_.options).invoicesAs);
-    app_.state.AttachmentPath = file.path;
-    // The file is named by its full path, wherever the program was started.
-    const QString fullPath = app_.folder + file.path;
+    std::unique_ptr<QTemporaryDir> folder;
+    if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] { folder = newRunFolder(); }))
+        return;
+    // Named after the invoice: the name the customer sees on the attachment.
+    const QString path = folder->filePath(QStringLiteral("Invoice-%1.%2").arg(invoiceId).arg(file.extension));
     bool written = false;
     {
         // Writing the file takes a moment, and the e-mail window only
         // comes after it.
         const WaitCursor waiting;
-        written = run(invoiceId, customerId, file.target, fullPath);
+        written = run(invoiceId, customerId, file.target, path);
     }
-    // The engine removes an earlier file before it writes, so one found here
-    // is this run's.
-    if (!written || app_.state.LastOutputTarget != static_cast<int16_t>(file.target) || !QFileInfo::exists(fullPath))
+    // The folder is new, so a file in it is this run's.
+    if (!written || app_.state.LastOutputTarget != static_cast<int16_t>(file.target) || !QFileInfo::exists(path))
         return;
+    app_.state.AttachmentPath = path;
     auto* email = new frmEmail(app_, window);
+    email->holdAttachmentFolder(std::move(folder));
     email->setAttribute(Qt::WA_DeleteOnClose);
     email->open();
 }

@@ -14,10 +14,10 @@ namespace quillbill {
 struct AppContext;
 class clsSimple;
 
-// Shows a stored invoice in the preview, or writes it as Invoice.html (or
-// Invoice.pdf, as the mail settings choose) in the program folder and opens
-// the e-mail window on it: what every window that
-// offers "Print Invoice" and "Email This Invoice" does. Failures are shown
+// Shows a stored invoice in the preview, or writes it as Invoice-N.html (or
+// .pdf, as the mail settings choose) in a folder of that run's own and opens
+// the e-mail window on it: what every window that offers "Print Invoice" and
+// "Email This Invoice" does. Failures are shown
 // to the user here; callers only choose the invoice.
 class InvoiceOutput {
 public:
@@ -29,8 +29,9 @@ public:
     // Opens the preview of the invoice. False when it failed.
     bool preview(int32_t invoiceId, int32_t customerId);
 
-    // Writes the invoice to the file the mail settings choose and, only when the run ended with
-    // that file written, opens the e-mail window over `window`, modal to it.
+    // Writes the invoice to the file the mail settings choose and, only when
+    // the run ended with that file written, opens the e-mail window over
+    // `window`, modal to it; the window holds the file until it closes.
     void email(int32_t invoiceId, int32_t customerId, QWidget* window);
 
 private:

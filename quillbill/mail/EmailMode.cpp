@@ -1,10 +1,16 @@
 #include "mail/EmailMode.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace quillbill {
 
 EmailMode::EmailMode(const QString& attachmentPath, const QString& programFolder)
-    : attachmentPath_(attachmentPath), programFolder_(programFolder)
-{}
+{
+    const QString path = attachmentPath.trimmed();
+    if (!path.isEmpty())
+        attachmentFile_ = QDir::cleanPath(QDir(programFolder).absoluteFilePath(path));
+}
 
 QString EmailMode::caption() const
 {
@@ -13,22 +19,12 @@ QString EmailMode::caption() const
 
 QString EmailMode::attachmentLine() const
 {
-    return isInvoice() ? QStringLiteral("File Attached: ") + attachmentPath_.trimmed() : QString();
+    return isInvoice() ? QStringLiteral("File Attached: ") + QFileInfo(attachmentFile_).fileName() : QString();
 }
 
 QString EmailMode::subject() const
 {
     return isInvoice() ? QStringLiteral("Copy Of Invoice...") : QStringLiteral("Quillbill Comments...");
-}
-
-QString EmailMode::attachmentFile() const
-{
-    if (!isInvoice())
-        return {};
-    // The path is kept with its leading separator ("/Invoice.html"); one
-    // without it still names a file inside the program folder.
-    const bool separated = attachmentPath_.startsWith(u'/');
-    return programFolder_ + (separated ? QString() : QStringLiteral("/")) + attachmentPath_;
 }
 
 } // namespace quillbill

@@ -13,20 +13,21 @@ inline const QString commentsAddress = QStringLiteral("comments@quillbill.exampl
 // when there is no attachment.
 class EmailMode {
 public:
-    // `attachmentPath` is relative to `programFolder`, as AppState keeps it.
+    // `attachmentPath` names the file to attach; a relative one is taken in
+    // `programFolder`.
     EmailMode(const QString& attachmentPath, const QString& programFolder);
 
-    bool isInvoice() const { return !attachmentPath_.isEmpty(); }
+    bool isInvoice() const { return !attachmentFile_.isEmpty(); }
     QString caption() const;
-    // The line naming the attached file; empty without one.
+    // The line naming the attached file as the recipient gets it; empty
+    // without one.
     QString attachmentLine() const;
     QString subject() const;
     // The full path of the file to attach; empty without one.
-    QString attachmentFile() const;
+    QString attachmentFile() const { return attachmentFile_; }
 
 private:
-    QString attachmentPath_;
-    QString programFolder_;
+    QString attachmentFile_;
 };
 
 } // namespace quillbill

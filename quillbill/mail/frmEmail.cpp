@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace quillbill {
 
@@ -94,6 +95,7 @@ frmEmail::frmEmail(AppContext& app, QWidget* parent)
 
     setWindowTitle(mode_.caption());
     lblAttachment_->setText(mode_.attachmentLine());
+    lblAttachment_->setToolTip(mode_.attachmentFile());
     txtTo_->clear();
     txtTo_->setEnabled(mode_.isInvoice());
 
@@ -106,6 +108,8 @@ frmEmail::frmEmail(AppContext& app, QWidget* parent)
 }
 
 frmEmail::~frmEmail() = default;
+
+void frmEmail::holdAttachmentFolder(std::unique_ptr<QTemporaryDir> folder) { attachmentFolder_ = std::move(folder); }
 
 void frmEmail::done(int result)
 {

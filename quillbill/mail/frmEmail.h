@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -12,6 +13,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QTemporaryDir;
 
 namespace quillbill {
 
@@ -22,7 +24,9 @@ struct MailSettings;
 // The e-mail window. AppState::AttachmentPath, as it is when the window is
 // made, decides what it sends: with a path, an invoice with that file
 // attached to a recipient the user types; without one, comments to the
-// program's makers. A successful send empties AttachmentPath and closes the
+// program's makers. The file is read only when Send is pressed, so it must
+// be one that nothing else writes meanwhile: the folder of the run that
+// made it, which the window holds until it closes. A successful send empties AttachmentPath and closes the
 // window (accepted); a failed one leaves everything typed in place.
 //
 // The options window's mail settings give the server, the sign-in, the
@@ -36,6 +40,10 @@ public:
     ~frmEmail() override;
 
     bool isInvoiceMode() const { return mode_.isInvoice(); }
+
+    // Keeps the folder that holds the attachment until the window goes; the
+    // folder and its files are removed then.
+    void holdAttachmentFolder(std::unique_ptr<QTemporaryDir> folder);
 
     // While a send runs, the window stays open: the send holds on to it.
     void done(int result) override;
@@ -60,6 +68,7 @@ private:
     Outcome outcome_ = Outcome::None;
     QString failure_;
     QString commentsAddress_;
+    std::unique_ptr<QTemporaryDir> attachmentFolder_;
 
     QLineEdit* txtFrom_;
     QLineEdit* txtTo_;

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -188,14 +189,13 @@ TEST_F(ReprintWindow, ALevelOneUserPrintsAndMailsAndTheMailWindowWaitsForTheHtml
     program.app->state.UserLevel = 1;
     ReprintWindow::open();
     choose("O'Brien & Sons");
-    const QString file = program.folder() + "/Invoice.html";
 
     // Without its layout the document is not made: no mail window, even
-    // though the last run before it wrote the HTML file.
+    // though the last run before it wrote an HTML file.
     program.app->state.LastOutputTarget = 4;
     click("cmdEmail");
-    EXPECT_FALSE(QFile::exists(file));
     EXPECT_TRUE(window->findChildren<frmEmail*>().isEmpty());
+    EXPECT_EQ(program.app->state.AttachmentPath, "");
     EXPECT_FALSE(program.messages.empty()) << "the missing layout is told";
 
     program.installDeliveredReports();
@@ -205,14 +205,14 @@ TEST_F(ReprintWindow, ALevelOneUserPrintsAndMailsAndTheMailWindowWaitsForTheHtml
     EXPECT_TRUE(window->findChildren<frmEmail*>().isEmpty());
 
     click("cmdEmail");
-    QFile written(file);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << "no invoice in the program folder";
+    QFile written(program.app->state.AttachmentPath);
+    EXPECT_EQ(QFileInfo(written).suffix(), "html");
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << "no invoice written";
     EXPECT_TRUE(written.readAll().contains("Gutter clearing"));
     const auto opened = window->findChildren<frmEmail*>();
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(opened.front()->isInvoiceMode());
     EXPECT_TRUE(opened.front()->isModal());
-    EXPECT_EQ(program.app->state.AttachmentPath, "/Invoice.html");
     EXPECT_TRUE(program.messages.empty());
 }
 
@@ -224,26 +224,20 @@ TEST_F(ReprintWindow, WithPdfChosenTheMailWindowWaitsForThePdfFile)
     settings.save(program.app->options);
     ReprintWindow::open();
     choose("O'Brien & Sons");
-    const QString file = program.folder() + "/Invoice.pdf";
 
-    // A file of an earlier run and a PDF target last time do not stand in
-    // for a document that was not made.
-    QFile earlier(file);
-    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-    earlier.close();
+    // A PDF target last time does not stand in for a document that was not
+    // made.
     program.app->state.LastOutputTarget = 9;
     click("cmdEmail");
     EXPECT_TRUE(window->findChildren<frmEmail*>().isEmpty());
 
     program.installDeliveredReports();
     click("cmdEmail");
-    QFile written(file);
+    QFile written(program.app->state.AttachmentPath);
+    EXPECT_EQ(QFileInfo(written).suffix(), "pdf");
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.read(5) == "%PDF-") << "the file is this run's PDF";
-    EXPECT_FALSE(QFile::exists(program.folder() + "/Invoice.html"));
-    const auto opened = window->findChildren<frmEmail*>();
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(program.app->state.AttachmentPath, "/Invoice.pdf");
+    EXPECT_EQ(window->findChildren<frmEmail*>().size(), 1);
 }
 
 // The third invoice's number is also an invoice of another customer, whose

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
@@ -226,12 +227,12 @@ protected:
     AppContext& app() { return *program.app; }
 
     // Writes a file into the program folder and makes it the attachment.
-    void attachInvoice(const QString& relative = "/Invoice.html")
+    void attachInvoice()
     {
-        QFile file(program.folder() + relative);
+        QFile file(program.folder() + "/Invoice.html");
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("<html><body><p>Invoice 1001: 3 hours</p></body></html>\n");
-        app().state.AttachmentPath = relative;
+        app().state.AttachmentPath = file.fileName();
     }
 
     TestProgram program;
@@ -276,16 +277,12 @@ TEST_F(EmailWindowTest, WithAnAttachmentItSendsTheInvoiceToATypedRecipient)
     frmEmail window(app());
     EXPECT_TRUE(window.isInvoiceMode());
     EXPECT_EQ(window.windowTitle(), "Email This Invoice...");
-    EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: /Invoice.html");
+    EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: Invoice.html");
     auto* to = control<QLineEdit>(&window, "txtTo");
     EXPECT_TRUE(to->isEnabled());
     EXPECT_EQ(to->text(), "");
     type(&window, "txtTo", "customer@example.com");
     EXPECT_EQ(to->text(), "customer@example.com");
-
-    app().state.AttachmentPath = "  /Invoice.html ";
-    frmEmail padded(app());
-    EXPECT_EQ(text(&padded, "lblAttachment"), "File Attached: /Invoice.html");
 }
 
 TEST_F(EmailWindowTest, ResetInInvoiceModeEmptiesAddressesAndMessageButKeepsTheAttachment)
@@ -300,7 +297,7 @@ TEST_F(EmailWindowTest, ResetInInvoiceModeEmptiesAddressesAndMessageButKeepsTheA
     EXPECT_EQ(text(&window, "txtFrom"), "");
     EXPECT_EQ(text(&window, "txtTo"), "");
     EXPECT_EQ(text(&window, "txtMsg"), "");
-    EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: /Invoice.html");
+    EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: Invoice.html");
     EXPECT_EQ(window.windowTitle(), "Email This Invoice...");
     EXPECT_TRUE(control<QLineEdit>(&window, "txtTo")->isEnabled());
 
@@ -497,8 +494,8 @@ TEST_F(EmailSendTest, AFailedSendSaysWhyAndKeepsWhatWasTyped)
     EXPECT_EQ(text(&window, "txtFrom"), "ann@example.com");
     EXPECT_EQ(text(&window, "txtTo"), "customer@example.com");
     EXPECT_EQ(text(&window, "txtMsg"), "Your invoice is attached.");
-    EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: /Invoice.html");
-    EXPECT_EQ(app().state.AttachmentPath, "/Invoice.html");
+    EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: Invoice.html");
+    EXPECT_EQ(app().state.AttachmentPath, program.folder() + "/Invoice.html");
 
     // Another try starts a fresh list of steps.
     const QStringList firstTry = lines(&window);
@@ -513,10 +510,10 @@ TEST_F(EmailSendTest, AFailedSendSaysWhyAndKeepsWhatWasTyped)
     click(&window, "cmdReset");
     EXPECT_TRUE(lines(&window).isEmpty());
     EXPECT_EQ(text(&window, "txtTo"), "");
-    EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: /Invoice.html");
+    EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: Invoice.html");
 }
 
-TEST_F(EmailSendTest, AnInvoiceFromTheInvoiceWindowIsWrittenInTheProgramFolderAndDelivered)
+TEST_F(EmailSendTest, AnInvoiceFromTheInvoiceWindowIsWrittenInAFolderOfItsOwnAndDelivered)
 {
     ASSERT_TRUE(quillbill::testing::installQuietDesktopOpener());
     program.installDeliveredReports();
@@ -524,28 +521,25 @@ TEST_F(EmailSendTest, AnInvoiceFromTheInvoiceWindowIsWrittenInTheProgramFolderAn
                  "VALUES (5, 'O''Brien & Sons', '12 Harbour Road', 'Halifax', 'NS', 'B3H1A1', 'OBR')");
     program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('OBR', 41)");
 
-    // Started from another folder, the program still writes into its own.
-    QTemporaryDir elsewhere;
-    const QString startedIn = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
     frmAddInvoice window(app());
     emailOneJobInvoice(window, "O'Brien & Sons");
-    QDir::setCurrent(startedIn);
 
-    EXPECT_FALSE(QFile::exists(elsewhere.filePath("Invoice.html")));
-    QFile invoice(program.folder() + "/Invoice.html");
-    ASSERT_TRUE(invoice.open(QIODevice::ReadOnly)) << "no invoice in the program folder";
+    const QFileInfo attached(app().state.AttachmentPath);
+    EXPECT_EQ(attached.fileName(), "Invoice-42.html") << "named after the invoice";
+    EXPECT_NE(attached.absolutePath(), program.folder()) << "nothing another program writes";
+    EXPECT_EQ(QFile::permissions(attached.absolutePath()) & 0x0077, 0) << "a folder only its user reads";
+    QFile invoice(attached.filePath());
+    ASSERT_TRUE(invoice.open(QIODevice::ReadOnly)) << "no invoice written";
     const QByteArray html = invoice.readAll();
     EXPECT_TRUE(html.contains("Gutter clearing"));
-    EXPECT_TRUE(html.contains("$85.50"));
     EXPECT_TRUE(html.contains("O'Brien &amp; Sons")) << "what people type is text, not markup";
 
     const auto opened = window.findChildren<frmEmail*>();
     ASSERT_EQ(opened.size(), 1) << "the e-mail window opens for the written invoice";
-    frmEmail* email = opened.front();
+    QPointer<frmEmail> email = opened.front();
     EXPECT_TRUE(email->isInvoiceMode());
     EXPECT_TRUE(email->isModal());
-    EXPECT_EQ(text(email, "lblAttachment"), "File Attached: /Invoice.html");
+    EXPECT_EQ(text(email, "lblAttachment"), "File Attached: Invoice-42.html");
     type(email, "txtFrom", "ann@example.com");
     type(email, "txtTo", "customer@example.com");
     click(email, "cmdSend");
@@ -557,6 +551,10 @@ TEST_F(EmailSendTest, AnInvoiceFromTheInvoiceWindowIsWrittenInTheProgramFolderAn
     log.remove(QRegularExpression("[\\r\\n]"));
     const qsizetype job = html.indexOf("Gutter clearing") / 3 * 3;
     EXPECT_TRUE(log.contains(QString::fromLatin1(html.mid(job, 30).toBase64()))) << log.toStdString();
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(email.isNull());
+    EXPECT_FALSE(QFileInfo::exists(attached.absolutePath())) << "the run's folder goes with its window";
 }
 
 // Sends with the options window's mail settings through a server that reads
@@ -606,11 +604,10 @@ TEST_F(EmailSettingsTest, AnInvoiceSentAsPdfArrivesAsAPdfThatReadsBack)
     frmAddInvoice window(app());
     emailOneJobInvoice(window, "Harbour Supplies");
 
-    EXPECT_FALSE(QFile::exists(program.folder() + "/Invoice.html")) << "no HTML page is made for a PDF";
     const auto opened = window.findChildren<frmEmail*>();
     ASSERT_EQ(opened.size(), 1) << "the e-mail window opens for the written PDF";
     frmEmail* email = opened.front();
-    EXPECT_EQ(text(email, "lblAttachment"), "File Attached: /Invoice.pdf");
+    EXPECT_EQ(text(email, "lblAttachment"), "File Attached: Invoice-42.pdf");
     type(email, "txtFrom", "ann@example.com");
     type(email, "txtTo", "customer@example.com");
     click(email, "cmdSend");
@@ -620,11 +617,78 @@ TEST_F(EmailSettingsTest, AnInvoiceSentAsPdfArrivesAsAPdfThatReadsBack)
     const QJsonArray attachments = message["attachments"].toArray();
     ASSERT_EQ(attachments.size(), 1) << QJsonDocument(message).toJson().toStdString();
     const QJsonObject attached = attachments[0].toObject();
-    EXPECT_EQ(attached["filename"].toString(), "Invoice.pdf");
+    EXPECT_EQ(attached["filename"].toString(), "Invoice-42.pdf");
     EXPECT_EQ(attached["content_type"].toString(), "application/pdf");
     const QString read = pdfText(QByteArray::fromBase64(attached["data"].toString().toLatin1()));
     EXPECT_TRUE(read.contains("Gutter clearing")) << read.toStdString();
     EXPECT_TRUE(read.contains("$85.50")) << read.toStdString();
+}
+
+// Another program on the same program folder, e-mailing one invoice.
+class EmailingProgram {
+public:
+    EmailingProgram(const QString& folder, const QString& company, quint16 port)
+    {
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        process_.start(EMAILING_CHILD, {folder, company, QString::number(port)});
+    }
+    ~EmailingProgram()
+    {
+        process_.kill();
+        process_.waitForFinished();
+    }
+
+    // The next line it prints; empty when it ends first.
+    QString nextLine()
+    {
+        while (!process_.canReadLine())
+            if (!process_.waitForReadyRead(60000))
+                return {};
+        return QString::fromUtf8(process_.readLine()).trimmed();
+    }
+    void send() { process_.write("\n"); }
+
+private:
+    QProcess process_;
+};
+
+// The invoice a message carries, as text.
+QString attachedText(const QJsonObject& message)
+{
+    const QJsonArray attachments = message["attachments"].toArray();
+    if (attachments.size() != 1)
+        return {};
+    return QString::fromUtf8(QByteArray::fromBase64(attachments[0].toObject()["data"].toString().toLatin1()));
+}
+
+TEST_F(EmailSettingsTest, TwoProgramsOnOneFolderEachSendTheInvoiceTheyMade)
+{
+    program.installDeliveredReports();
+    program.exec("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) VALUES "
+                 "(5, 'Acme', '1 Main Street', 'Halifax', 'NS', 'B3H1A1', 'ACM'), "
+                 "(6, 'Globex', '2 Side Street', 'Halifax', 'NS', 'B3H1A2', 'GLX')");
+    program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('ACM', 10), ('GLX', 20)");
+
+    // Each opens its e-mail window before either sends.
+    EmailingProgram acme(program.folder(), "Acme", server.port());
+    EXPECT_EQ(acme.nextLine(), "ready File Attached: Invoice-11.html");
+    EmailingProgram globex(program.folder(), "Globex", server.port());
+    EXPECT_EQ(globex.nextLine(), "ready File Attached: Invoice-21.html");
+
+    acme.send();
+    ASSERT_EQ(acme.nextLine(), "Send Successful!");
+    globex.send();
+    ASSERT_EQ(globex.nextLine(), "Send Successful!");
+
+    QList<QJsonObject> sent;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (sent = server.messages()).size() == 2; }, 10000));
+    EXPECT_EQ(sent[0]["rcpt_tos"].toArray().first().toString(), "accounts@acme.example");
+    EXPECT_TRUE(attachedText(sent[0]).contains("Work for Acme"));
+    EXPECT_FALSE(attachedText(sent[0]).contains("Globex")) << "Acme is sent only its own invoice";
+    EXPECT_EQ(sent[1]["rcpt_tos"].toArray().first().toString(), "accounts@globex.example");
+    EXPECT_TRUE(attachedText(sent[1]).contains("Work for Globex"));
+    EXPECT_FALSE(attachedText(sent[1]).contains("Acme"));
 }
 
 TEST_F(EmailSettingsTest, TheSettingsGiveTheSenderAndTheCommentsAddress)
@@ -698,7 +762,7 @@ TEST_F(EmailPasswordTest, CancellingThePasswordSendsNothingAndKeepsWhatWasTyped)
     EXPECT_EQ(text(&window, "txtFrom"), "ann@example.com");
     EXPECT_EQ(text(&window, "txtTo"), "customer@example.com");
     EXPECT_EQ(text(&window, "txtMsg"), "Your invoice is attached.");
-    EXPECT_EQ(app().state.AttachmentPath, "/Invoice.html");
+    EXPECT_EQ(app().state.AttachmentPath, program.folder() + "/Invoice.html");
     EXPECT_TRUE(server.messages().isEmpty());
 }
 

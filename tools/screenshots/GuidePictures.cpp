@@ -233,7 +233,7 @@ void takeReprintAndReportPictures(AppContext& app, const QString& guide)
 
 void takeEmailPicture(AppContext& app, const QString& guide)
 {
-    app.state.AttachmentPath = QStringLiteral("/Invoice.html");
+    app.state.AttachmentPath = QStringLiteral("Invoice-1041.html");
     frmEmail window(app);
     window.show();
     typeInto(&window, "txtFrom", QStringLiteral("office@tidywindows.example"));
