@@ -1,6 +1,7 @@
 #include "records/SchemaCheck.h"
 
-#include "database/SchemaScript.h"
+// Made by the build from database/schema.sql.
+#include "SchemaScript.h"
 
 #include <QObject>
 #include <QSqlDatabase>
