@@ -227,7 +227,15 @@ void backup(const Database& live, const QString& destination, const std::functio
     renameOver(partial, destination);
 }
 
-QString problemWith(const QString& path)
+namespace {
+
+// What the design check asks of a file.
+enum class Design {
+    AnyQuillbill, // the Quillbill tables are there: a copy of the live database
+    ExactlyOurs, // nothing but a known version's design: a file to restore
+};
+
+QString problemWith(const QString& path, Design design)
 {
     const QFileInfo file(path);
     if (!file.exists())
@@ -258,7 +266,7 @@ QString problemWith(const QString& path)
         problem = check.open() ? SchemaCheck::problemWith(check) : QObject::tr("The file cannot be opened.");
         // Nothing of anyone else's may come in with the rows: a trigger
         // would run on every save, other columns fail every statement.
-        if (problem.isEmpty())
+        if (problem.isEmpty() && design == Design::ExactlyOurs)
             problem = SchemaCheck::designProblemWith(check);
         check.close();
     }
@@ -268,11 +276,17 @@ QString problemWith(const QString& path)
     return {};
 }
 
+} // namespace
+
+QString problemWith(const QString& path) { return problemWith(path, Design::ExactlyOurs); }
+
 QString copyProblem(const QString& source, const QString& copy)
 {
     if (QFileInfo(source).size() != QFileInfo(copy).size())
         return QObject::tr("The copy %1 does not have the size of %2.").arg(copy, source);
-    return problemWith(copy);
+    // A copy is of the live database as it is: whatever else it holds, the
+    // office's records are in it, and the restore judges its design.
+    return problemWith(copy, Design::AnyQuillbill);
 }
 
 namespace {

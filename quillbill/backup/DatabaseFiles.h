@@ -31,8 +31,9 @@ void backup(const Database& live, const QString& destination, const std::functio
 // with it, in words for the user.
 QString problemWith(const QString& path);
 
-// An empty string when `copy` has the size of `source` and is a whole
-// Quillbill database; otherwise what is wrong with it.
+// An empty string when `copy` has the size of `source`, opens, passes the
+// integrity check and holds the Quillbill tables (whatever else the live
+// database holds, its copy is still a backup); otherwise what is wrong.
 QString copyProblem(const QString& source, const QString& copy);
 
 enum class RestoreStep {

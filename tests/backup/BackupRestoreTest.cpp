@@ -367,6 +367,19 @@ TEST_F(BackupTest, BackupsAreReadableByTheirOwnerOnly)
     EXPECT_EQ(modeOf(backupPath()), 0600u);
 }
 
+// A live database holding something of its own (an index added by hand) is
+// still backed up: the office's records are in it. Its restore is refused.
+TEST_F(BackupTest, ADatabaseWithAnObjectOfItsOwnIsStillBackedUp)
+{
+    db().execute("CREATE INDEX IdxJobsSums ON TblJobs (Sums)");
+    frmFileMoveCopy* progress = CreateBackup(*program.app);
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isDone());
+    delete progress;
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_TRUE(DatabaseFiles::problemWith(backupPath()).contains("IdxJobsSums"));
+}
+
 // Two programs on one folder backing up in the same second write the same
 // name; neither may spoil the other's copy.
 TEST_F(BackupTest, TwoBackupsAtOnceBothSucceed)
