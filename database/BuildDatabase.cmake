@@ -4,6 +4,11 @@ get_filename_component(dir "${OUTPUT}" DIRECTORY)
 file(MAKE_DIRECTORY "${dir}")
 set(partial "${OUTPUT}.partial")
 file(REMOVE "${partial}" "${OUTPUT}")
+# The program folder's database holds the office's records once it is used:
+# the file is its owner's only from the start, whatever the umask, and the
+# sqlite3 shell gives its journal the same mode.
+file(TOUCH "${partial}")
+file(CHMOD "${partial}" PERMISSIONS OWNER_READ OWNER_WRITE)
 string(REPLACE "|" ";" SCRIPTS "${SCRIPTS}")
 foreach(script IN LISTS SCRIPTS)
     execute_process(

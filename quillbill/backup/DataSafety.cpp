@@ -43,6 +43,30 @@ QString shownPath(const AppContext& app, const QString& path)
     return file.absoluteFilePath();
 }
 
+// What the restore took away, for the finished window; empty when nothing.
+QString lostWork(const DatabaseFiles::RestoreOutcome& outcome)
+{
+    const auto count = [](int number, const char* one, const char* many) {
+        return number == 1 ? QCoreApplication::translate("RestoreFromBackup", one)
+                           : QCoreApplication::translate("RestoreFromBackup", many).arg(number);
+    };
+    const QString invoices = count(outcome.lostInvoices, "1 invoice", "%1 invoices");
+    const QString jobs = count(outcome.lostJobs, "1 job", "%1 jobs");
+    QString lost;
+    if (outcome.lostInvoices > 0 && outcome.lostJobs > 0)
+        lost = QCoreApplication::translate("RestoreFromBackup", "%1 and %2").arg(invoices, jobs);
+    else if (outcome.lostInvoices > 0)
+        lost = invoices;
+    else if (outcome.lostJobs > 0)
+        lost = jobs;
+    else
+        return {};
+    return QCoreApplication::translate("RestoreFromBackup",
+                                       "%1 made after this backup are gone. Invoice numbers already issued will "
+                                       "not be issued again.")
+        .arg(lost);
+}
+
 } // namespace
 
 frmFileMoveCopy* CreateBackup(AppContext& app)
@@ -61,14 +85,9 @@ frmFileMoveCopy* CreateBackup(AppContext& app)
         DatabaseFiles::removeStalePartials(QFileInfo(source).absolutePath());
         progress = openProgress(QStringLiteral("Creating Backup..."),
                                 QStringLiteral("Backing up data to - '.../") + backupFolder + QStringLiteral("/'"));
-        DatabaseFiles::backup(app.state.MainDatabase, destination);
         // The copy is only called done when it is as large as its source and
-        // is a sound database; a copy that is not is no backup and goes.
-        const QString problem = DatabaseFiles::copyProblem(source, destination);
-        if (!problem.isEmpty()) {
-            QFile::remove(destination);
-            throw DatabaseError(problem);
-        }
+        // is a sound database; a copy that is not never takes the name.
+        DatabaseFiles::backup(app.state.MainDatabase, destination);
         progress->finish(QStringLiteral("Creating Backup...Done"),
                          QCoreApplication::translate("CreateBackup", "Backup written to %1")
                              .arg(QDir::toNativeSeparators(destination)));
@@ -105,8 +124,9 @@ bool RestoreFromBackup(AppContext& app, const QString& backupPath, const std::fu
     // its file: other programs with the file open keep their locks and see
     // the restored data, and the connection stays open throughout.
     bool copied = false;
+    DatabaseFiles::RestoreOutcome outcome;
     try {
-        DatabaseFiles::restoreInto(app.state.MainDatabase, backupPath, [&](DatabaseFiles::RestoreStep step) {
+        outcome = DatabaseFiles::restoreInto(app.state.MainDatabase, backupPath, [&](DatabaseFiles::RestoreStep step) {
             copied = copied || step == DatabaseFiles::RestoreStep::Checking;
             if (onStep)
                 onStep(step);
@@ -117,7 +137,7 @@ bool RestoreFromBackup(AppContext& app, const QString& backupPath, const std::fu
                           QStringLiteral("Restore"));
         return false;
     }
-    progress->finish(QStringLiteral("Restoring Backup...Done"));
+    progress->finish(QStringLiteral("Restoring Backup...Done"), lostWork(outcome));
     return true;
 }
 

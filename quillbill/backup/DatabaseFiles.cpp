@@ -4,14 +4,18 @@
 #include "records/DatabaseError.h"
 #include "records/SchemaCheck.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QThread>
 #include <QUrl>
 #include <QVariant>
@@ -21,8 +25,11 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <memory>
+#include <sys/file.h>
 #include <unistd.h>
+#include <vector>
 
 namespace quillbill::DatabaseFiles {
 
@@ -31,11 +38,16 @@ namespace {
 constexpr int busyRetryMs = 50;
 constexpr int busyRetries = 200;
 const QString partialSuffix = QStringLiteral(".partial");
-// Pages the restore copies between two reports of its progress.
-constexpr int pagesPerStep = 64;
-// A copy in progress writes its file all the time; one untouched for this long
-// was left by a backup that was killed.
+// Beside each copy a backup writes, the file whose lock it holds meanwhile.
+const QString lockSuffix = QStringLiteral(".lock");
+const QString journalSuffix = QStringLiteral("-journal");
+// Rows the restore copies between two reports of its progress.
+constexpr int rowsPerStep = 500;
+// A copy without a lock file is told from one in progress by its age: one
+// untouched for this long was left by a program that was killed.
 constexpr qint64 partialStaleSeconds = 10 * 60;
+// The name the backup is attached under while a restore reads it.
+const QString restoreSource = QStringLiteral("restore_source");
 
 // SQLite's answer in words a user can act on.
 QString messageFor(int result, const QString& detail)
@@ -111,14 +123,80 @@ void renameOver(const QString& from, const QString& to)
     syncFolder(QFileInfo(to).absolutePath());
 }
 
+// The lock a backup holds on a file of its own while it writes its copy:
+// flock(2), which is apart from the fcntl locks SQLite takes on the copy
+// itself. The kernel lets go of it when the process ends, however it ends.
+class CopyLock {
+public:
+    explicit CopyLock(const QString& path) : path_(path)
+    {
+        descriptor_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (descriptor_ < 0 || ::flock(descriptor_, LOCK_EX) != 0) {
+            const QString reason = messageForErrno(errno);
+            if (descriptor_ >= 0) {
+                ::close(descriptor_);
+                ::unlink(QFile::encodeName(path).constData());
+            }
+            throw DatabaseError(QObject::tr("The backup could not be written: %1").arg(reason));
+        }
+    }
+    ~CopyLock()
+    {
+        // Unlinked while still held, so nobody takes it for a killed backup's.
+        ::unlink(QFile::encodeName(path_).constData());
+        ::close(descriptor_);
+    }
+    CopyLock(const CopyLock&) = delete;
+    CopyLock& operator=(const CopyLock&) = delete;
+
+private:
+    QString path_;
+    int descriptor_ = -1;
+};
+
+// Whether no backup holds the lock at `path`; when none does, the lock file
+// goes. A lock file that is not there counts as free.
+bool takeAbandonedLock(const QString& path)
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno == ENOENT;
+    const bool free = ::flock(descriptor, LOCK_EX | LOCK_NB) == 0;
+    if (free)
+        ::unlink(QFile::encodeName(path).constData());
+    ::close(descriptor);
+    return free;
+}
+
+// A copy and the journal SQLite kept beside it.
+void removeCopy(const QString& path)
+{
+    QFile::remove(path);
+    QFile::remove(path + journalSuffix);
+}
+
+QString quoted(const QString& name) { return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"'; }
+
 } // namespace
 
-void backup(const Database& live, const QString& destination)
+void backup(const Database& live, const QString& destination, const std::function<void()>& whileCopying)
 {
-    const QString partial = destination + partialSuffix;
-    QFile::remove(partial);
+    // Its own name: the process and a random part, so that backups started
+    // in the same second by two programs never write one file.
+    const QString partial = QStringLiteral("%1.%2-%3%4")
+                                .arg(destination)
+                                .arg(QCoreApplication::applicationPid())
+                                .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'))
+                                .arg(partialSuffix);
+    const CopyLock lock(partial + lockSuffix);
+    const auto removePartial = qScopeGuard([&] { removeCopy(partial); });
+    createPrivateFile(partial);
     {
-        SqliteConnection copy = openRaw(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        // The file exists, empty and the owner's only; SQLite writes into it
+        // and makes its journal with the same mode.
+        SqliteConnection copy = openRaw(partial, SQLITE_OPEN_READWRITE);
+        if (whileCopying)
+            whileCopying();
         int result = SQLITE_OK;
         live.withRawHandle([&](sqlite3* source) {
             sqlite3_backup* job = sqlite3_backup_init(copy.get(), "main", source, "main");
@@ -132,25 +210,32 @@ void backup(const Database& live, const QString& destination)
             }
             sqlite3_backup_finish(job);
         });
-        if (result != SQLITE_DONE) {
-            const QString problem = messageFor(result, QString::fromUtf8(sqlite3_errstr(result)));
-            copy.reset();
-            QFile::remove(partial);
-            throw DatabaseError(QObject::tr("The backup could not be written: %1").arg(problem));
-        }
+        if (result != SQLITE_DONE)
+            throw DatabaseError(QObject::tr("The backup could not be written: %1")
+                                    .arg(messageFor(result, QString::fromUtf8(sqlite3_errstr(result)))));
     }
+    // Only a copy as large as its source that is a whole database is a
+    // backup; anything else never takes the backup's name.
+    if (const QString problem = copyProblem(live.filePath(), partial); !problem.isEmpty())
+        throw DatabaseError(problem);
     {
         QFile written(partial);
-        if (!written.open(QIODevice::ReadWrite)) {
-            QFile::remove(partial);
+        if (!written.open(QIODevice::ReadOnly))
             throw DatabaseError(written.errorString());
-        }
         syncOrThrow(written.handle(), partial);
     }
     renameOver(partial, destination);
 }
 
-QString problemWith(const QString& path)
+namespace {
+
+// What the design check asks of a file.
+enum class Design {
+    AnyQuillbill, // the Quillbill tables are there: a copy of the live database
+    ExactlyOurs, // nothing but a known version's design: a file to restore
+};
+
+QString problemWith(const QString& path, Design design)
 {
     const QFileInfo file(path);
     if (!file.exists())
@@ -179,6 +264,10 @@ QString problemWith(const QString& path)
         check.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         check.setDatabaseName(file.absoluteFilePath());
         problem = check.open() ? SchemaCheck::problemWith(check) : QObject::tr("The file cannot be opened.");
+        // Nothing of anyone else's may come in with the rows: a trigger
+        // would run on every save, other columns fail every statement.
+        if (problem.isEmpty() && design == Design::ExactlyOurs)
+            problem = SchemaCheck::designProblemWith(check);
         check.close();
     }
     QSqlDatabase::removeDatabase(connectionName);
@@ -187,49 +276,163 @@ QString problemWith(const QString& path)
     return {};
 }
 
+} // namespace
+
+QString problemWith(const QString& path) { return problemWith(path, Design::ExactlyOurs); }
+
 QString copyProblem(const QString& source, const QString& copy)
 {
     if (QFileInfo(source).size() != QFileInfo(copy).size())
         return QObject::tr("The copy %1 does not have the size of %2.").arg(copy, source);
-    return problemWith(copy);
+    // A copy is of the live database as it is: whatever else it holds, the
+    // office's records are in it, and the restore judges its design.
+    return problemWith(copy, Design::AnyQuillbill);
 }
 
-void restoreInto(const Database& live, const QString& source, const std::function<void(RestoreStep)>& onStep)
+namespace {
+
+// The invoice number counters of a database: the highest number of each
+// billing code (NULL for a counter without a code).
+std::vector<std::pair<QVariant, qlonglong>> countersOf(const Database& live, const QString& schema)
+{
+    std::vector<std::pair<QVariant, qlonglong>> counters;
+    for (const QSqlRecord& row :
+         live.rows(QStringLiteral("SELECT BillCode, MAX(InvoiceNumber) FROM %1.TblBillingCodes GROUP BY BillCode")
+                       .arg(schema)))
+        counters.emplace_back(row.isNull(0) ? QVariant() : row.value(0), row.value(1).toLongLong());
+    return counters;
+}
+
+int countOf(const Database& live, const QString& sql) { return live.firstRow(sql)->value(0).toInt(); }
+
+// Replaces the rows of `table` in main with those of the attached backup,
+// keeping their rowids (and so their order), a step of rows at a time.
+void copyRows(const Database& live, const SchemaCheck::Table& table, const std::function<void()>& onStep)
+{
+    QStringList columns;
+    if (!table.rowidIsColumn)
+        columns << QStringLiteral("rowid");
+    for (const QString& column : table.columns)
+        columns << quoted(column);
+    const QString list = columns.join(QStringLiteral(", "));
+    const QString name = quoted(table.name);
+    live.execute(QStringLiteral("DELETE FROM main.%1").arg(name));
+    const QString insert = QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM %3.%1 WHERE rowid > ? "
+                                          "ORDER BY rowid LIMIT %4")
+                               .arg(name, list, restoreSource)
+                               .arg(rowsPerStep);
+    qlonglong last = std::numeric_limits<qlonglong>::min();
+    for (;;) {
+        const int copied = live.execute(insert, {last}).numRowsAffected();
+        if (copied <= 0)
+            break;
+        onStep();
+        if (copied < rowsPerStep)
+            break;
+        last = live.firstRow(QStringLiteral("SELECT MAX(rowid) FROM main.%1").arg(name))->value(0).toLongLong();
+    }
+}
+
+// Raises each invoice number counter of main to at least `before` holds,
+// adding the counters of codes the backup does not know.
+void keepCounters(const Database& live, const std::vector<std::pair<QVariant, qlonglong>>& before)
+{
+    for (const auto& [code, number] : before) {
+        if (number <= 0)
+            continue; // a counter that has issued nothing holds no number to keep
+        if (live.firstRow("SELECT 1 FROM main.TblBillingCodes WHERE BillCode IS ?", {code}))
+            live.execute("UPDATE main.TblBillingCodes SET InvoiceNumber = ? WHERE BillCode IS ? AND InvoiceNumber < ?",
+                         {number, code, number});
+        else
+            live.execute("INSERT INTO main.TblBillingCodes (BillCode, InvoiceNumber) VALUES (?, ?)", {code, number});
+    }
+}
+
+// Raises each AUTOINCREMENT sequence of main to at least the backup's; main's
+// own stay, since deleting rows never lowers them.
+void keepSequences(const Database& live)
+{
+    for (const QSqlRecord& row :
+         live.rows(QStringLiteral("SELECT name, seq FROM %1.sqlite_sequence").arg(restoreSource))) {
+        const QVariant name = row.value(0);
+        const QVariant seq = row.value(1);
+        if (live.firstRow("SELECT 1 FROM main.sqlite_sequence WHERE name = ?", {name}))
+            live.execute("UPDATE main.sqlite_sequence SET seq = ? WHERE name = ? AND seq < ?", {seq, name, seq});
+        else
+            live.execute("INSERT INTO main.sqlite_sequence (name, seq) VALUES (?, ?)", {name, seq});
+    }
+}
+
+// The message of a failed restore: a full disk and a busy file in words
+// the user can act on.
+DatabaseError restoreFailure(const DatabaseError& error)
+{
+    switch (error.cause()) {
+    case DatabaseError::Cause::DiskFull:
+        return DatabaseError(messageFor(SQLITE_FULL, {}), error.cause());
+    case DatabaseError::Cause::Busy:
+        return DatabaseError(messageFor(SQLITE_BUSY, {}), error.cause());
+    default:
+        return error;
+    }
+}
+
+} // namespace
+
+RestoreOutcome restoreInto(const Database& live, const QString& source, const std::function<void(RestoreStep)>& onStep)
 {
     const auto report = [&](RestoreStep step) {
         if (onStep)
             onStep(step);
     };
-    SqliteConnection from;
-    {
+    RestoreOutcome outcome;
+    try {
         const QString uri = QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()).toString(QUrl::FullyEncoded)
             + QStringLiteral("?mode=ro");
-        from = openRaw(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+        live.execute(QStringLiteral("ATTACH DATABASE ? AS %1").arg(restoreSource), {uri});
+        const auto detach = qScopeGuard([&] {
+            try {
+                live.execute(QStringLiteral("DETACH DATABASE %1").arg(restoreSource));
+            } catch (const DatabaseError&) {
+                // The connection drops it when it closes.
+            }
+        });
+        // The write lock is taken first: no program issues a number or adds
+        // a row between what is counted here and what is written.
+        live.inTransaction([&] {
+            // Checked again under the lock: the file may have been replaced
+            // since it was chosen.
+            if (const QString problem = SchemaCheck::designProblemWith(live.connection(), restoreSource);
+                !problem.isEmpty())
+                throw DatabaseError(QObject::tr("%1:\n%2").arg(source, problem));
+            outcome.lostInvoices = countOf(live,
+                                           QStringLiteral("SELECT COUNT(*) FROM (SELECT CustomerID, InvoiceID "
+                                                          "FROM main.TblInvoice EXCEPT SELECT CustomerID, "
+                                                          "InvoiceID FROM %1.TblInvoice)")
+                                               .arg(restoreSource));
+            outcome.lostJobs = countOf(live,
+                                       QStringLiteral("SELECT COUNT(*) FROM (SELECT JobID, CustomerID, InvoiceID, "
+                                                      "JobDescription, Sums FROM main.TblJobs EXCEPT SELECT "
+                                                      "JobID, CustomerID, InvoiceID, JobDescription, Sums "
+                                                      "FROM %1.TblJobs)")
+                                           .arg(restoreSource));
+            const auto counters = countersOf(live, QStringLiteral("main"));
+            for (const SchemaCheck::Table& table : SchemaCheck::currentTables())
+                copyRows(live, table, [&] { report(RestoreStep::Copying); });
+            keepCounters(live, counters);
+            keepSequences(live);
+        });
+    } catch (const DatabaseError& error) {
+        throw restoreFailure(error);
     }
-    live.withRawHandle([&](sqlite3* into) {
-        sqlite3_backup* job = sqlite3_backup_init(into, "main", from.get(), "main");
-        if (!job)
-            throw DatabaseError(messageFor(sqlite3_errcode(into), QString::fromUtf8(sqlite3_errmsg(into))));
-        // The copy writes the live file in one write transaction of SQLite's,
-        // under its locks: a program writing the file makes it wait (the
-        // connection's busy wait) and then refuses it, and until the last page
-        // is in, the transaction rolls back as a whole, also when this process
-        // dies.
-        int result = SQLITE_OK;
-        do {
-            result = sqlite3_backup_step(job, pagesPerStep);
-            if (result == SQLITE_OK)
-                report(RestoreStep::Copying);
-        } while (result == SQLITE_OK);
-        sqlite3_backup_finish(job);
-        if (result != SQLITE_DONE)
-            throw DatabaseError(messageFor(result, QString::fromUtf8(sqlite3_errstr(result))));
 
-        report(RestoreStep::Checking);
+    report(RestoreStep::Checking);
+    live.withRawHandle([&](sqlite3* into) {
         const QString integrity = integrityOf(into);
         if (integrity != QStringLiteral("ok"))
             throw DatabaseError(QObject::tr("The restored database fails its check: %1").arg(integrity));
     });
+    return outcome;
 }
 
 int removeStalePartials(const QString& folder)
@@ -238,8 +441,21 @@ int removeStalePartials(const QString& folder)
     int removed = 0;
     const QDir dir(folder);
     for (const QFileInfo& file : dir.entryInfoList({QStringLiteral("*") + partialSuffix}, QDir::Files)) {
-        if (file.lastModified().toUTC() < staleBefore && QFile::remove(file.absoluteFilePath()))
+        const QString path = file.absoluteFilePath();
+        const QString lock = path + lockSuffix;
+        const bool abandoned =
+            QFileInfo::exists(lock) ? takeAbandonedLock(lock) : file.lastModified().toUTC() < staleBefore;
+        if (abandoned && QFile::remove(path)) {
+            QFile::remove(path + journalSuffix);
             ++removed;
+        }
+    }
+    // A backup killed before it made its copy leaves only its lock file.
+    for (const QFileInfo& file :
+         dir.entryInfoList({QStringLiteral("*") + partialSuffix + lockSuffix}, QDir::Files | QDir::Hidden)) {
+        const QString partial = file.absoluteFilePath().chopped(lockSuffix.size());
+        if (!QFileInfo::exists(partial))
+            takeAbandonedLock(file.absoluteFilePath());
     }
     return removed;
 }

@@ -18,6 +18,11 @@
 #include <algorithm>
 
 #include <sqlite3.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quillbill {
@@ -303,6 +308,93 @@ void Database::inTransaction(const std::function<void()>& work) const
         rollBack();
         throw;
     }
+}
+
+namespace {
+
+constexpr mode_t ownerOnly = S_IRUSR | S_IWUSR;
+
+// A descriptor closed when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    ~Descriptor()
+    {
+        if (descriptor_ >= 0)
+            ::close(descriptor_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return descriptor_; }
+
+private:
+    int descriptor_;
+};
+
+// A new file of the owner's only, open for writing: the mode is set on the
+// descriptor before anything is written, so the umask cannot widen or narrow it.
+int openPrivately(const QString& path)
+{
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, ownerOnly);
+    if (descriptor >= 0 && ::fchmod(descriptor, ownerOnly) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        ::unlink(QFile::encodeName(path).constData());
+        errno = error;
+        return -1;
+    }
+    return descriptor;
+}
+
+bool writeAll(int descriptor, const char* data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(descriptor, data, static_cast<size_t>(size));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+} // namespace
+
+void createPrivateFile(const QString& path)
+{
+    const Descriptor file(openPrivately(path));
+    if (file.get() < 0)
+        throw DatabaseError(
+            QObject::tr("Cannot make the file %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+bool copyPrivately(const QString& from, const QString& to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QString partial = to + QStringLiteral(".partial");
+    ::unlink(QFile::encodeName(partial).constData());
+    bool copied = false;
+    {
+        const Descriptor target(openPrivately(partial));
+        if (target.get() < 0)
+            return false;
+        copied = true;
+        constexpr qint64 chunk = 1 << 16;
+        while (copied && !source.atEnd()) {
+            const QByteArray bytes = source.read(chunk);
+            copied = !bytes.isEmpty() && writeAll(target.get(), bytes.constData(), bytes.size());
+        }
+        copied = copied && ::fsync(target.get()) == 0;
+    }
+    copied = copied && ::rename(QFile::encodeName(partial).constData(), QFile::encodeName(to).constData()) == 0;
+    if (!copied)
+        ::unlink(QFile::encodeName(partial).constData());
+    return copied;
 }
 
 } // namespace quillbill

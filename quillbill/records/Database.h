@@ -87,4 +87,16 @@ private:
     mutable bool runningEvents_ = false;
 };
 
+// Files that hold the office's records (the database, its backups, and the
+// copies on their way to becoming one) are readable by their owner only.
+
+// Makes the empty file `path`, readable and writable by its owner only
+// whatever the umask. Throws DatabaseError, also when the file exists.
+void createPrivateFile(const QString& path);
+
+// Copies `from` to `to` as a file of its owner's only. The copy is written
+// beside `to` and renamed over it once whole, so a copy cut off never takes
+// its name. False when it cannot be made.
+bool copyPrivately(const QString& from, const QString& to);
+
 } // namespace quillbill

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 class QSqlDatabase;
 
@@ -14,8 +17,33 @@ inline constexpr int applicationId = 0x5142494C; // "QBIL"
 inline constexpr int currentVersion = 1;
 
 // Returns an empty string when `connection` holds a Quillbill database, and
-// otherwise what is wrong with it, in words for the user.
+// otherwise what is wrong with it, in words for the user. Opening the live
+// database asks this much: it names what is missing, but tolerates more.
 QString problemWith(const QSqlDatabase& connection);
+
+// The schema versions whose files this program takes in. Each later version
+// brings its upgrade from the one before; version 1 is the first.
+std::vector<int> knownVersions();
+
+// Returns an empty string when the database `schema` of `connection` ("main",
+// or the name it is attached under) is exactly the design of a version this
+// program knows: the same tables with the same columns, types and rules, the
+// same indexes, and nothing else (no trigger, view, or table or index of
+// anyone else's). Otherwise what differs, each object by its name.
+QString designProblemWith(const QSqlDatabase& connection, const QString& schema = QStringLiteral("main"));
+
+// A table of the current design and its columns, as the schema script makes
+// them. `rowidIsColumn` when one column is the table's rowid (INTEGER
+// PRIMARY KEY), so that copying the columns copies the rowid too.
+struct Table {
+    QString name;
+    QStringList columns;
+    bool rowidIsColumn = false;
+};
+
+// The tables of the current design, in the order the schema script makes
+// them; the database's own tables (sqlite_sequence) are not among them.
+std::vector<Table> currentTables();
 
 } // namespace SchemaCheck
 } // namespace quillbill

@@ -11,6 +11,8 @@
 #include "backup/frmFileMoveCopy.h"
 #include "backup/frmRestore.h"
 #include "records/DatabaseError.h"
+#include "records/customers/CustomerRecords.h"
+#include "records/invoices/InvoiceRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +25,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -31,6 +34,8 @@
 #include <atomic>
 #include <cstring>
 #include <thread>
+
+#include <sys/stat.h>
 
 using namespace quillbill;
 using quillbill::testing::RecordingMessageBoxes;
@@ -62,6 +67,71 @@ void writeFile(const QString& path, const QByteArray& bytes)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
 }
+
+// The permission bits of `path`.
+mode_t modeOf(const QString& path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 07777;
+}
+
+// Runs statements on `path` with the sqlite3 tool, as another program would.
+void runSqlite3(const QString& path, const QByteArray& statements)
+{
+    QProcess tool;
+    tool.start("sqlite3", {"-bail", path});
+    tool.write(statements + "\n");
+    tool.closeWriteChannel();
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+}
+
+// The names of the copies in progress (*.partial) in `folder`.
+QStringList partialsIn(const QString& folder) { return QDir(folder).entryList({"*.partial"}, QDir::Files, QDir::Name); }
+
+// A backup in a process of its own, held once its copy's file is made.
+class HeldBackup {
+public:
+    HeldBackup(const QString& programFolder, const QString& destination)
+    {
+        process.start(BACKUP_CHILD, {programFolder, destination});
+    }
+    ~HeldBackup()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(60000);
+        }
+    }
+    // True once the child has made its copy's file and waits.
+    bool waitUntilCopying()
+    {
+        while (!output.contains("step: copying\n")) {
+            if (!process.waitForReadyRead(60000))
+                return false;
+            output += process.readAllStandardOutput();
+        }
+        return true;
+    }
+    // Lets the copy go on; true when the backup succeeded.
+    bool finish()
+    {
+        process.write("\n");
+        process.closeWriteChannel();
+        if (!process.waitForFinished(60000))
+            return false;
+        output += process.readAllStandardOutput();
+        return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 && output.contains("done");
+    }
+    void kill()
+    {
+        process.kill();
+        process.waitForFinished(60000);
+    }
+
+    QProcess process;
+    QByteArray output;
+};
 
 // The database a file holds: "" when it does not open as a Quillbill database
 // or fails the integrity check, else the own company's name.
@@ -284,6 +354,85 @@ TEST_F(BackupTest, ABackupRemovesTheLeftoversOfKilledOnes)
     EXPECT_TRUE(QFileInfo::exists(running)) << "a copy written just now may be another program's backup";
 }
 
+// The office's records are no one else's to read: the backup is its owner's
+// only, from the moment it is made, whatever the umask.
+TEST_F(BackupTest, BackupsAreReadableByTheirOwnerOnly)
+{
+    const mode_t umaskBefore = ::umask(0);
+    frmFileMoveCopy* progress = CreateBackup(*program.app);
+    ::umask(umaskBefore);
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isDone());
+    delete progress;
+    EXPECT_EQ(modeOf(backupPath()), 0600u);
+}
+
+// A live database holding something of its own (an index added by hand) is
+// still backed up: the office's records are in it. Its restore is refused.
+TEST_F(BackupTest, ADatabaseWithAnObjectOfItsOwnIsStillBackedUp)
+{
+    db().execute("CREATE INDEX IdxJobsSums ON TblJobs (Sums)");
+    frmFileMoveCopy* progress = CreateBackup(*program.app);
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isDone());
+    delete progress;
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_TRUE(DatabaseFiles::problemWith(backupPath()).contains("IdxJobsSums"));
+}
+
+// Two programs on one folder backing up in the same second write the same
+// name; neither may spoil the other's copy.
+TEST_F(BackupTest, TwoBackupsAtOnceBothSucceed)
+{
+    QDir().mkpath(program.app->path("DataBackup"));
+    const QString destination = program.app->path("DataBackup/db_be_12082026_100000AM.BAK");
+    HeldBackup other(program.folder(), destination);
+    ASSERT_TRUE(other.waitUntilCopying()) << other.process.readAllStandardError().toStdString();
+    const QStringList partials = partialsIn(program.app->path("DataBackup"));
+    ASSERT_EQ(partials.size(), 1);
+    EXPECT_EQ(modeOf(program.app->path("DataBackup/" + partials.first())), 0600u) << "the copy in progress too";
+
+    ASSERT_NO_THROW(DatabaseFiles::backup(db(), destination));
+    EXPECT_EQ(DatabaseFiles::problemWith(destination), "");
+    EXPECT_TRUE(other.finish()) << other.process.readAllStandardError().toStdString();
+    EXPECT_EQ(DatabaseFiles::problemWith(destination), "");
+    EXPECT_EQ(soundCompanyName(destination), companyName(db()));
+    EXPECT_EQ(partialsIn(program.app->path("DataBackup")), QStringList());
+}
+
+// A killed backup leaves its copy behind, as large as the database; the next
+// backup removes it, but not the copy of a backup that is running now.
+TEST_F(BackupTest, ABackupRemovesAKilledBackupsCopyButNotARunningOnes)
+{
+    const QString folder = program.app->path("DataBackup");
+    QDir().mkpath(folder);
+    {
+        HeldBackup killed(program.folder(), folder + "/db_be_12082026_090000AM.BAK");
+        ASSERT_TRUE(killed.waitUntilCopying());
+        killed.kill();
+    }
+    ASSERT_EQ(partialsIn(folder).size(), 1);
+    HeldBackup running(program.folder(), folder + "/db_be_12082026_093000AM.BAK");
+    ASSERT_TRUE(running.waitUntilCopying());
+    QStringList runningCopy = partialsIn(folder);
+    const QStringList killedCopy = partialsIn(folder).filter(QRegularExpression("^db_be_12082026_09000"));
+    ASSERT_EQ(killedCopy.size(), 1);
+    runningCopy.removeAll(killedCopy.first());
+    ASSERT_EQ(runningCopy.size(), 1);
+
+    frmFileMoveCopy* progress = CreateBackup(*program.app);
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isDone());
+    delete progress;
+    EXPECT_EQ(partialsIn(folder), runningCopy) << "the killed backup's copy goes, the running one's stays";
+    EXPECT_EQ(QDir(folder).entryList({"db_be_12082026_09000*"}, QDir::Files), QStringList())
+        << "nothing of the killed backup is left";
+
+    EXPECT_TRUE(running.finish()) << running.process.readAllStandardError().toStdString();
+    EXPECT_EQ(DatabaseFiles::problemWith(folder + "/db_be_12082026_093000AM.BAK"), "");
+    EXPECT_EQ(partialsIn(folder), QStringList());
+}
+
 class RestoreTest : public BackupTest {
 protected:
     void SetUp() override
@@ -329,6 +478,7 @@ TEST_F(RestoreTest, AGoodBackupReplacesTheDatabaseAndTheProgramWorksOnIt)
     ASSERT_NE(progress, nullptr);
     EXPECT_TRUE(progress->isDone());
     EXPECT_EQ(progress->windowTitle(), "Restoring Backup...Done");
+    EXPECT_FALSE(progress->findChild<QLabel*>("lblResult")->isVisibleTo(progress)) << "nothing made since is lost";
     delete progress;
     EXPECT_TRUE(program.messages.empty());
     EXPECT_EQ(childWindowsClosed, 1);
@@ -448,6 +598,117 @@ TEST_F(RestoreTest, TheRestoreWindowOpensOnTheProgramFolderWithoutBackups)
     QDir(program.app->path("DataBackup")).removeRecursively();
     frmRestore window(*program.app, [] {});
     EXPECT_EQ(window.currentFolder(), QDir(program.folder()).absolutePath());
+}
+
+// A backup is taken in only when its design is exactly Quillbill's: a trigger
+// in it would run in the live database on every save, other columns would
+// make every statement fail.
+TEST_F(RestoreTest, BackupsWithAnyOtherDesignAreRefused)
+{
+    const struct {
+        const char* name;
+        QByteArray statements;
+        const char* named; // what the message must name
+    } hostile[] = {
+        {"trigger",
+         "CREATE TRIGGER WipeJobs AFTER INSERT ON TblInvoice BEGIN DELETE FROM TblJobs; "
+         "UPDATE TblUsers SET Password = 'x'; END;",
+         "WipeJobs"},
+        {"view", "CREATE VIEW EveryPassword AS SELECT UserName, Password FROM TblUsers;", "EveryPassword"},
+        {"table", "CREATE TABLE Notes (Text);", "Notes"},
+        {"index", "CREATE INDEX IdxJobsSums ON TblJobs (Sums);", "IdxJobsSums"},
+        {"columns",
+         "DROP TABLE TblJobs; CREATE TABLE TblJobs (JobID INTEGER PRIMARY KEY, Note TEXT);"
+         "CREATE INDEX IdxJobsCustomerInvoice ON TblJobs (Note);",
+         "TblJobs"},
+        {"type",
+         "DROP TABLE TblUsers; CREATE TABLE TblUsers (First_Name TEXT, Last_Name TEXT, UserName TEXT, "
+         "Password TEXT, Level TEXT DEFAULT 1); CREATE INDEX IdxUsersUserName ON TblUsers (UserName);",
+         "TblUsers"},
+        {"check",
+         "PRAGMA writable_schema = ON; UPDATE sqlite_schema SET sql = replace(sql, 'CHECK (Company <> '''')', '') "
+         "WHERE name = 'TblCustomer';",
+         "TblCustomer"},
+        {"version", "PRAGMA user_version = 0;", "version 0"},
+    };
+    for (const auto& backup : hostile) {
+        SCOPED_TRACE(backup.name);
+        const QString path = program.app->path(QStringLiteral("DataBackup/%1.BAK").arg(backup.name));
+        ASSERT_TRUE(QFile::copy(good, path));
+        runSqlite3(path, backup.statements);
+        ASSERT_EQ(DatabaseFiles::problemWith(path).isEmpty(), false) << "taken in as a Quillbill database";
+        program.messages.clear();
+        EXPECT_FALSE(restore(path));
+        expectLiveUntouched();
+        EXPECT_TRUE(program.messages.last().text.contains(backup.named)) << program.messages.last().text.toStdString();
+        EXPECT_EQ(fileHash(program.databasePath()), liveHash);
+    }
+}
+
+// SQLite keeps the journal mode in the file's header: a restore that copied
+// it would leave the live file in WAL mode, which a network share cannot hold.
+TEST_F(RestoreTest, ABackupInWalModeLeavesTheLiveFileWithItsRollbackJournal)
+{
+    const QString wal = program.app->path("DataBackup/wal.BAK");
+    ASSERT_TRUE(QFile::copy(good, wal));
+    runSqlite3(wal, "PRAGMA journal_mode = WAL;");
+    ASSERT_TRUE(restore(wal)) << program.messages.last().text.toStdString();
+    EXPECT_EQ(companyName(db()), "Backed up");
+    program.app->state.MainDatabase.close();
+    program.app->state.MainDatabase.open(program.databasePath());
+    EXPECT_EQ(db().firstRow("PRAGMA journal_mode")->value(0).toString(), "delete");
+    setCompanyName(db(), "Written after the restore");
+    EXPECT_FALSE(QFileInfo::exists(program.databasePath() + "-wal"));
+}
+
+// An invoice number once issued is on a customer's paper: restoring an older
+// backup must not issue it again, nor give a customer number twice. The user
+// is told what the backup does not hold.
+TEST_F(RestoreTest, NumbersGivenOutAfterTheBackupAreNeverGivenAgain)
+{
+    const CustomerRecords customers(db());
+    const InvoiceRecords invoices(db());
+    const auto customer = [](const QString& company, const QString& code) {
+        Customer made;
+        made.company = company;
+        made.address = "1 Main St";
+        made.city = "Town";
+        made.prov = "ON";
+        made.postal = "A1A1A1";
+        made.billingCode = code;
+        return made;
+    };
+    const QDate day(2026, 12, 8);
+    const int32_t acme = customers.add(customer("Acme", "ACME"));
+    ASSERT_EQ(invoices.issueInvoice("ACME", acme, day), 1);
+    invoices.addJob({acme, 1, "Before the backup", Money()});
+    const QString older = program.app->path("DataBackup/older.BAK");
+    DatabaseFiles::backup(db(), older);
+
+    // After the backup: two invoices of three jobs, and a customer of a new code.
+    ASSERT_EQ(invoices.issueInvoice("ACME", acme, day), 2);
+    ASSERT_EQ(invoices.issueInvoice("ACME", acme, day), 3);
+    for (const int32_t invoice : {2, 2, 3})
+        invoices.addJob({acme, invoice, "After the backup", Money()});
+    const int32_t newco = customers.add(customer("Newco", "NEWCO"));
+    ASSERT_EQ(invoices.issueInvoice("NEWCO", newco, day), 1);
+
+    frmFileMoveCopy* progress = nullptr;
+    ASSERT_TRUE(RestoreFromBackup(
+        *program.app, older, [] {}, &progress));
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isDone());
+    const auto* result = progress->findChild<QLabel*>("lblResult");
+    EXPECT_TRUE(result->isVisibleTo(progress));
+    EXPECT_TRUE(result->text().contains("3 invoices and 3 jobs made after this backup are gone"))
+        << result->text().toStdString();
+    delete progress;
+
+    EXPECT_EQ(db().firstRow("SELECT COUNT(*) FROM TblInvoice")->value(0).toInt(), 1) << "the backup's invoices";
+    EXPECT_EQ(invoices.issueInvoice("ACME", acme, day), 4);
+    const int32_t again = customers.add(customer("Newco again", "NEWCO"));
+    EXPECT_GT(again, newco) << "a customer number is never given twice";
+    EXPECT_EQ(invoices.issueInvoice("NEWCO", again, day), 2);
 }
 
 namespace {
@@ -585,15 +846,18 @@ TEST_F(RestoreTest, ABackupThatOnlyTheIntegrityCheckRejectsIsRefused)
 
 namespace {
 
-// Pads the backup so that its copy takes many steps and more pages than
-// SQLite keeps in memory, so the live file is written while it runs.
+// Pads the backup with jobs so that its copy takes many steps and more pages
+// than SQLite keeps in memory, so the live file is written while it runs.
 void padBackup(const QString& path)
 {
     Database backup;
     backup.open(path);
-    backup.execute("CREATE TABLE Padding (Data BLOB)");
-    for (int i = 0; i < 64; ++i)
-        backup.execute("INSERT INTO Padding VALUES (randomblob(65536))");
+    const QString description(512, u'x');
+    backup.inTransaction([&] {
+        for (int i = 0; i < 8000; ++i)
+            backup.execute("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (1, 1, ?, 100)",
+                           {description});
+    });
 }
 
 } // namespace

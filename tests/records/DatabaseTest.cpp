@@ -144,6 +144,16 @@ TEST(DeliveredDatabase, HoldsWhatAFreshOfficeNeeds)
 
     const auto version = db.firstRow("PRAGMA user_version");
     EXPECT_EQ(version->value(0).toInt(), SchemaCheck::currentVersion);
+    EXPECT_EQ(SchemaCheck::designProblemWith(db.connection()), "") << "the design the program knows as its own";
+}
+
+// The program folder's database holds the office's records once it is in
+// use: no other user of the machine may read it.
+TEST(DeliveredDatabase, IsReadableByItsOwnerOnly)
+{
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFileInfo(deliveredDatabase()).permissions() & others, QFile::Permissions());
 }
 
 // Each statement breaks one rule of the schema and must be refused.

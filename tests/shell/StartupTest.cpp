@@ -308,6 +308,9 @@ TEST(ProgramFolderTest, AnInstalledProgramLaysOutThePerUserFolderOnce)
     QDir().mkpath(defaults + "/DataBase");
     QDir().mkpath(defaults + "/Reports");
     QFile::copy(quillbill::testing::deliveredDatabase(), defaults + "/DataBase/db_be.mdb");
+    // Installed defaults are everyone's to read; they hold no one's records.
+    QFile::setPermissions(defaults + "/DataBase/db_be.mdb",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     QFile tips(defaults + "/TipOfTheDay.dat");
     ASSERT_TRUE(tips.open(QIODevice::WriteOnly));
     tips.write("A tip\r\n");
@@ -315,6 +318,9 @@ TEST(ProgramFolderTest, AnInstalledProgramLaysOutThePerUserFolderOnce)
 
     EXPECT_EQ(ProgramFolder::locate(root.path() + "/bin", defaults, user), user);
     EXPECT_TRUE(QFileInfo::exists(user + "/DataBase/db_be.mdb"));
+    EXPECT_EQ(QFileInfo(user + "/DataBase/db_be.mdb").permissions(),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser)
+        << "the user's database is theirs only";
     EXPECT_TRUE(QFileInfo(user + "/Reports").isDir());
     EXPECT_TRUE(QFileInfo::exists(user + "/TipOfTheDay.dat"));
 

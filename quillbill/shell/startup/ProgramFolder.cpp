@@ -1,5 +1,7 @@
 #include "shell/startup/ProgramFolder.h"
 
+#include "records/Database.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -18,6 +20,17 @@ bool sameContents(const QString& one, const QString& other)
     return a.size() == b.size() && a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)
         && a.readAll() == b.readAll();
 }
+
+// The database folder's files become the user's records with the first
+// invoice: they are laid out as the user's own, unreadable to anyone else,
+// however readable the installed defaults are.
+void layOutPrivately(const QString& from, const QString& to)
+{
+    if (!QDir().mkpath(to))
+        return;
+    for (const QFileInfo& file : QDir(from).entryInfoList(QDir::Files))
+        copyPrivately(file.filePath(), to + u'/' + file.fileName());
+}
 } // namespace
 
 QString locate(const QString& executableFolder, const QString& defaults, const QString& perUserFolder)
@@ -27,8 +40,10 @@ QString locate(const QString& executableFolder, const QString& defaults, const Q
     // First start of an installed program: lay out the per-user folder. Once
     // its database folder exists it is never laid out again, so a database
     // that goes missing later is reported, not silently replaced.
-    if (!QDir(perUserFolder).exists(databaseFolder) && QDir(defaults).exists(databaseFolder))
+    if (!QDir(perUserFolder).exists(databaseFolder) && QDir(defaults).exists(databaseFolder)) {
+        layOutPrivately(defaults + u'/' + databaseFolder, perUserFolder + u'/' + databaseFolder);
         copyTree(defaults, perUserFolder);
+    }
     // The guide and its help program belong to the installed version, not
     // to the user: after an upgrade, F1 asks for the new version's pages.
     if (QDir(defaults).exists(guideFolder))
