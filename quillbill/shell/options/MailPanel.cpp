@@ -228,7 +228,12 @@ void MailPanel::showEvent(QShowEvent* event)
 void MailPanel::showKeyringState()
 {
     const MailPassword::Reading reading = page_.storedPassword(saved_);
-    if (!reading.keyringAnswered) {
+    if (reading.locked) {
+        lblKeyring_->setText(tr("The saved password could not be read: %1. Unlock the keyring and open this page "
+                                "again; until then the password will be asked for each time mail is sent.")
+                                 .arg(reading.problem));
+        txtMailPassword_->setPlaceholderText(QString());
+    } else if (!reading.keyringAnswered) {
         lblKeyring_->setText(tr("No keyring answered: the password will be asked for each time mail is sent."));
         txtMailPassword_->setPlaceholderText(QString());
     } else if (reading.password) {
