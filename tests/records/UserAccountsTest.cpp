@@ -70,6 +70,8 @@ TEST_F(UserAccountsTest, LoginMatchesTheFirstRowWithExactlyThatNameAndPassword)
     add("pad", "pw ", 2); // 6
     add("", "", 2); // 7
     add("wild", "100%", 3); // 8
+    rows.push_back(testing::insertUser(database(), "First", "Last", "nopw", QVariant(), 1)); // 9
+    levels.push_back(1);
 
     const LoginCase cases[] = {
         {"admin", "admin", 0, "the delivered administrator"},
@@ -90,6 +92,7 @@ TEST_F(UserAccountsTest, LoginMatchesTheFirstRowWithExactlyThatNameAndPassword)
         {"wild", "100x", -1, "a percent sign is not a wildcard"},
         {"w_ld", "100%", -1, "an underscore is not a wildcard"},
         {"nobody", "admin", -1, "unknown user"},
+        {"nopw", "", -1, "a row without any password is not opened by an empty one"},
     };
     for (const LoginCase& c : cases) {
         SCOPED_TRACE(c.reason);

@@ -119,7 +119,9 @@ std::pair<std::optional<UserAccount>, PasswordMatch> UserAccounts::login(const Q
         return {std::nullopt, PasswordMatch::No};
     // '=' on text compares with SQLite's BINARY collation: exact, case included.
     // Each row's password is checked here: a hash cannot be compared in SQL.
-    for (const QSqlRecord& row : database_.rows(selectUsers + " WHERE UserName = ? ORDER BY rowid", {userName})) {
+    // A row without any password (NULL) opens to no password at all.
+    for (const QSqlRecord& row :
+         database_.rows(selectUsers + " WHERE UserName = ? AND Password IS NOT NULL ORDER BY rowid", {userName})) {
         UserAccount account = accountFrom(row);
         const PasswordMatch match = checkPassword(account.storedPassword, password);
         if (match != PasswordMatch::No)
