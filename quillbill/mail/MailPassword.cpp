@@ -4,6 +4,10 @@
 
 #include <qt6keychain/keychain.h>
 
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -60,6 +64,34 @@ QString problemOf(const JobResult& result)
     return result.errorString;
 }
 
+// Whether the Secret Service holds a locked entry of `service` under `key`.
+// A locked entry whose unlock prompt is cancelled reaches QtKeychain as no
+// entry at all; the service itself still tells locked entries apart. The
+// attributes are those QtKeychain files its entries under.
+bool lockedEntryExists(const QString& service, const QString& key)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    QDBusMessage search = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),
+        QStringLiteral("org.freedesktop.Secret.Service"), QStringLiteral("SearchItems"));
+    QDBusArgument attributes;
+    attributes.beginMap(QMetaType::fromType<QString>(), QMetaType::fromType<QString>());
+    for (const auto& [name, value] : {std::pair{QStringLiteral("user"), key}, {QStringLiteral("server"), service}}) {
+        attributes.beginMapEntry();
+        attributes << name << value;
+        attributes.endMapEntry();
+    }
+    attributes.endMap();
+    search << QVariant::fromValue(attributes);
+    const QDBusMessage reply = bus.call(search, QDBus::BlockWithGui, answerBoundMs);
+    // SearchItems gives the unlocked items, then the locked ones.
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 2)
+        return false;
+    return !qdbus_cast<QList<QDBusObjectPath>>(reply.arguments().at(1)).isEmpty();
+}
+
 } // namespace
 
 MailPassword::MailPassword(QString service) : service_(std::move(service)) {}
@@ -79,8 +111,14 @@ MailPassword::Reading MailPassword::read(const MailSettings& settings) const
         reading.keyringAnswered = true;
         reading.password = result.text;
     } else if (result.finished && result.error == QKeychain::EntryNotFound) {
-        reading.keyringAnswered = true;
+        if (lockedEntryExists(service_, entryKey(settings))) {
+            reading.locked = true;
+            reading.problem = QObject::tr("the keyring is locked and was not unlocked");
+        } else {
+            reading.keyringAnswered = true;
+        }
     } else {
+        reading.locked = result.finished && result.error == QKeychain::AccessDenied;
         reading.problem = problemOf(result);
     }
     return reading;

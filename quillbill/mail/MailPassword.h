@@ -21,7 +21,12 @@ public:
         // False when no keyring answered (none runs, or it is locked and the
         // user would not unlock it): the caller asks for the password.
         bool keyringAnswered = false;
-        // The stored password; nothing when none is stored.
+        // A password is stored, but it is locked away: the keyring was not
+        // unlocked (its prompt was cancelled, or could not be shown). The
+        // keyring did not answer then.
+        bool locked = false;
+        // The stored password; nothing when none is stored or it could not
+        // be read.
         std::optional<QString> password;
         // Why the keyring did not answer, for the user.
         QString problem;

@@ -492,11 +492,13 @@ PresentedCertificate certificateFromInfo(const curl_slist* lines)
         if (colon < 0)
             continue;
         const QByteArray name = text.left(colon);
-        const QString value = QString::fromUtf8(text.mid(colon + 1)).trimmed();
+        const QString value = QString::fromUtf8(text.mid(colon + 1)).simplified();
         if (name == "Subject")
             certificate.subject = value;
         else if (name == "Issuer")
             certificate.issuer = value;
+        else if (name == "Start date")
+            certificate.validFrom = value;
         else if (name == "Expire date")
             certificate.validUntil = value;
         else if (name == "Cert")

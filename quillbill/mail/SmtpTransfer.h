@@ -60,8 +60,11 @@ struct PresentedCertificate {
     QByteArray der;
     // SHA-256 over `der`, "AB:CD:...".
     QString fingerprint;
+    // As OpenSSL writes them: "O = Example Ltd, CN = mail.example.com".
     QString subject;
     QString issuer;
+    // As OpenSSL writes them: "Jan 2 10:00:00 2025 GMT".
+    QString validFrom;
     QString validUntil;
 };
 

@@ -32,7 +32,7 @@ constexpr int newUserLevel = 1;
 frmUsers::frmUsers(AppContext& app, QWidget* parent)
     : ChildWindow(ChildKind::Users, parent),
       app_(app),
-      levelsEditable_(app.state.UserLevel >= securityAdministratorLevel),
+      administers_(app.state.UserLevel >= securityAdministratorLevel),
       cmbUsers_(new QComboBox),
       txtFirst_(makeTextBox("txtFirst")),
       txtLast_(makeTextBox("txtLast")),
@@ -74,7 +74,7 @@ frmUsers::frmUsers(AppContext& app, QWidget* parent)
     form->addRow(tr("Le&vel"), txtLevel_);
     // Hidden rather than disabled: below the top level a user has no say in
     // levels, and a box that never works only raises questions.
-    form->setRowVisible(txtLevel_, levelsEditable_);
+    form->setRowVisible(txtLevel_, administers_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -90,11 +90,23 @@ frmUsers::frmUsers(AppContext& app, QWidget* parent)
 
     cmdDelete_->setEnabled(false);
     reloadList();
-    if (cmbUsers_->count() == 1)
+    if (!administers_) {
+        // The one account there is to choose.
+        if (cmbUsers_->count() > 0) {
+            selectRow(cmbUsers_->itemData(0).toLongLong());
+        } else {
+            cmdSave_->setEnabled(false);
+            app_.messages.inform(this,
+                                 tr("Your account is no longer in the database as you logged in with it. Log "
+                                    "in again, or ask whoever looks after Quillbill."),
+                                 ProgramInfo::title);
+        }
+    } else if (cmbUsers_->count() == 1) {
         app_.messages.inform(this,
                              tr("There are no users in the database. Fill in the boxes and choose "
                                 "\"Save Changes\" to add one."),
                              ProgramInfo::title);
+    }
 }
 
 UserAccounts frmUsers::accounts() const { return UserAccounts(app_.state.MainDatabase); }
@@ -102,10 +114,15 @@ UserAccounts frmUsers::accounts() const { return UserAccounts(app_.state.MainDat
 void frmUsers::reloadList()
 {
     cmbUsers_->clear();
-    cmbUsers_->addItem(addNewEntry);
+    if (administers_)
+        cmbUsers_->addItem(addNewEntry);
     try {
-        for (const UserAccount& user : accounts().all())
-            cmbUsers_->addItem(user.displayName(), user.rowId);
+        if (administers_) {
+            for (const UserAccount& user : accounts().all())
+                cmbUsers_->addItem(user.displayName(), user.rowId);
+        } else if (const auto own = accounts().loggedInAs(app_.state.CurrentUser, app_.state.UserLevel)) {
+            cmbUsers_->addItem(own->displayName(), own->rowId);
+        }
     } catch (const DatabaseError& error) {
         report(error.message());
     }
@@ -116,11 +133,12 @@ void frmUsers::choose(int index)
 {
     if (index < 0)
         return;
-    if (index == 0) {
+    if (isAddNew(index)) {
         choice_ = Choice::AddNew;
         current_.reset();
         cmdDelete_->setEnabled(false);
         clearBoxes();
+        txtPW_->setPlaceholderText(QString());
         return;
     }
     try {
@@ -139,15 +157,20 @@ void frmUsers::choose(int index)
     txtFirst_->setText(current_->firstName);
     txtLast_->setText(current_->lastName);
     txtUser_->setText(current_->userName);
-    txtPW_->setText(current_->password);
+    txtPW_->clear();
+    txtPW_->setPlaceholderText(tr("(unchanged unless you type a new one)"));
     shownLevel_ = std::clamp<int>(current_->level, 0, securityAdministratorLevel);
     txtLevel_->setValue(shownLevel_);
-    cmdDelete_->setEnabled(current_->displayName() != systemAdministrator);
+    cmdDelete_->setEnabled(administers_ && current_->displayName() != systemAdministrator);
 }
 
 bool frmUsers::hasUserNameAndPassword()
 {
-    QLineEdit* empty = txtUser_->text().isEmpty() ? txtUser_ : txtPW_->text().isEmpty() ? txtPW_ : nullptr;
+    // An existing user keeps the stored password when the box is left empty.
+    const bool needsPassword = choice_ != Choice::Existing;
+    QLineEdit* empty = txtUser_->text().isEmpty()   ? txtUser_
+        : needsPassword && txtPW_->text().isEmpty() ? txtPW_
+                                                    : nullptr;
     if (!empty)
         return true;
     report(empty == txtUser_ ? tr("Every user needs a user name. Nothing was saved.")
@@ -158,6 +181,9 @@ bool frmUsers::hasUserNameAndPassword()
 
 void frmUsers::saveChanges()
 {
+    // Below the top level there is only the own account to save.
+    if (!administers_ && choice_ != Choice::Existing)
+        return;
     if (!hasUserNameAndPassword())
         return;
     switch (choice_) {
@@ -175,17 +201,17 @@ void frmUsers::saveChanges()
     edited.firstName = txtFirst_->text();
     edited.lastName = txtLast_->text();
     edited.userName = txtUser_->text();
-    edited.password = txtPW_->text();
+    const QString newPassword = txtPW_->text();
     // An untouched level box writes nothing, so a stored level beyond the
     // box's range is kept.
-    const bool levelChanged = levelsEditable_ && txtLevel_->value() != shownLevel_;
+    const bool levelChanged = administers_ && txtLevel_->value() != shownLevel_;
     UserChange outcome = UserChange::Done;
     try {
         if (levelChanged) {
             edited.level = static_cast<int16_t>(txtLevel_->value());
-            outcome = accounts().updateWithLevel(edited);
+            outcome = accounts().updateWithLevel(edited, newPassword);
         } else {
-            const SaveOutcome saved = accounts().update(edited);
+            const SaveOutcome saved = accounts().update(edited, newPassword);
             outcome = saved == SaveOutcome::Gone         ? UserChange::Gone
                 : saved == SaveOutcome::ChangedMeanwhile ? UserChange::ChangedMeanwhile
                                                          : UserChange::Done;
@@ -215,11 +241,15 @@ void frmUsers::saveChanges()
     }
     // The next save is checked against what this one wrote.
     current_ = edited;
+    txtPW_->clear();
     if (levelChanged)
         shownLevel_ = txtLevel_->value();
+    // The own account is found by the user name it logged in with.
+    if (!administers_)
+        app_.state.CurrentUser = edited.userName;
     // The list is not reloaded; only the entry of the edited user shows its new name.
     const int index = cmbUsers_->findData(edited.rowId);
-    if (index > 0)
+    if (index >= 0)
         cmbUsers_->setItemText(index, edited.displayName());
 }
 
@@ -227,10 +257,9 @@ void frmUsers::AddNewUser()
 {
     qint64 rowId = 0;
     try {
-        const UserAccounts users = accounts();
-        rowId = levelsEditable_ ? users.add(txtFirst_->text(), txtLast_->text(), txtUser_->text(), txtPW_->text(),
-                                            static_cast<int16_t>(txtLevel_->value()))
-                                : users.add(txtFirst_->text(), txtLast_->text(), txtUser_->text(), txtPW_->text());
+        // Only a user who sees the level box adds users.
+        rowId = accounts().add(txtFirst_->text(), txtLast_->text(), txtUser_->text(), txtPW_->text(),
+                               static_cast<int16_t>(txtLevel_->value()));
     } catch (const DatabaseError& error) {
         report(saveFailureMessage(error, error.message()));
         return;
@@ -243,7 +272,7 @@ void frmUsers::AddNewUser()
 
 void frmUsers::deleteUser()
 {
-    if (choice_ != Choice::Existing || current_->displayName() == systemAdministrator)
+    if (!administers_ || choice_ != Choice::Existing || current_->displayName() == systemAdministrator)
         return;
     if (!app_.messages.askYesNoDefaultNo(this, tr("Delete the user %1?").arg(current_->displayName()),
                                          ProgramInfo::title))

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -146,6 +147,48 @@ TEST(MailKeyring, ThePageKeepsThePasswordInTheKeyringAndNeverInTheSettingsFile)
     EXPECT_EQ(passwords.read(renamed).password, password);
     EXPECT_EQ(passwords.read(saved).password, std::nullopt);
     passwords.remove(renamed);
+}
+
+// Locked, the keyring asks to be unlocked when the password is read; here
+// no prompt can be shown, so the unlock fails as a cancelled one does. The
+// page must say that the saved password could not be read, not that there
+// is none. Last in this program: the keyring stays locked.
+TEST(MailKeyring, APasswordInALockedKeyringIsSaidToBeUnreadable)
+{
+    TestProgram program;
+    frmMain mainWindow(*program.app);
+    program.app->state.UserLevel = 3;
+    MailSettings office = signIn("office@example.com", "mail.example.com", 587);
+    office.save(program.app->options);
+    const MailPassword passwords(service);
+    QString problem;
+    ASSERT_TRUE(passwords.write(office, "locked away", &problem)) << problem.toStdString();
+
+    QProcess lock;
+    lock.start("dbus-send",
+               {"--session", "--print-reply", "--dest=org.freedesktop.secrets", "/org/freedesktop/secrets",
+                "org.freedesktop.Secret.Service.Lock", "array:objpath:/org/freedesktop/secrets/collection/login"});
+    ASSERT_TRUE(lock.waitForFinished(30'000));
+    ASSERT_EQ(lock.exitCode(), 0) << lock.readAllStandardError().toStdString();
+
+    auto window = std::make_unique<frmOptions>(*program.app, mainWindow.securedMenuItems(), nullptr, passwords);
+    window->show();
+    window->findChild<QAction*>("mnuEmail")->trigger();
+    auto* label = window->findChild<QLabel*>("lblKeyring");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !label->text().isEmpty(); }, 90'000));
+    EXPECT_TRUE(label->text().contains("could not be read")) << label->text().toStdString();
+    EXPECT_TRUE(window->findChild<QLineEdit*>("txtMailPassword")->text().isEmpty());
+
+    // A new user name cannot take the unreadable password along: saying so,
+    // rather than leaving it behind unseen.
+    auto* user = window->findChild<QLineEdit*>("txtMailUser");
+    user->setFocus();
+    user->selectAll();
+    QTest::keyClicks(user, "billing@example.com");
+    QTest::mouseClick(window->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.contains("locked")) << program.messages.last().text.toStdString();
+    EXPECT_EQ(MailSettings::load(program.app->options).userName, "billing@example.com");
 }
 
 } // namespace

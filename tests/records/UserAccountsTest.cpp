@@ -70,6 +70,8 @@ TEST_F(UserAccountsTest, LoginMatchesTheFirstRowWithExactlyThatNameAndPassword)
     add("pad", "pw ", 2); // 6
     add("", "", 2); // 7
     add("wild", "100%", 3); // 8
+    rows.push_back(testing::insertUser(database(), "First", "Last", "nopw", QVariant(), 1)); // 9
+    levels.push_back(1);
 
     const LoginCase cases[] = {
         {"admin", "admin", 0, "the delivered administrator"},
@@ -90,6 +92,7 @@ TEST_F(UserAccountsTest, LoginMatchesTheFirstRowWithExactlyThatNameAndPassword)
         {"wild", "100x", -1, "a percent sign is not a wildcard"},
         {"w_ld", "100%", -1, "an underscore is not a wildcard"},
         {"nobody", "admin", -1, "unknown user"},
+        {"nopw", "", -1, "a row without any password is not opened by an empty one"},
     };
     for (const LoginCase& c : cases) {
         SCOPED_TRACE(c.reason);
@@ -102,7 +105,47 @@ TEST_F(UserAccountsTest, LoginMatchesTheFirstRowWithExactlyThatNameAndPassword)
         EXPECT_EQ(found->rowId, rows.at(c.expectedRow));
         EXPECT_EQ(found->level, levels.at(c.expectedRow));
         EXPECT_EQ(found->userName, c.userName);
-        EXPECT_EQ(found->password, c.password);
+        EXPECT_EQ(found->storedPassword, c.password) << "finding a login writes nothing";
+    }
+}
+
+// What a login makes of each kind of stored password: one kept as typed, or a
+// hash of other limits (made elsewhere, or by the older Argon2i), logs in and
+// is replaced by a hash of the program's own limits; a hash that would take
+// hours to check matches nothing and is left alone.
+TEST_F(UserAccountsTest, ALoginLeavesEveryPasswordItOpensAsAHashOfTheProgramsLimits)
+{
+    const QString ownLimits = QStringLiteral("$argon2id$v=19$m=65536,t=2,p=1$");
+    const struct {
+        QString user;
+        QString stored;
+        bool opens;
+        const char* reason;
+    } cases[] = {
+        {"typed", "older", true, "kept as typed by an older Quillbill"},
+        {"light", "$argon2id$v=19$m=8192,t=1,p=1$9sxAUaBqEClk+GB52PVipw$Omr8Sxc+QkHW7ydh5s2jyWzW/r/uNPLXU2kRhuVXEo8",
+         true, "Argon2id of 8 MiB, one pass"},
+        {"argon2i", "$argon2i$v=19$m=8192,t=3,p=1$VK3+V6dKTwmv/+KBWXW2TQ$JH0hfPmn8++GR7VArfsn6PUhMlLdHvgo7dkf+NB4ErM",
+         true, "Argon2i"},
+        {"costly",
+         "$argon2id$v=19$m=65536,t=4294967295,p=1$9sxAUaBqEClk+GB52PVipw$Omr8Sxc+QkHW7ydh5s2jyWzW/r/uNPLXU2kRhuVXEo8",
+         false, "four billion passes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const qint64 rowId = insert("Some", "One", c.user, c.stored, 2);
+        const std::optional<UserAccount> login = accounts.logIn(c.user, "older");
+        ASSERT_EQ(login.has_value(), c.opens);
+        const QString now = storedRow(rowId)->password.toString();
+        if (!c.opens) {
+            EXPECT_EQ(now, c.stored);
+            EXPECT_FALSE(accounts.logIn(c.user, c.stored).has_value()) << "a hash string is not its own password";
+            continue;
+        }
+        EXPECT_EQ(login->rowId, rowId);
+        EXPECT_TRUE(now.startsWith(ownLimits)) << now.toStdString();
+        EXPECT_EQ(login->storedPassword, now);
+        EXPECT_EQ(accounts.matching(c.user, "older")->rowId, rowId) << "the new hash logs in";
     }
 }
 
@@ -116,7 +159,10 @@ TEST_F(UserAccountsTest, AddedUserGetsTheColumnDefaultLevelAndComesLast)
     const std::vector<StoredUser> after = stored();
     ASSERT_EQ(after.size(), before.size() + 1);
     EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()));
-    EXPECT_EQ(after.back(), (StoredUser{rowId, "Jane", "Doe", "jdoe", "pw1", 1}));
+    const StoredUser added = after.back();
+    EXPECT_EQ(added, (StoredUser{rowId, "Jane", "Doe", "jdoe", added.password, 1}));
+    EXPECT_TRUE(added.password.toString().startsWith("$argon2id$v=19$m=65536,t=2,p=1$"))
+        << added.password.toString().toStdString();
 
     const std::vector<UserAccount> listed = accounts.all();
     ASSERT_EQ(listed.size(), after.size());
@@ -142,13 +188,13 @@ TEST_F(UserAccountsTest, UpdateChangesOnlyTheRowWithThatIdAndKeepsItsLevel)
     changed.firstName = "Patricia";
     changed.lastName = "Leigh";
     changed.userName = "pleigh";
-    changed.password = "new";
+    changed.storedPassword = "new"; // not written: only a new password given to update is
     changed.level = 1; // not written: the level is kept
     EXPECT_EQ(accounts.update(changed), SaveOutcome::Saved);
 
     for (const StoredUser& row : stored()) {
         if (row.rowId == second) {
-            EXPECT_EQ(row, (StoredUser{second, "Patricia", "Leigh", "pleigh", "new", 3}));
+            EXPECT_EQ(row, (StoredUser{second, "Patricia", "Leigh", "pleigh", "two", 3}));
         } else {
             const auto old =
                 std::find_if(before.begin(), before.end(), [&](const StoredUser& b) { return b.rowId == row.rowId; });
@@ -171,7 +217,6 @@ TEST_F(UserAccountsTest, UpdateOfARowThatIsGoneSaysSoAndWritesNothing)
     ghost.firstName = "Back";
     ghost.lastName = "Again";
     ghost.userName = "back";
-    ghost.password = "pw";
     EXPECT_EQ(accounts.update(ghost), SaveOutcome::Gone);
     EXPECT_EQ(stored(), before);
     EXPECT_FALSE(accounts.find(rowId).has_value());
@@ -250,23 +295,22 @@ TEST_F(UserAccountsTest, QuotesAndNonAsciiTextRoundTrip)
     for (const Names& c : cases) {
         SCOPED_TRACE(c.reason);
         const qint64 rowId = accounts.add(c.first, c.last, c.user, c.password);
-        EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, c.first, c.last, c.user, c.password, 1}));
+        const QVariant hash = storedRow(rowId)->password;
+        EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, c.first, c.last, c.user, hash, 1}));
 
         const auto found = accounts.find(rowId);
         ASSERT_TRUE(found.has_value());
         EXPECT_EQ(found->displayName(), c.first + ' ' + c.last);
-        EXPECT_EQ(found->password, c.password);
 
+        // The hash is of the password's every character.
         const auto login = accounts.matching(c.user, c.password);
         ASSERT_TRUE(login.has_value());
         EXPECT_EQ(login->rowId, rowId);
 
         UserAccount changed = *found;
         changed.lastName = c.last + "'s";
-        changed.password = c.password + QString::fromUtf8("ß'");
         ASSERT_EQ(accounts.update(changed), SaveOutcome::Saved);
-        EXPECT_EQ(accounts.find(rowId)->lastName, c.last + "'s");
-        EXPECT_EQ(accounts.matching(c.user, changed.password)->rowId, rowId);
+        EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, c.first, c.last + "'s", c.user, hash, 1}));
 
         accounts.remove(rowId);
         EXPECT_FALSE(storedRow(rowId).has_value());
@@ -282,7 +326,7 @@ TEST_F(UserAccountsTest, MissingNamesReadAsEmptyText)
     const std::vector<UserAccount> all = accounts.all();
     ASSERT_EQ(all.size(), 3u);
     EXPECT_EQ(all.at(1).displayName(), " Solo");
-    EXPECT_TRUE(all.at(1).password.isEmpty());
+    EXPECT_TRUE(all.at(1).storedPassword.isEmpty());
     EXPECT_EQ(all.at(2).displayName(), "Mono ");
     EXPECT_TRUE(all.at(2).userName.isEmpty());
 }
@@ -343,12 +387,13 @@ TEST_F(UserAccountsTest, ASaveOverAnotherProgramsChangeWritesNothing)
 
     UserAccount here = *accounts.find(rowId);
     UserAccount there = *elsewhere.find(rowId);
-    there.password = "reset";
-    ASSERT_EQ(elsewhere.update(there), SaveOutcome::Saved);
+    ASSERT_EQ(elsewhere.update(there, "reset"), SaveOutcome::Saved);
+    const QVariant reset = storedRow(rowId)->password;
+    ASSERT_NE(reset, "old");
 
     here.firstName = "Pat";
     EXPECT_EQ(accounts.update(here), SaveOutcome::ChangedMeanwhile);
-    EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, "Patt", "Lee", "plee", "reset", 3}))
+    EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, "Patt", "Lee", "plee", reset, 3}))
         << "the password reset was undone";
 
     here = *accounts.find(rowId);
@@ -356,7 +401,7 @@ TEST_F(UserAccountsTest, ASaveOverAnotherProgramsChangeWritesNothing)
     ASSERT_EQ(accounts.update(here), SaveOutcome::Saved);
     here.lastName = "Leigh";
     ASSERT_EQ(accounts.update(here), SaveOutcome::Saved) << "a second save was refused as its own conflict";
-    EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, "Pat", "Leigh", "plee", "reset", 3}));
+    EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, "Pat", "Leigh", "plee", reset, 3}));
 }
 
 } // namespace

@@ -120,6 +120,31 @@ TEST_F(LoginTest, EnterLogsInAndThePasswordIsNotShown)
     EXPECT_TRUE(program.app->state.LoginSucceeded);
 }
 
+// The delivered administrator, like any row an older Quillbill wrote, holds
+// its password as typed: it logs in, and from then on the row holds its hash.
+TEST_F(LoginTest, APasswordStoredAsTypedLogsInAndIsReplacedByItsHash)
+{
+    frmLogin* login = startAtLogin();
+    ASSERT_NE(login, nullptr);
+    logIn(login, "admin", "admin");
+    ASSERT_TRUE(program.app->state.LoginSucceeded);
+    const std::vector<quillbill::testing::StoredUser> users =
+        quillbill::testing::storedUsers(program.app->state.MainDatabase);
+    ASSERT_EQ(users.size(), 1u);
+    const QString stored = users.front().password.toString();
+    EXPECT_TRUE(stored.startsWith("$argon2id$v=19$m=65536,t=2,p=1$")) << stored.toStdString();
+
+    frmMain* main = startup.mainWindow();
+    ASSERT_NE(main, nullptr);
+    main->menuItem("mnuLogoff")->trigger();
+    logIn(startup.loginWindow(), "admin", stored);
+    ASSERT_EQ(program.messages.messages.size(), 1u) << "the hash itself is no password";
+    EXPECT_EQ(program.messages.last().text, "Invalid Username or Password, try again!");
+    logIn(startup.loginWindow(), "admin", "admin");
+    EXPECT_EQ(main->statusText(), "Logged in as: admin   Security Level: 3");
+    EXPECT_EQ(program.messages.messages.size(), 1u);
+}
+
 TEST_F(LoginTest, TwoRowsWithOneUserNameLogInWithTheirOwnLevels)
 {
     addUser("Pat", "Day", "pat", "morning", 1);

@@ -25,6 +25,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -42,28 +43,56 @@ using quillbill::testing::TestProgram;
 
 namespace {
 
-// A self-signed certificate for 127.0.0.1 made with openssl, and its
-// SHA-256 fingerprint as openssl shows it.
+// A self-signed certificate for 127.0.0.1 made with openssl, and what
+// openssl says of it: its SHA-256 fingerprint and its dates.
 struct SelfSignedCertificate {
     QTemporaryDir folder;
     QString certificate = folder.filePath("server.pem");
     QString key = folder.filePath("server.key");
+    // "Jan  2 10:00:00 2025 GMT", as openssl writes them.
+    QString validFrom;
+    QString validUntil;
 
-    QString make() const
+    // The fingerprint, "AB:CD:..."; empty when openssl failed.
+    QString make()
     {
         QProcess openssl;
         openssl.start("openssl",
-                      {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1",
-                       "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", certificate});
+                      {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                       "/O=Quillbill Test Office/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout",
+                       key, "-out", certificate});
         if (!openssl.waitForFinished(60'000) || openssl.exitCode() != 0)
             return {};
-        openssl.start("openssl", {"x509", "-noout", "-fingerprint", "-sha256", "-in", certificate});
+        openssl.start("openssl",
+                      {"x509", "-noout", "-startdate", "-enddate", "-fingerprint", "-sha256", "-in", certificate});
         if (!openssl.waitForFinished(60'000) || openssl.exitCode() != 0)
             return {};
-        // "sha256 Fingerprint=AB:CD:..."
-        return QString::fromLatin1(openssl.readAllStandardOutput()).section(u'=', 1).trimmed();
+        // "notBefore=...", "notAfter=...", "sha256 Fingerprint=AB:CD:..."
+        const QStringList lines = QString::fromLatin1(openssl.readAllStandardOutput()).split(u'\n');
+        validFrom = lines.value(0).section(u'=', 1).trimmed();
+        validUntil = lines.value(1).section(u'=', 1).trimmed();
+        return lines.value(2).section(u'=', 1).trimmed();
     }
 };
+
+// Whether all of `label`'s text can be read where it is: inside its window,
+// tall enough for its lines, and no line (or, wrapped, no word) wider than
+// the label.
+bool showsAllOf(const QLabel* label)
+{
+    const QRect inWindow(label->mapTo(label->window(), QPoint(0, 0)), label->size());
+    if (!label->isVisible() || !label->window()->rect().contains(inWindow))
+        return false;
+    const bool wrapped = label->wordWrap();
+    if ((wrapped ? label->heightForWidth(label->width()) : label->sizeHint().height()) > label->height())
+        return false;
+    const QFontMetrics metrics = label->fontMetrics();
+    const QRegularExpression breaks(wrapped ? QStringLiteral("\\s+") : QStringLiteral("\\n"));
+    for (const QString& piece : label->text().split(breaks, Qt::SkipEmptyParts))
+        if (metrics.horizontalAdvance(piece) > label->contentsRect().width())
+            return false;
+    return true;
+}
 
 class MailPageTest : public ::testing::Test {
 protected:
@@ -387,6 +416,7 @@ TEST_F(MailPageTest, TrustingACertificateRecordsItsFingerprintForThatServer)
 {
     SelfSignedCertificate certificate;
     const QString fingerprint = certificate.make();
+    ASSERT_FALSE(certificate.validUntil.isEmpty());
     ASSERT_FALSE(fingerprint.isEmpty());
     RecordingSmtpServer server;
     ASSERT_TRUE(server.start({"--tls", "implicit", "--cert", certificate.certificate, "--key", certificate.key}))
@@ -398,8 +428,14 @@ TEST_F(MailPageTest, TrustingACertificateRecordsItsFingerprintForThatServer)
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_TRUE(lines.first().startsWith("Connection failed: ")) << lines.first().toStdString();
     ASSERT_TRUE(control<QPushButton>("cmdTrustCertificate")->isVisible());
-    EXPECT_TRUE(control<QLabel>("lblCertificate")->text().contains(fingerprint))
-        << control<QLabel>("lblCertificate")->text().toStdString();
+    // Everything the user needs to judge it, in full, before trusting it.
+    const QLabel* details = control<QLabel>("lblCertificate");
+    QString shown = details->text().simplified();
+    for (const QString& part : {QStringLiteral("Quillbill Test Office"), QStringLiteral("CN = 127.0.0.1"),
+                                certificate.validFrom.simplified(), certificate.validUntil.simplified()})
+        EXPECT_TRUE(shown.contains(part)) << part.toStdString() << " not in: " << shown.toStdString();
+    EXPECT_TRUE(shown.remove(u' ').contains(fingerprint)) << shown.toStdString();
+    EXPECT_TRUE(showsAllOf(details)) << details->text().toStdString();
 
     click("cmdTrustCertificate");
     EXPECT_FALSE(control<QPushButton>("cmdTrustCertificate")->isVisible());

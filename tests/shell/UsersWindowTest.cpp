@@ -152,11 +152,11 @@ TEST_F(UsersWindowTest, ChoosingARowFillsTheBoxesAndGuardsTheAdministrator)
     open();
 
     choose("System Administrator");
-    EXPECT_EQ(boxes(), (QStringList{"System", "Administrator", "admin", "admin"}));
+    EXPECT_EQ(boxes(), (QStringList{"System", "Administrator", "admin", ""}));
     EXPECT_FALSE(button("cmdDelete")->isEnabled());
 
     choose("Jane Doe");
-    EXPECT_EQ(boxes(), (QStringList{"Jane", "Doe", "jdoe", "secret"}));
+    EXPECT_EQ(boxes(), (QStringList{"Jane", "Doe", "jdoe", ""}));
     EXPECT_TRUE(button("cmdDelete")->isEnabled());
 
     choose("System Administrator");
@@ -180,11 +180,11 @@ TEST_F(UsersWindowTest, TheKeyboardChoosesRowsToo)
 
     QTest::keyClick(list(), Qt::Key_End);
     EXPECT_EQ(list()->currentText(), "Jane Doe");
-    EXPECT_EQ(boxes(), (QStringList{"Jane", "Doe", "jdoe", "secret"}));
+    EXPECT_EQ(boxes(), (QStringList{"Jane", "Doe", "jdoe", ""}));
     EXPECT_TRUE(button("cmdDelete")->isEnabled());
 
     QTest::keyClick(list(), Qt::Key_Up);
-    EXPECT_EQ(boxes(), (QStringList{"System", "Administrator", "admin", "admin"}));
+    EXPECT_EQ(boxes(), (QStringList{"System", "Administrator", "admin", ""}));
     EXPECT_FALSE(button("cmdDelete")->isEnabled());
 }
 
@@ -202,16 +202,17 @@ TEST_F(UsersWindowTest, AddNewThenSaveStoresTheUserWithTheDefaultLevel)
     ASSERT_EQ(after.size(), before.size() + 1);
     EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()));
     const StoredUser added = after.back();
-    EXPECT_EQ(added, (StoredUser{added.rowId, "Jane", "Doe", "jdoe", "pw1", 1}));
+    EXPECT_EQ(added, (StoredUser{added.rowId, "Jane", "Doe", "jdoe", added.password, 1}));
+    EXPECT_TRUE(added.password.toString().startsWith("$argon2id$")) << added.password.toString().toStdString();
     EXPECT_EQ(listed(), (QStringList{addNew, "System Administrator", "Jane Doe"}));
-    EXPECT_EQ(boxes(), (QStringList{"Jane", "Doe", "jdoe", "pw1"}));
+    EXPECT_EQ(boxes(), (QStringList{"Jane", "Doe", "jdoe", ""}));
 
     // The added user is the one shown now: a second save changes it rather
     // than adding it twice.
-    type("txtPW", "pw2");
+    type("txtFirst", "Janet");
     click("cmdSave");
     ASSERT_EQ(stored().size(), after.size());
-    EXPECT_EQ(storedRow(added.rowId)->password, "pw2");
+    EXPECT_EQ(storedRow(added.rowId), (StoredUser{added.rowId, "Janet", "Doe", "jdoe", added.password, 1}));
 }
 
 TEST_F(UsersWindowTest, SavingAnExistingUserChangesOnlyItsRow)
@@ -222,11 +223,11 @@ TEST_F(UsersWindowTest, SavingAnExistingUserChangesOnlyItsRow)
     const std::vector<StoredUser> others = allBut(jane);
 
     choose("Jane Doe");
-    typeAll("Janet", "Doherty", "jdoherty", "n3w");
+    typeAll("Janet", "Doherty", "jdoherty", "");
     click("cmdSave");
 
     EXPECT_TRUE(program.messages.empty());
-    EXPECT_EQ(storedRow(jane), (StoredUser{jane, "Janet", "Doherty", "jdoherty", "n3w", 2}));
+    EXPECT_EQ(storedRow(jane), (StoredUser{jane, "Janet", "Doherty", "jdoherty", "secret", 2}));
     EXPECT_EQ(allBut(jane), others);
     EXPECT_EQ(listed(), (QStringList{addNew, "System Administrator", "Janet Doherty", "Bob Roe"}))
         << "the edited user is listed under the new name";
@@ -234,7 +235,7 @@ TEST_F(UsersWindowTest, SavingAnExistingUserChangesOnlyItsRow)
     // Choosing the row again shows what was saved.
     choose("Bob Roe");
     choose("Janet Doherty");
-    EXPECT_EQ(boxes(), (QStringList{"Janet", "Doherty", "jdoherty", "n3w"}));
+    EXPECT_EQ(boxes(), (QStringList{"Janet", "Doherty", "jdoherty", ""}));
 }
 
 TEST_F(UsersWindowTest, DeleteRemovesTheChosenUser)
@@ -268,13 +269,13 @@ TEST_F(UsersWindowTest, ANameWithAQuoteIsChosenEditedAndDeleted)
     const std::vector<StoredUser> others = allBut(dan);
 
     choose("Dan O'Brien");
-    EXPECT_EQ(boxes(), (QStringList{"Dan", "O'Brien", "dobrien", "pw"}));
+    EXPECT_EQ(boxes(), (QStringList{"Dan", "O'Brien", "dobrien", ""}));
     EXPECT_TRUE(button("cmdDelete")->isEnabled());
 
     type("txtLast", "O'Brien-D'Arcy");
-    type("txtPW", "it's");
+    type("txtUser", "d'obrien");
     click("cmdSave");
-    EXPECT_EQ(storedRow(dan), (StoredUser{dan, "Dan", "O'Brien-D'Arcy", "dobrien", "it's", 2}));
+    EXPECT_EQ(storedRow(dan), (StoredUser{dan, "Dan", "O'Brien-D'Arcy", "d'obrien", "pw", 2}));
 
     click("cmdDelete");
     EXPECT_EQ(stored(), others);
@@ -283,7 +284,9 @@ TEST_F(UsersWindowTest, ANameWithAQuoteIsChosenEditedAndDeleted)
     choose(addNew);
     typeAll("Mary", "O'Neil", "m'oneil", "'; --");
     click("cmdSave");
-    EXPECT_EQ(stored().back(), (StoredUser{stored().back().rowId, "Mary", "O'Neil", "m'oneil", "'; --", 1}));
+    const StoredUser mary = stored().back();
+    EXPECT_EQ(mary, (StoredUser{mary.rowId, "Mary", "O'Neil", "m'oneil", mary.password, 1}));
+    EXPECT_EQ(UserAccounts(program.app->state.MainDatabase).matching("m'oneil", "'; --")->rowId, mary.rowId);
     EXPECT_TRUE(listed().contains("Mary O'Neil"));
     EXPECT_EQ(program.messages.messages.size(), 1u) << "only the question before deleting";
 }
@@ -309,7 +312,7 @@ TEST_F(UsersWindowTest, SaveWithNothingChosenAsksBeforeAdding)
     EXPECT_EQ(program.messages.last().text, addQuestion);
     const std::vector<StoredUser> after = stored();
     ASSERT_EQ(after.size(), before.size() + 1);
-    EXPECT_EQ(after.back(), (StoredUser{after.back().rowId, "Nora", "New", "nora", "pw", 1}));
+    EXPECT_EQ(after.back(), (StoredUser{after.back().rowId, "Nora", "New", "nora", after.back().password, 1}));
     EXPECT_EQ(listed(), (QStringList{addNew, "System Administrator", "Nora New"}));
 }
 
@@ -337,7 +340,7 @@ TEST_F(UsersWindowTest, SaveAfterDeleteNeverWritesToTheDeletedRow)
     const std::vector<StoredUser> now = stored();
     ASSERT_EQ(now.size(), afterDelete.size() + 1);
     EXPECT_TRUE(std::equal(afterDelete.begin(), afterDelete.end(), now.begin()));
-    EXPECT_EQ(now.back(), (StoredUser{now.back().rowId, "Other", "Person", "other", "pw2", 1}));
+    EXPECT_EQ(now.back(), (StoredUser{now.back().rowId, "Other", "Person", "other", now.back().password, 1}));
     EXPECT_TRUE(std::none_of(now.begin(), now.end(),
                              [](const StoredUser& u) { return u.user == "jdoe" || u.first == "Jane"; }));
 }
@@ -350,7 +353,7 @@ TEST_F(UsersWindowTest, AUserRemovedElsewhereIsNotWrittenBack)
     program.exec("DELETE FROM TblUsers WHERE rowid = ?", {jane});
     const std::vector<StoredUser> before = stored();
 
-    type("txtPW", "changed");
+    type("txtFirst", "Changed");
     click("cmdSave");
     EXPECT_EQ(stored(), before);
     ASSERT_EQ(program.messages.messages.size(), 1u);
@@ -380,7 +383,7 @@ TEST_F(UsersWindowTest, AnEmptyUserTableIsExplainedAndAUserCanBeAdded)
     EXPECT_EQ(program.messages.last().text, addQuestion);
     const std::vector<StoredUser> now = stored();
     ASSERT_EQ(now.size(), 1u);
-    EXPECT_EQ(now.front(), (StoredUser{now.front().rowId, "First", "User", "first", "pw", 1}));
+    EXPECT_EQ(now.front(), (StoredUser{now.front().rowId, "First", "User", "first", now.front().password, 1}));
     EXPECT_EQ(listed(), (QStringList{addNew, "First User"}));
 }
 
@@ -393,17 +396,17 @@ TEST_F(UsersWindowTest, TwoUsersWithOneDisplayNameAreEachTheirOwnRow)
     const std::vector<StoredUser> others = allBut(second);
 
     choose(3);
-    EXPECT_EQ(boxes(), (QStringList{"Pat", "Lee", "plee2", "two"}));
-    type("txtPW", "TWO");
+    EXPECT_EQ(boxes(), (QStringList{"Pat", "Lee", "plee2", ""}));
+    type("txtUser", "PLEE2");
     click("cmdSave");
-    EXPECT_EQ(storedRow(second), (StoredUser{second, "Pat", "Lee", "plee2", "TWO", 3}));
+    EXPECT_EQ(storedRow(second), (StoredUser{second, "Pat", "Lee", "PLEE2", "two", 3}));
     EXPECT_EQ(allBut(second), others);
 
     choose(2);
-    EXPECT_EQ(boxes(), (QStringList{"Pat", "Lee", "plee1", "one"}));
+    EXPECT_EQ(boxes(), (QStringList{"Pat", "Lee", "plee1", ""}));
     click("cmdDelete");
     EXPECT_FALSE(storedRow(first).has_value());
-    EXPECT_EQ(storedRow(second), (StoredUser{second, "Pat", "Lee", "plee2", "TWO", 3}));
+    EXPECT_EQ(storedRow(second), (StoredUser{second, "Pat", "Lee", "PLEE2", "two", 3}));
     EXPECT_EQ(listed(), (QStringList{addNew, "System Administrator", "Pat Lee"}));
     EXPECT_EQ(program.messages.messages.size(), 1u) << "only the question before deleting";
 }
@@ -439,7 +442,7 @@ TEST_F(UsersWindowTest, AUserWithoutUserNameOrPasswordIsNotSaved)
         {"Add New...", "", "pw", "txtUser"},
         {"Add New...", "nora", "", "txtPW"},
         {"Add New...", "", "", "txtUser"},
-        {"Jane Doe", "jdoe", "", "txtPW"},
+        {"Jane Doe", "", "", "txtUser"},
     };
     open();
     const std::vector<StoredUser> before = stored();
@@ -460,30 +463,95 @@ TEST_F(UsersWindowTest, AUserWithoutUserNameOrPasswordIsNotSaved)
 TEST_F(UsersWindowTest, OnlyATopLevelUserSeesAndSetsLevels)
 {
     const qint64 jane = insert("Jane", "Doe", "jdoe", "pw", 2);
+    const qint64 bob = insert("Bob", "Roe", "broe", "pw", 1);
     open();
     auto* level = control<QSpinBox>("txtLevel");
     EXPECT_TRUE(level->isVisible());
     choose(addNew);
     EXPECT_EQ(level->value(), 1) << "a new user starts at 1";
-    choose("Jane Doe");
-    EXPECT_EQ(level->value(), 2);
-    level->setValue(3);
+    choose("Bob Roe");
+    EXPECT_EQ(level->value(), 1);
+    level->setValue(2);
     click("cmdSave");
-    EXPECT_EQ(storedRow(jane)->level, 3);
+    EXPECT_EQ(storedRow(bob)->level, 2);
 
     // Passwords are masked until asked for.
     EXPECT_EQ(box("txtPW")->echoMode(), QLineEdit::Password);
     QTest::mouseClick(control<QCheckBox>("chkShowPassword"), Qt::LeftButton);
     EXPECT_EQ(box("txtPW")->echoMode(), QLineEdit::Normal);
 
+    program.app->state.CurrentUser = "jdoe";
     program.app->state.UserLevel = 2;
     open();
     EXPECT_FALSE(control<QSpinBox>("txtLevel")->isVisible());
-    choose("Jane Doe");
-    type("txtPW", "pw2");
+    type("txtFirst", "Janet");
     click("cmdSave");
-    EXPECT_EQ(storedRow(jane), (StoredUser{jane, "Jane", "Doe", "jdoe", "pw2", 3}));
+    EXPECT_EQ(storedRow(jane), (StoredUser{jane, "Janet", "Doe", "jdoe", "pw", 2}));
     EXPECT_TRUE(program.messages.empty());
+}
+
+// As delivered, "Users..." opens for level 1. A clerk sees only the account
+// they logged in with (of two rows with their user name, the one of their
+// level) and may rename it and set its password; nobody else's is shown.
+TEST_F(UsersWindowTest, BelowLevelThreeOnlyTheOwnAccountIsShownAndChanged)
+{
+    insert("Pat", "Early", "pat", "first", 2);
+    const qint64 clerk = insert("Pat", "Clerk", "pat", "second", 1);
+    program.app->state.CurrentUser = "pat";
+    program.app->state.UserLevel = 1;
+    open();
+    EXPECT_EQ(listed(), (QStringList{"Pat Clerk"}));
+    EXPECT_EQ(list()->currentText(), "Pat Clerk");
+    EXPECT_EQ(boxes(), (QStringList{"Pat", "Clerk", "pat", ""}));
+    EXPECT_FALSE(button("cmdDelete")->isEnabled());
+    const std::vector<StoredUser> others = allBut(clerk);
+
+    typeAll("Patricia", "Clerk", "patricia", "n3w-secret");
+    click("cmdSave");
+    EXPECT_TRUE(program.messages.empty()) << program.messages.last().text.toStdString();
+    EXPECT_EQ(allBut(clerk), others);
+    const std::optional<StoredUser> saved = storedRow(clerk);
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(saved->first, "Patricia");
+    EXPECT_EQ(saved->user, "patricia");
+    EXPECT_EQ(saved->level, 1);
+    EXPECT_TRUE(saved->password.toString().startsWith("$argon2id$")) << saved->password.toString().toStdString();
+    EXPECT_EQ(UserAccounts(program.app->state.MainDatabase).matching("patricia", "n3w-secret")->rowId, clerk);
+
+    // Renamed, it is still the clerk's own account.
+    open();
+    EXPECT_EQ(listed(), (QStringList{"Patricia Clerk"}));
+    EXPECT_FALSE(button("cmdDelete")->isEnabled());
+}
+
+// No password is ever shown, not even with "Show" ticked; an empty box keeps
+// the stored one and a typed one is stored as its hash.
+TEST_F(UsersWindowTest, NoPasswordIsShownAndATypedOneIsStoredAsItsHash)
+{
+    const qint64 jane = insert("Jane", "Doe", "jdoe", "secret", 2);
+    open();
+    choose("Jane Doe");
+    QTest::mouseClick(control<QCheckBox>("chkShowPassword"), Qt::LeftButton);
+    EXPECT_EQ(box("txtPW")->echoMode(), QLineEdit::Normal);
+    EXPECT_EQ(box("txtPW")->text(), "");
+
+    type("txtFirst", "Janet");
+    click("cmdSave");
+    EXPECT_TRUE(program.messages.empty()) << program.messages.last().text.toStdString();
+    EXPECT_EQ(storedRow(jane), (StoredUser{jane, "Janet", "Doe", "jdoe", "secret", 2}));
+
+    type("txtPW", "n3w");
+    click("cmdSave");
+    const QString stored = storedRow(jane)->password.toString();
+    // libsodium's interactive limits: 64 MiB, two passes.
+    EXPECT_TRUE(stored.startsWith("$argon2id$v=19$m=65536,t=2,p=1$")) << stored.toStdString();
+    EXPECT_FALSE(stored.contains("n3w"));
+    const UserAccounts accounts(program.app->state.MainDatabase);
+    EXPECT_EQ(accounts.matching("jdoe", "n3w")->rowId, jane);
+    EXPECT_FALSE(accounts.matching("jdoe", "secret").has_value());
+    choose("System Administrator");
+    choose("Janet Doe");
+    EXPECT_EQ(box("txtPW")->text(), "");
 }
 
 // The window's view is old: another program has just removed the other
@@ -550,8 +618,8 @@ TEST_F(UsersWindowTest, ASaveOverAnotherProgramsChangeIsRefusedAndShowsTheUserAs
     Database otherProgram;
     otherProgram.open(program.databasePath());
     UserAccount reset = *UserAccounts(otherProgram).find(rowId);
-    reset.password = "reset";
-    ASSERT_EQ(UserAccounts(otherProgram).update(reset), SaveOutcome::Saved);
+    ASSERT_EQ(UserAccounts(otherProgram).update(reset, "reset"), SaveOutcome::Saved);
+    const QVariant resetHash = storedRow(rowId)->password;
 
     type("txtFirst", "Pat");
     click("cmdSave");
@@ -560,9 +628,9 @@ TEST_F(UsersWindowTest, ASaveOverAnotherProgramsChangeIsRefusedAndShowsTheUserAs
     EXPECT_EQ(program.messages.last().text,
               "Another user changed this user after you opened it. Nothing was saved; "
               "the user is shown as it is now.");
-    EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, "Patt", "Lee", "plee", "reset", 2}))
+    EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, "Patt", "Lee", "plee", resetHash, 2}))
         << "the other program's password reset was undone";
-    EXPECT_EQ(boxes(), (QStringList{"Patt", "Lee", "plee", "reset"}));
+    EXPECT_EQ(boxes(), (QStringList{"Patt", "Lee", "plee", ""}));
 
     // Typed again over the user as it is now, and saved twice in a row: both
     // saves write, and the reset stays.
@@ -571,7 +639,7 @@ TEST_F(UsersWindowTest, ASaveOverAnotherProgramsChangeIsRefusedAndShowsTheUserAs
     type("txtLast", "Leigh");
     click("cmdSave");
     EXPECT_EQ(program.messages.messages.size(), 1u) << program.messages.last().text.toStdString();
-    EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, "Pat", "Leigh", "plee", "reset", 2}));
+    EXPECT_EQ(storedRow(rowId), (StoredUser{rowId, "Pat", "Leigh", "plee", resetHash, 2}));
     EXPECT_EQ(list()->currentText(), "Pat Leigh");
 }
 

@@ -2,6 +2,8 @@
 
 #include "common/WholeNumber.h"
 #include "records/Database.h"
+#include "records/DatabaseError.h"
+#include "records/users/PasswordHash.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -25,7 +27,7 @@ UserAccount accountFrom(const QSqlRecord& row)
     account.firstName = row.value("First_Name").toString();
     account.lastName = row.value("Last_Name").toString();
     account.userName = row.value("UserName").toString();
-    account.password = row.value("Password").toString();
+    account.storedPassword = row.value("Password").toString();
     account.level = userLevelFrom(row.value("Level"));
     account.asRead = row;
     account.asRead.remove(0);
@@ -39,6 +41,29 @@ bool isLastAdministrator(const std::vector<UserAccount>& users, qint64 rowId)
     const auto self = std::find_if(users.begin(), users.end(), [&](const UserAccount& u) { return u.rowId == rowId; });
     return self != users.end() && isAdministrator(*self)
         && std::count_if(users.begin(), users.end(), isAdministrator) == 1;
+}
+
+// What a save writes: the names, the level when asked, and the hash of a new
+// password when one was given. Without one the stored password is not
+// written at all, whatever `account.storedPassword` holds.
+struct Assignments {
+    QString sql;
+    QVariantList values;
+};
+
+Assignments assignmentsFor(const UserAccount& account, const QString& newPassword, bool withLevel)
+{
+    Assignments assignments{QStringLiteral("First_Name = ?, Last_Name = ?, UserName = ?"),
+                            {account.firstName, account.lastName, account.userName}};
+    if (withLevel) {
+        assignments.sql += QStringLiteral(", Level = ?");
+        assignments.values << account.level;
+    }
+    if (!newPassword.isEmpty()) {
+        assignments.sql += QStringLiteral(", Password = ?");
+        assignments.values << hashPassword(newPassword);
+    }
+    return assignments;
 }
 
 } // namespace
@@ -82,16 +107,61 @@ std::optional<UserAccount> UserAccounts::find(qint64 rowId) const
 
 std::optional<UserAccount> UserAccounts::matching(const QString& userName, const QString& password) const
 {
+    return login(userName, password).first;
+}
+
+std::pair<std::optional<UserAccount>, PasswordMatch> UserAccounts::login(const QString& userName,
+                                                                         const QString& password) const
+{
     // Older databases may hold a row with empty names; an empty login must not
     // open it.
     if (userName.isEmpty())
-        return std::nullopt;
+        return {std::nullopt, PasswordMatch::No};
     // '=' on text compares with SQLite's BINARY collation: exact, case included.
-    const auto row = database_.firstRow(selectUsers + " WHERE UserName = ? AND Password = ? ORDER BY rowid LIMIT 1",
-                                        {userName, password});
-    if (!row)
+    // Each row's password is checked here: a hash cannot be compared in SQL.
+    // A row without any password (NULL) opens to no password at all.
+    for (const QSqlRecord& row :
+         database_.rows(selectUsers + " WHERE UserName = ? AND Password IS NOT NULL ORDER BY rowid", {userName})) {
+        UserAccount account = accountFrom(row);
+        const PasswordMatch match = checkPassword(account.storedPassword, password);
+        if (match != PasswordMatch::No)
+            return {std::move(account), match};
+    }
+    return {std::nullopt, PasswordMatch::No};
+}
+
+std::optional<UserAccount> UserAccounts::logIn(const QString& userName, const QString& password) const
+{
+    auto [account, match] = login(userName, password);
+    if (!account || match != PasswordMatch::YesRehash)
+        return account;
+    try {
+        UserAccount rehashed = *account;
+        rehashed.storedPassword = hashPassword(password);
+        // Only over the value just checked: a password another program set
+        // meanwhile stays.
+        if (saveIfUnchanged(database_, "TblUsers", "rowid", rehashed.rowId, "Password = ?", {rehashed.storedPassword},
+                            rehashed.asRead)
+            == SaveOutcome::Saved)
+            return rehashed;
+    } catch (const DatabaseError&) {
+        // A file that cannot be written now (held by a backup, read-only) is
+        // tried again at the next login; the old value still logs in.
+    }
+    return account;
+}
+
+std::optional<UserAccount> UserAccounts::loggedInAs(const QString& userName, int16_t level) const
+{
+    if (userName.isEmpty())
         return std::nullopt;
-    return accountFrom(*row);
+    // The level is read as a login reads it, so it is compared here, not in SQL.
+    for (const QSqlRecord& row : database_.rows(selectUsers + " WHERE UserName = ? ORDER BY rowid", {userName})) {
+        UserAccount account = accountFrom(row);
+        if (account.level == level)
+            return account;
+    }
+    return std::nullopt;
 }
 
 int UserAccounts::count() const { return database_.firstRow("SELECT COUNT(*) FROM TblUsers")->value(0).toInt(); }
@@ -110,7 +180,7 @@ qint64 UserAccounts::add(const QString& firstName, const QString& lastName, cons
 {
     QSqlQuery query =
         database_.execute("INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password) VALUES (?, ?, ?, ?)",
-                          {firstName, lastName, userName, password});
+                          {firstName, lastName, userName, hashPassword(password)});
     return query.lastInsertId().toLongLong();
 }
 
@@ -119,19 +189,24 @@ qint64 UserAccounts::add(const QString& firstName, const QString& lastName, cons
 {
     QSqlQuery query = database_.execute(
         "INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password, Level) VALUES (?, ?, ?, ?, ?)",
-        {firstName, lastName, userName, password, level});
+        {firstName, lastName, userName, hashPassword(password), level});
     return query.lastInsertId().toLongLong();
 }
 
-SaveOutcome UserAccounts::update(UserAccount& account) const
+SaveOutcome UserAccounts::update(UserAccount& account, const QString& newPassword) const
 {
-    return saveIfUnchanged(database_, "TblUsers", "rowid", account.rowId,
-                           "First_Name = ?, Last_Name = ?, UserName = ?, Password = ?",
-                           {account.firstName, account.lastName, account.userName, account.password}, account.asRead);
+    const Assignments assignments = assignmentsFor(account, newPassword, false);
+    const SaveOutcome outcome = saveIfUnchanged(database_, "TblUsers", "rowid", account.rowId, assignments.sql,
+                                                assignments.values, account.asRead);
+    if (outcome == SaveOutcome::Saved)
+        account.storedPassword = account.asRead.value("Password").toString();
+    return outcome;
 }
 
-UserChange UserAccounts::updateWithLevel(UserAccount& account) const
+UserChange UserAccounts::updateWithLevel(UserAccount& account, const QString& newPassword) const
 {
+    // Hashed before the write lock is taken: it takes a while.
+    const Assignments assignments = assignmentsFor(account, newPassword, true);
     // The rows are counted and written under one write lock: two programs
     // lowering the last two administrators at once cannot both succeed.
     QSqlRecord row = account.asRead;
@@ -142,10 +217,8 @@ UserChange UserAccounts::updateWithLevel(UserAccount& account) const
             change = UserChange::LastAdministrator;
             return;
         }
-        switch (saveIfUnchangedInTransaction(
-            database_, "TblUsers", "rowid", account.rowId,
-            "First_Name = ?, Last_Name = ?, UserName = ?, Password = ?, Level = ?",
-            {account.firstName, account.lastName, account.userName, account.password, account.level}, row)) {
+        switch (saveIfUnchangedInTransaction(database_, "TblUsers", "rowid", account.rowId, assignments.sql,
+                                             assignments.values, row)) {
         case SaveOutcome::Saved:
             change = UserChange::Done;
             break;
@@ -158,6 +231,8 @@ UserChange UserAccounts::updateWithLevel(UserAccount& account) const
         }
     });
     account.asRead = row;
+    if (change == UserChange::Done)
+        account.storedPassword = row.value("Password").toString();
     return change;
 }
 

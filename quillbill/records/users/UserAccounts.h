@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/GuardedSave.h"
+#include "records/users/PasswordHash.h"
 
 #include <QSqlRecord>
 #include <QString>
@@ -8,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace quillbill {
@@ -20,7 +22,10 @@ struct UserAccount {
     QString firstName;
     QString lastName;
     QString userName;
-    QString password;
+    // The password as TblUsers holds it: a hash (PasswordHash.h), or, in a
+    // row no login has touched since an older Quillbill wrote it, the password
+    // itself. Never shown.
+    QString storedPassword;
     int16_t level = 0;
     // Every column of the row as last read or written: a save writes only
     // while the row still holds these.
@@ -62,10 +67,20 @@ public:
     std::vector<UserAccount> all() const;
     std::optional<UserAccount> find(qint64 rowId) const;
 
-    // The first user, in table order, whose user name and password both equal
-    // the typed ones exactly, letter case included. An empty user name matches
-    // nobody, even a row that holds one.
+    // The first user, in table order, whose user name equals the typed one
+    // exactly, letter case included, and whose stored password is the typed
+    // one (checkPassword). An empty user name matches nobody, even a row that
+    // holds one. Reads only.
     std::optional<UserAccount> matching(const QString& userName, const QString& password) const;
+    // matching, for a login: a password the row still holds as typed, or as a
+    // hash of other limits, is replaced by a new hash, written only while the
+    // row is still as read. When that write cannot be made the old value
+    // stays, and still logs in; the login goes ahead either way.
+    std::optional<UserAccount> logIn(const QString& userName, const QString& password) const;
+
+    // The account a login as `userName` at `level` came from: the first user
+    // in table order with that user name and that level.
+    std::optional<UserAccount> loggedInAs(const QString& userName, int16_t level) const;
 
     bool isEmpty() const { return count() == 0; }
     int count() const;
@@ -73,25 +88,30 @@ public:
     // when the table is empty.
     int16_t highestLevel() const;
 
-    // Adds a user with the column's default level; returns its row id.
+    // Adds a user with the column's default level and the hash of `password`;
+    // returns its row id.
     qint64 add(const QString& firstName, const QString& lastName, const QString& userName,
                const QString& password) const;
     // The same with the given level.
     qint64 add(const QString& firstName, const QString& lastName, const QString& userName, const QString& password,
                int16_t level) const;
-    // Changes the names and password of an existing user, only while its row
-    // still holds what `account.asRead` holds, which then becomes the row as
-    // written; otherwise writes nothing and says whether the row was changed
-    // or deleted by someone else.
-    SaveOutcome update(UserAccount& account) const;
+    // Changes the names of an existing user, and its password to the hash of
+    // `newPassword` unless that is empty, only while its row still holds what
+    // `account.asRead` holds, which then becomes the row as written;
+    // otherwise writes nothing and says whether the row was changed or
+    // deleted by someone else.
+    SaveOutcome update(UserAccount& account, const QString& newPassword = {}) const;
     // update, and the level set to `account.level`; refused when that would
     // lower the last user of securityAdministratorLevel.
-    UserChange updateWithLevel(UserAccount& account) const;
+    UserChange updateWithLevel(UserAccount& account, const QString& newPassword = {}) const;
     // Refused for the last user, and for the last user of
     // securityAdministratorLevel. A row already gone gives Done.
     UserChange remove(qint64 rowId) const;
 
 private:
+    // matching, and how the password matched.
+    std::pair<std::optional<UserAccount>, PasswordMatch> login(const QString& userName, const QString& password) const;
+
     const Database& database_;
 };
 

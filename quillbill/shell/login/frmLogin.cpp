@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "common/Controls.h"
+#include "common/WaitCursor.h"
 #include "records/DatabaseError.h"
 
 #include <QFormLayout>
@@ -52,7 +53,9 @@ void frmLogin::logIn()
                       "Ask whoever looks after Quillbill to add a user or to restore a backup."));
             return;
         }
-        account = users.matching(txtUserName_->text(), txtPassword_->text());
+        // Checking a password's hash takes a moment by design.
+        const WaitCursor wait;
+        account = users.logIn(txtUserName_->text(), txtPassword_->text());
     } catch (const DatabaseError& error) {
         refuse(error.message());
         return;

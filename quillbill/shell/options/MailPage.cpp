@@ -81,6 +81,12 @@ MailPage::Saving MailPage::save(MailSettings settings, const MailSettings& befor
     if (before.userName.trimmed().isEmpty() || MailPassword::entryKey(before) == MailPassword::entryKey(settings))
         return saving;
     const MailPassword::Reading reading = keyring_.read(before);
+    if (reading.locked) {
+        // The password stays where it was, and the user is told it did not move.
+        saving.passwordKept = false;
+        saving.keyringProblem = reading.problem;
+        return saving;
+    }
     if (!reading.password)
         return saving;
     saving.passwordKept = keyring_.write(settings, *reading.password, &saving.keyringProblem);

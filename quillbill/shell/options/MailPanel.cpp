@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -33,6 +34,58 @@ Box* named(Box* box, const QString& name, const QString& accessibleName)
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
     return box;
+}
+
+// `text` in lines of at most `width` characters, broken at blanks; a word
+// longer than that keeps a line of its own. Lines after the first are
+// indented by `indent`.
+QString wrapped(const QString& text, qsizetype width, const QString& indent = {})
+{
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+            lines << line;
+            line = indent;
+        }
+        line += (line.isEmpty() || line == indent ? QString() : QStringLiteral(" ")) + word;
+    }
+    lines << line;
+    return lines.join(u'\n');
+}
+
+// What the user needs to judge a certificate no authority vouches for, all
+// of it: who it names, who issued it, when it is valid, and its fingerprint
+// in two lines of sixteen bytes. Long values are broken into lines of the
+// fingerprint's width, so that the page stays narrow.
+QString certificateDetails(const QString& host, const mail::PresentedCertificate& certificate)
+{
+    constexpr qsizetype lineLength = 16 * 3;
+    const auto known = [](const QString& text) { return text.isEmpty() ? QObject::tr("unknown") : text; };
+    const auto field = [&](const QString& label, const QString& value) {
+        return wrapped(label + u' ' + value, lineLength, QStringLiteral("    "));
+    };
+    const QString issuer = !certificate.issuer.isEmpty() && certificate.issuer == certificate.subject
+        ? QObject::tr("itself (self-signed)")
+        : known(certificate.issuer);
+    const QString& fingerprint = certificate.fingerprint;
+    const QString fingerprintLines = fingerprint.size() > lineLength
+        ? fingerprint.left(lineLength) + u'\n' + fingerprint.mid(lineLength)
+        : fingerprint;
+    return QStringList{
+        wrapped(QObject::tr("No known authority vouches for the certificate of %1. Trust it only when the "
+                            "server's owner confirms its fingerprint.")
+                    .arg(host),
+                lineLength),
+        QString(),
+        field(QObject::tr("Issued to:"), known(certificate.subject)),
+        field(QObject::tr("Issued by:"), issuer),
+        field(QObject::tr("Valid from:"), known(certificate.validFrom)),
+        field(QObject::tr("Valid until:"), known(certificate.validUntil)),
+        QObject::tr("SHA-256 fingerprint:"),
+        fingerprintLines,
+    }
+        .join(u'\n');
 }
 
 } // namespace
@@ -73,7 +126,10 @@ void MailPanel::buildControls()
     lstTestResult_->setResizeMode(QListView::Adjust);
     lstTestResult_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lblCertificate_ = makeLabel("lblCertificate", QString());
-    lblCertificate_->setWordWrap(true);
+    // A certificate's names are the server's text, never markup. The lines
+    // are broken by certificateDetails, not by the label: a label that wraps
+    // itself does not make the window grow to show all of it.
+    lblCertificate_->setTextFormat(Qt::PlainText);
     lblCertificate_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     cmdTrustCertificate_ = makeButton("cmdTrustCertificate", tr("Trust This Certificate"));
     for (QPushButton* button : {cmdTestConnection_, cmdTrustCertificate_})
@@ -101,10 +157,13 @@ void MailPanel::buildControls()
     testRow->addStretch();
     layout->addRow(QString(), testRow);
     layout->addRow(lstTestResult_);
-    auto* certificateRow = new QHBoxLayout;
-    certificateRow->addWidget(lblCertificate_, 1);
-    certificateRow->addWidget(cmdTrustCertificate_);
-    layout->addRow(certificateRow);
+    // The details take the page's whole width, so that nothing of them is
+    // cut; the button follows them.
+    layout->addRow(lblCertificate_);
+    auto* trustRow = new QHBoxLayout;
+    trustRow->addWidget(cmdTrustCertificate_);
+    trustRow->addStretch();
+    layout->addRow(trustRow);
     showUntrustedCertificate(false);
 
     for (QLineEdit* box : {txtMailUser_, txtMailPassword_, txtSenderName_, txtSenderAddress_, txtCommentsAddress_})
@@ -169,7 +228,12 @@ void MailPanel::showEvent(QShowEvent* event)
 void MailPanel::showKeyringState()
 {
     const MailPassword::Reading reading = page_.storedPassword(saved_);
-    if (!reading.keyringAnswered) {
+    if (reading.locked) {
+        lblKeyring_->setText(tr("The saved password could not be read: %1. Unlock the keyring and open this page "
+                                "again; until then the password will be asked for each time mail is sent.")
+                                 .arg(reading.problem));
+        txtMailPassword_->setPlaceholderText(QString());
+    } else if (!reading.keyringAnswered) {
         lblKeyring_->setText(tr("No keyring answered: the password will be asked for each time mail is sent."));
         txtMailPassword_->setPlaceholderText(QString());
     } else if (reading.password) {
@@ -306,10 +370,7 @@ void MailPanel::testConnection()
     if (check.untrustedCertificate) {
         const mail::PresentedCertificate& certificate = *check.untrustedCertificate;
         presented_ = {settings.host, settings.port, certificate.fingerprint, certificate.der};
-        lblCertificate_->setText(tr("No known authority vouches for the certificate of %1: %2, "
-                                    "SHA-256 fingerprint %3. Trust it only when the server's owner confirms "
-                                    "that fingerprint.")
-                                     .arg(settings.host, certificate.subject, certificate.fingerprint));
+        lblCertificate_->setText(certificateDetails(settings.host, certificate));
         showUntrustedCertificate(true);
     }
 }
@@ -327,6 +388,18 @@ void MailPanel::showUntrustedCertificate(bool shown)
 {
     lblCertificate_->setVisible(shown);
     cmdTrustCertificate_->setVisible(shown);
+    if (!shown || !isVisible())
+        return;
+    // The window's least height counts the wrapped lines above the details
+    // short, so it may leave too little room for them: it grows until the
+    // details have all the lines they need.
+    QWidget* const owner = window();
+    for (int grown = 0; grown < 8 && lblCertificate_->height() < lblCertificate_->sizeHint().height(); ++grown) {
+        owner->resize(owner->width(),
+                      owner->height() + lblCertificate_->sizeHint().height() - lblCertificate_->height());
+        if (owner->layout())
+            owner->layout()->activate();
+    }
 }
 
 } // namespace quillbill
