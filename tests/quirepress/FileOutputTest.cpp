@@ -134,6 +134,38 @@ TEST_F(FileOutputTest, HtmlValuesThatAreTextShowAsTypedInsideTheFieldsOwnMarkup)
         << readAll(file).toStdString();
 }
 
+// A font name comes from a definition file, which anyone may have written:
+// it stays inside its attribute, whatever it holds, and makes no markup.
+TEST_F(FileOutputTest, AFontNameIsEscapedInsideItsAttribute)
+{
+    const struct {
+        const char* font;
+        const char* face;
+    } rows[] = {
+        {"\"><script>alert(1)</script>", "&quot;&gt;&lt;script&gt;alert(1)&lt;/script&gt;"},
+        {"Tom's & Jerry's", "Tom&#39;s &amp; Jerry&#39;s"},
+        {"Arial", "Arial"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.font);
+        Report html{std::make_shared<RecordedMessages>()};
+        auto line = addSection(html, QStringLiteral("Line"), 240);
+        addText(*line, QStringLiteral("Name"), 0, 0, 6000, QStringLiteral("x"))->setFont(QString::fromUtf8(row.font));
+        html.setOutputTo(cOutputToHTMLFile);
+        const QString file = path(QStringLiteral("font.html"));
+        html.setOutputFilename(file);
+        html.PrintSection(QStringLiteral("Line"));
+        html.EndReport();
+        EXPECT_EQ(readAll(file),
+                  bom
+                      + crlfLines({QStringLiteral("<HTML>"), QStringLiteral("<BODY>"),
+                                   QStringLiteral("<TABLE border=0><TR><TD width=0></TD><TD WIDTH=800 ALIGN=left>"
+                                                  "<FONT face=\"%1\" Size=2>x</FONT></TD></TR></TABLE>")
+                                       .arg(QString::fromUtf8(row.face)),
+                                   QStringLiteral("</BODY>"), QStringLiteral("</HTML>")}));
+    }
+}
+
 TEST_F(FileOutputTest, CsvFileSeparatesValuesAndQuotesOnlyWhereASpreadsheetNeedsIt)
 {
     auto row = addSection(report, QStringLiteral("Row"), 480);
