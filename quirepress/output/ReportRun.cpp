@@ -127,9 +127,9 @@ bool ReportRun::openPageTarget(OutputOptions target)
     if (!windowsAvailable())
         noWindowFor(QStringLiteral("the screen target shows its pages in a window"));
     // Looked at again: the folder may have gone since the report was made.
-    d_.temporaryFolder = requirePrivateTemporaryFolder();
+    const QString temporaryFolder = d_.writableTemporaryFolder();
     const QSize page = defaultPageSize(report_->Orientation());
-    d_.pageSpool.start(pageSpoolPath(d_.temporaryFolder, d_.pageImageBaseName), page);
+    d_.pageSpool.start(pageSpoolPath(temporaryFolder, d_.pageImageBaseName), page);
     auto screen = std::make_unique<ScreenTarget>(page, d_.pageSpool);
     report_->setPageHeight(screen->pageSize().height());
     report_->setPageWidth(screen->pageSize().width());
@@ -328,7 +328,7 @@ void ReportRun::handOverEmail(OutputOptions target)
     else
         message.plainBody = emailBody_;
     // A failed hand-over keeps the body for another try.
-    SendEmail(message, target == cOutputToEmailHTML ? requirePrivateTemporaryFolder() : QString());
+    SendEmail(message, target == cOutputToEmailHTML ? d_.writableTemporaryFolder() : QString());
     emailBody_.clear();
 }
 
