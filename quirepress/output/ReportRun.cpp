@@ -192,13 +192,9 @@ bool ReportRun::openLineTarget(OutputOptions target)
 
 bool ReportRun::prepareOutputFile(OutputOptions target)
 {
-    if (report_->OutputFilename().isEmpty() && !chooseOutputFile(target))
-        return false;
-    const QString path = report_->OutputFilename();
-    if (QFileInfo::exists(path) && !QFile::remove(path))
-        throw Error(75, QStringLiteral("Quirepress.Output"),
-                    QStringLiteral("Path/File access error: %1 cannot be replaced.").arg(path));
-    return true;
+    // A file of that name from before is replaced only once the run has
+    // written its own whole (WholeFile).
+    return !report_->OutputFilename().isEmpty() || chooseOutputFile(target);
 }
 
 bool ReportRun::chooseOutputFile(OutputOptions target)
@@ -273,7 +269,7 @@ void ReportRun::abandonRun()
     if (pages_)
         pages_->cancel();
     if (lines_)
-        lines_->finish();
+        lines_->cancel();
     if (previewRun_)
         closePreview(true);
     // Nothing of a cancelled run is kept: the next section starts anew.
