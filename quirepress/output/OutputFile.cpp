@@ -43,15 +43,24 @@ void OutputFile::writeLine(QStringView line, QStringView suffix)
     if (!suffix.isEmpty())
         append(suffix);
     buffer_.append("\r\n", 2);
-    if (closed_)
-        appendToClosedFile();
-    else if (buffer_.size() >= bufferSize)
-        drain();
+    switch (state_) {
+    case State::Writing:
+        if (buffer_.size() >= bufferSize)
+            drain();
+        break;
+    case State::InPlace:
+        appendToFileInPlace();
+        break;
+    case State::Dropped:
+        buffer_.resize(0);
+        file_.check();
+        break;
+    }
 }
 
 // Sections printed after the run ended join the finished file, as they
 // always have; the file was whole before, and stays so when a line fails.
-void OutputFile::appendToClosedFile()
+void OutputFile::appendToFileInPlace()
 {
     const QByteArray line = buffer_;
     buffer_.resize(0);
@@ -73,19 +82,22 @@ void OutputFile::appendToClosedFile()
 
 void OutputFile::close()
 {
-    if (closed_)
+    if (state_ != State::Writing)
         return;
-    closed_ = true;
+    // Dropped unless it gets into place whole.
+    state_ = State::Dropped;
     drain();
     file_.commit();
+    state_ = State::InPlace;
 }
 
 void OutputFile::cancel()
 {
     buffer_.clear();
-    if (!closed_)
+    if (state_ == State::Writing) {
         file_.discard();
-    closed_ = true;
+        state_ = State::Dropped;
+    }
 }
 
 } // namespace quirepress::detail

@@ -26,7 +26,8 @@ public:
 
     // Appends `line` followed by `suffix` as one line. After close() each
     // call adds the line at the end of the file in place at once; one that
-    // cannot be written whole is taken back off again.
+    // cannot be written whole is taken back off again. After a failure the
+    // failure again; after cancel() nothing.
     void writeLine(QStringView line, QStringView suffix = {});
     // Writes out what is buffered and puts the file in place.
     void close();
@@ -36,10 +37,11 @@ public:
 private:
     void append(QStringView text);
     void drain();
-    void appendToClosedFile();
+    void appendToFileInPlace();
 
+    enum class State { Writing, InPlace, Dropped };
     WholeFile file_;
-    bool closed_ = false;
+    State state_ = State::Writing;
     QByteArray buffer_;
     QStringEncoder encoder_{QStringEncoder::Utf8};
 };

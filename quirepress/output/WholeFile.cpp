@@ -66,7 +66,7 @@ bool WholeFile::drain()
     if (!failure_.isEmpty())
         return false;
     const bool written = buffer_.isEmpty() || put(buffer_.constData(), buffer_.size());
-    buffer_.clear();
+    buffer_.resize(0); // keeps its room for the next piece
     return written;
 }
 
@@ -99,9 +99,9 @@ void WholeFile::commit()
         fail(QStringLiteral("cannot write"), reason);
     }
     if (!file_.commit()) {
-        const QString reason = file_.errorString();
+        failure_ = file_.errorString();
         discard();
-        fail(QStringLiteral("cannot write"), reason);
+        fail(QStringLiteral("cannot write"), failure_);
     }
     QIODevice::close();
 }
