@@ -13,14 +13,16 @@ namespace quirepress {
 
 class FieldPrivate {
 public:
+    // Ordered by size, the flags in bits: a definition may hold a hundred
+    // thousand fields, and each byte here is a hundred kilobytes there.
     QString fieldName;
     QString value;
     QString defaultValue;
     QString font;
+    // Only the cells that hold a text, by cellKey(): the counts go to 32767
+    // each, and a grid of that size would not fit in memory.
+    QHash<uint32_t, QString> cells;
     float size = 0;
-    bool bold = false;
-    bool italics = false;
-    bool underline = false;
     int32_t foreColour = 0;
     int32_t backColour = 0;
     Justifications justification = cJustificationLeft;
@@ -29,18 +31,18 @@ public:
     int32_t width = 0;
     int32_t height = 0;
     FieldTypes type = static_cast<FieldTypes>(0);
-    bool box = false;
     int16_t lineWidth = 1;
-    bool limitSize = false;
-    bool printed = false;
-    bool firstRowLabel = false;
-    bool firstColLabel = false;
     int16_t maxColumnWidth = 0;
     int16_t rows = 0;
     int16_t cols = 0;
-    // Only the cells that hold a text, by cellKey(): the counts go to 32767
-    // each, and a grid of that size would not fit in memory.
-    QHash<uint32_t, QString> cells;
+    bool bold : 1 = false;
+    bool italics : 1 = false;
+    bool underline : 1 = false;
+    bool box : 1 = false;
+    bool limitSize : 1 = false;
+    bool printed : 1 = false;
+    bool firstRowLabel : 1 = false;
+    bool firstColLabel : 1 = false;
 
     // The stored values of a field, read without a call and a copy each:
     // the file writers place hundreds of thousands of fields in a run.

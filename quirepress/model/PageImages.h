@@ -10,15 +10,28 @@ namespace quirepress::detail {
 // the report's creation time as ddMMyyhhmmss.
 QString pageImageBaseName(const QDateTime& created);
 
-// This user's own folder for page images and mail attachments:
-// "quirepress-" and the user id under QDir::tempPath(), made with mode 0700
-// when missing, ending in a separator. The system's temporary folder is
-// shared by every user of the machine, so what is there already is used
-// only when it is a real folder (not a symbolic link) of this user's that
-// nobody else may enter; otherwise this is empty.
-QString privateTemporaryFolder();
-// privateTemporaryFolder() for writing into now: Error 75 when there is none.
-QString requirePrivateTemporaryFolder();
+// This user's own folder for page images and mail attachments, ending in a
+// separator. The system's temporary folder is shared by every user of the
+// machine, and another user may make any name there first; so a folder is
+// used only when it is a real folder (not a symbolic link) of this user's
+// that nobody else may enter (mode 0700). In this order:
+// 1. "quirepress-" and the user id under QDir::tempPath(), made when missing;
+// 2. "quirepress" under $XDG_RUNTIME_DIR, the user's own runtime folder,
+//    which only the system makes, made when missing;
+// 3. a folder made anew, "quirepress-<uid>-" and six random characters under
+//    QDir::tempPath(): `madeAnew` is then true, and the report that asked
+//    removes it when it ends.
+// Empty when none of them is to be had.
+QString privateTemporaryFolder(bool& madeAnew);
+// Whether `folder` (as privateTemporaryFolder() gives it) is still such a
+// folder.
+bool isPrivateFolder(const QString& folder);
+// For writing into now: `folder` while it is still the user's own, else a
+// folder found anew (`madeAnew` as above); Error 75 when there is none.
+QString requirePrivateTemporaryFolder(const QString& folder, bool& madeAnew);
+// Removes a folder that privateTemporaryFolder() made anew, when nothing is
+// left in it (a mail attachment may still be waiting to be read).
+void releaseTemporaryFolder(const QString& folder);
 
 // Deletes the preview files of other days (page spools "qrp*.qpg", and the
 // page images "qrp*.bmp" of earlier versions, whose day and month, the

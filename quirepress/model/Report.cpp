@@ -57,10 +57,23 @@ int32_t ReportPrivate::newSectionWidth(int32_t forOrientation)
     return *width;
 }
 
+QString ReportPrivate::writableTemporaryFolder()
+{
+    bool madeAnew = false;
+    QString folder = detail::requirePrivateTemporaryFolder(temporaryFolder, madeAnew);
+    if (folder != temporaryFolder) {
+        if (temporaryFolderMadeAnew)
+            detail::releaseTemporaryFolder(temporaryFolder);
+        temporaryFolder = folder;
+        temporaryFolderMadeAnew = madeAnew;
+    }
+    return folder;
+}
+
 Report::Report(std::shared_ptr<MessageBoxes> messages) : d(std::make_unique<ReportPrivate>())
 {
     d->messages = messages ? std::move(messages) : dialogMessageBoxes();
-    d->temporaryFolder = detail::privateTemporaryFolder();
+    d->temporaryFolder = detail::privateTemporaryFolder(d->temporaryFolderMadeAnew);
     const QDateTime now = QDateTime::currentDateTime();
     // Reports made in the same second, in this program or another, would
     // share their page images: the process and a random number tell them
@@ -83,6 +96,8 @@ Report::~Report()
     d->run.reset();
     d->sections.clear();
     d->pageSpool.clear();
+    if (d->temporaryFolderMadeAnew)
+        detail::releaseTemporaryFolder(d->temporaryFolder);
 }
 
 Report::Report(Report&& other) noexcept : d(std::move(other.d))

@@ -5,6 +5,7 @@
 
 #include "model/ProfileFile.h"
 #include "model/Report_p.h"
+#include "model/Section_p.h"
 
 #include <QLocale>
 
@@ -37,25 +38,27 @@ QString sizeText(float size)
 // that does not fit the property it is meant for.
 class Keys {
 public:
-    Keys(const ProfileReader& file, QString section) : file_(file), section_(std::move(section)) {}
+    Keys(const ProfileReader& file, QString section)
+        : file_(file), section_(std::move(section)), at_(file.sectionAt(section_))
+    {}
 
-    QString text(const QString& key) const { return file_.text(section_, key, QString()); }
+    QString text(const QString& key) const { return file_.textAt(at_, key).value_or(QString()); }
 
     template <typename Integer>
     Integer number(const QString& key, int64_t fallback = 0) const
     {
-        const int64_t value = file_.integer(section_, key, fallback);
+        const int64_t value = file_.integerAt(at_, key, fallback);
         if (value < std::numeric_limits<Integer>::min() || value > std::numeric_limits<Integer>::max())
             throw Error(6, source, QStringLiteral("Overflow: [%1] %2=%3").arg(section_, key).arg(value));
         return static_cast<Integer>(value);
     }
 
-    bool flag(const QString& key) const { return file_.integer(section_, key, 0) != 0; }
+    bool flag(const QString& key) const { return file_.integerAt(at_, key, 0) != 0; }
 
     // "True" or "False" in any letter case, or a number (not 0 is true).
     bool truth(const QString& key) const
     {
-        const QString value = file_.text(section_, key, QStringLiteral("False"));
+        const QString value = file_.textAt(at_, key).value_or(QStringLiteral("False"));
         if (value.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
             return true;
         if (value.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
@@ -86,13 +89,14 @@ public:
     // file does not hold.
     void mustExist() const
     {
-        if (!file_.hasSection(section_))
+        if (at_ < 0)
             throw Error(5, source, QStringLiteral("The definition has no [%1] section.").arg(section_));
     }
 
 private:
     const ProfileReader& file_;
     QString section_;
+    qsizetype at_; // in the file, or -1
 };
 
 void readField(Section& section, int i, int j, const ProfileReader& file)
@@ -205,6 +209,10 @@ void readDefinition(Report& report, const ProfileReader& file)
     report.setTopMargin(keys.number<int16_t>(QStringLiteral("TopMargin")));
     const int16_t sectionCount = keys.number<int16_t>(QStringLiteral("SectionCount"));
     report.setOrientation(keys.number<int32_t>(QStringLiteral("Orientation"), 1));
+    // Room for all sections at once, when the file holds the last of them:
+    // a count the file does not bear out makes the load fail anyway.
+    if (sectionCount > 0 && file.hasSection(sectionKey(sectionCount)))
+        ReportPrivate::of(report)->sections.reserve(static_cast<size_t>(sectionCount));
 
     for (int i = 1; i <= sectionCount; ++i) {
         const Keys sectionKeys(file, sectionKey(i));
@@ -217,6 +225,8 @@ void readDefinition(Report& report, const ProfileReader& file)
                                                   sectionKeys.number<int32_t>(QStringLiteral("Width")));
         const int16_t fieldCount = sectionKeys.number<int16_t>(QStringLiteral("FieldCount"));
         section->setFooter(sectionKeys.truth(QStringLiteral("Footer")));
+        if (fieldCount > 0 && file.hasSection(fieldKey(i, fieldCount)))
+            SectionPrivate::fieldsOf(*section).reserve(static_cast<size_t>(fieldCount));
         for (int j = 1; j <= fieldCount; ++j)
             readField(*section, i, j, file);
     }

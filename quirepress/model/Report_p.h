@@ -47,8 +47,13 @@ public:
     ReportEvents* events = nullptr;
 
     // The user's own temporary folder (privateTemporaryFolder()), ending in
-    // a separator; empty when there is none to be had.
+    // a separator; empty when there is none to be had. One made anew for
+    // this report is removed with it, when empty.
     QString temporaryFolder;
+    bool temporaryFolderMadeAnew = false;
+    // The temporary folder to write into now, found anew when it has gone;
+    // Error 75 when there is none.
+    QString writableTemporaryFolder();
     // "qrp" and the day, month, year, hour, minute and second of creation,
     // then the process and the report, so that no two live reports share it.
     QString pageImageBaseName;

@@ -19,6 +19,7 @@ public:
 
     // The fields in order, without a shared pointer copied for each.
     static const detail::NamedCollection<Field>& fieldsOf(const Section& section) { return section.d->fields; }
+    static detail::NamedCollection<Field>& fieldsOf(Section& section) { return section.d->fields; }
 };
 
 } // namespace quirepress

@@ -67,4 +67,10 @@ void LineTarget::finish()
         file_->close();
 }
 
+void LineTarget::cancel()
+{
+    if (file_)
+        file_->cancel();
+}
+
 } // namespace quirepress::detail

@@ -18,7 +18,8 @@ namespace quirepress::detail {
 class LineTarget {
 public:
     // For the targets 3 to 8; `emailBody` receives the lines of the e-mail
-    // forms and must outlive the target.
+    // forms and must outlive the target. Error 75 when the output file
+    // cannot be made.
     LineTarget(OutputOptions target, const QString& outputFilename, QString& emailBody);
 
     LineFormat format() const { return format_; }
@@ -29,6 +30,9 @@ public:
     void writeSection(const SectionLines& section);
     // Writes out and closes the file; an e-mail body stays as it is.
     void finish();
+    // Drops the file being written, leaving any file of its name from
+    // before; an e-mail body stays as it is.
+    void cancel();
 
 private:
     void writeLine(QStringView line, QStringView suffix);

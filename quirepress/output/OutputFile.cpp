@@ -2,44 +2,22 @@
 
 #include <quirepress/Error.h>
 
+#include <QDir>
+#include <QFile>
+
 namespace quirepress::detail {
 
 namespace {
 const QByteArray utf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
-// Written out in pieces of about this size.
+// Handed to the file in pieces of about this size.
 constexpr qsizetype bufferSize = 64 * 1024;
 } // namespace
 
-OutputFile::OutputFile(const QString& path, bool byteOrderMark) : file_(path), byteOrderMark_(byteOrderMark)
+OutputFile::OutputFile(const QString& path, bool byteOrderMark) : file_(path)
 {
+    file_.start();
     buffer_.reserve(bufferSize + 1024);
-}
-
-OutputFile::~OutputFile()
-{
-    // close() reports failures; here the run is being abandoned anyway.
-    if (file_.isOpen()) {
-        file_.write(buffer_);
-        file_.close();
-    }
-}
-
-void OutputFile::fail(const QString& what)
-{
-    const QString reason = file_.errorString();
-    buffer_.clear();
-    if (file_.isOpen())
-        file_.close();
-    throw Error(75, QStringLiteral("Quirepress.Output"),
-                QStringLiteral("Path/File access error: %1 %2: %3").arg(what, file_.fileName(), reason));
-}
-
-void OutputFile::open()
-{
-    // Unbuffered: the lines are buffered here already.
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        fail(QStringLiteral("cannot open"));
-    if (byteOrderMark_ && file_.size() == 0)
+    if (byteOrderMark)
         buffer_ += utf8Mark;
 }
 
@@ -53,36 +31,73 @@ void OutputFile::append(QStringView text)
 
 void OutputFile::drain()
 {
-    if (buffer_.isEmpty())
-        return;
-    if (file_.write(buffer_) != buffer_.size())
-        fail(QStringLiteral("cannot write"));
+    const qint64 written = file_.write(buffer_);
     buffer_.resize(0);
+    if (written < 0)
+        file_.check();
 }
 
 void OutputFile::writeLine(QStringView line, QStringView suffix)
 {
-    if (!file_.isOpen())
-        open();
     append(line);
     if (!suffix.isEmpty())
         append(suffix);
     buffer_.append("\r\n", 2);
-    if (buffer_.size() >= bufferSize || !keepOpen_)
-        drain();
-    if (!keepOpen_)
-        close();
+    switch (state_) {
+    case State::Writing:
+        if (buffer_.size() >= bufferSize)
+            drain();
+        break;
+    case State::InPlace:
+        appendToFileInPlace();
+        break;
+    case State::Dropped:
+        buffer_.resize(0);
+        file_.check();
+        break;
+    }
+}
+
+// Sections printed after the run ended join the finished file, as they
+// always have; the file was whole before, and stays so when a line fails.
+void OutputFile::appendToFileInPlace()
+{
+    const QByteArray line = buffer_;
+    buffer_.resize(0);
+    QFile file(file_.path());
+    const auto fail = [&file](const QString& reason) {
+        throw Error(75, QStringLiteral("Quirepress.Output"),
+                    QStringLiteral("Path/File access error: cannot write %1: %2")
+                        .arg(QDir::toNativeSeparators(file.fileName()), reason));
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        fail(file.errorString());
+    const qint64 whole = file.size();
+    if (!writeAll(file, line.constData(), line.size())) {
+        const QString reason = file.errorString();
+        (void)file.resize(whole);
+        fail(reason);
+    }
 }
 
 void OutputFile::close()
 {
-    keepOpen_ = false;
-    if (!file_.isOpen())
+    if (state_ != State::Writing)
         return;
+    // Dropped unless it gets into place whole.
+    state_ = State::Dropped;
     drain();
-    file_.close();
-    if (file_.error() != QFileDevice::NoError)
-        fail(QStringLiteral("cannot write"));
+    file_.commit();
+    state_ = State::InPlace;
+}
+
+void OutputFile::cancel()
+{
+    buffer_.clear();
+    if (state_ == State::Writing) {
+        file_.discard();
+        state_ = State::Dropped;
+    }
 }
 
 } // namespace quirepress::detail

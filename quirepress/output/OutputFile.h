@@ -1,42 +1,47 @@
 #pragma once
 
+#include "output/WholeFile.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QStringEncoder>
 #include <QStringView>
 
 namespace quirepress::detail {
 
-// The file a text, HTML or CSV run writes: opened once and kept open for the
-// run, its lines encoded as UTF-8 straight into a buffer of its own and
-// ended by carriage return and line feed. A failure to open or to write is
-// an Error (75), never lost.
+// The file a text, HTML or CSV run writes, its lines encoded as UTF-8
+// straight into a buffer of its own and ended by carriage return and line
+// feed. It is a WholeFile: made when the run starts, in place of a file of
+// its name only once close() succeeds, and gone without a trace when the
+// run is cancelled or fails. A failure to make or to write it is an Error
+// (75) that names the file and the cause, never lost.
 class OutputFile {
 public:
-    // `byteOrderMark`: a new file starts with the UTF-8 byte-order mark, by
-    // which browsers and spreadsheets know the encoding.
+    // Makes the file; Error 75 when it cannot be made. `byteOrderMark`: the
+    // file starts with the UTF-8 byte-order mark, by which browsers and
+    // spreadsheets know the encoding.
     OutputFile(const QString& path, bool byteOrderMark);
-    ~OutputFile();
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
     // Appends `line` followed by `suffix` as one line. After close() each
-    // call opens the file, adds the line at its end and closes it again, so
-    // that it is on disk at once.
+    // call adds the line at the end of the file in place at once; one that
+    // cannot be written whole is taken back off again. After a failure the
+    // failure again; after cancel() nothing.
     void writeLine(QStringView line, QStringView suffix = {});
-    // Writes out what is buffered and closes the file.
+    // Writes out what is buffered and puts the file in place.
     void close();
+    // Drops the file being written; a file of its name from before stays.
+    void cancel();
 
 private:
-    void open();
     void append(QStringView text);
     void drain();
-    [[noreturn]] void fail(const QString& what);
+    void appendToFileInPlace();
 
-    QFile file_;
-    bool byteOrderMark_;
-    bool keepOpen_ = true;
+    enum class State { Writing, InPlace, Dropped };
+    WholeFile file_;
+    State state_ = State::Writing;
     QByteArray buffer_;
     QStringEncoder encoder_{QStringEncoder::Utf8};
 };

@@ -3,6 +3,7 @@
 #include "model/PageSpool.h"
 #include "output/PainterSurface.h"
 #include "output/PdfTarget.h"
+#include "output/WholeFile.h"
 
 #include <quirepress/Error.h>
 
@@ -10,7 +11,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace quirepress::detail {
 
@@ -26,12 +26,11 @@ namespace {
 
 void writePagesAsPdf(const PageSpool& pages, const QString& title, const QString& path)
 {
-    // Written through a file of our own, so that a failing disk is seen,
-    // and in its place only once whole: a failed write leaves a file that
-    // was there as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        cannotWrite(path, file.errorString());
+    // Written through a file of our own, so that a failing disk is seen
+    // with its cause, and in its place only once whole: a failed write
+    // leaves a file that was there as it was.
+    WholeFile file(path);
+    file.start();
     {
         QPdfWriter writer(&file);
         writer.setTitle(title);
@@ -49,6 +48,7 @@ void writePagesAsPdf(const PageSpool& pages, const QString& title, const QString
         for (int number = 1; number <= pages.pageCount(); ++number) {
             if (number > 1 && !writer.newPage())
                 cannotWrite(path, QStringLiteral("no new page"));
+            file.check();
             // A page that cannot be read back stays blank rather than
             // shifting the pages after it.
             if (const auto drawing = pages.page(number))
@@ -56,8 +56,7 @@ void writePagesAsPdf(const PageSpool& pages, const QString& title, const QString
         }
         painter.end();
     }
-    if (file.error() != QFileDevice::NoError || !file.commit())
-        cannotWrite(path, file.errorString());
+    file.commit();
 }
 
 } // namespace quirepress::detail

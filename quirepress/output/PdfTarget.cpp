@@ -26,9 +26,7 @@ QPageLayout pdfPageLayout(QSize pageTwips, QPageSize::SizeMatchPolicy match)
 
 PdfTarget::PdfTarget(const QString& path, QSize pageSize, const QString& title) : file_(path), writer_(&file_)
 {
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        fail(QStringLiteral("cannot open"));
-    created_ = true;
+    file_.start();
     writer_.setPageLayout(pdfPageLayout(pageSize, QPageSize::FuzzyMatch));
     writer_.setTitle(title);
     writer_.setCreator(QStringLiteral("Quirepress"));
@@ -37,19 +35,15 @@ PdfTarget::PdfTarget(const QString& path, QSize pageSize, const QString& title) 
                   static_cast<int>(std::lround(paper.height() * twipsPerPoint)));
 }
 
-PdfTarget::~PdfTarget()
-{
-    // A run abandoned without EndReport leaves no half-written file.
-    if (!complete_)
-        cancel();
-}
+// A run abandoned without EndReport leaves no half-written file: the
+// WholeFile goes without its commit.
+PdfTarget::~PdfTarget() { surface_.reset(); }
 
 void PdfTarget::fail(const QString& what)
 {
-    const QString reason = file_.errorString();
     cancel();
     throw Error(75, QStringLiteral("Quirepress.Output"),
-                QStringLiteral("Path/File access error: %1 %2: %3").arg(what, file_.fileName(), reason));
+                QStringLiteral("Path/File access error: %1 %2").arg(what, file_.path()));
 }
 
 PageSurface& PdfTarget::surface()
@@ -57,7 +51,7 @@ PageSurface& PdfTarget::surface()
     if (!surface_) {
         surface_.emplace(&writer_, writer_.resolution());
         if (!surface_->isActive())
-            fail(QStringLiteral("cannot write"));
+            fail(QStringLiteral("the PDF writer cannot start on"));
     }
     return *surface_;
 }
@@ -68,6 +62,8 @@ void PdfTarget::ejectPage(int16_t finishedPage)
     surface();
     if (!writer_.newPage())
         fail(QStringLiteral("cannot add a page to"));
+    // A full disk ends the run at the page it struck, not after all of them.
+    file_.check();
 }
 
 void PdfTarget::finish(int16_t lastPage)
@@ -78,21 +74,13 @@ void PdfTarget::finish(int16_t lastPage)
     surface();
     // Ending the painter writes the document's end.
     surface_.reset();
-    if (!file_.flush() || file_.error() != QFileDevice::NoError)
-        fail(QStringLiteral("cannot write"));
-    file_.close();
-    if (file_.error() != QFileDevice::NoError)
-        fail(QStringLiteral("cannot write"));
-    complete_ = true;
+    file_.commit();
 }
 
 void PdfTarget::cancel()
 {
     surface_.reset();
-    file_.close();
-    if (created_ && !complete_)
-        file_.remove();
-    created_ = false;
+    file_.discard();
 }
 
 } // namespace quirepress::detail

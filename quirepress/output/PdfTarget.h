@@ -2,8 +2,7 @@
 
 #include "output/PageTarget.h"
 #include "output/PainterSurface.h"
-
-#include <QFile>
+#include "output/WholeFile.h"
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -20,35 +19,33 @@ namespace quirepress::detail {
 QPageLayout pdfPageLayout(QSize pageTwips, QPageSize::SizeMatchPolicy match);
 
 // The PDF file target: the pages a printer run would print, drawn by the
-// same page surface onto a PDF writer instead of a print job. The file is
-// created when the target is, written page by page, and complete once the
-// run ends; a cancelled run leaves no file behind.
+// same page surface onto a PDF writer instead of a print job. The file is a
+// WholeFile: written page by page beside a file of its name, which it
+// replaces once the run ends; a cancelled or failed run leaves the file from
+// before as it was and no piece of its own.
 class PdfTarget : public PageTarget {
 public:
-    // Writes `path` (replacing a file of that name) with pages `pageSize`
-    // twips large and `title` as the document's title. Throws Error 75 when
-    // the file cannot be created.
+    // Writes `path` with pages `pageSize` twips large and `title` as the
+    // document's title. Throws Error 75 when the file cannot be created.
     PdfTarget(const QString& path, QSize pageSize, const QString& title);
     ~PdfTarget() override;
 
     PageSurface& surface() override;
     QSize pageSize() const override { return size_; }
+    // Throws Error 75, naming the cause, once the file cannot be written.
     void ejectPage(int16_t finishedPage) override;
-    // Writes the document's end; throws Error 75 when the file could not be
-    // written completely.
+    // Writes the document's end and puts the file in place; throws Error 75
+    // when the file could not be written completely.
     void finish(int16_t lastPage) override;
     void cancel() override;
 
 private:
     [[noreturn]] void fail(const QString& what);
 
-    QFile file_;
+    WholeFile file_;
     QPdfWriter writer_;
     QSize size_;
     std::optional<PainterSurface> surface_;
-    // The file is this target's: made by it, and not yet a whole document.
-    bool created_ = false;
-    bool complete_ = false;
 };
 
 } // namespace quirepress::detail

@@ -127,9 +127,9 @@ bool ReportRun::openPageTarget(OutputOptions target)
     if (!windowsAvailable())
         noWindowFor(QStringLiteral("the screen target shows its pages in a window"));
     // Looked at again: the folder may have gone since the report was made.
-    d_.temporaryFolder = requirePrivateTemporaryFolder();
+    const QString temporaryFolder = d_.writableTemporaryFolder();
     const QSize page = defaultPageSize(report_->Orientation());
-    d_.pageSpool.start(pageSpoolPath(d_.temporaryFolder, d_.pageImageBaseName), page);
+    d_.pageSpool.start(pageSpoolPath(temporaryFolder, d_.pageImageBaseName), page);
     auto screen = std::make_unique<ScreenTarget>(page, d_.pageSpool);
     report_->setPageHeight(screen->pageSize().height());
     report_->setPageWidth(screen->pageSize().width());
@@ -192,13 +192,9 @@ bool ReportRun::openLineTarget(OutputOptions target)
 
 bool ReportRun::prepareOutputFile(OutputOptions target)
 {
-    if (report_->OutputFilename().isEmpty() && !chooseOutputFile(target))
-        return false;
-    const QString path = report_->OutputFilename();
-    if (QFileInfo::exists(path) && !QFile::remove(path))
-        throw Error(75, QStringLiteral("Quirepress.Output"),
-                    QStringLiteral("Path/File access error: %1 cannot be replaced.").arg(path));
-    return true;
+    // A file of that name from before is replaced only once the run has
+    // written its own whole (WholeFile).
+    return !report_->OutputFilename().isEmpty() || chooseOutputFile(target);
 }
 
 bool ReportRun::chooseOutputFile(OutputOptions target)
@@ -273,7 +269,7 @@ void ReportRun::abandonRun()
     if (pages_)
         pages_->cancel();
     if (lines_)
-        lines_->finish();
+        lines_->cancel();
     if (previewRun_)
         closePreview(true);
     // Nothing of a cancelled run is kept: the next section starts anew.
@@ -328,7 +324,7 @@ void ReportRun::handOverEmail(OutputOptions target)
     else
         message.plainBody = emailBody_;
     // A failed hand-over keeps the body for another try.
-    SendEmail(message, target == cOutputToEmailHTML ? requirePrivateTemporaryFolder() : QString());
+    SendEmail(message, target == cOutputToEmailHTML ? d_.writableTemporaryFolder() : QString());
     emailBody_.clear();
 }
 

@@ -79,9 +79,8 @@ private:
     bool openPrinter();
     bool openPdfFile();
     bool openLineTarget(OutputOptions target);
-    // The output file of a file target is named (by the user, when the
-    // report names none) and an old file of that name is gone. False when
-    // the user declined to name one.
+    // The output file of a file target is named, by the user when the
+    // report names none. False when the user declined to name one.
     bool prepareOutputFile(OutputOptions target);
     bool chooseOutputFile(OutputOptions target);
     // The name of a print job or attachment: the report file's name.

@@ -103,6 +103,32 @@ void appendCsvValue(QString& line, QStringView value)
     line += u'"';
 }
 
+void appendHtmlAttributeValue(QString& markup, QStringView value)
+{
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case u'&':
+            markup += u"&amp;";
+            break;
+        case u'<':
+            markup += u"&lt;";
+            break;
+        case u'>':
+            markup += u"&gt;";
+            break;
+        case u'"':
+            markup += u"&quot;";
+            break;
+        case u'\'':
+            markup += u"&#39;";
+            break;
+        default:
+            markup += c;
+            break;
+        }
+    }
+}
+
 QString csvValue(QStringView value)
 {
     QString quoted;
@@ -228,7 +254,7 @@ const SectionLines::HtmlCellMarkup& SectionLines::htmlCellMarkup(const FieldPriv
         break;
     }
     opening += u"<FONT face=\"";
-    opening += look.font;
+    appendHtmlAttributeValue(opening, look.font);
     opening += u"\" ";
     if (look.foreColour != 0)
         opening += QStringLiteral("color=%1 ").arg(colourToHex(look.foreColour));

@@ -13,7 +13,10 @@
 
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <optional>
 
 using namespace quirepress;
 using namespace runsupport;
@@ -132,6 +135,38 @@ TEST_F(FileOutputTest, HtmlValuesThatAreTextShowAsTypedInsideTheFieldsOwnMarkup)
 
     EXPECT_TRUE(readAll(file).contains("<B>O'Brien &amp; Sons &lt;Ltd&gt; &quot;24&quot;</B>"))
         << readAll(file).toStdString();
+}
+
+// A font name comes from a definition file, which anyone may have written:
+// it stays inside its attribute, whatever it holds, and makes no markup.
+TEST_F(FileOutputTest, AFontNameIsEscapedInsideItsAttribute)
+{
+    const struct {
+        const char* font;
+        const char* face;
+    } rows[] = {
+        {"\"><script>alert(1)</script>", "&quot;&gt;&lt;script&gt;alert(1)&lt;/script&gt;"},
+        {"Tom's & Jerry's", "Tom&#39;s &amp; Jerry&#39;s"},
+        {"Arial", "Arial"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.font);
+        Report html{std::make_shared<RecordedMessages>()};
+        auto line = addSection(html, QStringLiteral("Line"), 240);
+        addText(*line, QStringLiteral("Name"), 0, 0, 6000, QStringLiteral("x"))->setFont(QString::fromUtf8(row.font));
+        html.setOutputTo(cOutputToHTMLFile);
+        const QString file = path(QStringLiteral("font.html"));
+        html.setOutputFilename(file);
+        html.PrintSection(QStringLiteral("Line"));
+        html.EndReport();
+        EXPECT_EQ(readAll(file),
+                  bom
+                      + crlfLines({QStringLiteral("<HTML>"), QStringLiteral("<BODY>"),
+                                   QStringLiteral("<TABLE border=0><TR><TD width=0></TD><TD WIDTH=800 ALIGN=left>"
+                                                  "<FONT face=\"%1\" Size=2>x</FONT></TD></TR></TABLE>")
+                                       .arg(QString::fromUtf8(row.face)),
+                                   QStringLiteral("</BODY>"), QStringLiteral("</HTML>")}));
+    }
 }
 
 TEST_F(FileOutputTest, CsvFileSeparatesValuesAndQuotesOnlyWhereASpreadsheetNeedsIt)
@@ -352,31 +387,61 @@ TEST_F(FileOutputTest, AFileThatCannotBeWrittenIsAnErrorNotASilentLoss)
     EXPECT_TRUE(opener.nothingOpened());
 }
 
-TEST_F(FileOutputTest, AFullDiskPartWayThroughARunIsReported)
+// A full disk part way through a run, of each target that writes a file:
+// the run fails naming the file and the cause, the file of that name from
+// before stays as it was, and no piece of the new one is left beside it.
+TEST_F(FileOutputTest, AFullDiskPartWayThroughARunIsReportedAndTheEarlierFileKept)
 {
-    // The file may not grow beyond 64 KiB: writing past it fails as a full
-    // disk does.
+    const struct {
+        OutputOptions target;
+        const char* name;
+    } rows[] = {
+        {cOutputToTextFile, "list.txt"},
+        {cOutputToHTMLFile, "list.html"},
+        {cOutputToCSVFile, "list.csv"},
+        {cOutputToPDFFile, "list.pdf"},
+    };
+    // No file may grow beyond 16 KiB: writing past it fails as a full disk
+    // does, with EFBIG instead of ENOSPC.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     rlimit small = old;
-    small.rlim_cur = 64 * 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-
-    auto line = addSection(report, QStringLiteral("Line"), 240);
-    addText(*line, QStringLiteral("A"), 0, 0, 1200, QString(200, u'x'));
-    report.setOutputTo(cOutputToTextFile);
-    report.setOutputFilename(path(QStringLiteral("big.txt")));
-    int number = 0;
-    try {
-        for (int detail = 0; detail < 1000; ++detail)
-            report.PrintSection(QStringLiteral("Line"));
-        report.EndReport();
-    } catch (const Error& error) {
-        number = error.number();
+    small.rlim_cur = 16 * 1024;
+    const QByteArray earlier = "yesterday's report\r\n";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString file = path(QString::fromLatin1(row.name));
+        {
+            QFile before(file);
+            ASSERT_TRUE(before.open(QIODevice::WriteOnly));
+            before.write(earlier);
+        }
+        Report big{std::make_shared<RecordedMessages>()};
+        auto line = addSection(big, QStringLiteral("Line"), 240);
+        addText(*line, QStringLiteral("A"), 0, 0, 9000, QStringLiteral("a long line ").repeated(20));
+        big.setOutputTo(row.target);
+        big.setOutputFilename(file);
+        std::optional<Error> failed;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        try {
+            for (int detail = 0; detail < 2000; ++detail)
+                big.PrintSection(QStringLiteral("Line"));
+            big.EndReport();
+        } catch (const Error& error) {
+            failed = error;
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        ASSERT_TRUE(failed.has_value()) << "the run was reported written";
+        EXPECT_EQ(failed->number(), 75);
+        EXPECT_TRUE(failed->description().contains(file)) << failed->description().toStdString();
+        EXPECT_TRUE(failed->description().contains(QString::fromLocal8Bit(std::strerror(EFBIG))))
+            << failed->description().toStdString();
+        EXPECT_EQ(readAll(file), earlier);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QString::fromLatin1(row.name)})
+            << "no piece of the new file";
+        QFile::remove(file);
     }
-    setrlimit(RLIMIT_FSIZE, &old);
-    EXPECT_EQ(number, 75);
     EXPECT_TRUE(opener.nothingOpened());
 }
 

@@ -20,6 +20,8 @@
 
 #include <functional>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 using namespace quirepress;
 using namespace runsupport;
@@ -233,10 +235,19 @@ protected:
     {
         ASSERT_TRUE(shared.isValid());
         oldTemporary_ = qgetenv("TMPDIR");
+        oldRuntime_ = qgetenv("XDG_RUNTIME_DIR");
         qputenv("TMPDIR", shared.path().toLocal8Bit());
+        qunsetenv("XDG_RUNTIME_DIR");
         ASSERT_EQ(QDir::tempPath(), shared.path());
     }
-    void TearDown() override { qputenv("TMPDIR", oldTemporary_); }
+    void TearDown() override
+    {
+        qputenv("TMPDIR", oldTemporary_);
+        if (oldRuntime_.isNull())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", oldRuntime_);
+    }
 
     // The folder reports are to use, as another user might plant it first.
     QString ownFolder() const { return shared.filePath(QStringLiteral("quirepress-%1").arg(::getuid())); }
@@ -245,7 +256,23 @@ protected:
 
 private:
     QByteArray oldTemporary_;
+    QByteArray oldRuntime_;
 };
+
+// A real folder (not a link) of this user's that nobody else may enter.
+void expectPrivateFolder(const QString& folder)
+{
+    struct stat status {};
+    ASSERT_EQ(::lstat(QFile::encodeName(folder).constData(), &status), 0) << folder.toStdString();
+    EXPECT_TRUE(S_ISDIR(status.st_mode));
+    EXPECT_EQ(status.st_uid, ::getuid());
+    EXPECT_EQ(status.st_mode & 0777, 0700u);
+}
+
+bool makeOnlyOwnerFolder(const QString& path)
+{
+    return QDir().mkpath(path) && ::chmod(QFile::encodeName(path).constData(), 0700) == 0;
+}
 
 TEST_F(PrivateFolderTest, PageImagesGoIntoAFolderOnlyTheUserCanOpen)
 {
@@ -258,26 +285,25 @@ TEST_F(PrivateFolderTest, PageImagesGoIntoAFolderOnlyTheUserCanOpen)
     const ReportPrivate& d = *ReportPrivate::of(report);
     const QFileInfo image(d.pageSpool.path());
     ASSERT_TRUE(image.exists());
-    const QString folder = image.absolutePath();
-    EXPECT_NE(folder, shared.path()) << "not straight into the shared folder";
-    EXPECT_EQ(QFileInfo(folder).absolutePath(), shared.path());
-    struct stat status {};
-    ASSERT_EQ(::lstat(QFile::encodeName(folder).constData(), &status), 0);
-    EXPECT_TRUE(S_ISDIR(status.st_mode));
-    EXPECT_EQ(status.st_uid, ::getuid());
-    EXPECT_EQ(status.st_mode & 0777, 0700u);
+    EXPECT_EQ(image.absolutePath(), ownFolder());
+    expectPrivateFolder(image.absolutePath());
     report.CloseWindow();
 }
 
-TEST_F(PrivateFolderTest, AFolderPlantedUnderItsNameIsNotUsed)
+// Another user may make the folder's name first, or plant a link or a file
+// there: reports then use a folder nobody else can make, the user's runtime
+// folder or else one made anew, and leave what was planted alone.
+TEST_F(PrivateFolderTest, AFolderPlantedUnderItsNameIsPassedOverForOneNobodyElseCanMake)
 {
     QTemporaryDir elsewhere;
-    ASSERT_TRUE(QFile::setPermissions(elsewhere.path(),
-                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-    const struct {
+    QTemporaryDir runtime;
+    ASSERT_TRUE(makeOnlyOwnerFolder(elsewhere.path()));
+    ASSERT_TRUE(makeOnlyOwnerFolder(runtime.path()));
+    struct Planted {
         const char* what;
         std::function<bool(const QString&)> plant;
-    } cases[] = {
+    };
+    std::vector<Planted> cases{
         {"a symbolic link to a folder", [&](const QString& at) { return QFile::link(elsewhere.path(), at); }},
         {"a folder others may open",
          [](const QString& at) { return QDir().mkdir(at) && ::chmod(QFile::encodeName(at).constData(), 0755) == 0; }},
@@ -287,30 +313,57 @@ TEST_F(PrivateFolderTest, AFolderPlantedUnderItsNameIsNotUsed)
              return file.open(QIODevice::WriteOnly);
          }},
     };
-    for (const auto& planted : cases) {
-        SCOPED_TRACE(planted.what);
-        ASSERT_TRUE(planted.plant(ownFolder()));
-        auto messages = std::make_shared<RecordedMessages>();
-        {
-            Report report(messages);
-            report.setOutputTo(cOutputToScreen);
-            addSection(report, QStringLiteral("Line"), 300);
-            int number = 0;
-            try {
-                report.PrintSection(QStringLiteral("Line"));
-            } catch (const Error& error) {
-                number = error.number();
-                EXPECT_TRUE(error.description().contains(ownFolder())) << error.description().toStdString();
+    // Only root can give a folder to another user.
+    if (::getuid() == 0)
+        cases.push_back({"a folder of another user's", [](const QString& at) {
+                             return makeOnlyOwnerFolder(at)
+                                 && ::chown(QFile::encodeName(at).constData(), 65534, 65534) == 0;
+                         }});
+    for (const Planted& planted : cases) {
+        for (const bool withRuntimeFolder : {true, false}) {
+            SCOPED_TRACE(std::string(planted.what) + (withRuntimeFolder ? ", a runtime folder" : ", none"));
+            if (withRuntimeFolder)
+                qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+            else
+                qunsetenv("XDG_RUNTIME_DIR");
+            ASSERT_TRUE(planted.plant(ownFolder()));
+            auto messages = std::make_shared<RecordedMessages>();
+            QString used;
+            {
+                Report report(messages);
+                spoolEveryPage(report);
+                report.setOutputTo(cOutputToScreen);
+                addSection(report, QStringLiteral("Line"), 300);
+                try {
+                    report.PrintSection(QStringLiteral("Line"));
+                    report.EndReport();
+                } catch (const Error& error) {
+                    ADD_FAILURE() << "the run failed: " << error.number() << " " << error.description().toStdString();
+                }
+                const QFileInfo image(ReportPrivate::of(report)->pageSpool.path());
+                ASSERT_TRUE(image.exists());
+                used = image.absolutePath();
+                if (withRuntimeFolder) {
+                    EXPECT_EQ(used, runtime.filePath(QStringLiteral("quirepress")));
+                } else {
+                    EXPECT_EQ(QFileInfo(used).absolutePath(), shared.path());
+                    EXPECT_TRUE(QFileInfo(used).fileName().startsWith(QFileInfo(ownFolder()).fileName() + u'-'))
+                        << used.toStdString();
+                }
+                expectPrivateFolder(used);
+                report.CloseWindow();
             }
-            EXPECT_EQ(number, 75) << "the run refuses the folder";
-            EXPECT_FALSE(runOf(report).started());
+            EXPECT_TRUE(messages->said.isEmpty()) << "making a report says nothing";
+            EXPECT_TRUE(QDir(elsewhere.path()).isEmpty()) << "nothing is written where the link leads";
+            if (!withRuntimeFolder) {
+                EXPECT_FALSE(QFileInfo::exists(used)) << "the folder made for the report goes with it";
+            }
+            if (QFileInfo(ownFolder()).isSymLink() || !QFileInfo(ownFolder()).isDir()) {
+                ASSERT_TRUE(QFile::remove(ownFolder()));
+            } else {
+                ASSERT_TRUE(QDir(ownFolder()).removeRecursively());
+            }
         }
-        EXPECT_TRUE(messages->said.isEmpty()) << "making a report says nothing";
-        EXPECT_TRUE(QDir(elsewhere.path()).isEmpty()) << "nothing is written where the link leads";
-        if (QFileInfo(ownFolder()).isSymLink() || !QFileInfo(ownFolder()).isDir())
-            ASSERT_TRUE(QFile::remove(ownFolder()));
-        else
-            ASSERT_TRUE(QDir(ownFolder()).removeRecursively());
     }
 }
 

@@ -7,6 +7,8 @@
 #include "FileDialogAnswer.h"
 #include "RecordedMessages.h"
 
+#include "model/ProfileFile.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -15,7 +17,13 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <new>
+#include <optional>
+
+#include <sys/resource.h>
 
 using namespace quirepress;
 
@@ -41,6 +49,35 @@ void write(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+// What the process has taken for its data (heap and private writable
+// mappings), in bytes, as RLIMIT_DATA counts it.
+rlim_t dataInUse()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmData:"))
+            return line.mid(7).trimmed().split(' ').value(0).toULongLong() * 1024;
+    return 0;
+}
+
+// A definition of `sections` sections of `fields` fields each, every field
+// with no more than its name: the smallest file that makes the most fields.
+QByteArray manySmallFields(int sections, int fields)
+{
+    QByteArray bytes = "[Report]\nSectionCount=" + QByteArray::number(sections) + "\n";
+    for (int i = 1; i <= sections; ++i) {
+        const QByteArray section = "Section" + QByteArray::number(i);
+        bytes += "[" + section + "]\nFieldCount=" + QByteArray::number(fields) + "\n";
+        for (int j = 1; j <= fields; ++j) {
+            const QByteArray number = QByteArray::number(j);
+            bytes += "[" + section + "Field" + number + "]\nFieldName=" + number + "\n";
+        }
+    }
+    return bytes;
 }
 
 } // namespace
@@ -410,4 +447,69 @@ TEST_F(ReportDefinition, WithoutANameLoadingAsksForTheFile)
     answerFileDialog({});
     EXPECT_FALSE(loaded.LoadReport());
     EXPECT_EQ(loaded.SectionCount(), 1) << "a cancelled load changes nothing";
+}
+
+TEST_F(ReportDefinition, AFileLargerThanTheEngineReadsIsRefusedAndTheReportKept)
+{
+    addSection("Kept");
+    const QByteArray definition = "[Report]\nSectionCount=1\n[Section1]\nSectionName=Read\n;";
+    const qsizetype limit = detail::ProfileReader::maxFileSize;
+    // Padded with a comment to exactly the largest size, and one byte more.
+    write(path, definition + QByteArray(limit - definition.size(), 'x'));
+    ASSERT_TRUE(report.LoadReport(path));
+    ASSERT_EQ(report.SectionCount(), 1);
+    EXPECT_EQ(report.Section(1)->SectionName(), "Read");
+
+    write(path, definition + QByteArray(limit - definition.size() + 1, 'x'));
+    std::optional<Error> refused;
+    try {
+        report.LoadReport(path);
+    } catch (const Error& error) {
+        refused = error;
+    }
+    ASSERT_TRUE(refused.has_value()) << "a file past the limit loaded";
+    EXPECT_EQ(refused->number(), 5);
+    EXPECT_TRUE(refused->description().contains(path)) << refused->description().toStdString();
+    EXPECT_TRUE(refused->description().contains("16 MB")) << refused->description().toStdString();
+    EXPECT_EQ(report.Section(1)->SectionName(), "Read") << "the report keeps what it had";
+}
+
+// A definition of a hundred thousand fields loads in a child process whose
+// data may grow by no more than ten times the file (and a little for the
+// run's own start), so that a file near the limit cannot take gigabytes.
+TEST_F(ReportDefinition, ALargeFileLoadsWithinTenTimesItsSize)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer keeps freed memory aside, which the limit would count";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    GTEST_SKIP() << "AddressSanitizer keeps freed memory aside, which the limit would count";
+#endif
+#endif
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    constexpr int sections = 4;
+    constexpr int fields = 30000;
+    const QByteArray file = manySmallFields(sections, fields);
+    write(path, file);
+    const auto loadUnderLimit = [&] {
+        rlimit limit{};
+        getrlimit(RLIMIT_DATA, &limit);
+        limit.rlim_cur = dataInUse() + 10 * static_cast<rlim_t>(file.size()) + 16 * 1024 * 1024;
+        if (setrlimit(RLIMIT_DATA, &limit) != 0)
+            std::_Exit(3);
+        try {
+            const bool loaded = report.LoadReport(path);
+            std::fprintf(stderr, "loaded %d sections\n", report.SectionCount());
+            std::_Exit(loaded && report.SectionCount() == sections && report.Section(sections)->FieldCount() == fields
+                           ? 0
+                           : 1);
+        } catch (const Error& error) {
+            std::fprintf(stderr, "%s\n", qPrintable(error.description()));
+            std::_Exit(2);
+        } catch (const std::bad_alloc&) {
+            std::fprintf(stderr, "out of memory\n");
+            std::_Exit(4);
+        }
+    };
+    EXPECT_EXIT(loadUnderLimit(), ::testing::ExitedWithCode(0), "loaded 4 sections");
 }

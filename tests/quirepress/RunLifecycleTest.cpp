@@ -75,14 +75,20 @@ TEST_F(RunLifecycleTest, CancelWhileTheRunStartsProducesNothing)
     EXPECT_FALSE(runOf(report).progress()->isVisible());
 }
 
-TEST_F(RunLifecycleTest, CancelAfterASectionStopsTheSectionsThatFollow)
+TEST_F(RunLifecycleTest, CancelAfterASectionStopsTheSectionsThatFollowAndLeavesNoPieceOfTheFile)
 {
+    QFile earlier(file);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("the last whole run\r\n");
+    earlier.close();
     print(QStringLiteral("first"));
     cancelAtNextEvents();
     print(QStringLiteral("second"));
+    EXPECT_TRUE(report.Cancel());
     print(QStringLiteral("third"));
     report.EndReport();
-    EXPECT_EQ(readAll(file), QByteArray(" first\r\n second\r\n"));
+    EXPECT_EQ(readAll(file), QByteArray("the last whole run\r\n")) << "the file of that name from before stays";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("out.txt")});
     EXPECT_TRUE(opener.nothingOpened()) << "a cancelled run is not shown";
 }
 

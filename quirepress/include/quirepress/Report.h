@@ -79,7 +79,11 @@ public:
     // without printing anything.
     QString PrinterName() const;
     void setPrinterName(const QString& value);
-    // The file a file target writes.
+    // The file a file target (text, HTML, CSV, PDF) writes. A run writes it
+    // beside the name and puts it in place when the run ends, so that a run
+    // that fails or is cancelled leaves a file of that name from before as
+    // it was and no piece of its own; a failure to write is Error 75 naming
+    // the file and the cause.
     QString OutputFilename() const;
     void setOutputFilename(const QString& value);
     // Set when the user cancels output.
@@ -96,7 +100,9 @@ public:
     // empty one, the user chooses the file in the open dialog. False when
     // the user cancelled or the file does not exist ("Report file not found"
     // is shown). Throws Error for a file that cannot be read or holds a
-    // value out of range or of the wrong kind.
+    // value out of range or of the wrong kind, and Error 5, before reading
+    // it, for a file over 16 MB (a definition takes a few hundred kilobytes
+    // at most); the report then keeps its sections.
     bool LoadReport();
     bool LoadReport(const QString& sProvidedName);
 
