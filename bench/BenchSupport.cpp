@@ -1,6 +1,8 @@
 #include "BenchSupport.h"
 
+#include <QByteArray>
 #include <QDir>
+#include <QFile>
 
 namespace bench {
 
@@ -30,5 +32,17 @@ std::shared_ptr<quirepress::Section> addInvoiceLine(quirepress::Report& report, 
 }
 
 QString outputPath(const QString& name) { return QDir::temp().filePath(name); }
+
+double processMemory(const char* key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray prefix = QByteArray(key) + ':';
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toDouble() * 1024;
+    return 0;
+}
 
 } // namespace bench

@@ -102,19 +102,6 @@ QString writeLargeDefinition(qsizetype bytes)
     return path;
 }
 
-// A line of /proc/self/status in bytes ("VmRSS", "VmHWM"); 0 when unknown.
-double processMemory(const char* key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray prefix = QByteArray(key) + ':';
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').value(0).toDouble() * 1024;
-    return 0;
-}
-
 // The 14 MB file loaded into a new report each time. The memory is the
 // process's: its peak, and that peak above what the process held before the
 // first load, beside the file's size. A freed report's memory is used again
@@ -126,7 +113,7 @@ void BM_LoadLargeDefinition(benchmark::State& state)
         state.SkipWithError("cannot write the definition file");
         return;
     }
-    static const double before = processMemory("VmRSS");
+    static const double before = bench::processMemory("VmRSS");
     const double fileBytes = static_cast<double>(QFileInfo(path).size());
     for (auto _ : state) {
         auto report = bench::silentReport();
@@ -140,7 +127,7 @@ void BM_LoadLargeDefinition(benchmark::State& state)
             break;
         }
     }
-    const double peak = processMemory("VmHWM");
+    const double peak = bench::processMemory("VmHWM");
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * fileBytes));
     state.counters["file_MB"] = fileBytes / 1e6;
     state.counters["peak_rss_MB"] = peak / 1e6;

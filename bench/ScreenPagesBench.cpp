@@ -21,19 +21,6 @@ const QString detail = QStringLiteral("Detail");
 const QString header = QStringLiteral("Header");
 const QString footer = QStringLiteral("Footer");
 
-// A figure of /proc/self/status in bytes ("VmRSS", "VmHWM"); 0 when unknown.
-double processMemory(const char* key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray prefix = QByteArray(key) + ':';
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').value(0).toDouble() * 1024;
-    return 0;
-}
-
 // The size of the page spools in the engine's private temporary folder.
 double spoolBytes()
 {
@@ -122,7 +109,7 @@ std::optional<std::string> runToPreview(quirepress::Report& report, int rows, in
     try {
         HeaderOnEveryPage headers(report);
         report.setOutputTo(quirepress::cOutputToScreen);
-        const double before = processMemory("VmRSS");
+        const double before = bench::processMemory("VmRSS");
         report.PrintSection(header);
         for (int row = 0; row < rows; ++row) {
             if (rowsPerPage > 0 && row > 0 && row % rowsPerPage == 0)
@@ -132,7 +119,7 @@ std::optional<std::string> runToPreview(quirepress::Report& report, int rows, in
         report.EndReport();
         cost.pages = report.PageCount();
         cost.spool = spoolBytes();
-        cost.memory = processMemory("VmRSS") - before;
+        cost.memory = bench::processMemory("VmRSS") - before;
         report.CloseWindow();
     } catch (const quirepress::Error& error) {
         return std::string(error.what());
@@ -146,7 +133,7 @@ void setCosts(benchmark::State& state, const RunCost& cost)
     state.counters["spool_MB"] = cost.spool / 1e6;
     state.counters["spool_B/page"] = cost.pages > 0 ? cost.spool / cost.pages : 0;
     state.counters["rss_growth_MB"] = cost.memory / 1e6;
-    state.counters["peak_rss_MB"] = processMemory("VmHWM") / 1e6;
+    state.counters["peak_rss_MB"] = bench::processMemory("VmHWM") / 1e6;
 }
 
 // 10,000 rows of six columns, as many to a page as fit.
