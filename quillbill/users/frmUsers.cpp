@@ -139,6 +139,7 @@ void frmUsers::choose(int index)
         cmdDelete_->setEnabled(false);
         clearBoxes();
         txtPW_->setPlaceholderText(QString());
+        txtPW_->setToolTip(QString());
         return;
     }
     try {
@@ -158,7 +159,9 @@ void frmUsers::choose(int index)
     txtLast_->setText(current_->lastName);
     txtUser_->setText(current_->userName);
     txtPW_->clear();
-    txtPW_->setPlaceholderText(tr("(unchanged unless you type a new one)"));
+    // Short enough for the box; its tip says it whole.
+    txtPW_->setPlaceholderText(tr("(unchanged)"));
+    txtPW_->setToolTip(tr("Left empty, the password stays as it is; type a new one to change it."));
     shownLevel_ = std::clamp<int>(current_->level, 0, securityAdministratorLevel);
     txtLevel_->setValue(shownLevel_);
     cmdDelete_->setEnabled(administers_ && current_->displayName() != systemAdministrator);
