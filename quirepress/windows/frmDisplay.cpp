@@ -2,6 +2,8 @@
 
 #include "windows/PageView.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -43,6 +45,16 @@ QToolButton* makeToolButton(QWidget* parent, int index, const QIcon& icon, const
     return button;
 }
 
+// Qt gives a plain top-level widget the role of a client area, which screen
+// readers pass over: the preview is announced as the window it is, named by
+// its caption.
+QAccessibleInterface* previewAccessibility(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(frmDisplay::staticMetaObject.className()) && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 frmDisplay::frmDisplay(QWidget* parent)
@@ -59,6 +71,8 @@ frmDisplay::frmDisplay(QWidget* parent)
       HScroll_(new QScrollBar(Qt::Horizontal, this)),
       cmdBlank_(new QPushButton(this))
 {
+    static const bool accessibilityInstalled = (QAccessible::installFactory(previewAccessibility), true);
+    Q_UNUSED(accessibilityInstalled);
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(tr("Quirepress Display"));
     resize(900, 700);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -178,6 +179,18 @@ TEST_F(PreviewWindowTest, OnePageDisablesTurningAndStillPrints)
     EXPECT_EQ(pageLabel(), "Page 1 of 1");
     EXPECT_EQ(shownColour(), pageColours[0]);
     EXPECT_EQ(enabledButtons(), std::vector<bool>({false, false, false, false, true}));
+}
+
+// Screen readers announce a window by its role and name; a plain widget's
+// role ("filler") is passed over.
+TEST_F(PreviewWindowTest, AssistiveTechnologySeesAWindowNamedByItsCaption)
+{
+    window.setWindowTitle("Invoice 42");
+    window.show();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&window);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Window);
+    EXPECT_EQ(face->text(QAccessible::Name), "Invoice 42");
 }
 
 TEST_F(PreviewWindowTest, ButtonsTurnThePagesAndEnableWhereTheyCanGo)
