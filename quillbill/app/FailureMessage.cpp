@@ -9,13 +9,39 @@
 
 namespace quillbill {
 
-QString failureText(std::exception_ptr failure)
+namespace {
+
+// A document is read from the database, and a busy, read-only or full one
+// stops it being made; nothing of the user's was lost.
+QString documentFailureMessage(const DatabaseError& error)
+{
+    switch (error.cause()) {
+    case DatabaseError::Cause::Busy:
+        return QObject::tr("Another program is using the database, so the document was not made. "
+                           "Please try again in a moment.");
+    case DatabaseError::Cause::ReadOnly:
+        return QObject::tr("The database cannot be changed: the file or its folder is read-only, so the "
+                           "document was not made.");
+    case DatabaseError::Cause::DiskFull:
+        return QObject::tr("The disk that holds the database is full, so the document was not made. "
+                           "Please make room on it and try again.");
+    case DatabaseError::Cause::Other:
+        break;
+    }
+    return error.message();
+}
+
+} // namespace
+
+QString failureText(std::exception_ptr failure, UndoneWork undone)
 {
     try {
         std::rethrow_exception(failure);
     } catch (const quirepress::Error& error) {
         return QStringLiteral("%1 - %2").arg(error.number()).arg(error.description());
     } catch (const DatabaseError& error) {
+        if (undone == UndoneWork::Document)
+            return documentFailureMessage(error);
         return saveFailureMessage(error, error.message());
     } catch (const std::exception& error) {
         return QString::fromUtf8(error.what());
@@ -24,14 +50,15 @@ QString failureText(std::exception_ptr failure)
     }
 }
 
-bool runShowingFailure(MessageBoxes& messages, const QString& title, const std::function<void()>& work)
+bool runShowingFailure(MessageBoxes& messages, const QString& title, const std::function<void()>& work,
+                       UndoneWork undone)
 {
     QString text;
     try {
         work();
         return true;
     } catch (...) {
-        text = failureText(std::current_exception());
+        text = failureText(std::current_exception(), undone);
     }
     // Shown outside the handler, so that whatever the box lets run (events
     // of other windows) is not inside a catch block.

@@ -61,7 +61,7 @@ bool InvoiceOutput::run(int32_t invoiceId, int32_t customerId, quirepress::Outpu
                         const QString& outputFile)
 {
     bool completed = false;
-    runShowingFailure(app_.messages, ProgramInfo::title, [&] {
+    runShowingDocumentFailure(app_.messages, ProgramInfo::title, [&] {
         // The previous document, and its preview, go first.
         document_.reset();
         document_ = std::make_unique<clsSimple>(app_, BuildInvoiceData(app_.state.MainDatabase, invoiceId, customerId));

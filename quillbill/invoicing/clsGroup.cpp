@@ -28,7 +28,7 @@ clsGroup::~clsGroup() { report_.setEvents(nullptr); }
 bool clsGroup::PrintReport()
 {
     bool loaded = false;
-    const bool printed = runShowingFailure(app_.messages, failureTitle, [&] {
+    const bool printed = runShowingDocumentFailure(app_.messages, failureTitle, [&] {
         loaded = report_.LoadReport(app_.path(QStringLiteral("Reports/report.rdn")));
         if (!loaded)
             return;
@@ -42,7 +42,7 @@ bool clsGroup::PrintReport()
         return loaded;
     // The run may be half made: the report closes its output and drops it.
     report_.setCancel(true);
-    runShowingFailure(app_.messages, failureTitle, [this] { report_.EndReport(); });
+    runShowingDocumentFailure(app_.messages, failureTitle, [this] { report_.EndReport(); });
     return false;
 }
 

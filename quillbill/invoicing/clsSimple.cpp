@@ -34,7 +34,7 @@ clsSimple::~clsSimple() { report_.setEvents(nullptr); }
 bool clsSimple::PrintReport()
 {
     bool loaded = false;
-    const bool printed = runShowingFailure(app_.messages, failureTitle, [&] {
+    const bool printed = runShowingDocumentFailure(app_.messages, failureTitle, [&] {
         loaded = report_.LoadReport(app_.path(QStringLiteral("Reports/simple.rdn")));
         if (!loaded)
             return;
@@ -47,7 +47,7 @@ bool clsSimple::PrintReport()
         return loaded;
     // The run may be half made: the report closes its output and drops it.
     report_.setCancel(true);
-    runShowingFailure(app_.messages, failureTitle, [this] { report_.EndReport(); });
+    runShowingDocumentFailure(app_.messages, failureTitle, [this] { report_.EndReport(); });
     return false;
 }
 

@@ -6,6 +6,7 @@
 
 #include "FindControl.h"
 #include "InvoiceTestData.h"
+#include "LockingProcess.h"
 #include "PrintedPdf.h"
 #include "QuietDesktopOpener.h"
 #include "TestProgram.h"
@@ -194,6 +195,23 @@ TEST_F(InvoiceDocumentTest, AMissingLayoutIsToldByTheReportAlone)
 // A failure before the first section and one part way through the preview's
 // run: one box with the driver's title, no preview left open, and the last
 // target as it was.
+TEST_F(InvoiceDocumentTest, ABusyDatabaseSaysTheDocumentWasNotMadeRatherThanNothingSaved)
+{
+    const auto invoice =
+        storeInvoice(database(), QStringLiteral("Acme"), 3, december7, numberedJobs(QStringLiteral("Job "), 3));
+    program.app->state.MainDatabase.setBusyWaitLimit(100);
+    LockingProcess otherProgram(program.databasePath());
+    ASSERT_TRUE(otherProgram.locked());
+    clsSimple driver(*program.app, invoice);
+    driver.setOutput(cOutputToScreen);
+    EXPECT_FALSE(driver.PrintReport());
+
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().text,
+              QStringLiteral("Another program is using the database, so the document "
+                             "was not made. Please try again in a moment."));
+}
+
 TEST_F(InvoiceDocumentTest, AFailureIsShownOnceAndEndsTheRun)
 {
     struct Case {
