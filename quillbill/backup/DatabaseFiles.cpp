@@ -3,6 +3,7 @@
 #include "records/Database.h"
 #include "records/DatabaseError.h"
 #include "records/SchemaCheck.h"
+#include "records/invoices/CounterTwins.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -420,6 +421,7 @@ RestoreOutcome restoreInto(const Database& live, const QString& source, const st
             for (const SchemaCheck::Table& table : SchemaCheck::currentTables())
                 copyRows(live, table, [&] { report(RestoreStep::Copying); });
             keepCounters(live, counters);
+            mergeCounterTwins(live); // the backup may be older than codes compared without case
             keepSequences(live);
         });
     } catch (const DatabaseError& error) {

@@ -2,6 +2,7 @@
 
 #include "records/DatabaseError.h"
 #include "records/SchemaCheck.h"
+#include "records/invoices/CounterTwins.h"
 
 #include <QAtomicInteger>
 #include <QCoreApplication>
@@ -77,6 +78,16 @@ DatabaseError::Cause causeOf(const QSqlError& error)
 }
 
 DatabaseError failure(const QSqlError& error) { return DatabaseError(describe(error), causeOf(error)); }
+
+// The CASELESS collation: text equal but for letter case is equal, in every
+// alphabet. SQLite's own NOCASE folds only the 26 ASCII letters, which would
+// keep "Crème" and "CRÈME" apart.
+int compareCaseless(void*, int leftLength, const void* left, int rightLength, const void* right)
+{
+    const QString a = QString::fromUtf8(static_cast<const char*>(left), leftLength);
+    const QString b = QString::fromUtf8(static_cast<const char*>(right), rightLength);
+    return QString::compare(a, b, Qt::CaseInsensitive);
+}
 
 sqlite3* rawHandle(const QSqlDatabase& connection)
 {
@@ -171,14 +182,18 @@ void Database::open(const QString& filePath)
         if (!connection.open()) {
             problem = describe(connection.lastError());
         } else {
-            if (sqlite3* handle = rawHandle(connection))
+            if (sqlite3* handle = rawHandle(connection)) {
                 sqlite3_busy_handler(handle, &Database::busyWait, this);
+                if (sqlite3_create_collation_v2(handle, "CASELESS", SQLITE_UTF8, nullptr, &compareCaseless, nullptr)
+                    != SQLITE_OK)
+                    problem = QString::fromUtf8(sqlite3_errmsg(handle));
+            }
             // A file held by another program cannot be read either; that is
             // no reason to call it damaged, so find out before the schema check.
             const int limit = busyWaitLimitMs_;
             busyWaitLimitMs_ = std::min(limit, openBusyTimeoutMs);
             QSqlQuery probe(connection);
-            if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))
+            if (problem.isEmpty() && !probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))
                 && causeOf(probe.lastError()) == DatabaseError::Cause::Busy) {
                 cause = DatabaseError::Cause::Busy;
                 problem = QObject::tr("Another program is using the database.");
@@ -198,6 +213,25 @@ void Database::open(const QString& filePath)
         }
     }
     filePath_ = file.absoluteFilePath();
+    try {
+        mendCounterTwins();
+    } catch (const DatabaseError& error) {
+        close();
+        throw DatabaseError(
+            QObject::tr("Cannot open the database %1.\n%2").arg(file.absoluteFilePath(), error.message()),
+            error.cause());
+    }
+}
+
+void Database::mendCounterTwins() const
+{
+    if (!hasCounterTwins(*this))
+        return;
+    // A file that cannot be written keeps its rows: nothing can be issued
+    // from it either, and the program says that it is read-only.
+    if (!readOnlyReason().isEmpty())
+        return;
+    inTransaction([this] { mergeCounterTwins(*this); });
 }
 
 void Database::close()

@@ -30,7 +30,13 @@ public:
 
     // Opens an existing Quillbill database for reading and writing. Never
     // creates a file: a missing file, or one that is not a Quillbill
-    // database, throws and leaves this object closed.
+    // database, throws and leaves this object closed. A billing code with
+    // several counter rows is left with one (see CounterTwins.h), in one
+    // transaction.
+    //
+    // Statements on the connection can compare text without letter case,
+    // accented letters too, with `COLLATE CASELESS`; billing codes are
+    // always compared so.
     void open(const QString& filePath);
     void close();
     bool isOpen() const;
@@ -73,6 +79,7 @@ public:
     void setWaitNotice(std::function<void(bool waiting)> notice) { waitNotice_ = std::move(notice); }
 
 private:
+    void mendCounterTwins() const;
     static int busyWait(void* self, int attempt);
     void endWait() const;
     void refuseWhileWaiting() const;

@@ -28,6 +28,7 @@
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 
 #include <algorithm>
@@ -709,6 +710,24 @@ TEST_F(RestoreTest, NumbersGivenOutAfterTheBackupAreNeverGivenAgain)
     const int32_t again = customers.add(customer("Newco again", "NEWCO"));
     EXPECT_GT(again, newco) << "a customer number is never given twice";
     EXPECT_EQ(invoices.issueInvoice("NEWCO", again, day), 2);
+}
+
+// A backup made before codes were compared without case may hold a counter
+// for each spelling of one code; the restored database holds one, at the
+// larger of what the backup and the live database gave out.
+TEST_F(RestoreTest, ACodesCountersInSeveralCasesComeBackAsOne)
+{
+    db().execute("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('OBR', 41), ('obr', 57)");
+    const QString older = program.app->path("DataBackup/twins.BAK");
+    DatabaseFiles::backup(db(), older);
+    db().execute("DELETE FROM TblBillingCodes WHERE BillCode = 'obr'");
+    db().execute("UPDATE TblBillingCodes SET InvoiceNumber = 60");
+
+    ASSERT_TRUE(restore(older));
+    QStringList counters;
+    for (const QSqlRecord& row : db().rows("SELECT BillCode, InvoiceNumber FROM TblBillingCodes ORDER BY rowid"))
+        counters << row.value(0).toString() + "|" + row.value(1).toString();
+    EXPECT_EQ(counters, QStringList{"OBR|60"});
 }
 
 namespace {

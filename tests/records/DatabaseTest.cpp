@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -124,6 +125,26 @@ TEST(DatabaseOpen, PathsWithCharactersSpecialToUris)
     Database db;
     db.open(path);
     EXPECT_TRUE(db.firstRow("SELECT 1 FROM TblUsers").has_value());
+}
+
+// Files written before codes were compared without case may hold a counter
+// for each spelling of one code. Opening leaves one: the oldest row, which
+// issuing reads, holding the largest number any of them gave out.
+TEST(DatabaseOpen, MergesCounterRowsOfOneCodeInAnyCase)
+{
+    TestProgram program(false);
+    makeSqliteFile(program.databasePath(),
+                   {"INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('OBR', 41), ('ACME', 5), "
+                    "('obr', 57), ('Crème', 2), (NULL, 4), ('Obr', 3), ('CRÈME', 9), (NULL, 6), ('Acme', 0)"});
+
+    Database db;
+    db.open(program.databasePath());
+    QStringList counters;
+    for (const QSqlRecord& row : db.rows("SELECT rowid, BillCode, InvoiceNumber FROM TblBillingCodes ORDER BY rowid"))
+        counters << QStringLiteral("%1|%2|%3")
+                        .arg(row.value(0).toString(), row.isNull(1) ? QStringLiteral("NULL") : row.value(1).toString(),
+                             row.value(2).toString());
+    EXPECT_EQ(counters, (QStringList{"1|OBR|57", "2|ACME|5", "4|Crème|9", "5|NULL|4", "8|NULL|6"}));
 }
 
 TEST(DeliveredDatabase, HoldsWhatAFreshOfficeNeeds)

@@ -92,6 +92,25 @@ TEST_F(InvoiceRecordsTest, TheOldestOfSeveralCounterRowsIsTheCounter)
     EXPECT_EQ(counters("DUP"), (Numbers{8, 100}));
 }
 
+// A code is one code whatever its letter case, accented letters too: its
+// customers draw from the counter of whichever spelling came first.
+TEST_F(InvoiceRecordsTest, CodesThatDifferOnlyInCaseShareOneCounter)
+{
+    const std::array<std::array<QString, 2>, 2> spellings{{{"OBR", "obr"}, {"Crème", "CRÈME"}}};
+    for (const auto& [first, second] : spellings) {
+        SCOPED_TRACE(first.toStdString());
+        const int32_t alpha = addCustomer("Alpha " + first, first);
+        const int32_t beta = addCustomer("Beta " + second, second);
+        EXPECT_EQ(counters(first), Numbers{0});
+        EXPECT_EQ(counters(second), Numbers{}) << "a second counter for the same code";
+
+        EXPECT_EQ(invoices.issueInvoice(first, alpha, mayFirst), 1);
+        EXPECT_EQ(invoices.issueInvoice(second, beta, mayFirst), 2);
+        EXPECT_EQ(invoices.issueInvoice(first, alpha, mayFirst), 3);
+        EXPECT_EQ(counters(first), Numbers{3});
+    }
+}
+
 TEST_F(InvoiceRecordsTest, ACustomerAndBillingCodeWithQuotesAreInvoiced)
 {
     const int32_t obrien = addCustomer("O'Brien & Sons", "D'Arcy");

@@ -57,9 +57,10 @@ int32_t CustomerRecords::add(const Customer& customer) const
                                customer.phone, customer.fax, customer.billingCode});
         id = insert.lastInsertId().toInt();
         // Inside the transaction, which holds the write lock: two programs
-        // adding customers of one new code still make one counter.
+        // adding customers of one new code still make one counter. A code
+        // spelt in another letter case is the same code, with its counter.
         database_.execute("INSERT INTO TblBillingCodes (BillCode) SELECT ? "
-                          "WHERE NOT EXISTS (SELECT 1 FROM TblBillingCodes WHERE BillCode = ?)",
+                          "WHERE NOT EXISTS (SELECT 1 FROM TblBillingCodes WHERE BillCode = ? COLLATE CASELESS)",
                           {customer.billingCode, customer.billingCode});
     });
     return id;

@@ -30,13 +30,14 @@ struct Counter {
 };
 
 // Reads the counter that the next number of `billingCode` comes from, or
-// throws when it cannot give one. Older files may hold several rows for one
-// code (each new customer of the code used to add one); the oldest is the one
-// that was always read, so it stays the counter.
+// throws when it cannot give one. The code is looked up without letter case.
+// Older files may hold several rows for one code (each new customer of the
+// code used to add one); the oldest is the one that was always read, so it
+// stays the counter.
 Counter counterOf(const Database& database, const QString& billingCode)
 {
     const auto row = database.firstRow("SELECT rowid, InvoiceNumber, typeof(InvoiceNumber) FROM TblBillingCodes "
-                                       "WHERE BillCode = ? ORDER BY rowid LIMIT 1",
+                                       "WHERE BillCode = ? COLLATE CASELESS ORDER BY rowid LIMIT 1",
                                        {billingCode});
     if (!row)
         throw InvoiceNumberError(Reason::NoCounter,
