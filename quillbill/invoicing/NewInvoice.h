@@ -3,6 +3,7 @@
 #include "records/customers/Customer.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -33,11 +34,11 @@ public:
     std::optional<int32_t> invoiceNumber() const { return invoiceNumber_; }
 
     enum class JobOutcome { Added, SumNotANumber, DescriptionBlank };
-    // Stores a job of the issued invoice. `typedSum` is the sum box's text:
-    // an amount with at most four decimals. A refused job stores nothing.
+    // Stores a job of the issued invoice. `typedSum` is the sum box's text,
+    // read in `locale` (see Money::readTyped). A refused job stores nothing.
     // When the invoice is no longer stored, throws InvoiceGone and forgets
     // its number, so that the next job needs a new one.
-    JobOutcome addJob(const QString& description, const QString& typedSum);
+    JobOutcome addJob(const QString& description, const QString& typedSum, const QLocale& locale);
     int jobCount() const { return jobCount_; }
 
 private:

@@ -4,6 +4,7 @@
 #include "app/FailureMessage.h"
 #include "common/Controls.h"
 #include "common/KeyFilter.h"
+#include "common/Money.h"
 #include "common/ProgramInfo.h"
 #include "common/SelectAllOnFocus.h"
 #include "invoicing/CustomerChoice.h"
@@ -79,7 +80,7 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
     txtJobDescription_->setAccessibleName(tr("Job Description"));
     txtSums_->setAccessibleName(tr("Sum"));
     txtSums_->setAlignment(Qt::AlignRight);
-    KeyFilter::install(txtSums_, [](QChar c) { return KeyFilter::isDigit(c) || c == u'.'; });
+    KeyFilter::install(txtSums_, [](QChar c) { return Money::isTypedCharacter(c, QLocale()); });
     SelectAllOnFocus::install(txtSums_);
 
     auto* customerRow = new QFormLayout;
@@ -213,7 +214,7 @@ void frmAddInvoice::resetJobEntry()
 {
     txtJobDescription_->setEnabled(false);
     txtSums_->setEnabled(false);
-    txtSums_->setText("0.00");
+    txtSums_->setText(Money::typedZero(QLocale()));
     cmdAddJob_->setEnabled(false);
     cmdPrintInvoice_->setEnabled(false);
     ListView1_->clear();
@@ -248,7 +249,7 @@ void frmAddInvoice::addJob()
     const QString typedSum = txtSums_->text();
     NewInvoice::JobOutcome outcome{};
     if (!runShowingFailure(app_.messages, ProgramInfo::title,
-                           [&] { outcome = invoice_.addJob(description, typedSum); })) {
+                           [&] { outcome = invoice_.addJob(description, typedSum, QLocale()); })) {
         // What was typed stays for another try; but an invoice that is gone
         // takes no more jobs, so the window starts over for its customer.
         if (!invoice_.invoiceNumber())
@@ -269,7 +270,7 @@ void frmAddInvoice::addJob()
     }
     addJobLine(ListView1_, description, typedSum);
     txtJobDescription_->clear();
-    txtSums_->setText("0.00");
+    txtSums_->setText(Money::typedZero(QLocale()));
     txtJobDescription_->setFocus();
     cmdPrintInvoice_->setEnabled(true);
 }

@@ -10,8 +10,12 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -19,6 +23,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <clocale>
 #include <memory>
 
 namespace quillbill {
@@ -69,6 +74,15 @@ protected:
         QSqlQuery query = program.app->state.MainDatabase.execute(sql);
         return query.next() ? query.value(0).toInt() : -1;
     }
+
+    // The stored sum of the invoice's last job, in ten-thousandths.
+    qlonglong lastSum() const
+    {
+        QSqlQuery query = program.app->state.MainDatabase.execute("SELECT Sums FROM TblJobs ORDER BY JobID DESC");
+        return query.next() ? query.value(0).toLongLong() : -1;
+    }
+
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
 
     TestProgram program;
     std::unique_ptr<frmAddInvoice> window;
@@ -173,6 +187,73 @@ TEST_F(AddInvoiceWindow, ARefusedJobIsExplainedAndStoresAndChangesNothing)
         EXPECT_EQ(jobList()->topLevelItemCount(), 1);
         EXPECT_EQ(count("SELECT count(*) FROM TblJobs"), 1);
     }
+}
+
+TEST_F(AddInvoiceWindow, AnAmountIsReadInTheLanguageOfTheDesktop)
+{
+    struct Case {
+        QLocale locale;
+        QString typed;
+        qlonglong stored; // -1: refused
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::French, QLocale::Canada), "12,50", 125000},
+        {QLocale(QLocale::French, QLocale::Canada), "1 234,5", 12345000},
+        {QLocale(QLocale::German, QLocale::Germany), "1.234,50", 12345000},
+        {QLocale(QLocale::German, QLocale::Germany), "12.50", -1},
+        {QLocale(QLocale::English, QLocale::Canada), "12,50", -1},
+    };
+    choose("O'Brien & Sons");
+    generate();
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.locale.name() + " \"" + c.typed + "\"").toStdString());
+        QLocale::setDefault(c.locale);
+        program.messages.clear();
+        const int listed = jobList()->topLevelItemCount();
+        enterJob("Photocopies", c.typed);
+        if (c.stored < 0) {
+            ASSERT_EQ(program.messages.messages.size(), 1u);
+            EXPECT_EQ(program.messages.last().text, sumNotEntered);
+            EXPECT_EQ(box("txtSums")->text(), c.typed) << "what was typed is kept, not changed";
+            EXPECT_EQ(jobList()->topLevelItemCount(), listed);
+            continue;
+        }
+        EXPECT_TRUE(program.messages.empty());
+        EXPECT_EQ(lastSum(), c.stored);
+        ASSERT_EQ(jobList()->topLevelItemCount(), listed + 1);
+        EXPECT_EQ(jobList()->topLevelItem(listed)->text(1), u'$' + c.typed);
+        EXPECT_EQ(box("txtSums")->text(), u'0' + c.locale.decimalPoint() + "00");
+    }
+}
+
+// Under a real French desktop, not only a locale set by the program.
+TEST_F(AddInvoiceWindow, AFrenchDesktopTakesTheCommaAsTheDecimalSeparator)
+{
+    constexpr const char* french = "fr_CA.UTF-8";
+    if (qEnvironmentVariable("LC_ALL") != QLatin1String(french)) {
+        if (!std::setlocale(LC_ALL, french))
+            GTEST_SKIP() << "the locale " << french << " is not installed (localedef -i fr_CA -f UTF-8 " << french
+                         << ")";
+        std::setlocale(LC_ALL, "C.UTF-8");
+        QProcess copy;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QUILLBILL_TEST_LC_ALL", french);
+        copy.setProcessEnvironment(environment);
+        copy.setProcessChannelMode(QProcess::MergedChannels);
+        copy.start(QCoreApplication::applicationFilePath(),
+                   {"--gtest_filter=AddInvoiceWindow.AFrenchDesktopTakesTheCommaAsTheDecimalSeparator"});
+        ASSERT_TRUE(copy.waitForFinished(-1));
+        const QString output = QString::fromLocal8Bit(copy.readAll());
+        EXPECT_EQ(copy.exitCode(), 0) << output.toStdString();
+        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+        return;
+    }
+    ASSERT_EQ(QLocale().decimalPoint(), ",");
+    choose("O'Brien & Sons");
+    generate();
+    enterJob("Photocopies", "12,50");
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_EQ(lastSum(), 125000);
 }
 
 TEST_F(AddInvoiceWindow, JobNumbersComeFromTheDatabaseBeyondSixteenBits)
