@@ -33,6 +33,8 @@ NewInvoice::JobOutcome NewInvoice::addJob(const QString& description, const QStr
     const std::optional<Money> sum = Money::readTyped(typedSum, locale);
     if (!sum)
         return JobOutcome::SumNotANumber;
+    if (*sum < Money())
+        return JobOutcome::SumNegative;
     if (description.trimmed().isEmpty())
         return JobOutcome::DescriptionBlank;
     try {

@@ -261,6 +261,14 @@ void frmAddInvoice::addJob()
         app_.messages.warn(this, QStringLiteral("Sum Field not entered correctly. Please fix."), ProgramInfo::title);
         txtSums_->setFocus();
         return;
+    case NewInvoice::JobOutcome::SumNegative:
+        app_.messages.warn(this,
+                           tr("A job cannot have a negative amount. To take money off an invoice, type the sum of "
+                              "the job already reduced; to pay money back on an invoice already sent, ask whoever "
+                              "keeps your books how to record the refund."),
+                           ProgramInfo::title);
+        txtSums_->setFocus();
+        return;
     case NewInvoice::JobOutcome::DescriptionBlank:
         app_.messages.warn(this, QStringLiteral("Job Description cannnot be blank."), ProgramInfo::title);
         txtJobDescription_->setFocus();

@@ -36,6 +36,7 @@ using testing::TestProgram;
 
 const QString sumNotEntered = QStringLiteral("Sum Field not entered correctly. Please fix.");
 const QString descriptionBlank = QStringLiteral("Job Description cannnot be blank.");
+const QString negativeSum = QStringLiteral("A job cannot have a negative amount.");
 
 class AddInvoiceWindow : public ::testing::Test {
 protected:
@@ -171,6 +172,9 @@ TEST_F(AddInvoiceWindow, ARefusedJobIsExplainedAndStoresAndChangesNothing)
         {"Painting", "1.2.3", sumNotEntered, "txtSums"},
         {"Painting", "1.23456", sumNotEntered, "txtSums"},
         {"Painting", "99999999999999999999", sumNotEntered, "txtSums"},
+        {"Painting", "0.005", sumNotEntered, "txtSums"},
+        {"Painting", "-5", negativeSum, "txtSums"},
+        {"Painting", "-0.01", negativeSum, "txtSums"},
         {"", "12.00", descriptionBlank, "txtJobDescription"},
         {"   ", "12.00", descriptionBlank, "txtJobDescription"},
     };
@@ -178,12 +182,13 @@ TEST_F(AddInvoiceWindow, ARefusedJobIsExplainedAndStoresAndChangesNothing)
         SCOPED_TRACE(("\"" + c.description + "\" / \"" + c.sum + "\"").toStdString());
         program.messages.clear();
         box("txtJobDescription")->setText(c.description);
-        box("txtSums")->setText(c.sum);
+        box("txtSums")->clear();
+        QTest::keyClicks(box("txtSums"), c.sum);
         QTest::mouseClick(button("cmdAddJob"), Qt::LeftButton);
         ASSERT_EQ(program.messages.messages.size(), 1u);
-        EXPECT_EQ(program.messages.last().text, c.message);
+        EXPECT_TRUE(program.messages.last().text.startsWith(c.message)) << program.messages.last().text.toStdString();
         EXPECT_TRUE(QTest::qWaitFor([&] { return box(c.focused)->hasFocus(); }));
-        EXPECT_EQ(box("txtSums")->text(), c.sum) << "the entry stays for a fix";
+        EXPECT_EQ(box("txtSums")->text(), c.sum) << "what was typed stays as typed, for a fix";
         EXPECT_EQ(jobList()->topLevelItemCount(), 1);
         EXPECT_EQ(count("SELECT count(*) FROM TblJobs"), 1);
     }
