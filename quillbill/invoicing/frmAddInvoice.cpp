@@ -12,6 +12,7 @@
 #include "records/customers/CustomerRecords.h"
 
 #include <QAbstractItemView>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -212,12 +213,33 @@ void frmAddInvoice::showCustomer(const Customer* customer)
 
 void frmAddInvoice::resetJobEntry()
 {
+    // What was typed for the previous invoice must not end up in the next.
+    txtJobDescription_->clear();
     txtJobDescription_->setEnabled(false);
     txtSums_->setEnabled(false);
     txtSums_->setText(Money::typedZero(QLocale()));
     cmdAddJob_->setEnabled(false);
     cmdPrintInvoice_->setEnabled(false);
     ListView1_->clear();
+}
+
+bool frmAddInvoice::jobTypedButNotAdded() const
+{
+    if (!txtJobDescription_->isEnabled())
+        return false;
+    const QString sum = txtSums_->text().trimmed();
+    return !txtJobDescription_->text().trimmed().isEmpty() || (!sum.isEmpty() && sum != Money::typedZero(QLocale()));
+}
+
+void frmAddInvoice::closeEvent(QCloseEvent* event)
+{
+    if (jobTypedButNotAdded()
+        && !app_.messages.askYesNo(this, tr("The job you typed has not been added to the invoice. Close anyway?"),
+                                   QStringLiteral("Verify Information"))) {
+        event->ignore();
+        return;
+    }
+    ChildWindow::closeEvent(event);
 }
 
 void frmAddInvoice::startOver()

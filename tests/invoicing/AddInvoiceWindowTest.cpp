@@ -288,6 +288,57 @@ TEST_F(AddInvoiceWindow, ChoosingAnotherCustomerStartsOverAndKeepsWhatWasStored)
     EXPECT_EQ(count("SELECT count(*) FROM TblJobs WHERE InvoiceID = 42 AND CustomerID = 7"), 1);
 }
 
+TEST_F(AddInvoiceWindow, TheNextCustomerStartsWithEmptyJobBoxes)
+{
+    choose("O'Brien & Sons");
+    generate();
+    enterJob("Too precise", "0.005");
+    ASSERT_EQ(program.messages.messages.size(), 1u) << "refused, so the boxes keep it";
+
+    choose("Brien Holdings");
+    EXPECT_TRUE(box("txtJobDescription")->text().isEmpty());
+    EXPECT_EQ(box("txtSums")->text(), "0.00");
+    generate();
+    QTest::mouseClick(box("txtJobDescription"), Qt::LeftButton);
+    QTest::keyClicks(box("txtJobDescription"), "Photocopies");
+    QTest::keyClick(box("txtSums"), Qt::Key_Return);
+    QSqlQuery stored = program.app->state.MainDatabase.execute("SELECT JobDescription FROM TblJobs");
+    ASSERT_TRUE(stored.next());
+    EXPECT_EQ(stored.value(0).toString(), "Photocopies");
+}
+
+TEST_F(AddInvoiceWindow, ClosingWithAJobTypedButNotAddedAsksFirst)
+{
+    choose("O'Brien & Sons");
+    generate();
+    enterJob("Added", "10");
+    // Nothing typed since: the window closes without a question.
+    box("txtJobDescription")->setText("Not added yet");
+    program.messages.answerNext(false);
+    QTest::mouseClick(button("cmdClose"), Qt::LeftButton);
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Question);
+    EXPECT_EQ(program.messages.last().title, "Verify Information");
+    EXPECT_TRUE(window->isVisible()) << "No keeps the window and what was typed";
+    EXPECT_EQ(box("txtJobDescription")->text(), "Not added yet");
+
+    program.messages.answerNext(true);
+    QTest::mouseClick(button("cmdClose"), Qt::LeftButton);
+    EXPECT_EQ(program.messages.messages.size(), 2u);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(count("SELECT count(*) FROM TblJobs"), 1);
+}
+
+TEST_F(AddInvoiceWindow, ClosingWithNothingTypedAsksNothing)
+{
+    choose("O'Brien & Sons");
+    generate();
+    enterJob("Added", "10");
+    QTest::mouseClick(button("cmdClose"), Qt::LeftButton);
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_FALSE(window->isVisible());
+}
+
 TEST_F(AddInvoiceWindow, AnInvoiceGoneMeanwhileTakesNoJobAndTheWindowStartsOver)
 {
     choose("O'Brien & Sons");
