@@ -219,7 +219,9 @@ void frmAddInvoice::resetJobEntry()
     txtSums_->setEnabled(false);
     txtSums_->setText(Money::typedZero(QLocale()));
     cmdAddJob_->setEnabled(false);
+    // Both wait for the invoice's first job: an invoice without one bills nothing.
     cmdPrintInvoice_->setEnabled(false);
+    cmdEmail_->setEnabled(false);
     ListView1_->clear();
 }
 
@@ -303,6 +305,7 @@ void frmAddInvoice::addJob()
     txtSums_->setText(Money::typedZero(QLocale()));
     txtJobDescription_->setFocus();
     cmdPrintInvoice_->setEnabled(true);
+    cmdEmail_->setEnabled(true);
 }
 
 void frmAddInvoice::printInvoice()

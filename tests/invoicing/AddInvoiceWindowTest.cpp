@@ -92,6 +92,7 @@ protected:
 TEST_F(AddInvoiceWindow, IssuesTheNextNumberOfTheBillingCodeAndStoresTheInvoice)
 {
     EXPECT_FALSE(button("cmdMakeInvoiceID")->isEnabled()) << "no customer yet";
+    EXPECT_FALSE(button("cmdEmail")->isEnabled()) << "no invoice to mail";
     choose("O'Brien & Sons");
     EXPECT_EQ(control<QLabel>(window.get(), "lblAddress")->text(), "12 Harbour Road");
     EXPECT_EQ(control<QLabel>(window.get(), "lblPostal")->text(), "B3H1A1");
@@ -106,6 +107,7 @@ TEST_F(AddInvoiceWindow, IssuesTheNextNumberOfTheBillingCodeAndStoresTheInvoice)
     EXPECT_FALSE(button("cmdMakeInvoiceID")->isEnabled());
     EXPECT_TRUE(box("txtJobDescription")->isEnabled());
     EXPECT_FALSE(button("cmdPrintInvoice")->isEnabled()) << "no job yet";
+    EXPECT_FALSE(button("cmdEmail")->isEnabled()) << "no job yet";
 
     // The other customer of the code draws the next number of the one counter.
     choose("Brien Holdings");
@@ -144,6 +146,7 @@ TEST_F(AddInvoiceWindow, EnterInTheSumBoxStoresTheJobAndShowsItAsTyped)
     EXPECT_EQ(box("txtSums")->text(), "0.00");
     EXPECT_TRUE(box("txtJobDescription")->text().isEmpty());
     EXPECT_TRUE(button("cmdPrintInvoice")->isEnabled());
+    EXPECT_TRUE(button("cmdEmail")->isEnabled());
 
     QSqlQuery jobs = program.app->state.MainDatabase.execute(
         "SELECT JobDescription, Sums FROM TblJobs WHERE CustomerID = 7 AND InvoiceID = 42 ORDER BY JobID");
@@ -281,6 +284,7 @@ TEST_F(AddInvoiceWindow, ChoosingAnotherCustomerStartsOverAndKeepsWhatWasStored)
 
     EXPECT_EQ(jobList()->topLevelItemCount(), 0);
     EXPECT_FALSE(button("cmdPrintInvoice")->isEnabled());
+    EXPECT_FALSE(button("cmdEmail")->isEnabled());
     EXPECT_FALSE(box("txtJobDescription")->isEnabled());
     EXPECT_TRUE(button("cmdMakeInvoiceID")->isEnabled());
     EXPECT_EQ(control<QLabel>(window.get(), "lblCompany")->text(), "Brien Holdings");
