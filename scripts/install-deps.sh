@@ -4,7 +4,8 @@
 # CUPS print server with the cups-pdf printer, poppler to read PDFs back,
 # aiosmtpd for a local SMTP server, openssl for test certificates, a session
 # bus with gnome-keyring for a private keyring, and the validators of the
-# desktop entry and the AppStream file); with "package" also those that make
+# desktop entry and the AppStream file, and locales to make a French one for
+# the test of a French desktop); with "package" also those that make
 # and check the Debian packages (dpkg-shlibdeps and fakeroot for cpack,
 # lintian, and the same validators for the packaged files). Uses sudo when
 # not run as root.
@@ -17,7 +18,7 @@ libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core x
 libcurl4-openssl-dev ca-certificates qtkeychain-qt6-dev libsecret-1-0 libsodium-dev"
 if [ "${1:-}" = "test" ]; then
     packages="$packages cups printer-driver-cups-pdf poppler-utils python3-aiosmtpd openssl dbus-daemon dbus-bin gnome-keyring
-        desktop-file-utils appstream"
+        desktop-file-utils appstream locales"
 fi
 if [ "${1:-}" = "package" ]; then
     packages="$packages dpkg-dev fakeroot file lintian desktop-file-utils appstream"

@@ -21,7 +21,96 @@ std::optional<uint64_t> appendDigit(uint64_t value, QChar digit)
     return value * 10 + d;
 }
 
+constexpr int typedDecimalPlaces = 2;
+
+bool isSpaceSeparator(const QString& separator) { return separator.size() == 1 && separator.at(0).isSpace(); }
+
+// Whether `c` is the locale's group separator, or a space where that is a
+// space of another kind (French groups with a no-break space).
+bool isGroupSeparator(QChar c, const QLocale& locale)
+{
+    const QString group = locale.groupSeparator();
+    return group == QString(c) || (isSpaceSeparator(group) && c.isSpace());
+}
+
+bool isMinus(const QString& text, const QLocale& locale)
+{
+    return text == QStringLiteral("-") || text == locale.negativeSign();
+}
+
+// The whole part without its group separators, or nullopt when they do not
+// stand between groups of three digits.
+std::optional<QString> ungrouped(const QString& whole, const QLocale& locale)
+{
+    QString digits;
+    qsizetype groupLength = 0;
+    bool grouped = false;
+    for (const QChar c : whole) {
+        if (isGroupSeparator(c, locale)) {
+            if (groupLength == 0 || groupLength > 3 || (grouped && groupLength != 3))
+                return std::nullopt;
+            grouped = true;
+            groupLength = 0;
+            continue;
+        }
+        if (!isDigit(c))
+            return std::nullopt;
+        digits += c;
+        ++groupLength;
+    }
+    if (grouped && groupLength != 3)
+        return std::nullopt;
+    return digits;
+}
+
 } // namespace
+
+std::optional<Money> Money::readTyped(const QString& typed, const QLocale& locale)
+{
+    QString text = typed.trimmed();
+    bool negative = false;
+    for (const QString& sign : {locale.negativeSign(), QStringLiteral("-")}) {
+        if (!sign.isEmpty() && text.startsWith(sign)) {
+            negative = true;
+            text = text.mid(sign.size());
+            break;
+        }
+    }
+    const QString point = locale.decimalPoint();
+    const qsizetype at = text.indexOf(point);
+    const auto whole = ungrouped(at < 0 ? text : text.left(at), locale);
+    const QString fraction = at < 0 ? QString() : text.mid(at + point.size());
+    if (!whole || fraction.size() > typedDecimalPlaces)
+        return std::nullopt;
+    for (const QChar c : fraction)
+        if (!isDigit(c))
+            return std::nullopt;
+    // The plain form holds nothing but digits and one '.', so parse() judges
+    // the rest: at least one digit, and the range.
+    QString plain = *whole;
+    if (at >= 0)
+        plain += u'.' + fraction;
+    if (plain.isEmpty() || plain.startsWith(u'-'))
+        return std::nullopt;
+    const auto amount = parse(plain);
+    if (!amount)
+        return std::nullopt;
+    return negative ? Money(-amount->units_) : *amount;
+}
+
+bool Money::isTypedCharacter(QChar c, const QLocale& locale)
+{
+    // Signs and both separators of any language are let in, so that what is
+    // typed stays as typed and readTyped() can refuse it, rather than
+    // "-5" or "12,50" silently becoming another amount.
+    return isDigit(c) || c.isSpace() || QStringLiteral("-+.,'").contains(c) || locale.decimalPoint() == QString(c)
+        || isGroupSeparator(c, locale) || isMinus(QString(c), locale) || locale.positiveSign() == QString(c);
+}
+
+QString Money::typedZero(const QLocale& locale)
+{
+    return u'0' + locale.decimalPoint() + QString(typedDecimalPlaces, u'0');
+}
 
 std::optional<Money> Money::parse(const QString& typed)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <compare>
@@ -22,10 +23,22 @@ public:
     // decimals and at least one digit, within ±922,337,203,685,477.5807.
     // Anything else is nullopt, never a guess.
     //
-    // A '-' is accepted because a credit line (a refund, a correction) is a
-    // real job line the stored column and the invoice totals allow; the sum
-    // box's key filter keeps it from being typed by accident.
+    // A '-' is accepted because the stored column and the invoice totals
+    // allow negative amounts; whether one is welcome is the caller's call.
     static std::optional<Money> parse(const QString& typed);
+
+    // An amount as a person types it in `locale`: blanks around it, an
+    // optional leading minus, the whole part with or without the locale's
+    // group separator (between groups of three digits only; a space stands
+    // for a separator that is a space of another width), the locale's
+    // decimal separator and at most two decimals. Anything else is nullopt:
+    // "12,50" is 12.50 in French and nothing in English, "1,234" nothing in
+    // French, so a misread separator never changes the amount.
+    static std::optional<Money> readTyped(const QString& typed, const QLocale& locale);
+    // Whether `c` may be part of what readTyped() reads in `locale`.
+    static bool isTypedCharacter(QChar c, const QLocale& locale);
+    // Zero as a sum box shows it in `locale`: "0.00", "0,00".
+    static QString typedZero(const QLocale& locale);
 
     // The amount as a plain number, as parse() reads it back: no grouping,
     // '.' before the decimals, no zeros after the last significant decimal

@@ -5,6 +5,7 @@
 #include "common/ProgramInfo.h"
 #include "common/WaitCursor.h"
 #include "invoicing/BuildInvoiceData.h"
+#include "invoicing/InvoiceReprint.h"
 #include "invoicing/clsSimple.h"
 #include "mail/MailSettings.h"
 #include "mail/frmEmail.h"
@@ -57,6 +58,22 @@ InvoiceOutput::InvoiceOutput(AppContext& app) : app_(app) {}
 
 InvoiceOutput::~InvoiceOutput() = default;
 
+bool InvoiceOutput::hasJobs(int32_t invoiceId, int32_t customerId)
+{
+    bool any = false;
+    if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] {
+            any = !InvoiceReprint(app_.state.MainDatabase).jobsOf(customerId, invoiceId).empty();
+        }))
+        return false;
+    if (!any)
+        app_.messages.warn(nullptr,
+                           QObject::tr("Invoice %1 has no jobs, so there is nothing to print or send. "
+                                       "Add its jobs first.")
+                               .arg(invoiceId),
+                           ProgramInfo::title);
+    return any;
+}
+
 bool InvoiceOutput::run(int32_t invoiceId, int32_t customerId, quirepress::OutputOptions output,
                         const QString& outputFile)
 {
@@ -75,12 +92,16 @@ bool InvoiceOutput::run(int32_t invoiceId, int32_t customerId, quirepress::Outpu
 
 bool InvoiceOutput::preview(int32_t invoiceId, int32_t customerId)
 {
+    if (!hasJobs(invoiceId, customerId))
+        return false;
     return run(invoiceId, customerId, quirepress::cOutputToScreen, QString());
 }
 
 void InvoiceOutput::email(int32_t invoiceId, int32_t customerId, QWidget* window)
 {
     app_.state.AttachmentPath.clear();
+    if (!hasJobs(invoiceId, customerId))
+        return;
     const AttachedFile file = attachedFile(MailSettings::load(app_.options).invoicesAs);
     std::unique_ptr<QTemporaryDir> folder;
     if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] { folder = newRunFolder(); }))

@@ -17,8 +17,9 @@ class clsSimple;
 // Shows a stored invoice in the preview, or writes it as Invoice-N.html (or
 // .pdf, as the mail settings choose) in a folder of that run's own and opens
 // the e-mail window on it: what every window that offers "Print Invoice" and
-// "Email This Invoice" does. Failures are shown
-// to the user here; callers only choose the invoice.
+// "Email This Invoice" does. An invoice without jobs is neither shown nor
+// written: it would bill nothing. Failures are shown to the user here;
+// callers only choose the invoice.
 class InvoiceOutput {
 public:
     explicit InvoiceOutput(AppContext& app);
@@ -35,6 +36,8 @@ public:
     void email(int32_t invoiceId, int32_t customerId, QWidget* window);
 
 private:
+    // Whether the invoice has a job; tells the user why not when it has none.
+    bool hasJobs(int32_t invoiceId, int32_t customerId);
     // Makes a new document for the invoice and runs it to `output`. False
     // when it failed (the user has been told).
     bool run(int32_t invoiceId, int32_t customerId, quirepress::OutputOptions output, const QString& outputFile);

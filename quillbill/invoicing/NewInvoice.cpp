@@ -24,15 +24,17 @@ int32_t NewInvoice::issueNumber(const QDate& date)
     return *invoiceNumber_;
 }
 
-NewInvoice::JobOutcome NewInvoice::addJob(const QString& description, const QString& typedSum)
+NewInvoice::JobOutcome NewInvoice::addJob(const QString& description, const QString& typedSum, const QLocale& locale)
 {
     if (!customer_ || !invoiceNumber_)
         throw std::logic_error("A job is added to an issued invoice.");
     // The amount is judged first, as the database judged it when the value
     // was set, before the row with its description was saved.
-    const std::optional<Money> sum = Money::parse(typedSum);
+    const std::optional<Money> sum = Money::readTyped(typedSum, locale);
     if (!sum)
         return JobOutcome::SumNotANumber;
+    if (*sum < Money())
+        return JobOutcome::SumNegative;
     if (description.trimmed().isEmpty())
         return JobOutcome::DescriptionBlank;
     try {

@@ -3,6 +3,7 @@
 #include "records/customers/Customer.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -17,7 +18,7 @@ class Database;
 // that invoice. The invoice and every job are stored the moment they are
 // made; starting over for another customer leaves them stored.
 //
-// Failures other than the two refusals of addJob throw (DatabaseError, or
+// Failures other than the refusals of addJob throw (DatabaseError, or
 // a std::runtime_error whose text is for the user).
 class NewInvoice {
 public:
@@ -32,12 +33,14 @@ public:
     int32_t issueNumber(const QDate& date);
     std::optional<int32_t> invoiceNumber() const { return invoiceNumber_; }
 
-    enum class JobOutcome { Added, SumNotANumber, DescriptionBlank };
-    // Stores a job of the issued invoice. `typedSum` is the sum box's text:
-    // an amount with at most four decimals. A refused job stores nothing.
+    // A job bills work done, so its amount is never below zero; a refund or
+    // a correction is not a job.
+    enum class JobOutcome { Added, SumNotANumber, SumNegative, DescriptionBlank };
+    // Stores a job of the issued invoice. `typedSum` is the sum box's text,
+    // read in `locale` (see Money::readTyped). A refused job stores nothing.
     // When the invoice is no longer stored, throws InvoiceGone and forgets
     // its number, so that the next job needs a new one.
-    JobOutcome addJob(const QString& description, const QString& typedSum);
+    JobOutcome addJob(const QString& description, const QString& typedSum, const QLocale& locale);
     int jobCount() const { return jobCount_; }
 
 private:

@@ -4,6 +4,7 @@
 #include "app/FailureMessage.h"
 #include "common/Controls.h"
 #include "common/KeyFilter.h"
+#include "common/Money.h"
 #include "common/ProgramInfo.h"
 #include "common/SelectAllOnFocus.h"
 #include "invoicing/CustomerChoice.h"
@@ -11,6 +12,7 @@
 #include "records/customers/CustomerRecords.h"
 
 #include <QAbstractItemView>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -79,7 +81,7 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
     txtJobDescription_->setAccessibleName(tr("Job Description"));
     txtSums_->setAccessibleName(tr("Sum"));
     txtSums_->setAlignment(Qt::AlignRight);
-    KeyFilter::install(txtSums_, [](QChar c) { return KeyFilter::isDigit(c) || c == u'.'; });
+    KeyFilter::install(txtSums_, [](QChar c) { return Money::isTypedCharacter(c, QLocale()); });
     SelectAllOnFocus::install(txtSums_);
 
     auto* customerRow = new QFormLayout;
@@ -211,12 +213,35 @@ void frmAddInvoice::showCustomer(const Customer* customer)
 
 void frmAddInvoice::resetJobEntry()
 {
+    // What was typed for the previous invoice must not end up in the next.
+    txtJobDescription_->clear();
     txtJobDescription_->setEnabled(false);
     txtSums_->setEnabled(false);
-    txtSums_->setText("0.00");
+    txtSums_->setText(Money::typedZero(QLocale()));
     cmdAddJob_->setEnabled(false);
+    // Both wait for the invoice's first job: an invoice without one bills nothing.
     cmdPrintInvoice_->setEnabled(false);
+    cmdEmail_->setEnabled(false);
     ListView1_->clear();
+}
+
+bool frmAddInvoice::jobTypedButNotAdded() const
+{
+    if (!txtJobDescription_->isEnabled())
+        return false;
+    const QString sum = txtSums_->text().trimmed();
+    return !txtJobDescription_->text().trimmed().isEmpty() || (!sum.isEmpty() && sum != Money::typedZero(QLocale()));
+}
+
+void frmAddInvoice::closeEvent(QCloseEvent* event)
+{
+    if (jobTypedButNotAdded()
+        && !app_.messages.askYesNo(this, tr("The job you typed has not been added to the invoice. Close anyway?"),
+                                   QStringLiteral("Verify Information"))) {
+        event->ignore();
+        return;
+    }
+    ChildWindow::closeEvent(event);
 }
 
 void frmAddInvoice::startOver()
@@ -248,7 +273,7 @@ void frmAddInvoice::addJob()
     const QString typedSum = txtSums_->text();
     NewInvoice::JobOutcome outcome{};
     if (!runShowingFailure(app_.messages, ProgramInfo::title,
-                           [&] { outcome = invoice_.addJob(description, typedSum); })) {
+                           [&] { outcome = invoice_.addJob(description, typedSum, QLocale()); })) {
         // What was typed stays for another try; but an invoice that is gone
         // takes no more jobs, so the window starts over for its customer.
         if (!invoice_.invoiceNumber())
@@ -260,6 +285,14 @@ void frmAddInvoice::addJob()
         app_.messages.warn(this, QStringLiteral("Sum Field not entered correctly. Please fix."), ProgramInfo::title);
         txtSums_->setFocus();
         return;
+    case NewInvoice::JobOutcome::SumNegative:
+        app_.messages.warn(this,
+                           tr("A job cannot have a negative amount. To take money off an invoice, type the sum of "
+                              "the job already reduced; to pay money back on an invoice already sent, ask whoever "
+                              "keeps your books how to record the refund."),
+                           ProgramInfo::title);
+        txtSums_->setFocus();
+        return;
     case NewInvoice::JobOutcome::DescriptionBlank:
         app_.messages.warn(this, QStringLiteral("Job Description cannnot be blank."), ProgramInfo::title);
         txtJobDescription_->setFocus();
@@ -269,9 +302,10 @@ void frmAddInvoice::addJob()
     }
     addJobLine(ListView1_, description, typedSum);
     txtJobDescription_->clear();
-    txtSums_->setText("0.00");
+    txtSums_->setText(Money::typedZero(QLocale()));
     txtJobDescription_->setFocus();
     cmdPrintInvoice_->setEnabled(true);
+    cmdEmail_->setEnabled(true);
 }
 
 void frmAddInvoice::printInvoice()

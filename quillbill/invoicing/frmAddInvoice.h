@@ -28,6 +28,10 @@ public:
     explicit frmAddInvoice(AppContext& app, QWidget* parent = nullptr);
     ~frmAddInvoice() override;
 
+protected:
+    // Asks before a job typed but not added is lost with the window.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void refreshCustomers();
     void chooseCustomer(int index);
@@ -36,7 +40,9 @@ private:
     void addJob();
     void printInvoice();
     void emailInvoice();
+    // Empty, disabled job boxes and an empty job list.
     void resetJobEntry();
+    bool jobTypedButNotAdded() const;
     // Back to issuing a number for the chosen customer.
     void startOver();
 

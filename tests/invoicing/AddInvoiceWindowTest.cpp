@@ -10,8 +10,12 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -19,6 +23,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <clocale>
 #include <memory>
 
 namespace quillbill {
@@ -31,6 +36,7 @@ using testing::TestProgram;
 
 const QString sumNotEntered = QStringLiteral("Sum Field not entered correctly. Please fix.");
 const QString descriptionBlank = QStringLiteral("Job Description cannnot be blank.");
+const QString negativeSum = QStringLiteral("A job cannot have a negative amount.");
 
 class AddInvoiceWindow : public ::testing::Test {
 protected:
@@ -70,6 +76,15 @@ protected:
         return query.next() ? query.value(0).toInt() : -1;
     }
 
+    // The stored sum of the invoice's last job, in ten-thousandths.
+    qlonglong lastSum() const
+    {
+        QSqlQuery query = program.app->state.MainDatabase.execute("SELECT Sums FROM TblJobs ORDER BY JobID DESC");
+        return query.next() ? query.value(0).toLongLong() : -1;
+    }
+
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
+
     TestProgram program;
     std::unique_ptr<frmAddInvoice> window;
 };
@@ -77,6 +92,7 @@ protected:
 TEST_F(AddInvoiceWindow, IssuesTheNextNumberOfTheBillingCodeAndStoresTheInvoice)
 {
     EXPECT_FALSE(button("cmdMakeInvoiceID")->isEnabled()) << "no customer yet";
+    EXPECT_FALSE(button("cmdEmail")->isEnabled()) << "no invoice to mail";
     choose("O'Brien & Sons");
     EXPECT_EQ(control<QLabel>(window.get(), "lblAddress")->text(), "12 Harbour Road");
     EXPECT_EQ(control<QLabel>(window.get(), "lblPostal")->text(), "B3H1A1");
@@ -91,6 +107,7 @@ TEST_F(AddInvoiceWindow, IssuesTheNextNumberOfTheBillingCodeAndStoresTheInvoice)
     EXPECT_FALSE(button("cmdMakeInvoiceID")->isEnabled());
     EXPECT_TRUE(box("txtJobDescription")->isEnabled());
     EXPECT_FALSE(button("cmdPrintInvoice")->isEnabled()) << "no job yet";
+    EXPECT_FALSE(button("cmdEmail")->isEnabled()) << "no job yet";
 
     // The other customer of the code draws the next number of the one counter.
     choose("Brien Holdings");
@@ -129,6 +146,7 @@ TEST_F(AddInvoiceWindow, EnterInTheSumBoxStoresTheJobAndShowsItAsTyped)
     EXPECT_EQ(box("txtSums")->text(), "0.00");
     EXPECT_TRUE(box("txtJobDescription")->text().isEmpty());
     EXPECT_TRUE(button("cmdPrintInvoice")->isEnabled());
+    EXPECT_TRUE(button("cmdEmail")->isEnabled());
 
     QSqlQuery jobs = program.app->state.MainDatabase.execute(
         "SELECT JobDescription, Sums FROM TblJobs WHERE CustomerID = 7 AND InvoiceID = 42 ORDER BY JobID");
@@ -157,6 +175,9 @@ TEST_F(AddInvoiceWindow, ARefusedJobIsExplainedAndStoresAndChangesNothing)
         {"Painting", "1.2.3", sumNotEntered, "txtSums"},
         {"Painting", "1.23456", sumNotEntered, "txtSums"},
         {"Painting", "99999999999999999999", sumNotEntered, "txtSums"},
+        {"Painting", "0.005", sumNotEntered, "txtSums"},
+        {"Painting", "-5", negativeSum, "txtSums"},
+        {"Painting", "-0.01", negativeSum, "txtSums"},
         {"", "12.00", descriptionBlank, "txtJobDescription"},
         {"   ", "12.00", descriptionBlank, "txtJobDescription"},
     };
@@ -164,15 +185,83 @@ TEST_F(AddInvoiceWindow, ARefusedJobIsExplainedAndStoresAndChangesNothing)
         SCOPED_TRACE(("\"" + c.description + "\" / \"" + c.sum + "\"").toStdString());
         program.messages.clear();
         box("txtJobDescription")->setText(c.description);
-        box("txtSums")->setText(c.sum);
+        box("txtSums")->clear();
+        QTest::keyClicks(box("txtSums"), c.sum);
         QTest::mouseClick(button("cmdAddJob"), Qt::LeftButton);
         ASSERT_EQ(program.messages.messages.size(), 1u);
-        EXPECT_EQ(program.messages.last().text, c.message);
+        EXPECT_TRUE(program.messages.last().text.startsWith(c.message)) << program.messages.last().text.toStdString();
         EXPECT_TRUE(QTest::qWaitFor([&] { return box(c.focused)->hasFocus(); }));
-        EXPECT_EQ(box("txtSums")->text(), c.sum) << "the entry stays for a fix";
+        EXPECT_EQ(box("txtSums")->text(), c.sum) << "what was typed stays as typed, for a fix";
         EXPECT_EQ(jobList()->topLevelItemCount(), 1);
         EXPECT_EQ(count("SELECT count(*) FROM TblJobs"), 1);
     }
+}
+
+TEST_F(AddInvoiceWindow, AnAmountIsReadInTheLanguageOfTheDesktop)
+{
+    struct Case {
+        QLocale locale;
+        QString typed;
+        qlonglong stored; // -1: refused
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::French, QLocale::Canada), "12,50", 125000},
+        {QLocale(QLocale::French, QLocale::Canada), "1 234,5", 12345000},
+        {QLocale(QLocale::German, QLocale::Germany), "1.234,50", 12345000},
+        {QLocale(QLocale::German, QLocale::Germany), "12.50", -1},
+        {QLocale(QLocale::English, QLocale::Canada), "12,50", -1},
+    };
+    choose("O'Brien & Sons");
+    generate();
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.locale.name() + " \"" + c.typed + "\"").toStdString());
+        QLocale::setDefault(c.locale);
+        program.messages.clear();
+        const int listed = jobList()->topLevelItemCount();
+        enterJob("Photocopies", c.typed);
+        if (c.stored < 0) {
+            ASSERT_EQ(program.messages.messages.size(), 1u);
+            EXPECT_EQ(program.messages.last().text, sumNotEntered);
+            EXPECT_EQ(box("txtSums")->text(), c.typed) << "what was typed is kept, not changed";
+            EXPECT_EQ(jobList()->topLevelItemCount(), listed);
+            continue;
+        }
+        EXPECT_TRUE(program.messages.empty());
+        EXPECT_EQ(lastSum(), c.stored);
+        ASSERT_EQ(jobList()->topLevelItemCount(), listed + 1);
+        EXPECT_EQ(jobList()->topLevelItem(listed)->text(1), u'$' + c.typed);
+        EXPECT_EQ(box("txtSums")->text(), u'0' + c.locale.decimalPoint() + "00");
+    }
+}
+
+// Under a real French desktop, not only a locale set by the program.
+TEST_F(AddInvoiceWindow, AFrenchDesktopTakesTheCommaAsTheDecimalSeparator)
+{
+    constexpr const char* french = "fr_CA.UTF-8";
+    if (qEnvironmentVariable("LC_ALL") != QLatin1String(french)) {
+        if (!std::setlocale(LC_ALL, french))
+            GTEST_SKIP() << "the locale " << french << " is not installed (localedef -i fr_CA -f UTF-8 " << french
+                         << ")";
+        std::setlocale(LC_ALL, "C.UTF-8");
+        QProcess copy;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QUILLBILL_TEST_LC_ALL", french);
+        copy.setProcessEnvironment(environment);
+        copy.setProcessChannelMode(QProcess::MergedChannels);
+        copy.start(QCoreApplication::applicationFilePath(),
+                   {"--gtest_filter=AddInvoiceWindow.AFrenchDesktopTakesTheCommaAsTheDecimalSeparator"});
+        ASSERT_TRUE(copy.waitForFinished(-1));
+        const QString output = QString::fromLocal8Bit(copy.readAll());
+        EXPECT_EQ(copy.exitCode(), 0) << output.toStdString();
+        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+        return;
+    }
+    ASSERT_EQ(QLocale().decimalPoint(), ",");
+    choose("O'Brien & Sons");
+    generate();
+    enterJob("Photocopies", "12,50");
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_EQ(lastSum(), 125000);
 }
 
 TEST_F(AddInvoiceWindow, JobNumbersComeFromTheDatabaseBeyondSixteenBits)
@@ -195,11 +284,63 @@ TEST_F(AddInvoiceWindow, ChoosingAnotherCustomerStartsOverAndKeepsWhatWasStored)
 
     EXPECT_EQ(jobList()->topLevelItemCount(), 0);
     EXPECT_FALSE(button("cmdPrintInvoice")->isEnabled());
+    EXPECT_FALSE(button("cmdEmail")->isEnabled());
     EXPECT_FALSE(box("txtJobDescription")->isEnabled());
     EXPECT_TRUE(button("cmdMakeInvoiceID")->isEnabled());
     EXPECT_EQ(control<QLabel>(window.get(), "lblCompany")->text(), "Brien Holdings");
     EXPECT_EQ(count("SELECT count(*) FROM TblInvoice WHERE InvoiceID = 42 AND CustomerID = 7"), 1);
     EXPECT_EQ(count("SELECT count(*) FROM TblJobs WHERE InvoiceID = 42 AND CustomerID = 7"), 1);
+}
+
+TEST_F(AddInvoiceWindow, TheNextCustomerStartsWithEmptyJobBoxes)
+{
+    choose("O'Brien & Sons");
+    generate();
+    enterJob("Too precise", "0.005");
+    ASSERT_EQ(program.messages.messages.size(), 1u) << "refused, so the boxes keep it";
+
+    choose("Brien Holdings");
+    EXPECT_TRUE(box("txtJobDescription")->text().isEmpty());
+    EXPECT_EQ(box("txtSums")->text(), "0.00");
+    generate();
+    QTest::mouseClick(box("txtJobDescription"), Qt::LeftButton);
+    QTest::keyClicks(box("txtJobDescription"), "Photocopies");
+    QTest::keyClick(box("txtSums"), Qt::Key_Return);
+    QSqlQuery stored = program.app->state.MainDatabase.execute("SELECT JobDescription FROM TblJobs");
+    ASSERT_TRUE(stored.next());
+    EXPECT_EQ(stored.value(0).toString(), "Photocopies");
+}
+
+TEST_F(AddInvoiceWindow, ClosingWithAJobTypedButNotAddedAsksFirst)
+{
+    choose("O'Brien & Sons");
+    generate();
+    enterJob("Added", "10");
+    // Nothing typed since: the window closes without a question.
+    box("txtJobDescription")->setText("Not added yet");
+    program.messages.answerNext(false);
+    QTest::mouseClick(button("cmdClose"), Qt::LeftButton);
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Question);
+    EXPECT_EQ(program.messages.last().title, "Verify Information");
+    EXPECT_TRUE(window->isVisible()) << "No keeps the window and what was typed";
+    EXPECT_EQ(box("txtJobDescription")->text(), "Not added yet");
+
+    program.messages.answerNext(true);
+    QTest::mouseClick(button("cmdClose"), Qt::LeftButton);
+    EXPECT_EQ(program.messages.messages.size(), 2u);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(count("SELECT count(*) FROM TblJobs"), 1);
+}
+
+TEST_F(AddInvoiceWindow, ClosingWithNothingTypedAsksNothing)
+{
+    choose("O'Brien & Sons");
+    generate();
+    enterJob("Added", "10");
+    QTest::mouseClick(button("cmdClose"), Qt::LeftButton);
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(AddInvoiceWindow, AnInvoiceGoneMeanwhileTakesNoJobAndTheWindowStartsOver)

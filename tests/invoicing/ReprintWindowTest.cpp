@@ -216,6 +216,27 @@ TEST_F(ReprintWindow, ALevelOneUserPrintsAndMailsAndTheMailWindowWaitsForTheHtml
     EXPECT_TRUE(program.messages.empty());
 }
 
+TEST_F(ReprintWindow, AnInvoiceWithoutJobsIsNeitherMailedNorPrintedAndTheUserIsToldWhy)
+{
+    ASSERT_TRUE(testing::installQuietDesktopOpener());
+    program.installDeliveredReports();
+    choose("O'Brien & Sons");
+    clickInvoice(1);
+    ASSERT_EQ(jobs()->topLevelItemCount(), 0);
+
+    program.app->state.LastOutputTarget = 0;
+    for (const char* name : {"cmdEmail", "cmdPrintInvoice"}) {
+        SCOPED_TRACE(name);
+        program.messages.clear();
+        click(name);
+        ASSERT_EQ(program.messages.messages.size(), 1u);
+        EXPECT_TRUE(program.messages.last().text.contains("no jobs")) << program.messages.last().text.toStdString();
+        EXPECT_EQ(program.app->state.LastOutputTarget, 0) << "no document made";
+        EXPECT_TRUE(window->findChildren<frmEmail*>().isEmpty());
+        EXPECT_EQ(program.app->state.AttachmentPath, "");
+    }
+}
+
 TEST_F(ReprintWindow, WithPdfChosenTheMailWindowWaitsForThePdfFile)
 {
     ASSERT_TRUE(testing::installQuietDesktopOpener());

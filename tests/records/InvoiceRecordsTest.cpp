@@ -301,5 +301,35 @@ TEST(MoneyParse, TakesExactAmountsAndRefusesEverythingElse)
     }
 }
 
+TEST(MoneyReadTyped, ReadsTheSeparatorsOfTheLanguageAndRefusesWhatItCannotReadExactly)
+{
+    const QLocale english(QLocale::English, QLocale::Canada);
+    const QLocale french(QLocale::French, QLocale::Canada);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QString frenchGroup = french.groupSeparator();
+    const struct {
+        const QLocale& locale;
+        QString typed;
+        std::optional<int64_t> units;
+    } cases[] = {
+        {english, "12.50", 125000},          {english, "1,234.5", 12345000},
+        {english, "1,234,567", 12345670000}, {english, "12,50", std::nullopt},
+        {english, "1,2345", std::nullopt},   {english, ",123", std::nullopt},
+        {english, "0.005", std::nullopt},    {english, "-5", -50000},
+        {english, "+5", std::nullopt},       {french, "12,50", 125000},
+        {french, " 1 234,5 ", 12345000},     {french, "1" + frenchGroup + "234,5", 12345000},
+        {french, "12.50", std::nullopt},     {french, "1,2,3", std::nullopt},
+        {french, "0,001", std::nullopt},     {german, "12,50", 125000},
+        {german, "1.234,50", 12345000},      {german, "12.50", std::nullopt},
+        {german, "1.2345", std::nullopt},    {german, ",5", 5000},
+        {german, "", std::nullopt},          {german, "-", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto read = Money::readTyped(c.typed, c.locale);
+        const std::optional<int64_t> units = read ? std::optional(read->units()) : std::nullopt;
+        EXPECT_EQ(units, c.units) << '"' << c.typed.toStdString() << "\" in " << c.locale.name().toStdString();
+    }
+}
+
 } // namespace
 } // namespace quillbill

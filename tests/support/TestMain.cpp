@@ -12,7 +12,8 @@
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("LC_ALL", "C.UTF-8");
+    // A test of the desktop's language runs a copy of its program in another.
+    qputenv("LC_ALL", qEnvironmentVariable("QUILLBILL_TEST_LC_ALL", "C.UTF-8").toLocal8Bit());
     QTemporaryDir settingsFolder;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
