@@ -103,32 +103,6 @@ void appendCsvValue(QString& line, QStringView value)
     line += u'"';
 }
 
-void appendHtmlAttributeValue(QString& markup, QStringView value)
-{
-    for (const QChar c : value) {
-        switch (c.unicode()) {
-        case u'&':
-            markup += u"&amp;";
-            break;
-        case u'<':
-            markup += u"&lt;";
-            break;
-        case u'>':
-            markup += u"&gt;";
-            break;
-        case u'"':
-            markup += u"&quot;";
-            break;
-        case u'\'':
-            markup += u"&#39;";
-            break;
-        default:
-            markup += c;
-            break;
-        }
-    }
-}
-
 QString csvValue(QStringView value)
 {
     QString quoted;
@@ -253,8 +227,10 @@ const SectionLines::HtmlCellMarkup& SectionLines::htmlCellMarkup(const FieldPriv
         opening += u" ALIGN=left>";
         break;
     }
+    // A font name from a definition file stays inside its attribute,
+    // whatever it holds; the markup is made once per look of a cell.
     opening += u"<FONT face=\"";
-    appendHtmlAttributeValue(opening, look.font);
+    opening += look.font.toHtmlEscaped().replace(u'\'', QStringLiteral("&#39;"));
     opening += u"\" ";
     if (look.foreColour != 0)
         opening += QStringLiteral("color=%1 ").arg(colourToHex(look.foreColour));

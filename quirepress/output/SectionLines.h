@@ -92,11 +92,6 @@ QString colourToHex(int32_t colour);
 // The HTML font size ("Size=1>" to "Size=7>") for a size in points.
 QLatin1StringView htmlFontSize(float points);
 
-// Appends `value` to the markup of an attribute between double or single
-// quotes, with "&", "<", ">" and both quotes escaped: a font name from a
-// definition file stays inside its attribute whatever it holds.
-void appendHtmlAttributeValue(QString& markup, QStringView value);
-
 // A CSV value: quoted, with quotes doubled, when it holds a comma, a quote or
 // a line break, so that a spreadsheet reads it as one value; else as it is.
 QString csvValue(QStringView value);
