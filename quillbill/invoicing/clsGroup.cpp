@@ -36,6 +36,9 @@ bool clsGroup::PrintReport()
         const QFileInfo file(outputFile_);
         report_.setOutputFilename(outputFile_.isEmpty() || file.isAbsolute() ? outputFile_ : app_.path(outputFile_));
         report_.setPrinterName(printerName_);
+        // Called as its layout titles it, not after the layout's file.
+        report_.setDocumentTitle(
+            report_.Section(QStringLiteral("Header"))->Field(QStringLiteral("lblTitle"))->Default_Value());
         printGroups();
     });
     if (printed)

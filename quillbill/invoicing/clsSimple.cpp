@@ -56,6 +56,8 @@ void clsSimple::printSections()
     const InvoiceRows rows = readInvoiceRows(app_.state.MainDatabase, invoice_);
     const QLocale locale;
     const QString invoiceNumber = QString::number(invoice_.invoiceId);
+    // The preview's caption, the PDF's title and its suggested file name.
+    report_.setDocumentTitle(QStringLiteral("Invoice %1 - %2").arg(invoiceNumber, rows.customerCompany));
 
     // The page footer is filled before the first section, so that every
     // page of a long invoice names it, not only the last one.

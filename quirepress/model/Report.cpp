@@ -135,6 +135,8 @@ int32_t Report::Orientation() const { return d->orientation; }
 void Report::setOrientation(int32_t value) { d->orientation = value; }
 QString Report::ReportName() const { return d->reportName; }
 void Report::setReportName(const QString& value) { d->reportName = value; }
+QString Report::DocumentTitle() const { return d->documentTitle; }
+void Report::setDocumentTitle(const QString& value) { d->documentTitle = value; }
 int16_t Report::GridX() const { return d->gridX; }
 void Report::setGridX(int16_t value) { d->gridX = value; }
 int16_t Report::GridY() const { return d->gridY; }

@@ -28,6 +28,7 @@ public:
     int16_t rightMargin = 0;
     int32_t orientation = 0;
     QString reportName;
+    QString documentTitle;
     int16_t gridX = 120;
     int16_t gridY = 240;
     QString printerName;

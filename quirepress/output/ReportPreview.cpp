@@ -44,7 +44,9 @@ void ReportRun::openPreview(QSize page)
     // would show them half made.
     closePreview(true);
     preview_ = new frmDisplay;
-    preview_->setWindowTitle(QStringLiteral("Quirepress Display - ") + report_->ReportName());
+    preview_->setWindowTitle(report_->DocumentTitle().isEmpty()
+                                 ? QStringLiteral("Quirepress Display - ") + report_->ReportName()
+                                 : report_->DocumentTitle());
     // The spool belongs to the report's private part, which outlives the
     // window (and does not move when the report does).
     const PageSpool& pages = d_.pageSpool;
@@ -111,7 +113,7 @@ void ReportRun::savePreviewAsPdf()
     CDialog dialog;
     dialog.setFilter(QStringLiteral("PDF files|*.pdf"));
     dialog.DefaultExt = QStringLiteral("pdf");
-    dialog.Filename = suggestedPdfPath(d_.lastPdfFolder, report_->ReportName());
+    dialog.Filename = suggestedPdfPath(d_.lastPdfFolder, documentTitle());
     if (!dialog.ShowSave())
         return;
     const QString path = dialog.Filename;
@@ -120,7 +122,7 @@ void ReportRun::savePreviewAsPdf()
         && !d_.messages->askYesNo(QStringLiteral("File exists.  Overwrite file?"), QStringLiteral("Quirepress")))
         return;
     try {
-        writePagesAsPdf(d_.pageSpool, report_->ReportName(), path);
+        writePagesAsPdf(d_.pageSpool, documentTitle(), path);
     } catch (const Error& error) {
         d_.messages->inform(QStringLiteral("%1 - %2").arg(error.number()).arg(error.description()),
                             QStringLiteral("Quirepress"));

@@ -58,6 +58,11 @@ void openWithDesktop(const QString& path)
 
 } // namespace
 
+QString ReportRun::documentTitle() const
+{
+    return report_->DocumentTitle().isEmpty() ? documentName() : report_->DocumentTitle();
+}
+
 QString ReportRun::documentName() const
 {
     const QString name = QFileInfo(report_->ReportName()).completeBaseName();
@@ -163,7 +168,9 @@ bool ReportRun::openPdfFile()
         return false;
     // The pages the printer would print, without asking for or needing one.
     const QSize page = pageSizeOfPrinter(report_->PrinterName(), report_->Orientation());
-    QString title = QFileInfo(report_->ReportName()).completeBaseName();
+    QString title = report_->DocumentTitle();
+    if (title.isEmpty())
+        title = QFileInfo(report_->ReportName()).completeBaseName();
     if (title.isEmpty())
         title = QFileInfo(report_->OutputFilename()).completeBaseName();
     auto pdf = std::make_unique<PdfTarget>(report_->OutputFilename(), page, title);

@@ -83,8 +83,10 @@ private:
     // report names none. False when the user declined to name one.
     bool prepareOutputFile(OutputOptions target);
     bool chooseOutputFile(OutputOptions target);
-    // The name of a print job or attachment: the report file's name.
+    // The name of a print job: the report file's name.
     QString documentName() const;
+    // What people see the document called: its title, else documentName.
+    QString documentTitle() const;
     void showProgress();
     void closeProgress();
     void restoreCursor();

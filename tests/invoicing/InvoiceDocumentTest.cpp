@@ -177,6 +177,18 @@ TEST_F(InvoiceDocumentTest, TheSelectionKeepsOneRowNamingTheLastInvoice)
     EXPECT_EQ(rows[0].value(1).toInt(), 20);
 }
 
+TEST_F(InvoiceDocumentTest, ThePreviewIsCaptionedWithTheInvoiceAndItsCustomer)
+{
+    clsSimple driver(*program.app, storeInvoice(database(), QStringLiteral("O'Brien & Sons"), 42, december7,
+                                                {{"Design", 1'000'000}}));
+    driver.setOutput(cOutputToScreen);
+    driver.PrintReport();
+    QWidget* preview = shownWindow("frmDisplay");
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Invoice 42 - O'Brien & Sons"));
+    driver.report().CloseWindow();
+}
+
 TEST_F(InvoiceDocumentTest, AMissingLayoutIsToldByTheReportAlone)
 {
     QFile::remove(program.app->path(QStringLiteral("Reports/simple.rdn")));

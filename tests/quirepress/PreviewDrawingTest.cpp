@@ -235,6 +235,31 @@ TEST_F(PreviewOfAReport, SaveAsPdfWritesTheShownPagesWithoutRunningTheReport)
     }
 }
 
+TEST_F(PreviewOfAReport, ADocumentIsCalledByItsTitleNotByItsDefinitionFile)
+{
+    const QString title = QStringLiteral("Invoice 42 - O'Brien & Sons");
+    for (const QString& documentTitle : {title, QString()}) {
+        SCOPED_TRACE(documentTitle.toStdString());
+        report.setReportName(QStringLiteral("/opt/quillbill/Reports/simple.rdn"));
+        report.setDocumentTitle(documentTitle);
+        runReport(1);
+        const QString expected = documentTitle.isEmpty() ? QStringLiteral("simple") : title;
+        EXPECT_EQ(preview()->windowTitle(),
+                  documentTitle.isEmpty() ? QStringLiteral("Quirepress Display - /opt/quillbill/Reports/simple.rdn")
+                                          : title);
+
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        const QString path = folder.filePath(QStringLiteral("chosen.pdf"));
+        QString offered;
+        chooseInSaveDialog(path, &offered);
+        QTest::mouseClick(control<QAbstractButton>(*preview(), "cmdSavePdf"), Qt::LeftButton);
+        EXPECT_EQ(QFileInfo(offered).fileName().toStdString(), (expected + QStringLiteral(".pdf")).toStdString());
+        const QString info = runTool(QStringLiteral("pdfinfo"), {path});
+        EXPECT_TRUE(info.contains(QStringLiteral("Title:           ") + expected + u'\n')) << info.toStdString();
+    }
+}
+
 TEST_F(PreviewOfAReport, APdfFileThatCannotBeWrittenIsToldToTheUser)
 {
     // No one, not even root, can make a file in /proc.

@@ -100,6 +100,24 @@ TEST_F(CustomerRecordsTest, CustomersOfOneCodeShareItsOneCounter)
     EXPECT_EQ(all[1].id, second);
 }
 
+TEST_F(CustomerRecordsTest, CustomersAreListedAlphabeticallyInTheUsersLanguage)
+{
+    for (const char* name : {"Zénith", "école Saint-Jean", "Unit 10", "acme", "Unit 9", "Beta", "Acme"})
+        records.add(sample(QString::fromUtf8(name), "ANY"));
+    // "acme" and "Acme" are one name to a reader: they stay in the order added.
+    const QStringList expected{"acme", "Acme", "Beta", "école Saint-Jean", "Unit 9", "Unit 10", "Zénith"};
+    for (const QLocale& locale :
+         {QLocale(QLocale::C), QLocale(QLocale::English, QLocale::Canada), QLocale(QLocale::French, QLocale::Canada)}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        QLocale::setDefault(locale);
+        QStringList listed;
+        for (const Customer& customer : records.all())
+            listed << customer.company;
+        EXPECT_EQ(listed.join(" | ").toStdString(), expected.join(" | ").toStdString());
+    }
+    QLocale::setDefault(QLocale::system());
+}
+
 TEST_F(CustomerRecordsTest, ARefusedCustomerLeavesNeitherRow)
 {
     Customer noCity = sample("Gamma", "GAM");

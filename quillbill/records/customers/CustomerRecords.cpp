@@ -2,8 +2,12 @@
 
 #include "records/Database.h"
 
+#include <QCollator>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <algorithm>
+#include <numeric>
 
 namespace quillbill {
 
@@ -28,6 +32,34 @@ Customer customerFrom(const QSqlRecord& row)
     return customer;
 }
 
+// Company names as a dictionary of the user's language orders them, so that
+// "école Saint-Jean" comes before "Zénith" and "Unit 9" before "Unit 10".
+// Names compared equal keep the order of `customers`.
+void sortByCompany(std::vector<Customer>& customers)
+{
+    // The "C" locale of a bare session is no language at all: it would
+    // order by character codes, "Zénith" before "école".
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English);
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    // One key per name: comparing keys is far cheaper than comparing names.
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(customers.size());
+    for (const Customer& customer : customers)
+        keys.push_back(collator.sortKey(customer.company));
+    std::vector<size_t> order(customers.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&keys](size_t a, size_t b) { return keys[a].compare(keys[b]) < 0; });
+    std::vector<Customer> sorted;
+    sorted.reserve(customers.size());
+    for (const size_t index : order)
+        sorted.push_back(std::move(customers[index]));
+    customers = std::move(sorted);
+}
+
 } // namespace
 
 std::vector<Customer> CustomerRecords::all() const
@@ -35,6 +67,7 @@ std::vector<Customer> CustomerRecords::all() const
     std::vector<Customer> customers;
     for (const QSqlRecord& row : database_.rows(selectCustomers + " ORDER BY CustomerID"))
         customers.push_back(customerFrom(row));
+    sortByCompany(customers);
     return customers;
 }
 

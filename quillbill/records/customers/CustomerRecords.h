@@ -15,7 +15,8 @@ class CustomerRecords {
 public:
     explicit CustomerRecords(const Database& database) : database_(database) {}
 
-    // Every customer, in the order the table returns them.
+    // Every customer, alphabetically by company name in the user's language
+    // (then in the order they were added), as every list of them shows them.
     std::vector<Customer> all() const;
     std::optional<Customer> find(int32_t id) const;
 

@@ -69,6 +69,12 @@ public:
     // The definition file the report was loaded from or saved to.
     QString ReportName() const;
     void setReportName(const QString& value);
+    // What the document is called where people see it: the preview's
+    // caption, the name "Save as PDF" suggests and the PDF's title
+    // ("Invoice 42 - O'Brien & Sons"). Empty, the default, names it after
+    // the definition file.
+    QString DocumentTitle() const;
+    void setDocumentTitle(const QString& value);
     // Width of a character column and height of a line in text output (120, 240).
     int16_t GridX() const;
     void setGridX(int16_t value);
