@@ -8,6 +8,8 @@
 #include "mail/MailPassword.h"
 #include "mail/MailSettings.h"
 #include "mail/SendMail.h"
+#include "records/DatabaseError.h"
+#include "records/company/MyCompanyRecord.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -30,6 +32,18 @@ QLabel* labelFor(QWidget* control, const QString& caption)
     auto* label = new QLabel(caption);
     label->setBuddy(control);
     return label;
+}
+
+// The office's own address, which an invoice goes out from unless someone
+// named another; empty when the company row names none or cannot be read
+// now, which only leaves the box for the user to fill.
+QString officeAddress(const AppContext& app)
+{
+    try {
+        if (const auto company = MyCompanyRecord(app.state.MainDatabase).load())
+            return company->email.trimmed();
+    } catch (const DatabaseError&) {}
+    return {};
 }
 
 } // namespace
@@ -102,8 +116,12 @@ frmEmail::frmEmail(AppContext& app, QWidget* parent)
     mail_->setRememberSettings(true);
     const MailSettings settings = MailSettings::load(app_.options);
     commentsAddress_ = settings.commentsAddress;
-    // The sender the options window names wins over the one last typed.
-    txtFrom_->setText(settings.senderAddress.trimmed().isEmpty() ? mail_->SenderAddress() : settings.sender());
+    // The sender the options window names wins over the one last typed; an
+    // invoice that neither names goes out from the office's own address.
+    QString sender = settings.senderAddress.trimmed().isEmpty() ? mail_->SenderAddress() : settings.sender();
+    if (sender.trimmed().isEmpty() && mode_.isInvoice())
+        sender = officeAddress(app_);
+    txtFrom_->setText(sender);
     txtTo_->setText(mode_.isInvoice() ? mail_->RecipientAddress() : commentsAddress_);
 }
 

@@ -273,10 +273,12 @@ TEST_F(EmailWindowTest, WithoutAnAttachmentItWritesCommentsToTheProgramsAddress)
 
 TEST_F(EmailWindowTest, WithAnAttachmentItSendsTheInvoiceToATypedRecipient)
 {
+    program.exec("UPDATE TblMyCompanyInfo SET email = 'office@example.com'");
     attachInvoice();
     frmEmail window(app());
     EXPECT_TRUE(window.isInvoiceMode());
     EXPECT_EQ(window.windowTitle(), "Email This Invoice...");
+    EXPECT_EQ(text(&window, "txtFrom"), "office@example.com") << "it goes out from the office's own address";
     EXPECT_EQ(text(&window, "lblAttachment"), "File Attached: Invoice.html");
     auto* to = control<QLineEdit>(&window, "txtTo");
     EXPECT_TRUE(to->isEnabled());
