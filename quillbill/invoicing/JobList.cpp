@@ -1,7 +1,10 @@
 #include "invoicing/JobList.h"
 
+#include "invoicing/InvoiceForms.h"
+
 #include <QAbstractItemView>
 #include <QHeaderView>
+#include <QLocale>
 #include <QObject>
 #include <QTreeWidget>
 
@@ -22,9 +25,10 @@ QTreeWidget* makeJobList(const QString& name, const QString& accessibleName)
     return list;
 }
 
-void addJobLine(QTreeWidget* list, const QString& description, const QString& amount)
+void addJobLine(QTreeWidget* list, const QString& description, Money amount)
 {
-    auto* item = new QTreeWidgetItem(list, {description, u'$' + amount});
+    const QString shown = u'$' + moneyText(fromTenThousandths(amount.units()), QLocale());
+    auto* item = new QTreeWidgetItem(list, {description, shown});
     QFont bold = item->font(1);
     bold.setBold(true);
     item->setFont(1, bold);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Money.h"
+
 #include <QString>
 
 class QTreeWidget;
@@ -7,8 +9,9 @@ class QTreeWidget;
 namespace quillbill {
 
 // The list of an invoice's jobs, as the invoice windows show it: the
-// description, and the amount after a "$" in bold at the right.
+// description, and the amount in bold at the right as the invoice prints it
+// ("$1,234.50").
 QTreeWidget* makeJobList(const QString& name, const QString& accessibleName);
-void addJobLine(QTreeWidget* list, const QString& description, const QString& amount);
+void addJobLine(QTreeWidget* list, const QString& description, Money amount);
 
 } // namespace quillbill

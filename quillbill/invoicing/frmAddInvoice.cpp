@@ -300,7 +300,7 @@ void frmAddInvoice::addJob()
     case NewInvoice::JobOutcome::Added:
         break;
     }
-    addJobLine(ListView1_, description, typedSum);
+    addJobLine(ListView1_, description, Money::readTyped(typedSum, QLocale()).value_or(Money()));
     txtJobDescription_->clear();
     txtSums_->setText(Money::typedZero(QLocale()));
     txtJobDescription_->setFocus();

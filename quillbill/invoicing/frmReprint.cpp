@@ -206,7 +206,7 @@ void frmReprint::selectInvoice()
         return;
     ListView2_->clear();
     for (const StoredJobLine& job : jobs)
-        addJobLine(ListView2_, job.description, job.sums.plainText());
+        addJobLine(ListView2_, job.description, job.sums);
 
     FrameEdit_->setTitle(tr("Update Invoice # %1").arg(invoice->invoiceId));
     chkPaid_->setChecked(invoice->paid);

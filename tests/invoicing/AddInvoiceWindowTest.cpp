@@ -3,6 +3,7 @@
 
 #include "ProgramControls.h"
 #include "TestProgram.h"
+#include "invoicing/InvoiceForms.h"
 #include "invoicing/frmAddInvoice.h"
 #include "records/DatabaseError.h"
 
@@ -129,7 +130,7 @@ TEST_F(AddInvoiceWindow, ABillingCodeWithoutACounterIsReportedAndWritesNothing)
     EXPECT_EQ(count("SELECT count(*) FROM TblInvoice"), 0);
 }
 
-TEST_F(AddInvoiceWindow, EnterInTheSumBoxStoresTheJobAndShowsItAsTyped)
+TEST_F(AddInvoiceWindow, EnterInTheSumBoxStoresTheJobAndShowsItAsTheInvoiceWill)
 {
     choose("O'Brien & Sons");
     generate();
@@ -142,7 +143,7 @@ TEST_F(AddInvoiceWindow, EnterInTheSumBoxStoresTheJobAndShowsItAsTyped)
     EXPECT_EQ(first->text(0), "Gutter clearing");
     EXPECT_EQ(first->text(1), "$85.50");
     EXPECT_TRUE(first->font(1).bold());
-    EXPECT_EQ(jobList()->topLevelItem(1)->text(1), "$1234.5");
+    EXPECT_EQ(jobList()->topLevelItem(1)->text(1), "$1,234.50") << "as the invoice shows it";
     EXPECT_EQ(box("txtSums")->text(), "0.00");
     EXPECT_TRUE(box("txtJobDescription")->text().isEmpty());
     EXPECT_TRUE(button("cmdPrintInvoice")->isEnabled());
@@ -229,7 +230,7 @@ TEST_F(AddInvoiceWindow, AnAmountIsReadInTheLanguageOfTheDesktop)
         EXPECT_TRUE(program.messages.empty());
         EXPECT_EQ(lastSum(), c.stored);
         ASSERT_EQ(jobList()->topLevelItemCount(), listed + 1);
-        EXPECT_EQ(jobList()->topLevelItem(listed)->text(1), u'$' + c.typed);
+        EXPECT_EQ(jobList()->topLevelItem(listed)->text(1), u'$' + moneyText(fromTenThousandths(c.stored), c.locale));
         EXPECT_EQ(box("txtSums")->text(), u'0' + c.locale.decimalPoint() + "00");
     }
 }

@@ -145,9 +145,9 @@ TEST_F(ReprintWindow, ListsTheInvoicesWithTheirPaymentAndACustomerWithoutInvoice
     EXPECT_EQ(invoices()->currentItem(), invoices()->topLevelItem(0));
     ASSERT_EQ(jobs()->topLevelItemCount(), 2);
     EXPECT_EQ(jobs()->topLevelItem(0)->text(0), "Gutter clearing");
-    EXPECT_EQ(jobs()->topLevelItem(0)->text(1), "$85.5");
+    EXPECT_EQ(jobs()->topLevelItem(0)->text(1), "$85.50");
     EXPECT_TRUE(jobs()->topLevelItem(0)->font(1).bold());
-    EXPECT_EQ(jobs()->topLevelItem(1)->text(1), "$1200");
+    EXPECT_EQ(jobs()->topLevelItem(1)->text(1), "$1,200.00");
     EXPECT_EQ(paymentGroup()->title(), "Update Invoice # 1");
 
     clickInvoice(1);
