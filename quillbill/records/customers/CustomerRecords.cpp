@@ -1,7 +1,9 @@
 #include "records/customers/CustomerRecords.h"
 
 #include "records/Database.h"
+#include "records/DatabaseError.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -11,6 +13,8 @@ namespace {
 
 // Every column, so that a save can check the whole row is still as read.
 const QString selectCustomers = QStringLiteral("SELECT * FROM TblCustomer");
+// The customers the lists offer, in their order; all() and names() share it.
+const QString listedCustomers = QStringLiteral(" FROM TblCustomer ORDER BY CustomerID");
 
 Customer customerFrom(const QSqlRecord& row)
 {
@@ -33,9 +37,21 @@ Customer customerFrom(const QSqlRecord& row)
 std::vector<Customer> CustomerRecords::all() const
 {
     std::vector<Customer> customers;
-    for (const QSqlRecord& row : database_.rows(selectCustomers + " ORDER BY CustomerID"))
+    for (const QSqlRecord& row : database_.rows(QStringLiteral("SELECT *") + listedCustomers))
         customers.push_back(customerFrom(row));
     return customers;
+}
+
+std::vector<CustomerName> CustomerRecords::names() const
+{
+    // Straight from the query: a QSqlRecord a row would cost more than the row.
+    QSqlQuery rows = database_.execute(QStringLiteral("SELECT CustomerID, Company") + listedCustomers);
+    std::vector<CustomerName> names;
+    while (rows.next())
+        names.push_back({rows.value(0).toInt(), rows.value(1).toString()});
+    if (rows.lastError().isValid())
+        throw DatabaseError(rows.lastError().text());
+    return names;
 }
 
 std::optional<Customer> CustomerRecords::find(int32_t id) const

@@ -10,6 +10,13 @@ namespace quillbill {
 
 class Database;
 
+// A customer as a pick list offers it.
+struct CustomerName {
+    int32_t id = 0;
+    QString company;
+    bool operator==(const CustomerName&) const = default;
+};
+
 // The rows of TblCustomer and the billing-code rows that go with them.
 class CustomerRecords {
 public:
@@ -17,6 +24,9 @@ public:
 
     // Every customer, in the order the table returns them.
     std::vector<Customer> all() const;
+    // The number and name of the same customers, in the same order: what a
+    // list of 100,000 customers can read in milliseconds.
+    std::vector<CustomerName> names() const;
     std::optional<Customer> find(int32_t id) const;
 
     // Stores a new customer and, when its billing code is new, the code's
