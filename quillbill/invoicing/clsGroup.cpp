@@ -3,6 +3,7 @@
 #include "app/FailureMessage.h"
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
+#include "records/Database.h"
 #include "records/DatabaseError.h"
 
 #include <QFileInfo>
@@ -11,6 +12,9 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <cstdint>
+#include <vector>
+
 namespace quillbill {
 
 namespace {
@@ -18,6 +22,63 @@ namespace {
 const QString failureTitle = QStringLiteral("clsGroup.PrintReport");
 
 QString dollars(Millionths amount) { return u'$' + moneyText(amount, QLocale()); }
+
+// The statement's rows as the report prints them, read whole before the
+// first line is laid out. An open read keeps the database's shared lock, and
+// under SQLite's rollback journal no other program can commit a save until
+// it ends: a read left open through the layout would make every save at
+// another desk wait for the whole report, and fail after the busy timeout.
+// The job texts lie end to end in one string and each company is kept once,
+// so a year of 500,000 jobs takes tens of megabytes, not hundreds.
+class ReportRows {
+public:
+    // Reads every row of `statement`. Throws DatabaseError.
+    static ReportRows read(const Database& database, const ReportStatement& statement)
+    {
+        ReportRows read;
+        QSqlQuery rows = database.execute(statement.sql, statement.values);
+        const QSqlRecord columns = rows.record();
+        const int company = columns.indexOf(QStringLiteral("Company"));
+        const int description = columns.indexOf(QStringLiteral("JobDescription"));
+        const int sums = columns.indexOf(QStringLiteral("Sums"));
+        while (rows.next())
+            read.add(rows.value(company).toString(), rows.value(description).toString(), rows.value(sums).toLongLong());
+        // A read that fails part way ends the rows early; the report must
+        // not pass for whole.
+        if (rows.lastError().isValid())
+            throw DatabaseError(rows.lastError().text());
+        return read;
+    }
+
+    size_t size() const { return rows_.size(); }
+    const QString& company(size_t row) const { return companies_[rows_[row].company]; }
+    QString description(size_t row) const
+    {
+        const qsizetype begin = row == 0 ? 0 : rows_[row - 1].descriptionEnd;
+        return descriptions_.mid(begin, rows_[row].descriptionEnd - begin);
+    }
+    int64_t tenThousandths(size_t row) const { return rows_[row].tenThousandths; }
+
+private:
+    struct Row {
+        qsizetype descriptionEnd;
+        int64_t tenThousandths;
+        size_t company;
+    };
+
+    void add(const QString& company, const QString& description, int64_t tenThousandths)
+    {
+        // The statement brings each company's rows together.
+        if (companies_.empty() || companies_.back() != company)
+            companies_.push_back(company);
+        descriptions_ += description;
+        rows_.push_back({descriptions_.size(), tenThousandths, companies_.size() - 1});
+    }
+
+    std::vector<QString> companies_;
+    QString descriptions_;
+    std::vector<Row> rows_;
+};
 
 } // namespace
 
@@ -54,12 +115,7 @@ void clsGroup::printGroups()
     report_.PrintSection(QStringLiteral("Header"));
     report_.PrintSection(QStringLiteral("PageHeader"));
 
-    const ReportStatement& statement = app_.state.ReportSql;
-    QSqlQuery rows = app_.state.MainDatabase.execute(statement.sql, statement.values);
-    const QSqlRecord columns = rows.record();
-    const int company = columns.indexOf(QStringLiteral("Company"));
-    const int description = columns.indexOf(QStringLiteral("JobDescription"));
-    const int sums = columns.indexOf(QStringLiteral("Sums"));
+    const ReportRows rows = ReportRows::read(app_.state.MainDatabase, app_.state.ReportSql);
 
     const auto groupHeader = report_.Section(QStringLiteral("groupheader"));
     const auto detail = report_.Section(QStringLiteral("detail"));
@@ -78,8 +134,8 @@ void clsGroup::printGroups()
         report_.PrintSection(QStringLiteral("groupfooter"));
         total = 0;
     };
-    while (rows.next()) {
-        const QString rowCompany = rows.value(company).toString();
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const QString& rowCompany = rows.company(row);
         if (rowCompany != currentCompany) {
             if (!currentCompany.isEmpty() && rowsInGroup != 0)
                 closeGroup();
@@ -88,18 +144,14 @@ void clsGroup::printGroups()
             currentCompany = rowCompany;
             rowsInGroup = 0;
         }
-        const Millionths amount = fromTenThousandths(rows.value(sums).toLongLong());
+        const Millionths amount = fromTenThousandths(rows.tenThousandths(row));
         detail->Clear();
-        title->setValue(rows.value(description).toString());
+        title->setValue(rows.description(row));
         year->setValue(dollars(amount));
         report_.PrintSection(QStringLiteral("detail"));
         ++rowsInGroup;
         total += amount;
     }
-    // A read that fails part way ends the rows early; the report must not
-    // pass for whole.
-    if (rows.lastError().isValid())
-        throw DatabaseError(rows.lastError().text());
     if (!currentCompany.isEmpty() && rowsInGroup != 0)
         closeGroup();
     report_.EndReport();

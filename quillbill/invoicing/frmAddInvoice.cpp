@@ -48,6 +48,8 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
       app_(app),
       invoice_(app.state.MainDatabase),
       output_(app),
+      customerChanges_(app.state.MainDatabase),
+      customers_(new CustomerListModel(this)),
       cmbCustomerID_(new QComboBox),
       lblCompany_(makeLabel("lblCompany", QString())),
       lblAddress_(makeLabel("lblAddress", QString())),
@@ -74,6 +76,7 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
     cmbCustomerID_->setAccessibleName(tr("Customer"));
     cmbCustomerID_->setMinimumContentsLength(30);
     cmbCustomerID_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbCustomerID_->setModel(customers_);
 
     txtDiscount_->setText("0");
     txtDiscount_->setAccessibleName(tr("Discount in per cent"));
@@ -148,36 +151,42 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
 
     cmdMakeInvoiceID_->setEnabled(false);
     resetJobEntry();
-    refreshCustomers();
+    // The window opens with the list filled, waiting for another program's
+    // save as any read does.
+    fillCustomers(true);
     Timer1_->start();
 }
 
 frmAddInvoice::~frmAddInvoice() = default;
 
-void frmAddInvoice::refreshCustomers()
+void frmAddInvoice::refreshCustomers() { fillCustomers(false); }
+
+void frmAddInvoice::fillCustomers(bool waitForOthers)
 {
     // A list the user has open is left alone until it closes.
     if (cmbCustomerID_->view()->isVisible())
         return;
-    std::vector<Customer> customers;
+    Database& database = app_.state.MainDatabase;
+    std::optional<std::vector<CustomerName>> customers;
+    const auto read = [&] {
+        if (customerChanges_.changed())
+            customers = CustomerRecords(database).names();
+    };
     try {
-        customers = CustomerRecords(app_.state.MainDatabase).all();
+        if (waitForOthers)
+            read();
+        else
+            database.withoutWaiting(read);
     } catch (const std::exception&) {
-        // The list stays as it was; the next tick tries again, and a choice
+        // The list stays as it was; the next tick looks again, and a choice
         // made from it reports what is wrong.
         return;
     }
-    bool unchanged = cmbCustomerID_->count() == static_cast<int>(customers.size());
-    for (int i = 0; unchanged && i < cmbCustomerID_->count(); ++i) {
-        const Customer& customer = customers.at(static_cast<size_t>(i));
-        unchanged =
-            cmbCustomerID_->itemData(i).toInt() == customer.id && cmbCustomerID_->itemText(i) == customer.company;
-    }
-    if (unchanged)
+    if (!customers)
         return;
-
+    customerChanges_.markSeen();
     // The customer being worked on stays shown.
-    showCustomers(*cmbCustomerID_, customers, cmbCustomerID_->currentData());
+    refillCustomers(*cmbCustomerID_, *customers_, std::move(*customers));
 }
 
 void frmAddInvoice::chooseCustomer(int index)

@@ -3,6 +3,7 @@
 #include "common/ChildWindow.h"
 #include "invoicing/InvoiceOutput.h"
 #include "invoicing/NewInvoice.h"
+#include "records/ChangeWatch.h"
 
 #include <QDate>
 
@@ -16,6 +17,7 @@ class QTreeWidget;
 namespace quillbill {
 
 struct AppContext;
+class CustomerListModel;
 
 // The invoice creation window: choose a customer, issue an invoice number
 // for it, add jobs one by one, then preview and print the invoice or send it
@@ -28,12 +30,20 @@ public:
     explicit frmAddInvoice(AppContext& app, QWidget* parent = nullptr);
     ~frmAddInvoice() override;
 
+    // What Timer1 runs: brings the customer list up to the database when
+    // the database has changed since it was filled, and only then reads the
+    // customers. It never waits for another program holding the file (the
+    // next tick looks again), and leaves alone a list the user has open.
+    void refreshCustomers();
+
 protected:
     // Asks before a job typed but not added is lost with the window.
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void refreshCustomers();
+    // `waitForOthers`: wait, as a save does, while another program holds
+    // the file, rather than leave the list as it is.
+    void fillCustomers(bool waitForOthers);
     void chooseCustomer(int index);
     void showCustomer(const Customer* customer);
     void generateInvoiceId();
@@ -50,6 +60,8 @@ private:
     NewInvoice invoice_;
     QDate invoiceDate_;
     InvoiceOutput output_;
+    ChangeWatch customerChanges_;
+    CustomerListModel* customers_;
 
     QComboBox* cmbCustomerID_;
     QLabel* lblCompany_;

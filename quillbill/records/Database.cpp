@@ -126,6 +126,8 @@ Database::Database() : connectionName_(nextConnectionName()), busyWaitLimitMs_(b
 int Database::busyWait(void* self, int attempt)
 {
     const auto* db = static_cast<const Database*>(self);
+    if (db->busyWaitLimitMs_ <= 0)
+        return 0;
     if (attempt == 0 || !db->waiting_) {
         db->waitClock_.start();
         db->waiting_ = true;
@@ -144,6 +146,14 @@ int Database::busyWait(void* self, int attempt)
     }
     QThread::msleep(busyPollMs);
     return 1;
+}
+
+void Database::withoutWaiting(const std::function<void()>& work)
+{
+    const int limit = busyWaitLimitMs_;
+    busyWaitLimitMs_ = 0;
+    const auto restore = qScopeGuard([this, limit] { busyWaitLimitMs_ = limit; });
+    work();
 }
 
 void Database::endWait() const

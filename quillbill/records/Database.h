@@ -74,6 +74,11 @@ public:
     // `milliseconds` for it, letting pending window events (but not the
     // user's typing and clicks) run, and then fails with Cause::Busy.
     void setBusyWaitLimit(int milliseconds) { busyWaitLimitMs_ = milliseconds; }
+    // Runs `work` with statements that fail with Cause::Busy at once, with
+    // no wait announced, while another program holds the file: for reads
+    // the program can as well make again a moment later. The exception goes
+    // on to the caller.
+    void withoutWaiting(const std::function<void()>& work);
     // Called with true when a statement starts waiting for another program,
     // and with false when it stops waiting.
     void setWaitNotice(std::function<void(bool waiting)> notice) { waitNotice_ = std::move(notice); }

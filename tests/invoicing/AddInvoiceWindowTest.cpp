@@ -1,6 +1,7 @@
 // The invoice creation window, driven through its controls on a copy of the
 // delivered database, with what it stores read back by SQL.
 
+#include "LockingProcess.h"
 #include "ProgramControls.h"
 #include "TestProgram.h"
 #include "invoicing/InvoiceForms.h"
@@ -24,6 +25,10 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <QAbstractItemModel>
+
+#include <sqlite3.h>
+
 #include <clocale>
 #include <memory>
 
@@ -32,6 +37,7 @@ namespace {
 
 using testing::chooseInList;
 using testing::control;
+using testing::LockingProcess;
 using testing::RecordingMessageBoxes;
 using testing::TestProgram;
 
@@ -420,6 +426,85 @@ TEST_F(AddInvoiceWindow, ACustomerAddedElsewhereAppearsWhileTheChosenOneStaysSho
     EXPECT_TRUE(QTest::qWaitFor([this] { return customers()->findText("Latecomer Inc") >= 0; },
                                 4 * frmAddInvoice::customerRefreshMs));
     EXPECT_EQ(customers()->currentText(), "Brien Holdings");
+}
+
+// One tick of Timer1, as its timeout runs it.
+void tick(frmAddInvoice& window)
+{
+    ASSERT_TRUE(QMetaObject::invokeMethod(control<QTimer>(&window, "Timer1"), "timeout", Qt::DirectConnection));
+}
+
+// Every change the list's model announces.
+struct ModelChanges {
+    explicit ModelChanges(QAbstractItemModel* model)
+        : resets(model, &QAbstractItemModel::modelReset),
+          inserts(model, &QAbstractItemModel::rowsInserted),
+          removals(model, &QAbstractItemModel::rowsRemoved),
+          edits(model, &QAbstractItemModel::dataChanged),
+          layouts(model, &QAbstractItemModel::layoutChanged)
+    {}
+    qsizetype all() const
+    {
+        return resets.count() + inserts.count() + removals.count() + edits.count() + layouts.count();
+    }
+
+    QSignalSpy resets, inserts, removals, edits, layouts;
+};
+
+// With 100,000 customers a read of them all takes a second: a tick reads
+// them only when the database has changed, and then changes the list only
+// where it changed.
+TEST_F(AddInvoiceWindow, ATickReadsTheCustomersOnlyAfterAChangeAndShowsWhatChanged)
+{
+    choose("Brien Holdings");
+    int customerReads = 0;
+    program.app->state.MainDatabase.withRawHandle([&](sqlite3* handle) {
+        sqlite3_trace_v2(
+            handle, SQLITE_TRACE_STMT,
+            [](unsigned, void* reads, void*, void* sql) {
+                if (QByteArray(static_cast<const char*>(sql)).contains("FROM TblCustomer"))
+                    ++*static_cast<int*>(reads);
+                return 0;
+            },
+            &customerReads);
+    });
+    const ModelChanges changes(customers()->model());
+    for (int i = 0; i < 3; ++i)
+        tick(*window);
+    EXPECT_EQ(customerReads, 0) << "nothing changed";
+    EXPECT_EQ(changes.all(), 0);
+
+    // Another program adds a customer.
+    QProcess otherProgram;
+    otherProgram.start("sqlite3",
+                       {program.databasePath(),
+                        "INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
+                        "VALUES ('Newcomer Inc', '5 New St', 'Truro', 'NS', 'B2N1A3', 'OBR')"});
+    ASSERT_TRUE(otherProgram.waitForFinished(30000));
+    ASSERT_EQ(otherProgram.exitCode(), 0) << otherProgram.readAllStandardError().toStdString();
+    tick(*window);
+    EXPECT_EQ(customerReads, 1);
+    EXPECT_EQ(customers()->findText("Newcomer Inc"), customers()->count() - 1);
+    EXPECT_EQ(customers()->currentText(), "Brien Holdings");
+    EXPECT_EQ(changes.inserts.count(), 1);
+    EXPECT_EQ(changes.all(), 1) << "the one new customer is added, the rest left as they were";
+    program.app->state.MainDatabase.withRawHandle(
+        [](sqlite3* handle) { sqlite3_trace_v2(handle, 0, nullptr, nullptr); });
+}
+
+// A tick never makes the user wait for another program that holds the file.
+TEST_F(AddInvoiceWindow, ATickDoesNotWaitForAnotherProgramHoldingTheFile)
+{
+    choose("Brien Holdings");
+    int waits = 0;
+    program.app->state.MainDatabase.setWaitNotice([&](bool waiting) { waits += waiting ? 1 : 0; });
+    LockingProcess otherProgram(program.databasePath());
+    ASSERT_TRUE(otherProgram.locked());
+    tick(*window);
+    EXPECT_EQ(waits, 0);
+    EXPECT_EQ(customers()->currentText(), "Brien Holdings");
+    otherProgram.release();
+    program.app->state.MainDatabase.setWaitNotice({});
 }
 
 } // namespace

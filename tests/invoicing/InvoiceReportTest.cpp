@@ -10,8 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTimer>
 
 namespace quillbill::testing {
 namespace {
@@ -180,6 +182,58 @@ TEST_F(GroupedReport, TheReportStatementKeepsEachCompanyInOneGroup)
         printedLines(invoiceReportStatement({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both}));
     const QStringList groups{"Bolt", "b1 $2.00", "Total $2.00", "Zephyr", "z1 $1.00", "z2 $3.00", "Total $4.00"};
     EXPECT_EQ(lines, top + groups) << lines.join(u'|').toStdString();
+}
+
+// Another program saving while a long report is laid out is not held up by
+// it: the report has read its rows before it lays out the first line. The
+// other program here waits for no lock at all (the sqlite3 shell's busy
+// timeout is 0), so a save that a report's open read would block fails at
+// once instead of after a few seconds.
+TEST_F(GroupedReport, AnotherProgramSavesWhileTheReportIsLaidOut)
+{
+    // 20 companies of 50 invoices of 3 jobs: a PDF file of some sixty pages.
+    program.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20) "
+                 "INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) "
+                 "SELECT i, 'Company ' || i, '1 Main St', 'Truro', 'NS', 'B2N1A1', 'C' || i FROM n");
+    program.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
+                 "INSERT INTO TblInvoice (CustomerID, InvoiceID, Date, Paid) "
+                 "SELECT 1 + i % 20, i, '2026-02-' || printf('%02d', 1 + i % 28), 0 FROM n");
+    program.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+                 "INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) "
+                 "SELECT 1 + (i % 1000) % 20, i % 1000 + (i % 1000 = 0) * 1000, 'Job ' || i, i * 100 FROM n");
+    program.app->state.ReportSql = invoiceReportStatement({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both});
+
+    // The report lets pending events run between its sections; each time,
+    // the other program stores a billing code.
+    int tries = 0;
+    int saved = 0;
+    QTimer otherProgram;
+    otherProgram.setInterval(0);
+    QObject::connect(&otherProgram, &QTimer::timeout, [&] {
+        ++tries;
+        QProcess shell;
+        shell.start(QStringLiteral("sqlite3"),
+                    {QStringLiteral("-bail"), program.databasePath(),
+                     QStringLiteral("INSERT INTO TblBillingCodes (BillCode) VALUES ('DESK2-%1');").arg(tries)});
+        if (shell.waitForFinished(30000) && shell.exitStatus() == QProcess::NormalExit && shell.exitCode() == 0)
+            ++saved;
+    });
+    otherProgram.start();
+    clsGroup driver(*program.app);
+    driver.setOutput(quirepress::cOutputToPDFFile);
+    driver.setOutputFile(program.app->path(QStringLiteral("report.pdf")));
+    EXPECT_TRUE(driver.PrintReport());
+    otherProgram.stop();
+
+    EXPECT_TRUE(program.messages.empty());
+    // The first tries come before the rows are read; most come while the
+    // pages are laid out.
+    ASSERT_GE(tries, 4);
+    EXPECT_EQ(saved, tries) << "saves refused while the report was laid out";
+    QSqlQuery stored = program.app->state.MainDatabase.execute(
+        QStringLiteral("SELECT count(*) FROM TblBillingCodes WHERE BillCode LIKE 'DESK2-%'"));
+    ASSERT_TRUE(stored.next());
+    EXPECT_EQ(stored.value(0).toInt(), saved);
 }
 
 TEST_F(GroupedReport, AFailingStatementIsShownOnceAndEndsTheRun)

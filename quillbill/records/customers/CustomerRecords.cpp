@@ -1,8 +1,10 @@
 #include "records/customers/CustomerRecords.h"
 
 #include "records/Database.h"
+#include "records/DatabaseError.h"
 
 #include <QCollator>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -15,6 +17,8 @@ namespace {
 
 // Every column, so that a save can check the whole row is still as read.
 const QString selectCustomers = QStringLiteral("SELECT * FROM TblCustomer");
+// The customers the lists offer, in their order; all() and names() share it.
+const QString listedCustomers = QStringLiteral(" FROM TblCustomer ORDER BY CustomerID");
 
 Customer customerFrom(const QSqlRecord& row)
 {
@@ -34,8 +38,9 @@ Customer customerFrom(const QSqlRecord& row)
 
 // Company names as a dictionary of the user's language orders them, so that
 // "école Saint-Jean" comes before "Zénith" and "Unit 9" before "Unit 10".
-// Names compared equal keep the order of `customers`.
-void sortByCompany(std::vector<Customer>& customers)
+// Names compared equal keep the order of `rows`.
+template <typename Row>
+void sortByCompany(std::vector<Row>& rows)
 {
     // The "C" locale of a bare session is no language at all: it would
     // order by character codes, "Zénith" before "école".
@@ -47,17 +52,17 @@ void sortByCompany(std::vector<Customer>& customers)
     collator.setNumericMode(true);
     // One key per name: comparing keys is far cheaper than comparing names.
     std::vector<QCollatorSortKey> keys;
-    keys.reserve(customers.size());
-    for (const Customer& customer : customers)
-        keys.push_back(collator.sortKey(customer.company));
-    std::vector<size_t> order(customers.size());
+    keys.reserve(rows.size());
+    for (const Row& row : rows)
+        keys.push_back(collator.sortKey(row.company));
+    std::vector<size_t> order(rows.size());
     std::iota(order.begin(), order.end(), size_t{0});
     std::stable_sort(order.begin(), order.end(), [&keys](size_t a, size_t b) { return keys[a].compare(keys[b]) < 0; });
-    std::vector<Customer> sorted;
-    sorted.reserve(customers.size());
+    std::vector<Row> sorted;
+    sorted.reserve(rows.size());
     for (const size_t index : order)
-        sorted.push_back(std::move(customers[index]));
-    customers = std::move(sorted);
+        sorted.push_back(std::move(rows[index]));
+    rows = std::move(sorted);
 }
 
 } // namespace
@@ -65,10 +70,23 @@ void sortByCompany(std::vector<Customer>& customers)
 std::vector<Customer> CustomerRecords::all() const
 {
     std::vector<Customer> customers;
-    for (const QSqlRecord& row : database_.rows(selectCustomers + " ORDER BY CustomerID"))
+    for (const QSqlRecord& row : database_.rows(QStringLiteral("SELECT *") + listedCustomers))
         customers.push_back(customerFrom(row));
     sortByCompany(customers);
     return customers;
+}
+
+std::vector<CustomerName> CustomerRecords::names() const
+{
+    // Straight from the query: a QSqlRecord a row would cost more than the row.
+    QSqlQuery rows = database_.execute(QStringLiteral("SELECT CustomerID, Company") + listedCustomers);
+    std::vector<CustomerName> names;
+    while (rows.next())
+        names.push_back({rows.value(0).toInt(), rows.value(1).toString()});
+    if (rows.lastError().isValid())
+        throw DatabaseError(rows.lastError().text());
+    sortByCompany(names);
+    return names;
 }
 
 std::optional<Customer> CustomerRecords::find(int32_t id) const

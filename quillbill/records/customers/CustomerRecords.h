@@ -10,6 +10,13 @@ namespace quillbill {
 
 class Database;
 
+// A customer as a pick list offers it.
+struct CustomerName {
+    int32_t id = 0;
+    QString company;
+    bool operator==(const CustomerName&) const = default;
+};
+
 // The rows of TblCustomer and the billing-code rows that go with them.
 class CustomerRecords {
 public:
@@ -18,6 +25,9 @@ public:
     // Every customer, alphabetically by company name in the user's language
     // (then in the order they were added), as every list of them shows them.
     std::vector<Customer> all() const;
+    // The number and name of the same customers, in the same order: what a
+    // list of 100,000 customers can read in milliseconds.
+    std::vector<CustomerName> names() const;
     std::optional<Customer> find(int32_t id) const;
 
     // Stores a new customer and, when its billing code is new, the code's

@@ -1,0 +1,20 @@
+#include "records/ChangeWatch.h"
+
+#include "records/Database.h"
+#include "records/DatabaseError.h"
+
+#include <QObject>
+
+namespace quillbill {
+
+bool ChangeWatch::changed()
+{
+    QSqlQuery marks =
+        database_.execute(QStringLiteral("SELECT (SELECT data_version FROM pragma_data_version), total_changes()"));
+    if (!marks.next())
+        throw DatabaseError(QObject::tr("The database did not say whether it has changed."));
+    found_ = Mark{marks.value(0).toLongLong(), marks.value(1).toLongLong()};
+    return found_ != seen_;
+}
+
+} // namespace quillbill
