@@ -4,7 +4,9 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <iterator>
+#include <cstddef>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace quillbill {
 
@@ -43,14 +45,7 @@ bool CustomerListModel::show(std::vector<CustomerName> customers)
 {
     if (customers == customers_)
         return false;
-    const bool onlyAdded =
-        customers.size() > customers_.size() && std::equal(customers_.begin(), customers_.end(), customers.begin());
-    if (onlyAdded) {
-        beginInsertRows({}, rowCount(), static_cast<int>(customers.size()) - 1);
-        customers_.insert(customers_.end(), std::make_move_iterator(customers.begin() + std::ssize(customers_)),
-                          std::make_move_iterator(customers.end()));
-        endInsertRows();
-    } else {
+    if (!showByRows(customers)) {
         beginResetModel();
         customers_ = std::move(customers);
         endResetModel();
@@ -58,16 +53,62 @@ bool CustomerListModel::show(std::vector<CustomerName> customers)
     return true;
 }
 
+bool CustomerListModel::showByRows(const std::vector<CustomerName>& customers)
+{
+    // Rows whose customer is gone, or renamed (and so elsewhere in the
+    // order), go first, from the bottom up so that row numbers hold.
+    std::unordered_map<int32_t, QString> shownNext;
+    shownNext.reserve(customers.size());
+    for (const CustomerName& customer : customers)
+        shownNext.emplace(customer.id, customer.company);
+    const auto stays = [&shownNext](const CustomerName& customer) {
+        const auto found = shownNext.find(customer.id);
+        return found != shownNext.end() && found->second == customer.company;
+    };
+    for (int end = rowCount(); end > 0;) {
+        if (stays(customers_[static_cast<size_t>(end - 1)])) {
+            --end;
+            continue;
+        }
+        int first = end - 1;
+        while (first > 0 && !stays(customers_[static_cast<size_t>(first - 1)]))
+            --first;
+        beginRemoveRows({}, first, end - 1);
+        customers_.erase(customers_.begin() + first, customers_.begin() + end);
+        endRemoveRows();
+        end = first;
+    }
+
+    // Then the new ones go in where they belong among those left.
+    std::unordered_set<int32_t> shownNow;
+    shownNow.reserve(customers_.size());
+    for (const CustomerName& customer : customers_)
+        shownNow.insert(customer.id);
+    for (size_t row = 0; row < customers.size();) {
+        if (row < customers_.size() && customers_[row] == customers[row]) {
+            ++row;
+            continue;
+        }
+        if (shownNow.contains(customers[row].id))
+            return false; // the order itself changed
+        size_t end = row + 1;
+        while (end < customers.size() && !shownNow.contains(customers[end].id))
+            ++end;
+        beginInsertRows({}, static_cast<int>(row), static_cast<int>(end) - 1);
+        customers_.insert(customers_.begin() + static_cast<std::ptrdiff_t>(row),
+                          customers.begin() + static_cast<std::ptrdiff_t>(row),
+                          customers.begin() + static_cast<std::ptrdiff_t>(end));
+        endInsertRows();
+        row = end;
+    }
+    return customers_ == customers;
+}
+
 int CustomerListModel::rowOf(int32_t id) const
 {
-    const auto byId = [](const CustomerName& customer, int32_t wanted) { return customer.id < wanted; };
-    const auto found = std::lower_bound(customers_.begin(), customers_.end(), id, byId);
-    if (found != customers_.end() && found->id == id)
-        return static_cast<int>(found - customers_.begin());
-    // Not in number order after all: look at every row.
-    const auto any = std::find_if(customers_.begin(), customers_.end(),
-                                  [id](const CustomerName& customer) { return customer.id == id; });
-    return any == customers_.end() ? -1 : static_cast<int>(any - customers_.begin());
+    const auto found = std::find_if(customers_.begin(), customers_.end(),
+                                    [id](const CustomerName& customer) { return customer.id == id; });
+    return found == customers_.end() ? -1 : static_cast<int>(found - customers_.begin());
 }
 
 void refillCustomers(QComboBox& list, CustomerListModel& model, std::vector<CustomerName> customers)

@@ -32,16 +32,20 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    // Shows `customers` (in CustomerID order, as CustomerRecords::names()
-    // gives them) from now on. Nothing happens when they are the ones shown;
-    // customers added at the end are inserted; any other change resets the
-    // model. False when nothing changed.
+    // Shows `customers` (in the order CustomerRecords::names() gives them)
+    // from now on. Nothing happens when they are the ones shown; customers
+    // added, removed or renamed are inserted and removed as rows; a change
+    // of the order itself resets the model. False when nothing changed.
     bool show(std::vector<CustomerName> customers);
 
     // The row of the customer numbered `id`, or -1.
     int rowOf(int32_t id) const;
 
 private:
+    // Turns the rows shown into `customers` by removing and inserting rows;
+    // false when that is not enough, the rows then being left part way.
+    bool showByRows(const std::vector<CustomerName>& customers);
+
     std::vector<CustomerName> customers_;
 };
 

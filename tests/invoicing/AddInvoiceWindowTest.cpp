@@ -29,6 +29,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <clocale>
 #include <memory>
 
@@ -475,19 +476,35 @@ TEST_F(AddInvoiceWindow, ATickReadsTheCustomersOnlyAfterAChangeAndShowsWhatChang
     EXPECT_EQ(changes.all(), 0);
 
     // Another program adds a customer.
-    QProcess otherProgram;
-    otherProgram.start("sqlite3",
-                       {program.databasePath(),
-                        "INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
-                        "VALUES ('Newcomer Inc', '5 New St', 'Truro', 'NS', 'B2N1A3', 'OBR')"});
-    ASSERT_TRUE(otherProgram.waitForFinished(30000));
-    ASSERT_EQ(otherProgram.exitCode(), 0) << otherProgram.readAllStandardError().toStdString();
+    const auto otherProgramRuns = [this](const QString& sql) {
+        QProcess otherProgram;
+        otherProgram.start("sqlite3", {program.databasePath(), sql});
+        ASSERT_TRUE(otherProgram.waitForFinished(30000));
+        ASSERT_EQ(otherProgram.exitCode(), 0) << otherProgram.readAllStandardError().toStdString();
+    };
+    const auto listed = [this] {
+        QStringList names;
+        for (int row = 0; row < customers()->count(); ++row)
+            names << customers()->itemText(row);
+        return names;
+    };
+    otherProgramRuns("INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
+                     "VALUES ('Newcomer Inc', '5 New St', 'Truro', 'NS', 'B2N1A3', 'OBR')");
     tick(*window);
     EXPECT_EQ(customerReads, 1);
-    EXPECT_EQ(customers()->findText("Newcomer Inc"), customers()->count() - 1);
+    EXPECT_TRUE(listed().contains("Newcomer Inc"));
+    EXPECT_TRUE(std::ranges::is_sorted(listed())) << "in its place, alphabetically";
     EXPECT_EQ(customers()->currentText(), "Brien Holdings");
     EXPECT_EQ(changes.inserts.count(), 1);
     EXPECT_EQ(changes.all(), 1) << "the one new customer is added, the rest left as they were";
+
+    // ... and renames it, which moves it in the list.
+    otherProgramRuns("UPDATE TblCustomer SET Company = 'Aardvark Co' WHERE Company = 'Newcomer Inc'");
+    tick(*window);
+    EXPECT_EQ(listed().indexOf("Aardvark Co"), 0);
+    EXPECT_FALSE(listed().contains("Newcomer Inc"));
+    EXPECT_EQ(customers()->currentText(), "Brien Holdings");
+    EXPECT_EQ(changes.resets.count(), 0);
     program.app->state.MainDatabase.withRawHandle(
         [](sqlite3* handle) { sqlite3_trace_v2(handle, 0, nullptr, nullptr); });
 }
