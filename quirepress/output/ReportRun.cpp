@@ -98,6 +98,8 @@ void ReportRun::startReport()
     showProgress();
     originX_ = report_->LeftMargin();
     currentY_ = report_->TopMargin();
+    pageBodyTop_ = currentY_;
+    kept_.reset();
     started_ = true;
     bottomReserve_ = report_->BottomMargin();
 }
@@ -250,6 +252,9 @@ void ReportRun::restoreCursor()
 
 void ReportRun::EndReport()
 {
+    if (report_->Cancel())
+        kept_.reset();
+    placeKeptSection(nullptr);
     printFooter(true);
     closeProgress();
     restoreCursor();
@@ -273,6 +278,7 @@ void ReportRun::abandonRun()
     if (previewRun_)
         closePreview(true);
     // Nothing of a cancelled run is kept: the next section starts anew.
+    kept_.reset();
     started_ = false;
 }
 
@@ -330,13 +336,16 @@ void ReportRun::handOverEmail(OutputOptions target)
 
 void ReportRun::NewPage()
 {
-    if (paged())
-        breakPage();
+    if (!paged())
+        return;
+    placeKeptSection(nullptr);
+    breakPage();
 }
 
 void ReportRun::CloseWindow()
 {
     closePreview(true);
+    kept_.reset();
     started_ = false;
 }
 
