@@ -3,6 +3,7 @@
 #include "app/FailureMessage.h"
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
+#include "invoicing/WrappedText.h"
 #include "records/Database.h"
 #include "records/DatabaseError.h"
 
@@ -124,6 +125,12 @@ void clsGroup::printGroups()
     const auto title = detail->Field(QStringLiteral("Title"));
     const auto year = detail->Field(QStringLiteral("Year"));
     const auto bookCount = groupFooter->Field(QStringLiteral("bookcount"));
+    // A long description wraps in its column: the first line beside the
+    // amount, each further one in "detailline" (in a layout without it, in
+    // "detail" with no amount).
+    const auto lineSection = sectionIfAny(report_, QStringLiteral("detailline"));
+    const QString lineName = lineSection ? lineSection->SectionName() : detail->SectionName();
+    const auto more = lineSection ? lineSection->Field(QStringLiteral("Title")) : title;
 
     QString currentCompany;
     int rowsInGroup = 0;
@@ -145,10 +152,16 @@ void clsGroup::printGroups()
             rowsInGroup = 0;
         }
         const Millionths amount = fromTenThousandths(rows.tenThousandths(row));
+        const QStringList lines = linesIn(report_, title, rows.description(row));
         detail->Clear();
-        title->setValue(rows.description(row));
+        title->setValue(lines.first());
         year->setValue(dollars(amount));
         report_.PrintSection(QStringLiteral("detail"));
+        for (qsizetype line = 1; line < lines.size(); ++line) {
+            report_.Section(lineName)->Clear();
+            more->setValue(lines[line]);
+            report_.PrintSection(lineName);
+        }
         ++rowsInGroup;
         total += amount;
     }

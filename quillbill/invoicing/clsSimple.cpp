@@ -4,6 +4,7 @@
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
 #include "invoicing/InvoiceRows.h"
+#include "invoicing/WrappedText.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -86,13 +87,30 @@ void clsSimple::printSections()
     }
     report_.PrintSection(QStringLiteral("PageHeader"));
 
+    // A description wraps in its column: its first line beside the amount
+    // in "Detail", each further line in "DetailLine" (or, in a layout
+    // without it, in "Detail" with no amount), then "JobEnd" closes the job
+    // when the layout has it.
     const auto detail = report_.Section(QStringLiteral("detail"));
+    const auto description = detail->Field(QStringLiteral("JobDescription"));
+    const auto lineSection = sectionIfAny(report_, QStringLiteral("DetailLine"));
+    const QString lineName = lineSection ? lineSection->SectionName() : detail->SectionName();
+    const auto more = lineSection ? lineSection->Field(QStringLiteral("JobDescription")) : description;
+    const auto jobEnd = sectionIfAny(report_, QStringLiteral("JobEnd"));
     Millionths sum = 0;
     for (const InvoiceJob& job : rows.jobs) {
+        const QStringList lines = linesIn(report_, description, job.description);
         detail->Clear();
-        setValue(*detail, "JobDescription", job.description);
+        description->setValue(lines.first());
         setValue(*detail, "Sums", dollars(fromTenThousandths(job.sums)));
         report_.PrintSection(QStringLiteral("Detail"));
+        for (qsizetype line = 1; line < lines.size(); ++line) {
+            report_.Section(lineName)->Clear();
+            more->setValue(lines[line]);
+            report_.PrintSection(lineName);
+        }
+        if (jobEnd)
+            report_.PrintSection(jobEnd->SectionName());
         sum += fromTenThousandths(job.sums);
     }
 

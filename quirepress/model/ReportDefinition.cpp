@@ -159,6 +159,10 @@ void writeDefinition(const Report& report, ProfileWriter& file)
         file.key(QStringLiteral("Width"), QString::number(section->Width()));
         file.key(QStringLiteral("FieldCount"), QString::number(section->FieldCount()));
         file.key(QStringLiteral("Footer"), section->Footer() ? QStringLiteral("True") : QStringLiteral("False"));
+        // Written only when set: a layout that keeps no section is saved as
+        // it always was, and readers that know no such key read it alike.
+        if (section->KeepWithNext())
+            file.key(QStringLiteral("KeepWithNext"), QStringLiteral("True"));
 
         for (int j = 1; j <= section->FieldCount(); ++j) {
             const std::shared_ptr<Field> field = section->Field(j);
@@ -225,6 +229,7 @@ void readDefinition(Report& report, const ProfileReader& file)
                                                   sectionKeys.number<int32_t>(QStringLiteral("Width")));
         const int16_t fieldCount = sectionKeys.number<int16_t>(QStringLiteral("FieldCount"));
         section->setFooter(sectionKeys.truth(QStringLiteral("Footer")));
+        section->setKeepWithNext(sectionKeys.truth(QStringLiteral("KeepWithNext")));
         if (fieldCount > 0 && file.hasSection(fieldKey(i, fieldCount)))
             SectionPrivate::fieldsOf(*section).reserve(static_cast<size_t>(fieldCount));
         for (int j = 1; j <= fieldCount; ++j)

@@ -16,6 +16,8 @@ QString Section::SectionName() const { return d->name; }
 void Section::setSectionName(const QString& value) { d->name = value; }
 bool Section::Footer() const { return d->footer; }
 void Section::setFooter(bool value) { d->footer = value; }
+bool Section::KeepWithNext() const { return d->keepWithNext; }
+void Section::setKeepWithNext(bool value) { d->keepWithNext = value; }
 
 void Section::Clear()
 {

@@ -15,6 +15,7 @@ public:
     int32_t width = 0;
     QString name;
     bool footer = false;
+    bool keepWithNext = false;
     detail::NamedCollection<Field> fields{QStringLiteral("Quirepress.Section")};
 
     // The fields in order, without a shared pointer copied for each.

@@ -103,6 +103,8 @@ void ReportRun::startReport()
     showProgress();
     originX_ = report_->LeftMargin();
     currentY_ = report_->TopMargin();
+    pageBodyTop_ = currentY_;
+    kept_.reset();
     started_ = true;
     bottomReserve_ = report_->BottomMargin();
 }
@@ -257,6 +259,9 @@ void ReportRun::restoreCursor()
 
 void ReportRun::EndReport()
 {
+    if (report_->Cancel())
+        kept_.reset();
+    placeKeptSection(nullptr);
     printFooter(true);
     closeProgress();
     restoreCursor();
@@ -280,6 +285,7 @@ void ReportRun::abandonRun()
     if (previewRun_)
         closePreview(true);
     // Nothing of a cancelled run is kept: the next section starts anew.
+    kept_.reset();
     started_ = false;
 }
 
@@ -337,13 +343,16 @@ void ReportRun::handOverEmail(OutputOptions target)
 
 void ReportRun::NewPage()
 {
-    if (paged())
-        breakPage();
+    if (!paged())
+        return;
+    placeKeptSection(nullptr);
+    breakPage();
 }
 
 void ReportRun::CloseWindow()
 {
     closePreview(true);
+    kept_.reset();
     started_ = false;
 }
 

@@ -102,6 +102,11 @@ private:
     void emitOnPage(Section& section);
     void emitAsLines(Section& section);
     void breakPage();
+    // Places the section that waits to be kept with the next (KeepWithNext):
+    // before `next`, on a new page when the two do not fit together on this
+    // one; with no `next` (the run ends, or the caller breaks the page) as it
+    // comes. Nothing when none waits.
+    void placeKeptSection(const Section* next);
     void printFooter(bool lastPage);
     void printTextField(const Field& field);
     void drawShapeField(const Field& field);
@@ -123,6 +128,19 @@ private:
     int16_t bottomReserve_ = 0;
     QString footerSection_;
     int32_t footerHeight_ = 0;
+    // Where the first section below a page's heading starts: a kept section
+    // there gains nothing from a break.
+    int32_t pageBodyTop_ = 0;
+    // A section printed with KeepWithNext, not placed yet, and the values
+    // its fields had then: the caller may fill them anew for the next one.
+    struct KeptSection {
+        QString name;
+        std::vector<QString> values;
+    };
+    std::optional<KeptSection> kept_;
+    // Set while a kept section is placed: what the page break's handlers
+    // print then goes straight onto the page.
+    bool placingKept_ = false;
     bool waitCursor_ = false;
     // The run being made draws into the preview window; a run that the
     // preview's print button started does not, and leaves it as it is.

@@ -22,6 +22,8 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 
@@ -111,6 +113,21 @@ void ReportRun::PrintSection(const QString& sSection)
         }
         const std::shared_ptr<Section> section = report_->Section(sSection);
         const int tableIndex = firstTableField(*section);
+        if (paged() && !placingKept_ && lastRow == 0) {
+            placeKeptSection(section.get());
+            if (report_->Cancel())
+                return;
+            if (tableIndex == 0 && section->KeepWithNext() && section->SectionName() != footerSection_) {
+                // It waits for the next section, which tells whether the two
+                // share this page.
+                KeptSection kept{section->SectionName(), {}};
+                kept.values.reserve(static_cast<size_t>(section->FieldCount()));
+                for (const auto& [name, field] : SectionPrivate::fieldsOf(*section))
+                    kept.values.push_back(field->Value());
+                kept_ = std::move(kept);
+                return;
+            }
+        }
         if (tableIndex == 0) {
             emitSection(*section);
             events_.letThroughWhenDue();
@@ -230,6 +247,47 @@ void ReportRun::breakPage()
     currentY_ = sectionTop_ = report_->TopMargin();
     if (report_->PageCount() != 1 && d_.events)
         d_.events->NewPage();
+    pageBodyTop_ = currentY_;
+}
+
+void ReportRun::placeKeptSection(const Section* next)
+{
+    if (!kept_)
+        return;
+    KeptSection kept = std::move(*kept_);
+    kept_.reset();
+    if (report_->Cancel())
+        return;
+    const std::shared_ptr<Section> section = report_->Section(kept.name);
+    const QScopedValueRollback placing(placingKept_, true);
+    if (next) {
+        const int64_t together = int64_t{section->Height()} + next->Height();
+        const int64_t bottom = int64_t{report_->PageHeight()} - bottomReserve_;
+        // A break helps only when something stands above on this page and
+        // the two fit below a new page's heading; otherwise they are printed
+        // as they come, and a pair taller than a page takes no break of its
+        // own.
+        if (currentY_ > pageBodyTop_ && currentY_ + together > bottom && pageBodyTop_ + together <= bottom)
+            breakPage();
+    }
+    if (report_->Cancel())
+        return;
+    // The section is printed with the values it was given; the caller's new
+    // ones come back afterwards, however the printing ends.
+    auto& fields = SectionPrivate::fieldsOf(*section);
+    const auto swapValues = [&] {
+        size_t index = 0;
+        for (const auto& [name, field] : fields) {
+            if (index == kept.values.size())
+                break;
+            QString value = field->Value();
+            field->setValue(kept.values[index]);
+            kept.values[index++] = std::move(value);
+        }
+    };
+    swapValues();
+    const auto restore = qScopeGuard(swapValues);
+    emitSection(*section);
 }
 
 void ReportRun::printFooter(bool lastPage)

@@ -346,6 +346,90 @@ TEST_F(PrintedInvoiceTest, ThePrintButtonPrintsTheInvoiceOfItsPreviewAfterAnothe
     EXPECT_FALSE(all.contains(QStringLiteral("Beta")));
 }
 
+// The delivered layout written as a PDF file, read back as pdftotext lays
+// out its pages.
+class DeliveredInvoiceTest : public InvoiceDocumentTest {
+protected:
+    DeliveredInvoiceTest()
+    {
+        QFile::remove(program.app->path(QStringLiteral("Reports/simple.rdn")));
+        program.installDeliveredReports();
+    }
+
+    QStringList pdfPages(InvoiceSelection invoice)
+    {
+        const QString path = program.app->path(QStringLiteral("invoice.pdf"));
+        clsSimple driver(*program.app, invoice);
+        driver.setOutput(quirepress::cOutputToPDFFile);
+        driver.setOutputFile(path);
+        EXPECT_TRUE(driver.PrintReport());
+        EXPECT_TRUE(program.messages.empty());
+        return pageTexts(path);
+    }
+
+    // The pages' text without the page headers, the page footers and the
+    // amounts, and without blanks: what the descriptions must be found in.
+    static QString descriptionsOf(const QStringList& pages)
+    {
+        QString text;
+        for (const QString& page : pages)
+            for (const QString& line : page.split(u'\n'))
+                if (!line.contains(QStringLiteral("December 7, 2026")) && !line.contains(QStringLiteral("Amount")))
+                    text += line;
+        text.remove(QRegularExpression(QStringLiteral("\\$[\\d,]+\\.\\d\\d")));
+        return withoutBlanks(text);
+    }
+
+    static QString withoutBlanks(QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); }
+};
+
+TEST_F(DeliveredInvoiceTest, ALongDescriptionWrapsInItsColumnWithTheAmountBesideItsFirstWords)
+{
+    // Many words, and one longer than the column, which is broken.
+    const QString longWord = QStringLiteral("Pneumonoultramicroscopicsilicovolcanoconiosis").repeated(3);
+    QString description = QStringLiteral("Complete exterior maintenance of the east and west wings:");
+    for (int pane = 1; pane <= 12; ++pane)
+        description += QStringLiteral(" scaffold, wash, reseal and inspect pane %1;").arg(pane);
+    description += u' ' + longWord + QStringLiteral(" and the end.");
+    const QStringList pages =
+        pdfPages(storeInvoice(database(), QStringLiteral("Acme Tools"), 9, december7,
+                              {{description, 12'345'000}, {QStringLiteral("Call-out"), 100'000}}));
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(descriptionsOf(pages).contains(withoutBlanks(description) + QStringLiteral("Call-out")))
+        << "every word, in order, then the next job: " << pages[0].toStdString();
+    const QStringList amountLines = pages[0].split(u'\n').filter(QStringLiteral("$1,234.50"));
+    ASSERT_EQ(amountLines.size(), 1) << pages[0].toStdString();
+    EXPECT_TRUE(amountLines[0].simplified().startsWith(QStringLiteral("Complete exterior maintenance")))
+        << amountLines[0].toStdString();
+}
+
+TEST_F(DeliveredInvoiceTest, WrappedJobsBreakPagesAboveAnIntactFooter)
+{
+    std::vector<StoredJob> jobs;
+    for (int job = 1; job <= 40; ++job) {
+        QString description = QStringLiteral("Job %1:").arg(job);
+        for (int word = 1; word <= 25; ++word)
+            description += QStringLiteral(" part%1of%2").arg(word).arg(job);
+        jobs.push_back({description, 1'000'000});
+    }
+    const QStringList pages = pdfPages(storeInvoice(database(), QStringLiteral("Acme Tools"), 9, december7, jobs));
+    ASSERT_GE(pages.size(), 2);
+    const QString descriptions = descriptionsOf(pages);
+    for (const StoredJob& job : jobs)
+        EXPECT_TRUE(descriptions.contains(withoutBlanks(job.description))) << job.description.toStdString();
+    for (int number = 1; const QString& page : pages) {
+        QStringList lines;
+        for (const QString& line : page.split(u'\n'))
+            if (!line.trimmed().isEmpty())
+                lines << line.simplified();
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_EQ(lines.last(), QStringLiteral("Monday, December 7, 2026 Invoice 9 Page %1").arg(number))
+            << "the footer, alone on the page's last line";
+        ++number;
+    }
+    EXPECT_TRUE(pages.last().simplified().contains(QStringLiteral("Subtotal $4,000.00"))) << pages.last().toStdString();
+}
+
 TEST(InvoiceForms, MoneyIsRoundedHalfAwayFromZeroAndGroupedByTheLocale)
 {
     const QLocale english(QLocale::English, QLocale::UnitedStates);

@@ -108,9 +108,14 @@ TEST(InvoiceLayoutTest, AmountsShareOneRightEdgeAndDescriptionsAreCutLeftOfThem)
     }
     const auto description = fieldAt(*report, QStringLiteral("Detail/JobDescription"));
     EXPECT_LT(description->FieldLeft() + description->FieldWidth(), sums->FieldLeft());
-    // The engine does not wrap a value; on a page only this keeps a long
-    // description out of the amount column.
+    // The driver wraps a description at its field's width, which LimitSize
+    // makes the measure on a page; the lines after the first go in
+    // "DetailLine", in the same column.
     EXPECT_TRUE(description->LimitSize());
+    const auto more = fieldAt(*report, QStringLiteral("DetailLine/JobDescription"));
+    EXPECT_TRUE(more->LimitSize());
+    EXPECT_EQ(more->FieldLeft(), description->FieldLeft());
+    EXPECT_EQ(more->FieldWidth(), description->FieldWidth());
 }
 
 class InvoiceHtmlTest : public ::testing::Test {

@@ -1,6 +1,7 @@
 // The invoice report: the statement's rows from a real database, and the
 // grouped driver's sections through the delivered layout to a text file.
 
+#include "PrintedPdf.h"
 #include "QuietDesktopOpener.h"
 #include "TestProgram.h"
 
@@ -11,6 +12,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTimer>
@@ -234,6 +236,50 @@ TEST_F(GroupedReport, AnotherProgramSavesWhileTheReportIsLaidOut)
         QStringLiteral("SELECT count(*) FROM TblBillingCodes WHERE BillCode LIKE 'DESK2-%'"));
     ASSERT_TRUE(stored.next());
     EXPECT_EQ(stored.value(0).toInt(), saved);
+}
+
+// A company's heading that would be the last line of a page goes to the
+// next page with the company's first job.
+TEST_F(GroupedReport, AGroupHeadingNeverStandsAloneAtTheFootOfAPage)
+{
+    const QString path = program.app->path(QStringLiteral("report.pdf"));
+    const auto print = [&](const std::vector<Row>& rows) {
+        program.app->state.ReportSql = rowsInOrder(rows);
+        auto driver = std::make_unique<clsGroup>(*program.app);
+        driver->setOutput(quirepress::cOutputToPDFFile);
+        driver->setOutputFile(path);
+        EXPECT_TRUE(driver->PrintReport());
+        return driver;
+    };
+    // The page's height comes with the run; the layout gives the rest.
+    const auto probe = print({{"Acme", "Design", 10'000}});
+    const quirepress::Report& layout = probe->report();
+    const auto height = [&](const char* section) { return layout.Section(QLatin1String(section))->Height(); };
+    const int32_t room = layout.PageHeight() - layout.BottomMargin() - height("PageFooter") - layout.TopMargin()
+        - height("Header") - height("PageHeader") - height("groupheader") - height("groupfooter");
+    // So many of Acme's jobs that Bolt's heading fits below Acme's total,
+    // and its first job does not.
+    const int acmeJobs = (room - height("groupheader")) / height("detail");
+    ASSERT_GT(acmeJobs, 0);
+    std::vector<Row> rows;
+    for (int job = 1; job <= acmeJobs; ++job)
+        rows.push_back({"Acme", QStringLiteral("Design %1").arg(job), 10'000});
+    const QString longJob = QStringLiteral("Bolt's first job, described at such length that it wraps onto a second "
+                                           "and a third line of the report's description column, word by word");
+    rows.push_back({"Bolt", longJob, 20'000});
+    print(rows);
+
+    const QStringList pages = pageTexts(path);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Design %1").arg(acmeJobs)));
+    EXPECT_FALSE(pages[0].contains(QStringLiteral("Bolt"))) << pages[0].toStdString();
+    const QString second = pages[1].simplified();
+    EXPECT_TRUE(second.contains(QStringLiteral("Bolt Bolt's first job, described at such length that it wraps")))
+        << second.toStdString();
+    const auto withoutBlanks = [](QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); };
+    EXPECT_TRUE(withoutBlanks(QString(pages[1]).remove(QStringLiteral("$2.00"))).contains(withoutBlanks(longJob)))
+        << "every word of the long job, in order";
+    EXPECT_TRUE(program.messages.empty());
 }
 
 TEST_F(GroupedReport, AFailingStatementIsShownOnceAndEndsTheRun)

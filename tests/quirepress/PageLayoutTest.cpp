@@ -150,6 +150,51 @@ TEST_F(PageLayoutTest, ASectionPrintedFromNewPageHeadsThePageAndTheBreakingSecti
     EXPECT_EQ(currentY(), margin + 400 + room + 1);
 }
 
+TEST_F(PageLayoutTest, AKeptHeadingMovesToTheNextPageWithItsFirstLineAndAPairTooTallTakesNoBreak)
+{
+    auto heading = addSection(report, QStringLiteral("Heading"), 400);
+    heading->setKeepWithNext(true);
+    const auto title = addText(*heading, QStringLiteral("Title"), 0, 0, 3000, QStringLiteral("Company"));
+    addSection(report, QStringLiteral("Line"), 300);
+    addSection(report, QStringLiteral("PageTop"), 200);
+    start();
+    events.onNewPage = [this] { report.PrintSection(QStringLiteral("PageTop")); };
+    // 500 twips are left: the heading alone would fit, with its line not.
+    addSection(report, QStringLiteral("Filler"), pageHeight() - margin - currentY() - 500);
+    report.PrintSection(QStringLiteral("Filler"));
+
+    report.PrintSection(QStringLiteral("Heading"));
+    EXPECT_EQ(report.PageCount(), 1);
+    title->setValue(QStringLiteral("Filled anew for the line"));
+    report.PrintSection(QStringLiteral("Line"));
+    EXPECT_EQ(report.PageCount(), 2) << "the heading went with its line";
+    EXPECT_EQ(title->Value(), QStringLiteral("Filled anew for the line")) << "the caller's value comes back";
+    EXPECT_EQ(currentY(), margin + 200 + 400 + 300) << "under the new page's heading";
+    EXPECT_TRUE(title->Printed());
+
+    // A pair that fits stays where it is.
+    report.PrintSection(QStringLiteral("Heading"));
+    report.PrintSection(QStringLiteral("Line"));
+    EXPECT_EQ(report.PageCount(), 2);
+    EXPECT_EQ(currentY(), margin + 200 + 2 * 700);
+
+    // A pair taller than any page: the heading is printed here all the
+    // same, and only the section too tall for the page takes its break.
+    addSection(report, QStringLiteral("Tall"), pageHeight());
+    report.PrintSection(QStringLiteral("Heading"));
+    report.PrintSection(QStringLiteral("Tall"));
+    EXPECT_EQ(report.PageCount(), 3);
+    EXPECT_EQ(currentY(), margin + 200 + pageHeight());
+    EXPECT_EQ(events.said, (QStringList{QStringLiteral("NewPage 2"), QStringLiteral("NewPage 3")}));
+
+    // The last section of a run is printed when the run ends.
+    title->setPrinted(false);
+    report.PrintSection(QStringLiteral("Heading"));
+    EXPECT_FALSE(title->Printed());
+    report.EndReport();
+    EXPECT_TRUE(title->Printed());
+}
+
 TEST_F(PageLayoutTest, BoxesAndLinesAreDrawnFromTheMarginAndPicturesFromThePageEdge)
 {
     QTemporaryDir folder;

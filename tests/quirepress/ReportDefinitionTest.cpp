@@ -182,6 +182,7 @@ TEST_F(ReportDefinition, EveryPropertyTheFileHoldsComesBack)
     section->setHeight(555);
     section->setWidth(15000);
     section->setFooter(true);
+    section->setKeepWithNext(true);
     const auto field = addField(section, "Amount");
     field->setDefault_Value("Zoë's = ; total");
     field->setFont("Liberation Serif");
@@ -227,6 +228,8 @@ TEST_F(ReportDefinition, EveryPropertyTheFileHoldsComesBack)
     EXPECT_EQ(back->Height(), 555);
     EXPECT_EQ(back->Width(), 15000);
     EXPECT_TRUE(back->Footer());
+    EXPECT_TRUE(back->KeepWithNext());
+    EXPECT_TRUE(linesOf(path).contains("KeepWithNext=True"));
     ASSERT_EQ(back->FieldCount(), 1);
     const auto f = back->Field(1);
     EXPECT_EQ(f->FieldName(), "Amount");
@@ -282,7 +285,9 @@ TEST_F(ReportDefinition, AHandWrittenWindowsFileLoads)
                             "Size=8.5\r\n"
                             "[Section2]\r\n"
                             "SectionName=detail\r\n"
-                            "Footer=true\r\n";
+                            "Footer=true\r\n"
+                            "KeepWithNext=-1\r\n"
+                            "GrowsWithItsText=1\r\n";
     ASSERT_TRUE(load(file));
     EXPECT_EQ(report.PrinterName(), "HP LaserJet ");
     EXPECT_EQ(report.Orientation(), 1) << "no Orientation key reads as portrait";
@@ -290,6 +295,9 @@ TEST_F(ReportDefinition, AHandWrittenWindowsFileLoads)
     ASSERT_EQ(report.SectionCount(), 2);
     EXPECT_EQ(report.Section(2)->SectionName(), "detail(1)") << "a taken name gets a counter";
     EXPECT_TRUE(report.Section(2)->Footer());
+    EXPECT_FALSE(report.Section(1)->KeepWithNext()) << "a section without the key is not kept with the next";
+    EXPECT_TRUE(report.Section(2)->KeepWithNext())
+        << "a number, as Footer reads one; a key unknown here is passed over";
     const auto field = report.Section(1)->Field(1);
     EXPECT_EQ(field->FieldName(), "Café");
     EXPECT_EQ(field->FieldWidth(), 2000);

@@ -48,6 +48,18 @@ public:
     // Marks the section as the report's page footer.
     bool Footer() const;
     void setFooter(bool value);
+    // Keeps the section on one page with the section printed after it: when
+    // the two do not fit together in the rest of the page, the page breaks
+    // before this one (a heading never stands alone at the foot of a page).
+    // A pair taller than a page's room is printed as it comes, without a
+    // break of its own. Only pages have it (screen, printer, PDF file); a
+    // section holding a table, and the page footer, are printed at once.
+    // A kept section is placed when the next section, NewPage() or
+    // EndReport() comes, with the values it had when it was printed; its
+    // fields' Printed flags are set then. Saved in definition files as
+    // "KeepWithNext" (false when the key is missing).
+    bool KeepWithNext() const;
+    void setKeepWithNext(bool value);
 
 private:
     friend class Report;
