@@ -161,7 +161,7 @@ void frmAddInvoice::refreshCustomers()
         return;
     std::vector<Customer> customers;
     try {
-        customers = CustomerRecords(app_.state.MainDatabase).all();
+        customers = CustomerRecords(app_.state.MainDatabase).shown();
     } catch (const std::exception&) {
         // The list stays as it was; the next tick tries again, and a choice
         // made from it reports what is wrong.

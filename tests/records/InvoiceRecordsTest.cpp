@@ -88,7 +88,7 @@ TEST_F(InvoiceRecordsTest, CustomersOfOneCodeGetConsecutiveNumbersFromItsCounter
 TEST_F(InvoiceRecordsTest, TheOldestOfSeveralCounterRowsIsTheCounter)
 {
     program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('DUP', 7), ('DUP', 100)");
-    EXPECT_EQ(invoices.issueInvoice("DUP", 1, mayFirst), 8);
+    EXPECT_EQ(invoices.issueInvoice("DUP", addCustomer("Alpha", "DUP"), mayFirst), 8);
     EXPECT_EQ(counters("DUP"), (Numbers{8, 100}));
 }
 

@@ -9,6 +9,9 @@ namespace quillbill {
 
 namespace {
 
+constexpr int yes = -1;
+constexpr int no = 0;
+
 // Every column, so that a save can check the whole row is still as read.
 const QString selectCustomers = QStringLiteral("SELECT * FROM TblCustomer");
 
@@ -24,6 +27,7 @@ Customer customerFrom(const QSqlRecord& row)
     customer.phone = row.value("Phone").toString();
     customer.fax = row.value("Fax").toString();
     customer.billingCode = row.value("BillingCode").toString();
+    customer.hidden = row.value("Hidden").toInt() == yes;
     customer.asRead = row;
     return customer;
 }
@@ -34,6 +38,14 @@ std::vector<Customer> CustomerRecords::all() const
 {
     std::vector<Customer> customers;
     for (const QSqlRecord& row : database_.rows(selectCustomers + " ORDER BY CustomerID"))
+        customers.push_back(customerFrom(row));
+    return customers;
+}
+
+std::vector<Customer> CustomerRecords::shown() const
+{
+    std::vector<Customer> customers;
+    for (const QSqlRecord& row : database_.rows(selectCustomers + " WHERE Hidden = ? ORDER BY CustomerID", {no}))
         customers.push_back(customerFrom(row));
     return customers;
 }
@@ -75,9 +87,30 @@ SaveOutcome CustomerRecords::update(Customer& customer) const
                            customer.asRead);
 }
 
-void CustomerRecords::remove(int32_t id) const
+CustomerRecords::Removal CustomerRecords::remove(int32_t id) const
 {
-    database_.execute("DELETE FROM TblCustomer WHERE CustomerID = ?", {id});
+    Removal removal = Removal::Gone;
+    database_.inTransaction([&] {
+        if (database_.firstRow("SELECT 1 FROM TblInvoice WHERE CustomerID = ? LIMIT 1", {id})) {
+            removal = Removal::HasInvoices;
+            return;
+        }
+        const QSqlQuery deleted = database_.execute("DELETE FROM TblCustomer WHERE CustomerID = ?", {id});
+        removal = deleted.numRowsAffected() == 1 ? Removal::Removed : Removal::Gone;
+    });
+    return removal;
+}
+
+int CustomerRecords::invoiceCount(int32_t id) const
+{
+    return database_.firstRow("SELECT COUNT(*) FROM TblInvoice WHERE CustomerID = ?", {id})->value(0).toInt();
+}
+
+bool CustomerRecords::setHidden(int32_t id, bool hidden) const
+{
+    return database_.execute("UPDATE TblCustomer SET Hidden = ? WHERE CustomerID = ?", {hidden ? yes : no, id})
+               .numRowsAffected()
+        == 1;
 }
 
 } // namespace quillbill

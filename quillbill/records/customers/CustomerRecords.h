@@ -15,8 +15,12 @@ class CustomerRecords {
 public:
     explicit CustomerRecords(const Database& database) : database_(database) {}
 
-    // Every customer, in the order the table returns them.
+    // Every customer, hidden ones too, in the order the table returns them:
+    // for the lists that reach existing invoices (reprint, reports) and that
+    // keep customers.
     std::vector<Customer> all() const;
+    // The customers offered for new work: every one that is not hidden.
+    std::vector<Customer> shown() const;
     std::optional<Customer> find(int32_t id) const;
 
     // Stores a new customer and, when its billing code is new, the code's
@@ -32,9 +36,25 @@ public:
     // deleted by someone else.
     SaveOutcome update(Customer& customer) const;
 
-    // Deletes the customer's row only: its invoices, jobs and billing-code
-    // row stay.
-    void remove(int32_t id) const;
+    enum class Removal {
+        Removed, // the row is deleted
+        HasInvoices, // nothing is deleted: the customer has invoices
+        Gone, // no customer has the number (someone else removed it)
+    };
+    // Deletes the customer's row, unless the customer has invoices: every
+    // window reaches invoices through their customer, so they would be
+    // lost. The look and the delete are one transaction that holds the write
+    // lock, so no other program adds an invoice in between; invoices are
+    // issued under that lock too and only for a stored customer. The
+    // billing-code row stays.
+    Removal remove(int32_t id) const;
+
+    // How many invoices the customer has.
+    int invoiceCount(int32_t id) const;
+
+    // Hides the customer, or shows it again. False when no customer has the
+    // number.
+    bool setHidden(int32_t id, bool hidden) const;
 
 private:
     const Database& database_;
