@@ -118,6 +118,23 @@ TEST_F(InvoiceRecordsTest, ACustomerAndBillingCodeWithQuotesAreInvoiced)
     EXPECT_EQ(counters("D'Arcy"), Numbers{1});
 }
 
+// A removal looks for invoices under the write lock; issuing looks for the
+// customer under it too, so an invoice is never stored for a customer that
+// another program removed after this one chose it.
+TEST_F(InvoiceRecordsTest, NoInvoiceIsIssuedForARemovedCustomer)
+{
+    const int32_t leaving = addCustomer("Leaving", "LEAVE");
+    ASSERT_EQ(customers.remove(leaving), CustomerRecords::Removal::Removed);
+    try {
+        invoices.issueInvoice("LEAVE", leaving, mayFirst);
+        ADD_FAILURE() << "an invoice was issued";
+    } catch (const InvoiceNumberError& error) {
+        EXPECT_EQ(error.reason(), InvoiceNumberError::Reason::CustomerGone) << error.what();
+    }
+    EXPECT_EQ(dump("TblInvoice"), QStringList());
+    EXPECT_EQ(counters("LEAVE"), Numbers{0}) << "no number was used up";
+}
+
 struct Refusal {
     const char* name;
     // A counter table without the schema's rules, as a file made elsewhere
