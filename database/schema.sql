@@ -7,13 +7,19 @@
 --   * money is exact: whole ten-thousandths of the currency unit in an INTEGER.
 --
 -- application_id marks the file as ours ('QBIL'); user_version is the schema
--- version that the program checks when it opens the file.
+-- version that the program checks when it opens the file. A change of design
+-- raises it: the design of each earlier version stays in schema-v<N>.sql,
+-- and records/SchemaUpgrade brings a file of it up to this one.
 
 PRAGMA application_id = 1363298636;
-PRAGMA user_version = 1;
+PRAGMA user_version = 2;
 
 BEGIN;
 
+-- Hidden (yes/no): a customer who has invoices is never deleted, since
+-- reprints and reports reach invoices through the customer; it is hidden
+-- instead, and is no longer offered for new invoices. Version 2 added the
+-- column, as the last one (ALTER TABLE puts it there in an upgraded file).
 CREATE TABLE TblCustomer (
     CustomerID  INTEGER PRIMARY KEY AUTOINCREMENT,
     Company     TEXT NOT NULL CHECK (Company <> ''),
@@ -23,7 +29,8 @@ CREATE TABLE TblCustomer (
     Postal      TEXT NOT NULL CHECK (Postal <> ''),
     Phone       TEXT,
     Fax         TEXT,
-    BillingCode TEXT NOT NULL CHECK (BillingCode <> '')
+    BillingCode TEXT NOT NULL CHECK (BillingCode <> ''),
+    Hidden      INTEGER NOT NULL DEFAULT 0 CHECK (Hidden IN (-1, 0))
 );
 CREATE INDEX IdxCustomerCompany ON TblCustomer (Company);
 CREATE INDEX IdxCustomerBillingCode ON TblCustomer (BillingCode);

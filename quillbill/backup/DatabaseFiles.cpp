@@ -306,15 +306,30 @@ std::vector<std::pair<QVariant, qlonglong>> countersOf(const Database& live, con
 
 int countOf(const Database& live, const QString& sql) { return live.firstRow(sql)->value(0).toInt(); }
 
+// The columns of `table` in the attached backup.
+QStringList backupColumns(const Database& live, const QString& table)
+{
+    QStringList columns;
+    // cid, name, type, notnull, dflt_value, pk
+    for (const QSqlRecord& row :
+         live.rows(QStringLiteral("PRAGMA %1.table_info(%2)").arg(restoreSource, quoted(table))))
+        columns << row.value(1).toString();
+    return columns;
+}
+
 // Replaces the rows of `table` in main with those of the attached backup,
-// keeping their rowids (and so their order), a step of rows at a time.
+// keeping their rowids (and so their order), a step of rows at a time. A
+// backup of an older version lacks the columns added since; they take their
+// defaults (a customer of a version 1 backup is not hidden).
 void copyRows(const Database& live, const SchemaCheck::Table& table, const std::function<void()>& onStep)
 {
+    const QStringList inBackup = backupColumns(live, table.name);
     QStringList columns;
     if (!table.rowidIsColumn)
         columns << QStringLiteral("rowid");
     for (const QString& column : table.columns)
-        columns << quoted(column);
+        if (inBackup.contains(column, Qt::CaseInsensitive))
+            columns << quoted(column);
     const QString list = columns.join(QStringLiteral(", "));
     const QString name = quoted(table.name);
     live.execute(QStringLiteral("DELETE FROM main.%1").arg(name));

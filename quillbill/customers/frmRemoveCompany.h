@@ -16,7 +16,9 @@ struct AppContext;
 
 // The remove window: choose a company by name, see its address, and delete
 // it. Each list entry is one customer row, so two companies with one name
-// are each their own entry.
+// are each their own entry. A customer who has invoices is not deleted: the
+// window offers to hide it instead, and a hidden customer (listed as such)
+// is shown again with "Show This Company Again".
 class frmRemoveCompany : public ChildWindow {
     Q_OBJECT
 public:
@@ -27,10 +29,13 @@ private:
     void choose(int index);
     void showChosen(const Customer& customer);
     void removeCustomer();
+    void offerToHide(int invoices);
+    void showAgain();
     void report(const QString& message);
 
     AppContext& app_;
     std::optional<int32_t> chosenId_;
+    bool chosenHidden_ = false;
     QComboBox* cmbCustomerID_;
     QLabel* lblCompany_;
     QLabel* lblAddress_;
@@ -38,6 +43,7 @@ private:
     QLabel* lblProv_;
     QLabel* lblPostal_;
     QPushButton* cmdRemove_;
+    QPushButton* cmdShowAgain_;
     QPushButton* cmdClose_;
 };
 

@@ -15,7 +15,7 @@ void showCustomers(QComboBox& list, const std::vector<Customer>& customers, cons
     const QSignalBlocker quiet(&list);
     list.clear();
     for (const Customer& customer : customers)
-        list.addItem(customer.company, customer.id);
+        list.addItem(listedName(customer), customer.id);
     list.setCurrentIndex(keep.isValid() ? list.findData(keep) : -1);
 }
 

@@ -12,7 +12,8 @@ class QComboBox;
 
 namespace quillbill {
 
-// Puts `customers` into `list` by company name, each carrying its number, so
+// Puts `customers` into `list` by company name (a hidden one marked so, see
+// listedName), each carrying its number, so
 // that two customers of one name are two choices and a chosen one needs no
 // second look-up. The customer numbered `keep` stays chosen when it is still
 // listed; otherwise nothing is. Refilling is not choosing: no signal of the

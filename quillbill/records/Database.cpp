@@ -2,6 +2,7 @@
 
 #include "records/DatabaseError.h"
 #include "records/SchemaCheck.h"
+#include "records/SchemaUpgrade.h"
 #include "records/invoices/CounterTwins.h"
 
 #include <QAtomicInteger>
@@ -224,6 +225,7 @@ void Database::open(const QString& filePath)
     }
     filePath_ = file.absoluteFilePath();
     try {
+        SchemaUpgrade::upgrade(*this);
         mendCounterTwins();
     } catch (const DatabaseError& error) {
         close();

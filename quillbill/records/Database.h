@@ -30,7 +30,9 @@ public:
 
     // Opens an existing Quillbill database for reading and writing. Never
     // creates a file: a missing file, or one that is not a Quillbill
-    // database, throws and leaves this object closed. A billing code with
+    // database, throws and leaves this object closed. A file of an older
+    // schema version is upgraded first, a copy of it kept beside it (see
+    // SchemaUpgrade.h); one of a newer version is refused. A billing code with
     // several counter rows is left with one (see CounterTwins.h), in one
     // transaction.
     //

@@ -12,6 +12,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -32,8 +33,10 @@ struct KnownDesign {
     const char* script;
 };
 constexpr KnownDesign knownDesigns[] = {
+    {1, SchemaScript::version1},
     {currentVersion, SchemaScript::current},
 };
+static_assert(std::size(knownDesigns) == currentVersion, "every version up to the current one has its design");
 
 // One entry of sqlite_master: a table, an index, a trigger or a view.
 struct SchemaObject {
@@ -43,7 +46,40 @@ struct SchemaObject {
     QString sql; // whitespace made single spaces
 };
 
-QString normalised(const QString& sql) { return sql.simplified(); }
+bool isBlank(QChar c) { return c.isSpace(); }
+bool isTight(QChar c) { return c == u'(' || c == u')' || c == u','; }
+
+// The statement with its layout taken out: runs of blanks become one, and
+// none is kept beside a bracket or a comma; quoted text and names stay as
+// they are.
+QString normalised(const QString& sql)
+{
+    QString out;
+    out.reserve(sql.size());
+    QChar quote;
+    bool pendingBlank = false;
+    for (const QChar c : sql) {
+        if (!quote.isNull()) {
+            out += c;
+            if (c == quote)
+                quote = QChar();
+            continue;
+        }
+        if (isBlank(c)) {
+            pendingBlank = true;
+            continue;
+        }
+        if (pendingBlank && !out.isEmpty() && !isTight(out.back()) && !isTight(c))
+            out += u' ';
+        pendingBlank = false;
+        out += c;
+        if (c == u'\'' || c == u'"' || c == u'`')
+            quote = c;
+        else if (c == u'[')
+            quote = u']';
+    }
+    return out;
+}
 
 struct SqliteCloser {
     void operator()(sqlite3* connection) const { sqlite3_close_v2(connection); }
@@ -177,9 +213,12 @@ QString problemWith(const QSqlDatabase& connection)
         return QObject::tr("The file is a database, but not a Quillbill database.");
     if (*version > currentVersion)
         return QObject::tr("The database was made by a newer version of Quillbill (schema version %1; "
-                           "this program knows version %2).")
+                           "this program knows version %2). Please open it with that version.")
             .arg(*version)
             .arg(currentVersion);
+    const std::vector<int> known = knownVersions();
+    if (std::find(known.begin(), known.end(), *version) == known.end())
+        return QObject::tr("The database has schema version %1, which no version of Quillbill makes.").arg(*version);
 
     QSqlQuery query(connection);
     query.prepare("SELECT name FROM sqlite_master WHERE type = 'table'");
@@ -196,6 +235,8 @@ QString problemWith(const QSqlDatabase& connection)
         return QObject::tr("The database lacks the tables %1.").arg(missing.join(", "));
     return {};
 }
+
+std::optional<int> versionOf(const QSqlDatabase& connection) { return pragmaValue(connection, "user_version"); }
 
 std::vector<int> knownVersions()
 {
@@ -220,8 +261,8 @@ QString designProblemWith(const QSqlDatabase& connection, const QString& schema)
         QStringList known;
         for (const int each : knownVersions())
             known << QString::number(each);
-        return QObject::tr("The database has schema version %1, which this program cannot take in (it knows "
-                           "version %2).")
+        return QObject::tr("The database has schema version %1, which this program cannot take in (it knows the "
+                           "versions %2).")
             .arg(*version)
             .arg(known.join(QStringLiteral(", ")));
     }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 class QSqlDatabase;
@@ -14,22 +15,31 @@ namespace quillbill {
 namespace SchemaCheck {
 
 inline constexpr int applicationId = 0x5142494C; // "QBIL"
-inline constexpr int currentVersion = 1;
+inline constexpr int currentVersion = 2;
 
-// Returns an empty string when `connection` holds a Quillbill database, and
-// otherwise what is wrong with it, in words for the user. Opening the live
-// database asks this much: it names what is missing, but tolerates more.
+// Returns an empty string when `connection` holds a Quillbill database of a
+// schema version this program knows (the current one, or an older one that
+// opening upgrades), and otherwise what is wrong with it, in words for the
+// user. Opening the live database asks this much: it names what is missing,
+// but tolerates more.
 QString problemWith(const QSqlDatabase& connection);
 
-// The schema versions whose files this program takes in. Each later version
-// brings its upgrade from the one before; version 1 is the first.
+// The schema version of `connection`'s main database, when it can be read.
+std::optional<int> versionOf(const QSqlDatabase& connection);
+
+// The schema versions whose files this program takes in, oldest first. Each
+// later version brings its upgrade from the one before (SchemaUpgrade);
+// version 1 is the first.
 std::vector<int> knownVersions();
 
 // Returns an empty string when the database `schema` of `connection` ("main",
 // or the name it is attached under) is exactly the design of a version this
-// program knows: the same tables with the same columns, types and rules, the
-// same indexes, and nothing else (no trigger, view, or table or index of
-// anyone else's). Otherwise what differs, each object by its name.
+// program knows, the current one or an older one: the same tables with the
+// same columns, types and rules, the same indexes, and nothing else (no
+// trigger, view, or table or index of anyone else's). Layout inside a
+// statement (line breaks, blanks beside brackets and commas) does not count,
+// so a file brought up by ALTER TABLE has the design it was brought to.
+// Otherwise what differs, each object by its name.
 QString designProblemWith(const QSqlDatabase& connection, const QString& schema = QStringLiteral("main"));
 
 // A table of the current design and its columns, as the schema script makes

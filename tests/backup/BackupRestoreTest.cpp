@@ -11,6 +11,7 @@
 #include "backup/frmFileMoveCopy.h"
 #include "backup/frmRestore.h"
 #include "records/DatabaseError.h"
+#include "records/SchemaCheck.h"
 #include "records/customers/CustomerRecords.h"
 #include "records/invoices/InvoiceRecords.h"
 
@@ -39,6 +40,7 @@
 #include <sys/stat.h>
 
 using namespace quillbill;
+using quillbill::testing::makeVersionOneDatabase;
 using quillbill::testing::RecordingMessageBoxes;
 using quillbill::testing::TestProgram;
 
@@ -488,6 +490,29 @@ TEST_F(RestoreTest, AGoodBackupReplacesTheDatabaseAndTheProgramWorksOnIt)
     setCompanyName(db(), "Written after the restore");
     EXPECT_EQ(soundCompanyName(program.databasePath()), "Written after the restore");
     EXPECT_TRUE(QFileInfo::exists(good)) << "the backup itself stays";
+}
+
+// A backup made before customers could be hidden is of schema version 1: its
+// rows come into the live database, which stays of the current version, and
+// its customers are not hidden.
+TEST_F(RestoreTest, ABackupOfTheFirstVersionIsRestoredIntoTheCurrentDesign)
+{
+    const QString old = program.app->path("DataBackup/db_be_03042025_100000AM.BAK");
+    makeVersionOneDatabase(old);
+    const QByteArray oldHash = fileHash(old);
+    EXPECT_EQ(DatabaseFiles::problemWith(old), "");
+
+    ASSERT_TRUE(restore(old));
+    EXPECT_TRUE(program.messages.empty()) << program.messages.last().text.toStdString();
+    EXPECT_EQ(companyName(db()), "Old Office");
+    const auto customer = CustomerRecords(db()).find(1);
+    ASSERT_TRUE(customer.has_value());
+    EXPECT_EQ(customer->company, "Old Customer");
+    EXPECT_FALSE(customer->hidden);
+    EXPECT_EQ(db().firstRow("SELECT JobDescription FROM TblJobs WHERE CustomerID = 1")->value(0), "Old work");
+    EXPECT_EQ(db().firstRow("PRAGMA user_version")->value(0).toInt(), SchemaCheck::currentVersion);
+    EXPECT_EQ(SchemaCheck::designProblemWith(db().connection()), "");
+    EXPECT_EQ(fileHash(old), oldHash) << "a restore reads its backup only";
 }
 
 TEST_F(RestoreTest, BadBackupsAreRefusedWithTheLiveDatabaseIntact)

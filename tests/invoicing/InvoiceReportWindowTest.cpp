@@ -5,6 +5,7 @@
 #include "ProgramControls.h"
 #include "TestProgram.h"
 
+#include "customers/frmRemoveCompany.h"
 #include "invoicing/clsGroup.h"
 #include "invoicing/frmInvoiceReports.h"
 
@@ -97,6 +98,35 @@ TEST_F(InvoiceReportWindow, AllCompaniesAfterACompanyReportsEveryCompany)
     click("cmdCreateRpt");
     ASSERT_TRUE(QTest::qWaitFor([] { return shownPreview() != nullptr; }));
     EXPECT_EQ(reportedCompanies(), (std::set<QString>{"Acme", "Bolt"}));
+    EXPECT_TRUE(program.messages.empty());
+}
+
+// Removing a customer who has invoices hides it instead: its invoices stay
+// in the report of every company, and it can still be chosen, marked hidden.
+TEST_F(InvoiceReportWindow, AHiddenCustomersInvoicesStayInTheReport)
+{
+    {
+        frmRemoveCompany remove(*program.app);
+        remove.show();
+        chooseInList(control<QComboBox>(&remove, "cmbCustomerID"), QStringLiteral("Acme"));
+        program.messages.answerNext(true);
+        QTest::mouseClick(control<QPushButton>(&remove, "cmdRemove"), Qt::LeftButton);
+        ASSERT_EQ(program.messages.messages.size(), 1u);
+        EXPECT_TRUE(program.messages.last().text.contains("Hide it instead?"));
+    }
+    program.messages.clear();
+
+    click("cmdCreateRpt");
+    ASSERT_TRUE(QTest::qWaitFor([] { return shownPreview() != nullptr; }));
+    EXPECT_EQ(reportedCompanies(), (std::set<QString>{"Acme", "Bolt"}));
+
+    window = std::make_unique<frmInvoiceReports>(*program.app);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    choose(QStringLiteral("Acme (hidden)"));
+    click("cmdCreateRpt");
+    ASSERT_TRUE(QTest::qWaitFor([] { return shownPreview() != nullptr; }));
+    EXPECT_EQ(reportedCompanies(), std::set<QString>{"Acme"});
     EXPECT_TRUE(program.messages.empty());
 }
 

@@ -156,22 +156,51 @@ TEST_F(CustomerRecordsTest, UpdateChangesEverythingButTheBillingCode)
     EXPECT_EQ(storedRow(id).at(3), "QC");
 }
 
-TEST_F(CustomerRecordsTest, RemoveDeletesOnlyTheCustomerRow)
+// Invoices are reached through their customer: one who has any is never
+// deleted, or its invoices would vanish from the reprint window and every
+// report. One without is deleted, its billing-code row kept.
+TEST_F(CustomerRecordsTest, RemoveKeepsACustomerWhoHasInvoices)
 {
-    const int32_t id = records.add(sample("Leaving", "LEAVE"));
-    const int32_t staying = records.add(sample("Staying", "STAY"));
-    program.exec("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (1, ?, '2024-05-01')", {id});
+    const int32_t invoiced = records.add(sample("Invoiced", "INV"));
+    const int32_t leaving = records.add(sample("Leaving", "LEAVE"));
+    program.exec("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (1, ?, '2024-05-01')", {invoiced});
     program.exec("INSERT INTO TblJobs (JobID, CustomerID, InvoiceID, JobDescription, Sums) "
                  "VALUES (1, ?, 1, 'Work', 10000)",
-                 {id});
+                 {invoiced});
 
-    records.remove(id);
+    EXPECT_EQ(records.remove(invoiced), CustomerRecords::Removal::HasInvoices);
+    EXPECT_TRUE(records.find(invoiced).has_value());
+    EXPECT_EQ(records.invoiceCount(invoiced), 1);
 
-    EXPECT_FALSE(records.find(id).has_value());
-    EXPECT_TRUE(records.find(staying).has_value());
-    EXPECT_EQ(count("TblInvoice", "CustomerID = ?", {id}), 1);
-    EXPECT_EQ(count("TblJobs", "CustomerID = ?", {id}), 1);
+    EXPECT_EQ(records.remove(leaving), CustomerRecords::Removal::Removed);
+    EXPECT_FALSE(records.find(leaving).has_value());
     EXPECT_EQ(count("TblBillingCodes", "BillCode = ?", {"LEAVE"}), 1);
+    EXPECT_EQ(records.remove(leaving), CustomerRecords::Removal::Gone);
+}
+
+// A hidden customer leaves the customers offered for new work and stays
+// among all of them; shown again, it is offered again.
+TEST_F(CustomerRecordsTest, AHiddenCustomerIsNotOfferedForNewWork)
+{
+    const int32_t hidden = records.add(sample("Hidden", "HID"));
+    const int32_t shown = records.add(sample("Shown", "SHO"));
+    const auto ids = [](const auto& customers) {
+        std::vector<int32_t> numbers;
+        for (const Customer& customer : customers)
+            numbers.push_back(customer.id);
+        return numbers;
+    };
+
+    ASSERT_TRUE(records.setHidden(hidden, true));
+    EXPECT_TRUE(records.find(hidden)->hidden);
+    EXPECT_EQ(count("TblCustomer", "CustomerID = ? AND Hidden = -1", {hidden}), 1) << "yes is -1";
+    EXPECT_EQ(ids(records.names()), std::vector<int32_t>{shown});
+    EXPECT_EQ(ids(records.all()), (std::vector<int32_t>{hidden, shown}));
+    EXPECT_EQ(listedName(*records.find(hidden)), "Hidden (hidden)");
+
+    ASSERT_TRUE(records.setHidden(hidden, false));
+    EXPECT_EQ(ids(records.names()), (std::vector<int32_t>{hidden, shown}));
+    EXPECT_FALSE(records.setHidden(9999, true)) << "no such customer";
 }
 
 // Two programs on one file, each with its own connection, edit one customer:

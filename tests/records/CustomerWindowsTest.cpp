@@ -8,6 +8,9 @@
 #include "customers/frmNew.h"
 #include "customers/frmRemoveCompany.h"
 #include "customers/frmReviewCompany.h"
+#include "invoicing/frmAddInvoice.h"
+#include "invoicing/frmInvoiceReports.h"
+#include "invoicing/frmReprint.h"
 #include "records/Database.h"
 #include "records/customers/CustomerRecords.h"
 
@@ -26,6 +29,7 @@
 #include <QSqlRecord>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <functional>
 #include <memory>
@@ -402,6 +406,74 @@ TEST_F(CustomerWindowsTest, RemoveTakesTheChosenRowOfTwoWithOneName)
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->itemData(0).toInt(), firstId);
     EXPECT_EQ(program.messages.messages.size(), 1u);
+}
+
+QStringList itemTexts(QWidget* window)
+{
+    auto* list = control<QComboBox>(window, "cmbCustomerID");
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
+
+// Invoices are reached through their customer, so removing one who has
+// invoices would lose them from the reprint window and every report: the
+// removal window hides it instead. Hidden, it leaves the new invoice's list
+// but keeps its invoices in the reprint and report windows, and is shown
+// again from the removal window. A customer without invoices is removed.
+TEST_F(CustomerWindowsTest, ACustomerWithInvoicesIsHiddenNotRemovedAndCanBeShownAgain)
+{
+    const int32_t alphaId = insert(alpha);
+    insert(beta);
+    program.exec("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (1, ?, '2025-02-03')", {alphaId});
+    program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, 1, 'Work', 10000)",
+                 {alphaId});
+
+    auto remove = open<frmRemoveCompany>();
+    choose(remove.get(), 0);
+    program.messages.answerNext(false);
+    click(remove.get(), "cmdRemove");
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Question);
+    EXPECT_TRUE(program.messages.last().text.startsWith("Alpha Ltd has 1 invoice(s), so it cannot be removed"))
+        << program.messages.last().text.toStdString();
+    EXPECT_EQ(program.messages.last().title, "Verify Removal");
+    EXPECT_TRUE(program.messages.last().noIsDefault);
+    EXPECT_EQ(customers().size(), 2) << "No keeps the customer as it was";
+    EXPECT_EQ(rows("SELECT Hidden FROM TblCustomer ORDER BY CustomerID"), (QList<QStringList>{{"0"}, {"0"}}));
+
+    program.messages.answerNext(true);
+    click(remove.get(), "cmdRemove");
+    EXPECT_EQ(customers(), (QList<QStringList>{alpha, beta}));
+    EXPECT_EQ(rows("SELECT Hidden FROM TblCustomer ORDER BY CustomerID"), (QList<QStringList>{{"-1"}, {"0"}}));
+    EXPECT_EQ(itemTexts(remove.get()), (QStringList{"Alpha Ltd (hidden)", "Beta Inc"}));
+    EXPECT_EQ(labels(remove.get()), alpha.mid(0, 5)) << "the hidden customer stays chosen";
+    EXPECT_TRUE(control<QPushButton>(remove.get(), "cmdShowAgain")->isEnabled());
+
+    auto newInvoice = open<frmAddInvoice>();
+    EXPECT_EQ(itemTexts(newInvoice.get()), QStringList{"Beta Inc"}) << "a hidden customer gets no new invoices";
+    auto reports = open<frmInvoiceReports>();
+    EXPECT_EQ(itemTexts(reports.get()), (QStringList{"Alpha Ltd (hidden)", "Beta Inc"}));
+    auto reprint = open<frmReprint>();
+    EXPECT_EQ(itemTexts(reprint.get()), (QStringList{"Alpha Ltd (hidden)", "Beta Inc"}));
+    choose(reprint.get(), 0);
+    auto* invoices = control<QTreeWidget>(reprint.get(), "ListView1");
+    ASSERT_EQ(invoices->topLevelItemCount(), 1);
+    EXPECT_EQ(invoices->topLevelItem(0)->text(0), "1");
+
+    click(remove.get(), "cmdShowAgain");
+    EXPECT_EQ(rows("SELECT Hidden FROM TblCustomer ORDER BY CustomerID"), (QList<QStringList>{{"0"}, {"0"}}));
+    EXPECT_EQ(itemTexts(remove.get()), (QStringList{"Alpha Ltd", "Beta Inc"}));
+    EXPECT_FALSE(control<QPushButton>(remove.get(), "cmdShowAgain")->isEnabled());
+
+    program.messages.messages.clear();
+    choose(remove.get(), 1);
+    program.messages.answerNext(true);
+    click(remove.get(), "cmdRemove");
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_EQ(program.messages.last().text, "You are about to delete a customer. Are you sure?");
+    EXPECT_EQ(customers(), QList<QStringList>{alpha}) << "a customer without invoices is removed";
 }
 
 TEST_F(CustomerWindowsTest, BoxesAndPictureButtonsAreNamedForAssistiveTechnology)

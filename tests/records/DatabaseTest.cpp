@@ -6,9 +6,11 @@
 #include "TestProgram.h"
 #include "records/DatabaseError.h"
 #include "records/SchemaCheck.h"
+#include "records/customers/CustomerRecords.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -17,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <array>
 #include <chrono>
 #include <functional>
 #include <future>
@@ -28,6 +31,7 @@
 using namespace quillbill;
 using quillbill::testing::deliveredDatabase;
 using quillbill::testing::LockingProcess;
+using quillbill::testing::makeVersionOneDatabase;
 using quillbill::testing::TestProgram;
 
 namespace {
@@ -145,6 +149,143 @@ TEST(DatabaseOpen, MergesCounterRowsOfOneCodeInAnyCase)
                         .arg(row.value(0).toString(), row.isNull(1) ? QStringLiteral("NULL") : row.value(1).toString(),
                              row.value(2).toString());
     EXPECT_EQ(counters, (QStringList{"1|OBR|57", "2|ACME|5", "4|Crème|9", "5|NULL|4", "8|NULL|6"}));
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int versionOf(const Database& db) { return db.firstRow("PRAGMA user_version")->value(0).toInt(); }
+
+// A file of the first version is brought up to the current one when opened,
+// every row kept, after a copy of it as it was is kept beside it under a
+// name of its own: an earlier copy is never overwritten.
+TEST(SchemaUpgrade, AVersionOneFileIsUpgradedKeepingEveryRowAndACopyOfItself)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("db_be.mdb");
+    makeVersionOneDatabase(path);
+    const QByteArray original = bytesOf(path);
+    {
+        QFile earlier(path + ".v1.bak");
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("an earlier copy");
+    }
+
+    Database db;
+    db.open(path);
+    EXPECT_EQ(versionOf(db), SchemaCheck::currentVersion);
+    EXPECT_EQ(SchemaCheck::designProblemWith(db.connection()), "") << "exactly the design of a new file";
+    const auto customer = CustomerRecords(db).find(1);
+    ASSERT_TRUE(customer.has_value());
+    EXPECT_EQ(customer->company, "Old Customer");
+    EXPECT_FALSE(customer->hidden);
+    EXPECT_EQ(db.firstRow("SELECT InvoiceID || '|' || Date FROM TblInvoice WHERE CustomerID = 1")->value(0),
+              "1|2025-03-04");
+    EXPECT_EQ(db.firstRow("SELECT JobDescription || '|' || Sums FROM TblJobs")->value(0), "Old work|250000");
+    EXPECT_EQ(db.firstRow("SELECT CompanyName FROM TblMyCompanyInfo")->value(0), "Old Office");
+    EXPECT_EQ(db.firstRow("SELECT InvoiceNumber FROM TblBillingCodes WHERE BillCode = 'OLD'")->value(0), 1);
+    EXPECT_TRUE(CustomerRecords(db).setHidden(1, true));
+    db.close();
+
+    EXPECT_EQ(bytesOf(path + ".v1.bak"), "an earlier copy");
+    EXPECT_EQ(bytesOf(path + ".v1-2.bak"), original) << "the copy is the file as it was";
+    EXPECT_EQ(QFileInfo(path + ".v1-2.bak").permissions() & (QFile::ReadOther | QFile::ReadGroup),
+              QFile::Permissions());
+
+    db.open(path);
+    EXPECT_TRUE(CustomerRecords(db).find(1)->hidden);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3u) << "a current file is not copied again";
+}
+
+// Two programs open one old file at once: one upgrades it, the other finds
+// it upgraded; there is one copy, and both work on the file.
+TEST(SchemaUpgrade, OfTwoProgramsOpeningAnOldFileAtOnceOneUpgradesIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("db_be.mdb");
+    makeVersionOneDatabase(path);
+    std::array<std::string, 2> failures;
+    std::array<int, 2> versions{};
+    const auto openIn = [&](size_t which) {
+        try {
+            Database db;
+            db.open(path);
+            versions[which] = versionOf(db);
+        } catch (const DatabaseError& error) {
+            failures[which] = error.what();
+        }
+    };
+    std::thread first(openIn, 0);
+    std::thread second(openIn, 1);
+    first.join();
+    second.join();
+    EXPECT_EQ(failures, (std::array<std::string, 2>{}));
+    EXPECT_EQ(versions, (std::array<int, 2>{SchemaCheck::currentVersion, SchemaCheck::currentVersion}));
+    EXPECT_TRUE(QFileInfo::exists(path + ".v1.bak"));
+    EXPECT_FALSE(QFileInfo::exists(path + ".v1-2.bak")) << "upgraded twice";
+}
+
+// An upgrade that cannot finish leaves the file as it was, says so, and
+// leaves no copy behind.
+TEST(SchemaUpgrade, AFailedUpgradeLeavesTheFileAsItWas)
+{
+    struct Case {
+        const char* name;
+        // Sets up the failure; what it returns holds it until the open is over.
+        std::function<std::shared_ptr<void>(const QString& path)> prepare;
+        const char* told;
+    };
+    const std::vector<Case> cases = {
+        {"another program holds the file",
+         [](const QString& path) -> std::shared_ptr<void> {
+             QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "holder");
+             other.setDatabaseName(path);
+             EXPECT_TRUE(other.open());
+             QSqlQuery(other).exec("BEGIN IMMEDIATE");
+             return std::shared_ptr<void>(nullptr, [](void*) {
+                 {
+                     QSqlDatabase held = QSqlDatabase::database("holder");
+                     QSqlQuery(held).exec("ROLLBACK");
+                     held.close();
+                 }
+                 QSqlDatabase::removeDatabase("holder");
+             });
+         },
+         "Another program"},
+        {"no copy can be kept",
+         [](const QString& path) -> std::shared_ptr<void> {
+             EXPECT_TRUE(QDir().mkpath(path + ".upgrading"));
+             return nullptr;
+         },
+         "copy of the database could not be kept"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("db_be.mdb");
+        makeVersionOneDatabase(path);
+        const QByteArray original = bytesOf(path);
+        QString told;
+        {
+            const auto held = c.prepare(path);
+            Database db;
+            db.setBusyWaitLimit(100);
+            try {
+                db.open(path);
+            } catch (const DatabaseError& error) {
+                told = error.message();
+            }
+            EXPECT_FALSE(db.isOpen());
+        }
+        EXPECT_TRUE(told.contains("could not be upgraded")) << told.toStdString();
+        EXPECT_TRUE(told.contains("unchanged")) << told.toStdString();
+        EXPECT_TRUE(told.contains(c.told)) << told.toStdString();
+        EXPECT_EQ(bytesOf(path), original);
+        EXPECT_FALSE(QFileInfo::exists(path + ".v1.bak"));
+    }
 }
 
 TEST(DeliveredDatabase, HoldsWhatAFreshOfficeNeeds)

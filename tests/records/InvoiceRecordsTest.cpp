@@ -88,7 +88,7 @@ TEST_F(InvoiceRecordsTest, CustomersOfOneCodeGetConsecutiveNumbersFromItsCounter
 TEST_F(InvoiceRecordsTest, TheOldestOfSeveralCounterRowsIsTheCounter)
 {
     program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('DUP', 7), ('DUP', 100)");
-    EXPECT_EQ(invoices.issueInvoice("DUP", 1, mayFirst), 8);
+    EXPECT_EQ(invoices.issueInvoice("DUP", addCustomer("Alpha", "DUP"), mayFirst), 8);
     EXPECT_EQ(counters("DUP"), (Numbers{8, 100}));
 }
 
@@ -116,6 +116,23 @@ TEST_F(InvoiceRecordsTest, ACustomerAndBillingCodeWithQuotesAreInvoiced)
     const int32_t obrien = addCustomer("O'Brien & Sons", "D'Arcy");
     EXPECT_EQ(invoices.issueInvoice("D'Arcy", obrien, mayFirst), 1);
     EXPECT_EQ(counters("D'Arcy"), Numbers{1});
+}
+
+// A removal looks for invoices under the write lock; issuing looks for the
+// customer under it too, so an invoice is never stored for a customer that
+// another program removed after this one chose it.
+TEST_F(InvoiceRecordsTest, NoInvoiceIsIssuedForARemovedCustomer)
+{
+    const int32_t leaving = addCustomer("Leaving", "LEAVE");
+    ASSERT_EQ(customers.remove(leaving), CustomerRecords::Removal::Removed);
+    try {
+        invoices.issueInvoice("LEAVE", leaving, mayFirst);
+        ADD_FAILURE() << "an invoice was issued";
+    } catch (const InvoiceNumberError& error) {
+        EXPECT_EQ(error.reason(), InvoiceNumberError::Reason::CustomerGone) << error.what();
+    }
+    EXPECT_EQ(dump("TblInvoice"), QStringList());
+    EXPECT_EQ(counters("LEAVE"), Numbers{0}) << "no number was used up";
 }
 
 struct Refusal {

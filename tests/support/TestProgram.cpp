@@ -1,13 +1,56 @@
 #include "TestProgram.h"
 
+// Made by the build from database/schema.sql and the scripts of earlier versions.
+#include "SchemaScript.h"
+
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 
 #include <stdexcept>
 
 namespace quillbill::testing {
 
 QString deliveredDatabase() { return QStringLiteral(QUILLBILL_TEST_DELIVERED_DATABASE); }
+
+void makeVersionOneDatabase(const QString& path)
+{
+    // Qt SQL runs one statement at a time: the script without its comments
+    // (none of its statements holds "--" or ";") split at each ";".
+    QString script = QString::fromUtf8(SchemaScript::version1);
+    script.remove(QRegularExpression(QStringLiteral("--[^\n]*")));
+    QStringList statements = script.split(u';', Qt::SkipEmptyParts);
+    statements << "INSERT INTO TblMyCompanyInfo (CompanyName, Address, City, Prov, PostalCode, gst, pst) "
+                  "VALUES ('Old Office', '1 Old Road', 'Kingston', 'ON', 'K7L1A1', 5, 8)"
+               << "INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password, Level) "
+                  "VALUES ('System', 'Administrator', 'admin', 'admin', 3)"
+               << "INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
+                  "VALUES ('Old Customer', '2 Old Road', 'Kingston', 'ON', 'K7L1A2', 'OLD')"
+               << "INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('OLD', 1)"
+               << "INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (1, 1, '2025-03-04')"
+               << "INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (1, 1, 'Old work', 250000)";
+    const QString name = QStringLiteral("version-one-maker");
+    QString failed;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open())
+            failed = db.lastError().text();
+        QSqlQuery query(db);
+        for (const QString& statement : statements)
+            if (failed.isEmpty() && !statement.trimmed().isEmpty() && !query.exec(statement))
+                failed = statement + ": " + query.lastError().text();
+        query = QSqlQuery();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!failed.isEmpty())
+        throw std::runtime_error("cannot make a version 1 database: " + failed.toStdString());
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+}
 
 TestProgram::TestProgram(bool openDatabase)
 {

@@ -39,4 +39,9 @@ private:
 // The delivered database the build made.
 QString deliveredDatabase();
 
+// Makes `path` a database of schema version 1, as the first Quillbill made
+// them, from that version's own script, holding the delivered rows and a
+// customer "Old Customer" (number 1) with invoice 1 of one job.
+void makeVersionOneDatabase(const QString& path);
+
 } // namespace quillbill::testing

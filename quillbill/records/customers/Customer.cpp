@@ -1,6 +1,13 @@
 #include "records/customers/Customer.h"
 
+#include <QObject>
+
 namespace quillbill {
+
+QString listedName(const Customer& customer)
+{
+    return customer.hidden ? QObject::tr("%1 (hidden)").arg(customer.company) : customer.company;
+}
 
 QString formatPhoneNumber(const QString& entry)
 {

@@ -18,10 +18,15 @@ struct Customer {
     QString phone;
     QString fax;
     QString billingCode;
+    // Hidden customers keep their invoices but are not offered for new ones.
+    bool hidden = false;
     // Every column of the row as last read or written: a save writes only
     // while the row still holds these.
     QSqlRecord asRead{};
 };
+
+// The customer's name as lists show it: a hidden customer's name says so.
+QString listedName(const Customer& customer);
 
 // Puts a phone or fax entry into the pattern "(###) ###-####": its digits fill
 // the # places from the right, and places left over at the left stay empty;

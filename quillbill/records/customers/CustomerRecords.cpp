@@ -15,10 +15,11 @@ namespace quillbill {
 
 namespace {
 
+constexpr int yes = -1;
+constexpr int no = 0;
+
 // Every column, so that a save can check the whole row is still as read.
 const QString selectCustomers = QStringLiteral("SELECT * FROM TblCustomer");
-// The customers the lists offer, in their order; all() and names() share it.
-const QString listedCustomers = QStringLiteral(" FROM TblCustomer ORDER BY CustomerID");
 
 Customer customerFrom(const QSqlRecord& row)
 {
@@ -32,6 +33,7 @@ Customer customerFrom(const QSqlRecord& row)
     customer.phone = row.value("Phone").toString();
     customer.fax = row.value("Fax").toString();
     customer.billingCode = row.value("BillingCode").toString();
+    customer.hidden = row.value("Hidden").toInt() == yes;
     customer.asRead = row;
     return customer;
 }
@@ -70,7 +72,7 @@ void sortByCompany(std::vector<Row>& rows)
 std::vector<Customer> CustomerRecords::all() const
 {
     std::vector<Customer> customers;
-    for (const QSqlRecord& row : database_.rows(QStringLiteral("SELECT *") + listedCustomers))
+    for (const QSqlRecord& row : database_.rows(selectCustomers + " ORDER BY CustomerID"))
         customers.push_back(customerFrom(row));
     sortByCompany(customers);
     return customers;
@@ -79,7 +81,9 @@ std::vector<Customer> CustomerRecords::all() const
 std::vector<CustomerName> CustomerRecords::names() const
 {
     // Straight from the query: a QSqlRecord a row would cost more than the row.
-    QSqlQuery rows = database_.execute(QStringLiteral("SELECT CustomerID, Company") + listedCustomers);
+    QSqlQuery rows = database_.execute(QStringLiteral("SELECT CustomerID, Company FROM TblCustomer "
+                                                      "WHERE Hidden = ? ORDER BY CustomerID"),
+                                       {no});
     std::vector<CustomerName> names;
     while (rows.next())
         names.push_back({rows.value(0).toInt(), rows.value(1).toString()});
@@ -126,9 +130,30 @@ SaveOutcome CustomerRecords::update(Customer& customer) const
                            customer.asRead);
 }
 
-void CustomerRecords::remove(int32_t id) const
+CustomerRecords::Removal CustomerRecords::remove(int32_t id) const
 {
-    database_.execute("DELETE FROM TblCustomer WHERE CustomerID = ?", {id});
+    Removal removal = Removal::Gone;
+    database_.inTransaction([&] {
+        if (database_.firstRow("SELECT 1 FROM TblInvoice WHERE CustomerID = ? LIMIT 1", {id})) {
+            removal = Removal::HasInvoices;
+            return;
+        }
+        const QSqlQuery deleted = database_.execute("DELETE FROM TblCustomer WHERE CustomerID = ?", {id});
+        removal = deleted.numRowsAffected() == 1 ? Removal::Removed : Removal::Gone;
+    });
+    return removal;
+}
+
+int CustomerRecords::invoiceCount(int32_t id) const
+{
+    return database_.firstRow("SELECT COUNT(*) FROM TblInvoice WHERE CustomerID = ?", {id})->value(0).toInt();
+}
+
+bool CustomerRecords::setHidden(int32_t id, bool hidden) const
+{
+    return database_.execute("UPDATE TblCustomer SET Hidden = ? WHERE CustomerID = ?", {hidden ? yes : no, id})
+               .numRowsAffected()
+        == 1;
 }
 
 } // namespace quillbill

@@ -22,11 +22,14 @@ class CustomerRecords {
 public:
     explicit CustomerRecords(const Database& database) : database_(database) {}
 
-    // Every customer, alphabetically by company name in the user's language
-    // (then in the order they were added), as every list of them shows them.
+    // Every customer, hidden ones too, alphabetically by company name in the
+    // user's language (then in the order they were added): for the lists
+    // that reach existing invoices (reprint, reports) and that keep
+    // customers.
     std::vector<Customer> all() const;
-    // The number and name of the same customers, in the same order: what a
-    // list of 100,000 customers can read in milliseconds.
+    // The number and name of the customers offered for new work, every one
+    // that is not hidden, in the same order: what a list of 100,000
+    // customers can read in milliseconds.
     std::vector<CustomerName> names() const;
     std::optional<Customer> find(int32_t id) const;
 
@@ -43,9 +46,25 @@ public:
     // deleted by someone else.
     SaveOutcome update(Customer& customer) const;
 
-    // Deletes the customer's row only: its invoices, jobs and billing-code
-    // row stay.
-    void remove(int32_t id) const;
+    enum class Removal {
+        Removed, // the row is deleted
+        HasInvoices, // nothing is deleted: the customer has invoices
+        Gone, // no customer has the number (someone else removed it)
+    };
+    // Deletes the customer's row, unless the customer has invoices: every
+    // window reaches invoices through their customer, so they would be
+    // lost. The look and the delete are one transaction that holds the write
+    // lock, so no other program adds an invoice in between; invoices are
+    // issued under that lock too and only for a stored customer. The
+    // billing-code row stays.
+    Removal remove(int32_t id) const;
+
+    // How many invoices the customer has.
+    int invoiceCount(int32_t id) const;
+
+    // Hides the customer, or shows it again. False when no customer has the
+    // number.
+    bool setHidden(int32_t id, bool hidden) const;
 
 private:
     const Database& database_;

@@ -16,6 +16,7 @@ public:
         UnusableCounter, // its InvoiceNumber is empty, not a whole number, or negative
         NumbersUsedUp, // its InvoiceNumber is at the end of 32-bit numbers
         InvoiceExists, // the customer already has an invoice of the next number
+        CustomerGone, // no customer has the number (another program removed it)
     };
 
     InvoiceNumberError(Reason reason, const QString& message) : DatabaseError(message), reason_(reason) {}

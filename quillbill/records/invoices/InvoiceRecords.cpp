@@ -90,6 +90,13 @@ int32_t InvoiceRecords::issueInvoice(const QString& billingCode, int32_t custome
                                              .arg(issued)
                                              .arg(billingCode)
                                          + askToSetTheCounter());
+        // Under the write lock, as a removal looks for invoices: an invoice
+        // is never stored for a customer removed meanwhile.
+        if (!database_.firstRow("SELECT 1 FROM TblCustomer WHERE CustomerID = ?", {customerId}))
+            throw InvoiceNumberError(Reason::CustomerGone,
+                                     QObject::tr("Customer number %1 is no longer in the database (it was removed), "
+                                                 "so no invoice was made.")
+                                         .arg(customerId));
         database_.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid) VALUES (?, ?, ?, 0)",
                           {issued, customerId, date.toString(Qt::ISODate)});
         database_.execute("UPDATE TblBillingCodes SET InvoiceNumber = ? WHERE rowid = ?", {issued, counter.rowId});

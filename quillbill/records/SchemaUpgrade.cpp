@@ -1,0 +1,118 @@
+#include "records/SchemaUpgrade.h"
+
+#include "records/Database.h"
+#include "records/DatabaseError.h"
+#include "records/SchemaCheck.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QObject>
+#include <QSqlRecord>
+
+#include <cerrno>
+#include <cstring>
+#include <iterator>
+#include <unistd.h>
+
+namespace quillbill::SchemaUpgrade {
+
+namespace {
+
+// A statement that brings a file from `from` to the next version; a version
+// may take several, in order. Their result must be the design that
+// schema.sql makes (the schema check compares them): a column added by ALTER
+// TABLE goes last in its table there too.
+struct Step {
+    int from;
+    const char* statement;
+};
+
+constexpr Step steps[] = {
+    // A customer with invoices is hidden rather than deleted.
+    {1, "ALTER TABLE TblCustomer ADD COLUMN Hidden INTEGER NOT NULL DEFAULT 0 CHECK (Hidden IN (-1, 0))"},
+};
+static_assert(steps[std::size(steps) - 1].from == SchemaCheck::currentVersion - 1,
+              "the last step brings a file to the current version");
+
+int versionOf(const Database& db) { return db.firstRow(QStringLiteral("PRAGMA user_version"))->value(0).toInt(); }
+
+QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// Copies the file as it is into a new file beside it and returns its name.
+// Called under the write lock, so no program changes the file meanwhile; the
+// name is taken with link(), which never replaces a file that is there.
+QString keepCopy(const QString& filePath, int version)
+{
+    const QString staging = filePath + QStringLiteral(".upgrading");
+    if (!copyPrivately(filePath, staging))
+        throw DatabaseError(QObject::tr("A copy of the database could not be kept beside it (%1), so it was not "
+                                        "upgraded.")
+                                .arg(staging));
+    for (;;) {
+        const QString name = keptCopyName(filePath, version);
+        if (::link(QFile::encodeName(staging).constData(), QFile::encodeName(name).constData()) == 0) {
+            QFile::remove(staging);
+            return name;
+        }
+        if (errno != EEXIST) {
+            const QString reason = systemError();
+            QFile::remove(staging);
+            throw DatabaseError(
+                QObject::tr("A copy of the database could not be kept as %1 (%2), so it was not upgraded.")
+                    .arg(name, reason));
+        }
+    }
+}
+
+} // namespace
+
+QString keptCopyName(const QString& filePath, int version)
+{
+    const QString base = QStringLiteral("%1.v%2").arg(filePath).arg(version);
+    QString name = base + QStringLiteral(".bak");
+    for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
+        name = QStringLiteral("%1-%2.bak").arg(base).arg(n);
+    return name;
+}
+
+QString upgrade(const Database& db)
+{
+    const int found = versionOf(db);
+    if (found >= SchemaCheck::currentVersion)
+        return {};
+    if (const QString reason = db.readOnlyReason(); !reason.isEmpty())
+        throw DatabaseError(QObject::tr("The database is of schema version %1 and must be upgraded to version %2 "
+                                        "before this program can use it, but %3 Nothing was changed.")
+                                .arg(found)
+                                .arg(SchemaCheck::currentVersion)
+                                .arg(reason),
+                            DatabaseError::Cause::ReadOnly);
+    QString kept;
+    try {
+        db.inTransaction([&] {
+            // Read again under the lock: another program may have upgraded it.
+            const int version = versionOf(db);
+            if (version >= SchemaCheck::currentVersion)
+                return;
+            kept = keepCopy(db.filePath(), version);
+            for (const Step& step : steps)
+                if (step.from >= version)
+                    db.execute(QString::fromUtf8(step.statement));
+            // PRAGMA takes no bound value; the number is the program's own.
+            db.execute(QStringLiteral("PRAGMA user_version = %1").arg(SchemaCheck::currentVersion));
+        });
+    } catch (const DatabaseError& error) {
+        // The file is as it was: a copy of it is of no use.
+        if (!kept.isEmpty())
+            QFile::remove(kept);
+        throw DatabaseError(QObject::tr("The database could not be upgraded from schema version %1 to version %2; "
+                                        "it is unchanged.\n%3")
+                                .arg(found)
+                                .arg(SchemaCheck::currentVersion)
+                                .arg(saveFailureMessage(error, error.message())),
+                            error.cause());
+    }
+    return kept;
+}
+
+} // namespace quillbill::SchemaUpgrade
