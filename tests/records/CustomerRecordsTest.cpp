@@ -186,7 +186,7 @@ TEST_F(CustomerRecordsTest, AHiddenCustomerIsNotOfferedForNewWork)
     const int32_t shown = records.add(sample("Shown", "SHO"));
     const auto ids = [](const auto& customers) {
         std::vector<int32_t> numbers;
-        for (const Customer& customer : customers)
+        for (const auto& customer : customers)
             numbers.push_back(customer.id);
         return numbers;
     };
