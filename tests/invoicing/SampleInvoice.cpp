@@ -1,5 +1,7 @@
 #include "SampleInvoice.h"
 
+#include "invoicing/WrappedText.h"
+
 namespace quillbill::testing {
 
 namespace {
@@ -75,12 +77,20 @@ void printSampleInvoice(quirepress::Report& report, const SampleInvoice& invoice
     set(*header, "BTAddress2", invoice.billAddress2);
     report.PrintSection(QStringLiteral("Header"));
     report.PrintSection(QStringLiteral("PageHeader"));
+    const auto detail = report.Section(QStringLiteral("detail"));
+    const auto line = report.Section(QStringLiteral("DetailLine"));
     for (const SampleJob& job : invoice.jobs) {
-        auto detail = report.Section(QStringLiteral("detail"));
+        const QStringList lines = linesIn(report, detail->Field(QStringLiteral("JobDescription")), job.description);
         detail->Clear();
-        set(*detail, "JobDescription", job.description);
+        set(*detail, "JobDescription", lines.first());
         set(*detail, "Sums", job.amount);
         report.PrintSection(QStringLiteral("Detail"));
+        for (const QString& more : lines.mid(1)) {
+            line->Clear();
+            set(*line, "JobDescription", more);
+            report.PrintSection(QStringLiteral("DetailLine"));
+        }
+        report.PrintSection(QStringLiteral("JobEnd"));
     }
     auto totals = report.Section(QStringLiteral("ReportFooter"));
     totals->Clear();

@@ -45,7 +45,8 @@ struct SampleInvoice {
 };
 
 // Fills and prints the sections: Header, PageHeader (again on every new
-// page), a Detail per job, ReportFooter; the page footer's values are set
+// page), per job a Detail, a DetailLine for each further line of its
+// description and a JobEnd, then ReportFooter; the page footer's values are set
 // last, as the driver sets them, and EndReport ends the run.
 void printSampleInvoice(quirepress::Report& report, const SampleInvoice& invoice);
 
