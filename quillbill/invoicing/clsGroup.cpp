@@ -7,9 +7,12 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <QObject>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <stdexcept>
 
 namespace quillbill {
 
@@ -18,6 +21,22 @@ namespace {
 const QString failureTitle = QStringLiteral("clsGroup.PrintReport");
 
 QString dollars(Millionths amount) { return u'$' + moneyText(amount, QLocale()); }
+
+bool hasSection(const quirepress::Report& report, const QString& name)
+{
+    for (int index = 1; index <= report.SectionCount(); ++index)
+        if (report.Section(index)->SectionName().compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// The invoice whose jobs are being printed, and what they come to so far.
+struct InvoiceUnderWay {
+    QVariant customerId;
+    QVariant invoiceId;
+    int64_t discountPercent = 0;
+    Millionths jobs = 0;
+};
 
 } // namespace
 
@@ -57,6 +76,10 @@ void clsGroup::printGroups()
     const int company = columns.indexOf(QStringLiteral("Company"));
     const int description = columns.indexOf(QStringLiteral("JobDescription"));
     const int sums = columns.indexOf(QStringLiteral("Sums"));
+    // Absent from a statement without the invoice's columns: no discounts.
+    const int customerId = columns.indexOf(QStringLiteral("CustomerID"));
+    const int invoiceId = columns.indexOf(QStringLiteral("InvoiceID"));
+    const int discountPercent = columns.indexOf(QStringLiteral("Discount"));
 
     const auto groupHeader = report_.Section(QStringLiteral("groupheader"));
     const auto detail = report_.Section(QStringLiteral("detail"));
@@ -65,6 +88,8 @@ void clsGroup::printGroups()
     const auto title = detail->Field(QStringLiteral("Title"));
     const auto year = detail->Field(QStringLiteral("Year"));
     const auto bookCount = groupFooter->Field(QStringLiteral("bookcount"));
+    // A layout made before discounts were reported shows them as job lines.
+    const bool discountSection = hasSection(report_, QStringLiteral("discount"));
 
     QString currentCompany;
     int rowsInGroup = 0;
@@ -75,7 +100,49 @@ void clsGroup::printGroups()
         report_.PrintSection(QStringLiteral("groupfooter"));
         total = 0;
     };
+    // An invoice counts at what its document bills before taxes: its
+    // discount follows its jobs as a line of its own and comes off the
+    // group's total.
+    InvoiceUnderWay invoice;
+    const auto finishInvoice = [&] {
+        if (invoice.discountPercent > 0) {
+            const Millionths discount = discountOf(invoice.jobs, invoice.discountPercent);
+            const QString label = QObject::tr("%1 on invoice %2")
+                                      .arg(discountLabel(invoice.discountPercent), invoice.invoiceId.toString());
+            const QString amount = deductionText(discount, QLocale());
+            if (discountSection) {
+                const auto line = report_.Section(QStringLiteral("discount"));
+                line->Clear();
+                line->Field(QStringLiteral("lblDiscount"))->setValue(label);
+                line->Field(QStringLiteral("txtDiscount"))->setValue(amount);
+                report_.PrintSection(QStringLiteral("discount"));
+            } else {
+                detail->Clear();
+                title->setValue(label);
+                year->setValue(amount);
+                report_.PrintSection(QStringLiteral("detail"));
+            }
+            total -= discount;
+        }
+        invoice = {};
+    };
+    const auto valueOf = [&rows](int column) { return column < 0 ? QVariant() : rows.value(column); };
     while (rows.next()) {
+        // Before a new company closes the group the invoice belongs to.
+        const QVariant rowCustomer = valueOf(customerId);
+        const QVariant rowInvoice = valueOf(invoiceId);
+        if (rowCustomer != invoice.customerId || rowInvoice != invoice.invoiceId) {
+            finishInvoice();
+            invoice.customerId = rowCustomer;
+            invoice.invoiceId = rowInvoice;
+            invoice.discountPercent = valueOf(discountPercent).toLongLong();
+            if (invoice.discountPercent < 0 || invoice.discountPercent > largestDiscountPercent)
+                throw std::runtime_error(QObject::tr("Invoice %1 of %2 has a discount of %3 per cent, which is not "
+                                                     "from 0 to 100.")
+                                             .arg(rowInvoice.toString(), rows.value(company).toString())
+                                             .arg(invoice.discountPercent)
+                                             .toStdString());
+        }
         const QString rowCompany = rows.value(company).toString();
         if (rowCompany != currentCompany) {
             if (!currentCompany.isEmpty() && rowsInGroup != 0)
@@ -92,11 +159,13 @@ void clsGroup::printGroups()
         report_.PrintSection(QStringLiteral("detail"));
         ++rowsInGroup;
         total += amount;
+        invoice.jobs += amount;
     }
     // A read that fails part way ends the rows early; the report must not
     // pass for whole.
     if (rows.lastError().isValid())
         throw DatabaseError(rows.lastError().text());
+    finishInvoice();
     if (!currentCompany.isEmpty() && rowsInGroup != 0)
         closeGroup();
     report_.EndReport();

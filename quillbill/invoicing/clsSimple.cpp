@@ -21,6 +21,14 @@ void setValue(quirepress::Section& section, const char* field, const QString& va
 
 QString dollars(Millionths amount) { return u'$' + moneyText(amount, QLocale()); }
 
+bool hasSection(const quirepress::Report& report, const QString& name)
+{
+    for (int index = 1; index <= report.SectionCount(); ++index)
+        if (report.Section(index)->SectionName().compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 clsSimple::clsSimple(AppContext& app, InvoiceSelection invoice)
@@ -94,7 +102,27 @@ void clsSimple::printSections()
         sum += fromTenThousandths(job.sums);
     }
 
-    const InvoiceTotals totals = invoiceTotals(sum, rows.gstPercent, rows.pstPercent);
+    const InvoiceTotals totals = invoiceTotals(sum, rows.discountPercent, rows.gstPercent, rows.pstPercent);
+    // The discount is a line of its own under the jobs, which the total
+    // below sums up. A layout made before discounts were printed has no
+    // section for it, and shows it as a job line instead.
+    if (rows.discountPercent > 0) {
+        const QString label = discountLabel(rows.discountPercent);
+        const QString amount = deductionText(totals.discount, locale);
+        if (hasSection(report_, QStringLiteral("Discount"))) {
+            const auto discount = report_.Section(QStringLiteral("discount"));
+            discount->Clear();
+            setValue(*discount, "lblDiscount", label);
+            setValue(*discount, "txtDiscount", amount);
+            report_.PrintSection(QStringLiteral("Discount"));
+        } else {
+            detail->Clear();
+            setValue(*detail, "JobDescription", label);
+            setValue(*detail, "Sums", amount);
+            report_.PrintSection(QStringLiteral("Detail"));
+        }
+    }
+
     const auto footer = report_.Section(QStringLiteral("ReportFooter"));
     footer->Clear();
     setValue(*footer, "txtTotal", dollars(totals.total));

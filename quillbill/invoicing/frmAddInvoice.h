@@ -6,6 +6,8 @@
 
 #include <QDate>
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -38,6 +40,13 @@ private:
     void showCustomer(const Customer* customer);
     void generateInvoiceId();
     void addJob();
+    // The discount box as whole percents; when it holds none, says so and
+    // puts the focus in the box.
+    std::optional<int> typedDiscount();
+    // Stores the discount box's value on the issued invoice when it differs
+    // from the stored one. False when it could not be stored (the user has
+    // been told, and the box shows what to fix or what is stored).
+    bool storeDiscount();
     void printInvoice();
     void emailInvoice();
     // Empty, disabled job boxes and an empty job list.
@@ -50,6 +59,9 @@ private:
     NewInvoice invoice_;
     QDate invoiceDate_;
     InvoiceOutput output_;
+    // While a discount is being stored: a message box taking the focus ends
+    // the box's editing once more.
+    bool storingDiscount_ = false;
 
     QComboBox* cmbCustomerID_;
     QLabel* lblCompany_;
