@@ -3,6 +3,7 @@
 #include "app/FailureMessage.h"
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
+#include "invoicing/LayoutSections.h"
 #include "records/DatabaseError.h"
 
 #include <QFileInfo>
@@ -21,14 +22,6 @@ namespace {
 const QString failureTitle = QStringLiteral("clsGroup.PrintReport");
 
 QString dollars(Millionths amount) { return u'$' + moneyText(amount, QLocale()); }
-
-bool hasSection(const quirepress::Report& report, const QString& name)
-{
-    for (int index = 1; index <= report.SectionCount(); ++index)
-        if (report.Section(index)->SectionName().compare(name, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
 
 // The invoice whose jobs are being printed, and what they come to so far.
 struct InvoiceUnderWay {

@@ -4,6 +4,7 @@
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
 #include "invoicing/InvoiceRows.h"
+#include "invoicing/LayoutSections.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -20,14 +21,6 @@ void setValue(quirepress::Section& section, const char* field, const QString& va
 }
 
 QString dollars(Millionths amount) { return u'$' + moneyText(amount, QLocale()); }
-
-bool hasSection(const quirepress::Report& report, const QString& name)
-{
-    for (int index = 1; index <= report.SectionCount(); ++index)
-        if (report.Section(index)->SectionName().compare(name, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
 
 } // namespace
 
