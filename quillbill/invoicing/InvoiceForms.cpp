@@ -1,5 +1,7 @@
 #include "invoicing/InvoiceForms.h"
 
+#include <QObject>
+
 namespace quillbill {
 
 namespace {
@@ -14,21 +16,44 @@ Millionths fromTenThousandths(int64_t tenThousandths)
     return Millionths(tenThousandths) * millionthsPerTenThousandth;
 }
 
-InvoiceTotals invoiceTotals(Millionths total, int64_t gstPercent, int64_t pstPercent)
+Millionths roundedToCent(Millionths amount)
 {
-    // total (millionths) x rate / 100 is exact only for totals that are
-    // whole ten-thousandths, which every stored sum is.
+    const bool negative = amount < 0;
+    const Millionths magnitude = negative ? -amount : amount;
+    // Half a cent and more goes up, away from zero on either side.
+    const Millionths cents = (magnitude + millionthsPerCent / 2) / millionthsPerCent * millionthsPerCent;
+    return negative ? -cents : cents;
+}
+
+Millionths discountOf(Millionths jobs, int64_t percent)
+{
+    // jobs (millionths) x percent / 100 is exact for whole ten-thousandths,
+    // which every stored sum is; only the rounding to the cent changes it.
+    return roundedToCent(jobs / millionthsPerTenThousandth * percent);
+}
+
+InvoiceTotals invoiceTotals(Millionths jobs, int64_t discountPercent, int64_t gstPercent, int64_t pstPercent)
+{
+    const Millionths discount = discountOf(jobs, discountPercent);
+    // Whole ten-thousandths less whole cents: the taxes below stay exact.
+    const Millionths total = jobs - discount;
     const Millionths gst = total / millionthsPerTenThousandth * gstPercent;
     const Millionths pst = total / millionthsPerTenThousandth * pstPercent;
-    return {total, gst, pst, total + gst + pst};
+    return {jobs, discount, total, gst, pst, total + gst + pst};
+}
+
+QString discountLabel(int64_t percent) { return QObject::tr("Discount (%1%)").arg(percent); }
+
+QString deductionText(Millionths amount, const QLocale& locale)
+{
+    const QString dollars = u'$' + moneyText(amount, locale);
+    return roundedToCent(amount) == 0 ? dollars : locale.negativeSign() + dollars;
 }
 
 QString moneyText(Millionths amount, const QLocale& locale)
 {
     const bool negative = amount < 0;
-    Millionths magnitude = negative ? -amount : amount;
-    // Half a cent and more goes up, away from zero on either side.
-    Millionths cents = (magnitude + millionthsPerCent / 2) / millionthsPerCent;
+    Millionths cents = roundedToCent(negative ? -amount : amount) / millionthsPerCent;
 
     const auto fraction = static_cast<int>(cents % 100);
     cents /= 100;

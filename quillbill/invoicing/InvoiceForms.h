@@ -16,19 +16,40 @@ __extension__ using Millionths = __int128;
 
 Millionths fromTenThousandths(int64_t tenThousandths);
 
-// The four amounts at the foot of an invoice, unrounded: the sum of the
-// jobs, the two taxes on it and the grand total made of those three. Each is
-// rounded only when it is shown, so the shown parts need not add up to the
-// shown total.
+// The largest discount an invoice can have, in per cent: all of it.
+constexpr int64_t largestDiscountPercent = 100;
+
+// `amount` to the cent, halves away from zero on either side: how every
+// amount of an invoice is shown, and how its discount is taken off.
+Millionths roundedToCent(Millionths amount);
+
+// The discount of an invoice whose jobs come to `jobs`: `percent` whole
+// percents of it, rounded to the cent, so that the jobs less the discount
+// is an amount the document can show exactly.
+Millionths discountOf(Millionths jobs, int64_t percent);
+
+// The amounts at the foot of an invoice. The discount comes off the jobs
+// first; the taxes are reckoned on what is left, the total, and kept
+// unrounded with the grand total made of those three. Each is rounded only
+// when it is shown, so the shown parts need not add up to the shown total.
 struct InvoiceTotals {
-    Millionths total;
+    Millionths jobs;
+    Millionths discount; // whole cents
+    Millionths total; // jobs - discount
     Millionths gst;
     Millionths pst;
     Millionths grandTotal;
 };
 
-// `gstPercent` and `pstPercent` are the company's rates in whole percents.
-InvoiceTotals invoiceTotals(Millionths total, int64_t gstPercent, int64_t pstPercent);
+// `discountPercent` is the invoice's discount (0 to 100), `gstPercent` and
+// `pstPercent` the company's rates, all in whole percents.
+InvoiceTotals invoiceTotals(Millionths jobs, int64_t discountPercent, int64_t gstPercent, int64_t pstPercent);
+
+// The discount line's label, "Discount (10%)".
+QString discountLabel(int64_t percent);
+// An amount taken off, as its line shows it: "-$10.00", or "$0.00" when
+// nothing is left to take off once rounded.
+QString deductionText(Millionths amount, const QLocale& locale);
 
 // "##,##0.00": thousands grouped with the locale's separator, the locale's
 // decimal point, two decimals rounded half away from zero, a leading minus

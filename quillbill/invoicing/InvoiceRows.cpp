@@ -1,5 +1,6 @@
 #include "invoicing/InvoiceRows.h"
 
+#include "invoicing/InvoiceForms.h"
 #include "records/Database.h"
 
 #include <QObject>
@@ -38,8 +39,8 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
     rows.gstPercent = companies.front().value(QStringLiteral("GST")).toLongLong();
     rows.pstPercent = companies.front().value(QStringLiteral("PST")).toLongLong();
 
-    const auto stored =
-        database.firstRow(QStringLiteral("SELECT Date FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?"), key);
+    const auto stored = database.firstRow(
+        QStringLiteral("SELECT Date, Discount FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?"), key);
     if (!stored)
         cannotPrint(QObject::tr("Invoice %1 of customer %2 is not in the database.")
                         .arg(invoice.invoiceId)
@@ -47,6 +48,13 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
     rows.date = QDate::fromString(stored->value(0).toString(), Qt::ISODate);
     if (!rows.date.isValid())
         cannotPrint(QObject::tr("Invoice %1 has no date.").arg(invoice.invoiceId));
+    rows.discountPercent = stored->value(1).toLongLong();
+    // Another program may have written it; a discount beyond the jobs would
+    // bill a negative amount.
+    if (rows.discountPercent < 0 || rows.discountPercent > largestDiscountPercent)
+        cannotPrint(QObject::tr("Invoice %1 has a discount of %2 per cent, which is not from 0 to 100.")
+                        .arg(invoice.invoiceId)
+                        .arg(rows.discountPercent));
 
     const auto customer = database.firstRow(
         QStringLiteral("SELECT Company, Address, City, Prov, Postal FROM TblCustomer WHERE CustomerID = ?"),

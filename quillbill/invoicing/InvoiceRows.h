@@ -37,6 +37,8 @@ struct InvoiceRows {
     int64_t gstPercent = 0;
     int64_t pstPercent = 0;
     QDate date;
+    // The invoice's discount in whole percents, 0 to 100.
+    int64_t discountPercent = 0;
     QString customerCompany;
     QString customerAddress;
     QString customerCityLine; // City, Prov Postal
@@ -46,7 +48,8 @@ struct InvoiceRows {
 
 // Throws DatabaseError when a statement fails, and std::runtime_error with a
 // message for the user when there is no company row, no such invoice or
-// customer, or an invoice without a date.
+// customer, an invoice without a date, or one whose discount is not from 0
+// to 100 per cent.
 InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice);
 
 } // namespace quillbill

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "records/GuardedSave.h"
 #include "records/customers/Customer.h"
+#include "records/invoices/InvoiceRecords.h"
 
 #include <QDate>
 #include <QLocale>
@@ -28,10 +30,24 @@ public:
     void choose(const Customer& customer);
     const std::optional<Customer>& customer() const { return customer_; }
 
+    // The discount box's text as a discount: a whole number of per cent
+    // from 0 to 100, blanks around it allowed; an empty box is none.
+    // Anything else is nullopt.
+    static std::optional<int> readDiscount(const QString& typed);
+
     // Issues the next number of the chosen customer's billing code and
-    // stores the invoice, dated `date`. Needs a chosen customer.
-    int32_t issueNumber(const QDate& date);
+    // stores the invoice, dated `date`, with `discountPercent` (0 to 100)
+    // off its jobs. Needs a chosen customer.
+    int32_t issueNumber(const QDate& date, int discountPercent = 0);
     std::optional<int32_t> invoiceNumber() const { return invoiceNumber_; }
+
+    // The issued invoice's discount as it was last read or written.
+    int discount() const;
+    // Stores `percent` (0 to 100) as the issued invoice's discount, over
+    // the invoice only as this window last read or wrote it. On
+    // ChangedMeanwhile nothing is written and discount() is the stored one;
+    // on Gone the number is forgotten, so that the next job needs a new one.
+    SaveOutcome setDiscount(int percent);
 
     // A job bills work done, so its amount is never below zero; a refund or
     // a correction is not a job.
@@ -47,6 +63,7 @@ private:
     const Database& database_;
     std::optional<Customer> customer_;
     std::optional<int32_t> invoiceNumber_;
+    std::optional<InvoiceAsRead> stored_;
     int jobCount_ = 0;
 };
 

@@ -19,14 +19,4 @@ QStringList linesIn(quirepress::Report& report, const std::shared_ptr<quirepress
     }
 }
 
-std::shared_ptr<quirepress::Section> sectionIfAny(const quirepress::Report& report, const QString& name)
-{
-    for (int index = 1; index <= report.SectionCount(); ++index) {
-        std::shared_ptr<quirepress::Section> section = report.Section(index);
-        if (section->SectionName().compare(name, Qt::CaseInsensitive) == 0)
-            return section;
-    }
-    return nullptr;
-}
-
 } // namespace quillbill

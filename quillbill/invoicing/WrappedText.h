@@ -15,8 +15,4 @@ namespace quillbill {
 // columns; in HTML at line breaks only. A text that fits, or none, is one line.
 QStringList linesIn(quirepress::Report& report, const std::shared_ptr<quirepress::Field>& field, QString text);
 
-// The section of that name, in any letter case, or none: a layout may leave
-// out the sections a driver only uses when it has them.
-std::shared_ptr<quirepress::Section> sectionIfAny(const quirepress::Report& report, const QString& name);
-
 } // namespace quillbill

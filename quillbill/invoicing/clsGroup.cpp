@@ -3,18 +3,13 @@
 #include "app/FailureMessage.h"
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
+#include "invoicing/LayoutSections.h"
+#include "invoicing/ReportRows.h"
 #include "invoicing/WrappedText.h"
-#include "records/Database.h"
 #include "records/DatabaseError.h"
 
 #include <QFileInfo>
 #include <QLocale>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
-
-#include <cstdint>
-#include <vector>
 
 namespace quillbill {
 
@@ -23,63 +18,6 @@ namespace {
 const QString failureTitle = QStringLiteral("clsGroup.PrintReport");
 
 QString dollars(Millionths amount) { return u'$' + moneyText(amount, QLocale()); }
-
-// The statement's rows as the report prints them, read whole before the
-// first line is laid out. An open read keeps the database's shared lock, and
-// under SQLite's rollback journal no other program can commit a save until
-// it ends: a read left open through the layout would make every save at
-// another desk wait for the whole report, and fail after the busy timeout.
-// The job texts lie end to end in one string and each company is kept once,
-// so a year of 500,000 jobs takes tens of megabytes, not hundreds.
-class ReportRows {
-public:
-    // Reads every row of `statement`. Throws DatabaseError.
-    static ReportRows read(const Database& database, const ReportStatement& statement)
-    {
-        ReportRows read;
-        QSqlQuery rows = database.execute(statement.sql, statement.values);
-        const QSqlRecord columns = rows.record();
-        const int company = columns.indexOf(QStringLiteral("Company"));
-        const int description = columns.indexOf(QStringLiteral("JobDescription"));
-        const int sums = columns.indexOf(QStringLiteral("Sums"));
-        while (rows.next())
-            read.add(rows.value(company).toString(), rows.value(description).toString(), rows.value(sums).toLongLong());
-        // A read that fails part way ends the rows early; the report must
-        // not pass for whole.
-        if (rows.lastError().isValid())
-            throw DatabaseError(rows.lastError().text());
-        return read;
-    }
-
-    size_t size() const { return rows_.size(); }
-    const QString& company(size_t row) const { return companies_[rows_[row].company]; }
-    QString description(size_t row) const
-    {
-        const qsizetype begin = row == 0 ? 0 : rows_[row - 1].descriptionEnd;
-        return descriptions_.mid(begin, rows_[row].descriptionEnd - begin);
-    }
-    int64_t tenThousandths(size_t row) const { return rows_[row].tenThousandths; }
-
-private:
-    struct Row {
-        qsizetype descriptionEnd;
-        int64_t tenThousandths;
-        size_t company;
-    };
-
-    void add(const QString& company, const QString& description, int64_t tenThousandths)
-    {
-        // The statement brings each company's rows together.
-        if (companies_.empty() || companies_.back() != company)
-            companies_.push_back(company);
-        descriptions_ += description;
-        rows_.push_back({descriptions_.size(), tenThousandths, companies_.size() - 1});
-    }
-
-    std::vector<QString> companies_;
-    QString descriptions_;
-    std::vector<Row> rows_;
-};
 
 } // namespace
 
@@ -131,6 +69,8 @@ void clsGroup::printGroups()
     const auto lineSection = sectionIfAny(report_, QStringLiteral("detailline"));
     const QString lineName = lineSection ? lineSection->SectionName() : detail->SectionName();
     const auto more = lineSection ? lineSection->Field(QStringLiteral("Title")) : title;
+    // A layout made before discounts were reported shows them as job lines.
+    const auto discountSection = sectionIfAny(report_, QStringLiteral("discount"));
 
     QString currentCompany;
     int rowsInGroup = 0;
@@ -141,7 +81,36 @@ void clsGroup::printGroups()
         report_.PrintSection(QStringLiteral("groupfooter"));
         total = 0;
     };
+    // An invoice counts at what its document bills before taxes: its
+    // discount follows its jobs as a line of its own and comes off the
+    // group's total.
+    Millionths invoiceJobs = 0;
+    const auto finishInvoice = [&](size_t lastRow) {
+        const ReportRows::Invoice& invoice = rows.invoice(lastRow);
+        if (invoice.discountPercent > 0) {
+            const Millionths discount = discountOf(invoiceJobs, invoice.discountPercent);
+            const QString label =
+                QObject::tr("%1 on invoice %2").arg(discountLabel(invoice.discountPercent), invoice.invoiceId.toString());
+            const QString amount = deductionText(discount, QLocale());
+            if (discountSection) {
+                discountSection->Clear();
+                discountSection->Field(QStringLiteral("lblDiscount"))->setValue(label);
+                discountSection->Field(QStringLiteral("txtDiscount"))->setValue(amount);
+                report_.PrintSection(discountSection->SectionName());
+            } else {
+                detail->Clear();
+                title->setValue(label);
+                year->setValue(amount);
+                report_.PrintSection(QStringLiteral("detail"));
+            }
+            total -= discount;
+        }
+        invoiceJobs = 0;
+    };
     for (size_t row = 0; row < rows.size(); ++row) {
+        // Before a new company closes the group the invoice belongs to.
+        if (row > 0 && rows.invoiceIndex(row) != rows.invoiceIndex(row - 1))
+            finishInvoice(row - 1);
         const QString& rowCompany = rows.company(row);
         if (rowCompany != currentCompany) {
             if (!currentCompany.isEmpty() && rowsInGroup != 0)
@@ -164,7 +133,10 @@ void clsGroup::printGroups()
         }
         ++rowsInGroup;
         total += amount;
+        invoiceJobs += amount;
     }
+    if (rows.size() > 0)
+        finishInvoice(rows.size() - 1);
     if (!currentCompany.isEmpty() && rowsInGroup != 0)
         closeGroup();
     report_.EndReport();

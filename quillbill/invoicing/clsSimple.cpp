@@ -4,6 +4,7 @@
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
 #include "invoicing/InvoiceRows.h"
+#include "invoicing/LayoutSections.h"
 #include "invoicing/WrappedText.h"
 
 #include <QFileInfo>
@@ -114,7 +115,27 @@ void clsSimple::printSections()
         sum += fromTenThousandths(job.sums);
     }
 
-    const InvoiceTotals totals = invoiceTotals(sum, rows.gstPercent, rows.pstPercent);
+    const InvoiceTotals totals = invoiceTotals(sum, rows.discountPercent, rows.gstPercent, rows.pstPercent);
+    // The discount is a line of its own under the jobs, which the total
+    // below sums up. A layout made before discounts were printed has no
+    // section for it, and shows it as a job line instead.
+    if (rows.discountPercent > 0) {
+        const QString label = discountLabel(rows.discountPercent);
+        const QString amount = deductionText(totals.discount, locale);
+        if (sectionIfAny(report_, QStringLiteral("Discount"))) {
+            const auto discount = report_.Section(QStringLiteral("discount"));
+            discount->Clear();
+            setValue(*discount, "lblDiscount", label);
+            setValue(*discount, "txtDiscount", amount);
+            report_.PrintSection(QStringLiteral("Discount"));
+        } else {
+            detail->Clear();
+            setValue(*detail, "JobDescription", label);
+            setValue(*detail, "Sums", amount);
+            report_.PrintSection(QStringLiteral("Detail"));
+        }
+    }
+
     const auto footer = report_.Section(QStringLiteral("ReportFooter"));
     footer->Clear();
     setValue(*footer, "txtTotal", dollars(totals.total));

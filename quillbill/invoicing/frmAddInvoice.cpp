@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QTreeWidget>
@@ -80,6 +81,7 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
 
     txtDiscount_->setText("0");
     txtDiscount_->setAccessibleName(tr("Discount in per cent"));
+    KeyFilter::install(txtDiscount_, KeyFilter::isDigit);
     SelectAllOnFocus::install(txtDiscount_);
     txtJobDescription_->setAccessibleName(tr("Job Description"));
     txtSums_->setAccessibleName(tr("Sum"));
@@ -138,6 +140,12 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
     layout->addLayout(makeButtonRow({cmdPrintInvoice_, cmdEmail_, cmdClose_}));
 
     connect(cmbCustomerID_, &QComboBox::activated, this, &frmAddInvoice::chooseCustomer);
+    // A discount changed on an issued invoice is stored at once, like its
+    // jobs; before that, issuing the number stores it.
+    connect(txtDiscount_, &QLineEdit::editingFinished, this, [this] {
+        if (invoice_.invoiceNumber())
+            storeDiscount();
+    });
     connect(cmdMakeInvoiceID_, &QPushButton::clicked, this, &frmAddInvoice::generateInvoiceId);
     connect(cmdAddJob_, &QPushButton::clicked, this, &frmAddInvoice::addJob);
     connect(txtSums_, &QLineEdit::returnPressed, this, &frmAddInvoice::addJob);
@@ -207,6 +215,8 @@ void frmAddInvoice::chooseCustomer(int index)
     invoiceDate_ = QDate::currentDate();
     txtDate_->setText(QLocale().toString(invoiceDate_, QLocale::ShortFormat));
     txtInvoiceID_->clear();
+    // The discount of the previous invoice is not this one's.
+    txtDiscount_->setText(QStringLiteral("0"));
     cmdMakeInvoiceID_->setEnabled(true);
     resetJobEntry();
 }
@@ -250,6 +260,11 @@ void frmAddInvoice::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // A discount typed but not yet stored goes onto the invoice first.
+    if (invoice_.invoiceNumber() && !storeDiscount()) {
+        event->ignore();
+        return;
+    }
     ChildWindow::closeEvent(event);
 }
 
@@ -261,10 +276,65 @@ void frmAddInvoice::startOver()
     cmdMakeInvoiceID_->setFocus();
 }
 
+std::optional<int> frmAddInvoice::typedDiscount()
+{
+    const std::optional<int> percent = NewInvoice::readDiscount(txtDiscount_->text());
+    if (!percent) {
+        app_.messages.warn(this, tr("The discount is a whole number of per cent from 0 to 100. Please fix."),
+                           ProgramInfo::title);
+        txtDiscount_->setFocus();
+        txtDiscount_->selectAll();
+    }
+    return percent;
+}
+
+bool frmAddInvoice::storeDiscount()
+{
+    if (storingDiscount_)
+        return false;
+    const QScopedValueRollback storing(storingDiscount_, true);
+    const std::optional<int> percent = typedDiscount();
+    if (!percent)
+        return false;
+    // Before a number is issued the box is all there is; issuing stores it.
+    if (!invoice_.invoiceNumber() || *percent == invoice_.discount())
+        return true;
+    const int32_t number = *invoice_.invoiceNumber();
+    SaveOutcome outcome = SaveOutcome::Saved;
+    if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] { outcome = invoice_.setDiscount(*percent); }))
+        return false;
+    switch (outcome) {
+    case SaveOutcome::Saved:
+        return true;
+    case SaveOutcome::ChangedMeanwhile:
+        app_.messages.warn(this,
+                           tr("Invoice %1 was changed elsewhere after it was shown here, so your discount was not "
+                              "saved. The box now shows the discount as it is stored.")
+                               .arg(number),
+                           ProgramInfo::title);
+        txtDiscount_->setText(QString::number(invoice_.discount()));
+        return false;
+    case SaveOutcome::Gone:
+        app_.messages.warn(this,
+                           tr("Invoice %1 is no longer in the database (a backup may have been restored since it was "
+                              "issued), so the discount was not saved.\nPlease issue a new invoice number and enter "
+                              "its jobs again.")
+                               .arg(number),
+                           ProgramInfo::title);
+        startOver();
+        return false;
+    }
+    return false;
+}
+
 void frmAddInvoice::generateInvoiceId()
 {
+    const std::optional<int> discount = typedDiscount();
+    if (!discount)
+        return;
     int32_t number = 0;
-    if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] { number = invoice_.issueNumber(invoiceDate_); }))
+    if (!runShowingFailure(app_.messages, ProgramInfo::title,
+                           [&] { number = invoice_.issueNumber(invoiceDate_, *discount); }))
         return;
     txtInvoiceID_->setText(QString::number(number));
     txtJobDescription_->setEnabled(true);
@@ -319,13 +389,14 @@ void frmAddInvoice::addJob()
 
 void frmAddInvoice::printInvoice()
 {
-    if (invoice_.invoiceNumber())
+    // The invoice is printed with the discount the box shows, or not at all.
+    if (invoice_.invoiceNumber() && storeDiscount())
         output_.preview(*invoice_.invoiceNumber(), invoice_.customer()->id);
 }
 
 void frmAddInvoice::emailInvoice()
 {
-    if (invoice_.invoiceNumber())
+    if (invoice_.invoiceNumber() && storeDiscount())
         output_.email(*invoice_.invoiceNumber(), invoice_.customer()->id, this);
 }
 

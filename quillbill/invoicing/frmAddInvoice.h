@@ -7,6 +7,8 @@
 
 #include <QDate>
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -48,6 +50,13 @@ private:
     void showCustomer(const Customer* customer);
     void generateInvoiceId();
     void addJob();
+    // The discount box as whole percents; when it holds none, says so and
+    // puts the focus in the box.
+    std::optional<int> typedDiscount();
+    // Stores the discount box's value on the issued invoice when it differs
+    // from the stored one. False when it could not be stored (the user has
+    // been told, and the box shows what to fix or what is stored).
+    bool storeDiscount();
     void printInvoice();
     void emailInvoice();
     // Empty, disabled job boxes and an empty job list.
@@ -62,6 +71,9 @@ private:
     InvoiceOutput output_;
     ChangeWatch customerChanges_;
     CustomerListModel* customers_;
+    // While a discount is being stored: a message box taking the focus ends
+    // the box's editing once more.
+    bool storingDiscount_ = false;
 
     QComboBox* cmbCustomerID_;
     QLabel* lblCompany_;

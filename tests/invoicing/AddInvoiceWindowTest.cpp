@@ -3,9 +3,11 @@
 
 #include "LockingProcess.h"
 #include "ProgramControls.h"
+#include "QuietDesktopOpener.h"
 #include "TestProgram.h"
 #include "invoicing/InvoiceForms.h"
 #include "invoicing/frmAddInvoice.h"
+#include "invoicing/frmReprint.h"
 #include "records/DatabaseError.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -45,6 +48,7 @@ using testing::TestProgram;
 const QString sumNotEntered = QStringLiteral("Sum Field not entered correctly. Please fix.");
 const QString descriptionBlank = QStringLiteral("Job Description cannnot be blank.");
 const QString negativeSum = QStringLiteral("A job cannot have a negative amount.");
+const QString discountOutOfRange = QStringLiteral("The discount is a whole number of per cent from 0 to 100.");
 
 class AddInvoiceWindow : public ::testing::Test {
 protected:
@@ -69,6 +73,16 @@ protected:
     void choose(const QString& company) { chooseInList(customers(), company); }
 
     void generate() { QTest::mouseClick(button("cmdMakeInvoiceID"), Qt::LeftButton); }
+
+    // Types over the discount box's text and ends the entry with Enter.
+    void typeDiscount(const QString& percent)
+    {
+        box("txtDiscount")->selectAll();
+        QTest::keyClicks(box("txtDiscount"), percent);
+        QTest::keyClick(box("txtDiscount"), Qt::Key_Return);
+    }
+
+    int storedDiscount() const { return count("SELECT Discount FROM TblInvoice WHERE CustomerID = 7"); }
 
     void enterJob(const QString& description, const QString& sum)
     {
@@ -402,6 +416,74 @@ TEST_F(AddInvoiceWindow, OnAFullDiskNothingIsIssuedAndTheWindowStaysWhereItWas)
     EXPECT_FALSE(button("cmdAddJob")->isEnabled());
     EXPECT_TRUE(button("cmdMakeInvoiceID")->isEnabled()) << "the user may try again";
     EXPECT_EQ(count("SELECT InvoiceNumber FROM TblBillingCodes WHERE BillCode = 'OBR'"), 41);
+}
+
+TEST_F(AddInvoiceWindow, TheDiscountIsStoredAndAChangeAfterTheJobsIsWhatIsMailedAndReprinted)
+{
+    ASSERT_TRUE(testing::installQuietDesktopOpener());
+    program.installDeliveredReports();
+    choose("O'Brien & Sons");
+    typeDiscount("10");
+    generate();
+    EXPECT_EQ(storedDiscount(), 10) << "stored with the invoice";
+    enterJob("Gutter clearing", "100");
+
+    typeDiscount("15");
+    EXPECT_EQ(storedDiscount(), 15) << "stored as soon as it is changed";
+    QTest::mouseClick(button("cmdEmail"), Qt::LeftButton);
+    QFile mailed(program.app->state.AttachmentPath);
+    ASSERT_TRUE(mailed.open(QIODevice::ReadOnly)) << "no invoice written";
+    const QString document = QString::fromUtf8(mailed.readAll());
+    for (const char* text : {"Discount (15%)", "-$15.00", "$85.00"})
+        EXPECT_TRUE(document.contains(QLatin1String(text))) << text;
+    EXPECT_TRUE(program.messages.empty());
+
+    frmReprint reprint(*program.app);
+    reprint.show();
+    chooseInList(control<QComboBox>(&reprint, "cmbCustomerID"), "O'Brien & Sons");
+    auto* invoices = control<QTreeWidget>(&reprint, "ListView1");
+    ASSERT_EQ(invoices->topLevelItemCount(), 1);
+    EXPECT_EQ(invoices->headerItem()->text(4), "Dicount (%)");
+    EXPECT_EQ(invoices->topLevelItem(0)->text(4), "15");
+}
+
+TEST_F(AddInvoiceWindow, ADiscountOutOfRangeIsRefusedAndOneChangedElsewhereIsNotOverwritten)
+{
+    choose("O'Brien & Sons");
+    for (const char* typed : {"101", "-5", "1.5", "ten"}) {
+        SCOPED_TRACE(typed);
+        program.messages.clear();
+        box("txtDiscount")->setText(QString::fromLatin1(typed)); // pasted: typing takes digits only
+        generate();
+        ASSERT_EQ(program.messages.messages.size(), 1u);
+        EXPECT_TRUE(program.messages.last().text.startsWith(discountOutOfRange))
+            << program.messages.last().text.toStdString();
+        EXPECT_EQ(count("SELECT count(*) FROM TblInvoice"), 0) << "no invoice issued";
+    }
+
+    box("txtDiscount")->setText("10");
+    generate();
+    enterJob("Gutter clearing", "100");
+    program.messages.clear();
+    typeDiscount("250");
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.startsWith(discountOutOfRange));
+    EXPECT_EQ(storedDiscount(), 10);
+
+    // Another desk sets the discount of this very invoice.
+    program.exec("UPDATE TblInvoice SET Discount = 20 WHERE CustomerID = 7");
+    program.messages.clear();
+    typeDiscount("5");
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.contains("changed elsewhere"))
+        << program.messages.last().text.toStdString();
+    EXPECT_EQ(storedDiscount(), 20) << "not overwritten";
+    EXPECT_EQ(box("txtDiscount")->text(), "20") << "shown as it is stored";
+
+    program.messages.clear();
+    typeDiscount("5");
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_EQ(storedDiscount(), 5) << "a change made over what is shown is saved";
 }
 
 TEST_F(AddInvoiceWindow, ACustomerAddedElsewhereAppearsWhileTheChosenOneStaysShown)

@@ -144,6 +144,53 @@ TEST_F(InvoiceDocumentTest, FooterAmountsComeFromTheUnroundedTaxes)
     }
 }
 
+// The discount comes off the jobs as a line of its own, rounded to the cent;
+// the total and the taxes are those of what is left.
+TEST_F(InvoiceDocumentTest, ADiscountIsALineOfItsOwnAndTheTaxesAreOnWhatIsLeft)
+{
+    struct Case {
+        const char* what;
+        std::vector<StoredJob> jobs;
+        int discount;
+        QStringList lines; // from the first job on
+    };
+    const Case cases[] = {
+        {"ten per cent",
+         {{"Design", 600'000}, {"Build", 400'000}},
+         10,
+         {"Design $60.00", "Build $40.00", "Discount (10%) -$10.00", "Total: $90.00", "GST: $6.30", "PST: $7.20",
+          "Grand Total: $103.50"}},
+        // 10 % of $10.05 is $1.005: half a cent goes up, away from zero
+        // (truncating, or rounding halves to even, would take off $1.00).
+        {"half a cent",
+         {{"Job", 100'500}},
+         10,
+         {"Job $10.05", "Discount (10%) -$1.01", "Total: $9.04", "GST: $0.63", "PST: $0.72", "Grand Total: $10.40"}},
+        {"all of it",
+         {{"Job", 100'500}},
+         100,
+         {"Job $10.05", "Discount (100%) -$10.05", "Total: $0.00", "GST: $0.00", "PST: $0.00", "Grand Total: $0.00"}},
+        {"none",
+         {{"Job", 100'500}},
+         0,
+         {"Job $10.05", "Total: $10.05", "GST: $0.70", "PST: $0.80", "Grand Total: $11.56"}},
+    };
+    setRates(7, 8);
+    int32_t number = 1;
+    for (const Case& with : cases) {
+        SCOPED_TRACE(with.what);
+        const auto invoice =
+            storeInvoice(database(), QStringLiteral("Customer %1").arg(number), number, december7, with.jobs);
+        ++number;
+        program.exec(QStringLiteral("UPDATE TblInvoice SET Discount = ? WHERE CustomerID = ? AND InvoiceID = ?"),
+                     {with.discount, invoice.customerId, invoice.invoiceId});
+        const QStringList lines = printedLines(invoice);
+        EXPECT_EQ(lines.mid(lines.indexOf(with.lines.first()), with.lines.size()), with.lines)
+            << lines.join(u'\n').toStdString();
+        EXPECT_TRUE(program.messages.empty());
+    }
+}
+
 TEST_F(InvoiceDocumentTest, AnInvoiceForMailLandsInTheProgramFolderUnderItsRelativeName)
 {
     const auto invoice = storeInvoice(database(), QStringLiteral("Acme Tools"), 7, december7,
@@ -449,7 +496,7 @@ TEST(InvoiceForms, MoneyIsRoundedHalfAwayFromZeroAndGroupedByTheLocale)
         {999'995'000, english, QStringLiteral("1,000.00")},
         {1'234'567'500'000, german, QStringLiteral("1.234.567,50")},
         // The largest stored sum with both taxes at their highest: no overflow.
-        {invoiceTotals(largest, 9, 9).grandTotal, english, QStringLiteral("1,088,357,900,348,863.55")},
+        {invoiceTotals(largest, 0, 9, 9).grandTotal, english, QStringLiteral("1,088,357,900,348,863.55")},
     };
     for (const Case& with : cases)
         EXPECT_EQ(moneyText(with.amount, with.locale), with.text);

@@ -35,9 +35,9 @@ struct Paper {
 };
 constexpr Paper papers[] = {{"A4", 11906, 16838}, {"Letter", 12240, 15840}};
 
-const QStringList amountFields{QStringLiteral("Detail/Sums"), QStringLiteral("ReportFooter/txtTotal"),
-                               QStringLiteral("ReportFooter/txtGST"), QStringLiteral("ReportFooter/txtPST"),
-                               QStringLiteral("ReportFooter/txtGrandTotal")};
+const QStringList amountFields{QStringLiteral("Detail/Sums"),           QStringLiteral("Discount/txtDiscount"),
+                               QStringLiteral("ReportFooter/txtTotal"), QStringLiteral("ReportFooter/txtGST"),
+                               QStringLiteral("ReportFooter/txtPST"),   QStringLiteral("ReportFooter/txtGrandTotal")};
 
 std::unique_ptr<Report> loadLayout()
 {
@@ -61,6 +61,7 @@ TEST(InvoiceLayoutTest, HasEverySectionAndFieldTheDriverFillsUnderItsName)
           QStringLiteral("BTAddress"), QStringLiteral("BTAddress2")}},
         {QStringLiteral("PageHeader"), {}},
         {QStringLiteral("Detail"), {QStringLiteral("JobDescription"), QStringLiteral("Sums")}},
+        {QStringLiteral("Discount"), {QStringLiteral("lblDiscount"), QStringLiteral("txtDiscount")}},
         {QStringLiteral("ReportFooter"),
          {QStringLiteral("txtTotal"), QStringLiteral("txtGST"), QStringLiteral("txtPST"),
           QStringLiteral("txtGrandTotal")}},
@@ -90,6 +91,7 @@ TEST(InvoiceLayoutTest, EveryFieldLiesWithinTheMarginsOfA4AndLetterAndWithinItsS
         const int32_t firstPage = report->TopMargin() + report->Section(QStringLiteral("Header"))->Height()
             + report->Section(QStringLiteral("PageHeader"))->Height()
             + report->Section(QStringLiteral("Detail"))->Height()
+            + report->Section(QStringLiteral("Discount"))->Height()
             + report->Section(QStringLiteral("ReportFooter"))->Height();
         EXPECT_LE(firstPage,
                   paper.height - report->BottomMargin() - report->Section(QStringLiteral("PageFooter"))->Height());

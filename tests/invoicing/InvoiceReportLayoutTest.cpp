@@ -31,6 +31,7 @@ TEST(InvoiceReportLayout, HasTheDriversFieldsWithinTheMarginsAndAmountsInOneColu
                                                         {"PageHeader", {}},
                                                         {"groupheader", {"author"}},
                                                         {"detail", {"Title", "Year"}},
+                                                        {"discount", {"lblDiscount", "txtDiscount"}},
                                                         {"groupfooter", {"bookcount"}}};
     for (const auto& [name, fields] : filled) {
         SCOPED_TRACE(name.toStdString());
@@ -47,7 +48,8 @@ TEST(InvoiceReportLayout, HasTheDriversFieldsWithinTheMarginsAndAmountsInOneColu
         expectFieldsWithinPaper(*report, paperWidth);
 
     const auto year = report->Section(QStringLiteral("detail"))->Field(QStringLiteral("Year"));
-    for (const auto& [section, field] : {std::pair{"PageHeader", "lblAmount"}, {"groupfooter", "bookcount"}}) {
+    for (const auto& [section, field] :
+         {std::pair{"PageHeader", "lblAmount"}, {"groupfooter", "bookcount"}, {"discount", "txtDiscount"}}) {
         const auto amount = report->Section(QLatin1String(section))->Field(QLatin1String(field));
         EXPECT_EQ(amount->FieldLeft() + amount->FieldWidth(), year->FieldLeft() + year->FieldWidth()) << field;
         EXPECT_EQ(amount->Justification(), quirepress::cJustificationRight) << field;

@@ -282,6 +282,31 @@ TEST_F(GroupedReport, AGroupHeadingNeverStandsAloneAtTheFootOfAPage)
     EXPECT_TRUE(program.messages.empty());
 }
 
+// A discounted invoice counts at what its document bills before taxes: its
+// discount follows its jobs, rounded to the cent as there, and the company's
+// total is what the lines above it add up to.
+TEST_F(GroupedReport, ADiscountedInvoiceCountsAtItsDiscountedAmount)
+{
+    program.exec("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) "
+                 "VALUES (1, 'Zephyr', '1 Main St', 'Truro', 'NS', 'B2N1A1', 'ZEP')");
+    program.exec("INSERT INTO TblInvoice (CustomerID, InvoiceID, Date, Discount) VALUES "
+                 "(1, 1, '2026-02-01', 10), (1, 2, '2026-02-03', 0), (1, 3, '2026-02-04', 50)");
+    program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES "
+                 "(1, 1, 'z1', 100000), (1, 1, 'z1b', 200500), (1, 2, 'z2', 300000), (1, 3, 'z3', 10000)");
+    const QStringList lines =
+        printedLines(invoiceReportStatement({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both}));
+    const QStringList groups{"Zephyr",
+                             "z1 $10.00",
+                             "z1b $20.05",
+                             "Discount (10%) on invoice 1 -$3.01",
+                             "z2 $30.00",
+                             "z3 $1.00",
+                             "Discount (50%) on invoice 3 -$0.50",
+                             "Total $57.54"};
+    EXPECT_EQ(lines, top + groups) << lines.join(u'|').toStdString();
+    EXPECT_TRUE(program.messages.empty());
+}
+
 TEST_F(GroupedReport, AFailingStatementIsShownOnceAndEndsTheRun)
 {
     program.app->state.ReportSql = {QStringLiteral("SELECT * FROM NoSuchTable"), {}};

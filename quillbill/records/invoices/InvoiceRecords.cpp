@@ -69,12 +69,21 @@ Counter counterOf(const Database& database, const QString& billingCode)
     return {row->value(0).toLongLong(), value};
 }
 
+// The schema takes any whole number; the invoice document takes these.
+void checkDiscount(int discountPercent)
+{
+    if (discountPercent < 0 || discountPercent > 100)
+        throw std::invalid_argument("a discount is 0 to 100 per cent");
+}
+
 } // namespace
 
-int32_t InvoiceRecords::issueInvoice(const QString& billingCode, int32_t customerId, const QDate& date) const
+int32_t InvoiceRecords::issueInvoice(const QString& billingCode, int32_t customerId, const QDate& date,
+                                     int discountPercent) const
 {
     if (!date.isValid())
         throw std::invalid_argument("an invoice needs a valid date");
+    checkDiscount(discountPercent);
     int32_t issued = 0;
     database_.inTransaction([&] {
         const Counter counter = counterOf(database_, billingCode);
@@ -97,11 +106,48 @@ int32_t InvoiceRecords::issueInvoice(const QString& billingCode, int32_t custome
                                      QObject::tr("Customer number %1 is no longer in the database (it was removed), "
                                                  "so no invoice was made.")
                                          .arg(customerId));
-        database_.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid) VALUES (?, ?, ?, 0)",
-                          {issued, customerId, date.toString(Qt::ISODate)});
+        database_.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid, Discount) VALUES (?, ?, ?, 0, ?)",
+                          {issued, customerId, date.toString(Qt::ISODate), discountPercent});
         database_.execute("UPDATE TblBillingCodes SET InvoiceNumber = ? WHERE rowid = ?", {issued, counter.rowId});
     });
     return issued;
+}
+
+std::optional<InvoiceAsRead> InvoiceRecords::readInvoice(int32_t customerId, int32_t invoiceId) const
+{
+    const auto found = database_.firstRow("SELECT rowid FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?",
+                                          {customerId, invoiceId});
+    if (!found)
+        return std::nullopt;
+    const qlonglong rowId = found->value(0).toLongLong();
+    const auto row = readStoredRow(database_, "TblInvoice", "rowid", rowId);
+    if (!row)
+        return std::nullopt;
+    return InvoiceAsRead{rowId, *row};
+}
+
+SaveOutcome InvoiceRecords::saveDiscount(int32_t customerId, int32_t invoiceId, int discountPercent,
+                                         InvoiceAsRead& asRead) const
+{
+    checkDiscount(discountPercent);
+    // A copy, so that a failed commit leaves `asRead` as it was.
+    InvoiceAsRead row = asRead;
+    SaveOutcome outcome = SaveOutcome::Saved;
+    database_.inTransaction([&] {
+        outcome = saveIfUnchangedInTransaction(database_, "TblInvoice", "rowid", row.rowId, "Discount = ?",
+                                               {discountPercent}, row.row);
+        if (outcome == SaveOutcome::Saved)
+            return;
+        // Looked for by its number, not by where it was: a restore may have
+        // put another invoice in its place.
+        const auto now = readInvoice(customerId, invoiceId);
+        outcome = now ? SaveOutcome::ChangedMeanwhile : SaveOutcome::Gone;
+        if (now)
+            row = *now;
+    });
+    if (outcome != SaveOutcome::Gone)
+        asRead = row;
+    return outcome;
 }
 
 int64_t InvoiceRecords::addJob(const JobEntry& job) const
