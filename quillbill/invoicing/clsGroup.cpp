@@ -89,8 +89,8 @@ void clsGroup::printGroups()
         const ReportRows::Invoice& invoice = rows.invoice(lastRow);
         if (invoice.discountPercent > 0) {
             const Millionths discount = discountOf(invoiceJobs, invoice.discountPercent);
-            const QString label =
-                QObject::tr("%1 on invoice %2").arg(discountLabel(invoice.discountPercent), invoice.invoiceId.toString());
+            const QString label = QObject::tr("%1 on invoice %2")
+                                      .arg(discountLabel(invoice.discountPercent), invoice.invoiceId.toString());
             const QString amount = deductionText(discount, QLocale());
             if (discountSection) {
                 discountSection->Clear();

@@ -226,8 +226,9 @@ TEST_F(InvoiceDocumentTest, TheSelectionKeepsOneRowNamingTheLastInvoice)
 
 TEST_F(InvoiceDocumentTest, ThePreviewIsCaptionedWithTheInvoiceAndItsCustomer)
 {
-    clsSimple driver(*program.app, storeInvoice(database(), QStringLiteral("O'Brien & Sons"), 42, december7,
-                                                {{"Design", 1'000'000}}));
+    clsSimple driver(
+        *program.app,
+        storeInvoice(database(), QStringLiteral("O'Brien & Sons"), 42, december7, {{"Design", 1'000'000}}));
     driver.setOutput(cOutputToScreen);
     driver.PrintReport();
     QWidget* preview = shownWindow("frmDisplay");
