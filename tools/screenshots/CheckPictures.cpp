@@ -198,6 +198,18 @@ void takeCheckPictures(AppContext& app, const QString& output)
             "INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (1, 1042, ?, ?)",
             {QStringLiteral("Storefront window cleaning, visit %1").arg(n), qint64(4500000 + n * 2500)});
     takePreviewPictures(app, 1042, output, "invoice-preview-three-pages");
+    // Jobs whose descriptions wrap, and a discount under them.
+    app.state.MainDatabase.execute(
+        "INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Discount) VALUES (1043, 1, ?, 10)",
+        {QDate::currentDate().toString(Qt::ISODate)});
+    for (int n = 1; n <= 4; ++n)
+        app.state.MainDatabase.execute(
+            "INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (1, 1043, ?, ?)",
+            {QStringLiteral("Storefront, skylights and the rear loading bay: wash, squeegee and dry every pane, "
+                            "reseal the frames where the caulking has cracked, visit %1")
+                 .arg(n),
+             qint64(1234500 * n)});
+    writeInvoicePdf(app, 1043, output, "invoice-wrapped-discounted");
     fillPastInvoices(app.state.MainDatabase);
     takeReprintPictures(app, output);
     takeInvoiceReportPictures(app, output);
