@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace quillbill {
 
@@ -28,6 +30,22 @@ QLabel* makeLabel(const QString& name, const QString& text)
     auto* label = new QLabel(text);
     label->setObjectName(name);
     return label;
+}
+
+void showFilledIn(QLineEdit* box, const QString& text)
+{
+    box->setText(text);
+    // As QLineEdit sizes itself: two pixels each side of the text, its text
+    // margins, then the frame the style draws.
+    const QMargins margins = box->textMargins() + box->contentsMargins();
+    const int textWidth = box->fontMetrics().horizontalAdvance(text) + 4 + margins.left() + margins.right();
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    const int width =
+        box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(textWidth, box->height()), box).width();
+    if (box->minimumWidth() < width)
+        box->setMinimumWidth(width);
 }
 
 void centerOnScreen(QWidget* window)

@@ -17,6 +17,11 @@ QPushButton* makeButton(const QString& name, const QString& caption);
 QLineEdit* makeTextBox(const QString& name);
 QLabel* makeLabel(const QString& name, const QString& text);
 
+// Puts `text` into `box` and widens the box, where its layout lets it, to
+// show the text whole: a date or number the program fills in for the user
+// to read.
+void showFilledIn(QLineEdit* box, const QString& text);
+
 // Places a top-level window in the middle of the primary screen.
 void centerOnScreen(QWidget* window);
 

@@ -213,7 +213,7 @@ void frmAddInvoice::chooseCustomer(int index)
     invoice_.choose(*customer);
     showCustomer(&*customer);
     invoiceDate_ = QDate::currentDate();
-    txtDate_->setText(QLocale().toString(invoiceDate_, QLocale::ShortFormat));
+    showFilledIn(txtDate_, QLocale().toString(invoiceDate_, QLocale::ShortFormat));
     txtInvoiceID_->clear();
     // The discount of the previous invoice is not this one's.
     txtDiscount_->setText(QStringLiteral("0"));
@@ -336,7 +336,7 @@ void frmAddInvoice::generateInvoiceId()
     if (!runShowingFailure(app_.messages, ProgramInfo::title,
                            [&] { number = invoice_.issueNumber(invoiceDate_, *discount); }))
         return;
-    txtInvoiceID_->setText(QString::number(number));
+    showFilledIn(txtInvoiceID_, QString::number(number));
     txtJobDescription_->setEnabled(true);
     txtSums_->setEnabled(true);
     cmdAddJob_->setEnabled(true);

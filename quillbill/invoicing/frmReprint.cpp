@@ -211,7 +211,7 @@ void frmReprint::selectInvoice()
     FrameEdit_->setTitle(tr("Update Invoice # %1").arg(invoice->invoiceId));
     chkPaid_->setChecked(invoice->paid);
     paidDate_ = invoice->paidDate;
-    txtDatePaid_->setText(shortDate(paidDate_));
+    showFilledIn(txtDatePaid_, shortDate(paidDate_));
     FrameEdit_->setEnabled(paymentLevel <= app_.state.UserLevel);
 }
 

@@ -15,6 +15,7 @@
 #include "mail/MailPassword.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/options/frmOptions.h"
+#include "shell/startup/ChildWindows.h"
 #include "users/frmUsers.h"
 
 #include <QAbstractButton>
@@ -25,6 +26,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
@@ -54,6 +57,33 @@ void takeWindowPictures(AppContext& app, const QString& folder)
     addJob(&window, "Gutter clearing and downspout flush", "140.5");
     addJob(&window, "Screen repair (3 screens)", "1234.5");
     save(&window, folder, "invoice-window-jobs-added");
+}
+
+// The invoicing windows as the main window opens them, on whatever screen
+// the run has: whole on it, at twice the size too.
+void takeOpenedInMainWindowPictures(AppContext& app, const QString& folder)
+{
+    app.state.MainDatabase.execute(
+        "INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) VALUES "
+        "('Boulangerie Saint-Jean-Baptiste inc.', '12 Rue Saint-Denis', 'Montréal', 'QC', 'H2X3K8', 'BSJ')");
+    frmMain main(app);
+    registerChildWindows(main, app);
+    main.show();
+    const std::pair<ChildKind, const char*> windows[] = {{ChildKind::AddInvoice, "add-invoice"},
+                                                         {ChildKind::Reprint, "reprint"},
+                                                         {ChildKind::InvoiceReports, "invoice-reports"}};
+    for (const auto& [kind, name] : windows) {
+        main.openChild(kind);
+        QWidget* window = main.childArea()->currentSubWindow()->widget();
+        if (kind != ChildKind::InvoiceReports)
+            chooseCustomer(window, QStringLiteral("Boulangerie Saint-Jean-Baptiste inc."));
+        if (kind == ChildKind::AddInvoice)
+            control<QPushButton>(window, "cmdMakeInvoiceID")->click();
+        // The window lays itself out again for what it shows, then its frame.
+        QCoreApplication::processEvents();
+        save(&main, folder, QStringLiteral("main-window-%1-opened").arg(QLatin1String(name)));
+        main.childArea()->currentSubWindow()->close();
+    }
 }
 
 // The preview of invoice `number` of customer 1, at each of the two zooms.
@@ -188,6 +218,7 @@ void writeInvoicePdf(AppContext& app, int32_t number, const QString& folder, con
 void takeCheckPictures(AppContext& app, const QString& output)
 {
     takeWindowPictures(app, output);
+    takeOpenedInMainWindowPictures(app, output);
     takePreviewPictures(app, 1041, output, "invoice-preview-one-page");
     writeInvoicePdf(app, 1041, output, "invoice");
     // A long invoice: three pages of jobs on invoice 1042.

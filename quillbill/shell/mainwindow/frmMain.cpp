@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/HelpLauncher.h"
 #include "common/ProgramInfo.h"
+#include "shell/mainwindow/ChildFrameFit.h"
 #include "shell/mainwindow/MenuLayout.h"
 #include "shell/options/frmOptions.h"
 #include "shell/tips/frmAbout.h"
@@ -15,6 +16,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -58,6 +60,10 @@ frmMain::frmMain(AppContext& app, QWidget* parent)
     setObjectName("frmMain");
     setWindowTitle(ProgramInfo::title);
     childArea_->setObjectName("childArea");
+    // A child larger than the area, as on a small screen at twice the size,
+    // is still reached whole.
+    childArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    childArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(childArea_);
     buildMenus();
     buildStatusBar();
@@ -69,7 +75,12 @@ frmMain::frmMain(AppContext& app, QWidget* parent)
         menuItem("mnuLogoff")->setEnabled(false);
         app_.state.UserLevel = 3;
     }
-    resize(1000, 700);
+    // A screen too small for the usual size gets the window maximised.
+    const QSize usual(1000, 700);
+    const QSize available = screen()->availableGeometry().size();
+    resize(usual.boundedTo(available));
+    if (usual.width() > available.width() || usual.height() > available.height())
+        setWindowState(Qt::WindowMaximized);
 }
 
 frmMain::~frmMain() = default;
@@ -204,6 +215,7 @@ void frmMain::openChild(ChildKind kind)
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowTitle(child->windowTitle());
     child->show();
+    ChildFrameFit::install(frame, childArea_);
     item->setCheckable(true);
     item->setChecked(true);
     windowMenu_->menuAction()->setEnabled(true);
