@@ -158,9 +158,21 @@ void frmRemoveCompany::offerToHide(int invoices)
                                              .arg(company),
                                          tr("Verify Removal")))
         return;
+    setChosenHidden(true);
+}
+
+void frmRemoveCompany::showAgain()
+{
+    if (!chosenId_ || !chosenHidden_)
+        return;
+    setChosenHidden(false);
+}
+
+void frmRemoveCompany::setChosenHidden(bool hidden)
+{
     const int32_t id = *chosenId_;
     try {
-        if (!CustomerRecords(app_.state.MainDatabase).setHidden(id, true)) {
+        if (!CustomerRecords(app_.state.MainDatabase).setHidden(id, hidden)) {
             report(tr("This customer is no longer in the database."));
             reloadList();
             return;
@@ -169,23 +181,8 @@ void frmRemoveCompany::offerToHide(int invoices)
         report(error.message());
         return;
     }
-    reloadList();
-    cmbCustomerID_->setCurrentIndex(cmbCustomerID_->findData(id));
-    choose(cmbCustomerID_->currentIndex());
-}
-
-void frmRemoveCompany::showAgain()
-{
-    if (!chosenId_ || !chosenHidden_)
-        return;
-    const int32_t id = *chosenId_;
-    try {
-        if (!CustomerRecords(app_.state.MainDatabase).setHidden(id, false))
-            report(tr("This customer is no longer in the database."));
-    } catch (const DatabaseError& error) {
-        report(error.message());
-        return;
-    }
+    // The list marks hidden customers: it is read again, the customer still
+    // chosen in it.
     reloadList();
     cmbCustomerID_->setCurrentIndex(cmbCustomerID_->findData(id));
     choose(cmbCustomerID_->currentIndex());

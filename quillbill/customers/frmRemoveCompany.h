@@ -31,6 +31,8 @@ private:
     void removeCustomer();
     void offerToHide(int invoices);
     void showAgain();
+    // Hides the chosen customer, or shows it again, and reads the list anew.
+    void setChosenHidden(bool hidden);
     void report(const QString& message);
 
     AppContext& app_;
