@@ -32,14 +32,24 @@ Millionths discountOf(Millionths jobs, int64_t percent)
     return roundedToCent(jobs / millionthsPerTenThousandth * percent);
 }
 
-InvoiceTotals invoiceTotals(Millionths jobs, int64_t discountPercent, int64_t gstPercent, int64_t pstPercent)
+Millionths taxOf(Millionths amount, TaxRate rate)
+{
+    // amount x thousandths of a per cent, in millionths x 100,000, rounded
+    // once: halves of a cent away from zero.
+    constexpr Millionths shareUnitsPerCent = Millionths(millionthsPerCent) * 100 * 1000;
+    const Millionths share = amount * rate.thousandthsOfPercent;
+    const Millionths magnitude = share < 0 ? -share : share;
+    const Millionths cents = (magnitude + shareUnitsPerCent / 2) / shareUnitsPerCent * millionthsPerCent;
+    return share < 0 ? -cents : cents;
+}
+
+InvoiceTotals invoiceTotals(Millionths jobs, int64_t discountPercent, TaxRate gst, TaxRate pst)
 {
     const Millionths discount = discountOf(jobs, discountPercent);
-    // Whole ten-thousandths less whole cents: the taxes below stay exact.
     const Millionths total = jobs - discount;
-    const Millionths gst = total / millionthsPerTenThousandth * gstPercent;
-    const Millionths pst = total / millionthsPerTenThousandth * pstPercent;
-    return {jobs, discount, total, gst, pst, total + gst + pst};
+    const Millionths gstAmount = taxOf(total, gst);
+    const Millionths pstAmount = taxOf(total, pst);
+    return {jobs, discount, total, gstAmount, pstAmount, roundedToCent(total) + gstAmount + pstAmount};
 }
 
 QString discountLabel(int64_t percent) { return QObject::tr("Discount (%1%)").arg(percent); }

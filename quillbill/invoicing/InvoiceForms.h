@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TaxRate.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -9,9 +11,8 @@
 namespace quillbill {
 
 // An amount of money in millionths of the currency unit. Stored amounts are
-// ten-thousandths and tax rates whole percents, so an amount times a rate
-// over 100 is exact in millionths; the wide type keeps the largest stored
-// sums times 100 from overflowing.
+// ten-thousandths; the wide type keeps the largest stored sums times a tax
+// rate in thousandths of a per cent from overflowing.
 __extension__ using Millionths = __int128;
 
 Millionths fromTenThousandths(int64_t tenThousandths);
@@ -28,22 +29,26 @@ Millionths roundedToCent(Millionths amount);
 // is an amount the document can show exactly.
 Millionths discountOf(Millionths jobs, int64_t percent);
 
-// The amounts at the foot of an invoice. The discount comes off the jobs
-// first; the taxes are reckoned on what is left, the total, and kept
-// unrounded with the grand total made of those three. Each is rounded only
-// when it is shown, so the shown parts need not add up to the shown total.
+// The amounts at the foot of an invoice, each a whole number of cents, so
+// that the lines a customer reads add up. The discount comes off the jobs
+// first. Each tax is reckoned on what is left, the total, unrounded, then
+// rounded half away from zero to the cent; the grand total is the total as
+// shown plus the taxes as shown.
 struct InvoiceTotals {
     Millionths jobs;
     Millionths discount; // whole cents
-    Millionths total; // jobs - discount
-    Millionths gst;
-    Millionths pst;
-    Millionths grandTotal;
+    Millionths total; // jobs - discount, unrounded
+    Millionths gst; // whole cents
+    Millionths pst; // whole cents
+    Millionths grandTotal; // whole cents
 };
 
-// `discountPercent` is the invoice's discount (0 to 100), `gstPercent` and
-// `pstPercent` the company's rates, all in whole percents.
-InvoiceTotals invoiceTotals(Millionths jobs, int64_t discountPercent, int64_t gstPercent, int64_t pstPercent);
+// `discountPercent` is the invoice's discount (0 to 100); `gst` and `pst`
+// are the rates the invoice is taxed at.
+InvoiceTotals invoiceTotals(Millionths jobs, int64_t discountPercent, TaxRate gst, TaxRate pst);
+
+// `rate` of `amount`, rounded half away from zero to the cent.
+Millionths taxOf(Millionths amount, TaxRate rate);
 
 // The discount line's label, "Discount (10%)".
 QString discountLabel(int64_t percent);

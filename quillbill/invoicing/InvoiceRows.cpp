@@ -36,8 +36,8 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
         rows.companies.push_back({text(row, "CompanyName"), text(row, "Address"),
                                   cityLine(row, "City", "Prov", "PostalCode"), text(row, "Phone"), text(row, "Cell"),
                                   text(row, "Email"), text(row, "Vendor")});
-    rows.gstPercent = companies.front().value(QStringLiteral("GST")).toLongLong();
-    rows.pstPercent = companies.front().value(QStringLiteral("PST")).toLongLong();
+    rows.gst = TaxRate::wholePercent(companies.front().value(QStringLiteral("GST")).toLongLong());
+    rows.pst = TaxRate::wholePercent(companies.front().value(QStringLiteral("PST")).toLongLong());
 
     const auto stored = database.firstRow(
         QStringLiteral("SELECT Date, Discount FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?"), key);

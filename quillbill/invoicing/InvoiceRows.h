@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TaxRate.h"
 #include "invoicing/BuildInvoiceData.h"
 
 #include <QDate>
@@ -33,9 +34,9 @@ struct InvoiceJob {
 struct InvoiceRows {
     // Every company row, first to last (there is normally one).
     std::vector<InvoiceCompany> companies;
-    // Rates in whole percents, from the first company row.
-    int64_t gstPercent = 0;
-    int64_t pstPercent = 0;
+    // The rates, from the first company row.
+    TaxRate gst;
+    TaxRate pst;
     QDate date;
     // The invoice's discount in whole percents, 0 to 100.
     int64_t discountPercent = 0;

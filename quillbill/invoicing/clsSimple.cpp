@@ -115,7 +115,7 @@ void clsSimple::printSections()
         sum += fromTenThousandths(job.sums);
     }
 
-    const InvoiceTotals totals = invoiceTotals(sum, rows.discountPercent, rows.gstPercent, rows.pstPercent);
+    const InvoiceTotals totals = invoiceTotals(sum, rows.discountPercent, rows.gst, rows.pst);
     // The discount is a line of its own under the jobs, which the total
     // below sums up. A layout made before discounts were printed has no
     // section for it, and shows it as a job line instead.

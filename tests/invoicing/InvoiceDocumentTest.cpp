@@ -117,7 +117,9 @@ TEST_F(InvoiceDocumentTest, AThreeJobInvoicePrintsItsSectionsInOrderWithItsDates
     EXPECT_TRUE(program.messages.empty());
 }
 
-TEST_F(InvoiceDocumentTest, FooterAmountsComeFromTheUnroundedTaxes)
+// The footer's amounts are whole cents that add up: each tax rounded from the
+// unrounded total, the grand total the sum of the lines above it.
+TEST_F(InvoiceDocumentTest, FooterAmountsAreWholeCentsThatAddUp)
 {
     struct Case {
         int64_t sums;
@@ -129,8 +131,10 @@ TEST_F(InvoiceDocumentTest, FooterAmountsComeFromTheUnroundedTaxes)
         {1'000'000, 7, 8, {"Total: $100.00", "GST: $7.00", "PST: $8.00", "Grand Total: $115.00"}},
         {100'100, 5, 5, {"Total: $10.01", "GST: $0.50", "PST: $0.50", "Grand Total: $11.01"}},
         {12'345'000, 0, 0, {"Total: $1,234.50", "GST: $0.00", "PST: $0.00", "Grand Total: $1,234.50"}},
-        // Taxes rounded before adding would give $0.09.
-        {900, 5, 5, {"Total: $0.09", "GST: $0.00", "PST: $0.00", "Grand Total: $0.10"}},
+        // Unrounded taxes added up would give $0.10 under lines of $0.09.
+        {900, 5, 5, {"Total: $0.09", "GST: $0.00", "PST: $0.00", "Grand Total: $0.09"}},
+        // ... and $1.23 under lines of $1.25.
+        {11'000, 5, 8, {"Total: $1.10", "GST: $0.06", "PST: $0.09", "Grand Total: $1.25"}},
     };
     int32_t number = 1;
     for (const Case& with : cases) {
@@ -165,7 +169,7 @@ TEST_F(InvoiceDocumentTest, ADiscountIsALineOfItsOwnAndTheTaxesAreOnWhatIsLeft)
         {"half a cent",
          {{"Job", 100'500}},
          10,
-         {"Job $10.05", "Discount (10%) -$1.01", "Total: $9.04", "GST: $0.63", "PST: $0.72", "Grand Total: $10.40"}},
+         {"Job $10.05", "Discount (10%) -$1.01", "Total: $9.04", "GST: $0.63", "PST: $0.72", "Grand Total: $10.39"}},
         {"all of it",
          {{"Job", 100'500}},
          100,
@@ -173,7 +177,7 @@ TEST_F(InvoiceDocumentTest, ADiscountIsALineOfItsOwnAndTheTaxesAreOnWhatIsLeft)
         {"none",
          {{"Job", 100'500}},
          0,
-         {"Job $10.05", "Total: $10.05", "GST: $0.70", "PST: $0.80", "Grand Total: $11.56"}},
+         {"Job $10.05", "Total: $10.05", "GST: $0.70", "PST: $0.80", "Grand Total: $11.55"}},
     };
     setRates(7, 8);
     int32_t number = 1;
@@ -496,11 +500,48 @@ TEST(InvoiceForms, MoneyIsRoundedHalfAwayFromZeroAndGroupedByTheLocale)
         {-1'234'565'000, english, QStringLiteral("-1,234.57")},
         {999'995'000, english, QStringLiteral("1,000.00")},
         {1'234'567'500'000, german, QStringLiteral("1.234.567,50")},
-        // The largest stored sum with both taxes at their highest: no overflow.
-        {invoiceTotals(largest, 0, 9, 9).grandTotal, english, QStringLiteral("1,088,357,900,348,863.55")},
+        // The largest stored sum with both taxes at 100 %: no overflow.
+        {invoiceTotals(largest, 0, TaxRate{100'000}, TaxRate{100'000}).grandTotal, english,
+         QStringLiteral("2,767,011,611,056,432.74")},
     };
     for (const Case& with : cases)
         EXPECT_EQ(moneyText(with.amount, with.locale), with.text);
+}
+
+// Each tax is rounded half away from zero to the cent from the unrounded
+// total, and the grand total is what the lines above it add up to.
+TEST(InvoiceForms, TaxesAreRoundedToTheCentAndTheShownLinesAddUp)
+{
+    const auto percent = [](int64_t thousandths) { return TaxRate{thousandths}; };
+    const auto dollars = [](int64_t cents) { return fromTenThousandths(cents * 100); };
+    struct Case {
+        int64_t jobsCents;
+        int64_t discountPercent;
+        TaxRate gst;
+        TaxRate pst;
+        int64_t gstCents;
+        int64_t pstCents;
+        int64_t grandTotalCents;
+    };
+    const Case cases[] = {
+        {10'01, 0, percent(5'000), percent(5'000), 50, 50, 11'01}, // halves below a cent go down
+        {1'10, 0, percent(5'000), percent(8'000), 6, 9, 1'25}, // once $1.23 under lines of $1.24
+        {100'00, 0, percent(5'000), percent(9'975), 5'00, 9'98, 114'98}, // Quebec
+        {100'00, 0, percent(13'000), percent(0), 13'00, 0, 113'00}, // Ontario
+        {10'10, 0, percent(14'000), percent(0), 1'41, 0, 11'51}, // Nova Scotia
+        {10, 0, percent(15'000), percent(0), 2, 0, 12}, // 1.5 cents goes up
+        {19'99, 0, percent(5'000), percent(7'000), 1'00, 1'40, 22'39}, // British Columbia
+        {30, 0, percent(5'000), percent(9'975), 2, 3, 35}, // 1.5 and 2.9925 cents
+        {100'00, 10, percent(13'000), percent(0), 11'70, 0, 101'70}, // taxed after the discount
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.jobsCents);
+        const InvoiceTotals totals = invoiceTotals(dollars(c.jobsCents), c.discountPercent, c.gst, c.pst);
+        EXPECT_EQ(moneyText(totals.gst, QLocale::c()), moneyText(dollars(c.gstCents), QLocale::c()));
+        EXPECT_EQ(moneyText(totals.pst, QLocale::c()), moneyText(dollars(c.pstCents), QLocale::c()));
+        EXPECT_EQ(moneyText(totals.grandTotal, QLocale::c()), moneyText(dollars(c.grandTotalCents), QLocale::c()));
+        EXPECT_EQ(totals.grandTotal, roundedToCent(totals.total) + totals.gst + totals.pst);
+    }
 }
 
 TEST(InvoiceForms, DatesUseTheNamesOfTheLocale)
