@@ -11,6 +11,7 @@
 #include "QuietDesktopOpener.h"
 #include "TestProgram.h"
 
+#include "common/TaxRate.h"
 #include "invoicing/BuildInvoiceData.h"
 #include "invoicing/InvoiceForms.h"
 #include "invoicing/clsSimple.h"
@@ -29,6 +30,7 @@
 
 #include <functional>
 #include <limits>
+#include <optional>
 
 namespace quillbill::testing {
 namespace {
@@ -541,6 +543,48 @@ TEST(InvoiceForms, TaxesAreRoundedToTheCentAndTheShownLinesAddUp)
         EXPECT_EQ(moneyText(totals.pst, QLocale::c()), moneyText(dollars(c.pstCents), QLocale::c()));
         EXPECT_EQ(moneyText(totals.grandTotal, QLocale::c()), moneyText(dollars(c.grandTotalCents), QLocale::c()));
         EXPECT_EQ(totals.grandTotal, roundedToCent(totals.total) + totals.gst + totals.pst);
+    }
+}
+
+// A rate is read exactly as the authorities write it, in the user's
+// language, and anything else is refused rather than read as another rate.
+TEST(TaxRateTyped, ReadsRatesOfUpToThreeDecimalsAndShowsThemBack)
+{
+    const QLocale english(QLocale::English, QLocale::Canada);
+    const QLocale french(QLocale::French, QLocale::Canada);
+    struct Case {
+        const QLocale& locale;
+        const char* typed;
+        std::optional<int64_t> thousandths;
+        const char* shown; // as the box shows the rate read
+    };
+    const Case cases[] = {
+        {english, "13", 13'000, "13"},
+        {english, "9.975", 9'975, "9.975"},
+        {french, "9,975", 9'975, "9,975"},
+        {english, " 5 % ", 5'000, "5"},
+        {english, "0.5", 500, "0.5"},
+        {english, ".5", 500, "0.5"},
+        {english, "100", 100'000, "100"},
+        {english, "0", 0, "0"},
+        {english, "100.001", std::nullopt, ""},
+        {english, "9.9751", std::nullopt, ""}, // a fourth decimal is not dropped
+        {english, "9,975", std::nullopt, ""}, // a French rate on an English desktop
+        {french, "9.975", std::nullopt, ""},
+        {english, "-5", std::nullopt, ""},
+        {english, "1e1", std::nullopt, ""},
+        {english, "", std::nullopt, ""},
+        {english, "%", std::nullopt, ""},
+        {english, "99999999999999999999", std::nullopt, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const auto read = TaxRate::readTyped(QString::fromUtf8(c.typed), c.locale);
+        ASSERT_EQ(read.has_value(), c.thousandths.has_value());
+        if (read) {
+            EXPECT_EQ(read->thousandthsOfPercent, *c.thousandths);
+            EXPECT_EQ(read->text(c.locale), QString::fromUtf8(c.shown));
+        }
     }
 }
 
