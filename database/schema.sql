@@ -12,7 +12,7 @@
 -- and records/SchemaUpgrade brings a file of it up to this one.
 
 PRAGMA application_id = 1363298636;
-PRAGMA user_version = 2;
+PRAGMA user_version = 3;
 
 BEGIN;
 
@@ -43,14 +43,21 @@ CREATE TABLE TblBillingCodes (
 );
 CREATE INDEX IdxBillingCodesBillCode ON TblBillingCodes (BillCode);
 
--- An invoice is the pair (CustomerID, InvoiceID).
+-- An invoice is the pair (CustomerID, InvoiceID). It keeps the taxes it was
+-- issued with: the rates (thousandths of a per cent, as in
+-- TblMyCompanyInfo) and names in force when its number was given. They are
+-- NULL on invoices issued before they were kept, which take the company's.
 CREATE TABLE TblInvoice (
     InvoiceID  INTEGER NOT NULL CHECK (typeof(InvoiceID) = 'integer'),
     CustomerID INTEGER NOT NULL CHECK (typeof(CustomerID) = 'integer'),
     Date       TEXT CHECK (Date IS NULL OR Date GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
     Paid       INTEGER NOT NULL DEFAULT 0 CHECK (Paid IN (-1, 0)),
     PaidDate   TEXT CHECK (PaidDate IS NULL OR PaidDate GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
-    Discount   INTEGER NOT NULL DEFAULT 0 CHECK (typeof(Discount) = 'integer')
+    Discount   INTEGER NOT NULL DEFAULT 0 CHECK (typeof(Discount) = 'integer'),
+    GSTRate    INTEGER CHECK (GSTRate IS NULL OR (typeof(GSTRate) = 'integer' AND GSTRate BETWEEN 0 AND 100000)),
+    PSTRate    INTEGER CHECK (PSTRate IS NULL OR (typeof(PSTRate) = 'integer' AND PSTRate BETWEEN 0 AND 100000)),
+    GSTName    TEXT,
+    PSTName    TEXT
 );
 CREATE UNIQUE INDEX IdxInvoiceCustomerInvoice ON TblInvoice (CustomerID, InvoiceID);
 CREATE INDEX IdxInvoiceDate ON TblInvoice (Date);
@@ -65,6 +72,10 @@ CREATE TABLE TblJobs (
 CREATE INDEX IdxJobsCustomerInvoice ON TblJobs (CustomerID, InvoiceID);
 
 -- Exactly one row: the office's own company, printed on every invoice.
+-- Its two taxes: rates in thousandths of a per cent (9.975 % is 9975), exact,
+-- 0 to 100 %; the names the invoice prints them by ("GST", "HST", "QST"; a
+-- second tax of no name and no rate prints no line); and the registration
+-- numbers, GST_Number for the federal tax and PSTNumber for the provincial.
 CREATE TABLE TblMyCompanyInfo (
     CompanyName TEXT NOT NULL CHECK (CompanyName <> ''),
     Address     TEXT NOT NULL CHECK (Address <> ''),
@@ -75,9 +86,12 @@ CREATE TABLE TblMyCompanyInfo (
     Cell        TEXT,
     email       TEXT,
     vendor      TEXT,
-    gst         INTEGER NOT NULL CHECK (typeof(gst) = 'integer' AND gst BETWEEN 0 AND 9),
-    pst         INTEGER NOT NULL CHECK (typeof(pst) = 'integer' AND pst BETWEEN 0 AND 9),
-    GST_Number  TEXT
+    GST_Number  TEXT,
+    GSTRate     INTEGER NOT NULL DEFAULT 0 CHECK (typeof(GSTRate) = 'integer' AND GSTRate BETWEEN 0 AND 100000),
+    PSTRate     INTEGER NOT NULL DEFAULT 0 CHECK (typeof(PSTRate) = 'integer' AND PSTRate BETWEEN 0 AND 100000),
+    GSTName     TEXT NOT NULL DEFAULT 'GST',
+    PSTName     TEXT NOT NULL DEFAULT 'PST',
+    PSTNumber   TEXT
 );
 
 -- A user added through the users window gets the lowest level that still

@@ -3,6 +3,7 @@
 #include "records/Database.h"
 #include "records/DatabaseError.h"
 #include "records/SchemaCheck.h"
+#include "records/SchemaUpgrade.h"
 #include "records/invoices/CounterTwins.h"
 
 #include <QCoreApplication>
@@ -320,23 +321,33 @@ QStringList backupColumns(const Database& live, const QString& table)
 // Replaces the rows of `table` in main with those of the attached backup,
 // keeping their rowids (and so their order), a step of rows at a time. A
 // backup of an older version lacks the columns added since; they take their
-// defaults (a customer of a version 1 backup is not hidden).
+// defaults (a customer of a version 1 backup is not hidden), or are made
+// from the older columns as the upgrade makes them (whole-percent rates).
 void copyRows(const Database& live, const SchemaCheck::Table& table, const std::function<void()>& onStep)
 {
     const QStringList inBackup = backupColumns(live, table.name);
     QStringList columns;
+    QStringList sources; // what each of `columns` is taken from in the backup
+    const auto take = [&](const QString& column, const QString& source) {
+        columns << column;
+        sources << source;
+    };
     if (!table.rowidIsColumn)
-        columns << QStringLiteral("rowid");
-    for (const QString& column : table.columns)
+        take(QStringLiteral("rowid"), QStringLiteral("rowid"));
+    for (const QString& column : table.columns) {
         if (inBackup.contains(column, Qt::CaseInsensitive))
-            columns << quoted(column);
-    const QString list = columns.join(QStringLiteral(", "));
+            take(quoted(column), quoted(column));
+        // A backup of an older version may hold it in an older form.
+        else if (const QString made = SchemaUpgrade::restoredColumn(table.name, column, inBackup); !made.isEmpty())
+            take(quoted(column), made);
+    }
     const QString name = quoted(table.name);
     live.execute(QStringLiteral("DELETE FROM main.%1").arg(name));
-    const QString insert = QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM %3.%1 WHERE rowid > ? "
-                                          "ORDER BY rowid LIMIT %4")
-                               .arg(name, list, restoreSource)
-                               .arg(rowsPerStep);
+    const QString insert =
+        QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM %4.%1 WHERE rowid > ? "
+                       "ORDER BY rowid LIMIT %5")
+            .arg(name, columns.join(QStringLiteral(", ")), sources.join(QStringLiteral(", ")), restoreSource)
+            .arg(rowsPerStep);
     qlonglong last = std::numeric_limits<qlonglong>::min();
     for (;;) {
         const int copied = live.execute(insert, {last}).numRowsAffected();

@@ -38,14 +38,14 @@ frmEdit::frmEdit(AppContext& app, QWidget* parent)
     setObjectName("frmEdit");
     setWindowTitle(tr("Edit My Company Info"));
 
-    // A rate is a whole percentage 0 to 9: one character. Only GST is kept to
-    // digits while typing; PST takes any key and is refused on save instead.
-    txtGST_->setMaxLength(1);
-    txtPST_->setMaxLength(1);
+    // A rate is a percentage 0 to 100 with up to three decimals ("9.975"):
+    // seven characters at most. Whatever else is typed is refused on save,
+    // never changed.
+    txtGST_->setMaxLength(7);
+    txtPST_->setMaxLength(7);
     KeyFilter::install(txtPostal_, KeyFilter::isDigitOrLetter);
     KeyFilter::install(TxtPhone_, KeyFilter::isDigit);
     KeyFilter::install(txtCell_, KeyFilter::isDigit);
-    KeyFilter::install(txtGST_, KeyFilter::isDigit);
 
     auto* form = new QFormLayout;
     addBox(form, tr("Company Name"), txtCompany_, true);
@@ -59,7 +59,7 @@ frmEdit::frmEdit(AppContext& app, QWidget* parent)
     addBox(form, tr("Vendor Number"), txtVendor_, false);
     addBox(form, tr("GST Amount"), txtGST_, true, true);
     addBox(form, tr("PST Amount"), txtPST_, true, true);
-    form->addRow(QString(), makeLabel("lblRateNote", tr("*     Cannot be greater than 9")));
+    form->addRow(QString(), makeLabel("lblRateNote", tr("*     0 to 100, up to three decimals (9.975)")));
     addBox(form, tr("GST Number"), txtGST_Number_, false);
 
     auto* layout = new QVBoxLayout(this);

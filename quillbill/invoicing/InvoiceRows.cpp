@@ -36,15 +36,23 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
         rows.companies.push_back({text(row, "CompanyName"), text(row, "Address"),
                                   cityLine(row, "City", "Prov", "PostalCode"), text(row, "Phone"), text(row, "Cell"),
                                   text(row, "Email"), text(row, "Vendor")});
-    rows.gst = TaxRate::wholePercent(companies.front().value(QStringLiteral("GST")).toLongLong());
-    rows.pst = TaxRate::wholePercent(companies.front().value(QStringLiteral("PST")).toLongLong());
 
-    const auto stored = database.firstRow(
-        QStringLiteral("SELECT Date, Discount FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?"), key);
+    const auto stored = database.firstRow(QStringLiteral("SELECT Date, Discount, GSTRate, PSTRate FROM TblInvoice "
+                                                         "WHERE CustomerID = ? AND InvoiceID = ?"),
+                                          key);
     if (!stored)
         cannotPrint(QObject::tr("Invoice %1 of customer %2 is not in the database.")
                         .arg(invoice.invoiceId)
                         .arg(invoice.customerId));
+    // The rates the invoice was issued with; one issued before they were
+    // kept takes the company's.
+    const auto rate = [&](int column, const char* companyColumn) {
+        const QVariant own = stored->value(column);
+        return TaxRate{own.isNull() ? companies.front().value(QLatin1String(companyColumn)).toLongLong()
+                                    : own.toLongLong()};
+    };
+    rows.gst = rate(2, "GSTRate");
+    rows.pst = rate(3, "PSTRate");
     rows.date = QDate::fromString(stored->value(0).toString(), Qt::ISODate);
     if (!rows.date.isValid())
         cannotPrint(QObject::tr("Invoice %1 has no date.").arg(invoice.invoiceId));

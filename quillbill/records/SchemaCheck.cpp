@@ -34,6 +34,7 @@ struct KnownDesign {
 };
 constexpr KnownDesign knownDesigns[] = {
     {1, SchemaScript::version1},
+    {2, SchemaScript::version2},
     {currentVersion, SchemaScript::current},
 };
 static_assert(std::size(knownDesigns) == currentVersion, "every version up to the current one has its design");

@@ -30,6 +30,43 @@ struct Step {
 constexpr Step steps[] = {
     // A customer with invoices is hidden rather than deleted.
     {1, "ALTER TABLE TblCustomer ADD COLUMN Hidden INTEGER NOT NULL DEFAULT 0 CHECK (Hidden IN (-1, 0))"},
+    // Rates as the authorities write them, in thousandths of a per cent,
+    // with the taxes' names and the provincial registration number; an
+    // invoice keeps the taxes it is issued with (none on older invoices).
+    {2,
+     "ALTER TABLE TblInvoice ADD COLUMN GSTRate INTEGER CHECK (GSTRate IS NULL OR "
+     "(typeof(GSTRate) = 'integer' AND GSTRate BETWEEN 0 AND 100000))"},
+    {2,
+     "ALTER TABLE TblInvoice ADD COLUMN PSTRate INTEGER CHECK (PSTRate IS NULL OR "
+     "(typeof(PSTRate) = 'integer' AND PSTRate BETWEEN 0 AND 100000))"},
+    {2, "ALTER TABLE TblInvoice ADD COLUMN GSTName TEXT"},
+    {2, "ALTER TABLE TblInvoice ADD COLUMN PSTName TEXT"},
+    {2,
+     "ALTER TABLE TblMyCompanyInfo ADD COLUMN GSTRate INTEGER NOT NULL DEFAULT 0 CHECK "
+     "(typeof(GSTRate) = 'integer' AND GSTRate BETWEEN 0 AND 100000)"},
+    {2,
+     "ALTER TABLE TblMyCompanyInfo ADD COLUMN PSTRate INTEGER NOT NULL DEFAULT 0 CHECK "
+     "(typeof(PSTRate) = 'integer' AND PSTRate BETWEEN 0 AND 100000)"},
+    {2, "ALTER TABLE TblMyCompanyInfo ADD COLUMN GSTName TEXT NOT NULL DEFAULT 'GST'"},
+    {2, "ALTER TABLE TblMyCompanyInfo ADD COLUMN PSTName TEXT NOT NULL DEFAULT 'PST'"},
+    {2, "ALTER TABLE TblMyCompanyInfo ADD COLUMN PSTNumber TEXT"},
+    {2, "UPDATE TblMyCompanyInfo SET GSTRate = gst * 1000, PSTRate = pst * 1000"},
+    {2, "ALTER TABLE TblMyCompanyInfo DROP COLUMN gst"},
+    {2, "ALTER TABLE TblMyCompanyInfo DROP COLUMN pst"},
+};
+
+// A column of the current design that an older file made from others, and
+// how: what a restore of an older backup takes for it, as the upgrade does.
+struct DerivedColumn {
+    const char* table;
+    const char* column;
+    const char* from; // the older column it comes from
+    const char* expression;
+};
+
+constexpr DerivedColumn derivedColumns[] = {
+    {"TblMyCompanyInfo", "GSTRate", "gst", "gst * 1000"},
+    {"TblMyCompanyInfo", "PSTRate", "pst", "pst * 1000"},
 };
 static_assert(steps[std::size(steps) - 1].from == SchemaCheck::currentVersion - 1,
               "the last step brings a file to the current version");
@@ -65,6 +102,16 @@ QString keepCopy(const QString& filePath, int version)
 }
 
 } // namespace
+
+QString restoredColumn(const QString& table, const QString& column, const QStringList& backupColumns)
+{
+    for (const DerivedColumn& derived : derivedColumns)
+        if (table.compare(QLatin1String(derived.table), Qt::CaseInsensitive) == 0
+            && column.compare(QLatin1String(derived.column), Qt::CaseInsensitive) == 0
+            && backupColumns.contains(QLatin1String(derived.from), Qt::CaseInsensitive))
+            return QString::fromLatin1(derived.expression);
+    return {};
+}
 
 QString keptCopyName(const QString& filePath, int version)
 {

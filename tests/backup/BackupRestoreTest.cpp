@@ -505,6 +505,11 @@ TEST_F(RestoreTest, ABackupOfTheFirstVersionIsRestoredIntoTheCurrentDesign)
     ASSERT_TRUE(restore(old));
     EXPECT_TRUE(program.messages.empty()) << program.messages.last().text.toStdString();
     EXPECT_EQ(companyName(db()), "Old Office");
+    const auto rates = db().firstRow("SELECT GSTRate, PSTRate, GSTName, PSTName FROM TblMyCompanyInfo");
+    EXPECT_EQ(rates->value(0).toInt(), 5'000) << "its whole-percent rates, exactly";
+    EXPECT_EQ(rates->value(1).toInt(), 8'000);
+    EXPECT_EQ(rates->value(2).toString(), "GST");
+    EXPECT_EQ(rates->value(3).toString(), "PST");
     const auto customer = CustomerRecords(db()).find(1);
     ASSERT_TRUE(customer.has_value());
     EXPECT_EQ(customer->company, "Old Customer");

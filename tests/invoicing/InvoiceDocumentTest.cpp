@@ -15,6 +15,7 @@
 #include "invoicing/BuildInvoiceData.h"
 #include "invoicing/InvoiceForms.h"
 #include "invoicing/clsSimple.h"
+#include "records/invoices/InvoiceRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,7 @@ protected:
 
     void setRates(int gst, int pst) const
     {
-        program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET gst = ?, pst = ?"), {gst, pst});
+        program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET GSTRate = ?, PSTRate = ?"), {gst * 1000, pst * 1000});
     }
 
     // The invoice as a text file: its lines, blanks at both ends dropped.
@@ -148,6 +149,31 @@ TEST_F(InvoiceDocumentTest, FooterAmountsAreWholeCentsThatAddUp)
         EXPECT_EQ(lines.mid(lines.indexOf(with.footer.first()), 4), with.footer) << lines.join(u'\n').toStdString();
         EXPECT_TRUE(lines.contains(QStringLiteral("Job ") + with.footer.first().section(u' ', 1)));
     }
+}
+
+// An invoice keeps the taxes it was issued with: a later change of the
+// office's rates changes only the invoices that come after it, and those
+// issued before the rates were kept on invoices.
+TEST_F(InvoiceDocumentTest, AnInvoiceKeepsTheRatesItWasIssuedWith)
+{
+    const InvoiceSelection older =
+        storeInvoice(database(), QStringLiteral("Quebec Client"), 1, december7, {{"Older job", 1'000'000}});
+    program.exec(QStringLiteral("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('Que', 1)"));
+    program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 9975"));
+    const int32_t issued = InvoiceRecords(database()).issueInvoice(QStringLiteral("Que"), older.customerId, december7);
+    program.exec(
+        QStringLiteral("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, ?, ?, ?)"),
+        {older.customerId, issued, QStringLiteral("Job"), qint64(1'000'000)});
+
+    program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET GSTRate = 13000, PSTRate = 0"));
+    const auto footer = [this](InvoiceSelection invoice) {
+        const QStringList lines = printedLines(invoice);
+        return lines.mid(lines.indexOf(QStringLiteral("Total: $100.00")), 4);
+    };
+    EXPECT_EQ(footer({issued, older.customerId}),
+              (QStringList{"Total: $100.00", "GST: $5.00", "PST: $9.98", "Grand Total: $114.98"}));
+    EXPECT_EQ(footer(older), (QStringList{"Total: $100.00", "GST: $13.00", "PST: $0.00", "Grand Total: $113.00"}))
+        << "an invoice from before rates were kept takes the office's";
 }
 
 // The discount comes off the jobs as a line of its own, rounded to the cent;

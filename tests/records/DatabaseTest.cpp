@@ -185,7 +185,13 @@ TEST(SchemaUpgrade, AVersionOneFileIsUpgradedKeepingEveryRowAndACopyOfItself)
     EXPECT_EQ(db.firstRow("SELECT InvoiceID || '|' || Date FROM TblInvoice WHERE CustomerID = 1")->value(0),
               "1|2025-03-04");
     EXPECT_EQ(db.firstRow("SELECT JobDescription || '|' || Sums FROM TblJobs")->value(0), "Old work|250000");
-    EXPECT_EQ(db.firstRow("SELECT CompanyName FROM TblMyCompanyInfo")->value(0), "Old Office");
+    EXPECT_EQ(db.firstRow("SELECT CompanyName || '|' || GSTRate || '|' || PSTRate || '|' || GSTName || '|' || "
+                          "PSTName FROM TblMyCompanyInfo")
+                  ->value(0),
+              "Old Office|5000|8000|GST|PST")
+        << "whole-percent rates kept exactly, under the names they printed with";
+    EXPECT_TRUE(db.firstRow("SELECT GSTRate FROM TblInvoice WHERE CustomerID = 1")->isNull(0))
+        << "an older invoice has no rates of its own";
     EXPECT_EQ(db.firstRow("SELECT InvoiceNumber FROM TblBillingCodes WHERE BillCode = 'OLD'")->value(0), 1);
     EXPECT_TRUE(CustomerRecords(db).setHidden(1, true));
     db.close();
@@ -293,9 +299,15 @@ TEST(DeliveredDatabase, HoldsWhatAFreshOfficeNeeds)
     TestProgram program;
     const Database& db = program.app->state.MainDatabase;
 
-    const auto company = db.rows("SELECT CompanyName, gst, pst FROM TblMyCompanyInfo");
+    const auto company = db.rows("SELECT CompanyName, Prov, GSTRate, GSTName, PSTRate, PSTName FROM TblMyCompanyInfo");
     ASSERT_EQ(company.size(), 1u);
     EXPECT_FALSE(company[0].value(0).toString().isEmpty());
+    // An Ontario office: one tax, the HST at 13 %, and no second tax line.
+    EXPECT_EQ(company[0].value(1).toString(), "ON");
+    EXPECT_EQ(company[0].value(2).toInt(), 13'000);
+    EXPECT_EQ(company[0].value(3).toString(), "HST");
+    EXPECT_EQ(company[0].value(4).toInt(), 0);
+    EXPECT_EQ(company[0].value(5).toString(), "");
 
     const auto users = db.rows("SELECT First_Name || ' ' || Last_Name, UserName, Password, Level FROM TblUsers");
     ASSERT_EQ(users.size(), 1u);
@@ -340,8 +352,10 @@ TEST(DeliveredDatabase, RefusesRowsThatBreakTheSchemaRules)
         {"sums must be a number", "INSERT INTO TblJobs VALUES (1, 1, 1, 'Work', ?)", {"ten dollars"}},
         {"paid is -1 or 0", "INSERT INTO TblInvoice (InvoiceID, CustomerID, Paid) VALUES (1, 1, 1)", {}},
         {"dates are ISO", "INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (1, 1, '12/07/2026')", {}},
-        {"tax rates are one digit", "UPDATE TblMyCompanyInfo SET pst = 10", {}},
-        {"tax rate is a number", "UPDATE TblMyCompanyInfo SET gst = ?", {"A"}},
+        {"tax rates are at most 100 %", "UPDATE TblMyCompanyInfo SET PSTRate = 100001", {}},
+        {"tax rates are not negative", "UPDATE TblMyCompanyInfo SET GSTRate = -1", {}},
+        {"tax rate is a whole number of thousandths", "UPDATE TblMyCompanyInfo SET GSTRate = ?", {"9.975"}},
+        {"an invoice's rate too", "INSERT INTO TblInvoice (InvoiceID, CustomerID, GSTRate) VALUES (1, 1, 100001)", {}},
         {"own company name is required", "UPDATE TblMyCompanyInfo SET CompanyName = ''", {}},
     };
     for (const auto& row : refused)

@@ -78,9 +78,9 @@ TEST_F(InvoiceRecordsTest, CustomersOfOneCodeGetConsecutiveNumbersFromItsCounter
     EXPECT_EQ(counters("SHARED"), Numbers{42});
     EXPECT_EQ(invoices.issueInvoice("SHARED", beta, mayFirst.addDays(1)), 43);
     EXPECT_EQ(counters("SHARED"), Numbers{43});
-    EXPECT_EQ(
-        dump("TblInvoice"),
-        (QStringList{QString("42|%1|2024-05-01|0|NULL|0").arg(alpha), QString("43|%1|2024-05-02|0|NULL|0").arg(beta)}));
+    EXPECT_EQ(dump("TblInvoice"),
+              (QStringList{QString("42|%1|2024-05-01|0|NULL|0|13000|0|HST|").arg(alpha),
+                           QString("43|%1|2024-05-02|0|NULL|0|13000|0|HST|").arg(beta)}));
 }
 
 // Older files hold a counter row for every customer of a code; the oldest is

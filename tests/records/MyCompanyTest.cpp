@@ -4,10 +4,10 @@
 
 #include "TestProgram.h"
 #include "common/ProgramInfo.h"
+#include "company/frmEdit.h"
 #include "records/Database.h"
 #include "records/DatabaseError.h"
 #include "records/company/MyCompanyRecord.h"
-#include "company/frmEdit.h"
 
 #include <gtest/gtest.h>
 
@@ -40,11 +40,12 @@ QStringList fields(const MyCompany& c)
 
 class MyCompanyTest : public ::testing::Test {
 protected:
-    // The stored row, read past MyCompanyRecord; NULL shows as "<null>".
+    // The stored row, read past MyCompanyRecord; NULL shows as "<null>", and
+    // the rates are in thousandths of a per cent.
     QStringList stored() const
     {
         const auto row = db().firstRow("SELECT CompanyName, Address, City, Prov, PostalCode, Phone, Cell, email, "
-                                       "vendor, gst, pst, GST_Number FROM TblMyCompanyInfo");
+                                       "vendor, GSTRate, PSTRate, GST_Number FROM TblMyCompanyInfo");
         if (!row)
             throw std::runtime_error("TblMyCompanyInfo has no row");
         QStringList values;
@@ -108,15 +109,17 @@ protected:
 TEST_F(MyCompanyTest, RecordSavesAndLoadsEveryColumnAsGiven)
 {
     MyCompany company{"O'Brien & Søns", "12 Rue d'Érable", "Montréal", "QC", "H2X1Y4", QString(),
-                      "5145550199",     "ob@example.com",  "V-'7'",    "0",  "9",      "123 456 789 RT0001"};
+                      "5145550199",     "ob@example.com",  "V-'7'",    "0",  "9.975",  "123 456 789 RT0001"};
     const MyCompany loaded = *MyCompanyRecord(db()).load();
     company.rowId = loaded.rowId;
     company.asRead = loaded.asRead;
     ASSERT_EQ(MyCompanyRecord(db()).save(company), SaveOutcome::Saved);
 
     EXPECT_EQ(fields(*MyCompanyRecord(db()).load()), fields(company));
-    // An empty box is stored as an empty text, not as a missing value.
+    // An empty box is stored as an empty text, not as a missing value; a
+    // rate exactly, in thousandths of a per cent.
     EXPECT_EQ(stored().at(5), "");
+    EXPECT_EQ(stored().at(10), "9975");
 }
 
 TEST_F(MyCompanyTest, ARefusedSaveLeavesTheWholeRowAsItWas)
@@ -133,19 +136,19 @@ TEST_F(MyCompanyTest, ARefusedSaveLeavesTheWholeRowAsItWas)
 TEST_F(MyCompanyTest, OpeningShowsEachColumnInItsLabelledBox)
 {
     program.exec("UPDATE TblMyCompanyInfo SET Phone = '1', Cell = '2', email = NULL, vendor = '4', "
-                 "GST_Number = '6', pst = 3");
+                 "GST_Number = '6', PSTRate = 3000");
     open();
 
     EXPECT_EQ(window->windowTitle(), "Edit My Company Info");
     EXPECT_EQ(shown(),
-              (QStringList{"Your Company Name", "123 Main Street", "Your City", "ON", "A1A1A1", "1", "2", "", "4", "5",
+              (QStringList{"Your Company Name", "123 Main Street", "Your City", "ON", "A1A1A1", "1", "2", "", "4", "13",
                            "3", "6"}));
     const QStringList labels{"Company Name", "Address", "City",          "Province",   "Postal Code", "Phone Number",
                              "Cell Number",  "Email",   "Vendor Number", "GST Amount", "PST Amount",  "GST Number"};
     for (qsizetype i = 0; i < boxNames.size(); ++i)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(box(boxNames[i]))->text(QAccessible::Name), labels[i]);
     EXPECT_EQ(window->findChild<QLabel*>("lblRequiredNote")->text(), "* Required Feilds");
-    EXPECT_EQ(window->findChild<QLabel*>("lblRateNote")->text(), "*     Cannot be greater than 9");
+    EXPECT_EQ(window->findChild<QLabel*>("lblRateNote")->text(), "*     0 to 100, up to three decimals (9.975)");
     EXPECT_TRUE(program.messages.empty());
 }
 
@@ -155,9 +158,9 @@ TEST_F(MyCompanyTest, FilteredBoxesDiscardOtherKeys)
     EXPECT_EQ(type("txtPostal", "k1a 0-b1"), "k1a0b1");
     EXPECT_EQ(type("TxtPhone", "(613) 555-0100"), "6135550100");
     EXPECT_EQ(type("txtCell", "+1 613x"), "1613");
-    EXPECT_EQ(type("txtGST", "78"), "7");
-    EXPECT_EQ(type("txtGST", "a"), "");
-    EXPECT_EQ(type("txtPST", "ab"), "a");
+    // A rate box keeps what is typed, to be judged on save.
+    EXPECT_EQ(type("txtGST", "9.975"), "9.975");
+    EXPECT_EQ(type("txtPST", "ab"), "ab");
     EXPECT_EQ(type("txtCompany", "A-1 (Ltd.)"), "A-1 (Ltd.)");
 }
 
@@ -190,13 +193,15 @@ TEST_F(MyCompanyTest, SaveStoresEveryBoxAndCloses)
 {
     open();
     const QStringList typed{"Dunn's Repairs", "4 Elm Rd",         "Perth", "ON", "K7H3C6", "6135550101",
-                            "6135550102",     "dunn@example.org", "VN-12", "0",  "9",      "R123"};
+                            "6135550102",     "dunn@example.org", "VN-12", "0",  "9.975",  "R123"};
     for (qsizetype i = 0; i < boxNames.size(); ++i)
         ASSERT_EQ(type(boxNames[i], typed[i]), typed[i]);
     click("cmdSave");
 
     EXPECT_TRUE(program.messages.empty());
-    EXPECT_EQ(stored(), typed);
+    QStringList kept = typed;
+    kept[10] = "9975";
+    EXPECT_EQ(stored(), kept);
     EXPECT_FALSE(window->isVisible());
     ASSERT_EQ(closing->count(), 1);
     EXPECT_EQ(closing->at(0).at(0).value<ChildKind>(), ChildKind::EditMyCompany);

@@ -1,6 +1,9 @@
 #include "records/company/MyCompanyRecord.h"
 
+#include "common/TaxRate.h"
 #include "records/Database.h"
+
+#include <QLocale>
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -25,23 +28,35 @@ std::optional<MyCompany> MyCompanyRecord::load() const
     company.cell = row->value("Cell").toString();
     company.email = row->value("email").toString();
     company.vendor = row->value("vendor").toString();
-    company.gst = row->value("gst").toString();
-    company.pst = row->value("pst").toString();
+    company.gst = TaxRate{row->value("GSTRate").toLongLong()}.text(QLocale());
+    company.pst = TaxRate{row->value("PSTRate").toLongLong()}.text(QLocale());
     company.gstNumber = row->value("GST_Number").toString();
     company.asRead = *row;
     company.asRead.remove(0);
     return company;
 }
 
+namespace {
+
+// A rate box's text as the database keeps it, in thousandths of a per cent;
+// text that is no rate goes as it is, for the database to refuse.
+QVariant storedRate(const QString& typed)
+{
+    const auto rate = TaxRate::readTyped(typed, QLocale());
+    return rate ? QVariant::fromValue(rate->thousandthsOfPercent) : QVariant(typed);
+}
+
+} // namespace
+
 SaveOutcome MyCompanyRecord::save(MyCompany& company) const
 {
     // One statement: a value the database refuses leaves the whole row as it was.
     return saveIfUnchanged(database_, "TblMyCompanyInfo", "rowid", company.rowId,
                            "CompanyName = ?, Address = ?, City = ?, Prov = ?, PostalCode = ?, Phone = ?, Cell = ?, "
-                           "email = ?, vendor = ?, gst = ?, pst = ?, GST_Number = ?",
+                           "email = ?, vendor = ?, GSTRate = ?, PSTRate = ?, GST_Number = ?",
                            {company.companyName, company.address, company.city, company.prov, company.postalCode,
-                            company.phone, company.cell, company.email, company.vendor, company.gst, company.pst,
-                            company.gstNumber},
+                            company.phone, company.cell, company.email, company.vendor, storedRate(company.gst),
+                            storedRate(company.pst), company.gstNumber},
                            company.asRead);
 }
 

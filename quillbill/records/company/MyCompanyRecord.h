@@ -13,7 +13,9 @@ class Database;
 
 // The office's own company: the one row of TblMyCompanyInfo, as the
 // own-company window shows it. The two tax rates are held as the text of
-// their boxes; the database refuses a rate that is not a whole number 0 to 9.
+// their boxes, in the user's language ("9,975" in French); the database
+// keeps them in thousandths of a per cent and refuses text that is no rate
+// from 0 to 100 with at most three decimals.
 struct MyCompany {
     QString companyName;
     QString address;

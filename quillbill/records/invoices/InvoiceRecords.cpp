@@ -106,8 +106,14 @@ int32_t InvoiceRecords::issueInvoice(const QString& billingCode, int32_t custome
                                      QObject::tr("Customer number %1 is no longer in the database (it was removed), "
                                                  "so no invoice was made.")
                                          .arg(customerId));
-        database_.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid, Discount) VALUES (?, ?, ?, 0, ?)",
-                          {issued, customerId, date.toString(Qt::ISODate), discountPercent});
+        // The invoice keeps the taxes in force now: a later change of rates
+        // never changes an invoice already made.
+        database_.execute(
+            "INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid, Discount, "
+            "GSTRate, PSTRate, GSTName, PSTName) "
+            "SELECT ?, ?, ?, 0, ?, company.GSTRate, company.PSTRate, company.GSTName, company.PSTName "
+            "FROM (SELECT 1) LEFT JOIN (SELECT * FROM TblMyCompanyInfo ORDER BY rowid LIMIT 1) AS company",
+            {issued, customerId, date.toString(Qt::ISODate), discountPercent});
         database_.execute("UPDATE TblBillingCodes SET InvoiceNumber = ? WHERE rowid = ?", {issued, counter.rowId});
     });
     return issued;
