@@ -37,22 +37,24 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
                                   cityLine(row, "City", "Prov", "PostalCode"), text(row, "Phone"), text(row, "Cell"),
                                   text(row, "Email"), text(row, "Vendor")});
 
-    const auto stored = database.firstRow(QStringLiteral("SELECT Date, Discount, GSTRate, PSTRate FROM TblInvoice "
-                                                         "WHERE CustomerID = ? AND InvoiceID = ?"),
-                                          key);
+    const auto stored =
+        database.firstRow(QStringLiteral("SELECT Date, Discount, GSTRate, PSTRate, GSTName, PSTName FROM TblInvoice "
+                                         "WHERE CustomerID = ? AND InvoiceID = ?"),
+                          key);
     if (!stored)
         cannotPrint(QObject::tr("Invoice %1 of customer %2 is not in the database.")
                         .arg(invoice.invoiceId)
                         .arg(invoice.customerId));
-    // The rates the invoice was issued with; one issued before they were
+    // The taxes the invoice was issued with; one issued before they were
     // kept takes the company's.
-    const auto rate = [&](int column, const char* companyColumn) {
-        const QVariant own = stored->value(column);
-        return TaxRate{own.isNull() ? companies.front().value(QLatin1String(companyColumn)).toLongLong()
-                                    : own.toLongLong()};
+    const auto own = [&](int column, const char* companyColumn) {
+        const QVariant kept = stored->value(column);
+        return kept.isNull() ? companies.front().value(QLatin1String(companyColumn)) : kept;
     };
-    rows.gst = rate(2, "GSTRate");
-    rows.pst = rate(3, "PSTRate");
+    rows.gst = TaxRate{own(2, "GSTRate").toLongLong()};
+    rows.pst = TaxRate{own(3, "PSTRate").toLongLong()};
+    rows.gstName = own(4, "GSTName").toString();
+    rows.pstName = own(5, "PSTName").toString();
     rows.date = QDate::fromString(stored->value(0).toString(), Qt::ISODate);
     if (!rows.date.isValid())
         cannotPrint(QObject::tr("Invoice %1 has no date.").arg(invoice.invoiceId));

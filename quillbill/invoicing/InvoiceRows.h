@@ -34,9 +34,12 @@ struct InvoiceJob {
 struct InvoiceRows {
     // Every company row, first to last (there is normally one).
     std::vector<InvoiceCompany> companies;
-    // The rates, from the first company row.
+    // The taxes the invoice was issued with (for an invoice from before
+    // they were kept, the first company row's): rates and names.
     TaxRate gst;
     TaxRate pst;
+    QString gstName;
+    QString pstName;
     QDate date;
     // The invoice's discount in whole percents, 0 to 100.
     int64_t discountPercent = 0;

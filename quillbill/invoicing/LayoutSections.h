@@ -21,4 +21,15 @@ inline std::shared_ptr<quirepress::Section> sectionIfAny(const quirepress::Repor
     return nullptr;
 }
 
+// The section's field named `name`, in any letter case, or none.
+inline std::shared_ptr<quirepress::Field> fieldIfAny(const quirepress::Section& section, const QString& name)
+{
+    for (int index = 1; index <= section.FieldCount(); ++index) {
+        std::shared_ptr<quirepress::Field> field = section.Field(index);
+        if (field->FieldName().compare(name, Qt::CaseInsensitive) == 0)
+            return field;
+    }
+    return nullptr;
+}
+
 } // namespace quillbill

@@ -139,8 +139,21 @@ void clsSimple::printSections()
     const auto footer = report_.Section(QStringLiteral("ReportFooter"));
     footer->Clear();
     setValue(*footer, "txtTotal", dollars(totals.total));
+    // Each tax by its name and rate, "HST (13%)", where the layout labels
+    // it; a second tax of no name and no rate, as in the HST provinces,
+    // prints no line.
+    const auto label = [&](const char* field, const QString& name, TaxRate rate) {
+        if (fieldIfAny(*footer, QLatin1String(field)))
+            setValue(*footer, field, QStringLiteral("%1 (%2%)").arg(name, rate.text(locale)));
+    };
+    label("lblGST", rows.gstName, rows.gst);
     setValue(*footer, "txtGST", dollars(totals.gst));
-    setValue(*footer, "txtPST", dollars(totals.pst));
+    if (rows.pst.thousandthsOfPercent != 0 || !rows.pstName.isEmpty()) {
+        label("lblPST", rows.pstName, rows.pst);
+        setValue(*footer, "txtPST", dollars(totals.pst));
+    } else if (fieldIfAny(*footer, QStringLiteral("lblPST"))) {
+        setValue(*footer, "lblPST", QString());
+    }
     setValue(*footer, "txtGrandTotal", dollars(totals.grandTotal));
     report_.PrintSection(QStringLiteral("ReportFooter"));
 

@@ -64,7 +64,9 @@ protected:
 
     void setRates(int gst, int pst) const
     {
-        program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET GSTRate = ?, PSTRate = ?"), {gst * 1000, pst * 1000});
+        program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET GSTRate = ?, PSTRate = ?, GSTName = 'GST', "
+                                    "PSTName = 'PST'"),
+                     {gst * 1000, pst * 1000});
     }
 
     // The invoice as a text file: its lines, blanks at both ends dropped.
@@ -149,31 +151,6 @@ TEST_F(InvoiceDocumentTest, FooterAmountsAreWholeCentsThatAddUp)
         EXPECT_EQ(lines.mid(lines.indexOf(with.footer.first()), 4), with.footer) << lines.join(u'\n').toStdString();
         EXPECT_TRUE(lines.contains(QStringLiteral("Job ") + with.footer.first().section(u' ', 1)));
     }
-}
-
-// An invoice keeps the taxes it was issued with: a later change of the
-// office's rates changes only the invoices that come after it, and those
-// issued before the rates were kept on invoices.
-TEST_F(InvoiceDocumentTest, AnInvoiceKeepsTheRatesItWasIssuedWith)
-{
-    const InvoiceSelection older =
-        storeInvoice(database(), QStringLiteral("Quebec Client"), 1, december7, {{"Older job", 1'000'000}});
-    program.exec(QStringLiteral("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('Que', 1)"));
-    program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 9975"));
-    const int32_t issued = InvoiceRecords(database()).issueInvoice(QStringLiteral("Que"), older.customerId, december7);
-    program.exec(
-        QStringLiteral("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, ?, ?, ?)"),
-        {older.customerId, issued, QStringLiteral("Job"), qint64(1'000'000)});
-
-    program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET GSTRate = 13000, PSTRate = 0"));
-    const auto footer = [this](InvoiceSelection invoice) {
-        const QStringList lines = printedLines(invoice);
-        return lines.mid(lines.indexOf(QStringLiteral("Total: $100.00")), 4);
-    };
-    EXPECT_EQ(footer({issued, older.customerId}),
-              (QStringList{"Total: $100.00", "GST: $5.00", "PST: $9.98", "Grand Total: $114.98"}));
-    EXPECT_EQ(footer(older), (QStringList{"Total: $100.00", "GST: $13.00", "PST: $0.00", "Grand Total: $113.00"}))
-        << "an invoice from before rates were kept takes the office's";
 }
 
 // The discount comes off the jobs as a line of its own, rounded to the cent;
@@ -508,6 +485,40 @@ TEST_F(DeliveredInvoiceTest, WrappedJobsBreakPagesAboveAnIntactFooter)
         ++number;
     }
     EXPECT_TRUE(pages.last().simplified().contains(QStringLiteral("Subtotal $4,000.00"))) << pages.last().toStdString();
+}
+
+// An invoice keeps the taxes it was issued with, and prints each by its
+// name and rate: a later change of the office's taxes changes only the
+// invoices that come after it, and those from before taxes were kept on
+// invoices. A second tax of no name and no rate prints no line.
+TEST_F(DeliveredInvoiceTest, AnInvoiceKeepsTheTaxesItWasIssuedWith)
+{
+    const InvoiceSelection older =
+        storeInvoice(database(), QStringLiteral("Quebec Client"), 1, december7, {{"Older job", 1'000'000}});
+    program.exec(QStringLiteral("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('Que', 1)"));
+    program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 9975, GSTName = 'GST', "
+                                "PSTName = 'QST'"));
+    const int32_t issued = InvoiceRecords(database()).issueInvoice(QStringLiteral("Que"), older.customerId, december7);
+    program.exec(
+        QStringLiteral("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, ?, ?, ?)"),
+        {older.customerId, issued, QStringLiteral("Job"), qint64(1'000'000)});
+
+    // The office moves to Ontario.
+    program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET GSTRate = 13000, PSTRate = 0, GSTName = 'HST', "
+                                "PSTName = ''"));
+    const auto footer = [this](InvoiceSelection invoice) {
+        QStringList lines;
+        for (const QString& line : pdfPages(invoice).join(u'\n').split(u'\n'))
+            if (const QString shown = line.simplified(); !shown.isEmpty())
+                lines << shown;
+        const qsizetype subtotal = lines.indexOf(QStringLiteral("Subtotal $100.00"));
+        return subtotal < 0 ? lines : lines.mid(subtotal, 4);
+    };
+    EXPECT_EQ(footer({issued, older.customerId}),
+              (QStringList{"Subtotal $100.00", "GST (5%) $5.00", "QST (9.975%) $9.98", "Total $114.98"}));
+    EXPECT_EQ(footer(older),
+              (QStringList{"Subtotal $100.00", "HST (13%) $13.00", "Total $113.00", "Thank you for your business."}))
+        << "an invoice from before taxes were kept takes the office's";
 }
 
 TEST(InvoiceForms, MoneyIsRoundedHalfAwayFromZeroAndGroupedByTheLocale)
