@@ -32,6 +32,9 @@ frmEdit::frmEdit(AppContext& app, QWidget* parent)
       txtGST_(makeTextBox("txtGST")),
       txtPST_(makeTextBox("txtPST")),
       txtGST_Number_(makeTextBox("txtGST_Number")),
+      txtGSTName_(makeTextBox("txtGSTName")),
+      txtPSTName_(makeTextBox("txtPSTName")),
+      txtPSTNumber_(makeTextBox("txtPSTNumber")),
       cmdSave_(makeButton("cmdSave", tr("Save"))),
       cmdCancel_(makeButton("cmdCancel", tr("Close")))
 {
@@ -61,6 +64,14 @@ frmEdit::frmEdit(AppContext& app, QWidget* parent)
     addBox(form, tr("PST Amount"), txtPST_, true, true);
     form->addRow(QString(), makeLabel("lblRateNote", tr("*     0 to 100, up to three decimals (9.975)")));
     addBox(form, tr("GST Number"), txtGST_Number_, false);
+    addBox(form, tr("GST Name"), txtGSTName_, false);
+    addBox(form, tr("PST Name"), txtPSTName_, false);
+    addBox(form, tr("PST Number"), txtPSTNumber_, false);
+    auto* nameNote = makeLabel("lblTaxNameNote",
+                               tr("The names print on the invoice (HST, QST); a second tax "
+                                  "with no name and a rate of 0 prints no line."));
+    nameNote->setWordWrap(true);
+    form->addRow(QString(), nameNote);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -134,13 +145,17 @@ void frmEdit::fill(const MyCompany& company)
     txtGST_->setText(company.gst);
     txtPST_->setText(company.pst);
     txtGST_Number_->setText(company.gstNumber);
+    txtGSTName_->setText(company.gstName);
+    txtPSTName_->setText(company.pstName);
+    txtPSTNumber_->setText(company.pstNumber);
 }
 
 MyCompany frmEdit::entered() const
 {
-    return MyCompany{txtCompany_->text(), txtAddress_->text(), txtCity_->text(), txtProv_->text(),
-                     txtPostal_->text(),  TxtPhone_->text(),   txtCell_->text(), txtEmail_->text(),
-                     txtVendor_->text(),  txtGST_->text(),     txtPST_->text(),  txtGST_Number_->text()};
+    return MyCompany{txtCompany_->text(), txtAddress_->text(), txtCity_->text(),     txtProv_->text(),
+                     txtPostal_->text(),  TxtPhone_->text(),   txtCell_->text(),     txtEmail_->text(),
+                     txtVendor_->text(),  txtGST_->text(),     txtPST_->text(),      txtGST_Number_->text(),
+                     txtGSTName_->text(), txtPSTName_->text(), txtPSTNumber_->text()};
 }
 
 void frmEdit::save()

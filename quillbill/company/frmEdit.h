@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/company/MyCompanyRecord.h"
 #include "common/ChildWindow.h"
+#include "records/company/MyCompanyRecord.h"
 
 class QFormLayout;
 class QLineEdit;
@@ -41,6 +41,9 @@ private:
     QLineEdit* txtGST_;
     QLineEdit* txtPST_;
     QLineEdit* txtGST_Number_;
+    QLineEdit* txtGSTName_;
+    QLineEdit* txtPSTName_;
+    QLineEdit* txtPSTNumber_;
     QPushButton* cmdSave_;
     QPushButton* cmdCancel_;
     // The row as read or last saved, which Save writes over only while the

@@ -29,13 +29,14 @@ using testing::RecordingMessageBoxes;
 using testing::TestProgram;
 
 const QString checkData = QStringLiteral("Please check entered data.");
-const QStringList boxNames{"txtCompany", "txtAddress", "txtCity",   "txtProv", "txtPostal", "TxtPhone",
-                           "txtCell",    "txtEmail",   "txtVendor", "txtGST",  "txtPST",    "txtGST_Number"};
+const QStringList boxNames{"txtCompany", "txtAddress",    "txtCity",    "txtProv",    "txtPostal",
+                           "TxtPhone",   "txtCell",       "txtEmail",   "txtVendor",  "txtGST",
+                           "txtPST",     "txtGST_Number", "txtGSTName", "txtPSTName", "txtPSTNumber"};
 
 QStringList fields(const MyCompany& c)
 {
-    return {c.companyName, c.address, c.city,   c.prov, c.postalCode, c.phone,
-            c.cell,        c.email,   c.vendor, c.gst,  c.pst,        c.gstNumber};
+    return {c.companyName, c.address, c.city, c.prov,      c.postalCode, c.phone,   c.cell,     c.email,
+            c.vendor,      c.gst,     c.pst,  c.gstNumber, c.gstName,    c.pstName, c.pstNumber};
 }
 
 class MyCompanyTest : public ::testing::Test {
@@ -45,7 +46,8 @@ protected:
     QStringList stored() const
     {
         const auto row = db().firstRow("SELECT CompanyName, Address, City, Prov, PostalCode, Phone, Cell, email, "
-                                       "vendor, GSTRate, PSTRate, GST_Number FROM TblMyCompanyInfo");
+                                       "vendor, GSTRate, PSTRate, GST_Number, GSTName, PSTName, PSTNumber "
+                                       "FROM TblMyCompanyInfo");
         if (!row)
             throw std::runtime_error("TblMyCompanyInfo has no row");
         QStringList values;
@@ -110,6 +112,8 @@ TEST_F(MyCompanyTest, RecordSavesAndLoadsEveryColumnAsGiven)
 {
     MyCompany company{"O'Brien & Søns", "12 Rue d'Érable", "Montréal", "QC", "H2X1Y4", QString(),
                       "5145550199",     "ob@example.com",  "V-'7'",    "0",  "9.975",  "123 456 789 RT0001"};
+    company.pstName = "QST";
+    company.pstNumber = "1234567890 TQ0001";
     const MyCompany loaded = *MyCompanyRecord(db()).load();
     company.rowId = loaded.rowId;
     company.asRead = loaded.asRead;
@@ -142,9 +146,10 @@ TEST_F(MyCompanyTest, OpeningShowsEachColumnInItsLabelledBox)
     EXPECT_EQ(window->windowTitle(), "Edit My Company Info");
     EXPECT_EQ(shown(),
               (QStringList{"Your Company Name", "123 Main Street", "Your City", "ON", "A1A1A1", "1", "2", "", "4", "13",
-                           "3", "6"}));
-    const QStringList labels{"Company Name", "Address", "City",          "Province",   "Postal Code", "Phone Number",
-                             "Cell Number",  "Email",   "Vendor Number", "GST Amount", "PST Amount",  "GST Number"};
+                           "3", "6", "HST", "", ""}));
+    const QStringList labels{"Company Name", "Address",     "City",     "Province",      "Postal Code",
+                             "Phone Number", "Cell Number", "Email",    "Vendor Number", "GST Amount",
+                             "PST Amount",   "GST Number",  "GST Name", "PST Name",      "PST Number"};
     for (qsizetype i = 0; i < boxNames.size(); ++i)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(box(boxNames[i]))->text(QAccessible::Name), labels[i]);
     EXPECT_EQ(window->findChild<QLabel*>("lblRequiredNote")->text(), "* Required Feilds");
@@ -192,14 +197,16 @@ TEST_F(MyCompanyTest, AnEmptyCompanyNameIsRefusedOnSave)
 TEST_F(MyCompanyTest, SaveStoresEveryBoxAndCloses)
 {
     open();
-    const QStringList typed{"Dunn's Repairs", "4 Elm Rd",         "Perth", "ON", "K7H3C6", "6135550101",
-                            "6135550102",     "dunn@example.org", "VN-12", "0",  "9.975",  "R123"};
+    const QStringList typed{"Dunn's Repairs",   "4 Elm Rd", "Perth", "ON",    "K7H3C6", "6135550101", "6135550102",
+                            "dunn@example.org", "VN-12",    "5",     "9.975", "R123",   "GST",        "QST",
+                            "1234567890 TQ0001"};
     for (qsizetype i = 0; i < boxNames.size(); ++i)
         ASSERT_EQ(type(boxNames[i], typed[i]), typed[i]);
     click("cmdSave");
 
     EXPECT_TRUE(program.messages.empty());
     QStringList kept = typed;
+    kept[9] = "5000";
     kept[10] = "9975";
     EXPECT_EQ(stored(), kept);
     EXPECT_FALSE(window->isVisible());

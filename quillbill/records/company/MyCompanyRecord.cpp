@@ -31,6 +31,9 @@ std::optional<MyCompany> MyCompanyRecord::load() const
     company.gst = TaxRate{row->value("GSTRate").toLongLong()}.text(QLocale());
     company.pst = TaxRate{row->value("PSTRate").toLongLong()}.text(QLocale());
     company.gstNumber = row->value("GST_Number").toString();
+    company.gstName = row->value("GSTName").toString();
+    company.pstName = row->value("PSTName").toString();
+    company.pstNumber = row->value("PSTNumber").toString();
     company.asRead = *row;
     company.asRead.remove(0);
     return company;
@@ -53,10 +56,12 @@ SaveOutcome MyCompanyRecord::save(MyCompany& company) const
     // One statement: a value the database refuses leaves the whole row as it was.
     return saveIfUnchanged(database_, "TblMyCompanyInfo", "rowid", company.rowId,
                            "CompanyName = ?, Address = ?, City = ?, Prov = ?, PostalCode = ?, Phone = ?, Cell = ?, "
-                           "email = ?, vendor = ?, GSTRate = ?, PSTRate = ?, GST_Number = ?",
+                           "email = ?, vendor = ?, GSTRate = ?, PSTRate = ?, GST_Number = ?, GSTName = ?, PSTName = ?, "
+                           "PSTNumber = ?",
                            {company.companyName, company.address, company.city, company.prov, company.postalCode,
                             company.phone, company.cell, company.email, company.vendor, storedRate(company.gst),
-                            storedRate(company.pst), company.gstNumber},
+                            storedRate(company.pst), company.gstNumber, company.gstName, company.pstName,
+                            company.pstNumber},
                            company.asRead);
 }
 

@@ -29,6 +29,11 @@ struct MyCompany {
     QString gst;
     QString pst;
     QString gstNumber;
+    // The taxes' names as the invoice prints them ("HST", "QST"; none for
+    // a second tax not charged) and the provincial registration number.
+    QString gstName = QStringLiteral("GST");
+    QString pstName = QStringLiteral("PST");
+    QString pstNumber{};
     // Which row, and every column of it as last read or written: a save
     // writes only while the row still holds these.
     qint64 rowId = 0;
