@@ -34,9 +34,10 @@ void copyProgramFolder(const QString& from, const QString& to)
 
 void fillSampleOffice(const Database& database)
 {
+    // A Nova Scotia office: one tax, the HST at 14 %.
     database.execute("UPDATE TblMyCompanyInfo SET CompanyName = ?, Address = ?, City = ?, Prov = ?, PostalCode = ?, "
-                     "Phone = ?, Cell = ?, email = ?, vendor = ?, GSTRate = 5000, PSTRate = 8000, GSTName = 'GST', "
-                     "PSTName = 'PST', GST_Number = ?",
+                     "Phone = ?, Cell = ?, email = ?, vendor = ?, GSTRate = 14000, PSTRate = 0, GSTName = 'HST', "
+                     "PSTName = '', GST_Number = ?",
                      {"Tidy Windows Ltd.", "221 Water Street", "Halifax", "NS", "B3H 1A1", "(902) 555-0142",
                       "(902) 555-0199", "office@tidywindows.example", "V-20417", "81234 5678 RT0001"});
     database.execute(
