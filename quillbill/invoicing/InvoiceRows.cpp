@@ -35,7 +35,8 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
     for (const QSqlRecord& row : companies)
         rows.companies.push_back({text(row, "CompanyName"), text(row, "Address"),
                                   cityLine(row, "City", "Prov", "PostalCode"), text(row, "Phone"), text(row, "Cell"),
-                                  text(row, "Email"), text(row, "Vendor")});
+                                  text(row, "Email"), text(row, "Vendor"), text(row, "GST_Number"),
+                                  text(row, "PSTNumber")});
 
     const auto stored =
         database.firstRow(QStringLiteral("SELECT Date, Discount, GSTRate, PSTRate, GSTName, PSTName FROM TblInvoice "

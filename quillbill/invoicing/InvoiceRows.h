@@ -22,6 +22,9 @@ struct InvoiceCompany {
     QString cell;
     QString email;
     QString vendor;
+    // The registration numbers of the two taxes; empty when not kept.
+    QString gstNumber;
+    QString pstNumber;
 };
 
 struct InvoiceJob {

@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <QObject>
 
 namespace quillbill {
 
@@ -80,6 +81,18 @@ void clsSimple::printSections()
         setValue(*header, "Cell", company.cell);
         setValue(*header, "Email", company.email);
         setValue(*header, "VendorNo", company.vendor);
+        // Canadian invoices of $100 and more carry the seller's registration
+        // numbers: each beside its tax's name, where the layout has room.
+        const auto number = [&](const char* label, const char* field, const QString& taxName, const QString& value) {
+            if (value.isEmpty() || !fieldIfAny(*header, QLatin1String(field)))
+                return;
+            setValue(*header, field, value);
+            if (fieldIfAny(*header, QLatin1String(label)))
+                setValue(*header, label, QObject::tr("%1 No.").arg(taxName));
+        };
+        number("lblGSTNumber", "GSTNumber", rows.gstName, company.gstNumber);
+        number("lblPSTNumber", "PSTNumber", rows.pstName.isEmpty() ? QObject::tr("Provincial tax") : rows.pstName,
+               company.pstNumber);
         setValue(*header, "InvoiceNo", invoiceNumber);
         setValue(*header, "BTCompany", rows.customerCompany);
         setValue(*header, "BTAddress", rows.customerAddress);

@@ -519,6 +519,17 @@ TEST_F(DeliveredInvoiceTest, AnInvoiceKeepsTheTaxesItWasIssuedWith)
     EXPECT_EQ(footer(older),
               (QStringList{"Subtotal $100.00", "HST (13%) $13.00", "Total $113.00", "Thank you for your business."}))
         << "an invoice from before taxes were kept takes the office's";
+
+    // The registration numbers print in the header, each by its tax's name.
+    program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET GST_Number = '81234 5678 RT0001', "
+                                "PSTNumber = '1234567890 TQ0001'"));
+    const QString quebec = pdfPages({issued, older.customerId}).join(u'\n').simplified();
+    EXPECT_TRUE(quebec.contains(QStringLiteral("GST No. 81234 5678 RT0001"))) << quebec.toStdString();
+    EXPECT_TRUE(quebec.contains(QStringLiteral("QST No. 1234567890 TQ0001"))) << quebec.toStdString();
+    program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET PSTNumber = ''"));
+    const QString ontario = pdfPages(older).join(u'\n').simplified();
+    EXPECT_TRUE(ontario.contains(QStringLiteral("HST No. 81234 5678 RT0001"))) << ontario.toStdString();
+    EXPECT_EQ(ontario.count(QStringLiteral("No.")), 3) << "Invoice No., Vendor No. and HST No. only";
 }
 
 TEST(InvoiceForms, MoneyIsRoundedHalfAwayFromZeroAndGroupedByTheLocale)

@@ -241,6 +241,14 @@ void takeCheckPictures(AppContext& app, const QString& output)
                  .arg(n),
              qint64(1234500 * n)});
     writeInvoicePdf(app, 1043, output, "invoice-wrapped-discounted");
+    // The same invoice from a Quebec office, with both registration numbers.
+    app.state.MainDatabase.execute("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 9975, GSTName = 'GST', "
+                                   "PSTName = 'QST', PSTNumber = '1234567890 TQ0001'");
+    app.state.MainDatabase.execute("UPDATE TblInvoice SET GSTRate = NULL, PSTRate = NULL, GSTName = NULL, "
+                                   "PSTName = NULL WHERE InvoiceID = 1043");
+    writeInvoicePdf(app, 1043, output, "invoice-quebec");
+    app.state.MainDatabase.execute("UPDATE TblMyCompanyInfo SET GSTRate = 14000, PSTRate = 0, GSTName = 'HST', "
+                                   "PSTName = '', PSTNumber = ''");
     fillPastInvoices(app.state.MainDatabase);
     takeReprintPictures(app, output);
     takeInvoiceReportPictures(app, output);
