@@ -24,6 +24,22 @@ void setValue(quirepress::Section& section, const char* field, const QString& va
 
 QString dollars(Millionths amount) { return u'$' + moneyText(amount, QLocale()); }
 
+// Takes the row of `footer` that `row` heads out: what lies below it moves
+// up by the distance between `above` and `row`, so no blank row is left.
+void removeRow(quirepress::Section& footer, const quirepress::Field& above, const quirepress::Field& row)
+{
+    const int32_t top = row.FieldTop();
+    const int32_t rowHeight = top - above.FieldTop();
+    if (rowHeight <= 0)
+        return;
+    for (int index = 1; index <= footer.FieldCount(); ++index) {
+        const auto field = footer.Field(index);
+        if (field->FieldTop() > top)
+            field->setFieldTop(field->FieldTop() - rowHeight);
+    }
+    footer.setHeight(footer.Height() - rowHeight);
+}
+
 } // namespace
 
 clsSimple::clsSimple(AppContext& app, InvoiceSelection invoice)
@@ -41,6 +57,7 @@ bool clsSimple::PrintReport()
         loaded = report_.LoadReport(app_.path(QStringLiteral("Reports/simple.rdn")));
         if (!loaded)
             return;
+        secondTaxRowRemoved_ = false;
         report_.setOutputTo(output_);
         const QFileInfo file(outputFile_);
         report_.setOutputFilename(outputFile_.isEmpty() || file.isAbsolute() ? outputFile_ : app_.path(outputFile_));
@@ -164,8 +181,13 @@ void clsSimple::printSections()
     if (rows.pst.thousandthsOfPercent != 0 || !rows.pstName.isEmpty()) {
         label("lblPST", rows.pstName, rows.pst);
         setValue(*footer, "txtPST", dollars(totals.pst));
-    } else if (fieldIfAny(*footer, QStringLiteral("lblPST"))) {
+    } else if (const auto pstLabel = fieldIfAny(*footer, QStringLiteral("lblPST"))) {
         setValue(*footer, "lblPST", QString());
+        const auto gstLabel = fieldIfAny(*footer, QStringLiteral("lblGST"));
+        if (gstLabel && !secondTaxRowRemoved_) {
+            removeRow(*footer, *gstLabel, *pstLabel);
+            secondTaxRowRemoved_ = true;
+        }
     }
     setValue(*footer, "txtGrandTotal", dollars(totals.grandTotal));
     report_.PrintSection(QStringLiteral("ReportFooter"));

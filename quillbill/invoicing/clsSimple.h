@@ -48,6 +48,11 @@ private:
     // in the program's state. Throws what the database or the report throw.
     void printSections();
 
+    // Whether the loaded layout's footer has had its second tax's row taken
+    // out: once per load, since the print button lays out the same layout
+    // again.
+    bool secondTaxRowRemoved_ = false;
+
     AppContext& app_;
     const InvoiceSelection invoice_;
     quirepress::OutputOptions output_ = quirepress::cOutputToUnknown;

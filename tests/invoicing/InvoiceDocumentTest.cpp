@@ -520,6 +520,23 @@ TEST_F(DeliveredInvoiceTest, AnInvoiceKeepsTheTaxesItWasIssuedWith)
               (QStringList{"Subtotal $100.00", "HST (13%) $13.00", "Total $113.00", "Thank you for your business."}))
         << "an invoice from before taxes were kept takes the office's";
 
+    // Without a second tax the total moves up into its row: no blank row.
+    const auto gapAboveTotal = [this](InvoiceSelection invoice) {
+        pdfPages(invoice);
+        const QString words = toolOutput(
+            QStringLiteral("pdftotext"),
+            {QStringLiteral("-bbox"), program.app->path(QStringLiteral("invoice.pdf")), QStringLiteral("-")});
+        const auto top = [&words](const QString& word) {
+            const QRegularExpression pattern(QStringLiteral("yMin=\"([\\d.]+)\"[^>]*>%1<").arg(word));
+            return pattern.match(words).captured(1).toDouble();
+        };
+        return top(QStringLiteral("Total")) - top(QStringLiteral("Subtotal"));
+    };
+    const double twoTaxes = gapAboveTotal({issued, older.customerId});
+    const double oneTax = gapAboveTotal(older);
+    EXPECT_GT(twoTaxes, 0);
+    EXPECT_NEAR(twoTaxes - oneTax, 12, 0.5) << "one row of 240 twips, 12 points, less";
+
     // The registration numbers print in the header, each by its tax's name.
     program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET GST_Number = '81234 5678 RT0001', "
                                 "PSTNumber = '1234567890 TQ0001'"));
