@@ -16,14 +16,21 @@ Millionths fromTenThousandths(int64_t tenThousandths)
     return Millionths(tenThousandths) * millionthsPerTenThousandth;
 }
 
-Millionths roundedToCent(Millionths amount)
+namespace {
+
+// `share` / `per` to the cent, `per` being what one cent of the result is
+// in `share`'s units: half a cent and more goes up, away from zero on either
+// side. Rounding the exact quotient once, never a rounded one again.
+Millionths roundedShareToCent(Millionths share, Millionths per)
 {
-    const bool negative = amount < 0;
-    const Millionths magnitude = negative ? -amount : amount;
-    // Half a cent and more goes up, away from zero on either side.
-    const Millionths cents = (magnitude + millionthsPerCent / 2) / millionthsPerCent * millionthsPerCent;
-    return negative ? -cents : cents;
+    const Millionths magnitude = share < 0 ? -share : share;
+    const Millionths cents = (magnitude + per / 2) / per * millionthsPerCent;
+    return share < 0 ? -cents : cents;
 }
+
+} // namespace
+
+Millionths roundedToCent(Millionths amount) { return roundedShareToCent(amount, millionthsPerCent); }
 
 Millionths discountOf(Millionths jobs, int64_t percent)
 {
@@ -34,13 +41,8 @@ Millionths discountOf(Millionths jobs, int64_t percent)
 
 Millionths taxOf(Millionths amount, TaxRate rate)
 {
-    // amount x thousandths of a per cent, in millionths x 100,000, rounded
-    // once: halves of a cent away from zero.
-    constexpr Millionths shareUnitsPerCent = Millionths(millionthsPerCent) * 100 * 1000;
-    const Millionths share = amount * rate.thousandthsOfPercent;
-    const Millionths magnitude = share < 0 ? -share : share;
-    const Millionths cents = (magnitude + shareUnitsPerCent / 2) / shareUnitsPerCent * millionthsPerCent;
-    return share < 0 ? -cents : cents;
+    // amount x thousandths of a per cent is in millionths x 100,000.
+    return roundedShareToCent(amount * rate.thousandthsOfPercent, Millionths(millionthsPerCent) * 100 * 1000);
 }
 
 InvoiceTotals invoiceTotals(Millionths jobs, int64_t discountPercent, TaxRate gst, TaxRate pst)
@@ -56,9 +58,11 @@ QString discountLabel(int64_t percent) { return QObject::tr("Discount (%1%)").ar
 
 QString deductionText(Millionths amount, const QLocale& locale)
 {
-    const QString dollars = u'$' + moneyText(amount, locale);
-    return roundedToCent(amount) == 0 ? dollars : locale.negativeSign() + dollars;
+    const QString shown = dollars(amount, locale);
+    return roundedToCent(amount) == 0 ? shown : locale.negativeSign() + shown;
 }
+
+QString dollars(Millionths amount, const QLocale& locale) { return u'$' + moneyText(amount, locale); }
 
 QString moneyText(Millionths amount, const QLocale& locale)
 {

@@ -60,6 +60,8 @@ QString deductionText(Millionths amount, const QLocale& locale);
 // decimal point, two decimals rounded half away from zero, a leading minus
 // for a negative amount.
 QString moneyText(Millionths amount, const QLocale& locale);
+// An amount as the invoice and the windows show it: "$1,234.50".
+QString dollars(Millionths amount, const QLocale& locale);
 
 // "mmm d, yyyy" (Dec 7, 2026) and "dddd, mmmm d, yyyy" (Monday, December
 // 7, 2026), with the month and day names of `locale`.

@@ -27,8 +27,7 @@ QTreeWidget* makeJobList(const QString& name, const QString& accessibleName)
 
 void addJobLine(QTreeWidget* list, const QString& description, Money amount)
 {
-    const QString shown = u'$' + moneyText(fromTenThousandths(amount.units()), QLocale());
-    auto* item = new QTreeWidgetItem(list, {description, shown});
+    auto* item = new QTreeWidgetItem(list, {description, dollars(fromTenThousandths(amount.units()), QLocale())});
     QFont bold = item->font(1);
     bold.setBold(true);
     item->setFont(1, bold);

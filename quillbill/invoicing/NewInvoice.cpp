@@ -65,13 +65,12 @@ SaveOutcome NewInvoice::setDiscount(int percent)
     return outcome;
 }
 
-NewInvoice::JobOutcome NewInvoice::addJob(const QString& description, const QString& typedSum, const QLocale& locale)
+NewInvoice::JobOutcome NewInvoice::addJob(const QString& description, const std::optional<Money>& sum)
 {
     if (!customer_ || !invoiceNumber_)
         throw std::logic_error("A job is added to an issued invoice.");
     // The amount is judged first, as the database judged it when the value
     // was set, before the row with its description was saved.
-    const std::optional<Money> sum = Money::readTyped(typedSum, locale);
     if (!sum)
         return JobOutcome::SumNotANumber;
     if (*sum < Money())

@@ -52,11 +52,12 @@ public:
     // A job bills work done, so its amount is never below zero; a refund or
     // a correction is not a job.
     enum class JobOutcome { Added, SumNotANumber, SumNegative, DescriptionBlank };
-    // Stores a job of the issued invoice. `typedSum` is the sum box's text,
-    // read in `locale` (see Money::readTyped). A refused job stores nothing.
+    // Stores a job of the issued invoice. `sum` is the sum box's text as
+    // Money::readTyped read it (nullopt when it could not). A refused job
+    // stores nothing.
     // When the invoice is no longer stored, throws InvoiceGone and forgets
     // its number, so that the next job needs a new one.
-    JobOutcome addJob(const QString& description, const QString& typedSum, const QLocale& locale);
+    JobOutcome addJob(const QString& description, const std::optional<Money>& sum);
     int jobCount() const { return jobCount_; }
 
 private:

@@ -6,18 +6,16 @@
 #include "invoicing/LayoutSections.h"
 #include "invoicing/ReportRows.h"
 #include "invoicing/WrappedText.h"
-#include "records/DatabaseError.h"
 
 #include <QFileInfo>
 #include <QLocale>
+#include <QObject>
 
 namespace quillbill {
 
 namespace {
 
 const QString failureTitle = QStringLiteral("clsGroup.PrintReport");
-
-QString dollars(Millionths amount) { return u'$' + moneyText(amount, QLocale()); }
 
 } // namespace
 
@@ -60,15 +58,11 @@ void clsGroup::printGroups()
     const auto detail = report_.Section(QStringLiteral("detail"));
     const auto groupFooter = report_.Section(QStringLiteral("groupfooter"));
     const auto author = groupHeader->Field(QStringLiteral("author"));
-    const auto title = detail->Field(QStringLiteral("Title"));
+    // A long description wraps in its column: the first line beside the
+    // amount, each further one in "detailline".
+    const WrappedColumn title(report_, QStringLiteral("detail"), QStringLiteral("Title"), QStringLiteral("detailline"));
     const auto year = detail->Field(QStringLiteral("Year"));
     const auto bookCount = groupFooter->Field(QStringLiteral("bookcount"));
-    // A long description wraps in its column: the first line beside the
-    // amount, each further one in "detailline" (in a layout without it, in
-    // "detail" with no amount).
-    const auto lineSection = sectionIfAny(report_, QStringLiteral("detailline"));
-    const QString lineName = lineSection ? lineSection->SectionName() : detail->SectionName();
-    const auto more = lineSection ? lineSection->Field(QStringLiteral("Title")) : title;
     // A layout made before discounts were reported shows them as job lines.
     const auto discountSection = sectionIfAny(report_, QStringLiteral("discount"));
 
@@ -77,7 +71,7 @@ void clsGroup::printGroups()
     // Stored sums are exact ten-thousandths; so is their total.
     Millionths total = 0;
     const auto closeGroup = [&] {
-        bookCount->setValue(dollars(total));
+        bookCount->setValue(dollars(total, QLocale()));
         report_.PrintSection(QStringLiteral("groupfooter"));
         total = 0;
     };
@@ -99,7 +93,7 @@ void clsGroup::printGroups()
                 report_.PrintSection(discountSection->SectionName());
             } else {
                 detail->Clear();
-                title->setValue(label);
+                title.field()->setValue(label);
                 year->setValue(amount);
                 report_.PrintSection(QStringLiteral("detail"));
             }
@@ -121,16 +115,12 @@ void clsGroup::printGroups()
             rowsInGroup = 0;
         }
         const Millionths amount = fromTenThousandths(rows.tenThousandths(row));
-        const QStringList lines = linesIn(report_, title, rows.description(row));
+        const QStringList lines = title.lines(rows.description(row));
         detail->Clear();
-        title->setValue(lines.first());
-        year->setValue(dollars(amount));
+        title.field()->setValue(lines.first());
+        year->setValue(dollars(amount, QLocale()));
         report_.PrintSection(QStringLiteral("detail"));
-        for (qsizetype line = 1; line < lines.size(); ++line) {
-            report_.Section(lineName)->Clear();
-            more->setValue(lines[line]);
-            report_.PrintSection(lineName);
-        }
+        title.printFurtherLines(lines);
         ++rowsInGroup;
         total += amount;
         invoiceJobs += amount;

@@ -22,8 +22,6 @@ void setValue(quirepress::Section& section, const char* field, const QString& va
     section.Field(QLatin1String(field))->setValue(value);
 }
 
-QString dollars(Millionths amount) { return u'$' + moneyText(amount, QLocale()); }
-
 // Takes the row of `footer` that `row` heads out: what lies below it moves
 // up by the distance between `above` and `row`, so no blank row is left.
 void removeRow(quirepress::Section& footer, const quirepress::Field& above, const quirepress::Field& row)
@@ -123,23 +121,17 @@ void clsSimple::printSections()
     // without it, in "Detail" with no amount), then "JobEnd" closes the job
     // when the layout has it.
     const auto detail = report_.Section(QStringLiteral("detail"));
-    const auto description = detail->Field(QStringLiteral("JobDescription"));
-    const auto lineSection = sectionIfAny(report_, QStringLiteral("DetailLine"));
-    const QString lineName = lineSection ? lineSection->SectionName() : detail->SectionName();
-    const auto more = lineSection ? lineSection->Field(QStringLiteral("JobDescription")) : description;
+    const WrappedColumn description(report_, QStringLiteral("Detail"), QStringLiteral("JobDescription"),
+                                    QStringLiteral("DetailLine"));
     const auto jobEnd = sectionIfAny(report_, QStringLiteral("JobEnd"));
     Millionths sum = 0;
     for (const InvoiceJob& job : rows.jobs) {
-        const QStringList lines = linesIn(report_, description, job.description);
+        const QStringList lines = description.lines(job.description);
         detail->Clear();
-        description->setValue(lines.first());
-        setValue(*detail, "Sums", dollars(fromTenThousandths(job.sums)));
+        description.field()->setValue(lines.first());
+        setValue(*detail, "Sums", dollars(fromTenThousandths(job.sums), locale));
         report_.PrintSection(QStringLiteral("Detail"));
-        for (qsizetype line = 1; line < lines.size(); ++line) {
-            report_.Section(lineName)->Clear();
-            more->setValue(lines[line]);
-            report_.PrintSection(lineName);
-        }
+        description.printFurtherLines(lines);
         if (jobEnd)
             report_.PrintSection(jobEnd->SectionName());
         sum += fromTenThousandths(job.sums);
@@ -168,7 +160,7 @@ void clsSimple::printSections()
 
     const auto footer = report_.Section(QStringLiteral("ReportFooter"));
     footer->Clear();
-    setValue(*footer, "txtTotal", dollars(totals.total));
+    setValue(*footer, "txtTotal", dollars(totals.total, locale));
     // Each tax by its name and rate, "HST (13%)", where the layout labels
     // it; a second tax of no name and no rate, as in the HST provinces,
     // prints no line.
@@ -177,10 +169,10 @@ void clsSimple::printSections()
             setValue(*footer, field, QStringLiteral("%1 (%2%)").arg(name, rate.text(locale)));
     };
     label("lblGST", rows.gstName, rows.gst);
-    setValue(*footer, "txtGST", dollars(totals.gst));
+    setValue(*footer, "txtGST", dollars(totals.gst, locale));
     if (rows.pst.thousandthsOfPercent != 0 || !rows.pstName.isEmpty()) {
         label("lblPST", rows.pstName, rows.pst);
-        setValue(*footer, "txtPST", dollars(totals.pst));
+        setValue(*footer, "txtPST", dollars(totals.pst, locale));
     } else if (const auto pstLabel = fieldIfAny(*footer, QStringLiteral("lblPST"))) {
         setValue(*footer, "lblPST", QString());
         const auto gstLabel = fieldIfAny(*footer, QStringLiteral("lblGST"));
@@ -189,7 +181,7 @@ void clsSimple::printSections()
             secondTaxRowRemoved_ = true;
         }
     }
-    setValue(*footer, "txtGrandTotal", dollars(totals.grandTotal));
+    setValue(*footer, "txtGrandTotal", dollars(totals.grandTotal, locale));
     report_.PrintSection(QStringLiteral("ReportFooter"));
 
     report_.EndReport();

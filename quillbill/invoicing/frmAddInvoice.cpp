@@ -349,10 +349,9 @@ void frmAddInvoice::addJob()
     if (!invoice_.invoiceNumber())
         return;
     const QString description = txtJobDescription_->text();
-    const QString typedSum = txtSums_->text();
+    const std::optional<Money> sum = Money::readTyped(txtSums_->text(), QLocale());
     NewInvoice::JobOutcome outcome{};
-    if (!runShowingFailure(app_.messages, ProgramInfo::title,
-                           [&] { outcome = invoice_.addJob(description, typedSum, QLocale()); })) {
+    if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] { outcome = invoice_.addJob(description, sum); })) {
         // What was typed stays for another try; but an invoice that is gone
         // takes no more jobs, so the window starts over for its customer.
         if (!invoice_.invoiceNumber())
@@ -379,7 +378,7 @@ void frmAddInvoice::addJob()
     case NewInvoice::JobOutcome::Added:
         break;
     }
-    addJobLine(ListView1_, description, Money::readTyped(typedSum, QLocale()).value_or(Money()));
+    addJobLine(ListView1_, description, *sum);
     txtJobDescription_->clear();
     txtSums_->setText(Money::typedZero(QLocale()));
     txtJobDescription_->setFocus();

@@ -107,7 +107,9 @@ int32_t InvoiceRecords::issueInvoice(const QString& billingCode, int32_t custome
                                                  "so no invoice was made.")
                                          .arg(customerId));
         // The invoice keeps the taxes in force now: a later change of rates
-        // never changes an invoice already made.
+        // never changes an invoice already made. Joined, not selected from
+        // the company row, so that a file without one still stores the
+        // invoice (with no taxes kept, and the document says what is missing).
         database_.execute(
             "INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid, Discount, "
             "GSTRate, PSTRate, GSTName, PSTName) "
