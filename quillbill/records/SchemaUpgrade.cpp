@@ -18,13 +18,29 @@ namespace quillbill::SchemaUpgrade {
 
 namespace {
 
+// A column of the current design that an older file made from others, and
+// how: the upgrade fills it so (at its Step with no statement), and a
+// restore of an older backup takes it so.
+struct DerivedColumn {
+    int version; // the version whose upgrade makes it
+    const char* table;
+    const char* column;
+    const char* from; // the older column it comes from
+    const char* expression;
+};
+
+constexpr DerivedColumn derivedColumns[] = {
+    {2, "TblMyCompanyInfo", "GSTRate", "gst", "gst * 1000"},
+    {2, "TblMyCompanyInfo", "PSTRate", "pst", "pst * 1000"},
+};
+
 // A statement that brings a file from `from` to the next version; a version
 // may take several, in order. Their result must be the design that
 // schema.sql makes (the schema check compares them): a column added by ALTER
 // TABLE goes last in its table there too.
 struct Step {
     int from;
-    const char* statement;
+    const char* statement; // none: fill the derived columns from their older ones
 };
 
 constexpr Step steps[] = {
@@ -50,24 +66,11 @@ constexpr Step steps[] = {
     {2, "ALTER TABLE TblMyCompanyInfo ADD COLUMN GSTName TEXT NOT NULL DEFAULT 'GST'"},
     {2, "ALTER TABLE TblMyCompanyInfo ADD COLUMN PSTName TEXT NOT NULL DEFAULT 'PST'"},
     {2, "ALTER TABLE TblMyCompanyInfo ADD COLUMN PSTNumber TEXT"},
-    {2, "UPDATE TblMyCompanyInfo SET GSTRate = gst * 1000, PSTRate = pst * 1000"},
+    {2, nullptr},
     {2, "ALTER TABLE TblMyCompanyInfo DROP COLUMN gst"},
     {2, "ALTER TABLE TblMyCompanyInfo DROP COLUMN pst"},
 };
 
-// A column of the current design that an older file made from others, and
-// how: what a restore of an older backup takes for it, as the upgrade does.
-struct DerivedColumn {
-    const char* table;
-    const char* column;
-    const char* from; // the older column it comes from
-    const char* expression;
-};
-
-constexpr DerivedColumn derivedColumns[] = {
-    {"TblMyCompanyInfo", "GSTRate", "gst", "gst * 1000"},
-    {"TblMyCompanyInfo", "PSTRate", "pst", "pst * 1000"},
-};
 static_assert(steps[std::size(steps) - 1].from == SchemaCheck::currentVersion - 1,
               "the last step brings a file to the current version");
 
@@ -142,9 +145,19 @@ QString upgrade(const Database& db)
             if (version >= SchemaCheck::currentVersion)
                 return;
             kept = keepCopy(db.filePath(), version);
-            for (const Step& step : steps)
-                if (step.from >= version)
+            for (const Step& step : steps) {
+                if (step.from < version)
+                    continue;
+                if (step.statement) {
                     db.execute(QString::fromUtf8(step.statement));
+                    continue;
+                }
+                for (const DerivedColumn& derived : derivedColumns)
+                    if (derived.version == step.from)
+                        db.execute(QStringLiteral("UPDATE %1 SET %2 = %3")
+                                       .arg(QLatin1String(derived.table), QLatin1String(derived.column),
+                                            QLatin1String(derived.expression)));
+            }
             // PRAGMA takes no bound value; the number is the program's own.
             db.execute(QStringLiteral("PRAGMA user_version = %1").arg(SchemaCheck::currentVersion));
         });
