@@ -4,9 +4,12 @@
 #include "ProgramControls.h"
 #include "QuietDesktopOpener.h"
 #include "TestProgram.h"
+#include "company/frmEdit.h"
 #include "invoicing/frmReprint.h"
 #include "mail/MailSettings.h"
 #include "mail/frmEmail.h"
+#include "records/company/MyCompanyRecord.h"
+#include "records/invoices/InvoiceRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -351,6 +354,49 @@ TEST_F(ReprintWindow, AnInvoiceChangedOrDeletedMeanwhileIsToldAndNotOverwritten)
         EXPECT_EQ(invoices()->currentItem(), invoices()->topLevelItem(2)) << "not rebuilt as after a save";
         EXPECT_EQ(invoiceRow(2).at(2), c.listedPaid);
     }
+}
+
+// The office changes its taxes through its own window after an invoice was
+// issued: the invoice mailed again carries the taxes and total it was sent
+// with, by their names and rates.
+TEST_F(ReprintWindow, AnInvoiceMailedAfterTheOfficeChangesItsTaxesKeepsTheTaxesItWasIssuedWith)
+{
+    ASSERT_TRUE(testing::installQuietDesktopOpener());
+    program.installDeliveredReports();
+    program.exec("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) VALUES "
+                 "(20, 'Tremblay Inc', '5 Rue Laval', 'Quebec', 'QC', 'G1R4S9', 'TRE')");
+    program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('TRE', 1)");
+    program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 9975, GSTName = 'GST', PSTName = 'QST'");
+    const Database& database = program.app->state.MainDatabase;
+    const int32_t issued = InvoiceRecords(database).issueInvoice("TRE", 20, {2026, 12, 7});
+    program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (20, ?, 'Audit', ?)",
+                 {issued, qint64(1'000'000)});
+
+    frmEdit company(*program.app);
+    company.show();
+    const std::pair<const char*, QString> typed[] = {{"txtGST", "13"},
+                                                     {"txtPST", "0"},
+                                                     {"txtGSTName", "HST"},
+                                                     {"txtPSTName", ""}};
+    for (const auto& [name, text] : typed) {
+        auto* box = control<QLineEdit>(&company, name);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+    QTest::mouseClick(control<QPushButton>(&company, "cmdSave"), Qt::LeftButton);
+    ASSERT_TRUE(program.messages.empty());
+    ASSERT_EQ(MyCompanyRecord(database).load().value().gstName, "HST") << "the office's taxes changed";
+
+    ReprintWindow::open();
+    choose("Tremblay Inc");
+    click("cmdEmail");
+    QFile written(program.app->state.AttachmentPath);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << "no invoice written";
+    const QString html = QString::fromUtf8(written.readAll());
+    for (const char* shown : {"GST (5%)", "$5.00", "QST (9.975%)", "$9.98", "$114.98"})
+        EXPECT_TRUE(html.contains(shown)) << shown;
+    EXPECT_FALSE(html.contains("HST")) << html.toStdString();
 }
 
 } // namespace
