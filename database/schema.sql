@@ -12,7 +12,7 @@
 -- and records/SchemaUpgrade brings a file of it up to this one.
 
 PRAGMA application_id = 1363298636;
-PRAGMA user_version = 3;
+PRAGMA user_version = 4;
 
 BEGIN;
 
@@ -44,9 +44,18 @@ CREATE TABLE TblBillingCodes (
 CREATE INDEX IdxBillingCodesBillCode ON TblBillingCodes (BillCode);
 
 -- An invoice is the pair (CustomerID, InvoiceID). It keeps the taxes it was
--- issued with: the rates (thousandths of a per cent, as in
+-- made with: the rates (thousandths of a per cent, as in
 -- TblMyCompanyInfo) and names in force when its number was given. They are
--- NULL on invoices issued before they were kept, which take the company's.
+-- NULL on invoices made before they were kept, which take the company's.
+--
+-- Status: 0 a draft, which can still be corrected; 1 issued, once its
+-- document first left the office (printed, saved as PDF or mailed), after
+-- which neither it nor its jobs change. IssuedAt (UTC, ISO 8601) and
+-- IssuedBy say when and by whom; Bill* keep the customer's billing address
+-- as the issued document printed it (TblIssuedCompany keeps the header).
+-- Invoices from before drafts were kept are issued when they have jobs,
+-- with none of these recorded. CreditFor marks a credit note: the InvoiceID
+-- of the same customer's invoice it corrects.
 CREATE TABLE TblInvoice (
     InvoiceID  INTEGER NOT NULL CHECK (typeof(InvoiceID) = 'integer'),
     CustomerID INTEGER NOT NULL CHECK (typeof(CustomerID) = 'integer'),
@@ -57,7 +66,14 @@ CREATE TABLE TblInvoice (
     GSTRate    INTEGER CHECK (GSTRate IS NULL OR (typeof(GSTRate) = 'integer' AND GSTRate BETWEEN 0 AND 100000)),
     PSTRate    INTEGER CHECK (PSTRate IS NULL OR (typeof(PSTRate) = 'integer' AND PSTRate BETWEEN 0 AND 100000)),
     GSTName    TEXT,
-    PSTName    TEXT
+    PSTName    TEXT,
+    Status     INTEGER NOT NULL DEFAULT 0 CHECK (Status IN (0, 1)),
+    IssuedAt   TEXT,
+    IssuedBy   TEXT,
+    BillCompany  TEXT,
+    BillAddress  TEXT,
+    BillCityLine TEXT,
+    CreditFor  INTEGER CHECK (CreditFor IS NULL OR typeof(CreditFor) = 'integer')
 );
 CREATE UNIQUE INDEX IdxInvoiceCustomerInvoice ON TblInvoice (CustomerID, InvoiceID);
 CREATE INDEX IdxInvoiceDate ON TblInvoice (Date);
@@ -110,5 +126,37 @@ CREATE TABLE TblBuildInvoiceData (
     InvoiceID  INTEGER,
     CustomerID INTEGER
 );
+
+-- The office's company as an issued invoice's header printed it, one row
+-- for each company row there was, in their order (Position from 0).
+CREATE TABLE TblIssuedCompany (
+    CustomerID  INTEGER NOT NULL,
+    InvoiceID   INTEGER NOT NULL,
+    Position    INTEGER NOT NULL,
+    CompanyName TEXT,
+    Address     TEXT,
+    CityLine    TEXT,
+    Phone       TEXT,
+    Cell        TEXT,
+    Email       TEXT,
+    Vendor      TEXT,
+    GSTNumber   TEXT,
+    PSTNumber   TEXT
+);
+CREATE UNIQUE INDEX IdxIssuedCompanyInvoice ON TblIssuedCompany (CustomerID, InvoiceID, Position);
+
+-- What happened to each invoice, in order: the program adds lines and never
+-- changes or removes one. At is UTC, ISO 8601; Event names what happened
+-- and Detail, JSON, what it was (a job before and after, a payment's date).
+CREATE TABLE TblInvoiceHistory (
+    HistoryID  INTEGER PRIMARY KEY,
+    CustomerID INTEGER NOT NULL,
+    InvoiceID  INTEGER NOT NULL,
+    At         TEXT NOT NULL,
+    UserName   TEXT,
+    Event      TEXT NOT NULL,
+    Detail     TEXT
+);
+CREATE INDEX IdxInvoiceHistoryInvoice ON TblInvoiceHistory (CustomerID, InvoiceID);
 
 COMMIT;

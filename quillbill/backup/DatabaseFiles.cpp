@@ -326,6 +326,11 @@ QStringList backupColumns(const Database& live, const QString& table)
 void copyRows(const Database& live, const SchemaCheck::Table& table, const std::function<void()>& onStep)
 {
     const QStringList inBackup = backupColumns(live, table.name);
+    const QString name = quoted(table.name);
+    live.execute(QStringLiteral("DELETE FROM main.%1").arg(name));
+    // A backup of an older version may lack the table: it had none of its rows.
+    if (inBackup.isEmpty())
+        return;
     QStringList columns;
     QStringList sources; // what each of `columns` is taken from in the backup
     const auto take = [&](const QString& column, const QString& source) {
@@ -338,11 +343,10 @@ void copyRows(const Database& live, const SchemaCheck::Table& table, const std::
         if (inBackup.contains(column, Qt::CaseInsensitive))
             take(quoted(column), quoted(column));
         // A backup of an older version may hold it in an older form.
-        else if (const QString made = SchemaUpgrade::restoredColumn(table.name, column, inBackup); !made.isEmpty())
+        else if (const QString made = SchemaUpgrade::restoredColumn(table.name, column, restoreSource, inBackup);
+                 !made.isEmpty())
             take(quoted(column), made);
     }
-    const QString name = quoted(table.name);
-    live.execute(QStringLiteral("DELETE FROM main.%1").arg(name));
     const QString insert =
         QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM %4.%1 WHERE rowid > ? "
                        "ORDER BY rowid LIMIT %5")

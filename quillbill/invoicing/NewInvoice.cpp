@@ -38,7 +38,7 @@ int32_t NewInvoice::issueNumber(const QDate& date, int discountPercent)
     if (!customer_)
         throw std::logic_error("An invoice number is issued for a chosen customer.");
     const InvoiceRecords records(database_);
-    const int32_t issued = records.issueInvoice(customer_->billingCode, customer_->id, date, discountPercent);
+    const int32_t issued = records.createInvoice(customer_->billingCode, customer_->id, date, discountPercent);
     invoiceNumber_ = issued;
     stored_ = records.readInvoice(customer_->id, issued);
     jobCount_ = 0;

@@ -35,6 +35,7 @@ struct KnownDesign {
 constexpr KnownDesign knownDesigns[] = {
     {1, SchemaScript::version1},
     {2, SchemaScript::version2},
+    {3, SchemaScript::version3},
     {currentVersion, SchemaScript::current},
 };
 static_assert(std::size(knownDesigns) == currentVersion, "every version up to the current one has its design");

@@ -26,13 +26,26 @@ struct DerivedColumn {
     const char* table;
     const char* column;
     const char* from; // the older column it comes from
+    // Over the older row; "{schema}" stands for the database that holds it
+    // ("main" in an upgrade, the backup in a restore).
     const char* expression;
 };
 
 constexpr DerivedColumn derivedColumns[] = {
     {2, "TblMyCompanyInfo", "GSTRate", "gst", "gst * 1000"},
     {2, "TblMyCompanyInfo", "PSTRate", "pst", "pst * 1000"},
+    // An invoice from before drafts were kept could not be changed once it
+    // had jobs, and may have been sent: it is issued. One without jobs was
+    // never sent, and stays a draft to be finished.
+    {3, "TblInvoice", "Status", "InvoiceID",
+     "CASE WHEN EXISTS (SELECT 1 FROM {schema}.TblJobs AS job WHERE job.CustomerID = TblInvoice.CustomerID "
+     "AND job.InvoiceID = TblInvoice.InvoiceID) THEN 1 ELSE 0 END"},
 };
+
+QString expressionIn(const DerivedColumn& derived, const QString& schema)
+{
+    return QString::fromLatin1(derived.expression).replace(QLatin1String("{schema}"), schema);
+}
 
 // A statement that brings a file from `from` to the next version; a version
 // may take several, in order. Their result must be the design that
@@ -69,6 +82,27 @@ constexpr Step steps[] = {
     {2, nullptr},
     {2, "ALTER TABLE TblMyCompanyInfo DROP COLUMN gst"},
     {2, "ALTER TABLE TblMyCompanyInfo DROP COLUMN pst"},
+    // Drafts and issued invoices, what an issued one printed, credit notes
+    // and every invoice's history.
+    {3, "ALTER TABLE TblInvoice ADD COLUMN Status INTEGER NOT NULL DEFAULT 0 CHECK (Status IN (0, 1))"},
+    {3, "ALTER TABLE TblInvoice ADD COLUMN IssuedAt TEXT"},
+    {3, "ALTER TABLE TblInvoice ADD COLUMN IssuedBy TEXT"},
+    {3, "ALTER TABLE TblInvoice ADD COLUMN BillCompany TEXT"},
+    {3, "ALTER TABLE TblInvoice ADD COLUMN BillAddress TEXT"},
+    {3, "ALTER TABLE TblInvoice ADD COLUMN BillCityLine TEXT"},
+    {3,
+     "ALTER TABLE TblInvoice ADD COLUMN CreditFor INTEGER CHECK (CreditFor IS NULL OR typeof(CreditFor) = "
+     "'integer')"},
+    {3, nullptr},
+    {3,
+     "CREATE TABLE TblIssuedCompany (CustomerID INTEGER NOT NULL, InvoiceID INTEGER NOT NULL, Position INTEGER "
+     "NOT NULL, CompanyName TEXT, Address TEXT, CityLine TEXT, Phone TEXT, Cell TEXT, Email TEXT, Vendor TEXT, "
+     "GSTNumber TEXT, PSTNumber TEXT)"},
+    {3, "CREATE UNIQUE INDEX IdxIssuedCompanyInvoice ON TblIssuedCompany (CustomerID, InvoiceID, Position)"},
+    {3,
+     "CREATE TABLE TblInvoiceHistory (HistoryID INTEGER PRIMARY KEY, CustomerID INTEGER NOT NULL, InvoiceID "
+     "INTEGER NOT NULL, At TEXT NOT NULL, UserName TEXT, Event TEXT NOT NULL, Detail TEXT)"},
+    {3, "CREATE INDEX IdxInvoiceHistoryInvoice ON TblInvoiceHistory (CustomerID, InvoiceID)"},
 };
 
 static_assert(steps[std::size(steps) - 1].from == SchemaCheck::currentVersion - 1,
@@ -106,13 +140,14 @@ QString keepCopy(const QString& filePath, int version)
 
 } // namespace
 
-QString restoredColumn(const QString& table, const QString& column, const QStringList& backupColumns)
+QString restoredColumn(const QString& table, const QString& column, const QString& schema,
+                       const QStringList& backupColumns)
 {
     for (const DerivedColumn& derived : derivedColumns)
         if (table.compare(QLatin1String(derived.table), Qt::CaseInsensitive) == 0
             && column.compare(QLatin1String(derived.column), Qt::CaseInsensitive) == 0
             && backupColumns.contains(QLatin1String(derived.from), Qt::CaseInsensitive))
-            return QString::fromLatin1(derived.expression);
+            return expressionIn(derived, schema);
     return {};
 }
 
@@ -156,7 +191,7 @@ QString upgrade(const Database& db)
                     if (derived.version == step.from)
                         db.execute(QStringLiteral("UPDATE %1 SET %2 = %3")
                                        .arg(QLatin1String(derived.table), QLatin1String(derived.column),
-                                            QLatin1String(derived.expression)));
+                                            expressionIn(derived, QStringLiteral("main"))));
             }
             // PRAGMA takes no bound value; the number is the program's own.
             db.execute(QStringLiteral("PRAGMA user_version = %1").arg(SchemaCheck::currentVersion));

@@ -24,9 +24,10 @@ QString upgrade(const Database& db);
 
 // What a restore takes for `column` of `table` from a backup of an older
 // version that lacks it but has `backupColumns`: an SQL expression over the
-// backup's row that makes the column as the upgrade would, or an empty
-// string when the column simply takes its default.
-QString restoredColumn(const QString& table, const QString& column, const QStringList& backupColumns);
+// backup's row, attached as `schema`, that makes the column as the upgrade
+// would, or an empty string when the column simply takes its default.
+QString restoredColumn(const QString& table, const QString& column, const QString& schema,
+                       const QStringList& backupColumns);
 
 // The first of "<file>.v<version>.bak", "<file>.v<version>-2.bak", ... that
 // names no file yet.

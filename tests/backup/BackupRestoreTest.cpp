@@ -515,6 +515,11 @@ TEST_F(RestoreTest, ABackupOfTheFirstVersionIsRestoredIntoTheCurrentDesign)
     EXPECT_EQ(customer->company, "Old Customer");
     EXPECT_FALSE(customer->hidden);
     EXPECT_EQ(db().firstRow("SELECT JobDescription FROM TblJobs WHERE CustomerID = 1")->value(0), "Old work");
+    EXPECT_EQ(db().firstRow("SELECT group_concat(s, ' ') FROM (SELECT InvoiceID || ':' || Status AS s FROM TblInvoice "
+                            "ORDER BY InvoiceID)")
+                  ->value(0),
+              "1:1 2:0")
+        << "made issued and draft as the upgrade makes them";
     EXPECT_EQ(db().firstRow("PRAGMA user_version")->value(0).toInt(), SchemaCheck::currentVersion);
     EXPECT_EQ(SchemaCheck::designProblemWith(db().connection()), "");
     EXPECT_EQ(fileHash(old), oldHash) << "a restore reads its backup only";
@@ -711,18 +716,18 @@ TEST_F(RestoreTest, NumbersGivenOutAfterTheBackupAreNeverGivenAgain)
     };
     const QDate day(2026, 12, 8);
     const int32_t acme = customers.add(customer("Acme", "ACME"));
-    ASSERT_EQ(invoices.issueInvoice("ACME", acme, day), 1);
+    ASSERT_EQ(invoices.createInvoice("ACME", acme, day), 1);
     invoices.addJob({acme, 1, "Before the backup", Money()});
     const QString older = program.app->path("DataBackup/older.BAK");
     DatabaseFiles::backup(db(), older);
 
     // After the backup: two invoices of three jobs, and a customer of a new code.
-    ASSERT_EQ(invoices.issueInvoice("ACME", acme, day), 2);
-    ASSERT_EQ(invoices.issueInvoice("ACME", acme, day), 3);
+    ASSERT_EQ(invoices.createInvoice("ACME", acme, day), 2);
+    ASSERT_EQ(invoices.createInvoice("ACME", acme, day), 3);
     for (const int32_t invoice : {2, 2, 3})
         invoices.addJob({acme, invoice, "After the backup", Money()});
     const int32_t newco = customers.add(customer("Newco", "NEWCO"));
-    ASSERT_EQ(invoices.issueInvoice("NEWCO", newco, day), 1);
+    ASSERT_EQ(invoices.createInvoice("NEWCO", newco, day), 1);
 
     frmFileMoveCopy* progress = nullptr;
     ASSERT_TRUE(RestoreFromBackup(
@@ -736,10 +741,10 @@ TEST_F(RestoreTest, NumbersGivenOutAfterTheBackupAreNeverGivenAgain)
     delete progress;
 
     EXPECT_EQ(db().firstRow("SELECT COUNT(*) FROM TblInvoice")->value(0).toInt(), 1) << "the backup's invoices";
-    EXPECT_EQ(invoices.issueInvoice("ACME", acme, day), 4);
+    EXPECT_EQ(invoices.createInvoice("ACME", acme, day), 4);
     const int32_t again = customers.add(customer("Newco again", "NEWCO"));
     EXPECT_GT(again, newco) << "a customer number is never given twice";
-    EXPECT_EQ(invoices.issueInvoice("NEWCO", again, day), 2);
+    EXPECT_EQ(invoices.createInvoice("NEWCO", again, day), 2);
 }
 
 // A backup made before codes were compared without case may hold a counter

@@ -498,7 +498,7 @@ TEST_F(DeliveredInvoiceTest, AnInvoiceKeepsTheTaxesItWasIssuedWith)
     program.exec(QStringLiteral("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('Que', 1)"));
     program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 9975, GSTName = 'GST', "
                                 "PSTName = 'QST'"));
-    const int32_t issued = InvoiceRecords(database()).issueInvoice(QStringLiteral("Que"), older.customerId, december7);
+    const int32_t issued = InvoiceRecords(database()).createInvoice(QStringLiteral("Que"), older.customerId, december7);
     program.exec(
         QStringLiteral("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, ?, ?, ?)"),
         {older.customerId, issued, QStringLiteral("Job"), qint64(1'000'000)});

@@ -368,7 +368,7 @@ TEST_F(ReprintWindow, AnInvoiceMailedAfterTheOfficeChangesItsTaxesKeepsTheTaxesI
     program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('TRE', 1)");
     program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 9975, GSTName = 'GST', PSTName = 'QST'");
     const Database& database = program.app->state.MainDatabase;
-    const int32_t issued = InvoiceRecords(database).issueInvoice("TRE", 20, {2026, 12, 7});
+    const int32_t issued = InvoiceRecords(database).createInvoice("TRE", 20, {2026, 12, 7});
     program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (20, ?, 'Audit', ?)",
                  {issued, qint64(1'000'000)});
 

@@ -182,7 +182,7 @@ TEST(SchemaUpgrade, AVersionOneFileIsUpgradedKeepingEveryRowAndACopyOfItself)
     ASSERT_TRUE(customer.has_value());
     EXPECT_EQ(customer->company, "Old Customer");
     EXPECT_FALSE(customer->hidden);
-    EXPECT_EQ(db.firstRow("SELECT InvoiceID || '|' || Date FROM TblInvoice WHERE CustomerID = 1")->value(0),
+    EXPECT_EQ(db.firstRow("SELECT InvoiceID || '|' || Date FROM TblInvoice WHERE InvoiceID = 1")->value(0),
               "1|2025-03-04");
     EXPECT_EQ(db.firstRow("SELECT JobDescription || '|' || Sums FROM TblJobs")->value(0), "Old work|250000");
     EXPECT_EQ(db.firstRow("SELECT CompanyName || '|' || GSTRate || '|' || PSTRate || '|' || GSTName || '|' || "
@@ -192,7 +192,12 @@ TEST(SchemaUpgrade, AVersionOneFileIsUpgradedKeepingEveryRowAndACopyOfItself)
         << "whole-percent rates kept exactly, under the names they printed with";
     EXPECT_TRUE(db.firstRow("SELECT GSTRate FROM TblInvoice WHERE CustomerID = 1")->isNull(0))
         << "an older invoice has no rates of its own";
-    EXPECT_EQ(db.firstRow("SELECT InvoiceNumber FROM TblBillingCodes WHERE BillCode = 'OLD'")->value(0), 1);
+    EXPECT_EQ(db.firstRow("SELECT group_concat(s, ' ') FROM (SELECT InvoiceID || ':' || Status AS s FROM TblInvoice "
+                          "ORDER BY InvoiceID)")
+                  ->value(0),
+              "1:1 2:0")
+        << "an older invoice with jobs is issued; one without stays a draft to finish";
+    EXPECT_EQ(db.firstRow("SELECT InvoiceNumber FROM TblBillingCodes WHERE BillCode = 'OLD'")->value(0), 2);
     EXPECT_TRUE(CustomerRecords(db).setHidden(1, true));
     db.close();
 

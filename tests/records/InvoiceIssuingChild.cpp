@@ -35,11 +35,11 @@ int main(int argc, char* argv[])
         for (int c = std::getchar(); c != '\n' && c != EOF; c = std::getchar()) {}
         const quillbill::InvoiceRecords invoices(database);
         for (int i = 0; i < count; ++i) {
-            invoices.issueInvoice(billingCode, customerId, QDate(2024, 5, 1));
+            invoices.createInvoice(billingCode, customerId, QDate(2024, 5, 1));
             // A short rest outside the transaction lets the other child in
             // (its busy wait looks every few milliseconds); without it one
             // child would run to its end before the other, and the two
-            // would never be inside issueInvoice together.
+            // would never be inside createInvoice together.
             QThread::usleep(QRandomGenerator::global()->bounded(20000));
         }
     } catch (const std::exception& error) {

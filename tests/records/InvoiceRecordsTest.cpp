@@ -74,13 +74,14 @@ TEST_F(InvoiceRecordsTest, CustomersOfOneCodeGetConsecutiveNumbersFromItsCounter
     const int32_t beta = addCustomer("Beta", "SHARED");
     program.exec("UPDATE TblBillingCodes SET InvoiceNumber = 41");
 
-    EXPECT_EQ(invoices.issueInvoice("SHARED", alpha, mayFirst), 42);
+    EXPECT_EQ(invoices.createInvoice("SHARED", alpha, mayFirst), 42);
     EXPECT_EQ(counters("SHARED"), Numbers{42});
-    EXPECT_EQ(invoices.issueInvoice("SHARED", beta, mayFirst.addDays(1)), 43);
+    EXPECT_EQ(invoices.createInvoice("SHARED", beta, mayFirst.addDays(1)), 43);
     EXPECT_EQ(counters("SHARED"), Numbers{43});
-    EXPECT_EQ(dump("TblInvoice"),
-              (QStringList{QString("42|%1|2024-05-01|0|NULL|0|13000|0|HST|").arg(alpha),
-                           QString("43|%1|2024-05-02|0|NULL|0|13000|0|HST|").arg(beta)}));
+    EXPECT_EQ(
+        dump("TblInvoice"),
+        (QStringList{QString("42|%1|2024-05-01|0|NULL|0|13000|0|HST||0|NULL|NULL|NULL|NULL|NULL|NULL").arg(alpha),
+                     QString("43|%1|2024-05-02|0|NULL|0|13000|0|HST||0|NULL|NULL|NULL|NULL|NULL|NULL").arg(beta)}));
 }
 
 // Older files hold a counter row for every customer of a code; the oldest is
@@ -88,7 +89,7 @@ TEST_F(InvoiceRecordsTest, CustomersOfOneCodeGetConsecutiveNumbersFromItsCounter
 TEST_F(InvoiceRecordsTest, TheOldestOfSeveralCounterRowsIsTheCounter)
 {
     program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('DUP', 7), ('DUP', 100)");
-    EXPECT_EQ(invoices.issueInvoice("DUP", addCustomer("Alpha", "DUP"), mayFirst), 8);
+    EXPECT_EQ(invoices.createInvoice("DUP", addCustomer("Alpha", "DUP"), mayFirst), 8);
     EXPECT_EQ(counters("DUP"), (Numbers{8, 100}));
 }
 
@@ -104,9 +105,9 @@ TEST_F(InvoiceRecordsTest, CodesThatDifferOnlyInCaseShareOneCounter)
         EXPECT_EQ(counters(first), Numbers{0});
         EXPECT_EQ(counters(second), Numbers{}) << "a second counter for the same code";
 
-        EXPECT_EQ(invoices.issueInvoice(first, alpha, mayFirst), 1);
-        EXPECT_EQ(invoices.issueInvoice(second, beta, mayFirst), 2);
-        EXPECT_EQ(invoices.issueInvoice(first, alpha, mayFirst), 3);
+        EXPECT_EQ(invoices.createInvoice(first, alpha, mayFirst), 1);
+        EXPECT_EQ(invoices.createInvoice(second, beta, mayFirst), 2);
+        EXPECT_EQ(invoices.createInvoice(first, alpha, mayFirst), 3);
         EXPECT_EQ(counters(first), Numbers{3});
     }
 }
@@ -114,7 +115,7 @@ TEST_F(InvoiceRecordsTest, CodesThatDifferOnlyInCaseShareOneCounter)
 TEST_F(InvoiceRecordsTest, ACustomerAndBillingCodeWithQuotesAreInvoiced)
 {
     const int32_t obrien = addCustomer("O'Brien & Sons", "D'Arcy");
-    EXPECT_EQ(invoices.issueInvoice("D'Arcy", obrien, mayFirst), 1);
+    EXPECT_EQ(invoices.createInvoice("D'Arcy", obrien, mayFirst), 1);
     EXPECT_EQ(counters("D'Arcy"), Numbers{1});
 }
 
@@ -126,7 +127,7 @@ TEST_F(InvoiceRecordsTest, NoInvoiceIsIssuedForARemovedCustomer)
     const int32_t leaving = addCustomer("Leaving", "LEAVE");
     ASSERT_EQ(customers.remove(leaving), CustomerRecords::Removal::Removed);
     try {
-        invoices.issueInvoice("LEAVE", leaving, mayFirst);
+        invoices.createInvoice("LEAVE", leaving, mayFirst);
         ADD_FAILURE() << "an invoice was issued";
     } catch (const InvoiceNumberError& error) {
         EXPECT_EQ(error.reason(), InvoiceNumberError::Reason::CustomerGone) << error.what();
@@ -165,7 +166,7 @@ TEST_P(RefusedInvoiceNumber, SaysWhichCodeAndWritesNothing)
     const QStringList invoicesBefore = dump("TblInvoice");
 
     try {
-        invoices.issueInvoice("X'Y", 7, mayFirst);
+        invoices.createInvoice("X'Y", 7, mayFirst);
         ADD_FAILURE() << "a number was issued";
     } catch (const InvoiceNumberError& error) {
         EXPECT_EQ(error.reason(), refusal.reason) << error.what();
@@ -234,7 +235,7 @@ TEST_F(InvoiceRecordsTest, IssuingWaitsForAnotherProgramsCounterChange)
     Database& mainDatabase = program.app->state.MainDatabase;
     mainDatabase.setBusyWaitLimit(100);
     try {
-        invoices.issueInvoice("ALP", alpha, mayFirst);
+        invoices.createInvoice("ALP", alpha, mayFirst);
         ADD_FAILURE() << "issued while another program held the file";
     } catch (const DatabaseError& error) {
         EXPECT_EQ(error.cause(), DatabaseError::Cause::Busy) << error.what();
@@ -250,7 +251,7 @@ TEST_F(InvoiceRecordsTest, IssuingWaitsForAnotherProgramsCounterChange)
             otherProgram.release(LockingProcess::Ending::Commit);
         }
     });
-    EXPECT_EQ(invoices.issueInvoice("ALP", alpha, mayFirst), 51);
+    EXPECT_EQ(invoices.createInvoice("ALP", alpha, mayFirst), 51);
     EXPECT_TRUE(waited);
     EXPECT_EQ(counters("ALP"), Numbers{51});
     EXPECT_EQ(dump("TblInvoice").size(), 1);

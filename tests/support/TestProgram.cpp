@@ -29,8 +29,9 @@ void makeVersionOneDatabase(const QString& path)
                   "VALUES ('System', 'Administrator', 'admin', 'admin', 3)"
                << "INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, BillingCode) "
                   "VALUES ('Old Customer', '2 Old Road', 'Kingston', 'ON', 'K7L1A2', 'OLD')"
-               << "INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('OLD', 1)"
-               << "INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (1, 1, '2025-03-04')"
+               << "INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('OLD', 2)"
+               << "INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (1, 1, '2025-03-04'), "
+                  "(2, 1, '2025-03-05')"
                << "INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (1, 1, 'Old work', 250000)";
     const QString name = QStringLiteral("version-one-maker");
     QString failed;

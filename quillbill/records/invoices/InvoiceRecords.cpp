@@ -78,7 +78,7 @@ void checkDiscount(int discountPercent)
 
 } // namespace
 
-int32_t InvoiceRecords::issueInvoice(const QString& billingCode, int32_t customerId, const QDate& date,
+int32_t InvoiceRecords::createInvoice(const QString& billingCode, int32_t customerId, const QDate& date,
                                      int discountPercent) const
 {
     if (!date.isValid())

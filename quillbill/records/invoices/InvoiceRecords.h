@@ -42,7 +42,7 @@ public:
     // several counter rows of one code the oldest counts. Throws
     // InvoiceNumberError when no number can be issued, DatabaseError when
     // the database refuses or another program holds it too long.
-    int32_t issueInvoice(const QString& billingCode, int32_t customerId, const QDate& date,
+    int32_t createInvoice(const QString& billingCode, int32_t customerId, const QDate& date,
                          int discountPercent = 0) const;
 
     // The invoice as it is stored now; nullopt when it is not.
