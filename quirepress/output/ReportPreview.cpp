@@ -108,8 +108,8 @@ void ReportRun::previewPrintPressed()
 void ReportRun::savePreviewAsPdf()
 {
     // The pages are written as they are shown: the report does not run
-    // again, so its caller hears of nothing. A failure is the user's to
-    // know, and leaves the preview as it was.
+    // again, and its caller hears only that the file was written. A failure
+    // is the user's to know, and leaves the preview as it was.
     CDialog dialog;
     dialog.setFilter(QStringLiteral("PDF files|*.pdf"));
     dialog.DefaultExt = QStringLiteral("pdf");
@@ -126,6 +126,16 @@ void ReportRun::savePreviewAsPdf()
     } catch (const Error& error) {
         d_.messages->inform(QStringLiteral("%1 - %2").arg(error.number()).arg(error.description()),
                             QStringLiteral("Quirepress"));
+        return;
+    }
+    // What the caller's handler throws is shown; the preview stays.
+    try {
+        tellDelivered(cOutputToPDFFile, path);
+    } catch (const Error& error) {
+        d_.messages->inform(QStringLiteral("%1 - %2").arg(error.number()).arg(error.description()),
+                            error.source().isEmpty() ? QStringLiteral("Quirepress") : error.source());
+    } catch (const std::exception& error) {
+        d_.messages->inform(QString::fromLocal8Bit(error.what()), QStringLiteral("Quirepress"));
     }
 }
 

@@ -295,9 +295,14 @@ void ReportRun::deliver(OutputOptions target)
         pages_->finish(report_->PageCount());
         if (previewRun_ && preview_)
             showPreview();
-        // A program without windows only writes the file.
-        if (target == cOutputToPDFFile && windowsAvailable())
-            openWithDesktop(report_->OutputFilename());
+        if (target == cOutputToPrinter)
+            tellDelivered(target, QString());
+        if (target == cOutputToPDFFile) {
+            tellDelivered(target, report_->OutputFilename());
+            // A program without windows only writes the file.
+            if (windowsAvailable())
+                openWithDesktop(report_->OutputFilename());
+        }
         return;
     }
     if (!lines_)
@@ -305,6 +310,8 @@ void ReportRun::deliver(OutputOptions target)
     if (lines_->format() == LineFormat::Html)
         lines_->writeLines(htmlTail);
     lines_->finish();
+    if (isFileTarget(target))
+        tellDelivered(target, report_->OutputFilename());
     // Nor is a file opened in an editor by a program that shows no windows.
     if (isFileTarget(target) && !windowsAvailable())
         return;
@@ -325,6 +332,12 @@ void ReportRun::deliver(OutputOptions target)
     default:
         break;
     }
+}
+
+void ReportRun::tellDelivered(OutputOptions target, const QString& fileName)
+{
+    if (d_.events)
+        d_.events->Delivered(target, fileName);
 }
 
 void ReportRun::handOverEmail(OutputOptions target)

@@ -95,6 +95,8 @@ private:
     void abandonRun();
     void deliver(OutputOptions target);
     void handOverEmail(OutputOptions target);
+    // Raises ReportEvents::Delivered.
+    void tellDelivered(OutputOptions target, const QString& fileName);
 
     // Layout (SectionLayout.cpp).
     void findFooterSection();

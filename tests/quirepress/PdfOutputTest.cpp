@@ -122,7 +122,8 @@ TEST_F(PdfOutputTest, AThreePageReportHasItsPagesInOrderAndTheReportsNameAsTitle
     EXPECT_EQ(
         events.said,
         (QStringList{"PrintPageFooter Footer not last page 1", "NewPage 2", "PrintPageFooter Footer not last page 2",
-                     "NewPage 3", "PrintPageFooter Footer last page 3"}));
+                     "NewPage 3", "PrintPageFooter Footer last page 3", "Delivered 9 " + pdf}))
+        << "its caller hears of the file once it is written";
     EXPECT_EQ(opener.opened(), QStringList{pdf});
 }
 

@@ -217,7 +217,8 @@ TEST_F(PreviewOfAReport, SaveAsPdfWritesTheShownPagesWithoutRunningTheReport)
         QTest::mouseClick(control<QAbstractButton>(*preview(), "cmdSavePdf"), Qt::LeftButton);
 
         EXPECT_TRUE(messages->said.isEmpty()) << messages->said.join(u'\n').toStdString();
-        EXPECT_TRUE(events.said.isEmpty()) << "the report did not run again";
+        EXPECT_EQ(events.said, QStringList{QStringLiteral("Delivered 9 ") + path})
+            << "the report did not run again, and its caller hears of the file";
         const QString info = runTool(QStringLiteral("pdfinfo"), {path});
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n")))) << info.toStdString();
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Quarterly sales\\n"))))
@@ -263,8 +264,10 @@ TEST_F(PreviewOfAReport, ADocumentIsCalledByItsTitleNotByItsDefinitionFile)
 TEST_F(PreviewOfAReport, APdfFileThatCannotBeWrittenIsToldToTheUser)
 {
     // No one, not even root, can make a file in /proc.
+    RecordedEvents events(report);
     chooseInSaveDialog(QStringLiteral("/proc/sales.pdf"));
     QTest::mouseClick(control<QAbstractButton>(*preview(), "cmdSavePdf"), Qt::LeftButton);
+    EXPECT_TRUE(events.said.isEmpty()) << "nothing was delivered";
 
     ASSERT_EQ(messages->said.size(), 1);
     EXPECT_TRUE(messages->said.first().startsWith(QStringLiteral("75 - "))) << messages->said.first().toStdString();

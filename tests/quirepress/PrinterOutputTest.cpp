@@ -249,7 +249,12 @@ public:
         printedPages = report_.PageCount();
         report_.EndReport();
     }
+    void Delivered(OutputOptions Target, const QString& FileName) override
+    {
+        delivered << QStringLiteral("%1 %2").arg(int(Target)).arg(FileName).trimmed();
+    }
 
+    QStringList delivered;
     QString printerName;
     int32_t orientation = 0;
     int printedPages = 0;
@@ -307,6 +312,7 @@ TEST_F(PrintFromPreviewTest, CancellingThePrinterDialogKeepsThePreviewAndItsPage
     press(4);
     report.setEvents(nullptr);
     EXPECT_FALSE(report.Cancel());
+    EXPECT_TRUE(caller.delivered.isEmpty()) << "nothing was printed";
 
     ASSERT_NE(preview(), nullptr) << "the preview stays open";
     EXPECT_TRUE(preview()->isVisible());
@@ -334,6 +340,7 @@ TEST_F(PrintFromPreviewTest, AfterALandscapePrintThePreviewShowsItsOwnPagesAsBef
     press(4);
     report.setEvents(nullptr);
     ASSERT_GT(caller.printedPages, 3) << "a landscape page takes fewer blocks";
+    EXPECT_EQ(caller.delivered, QStringList{"2"}) << "the job went to the printer";
 
     ASSERT_NE(preview(), nullptr);
     EXPECT_EQ(pageLabel(), QStringLiteral("Page 2 of 3"));

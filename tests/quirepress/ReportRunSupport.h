@@ -86,6 +86,10 @@ public:
                     .arg(report_.PageCount());
         Cancel = cancelFooters;
     }
+    void Delivered(quirepress::OutputOptions Target, const QString& FileName) override
+    {
+        said << QStringLiteral("Delivered %1 %2").arg(int(Target)).arg(FileName).trimmed();
+    }
 
     QStringList said;
     bool cancelFooters = false;
