@@ -5,6 +5,7 @@
 #include "common/ProgramInfo.h"
 #include "common/WaitCursor.h"
 #include "invoicing/BuildInvoiceData.h"
+#include "invoicing/InvoiceIssuing.h"
 #include "invoicing/InvoiceReprint.h"
 #include "invoicing/clsSimple.h"
 #include "mail/MailSettings.h"
@@ -81,7 +82,13 @@ bool InvoiceOutput::run(int32_t invoiceId, int32_t customerId, quirepress::Outpu
     runShowingDocumentFailure(app_.messages, ProgramInfo::title, [&] {
         // The previous document, and its preview, go first.
         document_.reset();
-        document_ = std::make_unique<clsSimple>(app_, BuildInvoiceData(app_.state.MainDatabase, invoiceId, customerId));
+        const InvoiceSelection invoice = BuildInvoiceData(app_.state.MainDatabase, invoiceId, customerId);
+        document_ = std::make_unique<clsSimple>(app_, invoice);
+        // A mailed file leaves the office when it is sent, not when written.
+        if (output == quirepress::cOutputToScreen)
+            document_->setOnDelivered([this, invoice](IssueRoute route, const InvoiceContent& shown) {
+                issued(invoice, shown, route);
+            });
         document_->setOutput(output);
         if (!outputFile.isEmpty())
             document_->setOutputFile(outputFile);
@@ -95,6 +102,12 @@ bool InvoiceOutput::preview(int32_t invoiceId, int32_t customerId)
     if (!hasJobs(invoiceId, customerId))
         return false;
     return run(invoiceId, customerId, quirepress::cOutputToScreen, QString());
+}
+
+void InvoiceOutput::issued(InvoiceSelection invoice, const InvoiceContent& shown, IssueRoute route)
+{
+    if (recordIssued(app_, invoice, shown, route) && onIssued_)
+        onIssued_(invoice);
 }
 
 void InvoiceOutput::email(int32_t invoiceId, int32_t customerId, QWidget* window)
@@ -121,6 +134,11 @@ void InvoiceOutput::email(int32_t invoiceId, int32_t customerId, QWidget* window
     app_.state.AttachmentPath = path;
     auto* email = new frmEmail(app_, window);
     email->holdAttachmentFolder(std::move(folder));
+    // The window may outlive this document; it keeps what the file shows.
+    const InvoiceContent shown = *document_->shown();
+    const InvoiceSelection invoice{invoiceId, customerId};
+    QObject::connect(email, &frmEmail::invoiceSent, email,
+                     [this, invoice, shown] { issued(invoice, shown, IssueRoute::Mailed); });
     email->setAttribute(Qt::WA_DeleteOnClose);
     email->open();
 }

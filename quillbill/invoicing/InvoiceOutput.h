@@ -1,11 +1,16 @@
 #pragma once
 
+#include "invoicing/BuildInvoiceData.h"
+#include "records/invoices/IssuedInvoices.h"
+
 #include <quirepress/Enums.h>
 
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <utility>
 
 class QWidget;
 
@@ -20,6 +25,10 @@ class clsSimple;
 // "Email This Invoice" does. An invoice without jobs is neither shown nor
 // written: it would bill nothing. Failures are shown to the user here;
 // callers only choose the invoice.
+//
+// A draft is issued when its document first leaves the office as it was
+// shown: printed from the preview, saved there as a PDF, or mailed. A
+// preview alone, or a mail window closed unsent, leaves it a draft.
 class InvoiceOutput {
 public:
     explicit InvoiceOutput(AppContext& app);
@@ -35,7 +44,13 @@ public:
     // `window`, modal to it; the window holds the file until it closes.
     void email(int32_t invoiceId, int32_t customerId, QWidget* window);
 
+    // Called after a document of this output issued its invoice, so that
+    // the window shows it issued.
+    void setOnIssued(std::function<void(InvoiceSelection)> handler) { onIssued_ = std::move(handler); }
+
 private:
+    // Records the invoice issued, and tells the window.
+    void issued(InvoiceSelection invoice, const InvoiceContent& shown, IssueRoute route);
     // Whether the invoice has a job; tells the user why not when it has none.
     bool hasJobs(int32_t invoiceId, int32_t customerId);
     // Makes a new document for the invoice and runs it to `output`. False
@@ -43,6 +58,7 @@ private:
     bool run(int32_t invoiceId, int32_t customerId, quirepress::OutputOptions output, const QString& outputFile);
 
     AppContext& app_;
+    std::function<void(InvoiceSelection)> onIssued_;
     // The last document, kept so that its preview stays open.
     std::unique_ptr<clsSimple> document_;
 };

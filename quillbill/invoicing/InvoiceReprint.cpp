@@ -1,6 +1,7 @@
 #include "invoicing/InvoiceReprint.h"
 
 #include "records/Database.h"
+#include "records/invoices/InvoiceHistory.h"
 
 #include <QSqlQuery>
 
@@ -26,7 +27,7 @@ std::vector<StoredInvoice> InvoiceReprint::invoicesOf(int32_t customerId) const
 {
     std::vector<StoredInvoice> invoices;
     QSqlQuery rows =
-        database_.execute(QStringLiteral("SELECT InvoiceID, Date, Paid, PaidDate, Discount FROM TblInvoice "
+        database_.execute(QStringLiteral("SELECT InvoiceID, Date, Paid, PaidDate, Discount, Status FROM TblInvoice "
                                          "WHERE CustomerID = ? ORDER BY InvoiceID"),
                           {customerId});
     while (rows.next()) {
@@ -37,6 +38,7 @@ std::vector<StoredInvoice> InvoiceReprint::invoicesOf(int32_t customerId) const
         invoice.paidDate = isoDate(rows.value(3));
         if (!rows.value(4).isNull())
             invoice.discount = rows.value(4).toLongLong();
+        invoice.status = rows.value(5).toInt() != 0 ? InvoiceStatus::Issued : InvoiceStatus::Draft;
         invoices.push_back(invoice);
     }
     return invoices;
@@ -56,14 +58,25 @@ std::vector<StoredJobLine> InvoiceReprint::jobsOf(int32_t customerId, int32_t in
 SaveOutcome InvoiceReprint::recordPayment(int32_t customerId, const StoredInvoice& shown, bool paid,
                                           const QDate& paidDate) const
 {
-    // One statement: the check that the payment is still as shown and the
-    // write cannot be split by another program's save.
-    const QSqlQuery update =
-        database_.execute(QStringLiteral("UPDATE TblInvoice SET Paid = ?, PaidDate = ? "
-                                         "WHERE CustomerID = ? AND InvoiceID = ? AND Paid = ? AND PaidDate IS ?"),
-                          {paid ? yes : no, storedDate(paidDate), customerId, shown.invoiceId, shown.paid ? yes : no,
-                           storedDate(shown.paidDate)});
-    if (update.numRowsAffected() > 0)
+    bool saved = false;
+    // The write and its history line, both or neither; the check that the
+    // payment is still as shown is the write's own condition.
+    database_.inTransaction([&] {
+        const QSqlQuery update =
+            database_.execute(QStringLiteral("UPDATE TblInvoice SET Paid = ?, PaidDate = ? "
+                                             "WHERE CustomerID = ? AND InvoiceID = ? AND Paid = ? AND PaidDate IS ?"),
+                              {paid ? yes : no, storedDate(paidDate), customerId, shown.invoiceId,
+                               shown.paid ? yes : no, storedDate(shown.paidDate)});
+        saved = update.numRowsAffected() > 0;
+        if (!saved)
+            return;
+        QJsonObject detail;
+        if (paid && paidDate.isValid())
+            detail.insert(QStringLiteral("date"), paidDate.toString(Qt::ISODate));
+        InvoiceHistory(database_).record(customerId, shown.invoiceId,
+                                         paid ? InvoiceEvent::MarkedPaid : InvoiceEvent::MarkedUnpaid, user_, detail);
+    });
+    if (saved)
         return SaveOutcome::Saved;
     const bool stillThere =
         database_

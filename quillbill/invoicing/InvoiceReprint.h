@@ -8,11 +8,17 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace quillbill {
 
 class Database;
+
+// Where an invoice stands: a draft can still be corrected; an issued
+// invoice has left the office and stays as it was sent; a credited one is
+// wholly corrected by credit notes.
+enum class InvoiceStatus { Draft, Issued, Credited };
 
 // One stored invoice of a customer, as the reprint window lists it.
 struct StoredInvoice {
@@ -21,6 +27,7 @@ struct StoredInvoice {
     bool paid = false;
     QDate paidDate; // null when not recorded
     std::optional<int64_t> discount; // per cent, as stored
+    InvoiceStatus status = InvoiceStatus::Draft;
 };
 
 struct StoredJobLine {
@@ -29,11 +36,14 @@ struct StoredJobLine {
 };
 
 // What the reprint window reads and writes: a customer's invoices, the jobs
-// of one of them, and its payment. Each list is one statement, however many
-// invoices a customer has. Failures throw DatabaseError.
+// of one of them, and its payment, recorded in the invoice's history under
+// `user`. Each list is one statement, however many invoices a customer has.
+// Failures throw DatabaseError.
 class InvoiceReprint {
 public:
-    explicit InvoiceReprint(const Database& database) : database_(database) {}
+    explicit InvoiceReprint(const Database& database, QString user = {})
+        : database_(database), user_(std::move(user))
+    {}
 
     // By invoice number.
     std::vector<StoredInvoice> invoicesOf(int32_t customerId) const;
@@ -49,6 +59,7 @@ public:
 
 private:
     const Database& database_;
+    const QString user_;
 };
 
 } // namespace quillbill

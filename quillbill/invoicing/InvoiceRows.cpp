@@ -2,6 +2,7 @@
 
 #include "invoicing/InvoiceForms.h"
 #include "records/Database.h"
+#include "records/invoices/IssuedInvoices.h"
 
 #include <QObject>
 
@@ -39,7 +40,8 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
                                   text(row, "PSTNumber")});
 
     const auto stored =
-        database.firstRow(QStringLiteral("SELECT Date, Discount, GSTRate, PSTRate, GSTName, PSTName FROM TblInvoice "
+        database.firstRow(QStringLiteral("SELECT Date, Discount, GSTRate, PSTRate, GSTName, PSTName, Status "
+                                         "FROM TblInvoice "
                                          "WHERE CustomerID = ? AND InvoiceID = ?"),
                           key);
     if (!stored)
@@ -77,6 +79,17 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
     rows.customerCompany = text(*customer, "Company");
     rows.customerAddress = text(*customer, "Address");
     rows.customerCityLine = cityLine(*customer, "City", "Prov", "Postal");
+
+    // An issued invoice prints the office and the customer as it was sent,
+    // whatever has changed since.
+    rows.issued = stored->value(6).toInt() != 0;
+    if (const auto kept = IssuedInvoices(database, {}).keptHeader(invoice.customerId, invoice.invoiceId)) {
+        if (!kept->companies.empty())
+            rows.companies = kept->companies;
+        rows.customerCompany = kept->customerCompany;
+        rows.customerAddress = kept->customerAddress;
+        rows.customerCityLine = kept->customerCityLine;
+    }
 
     for (const QSqlRecord& job : database.rows(QStringLiteral("SELECT JobDescription, Sums FROM TblJobs "
                                                               "WHERE CustomerID = ? AND InvoiceID = ? ORDER BY JobID"),

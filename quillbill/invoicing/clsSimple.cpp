@@ -71,6 +71,7 @@ bool clsSimple::PrintReport()
 
 void clsSimple::printSections()
 {
+    shown_.reset();
     const InvoiceRows rows = readInvoiceRows(app_.state.MainDatabase, invoice_);
     const QLocale locale;
     const QString invoiceNumber = QString::number(invoice_.invoiceId);
@@ -184,11 +185,24 @@ void clsSimple::printSections()
     setValue(*footer, "txtGrandTotal", dollars(totals.grandTotal, locale));
     report_.PrintSection(QStringLiteral("ReportFooter"));
 
+    // Known before the run ends: ending it hands the pages to the printer,
+    // which tells Delivered.
+    shown_ = rows;
     report_.EndReport();
     app_.state.LastOutputTarget = static_cast<int16_t>(report_.OutputTo());
 }
 
 void clsSimple::NewPage() { report_.PrintSection(QStringLiteral("PageHeader")); }
+
+void clsSimple::Delivered(quirepress::OutputOptions Target, const QString&)
+{
+    if (!onDelivered_ || !shown_)
+        return;
+    if (Target == quirepress::cOutputToPrinter)
+        onDelivered_(IssueRoute::Printed, *shown_);
+    else if (Target == quirepress::cOutputToPDFFile)
+        onDelivered_(IssueRoute::SavedAsPdf, *shown_);
+}
 
 // The preview's run is over; this one goes to the printer without loading
 // the layout again. What fails here goes back to the report, which shows it.

@@ -2,10 +2,16 @@
 
 #include "app/AppContext.h"
 #include "invoicing/BuildInvoiceData.h"
+#include "invoicing/InvoiceRows.h"
+#include "records/invoices/IssuedInvoices.h"
 
 #include <quirepress/quirepress.h>
 
 #include <QString>
+
+#include <functional>
+#include <optional>
+#include <utility>
 
 namespace quillbill {
 
@@ -40,8 +46,18 @@ public:
 
     quirepress::Report& report() { return report_; }
 
+    // What the last run printed of the invoice; null before one.
+    const InvoiceRows* shown() const { return shown_ ? &*shown_ : nullptr; }
+    // Called when a run's pages reach the printer or the preview saves them
+    // as a PDF file: the invoice has left the office as `shown()`.
+    void setOnDelivered(std::function<void(IssueRoute, const InvoiceContent&)> handler)
+    {
+        onDelivered_ = std::move(handler);
+    }
+
     void NewPage() override;
     void PrintToPrinterButton() override;
+    void Delivered(quirepress::OutputOptions Target, const QString& FileName) override;
 
 private:
     // Fills and prints every section, ends the report and records its target
@@ -52,6 +68,9 @@ private:
     // out: once per load, since the print button lays out the same layout
     // again.
     bool secondTaxRowRemoved_ = false;
+
+    std::optional<InvoiceRows> shown_;
+    std::function<void(IssueRoute, const InvoiceContent&)> onDelivered_;
 
     AppContext& app_;
     const InvoiceSelection invoice_;

@@ -28,7 +28,20 @@ namespace quillbill {
 
 namespace {
 
-enum InvoiceColumn { InvoiceIdColumn, DateColumn, PaidColumn, PaidDateColumn, DiscountColumn };
+enum InvoiceColumn { InvoiceIdColumn, DateColumn, PaidColumn, PaidDateColumn, DiscountColumn, StatusColumn };
+
+QString statusText(InvoiceStatus status)
+{
+    switch (status) {
+    case InvoiceStatus::Draft:
+        return frmReprint::tr("Draft");
+    case InvoiceStatus::Issued:
+        return frmReprint::tr("Issued");
+    case InvoiceStatus::Credited:
+        return frmReprint::tr("Credited");
+    }
+    return {};
+}
 
 QString shortDate(const QDate& date)
 {
@@ -40,7 +53,8 @@ QTreeWidgetItem* invoiceItem(const StoredInvoice& invoice, int index)
     auto* item = new QTreeWidgetItem(QStringList{QString::number(invoice.invoiceId), shortDate(invoice.date),
                                                  invoice.paid ? QStringLiteral("True") : QStringLiteral("False"),
                                                  shortDate(invoice.paidDate),
-                                                 invoice.discount ? QString::number(*invoice.discount) : QString()});
+                                                 invoice.discount ? QString::number(*invoice.discount) : QString(),
+                                                 statusText(invoice.status)});
     // The position in the window's copy of the rows, which keeps them as read.
     item->setData(InvoiceIdColumn, Qt::UserRole, index);
     return item;
@@ -51,7 +65,7 @@ QTreeWidgetItem* invoiceItem(const StoredInvoice& invoice, int index)
 frmReprint::frmReprint(AppContext& app, QWidget* parent)
     : ChildWindow(ChildKind::Reprint, parent),
       app_(app),
-      records_(app.state.MainDatabase),
+      records_(app.state.MainDatabase, app.state.CurrentUser),
       output_(app),
       cmbCustomerID_(new QComboBox),
       ListView1_(new QTreeWidget),
@@ -75,13 +89,14 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
 
     ListView1_->setObjectName("ListView1");
     ListView1_->setAccessibleName(tr("Invoices of the customer"));
-    ListView1_->setHeaderLabels({tr("Invoice ID"), tr("Date"), tr("Paid"), tr("Date Paid"), tr("Dicount (%)")});
+    ListView1_->setHeaderLabels(
+        {tr("Invoice ID"), tr("Date"), tr("Paid"), tr("Date Paid"), tr("Dicount (%)"), tr("Status")});
     ListView1_->setRootIsDecorated(false);
     ListView1_->setUniformRowHeights(true);
     ListView1_->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1_->setEnabled(false);
-    // Room for the five columns beside the open calendar.
-    ListView1_->setMinimumWidth(ListView1_->fontMetrics().averageCharWidth() * 60);
+    // Room for the six columns beside the open calendar.
+    ListView1_->setMinimumWidth(ListView1_->fontMetrics().averageCharWidth() * 68);
 
     FrameEdit_->setObjectName("FrameEdit");
     FrameEdit_->setAccessibleName(tr("Update Invoice"));
@@ -130,6 +145,12 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
     connect(cmdPrintInvoice_, &QPushButton::clicked, this, &frmReprint::printInvoice);
     connect(cmdEmail_, &QPushButton::clicked, this, &frmReprint::emailInvoice);
     connect(cmdClose_, &QPushButton::clicked, this, &ChildWindow::closeChild);
+
+    // An invoice printed, saved or mailed from here shows as issued.
+    output_.setOnIssued([this](InvoiceSelection invoice) {
+        if (customerId_ == invoice.customerId)
+            showInvoices(invoice.customerId, invoice.invoiceId);
+    });
 
     fillCustomers();
 }

@@ -234,6 +234,8 @@ void frmEmail::sendSucceeded()
     outcome_ = Outcome::Succeeded;
     lblProgress_->clear();
     app_.state.AttachmentPath.clear();
+    if (mode_.isInvoice())
+        emit invoiceSent();
 }
 
 } // namespace quillbill

@@ -48,6 +48,10 @@ public:
     // While a send runs, the window stays open: the send holds on to it.
     void done(int result) override;
 
+signals:
+    // The invoice's file has been handed to the mail server.
+    void invoiceSent();
+
 private:
     enum class Outcome { None, Failed, Succeeded };
 

@@ -142,8 +142,9 @@ TEST_F(ReprintWindow, ListsTheInvoicesWithTheirPaymentAndACustomerWithoutInvoice
     choose("O'Brien & Sons");
     ASSERT_EQ(invoices()->topLevelItemCount(), 3);
     EXPECT_TRUE(invoices()->isEnabled());
-    EXPECT_EQ(invoiceRow(0), QStringList({"1", shortDate({2026, 1, 5}), "False", "", "5"}));
-    EXPECT_EQ(invoiceRow(1), QStringList({"2", shortDate({2026, 2, 5}), "True", shortDate({2026, 2, 20}), "0"}));
+    EXPECT_EQ(invoiceRow(0), QStringList({"1", shortDate({2026, 1, 5}), "False", "", "5", "Draft"}));
+    EXPECT_EQ(invoiceRow(1),
+              QStringList({"2", shortDate({2026, 2, 5}), "True", shortDate({2026, 2, 20}), "0", "Draft"}));
     EXPECT_EQ(invoiceRow(2).at(0), QString::number(sharedInvoice));
     EXPECT_EQ(invoices()->currentItem(), invoices()->topLevelItem(0));
     ASSERT_EQ(jobs()->topLevelItemCount(), 2);

@@ -2,6 +2,7 @@
 // and real sends through a local SMTP server (Debian's aiosmtpd, run as a
 // child process).
 
+#include "QStringPrinting.h"
 #include "QuietDesktopOpener.h"
 #include "RecordingSmtpServer.h"
 #include "TestProgram.h"
@@ -43,8 +44,6 @@
 using namespace quillbill;
 using quillbill::testing::RecordingMessageBoxes;
 using quillbill::testing::TestProgram;
-
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "QStringPrinting.h"
 #include "mail/SendMail.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +14,6 @@
 
 #include <algorithm>
 #include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 inline ::testing::AssertionResult mentions(const QString& text, const QString& part)
 {

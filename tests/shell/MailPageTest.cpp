@@ -5,6 +5,7 @@
 // and "Test Connection" against a real local SMTP server (aiosmtpd).
 
 #include "shell/options/MailPage.h"
+#include "QStringPrinting.h"
 #include "RecordingSmtpServer.h"
 #include "TestProgram.h"
 #include "common/OptionsStore.h"
@@ -34,8 +35,6 @@
 #include <memory>
 #include <optional>
 #include <ostream>
-
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 using namespace quillbill;
 using quillbill::testing::RecordingMessageBoxes;

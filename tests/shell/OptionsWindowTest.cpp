@@ -26,8 +26,6 @@
 #include <optional>
 #include <ostream>
 
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-
 using namespace quillbill;
 using quillbill::testing::RecordingMessageBoxes;
 using quillbill::testing::TestProgram;

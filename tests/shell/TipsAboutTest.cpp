@@ -1,6 +1,7 @@
 // The tip of the day (its tips file, the random choice and the "Show Tips at
 // Startup" check box) and the about box.
 
+#include "QStringPrinting.h"
 #include "TestProgram.h"
 #include "common/OptionsStore.h"
 #include "shell/tips/TipBook.h"
@@ -21,8 +22,6 @@
 #include <memory>
 #include <optional>
 #include <ostream>
-
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 using namespace quillbill;
 using quillbill::testing::TestProgram;

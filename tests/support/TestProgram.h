@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QStringPrinting.h"
 #include "RecordingMessageBoxes.h"
 #include "app/AppContext.h"
 

@@ -35,10 +35,18 @@ public:
 };
 
 // A job for an invoice that is no longer stored (a restore, or another
-// program, removed it since it was issued); nothing was written.
+// program, removed it since it was made); nothing was written.
 class InvoiceGone : public DatabaseError {
 public:
     InvoiceGone(int32_t customerId, int32_t invoiceId);
+};
+
+// A change to an invoice that has been issued (printed, saved as PDF or
+// mailed, perhaps at another desk): it stays as it was sent, and nothing was
+// written. A credit note corrects it.
+class InvoiceIssued : public DatabaseError {
+public:
+    explicit InvoiceIssued(int32_t invoiceId);
 };
 
 } // namespace quillbill

@@ -2,6 +2,7 @@
 
 #include "records/Database.h"
 #include "records/invoices/InvoiceErrors.h"
+#include "records/invoices/InvoiceHistory.h"
 
 #include <QObject>
 #include <QSqlRecord>
@@ -69,6 +70,17 @@ Counter counterOf(const Database& database, const QString& billingCode)
     return {row->value(0).toLongLong(), value};
 }
 
+// TblInvoice.Status of an invoice that can still be changed.
+constexpr int draft = 0;
+
+bool jobStillThere(const Database& database, int32_t customerId, int32_t invoiceId, int64_t jobId)
+{
+    return database
+        .firstRow("SELECT 1 FROM TblJobs WHERE JobID = ? AND CustomerID = ? AND InvoiceID = ?",
+                  {qlonglong{jobId}, customerId, invoiceId})
+        .has_value();
+}
+
 // The schema takes any whole number; the invoice document takes these.
 void checkDiscount(int discountPercent)
 {
@@ -79,7 +91,7 @@ void checkDiscount(int discountPercent)
 } // namespace
 
 int32_t InvoiceRecords::createInvoice(const QString& billingCode, int32_t customerId, const QDate& date,
-                                     int discountPercent) const
+                                      int discountPercent) const
 {
     if (!date.isValid())
         throw std::invalid_argument("an invoice needs a valid date");
@@ -142,10 +154,21 @@ SaveOutcome InvoiceRecords::saveDiscount(int32_t customerId, int32_t invoiceId, 
     InvoiceAsRead row = asRead;
     SaveOutcome outcome = SaveOutcome::Saved;
     database_.inTransaction([&] {
+        const QVariant before = row.row.value(QStringLiteral("Discount"));
+        if (const auto stored = database_.firstRow("SELECT Status FROM TblInvoice WHERE CustomerID = ? AND "
+                                                   "InvoiceID = ?",
+                                                   {customerId, invoiceId});
+            stored && stored->value(0).toInt() != draft)
+            throw InvoiceIssued(invoiceId);
         outcome = saveIfUnchangedInTransaction(database_, "TblInvoice", "rowid", row.rowId, "Discount = ?",
                                                {discountPercent}, row.row);
-        if (outcome == SaveOutcome::Saved)
+        if (outcome == SaveOutcome::Saved) {
+            if (before.toInt() != discountPercent)
+                InvoiceHistory(database_).record(
+                    customerId, invoiceId, InvoiceEvent::DiscountChanged, user_,
+                    {{QStringLiteral("before"), before.toInt()}, {QStringLiteral("after"), discountPercent}});
             return;
+        }
         // Looked for by its number, not by where it was: a restore may have
         // put another invoice in its place.
         const auto now = readInvoice(customerId, invoiceId);
@@ -158,21 +181,94 @@ SaveOutcome InvoiceRecords::saveDiscount(int32_t customerId, int32_t invoiceId, 
     return outcome;
 }
 
+void InvoiceRecords::requireDraft(int32_t customerId, int32_t invoiceId) const
+{
+    const auto stored = database_.firstRow("SELECT Status FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?",
+                                           {customerId, invoiceId});
+    if (!stored)
+        throw InvoiceGone(customerId, invoiceId);
+    if (stored->value(0).toInt() != draft)
+        throw InvoiceIssued(invoiceId);
+}
+
 int64_t InvoiceRecords::addJob(const JobEntry& job) const
 {
     if (job.description.isEmpty())
         throw EmptyJobDescription();
-    // JobID is left to the database (the row's rowid), so numbers never
-    // collide and do not end at a width the program picked.
-    // One statement, so that the invoice cannot go between the look and
-    // the write.
-    const QSqlQuery insert = database_.execute(
-        "INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) SELECT ?, ?, ?, ? "
-        "WHERE EXISTS (SELECT 1 FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?)",
-        {job.customerId, job.invoiceId, job.description, qlonglong{job.sums.units()}, job.customerId, job.invoiceId});
-    if (insert.numRowsAffected() != 1)
-        throw InvoiceGone(job.customerId, job.invoiceId);
-    return insert.lastInsertId().toLongLong();
+    int64_t jobId = 0;
+    // Under the write lock, so that the invoice is neither removed nor
+    // issued between the look and the write.
+    database_.inTransaction([&] {
+        requireDraft(job.customerId, job.invoiceId);
+        // JobID is left to the database (the row's rowid), so numbers never
+        // collide and do not end at a width the program picked.
+        const QSqlQuery insert =
+            database_.execute("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, ?, ?, ?)",
+                              {job.customerId, job.invoiceId, job.description, qlonglong{job.sums.units()}});
+        jobId = insert.lastInsertId().toLongLong();
+        InvoiceHistory(database_).record(
+            job.customerId, job.invoiceId, InvoiceEvent::JobAdded, user_,
+            {{QStringLiteral("after"), InvoiceHistory::job(job.description, job.sums.units())}});
+    });
+    return jobId;
+}
+
+std::vector<StoredJob> InvoiceRecords::jobsOf(int32_t customerId, int32_t invoiceId) const
+{
+    std::vector<StoredJob> jobs;
+    for (const QSqlRecord& row : database_.rows("SELECT JobID, JobDescription, Sums FROM TblJobs "
+                                                "WHERE CustomerID = ? AND InvoiceID = ? ORDER BY JobID",
+                                                {customerId, invoiceId}))
+        jobs.push_back(
+            {row.value(0).toLongLong(), row.value(1).toString(), Money::fromUnits(row.value(2).toLongLong())});
+    return jobs;
+}
+
+SaveOutcome InvoiceRecords::changeJob(int32_t customerId, int32_t invoiceId, const StoredJob& asRead,
+                                      const QString& description, Money sums) const
+{
+    if (description.isEmpty())
+        throw EmptyJobDescription();
+    SaveOutcome outcome = SaveOutcome::Saved;
+    database_.inTransaction([&] {
+        requireDraft(customerId, invoiceId);
+        const QSqlQuery update = database_.execute(
+            "UPDATE TblJobs SET JobDescription = ?, Sums = ? WHERE JobID = ? AND CustomerID = ? AND InvoiceID = ? "
+            "AND JobDescription = ? AND Sums = ?",
+            {description, qlonglong{sums.units()}, qlonglong{asRead.jobId}, customerId, invoiceId, asRead.description,
+             qlonglong{asRead.sums.units()}});
+        if (update.numRowsAffected() != 1) {
+            outcome = jobStillThere(database_, customerId, invoiceId, asRead.jobId) ? SaveOutcome::ChangedMeanwhile
+                                                                                    : SaveOutcome::Gone;
+            return;
+        }
+        InvoiceHistory(database_).record(
+            customerId, invoiceId, InvoiceEvent::JobChanged, user_,
+            {{QStringLiteral("before"), InvoiceHistory::job(asRead.description, asRead.sums.units())},
+             {QStringLiteral("after"), InvoiceHistory::job(description, sums.units())}});
+    });
+    return outcome;
+}
+
+SaveOutcome InvoiceRecords::deleteJob(int32_t customerId, int32_t invoiceId, const StoredJob& asRead) const
+{
+    SaveOutcome outcome = SaveOutcome::Saved;
+    database_.inTransaction([&] {
+        requireDraft(customerId, invoiceId);
+        const QSqlQuery removal = database_.execute(
+            "DELETE FROM TblJobs WHERE JobID = ? AND CustomerID = ? AND InvoiceID = ? AND JobDescription = ? AND "
+            "Sums = ?",
+            {qlonglong{asRead.jobId}, customerId, invoiceId, asRead.description, qlonglong{asRead.sums.units()}});
+        if (removal.numRowsAffected() != 1) {
+            outcome = jobStillThere(database_, customerId, invoiceId, asRead.jobId) ? SaveOutcome::ChangedMeanwhile
+                                                                                    : SaveOutcome::Gone;
+            return;
+        }
+        InvoiceHistory(database_).record(
+            customerId, invoiceId, InvoiceEvent::JobDeleted, user_,
+            {{QStringLiteral("before"), InvoiceHistory::job(asRead.description, asRead.sums.units())}});
+    });
+    return outcome;
 }
 
 } // namespace quillbill
