@@ -541,10 +541,23 @@ TEST_F(EmailSendTest, AnInvoiceFromTheInvoiceWindowIsWrittenInAFolderOfItsOwnAnd
     EXPECT_TRUE(email->isInvoiceMode());
     EXPECT_TRUE(email->isModal());
     EXPECT_EQ(text(email, "lblAttachment"), "File Attached: Invoice-42.html");
+    const auto status = [this] {
+        return app()
+            .state.MainDatabase.firstRow("SELECT Status FROM TblInvoice WHERE InvoiceID = 42")
+            ->value(0)
+            .toInt();
+    };
+    EXPECT_EQ(status(), 0) << "a file written for the mail is not yet sent";
     type(email, "txtFrom", "ann@example.com");
     type(email, "txtTo", "customer@example.com");
     click(email, "cmdSend");
     EXPECT_EQ(program.messages.last().text, "Send Successful!");
+    EXPECT_EQ(status(), 1) << "sent, it is issued";
+    EXPECT_EQ(app()
+                  .state.MainDatabase
+                  .firstRow("SELECT Detail FROM TblInvoiceHistory WHERE InvoiceID = 42 AND Event = 'issued'")
+                  ->value(0),
+              "{\"how\":\"mailed\"}");
 
     // The attachment is the file: its job line, as base64 (from a whole
     // group of three bytes on), is in the message.
@@ -609,10 +622,23 @@ TEST_F(EmailSettingsTest, AnInvoiceSentAsPdfArrivesAsAPdfThatReadsBack)
     ASSERT_EQ(opened.size(), 1) << "the e-mail window opens for the written PDF";
     frmEmail* email = opened.front();
     EXPECT_EQ(text(email, "lblAttachment"), "File Attached: Invoice-42.pdf");
+    const auto status = [this] {
+        return app()
+            .state.MainDatabase.firstRow("SELECT Status FROM TblInvoice WHERE InvoiceID = 42")
+            ->value(0)
+            .toInt();
+    };
+    EXPECT_EQ(status(), 0) << "a file written for the mail is not yet sent";
     type(email, "txtFrom", "ann@example.com");
     type(email, "txtTo", "customer@example.com");
     click(email, "cmdSend");
     EXPECT_EQ(program.messages.last().text, "Send Successful!");
+    EXPECT_EQ(status(), 1) << "sent, it is issued";
+    EXPECT_EQ(app()
+                  .state.MainDatabase
+                  .firstRow("SELECT Detail FROM TblInvoiceHistory WHERE InvoiceID = 42 AND Event = 'issued'")
+                  ->value(0),
+              "{\"how\":\"mailed\"}");
 
     const QJsonObject message = firstMessage(server);
     const QJsonArray attachments = message["attachments"].toArray();

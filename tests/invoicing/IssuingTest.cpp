@@ -1,0 +1,245 @@
+// Drafts and issued invoices, driven through the reprint window and the
+// preview on a copy of the delivered database: when an invoice is issued,
+// what its later copies show, and a change made by another program in the
+// meantime.
+
+#include "FindControl.h"
+#include "PrintedPdf.h"
+#include "ProgramControls.h"
+#include "TestProgram.h"
+#include "invoicing/frmReprint.h"
+#include "records/invoices/InvoiceErrors.h"
+#include "records/invoices/InvoiceHistory.h"
+#include "records/invoices/InvoiceRecords.h"
+
+#include "../quirepress/FileDialogAnswer.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace quillbill {
+namespace {
+
+using testing::chooseInList;
+using testing::control;
+using testing::shownWindow;
+using testing::TestProgram;
+
+constexpr int32_t tremblay = 30;
+const QString clerk = QStringLiteral("clerk");
+
+class IssuingInvoices : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        program.installDeliveredReports();
+        // The preview's Print button prints on the layout's printer.
+        const QString layout = program.app->path("Reports/simple.rdn");
+        QFile file(layout);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        file.close();
+        text.replace("PrinterName=\r\n", "PrinterName=PDF\r\n").replace("PrinterName=\n", "PrinterName=PDF\n");
+        ASSERT_TRUE(text.contains("PrinterName=PDF"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+
+        program.app->state.CurrentUser = clerk;
+        program.exec("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) "
+                     "VALUES (?, 'Tremblay Inc', '5 Rue Laval', 'Quebec', 'QC', 'G1R4S9', 'TRE')",
+                     {tremblay});
+        program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('TRE', 0)");
+    }
+
+    void TearDown() override
+    {
+        if (QWidget* preview = shownWindow("frmDisplay"))
+            preview->close();
+    }
+
+    const Database& database() const { return program.app->state.MainDatabase; }
+
+    // A new draft of Tremblay Inc with one job of $100.00.
+    int32_t newDraft()
+    {
+        const InvoiceRecords records(database(), clerk);
+        const int32_t invoice = records.createInvoice("TRE", tremblay, {2026, 12, 7});
+        records.addJob({tremblay, invoice, "Audit", Money::fromUnits(1'000'000)});
+        return invoice;
+    }
+
+    // Opens the reprint window on Tremblay Inc's invoice `invoice` and its
+    // preview.
+    QWidget* preview(int32_t invoice)
+    {
+        window = std::make_unique<frmReprint>(*program.app);
+        window->show();
+        chooseInList(control<QComboBox>(window.get(), "cmbCustomerID"), "Tremblay Inc");
+        QTreeWidget* list = invoices();
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            if (list->topLevelItem(row)->text(0) == QString::number(invoice))
+                list->setCurrentItem(list->topLevelItem(row));
+        EXPECT_EQ(list->currentItem()->text(0), QString::number(invoice));
+        QTest::mouseClick(control<QPushButton>(window.get(), "cmdPrintInvoice"), Qt::LeftButton);
+        return shownWindow("frmDisplay");
+    }
+
+    // Saves the open preview as `path`, as the user does.
+    static void saveAsPdf(QWidget* preview, const QString& path)
+    {
+        answerFileDialog(path);
+        QTest::mouseClick(control<QAbstractButton>(preview, "cmdSavePdf"), Qt::LeftButton);
+    }
+
+    QTreeWidget* invoices() const { return control<QTreeWidget>(window.get(), "ListView1"); }
+    // The Status column of the selected invoice.
+    QString listedStatus() const { return invoices()->currentItem()->text(5); }
+
+    QString stored(int32_t invoice) const
+    {
+        const auto row = database().firstRow(
+            "SELECT Status || ' ' || coalesce(IssuedBy, '-') FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?",
+            {tremblay, invoice});
+        return row ? row->value(0).toString() : QStringLiteral("gone");
+    }
+
+    // Each line of the invoice's history as "event user detail".
+    QStringList history(int32_t invoice) const
+    {
+        QStringList lines;
+        for (const HistoryLine& line : InvoiceHistory(database()).linesOf(tremblay, invoice))
+            lines << QStringLiteral("%1 %2 %3")
+                         .arg(int(line.event))
+                         .arg(line.user, QString::fromUtf8(QJsonDocument(line.detail).toJson(QJsonDocument::Compact)));
+        return lines;
+    }
+
+    TestProgram program;
+    std::unique_ptr<frmReprint> window;
+    QTemporaryDir folder;
+};
+
+const QString addedAudit = QStringLiteral("%1 clerk {\"after\":{\"description\":\"Audit\",\"sums\":\"1000000\"}}")
+                               .arg(int(InvoiceEvent::JobAdded));
+QString issuedBy(const QString& user, const char* how)
+{
+    return QStringLiteral("%1 %2 {\"how\":\"%3\"}").arg(int(InvoiceEvent::Issued)).arg(user, how);
+}
+
+// A preview leaves a draft as it is; the copy that leaves the office, on
+// paper or as a PDF file, issues it, by the user logged in.
+TEST_F(IssuingInvoices, ADraftIsIssuedWhenItsDocumentLeavesTheOfficeAndNotBefore)
+{
+    SKIP_WITHOUT_PDF_QUEUE();
+    struct Route {
+        const char* name;
+        const char* how;
+        std::function<void(QWidget*)> take;
+    };
+    const Route routes[] = {
+        {"saved as PDF", "pdf", [&](QWidget* shown) { saveAsPdf(shown, folder.filePath("Invoice.pdf")); }},
+        {"printed", "printed",
+         [](QWidget* shown) { QTest::mouseClick(control<QAbstractButton>(shown, "cmdToolbar4"), Qt::LeftButton); }},
+    };
+    for (const Route& route : routes) {
+        SCOPED_TRACE(route.name);
+        const int32_t invoice = newDraft();
+        QWidget* shown = preview(invoice);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(stored(invoice), "0 -") << "a preview is not a copy sent";
+        EXPECT_EQ(listedStatus(), "Draft");
+
+        route.take(shown);
+        EXPECT_TRUE(program.messages.empty()) << program.messages.last().text.toStdString();
+        EXPECT_EQ(stored(invoice), "1 clerk");
+        EXPECT_EQ(listedStatus(), "Issued") << "the list shows it at once";
+        EXPECT_EQ(history(invoice), (QStringList{addedAudit, issuedBy(clerk, route.how)}));
+        shown->close();
+    }
+}
+
+// Once issued, an invoice is the document that was sent: its copies show the
+// customer's address, the office and the taxes it was sent with, and none
+// of its jobs or its discount can be changed.
+TEST_F(IssuingInvoices, AnIssuedInvoiceReprintsAsItWasSentAndCannotBeChanged)
+{
+    program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 9975, GSTName = 'GST', PSTName = 'QST'");
+    const int32_t invoice = newDraft();
+    const QString sent = folder.filePath("sent.pdf");
+    saveAsPdf(preview(invoice), sent);
+    ASSERT_EQ(stored(invoice), "1 clerk");
+    const QStringList asSent = testing::pageTexts(sent);
+    ASSERT_TRUE(asSent.join(u'\n').contains("5 Rue Laval"));
+
+    program.exec("UPDATE TblCustomer SET Address = '900 Grande Allee', City = 'Levis' WHERE CustomerID = ?",
+                 {tremblay});
+    program.exec("UPDATE TblMyCompanyInfo SET CompanyName = 'Renamed Office', Address = '1 New Road', "
+                 "GSTRate = 13000, PSTRate = 0, GSTName = 'HST', PSTName = ''");
+    shownWindow("frmDisplay")->close();
+    const QString again = folder.filePath("again.pdf");
+    saveAsPdf(preview(invoice), again);
+    EXPECT_EQ(testing::pageTexts(again), asSent) << "the copy is the invoice as it was sent";
+    EXPECT_EQ(history(invoice).size(), 2) << "a copy of an issued invoice is not issued again";
+
+    const InvoiceRecords records(database(), clerk);
+    const StoredJob audit = records.jobsOf(tremblay, invoice).front();
+    auto asRead = records.readInvoice(tremblay, invoice).value();
+    EXPECT_THROW(records.addJob({tremblay, invoice, "More", Money::fromUnits(10'000)}), InvoiceIssued);
+    EXPECT_THROW(records.changeJob(tremblay, invoice, audit, "Changed", audit.sums), InvoiceIssued);
+    EXPECT_THROW(records.deleteJob(tremblay, invoice, audit), InvoiceIssued);
+    EXPECT_THROW(records.saveDiscount(tremblay, invoice, 10, asRead), InvoiceIssued);
+    ASSERT_EQ(records.jobsOf(tremblay, invoice).size(), 1u);
+    EXPECT_EQ(records.jobsOf(tremblay, invoice).front().description, "Audit");
+    EXPECT_EQ(records.readInvoice(tremblay, invoice)->row.value("Discount").toInt(), 0);
+}
+
+// Another program changes a job after this one made its copy: the copy that
+// leaves is not the invoice, so the invoice stays a draft and the user is
+// told. Once issued, the other program's change is refused.
+TEST_F(IssuingInvoices, AJobChangedByAnotherProgramAfterTheCopyWasMadeKeepsTheInvoiceADraft)
+{
+    const int32_t invoice = newDraft();
+    const auto otherProgram = [&](const QString& description) {
+        QProcess child;
+        child.start(QStringLiteral(JOB_CHANGING_CHILD),
+                    {program.databasePath(), QString::number(tremblay), QString::number(invoice), description});
+        EXPECT_TRUE(child.waitForFinished(60000));
+        EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+        return QString::fromUtf8(child.readAllStandardOutput()).trimmed();
+    };
+
+    QWidget* shown = preview(invoice);
+    ASSERT_EQ(otherProgram("Audit and review"), "saved");
+    saveAsPdf(shown, folder.filePath("stale.pdf"));
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.contains("changed at another desk"))
+        << program.messages.last().text.toStdString();
+    EXPECT_EQ(stored(invoice), "0 -");
+    EXPECT_EQ(listedStatus(), "Draft");
+
+    program.messages.clear();
+    shown->close();
+    const QString sent = folder.filePath("sent.pdf");
+    saveAsPdf(preview(invoice), sent);
+    EXPECT_TRUE(program.messages.empty());
+    EXPECT_EQ(stored(invoice), "1 clerk");
+    EXPECT_TRUE(testing::pageTexts(sent).join(u'\n').contains("Audit and review"));
+    EXPECT_EQ(otherProgram("Too late"), "issued");
+    EXPECT_EQ(InvoiceRecords(database()).jobsOf(tremblay, invoice).front().description, "Audit and review");
+    EXPECT_EQ(history(invoice).size(), 3) << "added, changed by the other desk, issued";
+}
+
+} // namespace
+} // namespace quillbill
