@@ -112,6 +112,19 @@ QString Money::typedZero(const QLocale& locale)
     return u'0' + locale.decimalPoint() + QString(typedDecimalPlaces, u'0');
 }
 
+QString Money::typedText(Money amount, const QLocale& locale)
+{
+    const int64_t units = amount.units();
+    // Unsigned, so that the most negative amount has a magnitude too.
+    const uint64_t magnitude = units < 0 ? uint64_t(0) - uint64_t(units) : uint64_t(units);
+    const uint64_t fraction = magnitude % 10'000;
+    const bool cents = fraction % 100 == 0;
+    const QString decimals = cents ? QStringLiteral("%1").arg(qulonglong(fraction / 100), 2, 10, QChar(u'0'))
+                                   : QStringLiteral("%1").arg(qulonglong(fraction), 4, 10, QChar(u'0'));
+    return (units < 0 ? QStringLiteral("-") : QString()) + QString::number(qulonglong(magnitude / 10'000))
+        + locale.decimalPoint() + decimals;
+}
+
 std::optional<Money> Money::parse(const QString& typed)
 {
     const QString text = typed.trimmed();

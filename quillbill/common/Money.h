@@ -39,6 +39,10 @@ public:
     static bool isTypedCharacter(QChar c, const QLocale& locale);
     // Zero as a sum box shows it in `locale`: "0.00", "0,00".
     static QString typedZero(const QLocale& locale);
+    // `amount` as a sum box shows it in `locale`, for readTyped() to read
+    // back as it is: "1234.50", "-12,00". An amount with more than two
+    // decimals shows all four, which readTyped() refuses rather than round.
+    static QString typedText(Money amount, const QLocale& locale);
 
     // The amount as a plain number, as parse() reads it back: no grouping,
     // '.' before the decimals, no zeros after the last significant decimal

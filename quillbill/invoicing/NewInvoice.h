@@ -10,25 +10,37 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace quillbill {
 
 class Database;
 
 // What the invoice window does to the database, without its pixels: the
-// customer chosen, the invoice number issued for it and the jobs added to
-// that invoice. The invoice and every job are stored the moment they are
-// made; starting over for another customer leaves them stored.
+// customer chosen, the invoice number given to it and the jobs of that
+// invoice, added, changed and deleted while it is a draft. The invoice and
+// every change are stored the moment they are made, under `user`; starting
+// over for another customer leaves them stored.
 //
 // Failures other than the refusals of addJob throw (DatabaseError, or
-// a std::runtime_error whose text is for the user).
+// a std::runtime_error whose text is for the user). A change to an invoice
+// issued meanwhile throws InvoiceIssued and marks it issued here.
 class NewInvoice {
 public:
-    explicit NewInvoice(const Database& database) : database_(database) {}
+    NewInvoice(const Database& database, QString user) : database_(database), user_(std::move(user)) {}
 
     // Starts over for `customer`: no number issued, no jobs.
     void choose(const Customer& customer);
     const std::optional<Customer>& customer() const { return customer_; }
+
+    // Takes up the stored draft `invoiceId` of `customer` again, with its
+    // jobs. Throws InvoiceGone, or InvoiceIssued for an issued invoice,
+    // leaving the window's invoice as it was.
+    void reopen(const Customer& customer, int32_t invoiceId);
+    // Once issued (here or elsewhere), nothing more can be changed.
+    bool issued() const { return issued_; }
+    void markIssued() { issued_ = true; }
 
     // The discount box's text as a discount: a whole number of per cent
     // from 0 to 100, blanks around it allowed; an empty box is none.
@@ -58,14 +70,36 @@ public:
     // When the invoice is no longer stored, throws InvoiceGone and forgets
     // its number, so that the next job needs a new one.
     JobOutcome addJob(const QString& description, const std::optional<Money>& sum);
-    int jobCount() const { return jobCount_; }
+    int jobCount() const { return static_cast<int>(jobs_.size()); }
+    // The invoice's jobs as this window last read or wrote them.
+    const std::vector<StoredJob>& jobs() const { return jobs_; }
+
+    // What became of a change to a job: judged as addJob judges a new one,
+    // then stored over the job as it was read. On ChangedMeanwhile or Gone
+    // nothing is written and jobs() is read again.
+    struct ChangeOutcome {
+        JobOutcome typed = JobOutcome::Added;
+        SaveOutcome saved = SaveOutcome::Saved;
+    };
+    ChangeOutcome changeJob(size_t index, const QString& description, const std::optional<Money>& sum);
+    SaveOutcome deleteJob(size_t index);
 
 private:
+    // Judges a job's typed values; Added when they may be stored.
+    static JobOutcome judge(const QString& description, const std::optional<Money>& sum);
+    // Runs a change of the invoice; InvoiceIssued marks it issued and goes on.
+    template <typename Change>
+    auto changing(Change change);
+    void rereadJobs();
+    void forget();
+
     const Database& database_;
+    const QString user_;
     std::optional<Customer> customer_;
     std::optional<int32_t> invoiceNumber_;
     std::optional<InvoiceAsRead> stored_;
-    int jobCount_ = 0;
+    std::vector<StoredJob> jobs_;
+    bool issued_ = false;
 };
 
 } // namespace quillbill

@@ -10,6 +10,7 @@
 #include "invoicing/CustomerChoice.h"
 #include "invoicing/JobList.h"
 #include "records/customers/CustomerRecords.h"
+#include "records/invoices/InvoiceRecords.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
@@ -26,6 +27,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <stdexcept>
 
 namespace quillbill {
 
@@ -47,7 +50,7 @@ QLineEdit* makeDisplayBox(const QString& name, const QString& accessibleName)
 frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
     : ChildWindow(ChildKind::AddInvoice, parent),
       app_(app),
-      invoice_(app.state.MainDatabase),
+      invoice_(app.state.MainDatabase, app.state.CurrentUser),
       output_(app),
       customerChanges_(app.state.MainDatabase),
       customers_(new CustomerListModel(this)),
@@ -65,6 +68,8 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
       txtSums_(makeTextBox("txtSums")),
       cmdAddJob_(makeButton("cmdAddJob", tr("Add Job"))),
       ListView1_(makeJobList("ListView1", tr("Jobs of this invoice"))),
+      cmdEditJob_(makeButton("cmdEditJob", tr("Change Job"))),
+      cmdDeleteJob_(makeButton("cmdDeleteJob", tr("Delete Job"))),
       cmdPrintInvoice_(makeButton("cmdPrintInvoice", tr("Print Invoice"))),
       cmdEmail_(makeButton("cmdEmail", tr("Email This Invoice"))),
       cmdClose_(makeButton("cmdClose", tr("Close"))),
@@ -131,7 +136,14 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
     jobsLayout->addWidget(txtSums_, 1, 1);
     jobsLayout->addWidget(cmdAddJob_, 1, 2);
     jobsLayout->addWidget(ListView1_, 2, 0, 1, 3);
+    auto* jobButtons = new QHBoxLayout;
+    jobButtons->addWidget(cmdEditJob_);
+    jobButtons->addWidget(cmdDeleteJob_);
+    jobButtons->addStretch(1);
+    jobsLayout->addLayout(jobButtons, 3, 0, 1, 3);
     jobsLayout->setColumnStretch(0, 1);
+    // One job at a time is changed or deleted.
+    ListView1_->setSelectionMode(QAbstractItemView::SingleSelection);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(customerRow);
@@ -149,6 +161,10 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
     connect(cmdMakeInvoiceID_, &QPushButton::clicked, this, &frmAddInvoice::generateInvoiceId);
     connect(cmdAddJob_, &QPushButton::clicked, this, &frmAddInvoice::addJob);
     connect(txtSums_, &QLineEdit::returnPressed, this, &frmAddInvoice::addJob);
+    connect(cmdEditJob_, &QPushButton::clicked, this, &frmAddInvoice::editJob);
+    connect(cmdDeleteJob_, &QPushButton::clicked, this, &frmAddInvoice::deleteJob);
+    connect(ListView1_, &QTreeWidget::currentItemChanged, this, &frmAddInvoice::enableJobButtons);
+    connect(ListView1_, &QTreeWidget::itemDoubleClicked, this, &frmAddInvoice::editJob);
     connect(cmdPrintInvoice_, &QPushButton::clicked, this, &frmAddInvoice::printInvoice);
     connect(cmdEmail_, &QPushButton::clicked, this, &frmAddInvoice::emailInvoice);
     connect(cmdClose_, &QPushButton::clicked, this, &ChildWindow::closeChild);
@@ -156,6 +172,14 @@ frmAddInvoice::frmAddInvoice(AppContext& app, QWidget* parent)
     Timer1_->setObjectName("Timer1");
     Timer1_->setInterval(customerRefreshMs);
     connect(Timer1_, &QTimer::timeout, this, &frmAddInvoice::refreshCustomers);
+
+    // Printed, saved or mailed from here, the invoice is issued: its jobs
+    // stay as they were sent.
+    output_.setOnIssued([this](InvoiceSelection) {
+        invoice_.markIssued();
+        endEditing();
+        enableJobButtons();
+    });
 
     cmdMakeInvoiceID_->setEnabled(false);
     resetJobEntry();
@@ -233,15 +257,105 @@ void frmAddInvoice::showCustomer(const Customer* customer)
 void frmAddInvoice::resetJobEntry()
 {
     // What was typed for the previous invoice must not end up in the next.
-    txtJobDescription_->clear();
+    endEditing();
     txtJobDescription_->setEnabled(false);
     txtSums_->setEnabled(false);
-    txtSums_->setText(Money::typedZero(QLocale()));
     cmdAddJob_->setEnabled(false);
     // Both wait for the invoice's first job: an invoice without one bills nothing.
     cmdPrintInvoice_->setEnabled(false);
     cmdEmail_->setEnabled(false);
     ListView1_->clear();
+    enableJobButtons();
+}
+
+void frmAddInvoice::openJobEntry()
+{
+    txtJobDescription_->setEnabled(true);
+    txtSums_->setEnabled(true);
+    cmdAddJob_->setEnabled(true);
+    cmdMakeInvoiceID_->setEnabled(false);
+    txtJobDescription_->setFocus();
+}
+
+void frmAddInvoice::endEditing()
+{
+    editing_.reset();
+    cmdAddJob_->setText(tr("Add Job"));
+    txtJobDescription_->clear();
+    txtSums_->setText(Money::typedZero(QLocale()));
+}
+
+void frmAddInvoice::showJobs()
+{
+    const QSignalBlocker quiet(ListView1_);
+    ListView1_->clear();
+    for (const StoredJob& job : invoice_.jobs())
+        addJobLine(ListView1_, job.description, job.sums);
+    const bool any = !invoice_.jobs().empty();
+    cmdPrintInvoice_->setEnabled(any);
+    cmdEmail_->setEnabled(any);
+    enableJobButtons();
+}
+
+void frmAddInvoice::enableJobButtons()
+{
+    const bool draft = invoice_.invoiceNumber() && !invoice_.issued();
+    const bool selected = ListView1_->currentItem() != nullptr;
+    cmdEditJob_->setEnabled(draft && selected);
+    cmdDeleteJob_->setEnabled(draft && selected);
+    // Said where the buttons are, so that nobody wonders why they are off.
+    const QString why = invoice_.issued()
+        ? tr("Invoice %1 has been issued, so its jobs stay as they were sent. To correct it, make a credit note "
+             "for it in the Reprint/Update window.")
+              .arg(*invoice_.invoiceNumber())
+        : QString();
+    cmdEditJob_->setToolTip(why.isEmpty() ? tr("Put the selected job into the boxes to change it") : why);
+    cmdDeleteJob_->setToolTip(why.isEmpty() ? tr("Delete the selected job from the invoice") : why);
+    if (invoice_.issued()) {
+        txtJobDescription_->setEnabled(false);
+        txtSums_->setEnabled(false);
+        cmdAddJob_->setEnabled(false);
+        cmdAddJob_->setToolTip(why);
+        txtDiscount_->setEnabled(false);
+        txtDiscount_->setToolTip(why);
+    } else {
+        cmdAddJob_->setToolTip(QString());
+        txtDiscount_->setEnabled(true);
+        txtDiscount_->setToolTip(QString());
+    }
+}
+
+void frmAddInvoice::refuseIssued()
+{
+    invoice_.markIssued();
+    endEditing();
+    enableJobButtons();
+}
+
+void frmAddInvoice::openDraft(int32_t customerId, int32_t invoiceId)
+{
+    // What this window holds is stored first, as closing it would.
+    if (invoice_.invoiceNumber() && !invoice_.issued() && !storeDiscount())
+        return;
+    std::optional<Customer> customer;
+    if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] {
+            customer = CustomerRecords(app_.state.MainDatabase).find(customerId);
+            if (!customer)
+                throw std::runtime_error(tr("This customer is no longer in the database.").toStdString());
+            invoice_.reopen(*customer, invoiceId);
+        }))
+        return;
+    showCustomer(&*customer);
+    cmbCustomerID_->setCurrentIndex(cmbCustomerID_->findData(customerId));
+    const auto stored = InvoiceRecords(app_.state.MainDatabase).readInvoice(customerId, invoiceId);
+    invoiceDate_ =
+        stored ? QDate::fromString(stored->row.value(QStringLiteral("Date")).toString(), Qt::ISODate) : QDate();
+    showFilledIn(txtDate_, QLocale().toString(invoiceDate_, QLocale::ShortFormat));
+    showFilledIn(txtInvoiceID_, QString::number(invoiceId));
+    txtDiscount_->setText(QString::number(invoice_.discount()));
+    endEditing();
+    openJobEntry();
+    showJobs();
 }
 
 bool frmAddInvoice::jobTypedButNotAdded() const
@@ -337,11 +451,8 @@ void frmAddInvoice::generateInvoiceId()
                            [&] { number = invoice_.issueNumber(invoiceDate_, *discount); }))
         return;
     showFilledIn(txtInvoiceID_, QString::number(number));
-    txtJobDescription_->setEnabled(true);
-    txtSums_->setEnabled(true);
-    cmdAddJob_->setEnabled(true);
-    cmdMakeInvoiceID_->setEnabled(false);
-    txtJobDescription_->setFocus();
+    openJobEntry();
+    enableJobButtons();
 }
 
 void frmAddInvoice::addJob()
@@ -350,19 +461,108 @@ void frmAddInvoice::addJob()
         return;
     const QString description = txtJobDescription_->text();
     const std::optional<Money> sum = Money::readTyped(txtSums_->text(), QLocale());
+    if (editing_) {
+        storeJobChange(*editing_, description, sum);
+        return;
+    }
     NewInvoice::JobOutcome outcome{};
     if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] { outcome = invoice_.addJob(description, sum); })) {
         // What was typed stays for another try; but an invoice that is gone
-        // takes no more jobs, so the window starts over for its customer.
+        // takes no more jobs, so the window starts over for its customer,
+        // and one issued elsewhere takes none either.
         if (!invoice_.invoiceNumber())
             startOver();
+        else if (invoice_.issued())
+            refuseIssued();
         return;
     }
+    if (!showRefusal(outcome))
+        return;
+    addJobLine(ListView1_, description, *sum);
+    endEditing();
+    txtJobDescription_->setFocus();
+    cmdPrintInvoice_->setEnabled(true);
+    cmdEmail_->setEnabled(true);
+}
+
+void frmAddInvoice::storeJobChange(size_t index, const QString& description, const std::optional<Money>& sum)
+{
+    NewInvoice::ChangeOutcome outcome;
+    if (!runShowingFailure(app_.messages, ProgramInfo::title,
+                           [&] { outcome = invoice_.changeJob(index, description, sum); })) {
+        if (!invoice_.invoiceNumber())
+            startOver();
+        else if (invoice_.issued())
+            refuseIssued();
+        return;
+    }
+    if (!showRefusal(outcome.typed))
+        return;
+    if (outcome.saved != SaveOutcome::Saved)
+        app_.messages.warn(this,
+                           tr("The job was changed or deleted elsewhere after it was shown here, so your change was "
+                              "not saved. The list now shows the jobs as they are stored."),
+                           ProgramInfo::title);
+    endEditing();
+    showJobs();
+    txtJobDescription_->setFocus();
+}
+
+void frmAddInvoice::editJob()
+{
+    QTreeWidgetItem* item = ListView1_->currentItem();
+    if (!item || !cmdEditJob_->isEnabled())
+        return;
+    const auto index = static_cast<size_t>(ListView1_->indexOfTopLevelItem(item));
+    if (index >= invoice_.jobs().size())
+        return;
+    const StoredJob& job = invoice_.jobs()[index];
+    editing_ = index;
+    txtJobDescription_->setText(job.description);
+    txtSums_->setText(Money::typedText(job.sums, QLocale()));
+    cmdAddJob_->setText(tr("Save Change"));
+    txtJobDescription_->setFocus();
+}
+
+void frmAddInvoice::deleteJob()
+{
+    QTreeWidgetItem* item = ListView1_->currentItem();
+    if (!item || !cmdDeleteJob_->isEnabled())
+        return;
+    const auto index = static_cast<size_t>(ListView1_->indexOfTopLevelItem(item));
+    if (index >= invoice_.jobs().size())
+        return;
+    const StoredJob job = invoice_.jobs()[index];
+    if (!app_.messages.askYesNoDefaultNo(this,
+                                         tr("Delete the job \"%1\" of %2 from invoice %3?")
+                                             .arg(job.description, item->text(1))
+                                             .arg(*invoice_.invoiceNumber()),
+                                         QStringLiteral("Verify Information")))
+        return;
+    SaveOutcome outcome = SaveOutcome::Saved;
+    if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] { outcome = invoice_.deleteJob(index); })) {
+        if (!invoice_.invoiceNumber())
+            startOver();
+        else if (invoice_.issued())
+            refuseIssued();
+        return;
+    }
+    if (outcome != SaveOutcome::Saved)
+        app_.messages.warn(this,
+                           tr("The job was changed or deleted elsewhere after it was shown here, so it was not "
+                              "deleted. The list now shows the jobs as they are stored."),
+                           ProgramInfo::title);
+    endEditing();
+    showJobs();
+}
+
+bool frmAddInvoice::showRefusal(NewInvoice::JobOutcome outcome)
+{
     switch (outcome) {
     case NewInvoice::JobOutcome::SumNotANumber:
         app_.messages.warn(this, QStringLiteral("Sum Field not entered correctly. Please fix."), ProgramInfo::title);
         txtSums_->setFocus();
-        return;
+        return false;
     case NewInvoice::JobOutcome::SumNegative:
         app_.messages.warn(this,
                            tr("A job cannot have a negative amount. To take money off an invoice, type the sum of "
@@ -370,20 +570,15 @@ void frmAddInvoice::addJob()
                               "keeps your books how to record the refund."),
                            ProgramInfo::title);
         txtSums_->setFocus();
-        return;
+        return false;
     case NewInvoice::JobOutcome::DescriptionBlank:
         app_.messages.warn(this, QStringLiteral("Job Description cannnot be blank."), ProgramInfo::title);
         txtJobDescription_->setFocus();
-        return;
+        return false;
     case NewInvoice::JobOutcome::Added:
         break;
     }
-    addJobLine(ListView1_, description, *sum);
-    txtJobDescription_->clear();
-    txtSums_->setText(Money::typedZero(QLocale()));
-    txtJobDescription_->setFocus();
-    cmdPrintInvoice_->setEnabled(true);
-    cmdEmail_->setEnabled(true);
+    return true;
 }
 
 void frmAddInvoice::printInvoice()

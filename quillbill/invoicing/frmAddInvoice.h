@@ -21,9 +21,10 @@ namespace quillbill {
 struct AppContext;
 class CustomerListModel;
 
-// The invoice creation window: choose a customer, issue an invoice number
-// for it, add jobs one by one, then preview and print the invoice or send it
-// by e-mail. What it stores is stored at once (see NewInvoice).
+// The invoice creation window: choose a customer, give it an invoice
+// number, add jobs one by one (changing or deleting them while the invoice
+// is a draft), then preview and print the invoice or send it by e-mail,
+// which issues it. What it stores is stored at once (see NewInvoice).
 class frmAddInvoice : public ChildWindow {
     Q_OBJECT
 public:
@@ -31,6 +32,11 @@ public:
 
     explicit frmAddInvoice(AppContext& app, QWidget* parent = nullptr);
     ~frmAddInvoice() override;
+
+    // Takes up the stored draft `invoiceId` of customer `customerId` to add,
+    // change or delete its jobs; an issued invoice is refused with a
+    // message. The invoice on screen before stays stored as it was.
+    void openDraft(int32_t customerId, int32_t invoiceId);
 
     // What Timer1 runs: brings the customer list up to the database when
     // the database has changed since it was filled, and only then reads the
@@ -49,7 +55,20 @@ private:
     void chooseCustomer(int index);
     void showCustomer(const Customer* customer);
     void generateInvoiceId();
+    // Adds the typed job, or stores the change of the job being changed.
     void addJob();
+    void storeJobChange(size_t index, const QString& description, const std::optional<Money>& sum);
+    // Tells why a typed job was refused; true when it was not.
+    bool showRefusal(NewInvoice::JobOutcome outcome);
+    // Puts the selected job into the boxes to be changed.
+    void editJob();
+    void deleteJob();
+    // The list as the invoice's jobs now are.
+    void showJobs();
+    // The buttons that change jobs, as the invoice and the selection allow.
+    void enableJobButtons();
+    // Tells that the invoice can no longer change, and shows it so.
+    void refuseIssued();
     // The discount box as whole percents; when it holds none, says so and
     // puts the focus in the box.
     std::optional<int> typedDiscount();
@@ -61,6 +80,9 @@ private:
     void emailInvoice();
     // Empty, disabled job boxes and an empty job list.
     void resetJobEntry();
+    // Job boxes open for the invoice's jobs.
+    void openJobEntry();
+    void endEditing();
     bool jobTypedButNotAdded() const;
     // Back to issuing a number for the chosen customer.
     void startOver();
@@ -74,6 +96,8 @@ private:
     // While a discount is being stored: a message box taking the focus ends
     // the box's editing once more.
     bool storingDiscount_ = false;
+    // The job whose change the boxes hold, by its place in the list.
+    std::optional<size_t> editing_;
 
     QComboBox* cmbCustomerID_;
     QLabel* lblCompany_;
@@ -89,6 +113,8 @@ private:
     QLineEdit* txtSums_;
     QPushButton* cmdAddJob_;
     QTreeWidget* ListView1_;
+    QPushButton* cmdEditJob_;
+    QPushButton* cmdDeleteJob_;
     QPushButton* cmdPrintInvoice_;
     QPushButton* cmdEmail_;
     QPushButton* cmdClose_;

@@ -286,6 +286,64 @@ TEST_F(AddInvoiceWindow, AFrenchDesktopTakesTheCommaAsTheDecimalSeparator)
     EXPECT_EQ(lastSum(), 125000);
 }
 
+// While the invoice is a draft a job can be changed (it comes back into the
+// boxes, and Add Job stores the change) or deleted after a question whose
+// default is No; once the invoice is issued elsewhere, neither is done and
+// the buttons say why.
+TEST_F(AddInvoiceWindow, ADraftsJobsAreChangedAndDeletedUntilItIsIssued)
+{
+    choose("O'Brien & Sons");
+    generate();
+    enterJob("Gutter clearing", "85.50");
+    enterJob("Window washing", "12");
+    const auto stored = [this] {
+        QStringList jobs;
+        QSqlQuery rows = program.app->state.MainDatabase.execute(
+            "SELECT JobDescription || ' ' || Sums FROM TblJobs WHERE InvoiceID = 42 ORDER BY JobID");
+        while (rows.next())
+            jobs << rows.value(0).toString();
+        return jobs;
+    };
+    const auto select = [this](int row) {
+        jobList()->setCurrentItem(jobList()->topLevelItem(row));
+        ASSERT_TRUE(button("cmdEditJob")->isEnabled());
+    };
+
+    select(0);
+    QTest::mouseClick(button("cmdEditJob"), Qt::LeftButton);
+    EXPECT_EQ(box("txtJobDescription")->text(), "Gutter clearing");
+    EXPECT_EQ(box("txtSums")->text(), "85.50");
+    enterJob("Gutter clearing, both sides", "95");
+    EXPECT_EQ(stored(), (QStringList{"Gutter clearing, both sides 950000", "Window washing 120000"}));
+    EXPECT_EQ(jobList()->topLevelItem(0)->text(1), "$95.00");
+    EXPECT_EQ(button("cmdAddJob")->text(), "Add Job") << "the next job is a new one";
+
+    select(1);
+    program.messages.answers = {false};
+    QTest::mouseClick(button("cmdDeleteJob"), Qt::LeftButton);
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().noIsDefault);
+    EXPECT_EQ(stored().size(), 2) << "No keeps the job";
+    program.messages.answers = {true};
+    QTest::mouseClick(button("cmdDeleteJob"), Qt::LeftButton);
+    EXPECT_EQ(stored(), QStringList{"Gutter clearing, both sides 950000"});
+    EXPECT_EQ(jobList()->topLevelItemCount(), 1);
+
+    // Issued at another desk: the change is refused and nothing is written.
+    program.exec("UPDATE TblInvoice SET Status = 1 WHERE InvoiceID = 42");
+    program.messages.clear();
+    select(0);
+    QTest::mouseClick(button("cmdEditJob"), Qt::LeftButton);
+    enterJob("Changed after sending", "1");
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.contains("credit note")) << program.messages.last().text.toStdString();
+    EXPECT_EQ(stored(), QStringList{"Gutter clearing, both sides 950000"});
+    EXPECT_FALSE(button("cmdEditJob")->isEnabled());
+    EXPECT_FALSE(button("cmdDeleteJob")->isEnabled());
+    EXPECT_FALSE(button("cmdAddJob")->isEnabled());
+    EXPECT_TRUE(button("cmdEditJob")->toolTip().contains("has been issued"));
+}
+
 TEST_F(AddInvoiceWindow, JobNumbersComeFromTheDatabaseBeyondSixteenBits)
 {
     program.exec("INSERT INTO TblJobs (JobID, CustomerID, InvoiceID, JobDescription, Sums) "
