@@ -5,6 +5,7 @@
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
 #include "invoicing/CustomerChoice.h"
+#include "invoicing/HistoryText.h"
 #include "invoicing/JobList.h"
 #include "records/customers/CustomerRecords.h"
 
@@ -18,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -50,11 +52,10 @@ QString shortDate(const QDate& date)
 
 QTreeWidgetItem* invoiceItem(const StoredInvoice& invoice, int index)
 {
-    auto* item = new QTreeWidgetItem(QStringList{QString::number(invoice.invoiceId), shortDate(invoice.date),
-                                                 invoice.paid ? QStringLiteral("True") : QStringLiteral("False"),
-                                                 shortDate(invoice.paidDate),
-                                                 invoice.discount ? QString::number(*invoice.discount) : QString(),
-                                                 statusText(invoice.status)});
+    auto* item = new QTreeWidgetItem(
+        QStringList{QString::number(invoice.invoiceId), shortDate(invoice.date),
+                    invoice.paid ? QStringLiteral("True") : QStringLiteral("False"), shortDate(invoice.paidDate),
+                    invoice.discount ? QString::number(*invoice.discount) : QString(), statusText(invoice.status)});
     // The position in the window's copy of the rows, which keeps them as read.
     item->setData(InvoiceIdColumn, Qt::UserRole, index);
     return item;
@@ -70,6 +71,7 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
       cmbCustomerID_(new QComboBox),
       ListView1_(new QTreeWidget),
       ListView2_(makeJobList("ListView2", tr("Jobs of the selected invoice"))),
+      lstHistory_(new QListWidget),
       FrameEdit_(new QGroupBox(tr("Update Invoice"))),
       chkPaid_(new QCheckBox(tr("Paid"))),
       txtDatePaid_(makeTextBox("txtDatePaid")),
@@ -77,6 +79,7 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
       cmdUpdate_(makeButton("cmdUpdate", tr("Update Invoice"))),
       cmdPrintInvoice_(makeButton("cmdPrintInvoice", tr("Print Invoice"))),
       cmdEmail_(makeButton("cmdEmail", tr("Email This Invoice"))),
+      cmdOpenDraft_(makeButton("cmdOpenDraft", tr("Open Draft"))),
       cmdClose_(makeButton("cmdClose", tr("Close")))
 {
     setObjectName("frmReprint");
@@ -97,6 +100,13 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
     ListView1_->setEnabled(false);
     // Room for the six columns beside the open calendar.
     ListView1_->setMinimumWidth(ListView1_->fontMetrics().averageCharWidth() * 68);
+
+    lstHistory_->setObjectName("lstHistory");
+    lstHistory_->setAccessibleName(tr("History of the selected invoice"));
+    lstHistory_->setSelectionMode(QAbstractItemView::NoSelection);
+    cmdOpenDraft_->setEnabled(false);
+    cmdOpenDraft_->setToolTip(tr("Take up the selected draft in the invoice window to add, change or delete its "
+                                 "jobs"));
 
     FrameEdit_->setObjectName("FrameEdit");
     FrameEdit_->setAccessibleName(tr("Update Invoice"));
@@ -128,6 +138,10 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
     auto* lists = new QVBoxLayout;
     lists->addWidget(ListView1_, 3);
     lists->addWidget(ListView2_, 2);
+    auto* historyLabel = new QLabel(tr("&History"));
+    historyLabel->setBuddy(lstHistory_);
+    lists->addWidget(historyLabel);
+    lists->addWidget(lstHistory_, 1);
     auto* middle = new QHBoxLayout;
     middle->addLayout(lists, 1);
     middle->addWidget(FrameEdit_);
@@ -135,7 +149,7 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(customerRow);
     layout->addLayout(middle, 1);
-    layout->addLayout(makeButtonRow({cmdPrintInvoice_, cmdEmail_, cmdClose_}));
+    layout->addLayout(makeButtonRow({cmdPrintInvoice_, cmdEmail_, cmdOpenDraft_, cmdClose_}));
 
     connect(cmbCustomerID_, &QComboBox::activated, this, &frmReprint::chooseCustomer);
     connect(ListView1_, &QTreeWidget::currentItemChanged, this, &frmReprint::selectInvoice);
@@ -144,6 +158,7 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
     connect(cmdUpdate_, &QPushButton::clicked, this, &frmReprint::updateInvoice);
     connect(cmdPrintInvoice_, &QPushButton::clicked, this, &frmReprint::printInvoice);
     connect(cmdEmail_, &QPushButton::clicked, this, &frmReprint::emailInvoice);
+    connect(cmdOpenDraft_, &QPushButton::clicked, this, &frmReprint::openDraft);
     connect(cmdClose_, &QPushButton::clicked, this, &ChildWindow::closeChild);
 
     // An invoice printed, saved or mailed from here shows as issued.
@@ -183,6 +198,8 @@ void frmReprint::showInvoices(int32_t customerId, std::optional<int32_t> select)
     const QSignalBlocker quiet(ListView1_);
     ListView1_->clear();
     ListView2_->clear();
+    lstHistory_->clear();
+    cmdOpenDraft_->setEnabled(false);
     if (invoices_.empty()) {
         ListView1_->setEnabled(false);
         return;
@@ -228,6 +245,8 @@ void frmReprint::selectInvoice()
     ListView2_->clear();
     for (const StoredJobLine& job : jobs)
         addJobLine(ListView2_, job.description, job.sums);
+    showHistory(*invoice);
+    cmdOpenDraft_->setEnabled(invoice->status == InvoiceStatus::Draft);
 
     FrameEdit_->setTitle(tr("Update Invoice # %1").arg(invoice->invoiceId));
     chkPaid_->setChecked(invoice->paid);
@@ -320,6 +339,28 @@ void frmReprint::emailInvoice()
 {
     if (const StoredInvoice* invoice = selectedInvoice())
         output_.email(invoice->invoiceId, *customerId_, this);
+}
+
+void frmReprint::openDraft()
+{
+    if (const StoredInvoice* invoice = selectedInvoice(); invoice && invoice->status == InvoiceStatus::Draft)
+        emit openDraftRequested(*customerId_, invoice->invoiceId);
+}
+
+void frmReprint::showHistory(const StoredInvoice& invoice)
+{
+    lstHistory_->clear();
+    std::vector<HistoryLine> lines;
+    if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] {
+            lines = InvoiceHistory(app_.state.MainDatabase).linesOf(*customerId_, invoice.invoiceId);
+        }))
+        return;
+    const QLocale locale;
+    for (const HistoryLine& line : lines)
+        lstHistory_->addItem(historyText(line, locale));
+    if (lines.empty())
+        lstHistory_->addItem(tr("No history is recorded for this invoice (invoices made before the history was "
+                                "kept have none)."));
 }
 
 } // namespace quillbill

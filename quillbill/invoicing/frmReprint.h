@@ -14,6 +14,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QTreeWidget;
 
@@ -21,9 +22,10 @@ namespace quillbill {
 
 struct AppContext;
 
-// The reprint window: a customer's invoices with their payment, the jobs of
-// the selected one, recording its payment (for users of level 2 and up), and
-// the invoice again on screen or by e-mail.
+// The reprint window: a customer's invoices with their payment and status,
+// the jobs and the history of the selected one, recording its payment (for
+// users of level 2 and up), the invoice again on screen or by e-mail, and a
+// draft taken up again in the invoice window.
 class frmReprint : public ChildWindow {
     Q_OBJECT
 public:
@@ -32,6 +34,10 @@ public:
 
     explicit frmReprint(AppContext& app, QWidget* parent = nullptr);
     ~frmReprint() override;
+
+signals:
+    // The user asked to take up a draft again in the invoice window.
+    void openDraftRequested(int32_t customerId, int32_t invoiceId);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,6 +55,8 @@ private:
     void updateInvoice();
     void printInvoice();
     void emailInvoice();
+    void openDraft();
+    void showHistory(const StoredInvoice& invoice);
 
     AppContext& app_;
     InvoiceReprint records_;
@@ -62,6 +70,7 @@ private:
     QComboBox* cmbCustomerID_;
     QTreeWidget* ListView1_;
     QTreeWidget* ListView2_;
+    QListWidget* lstHistory_;
     QGroupBox* FrameEdit_;
     QCheckBox* chkPaid_;
     QLineEdit* txtDatePaid_;
@@ -69,6 +78,7 @@ private:
     QPushButton* cmdUpdate_;
     QPushButton* cmdPrintInvoice_;
     QPushButton* cmdEmail_;
+    QPushButton* cmdOpenDraft_;
     QPushButton* cmdClose_;
 };
 

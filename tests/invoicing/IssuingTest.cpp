@@ -7,6 +7,7 @@
 #include "PrintedPdf.h"
 #include "ProgramControls.h"
 #include "TestProgram.h"
+#include "invoicing/frmAddInvoice.h"
 #include "invoicing/frmReprint.h"
 #include "records/invoices/InvoiceErrors.h"
 #include "records/invoices/InvoiceHistory.h"
@@ -20,8 +21,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QJsonDocument>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -239,6 +243,51 @@ TEST_F(IssuingInvoices, AJobChangedByAnotherProgramAfterTheCopyWasMadeKeepsTheIn
     EXPECT_EQ(otherProgram("Too late"), "issued");
     EXPECT_EQ(InvoiceRecords(database()).jobsOf(tremblay, invoice).front().description, "Audit and review");
     EXPECT_EQ(history(invoice).size(), 3) << "added, changed by the other desk, issued";
+}
+
+// The reprint window lists what happened to the selected invoice, and takes
+// a draft, but not an issued invoice, back to the invoice window, where its
+// jobs can be added to.
+TEST_F(IssuingInvoices, TheHistoryIsListedAndOnlyADraftIsTakenUpAgain)
+{
+    const int32_t invoice = newDraft();
+    QWidget* shown = preview(invoice);
+    auto* openDraft = control<QPushButton>(window.get(), "cmdOpenDraft");
+    const auto history = [this] {
+        QStringList lines;
+        auto* list = control<QListWidget>(window.get(), "lstHistory");
+        for (int row = 0; row < list->count(); ++row)
+            lines << list->item(row)->text();
+        return lines;
+    };
+    ASSERT_EQ(history().size(), 1);
+    EXPECT_TRUE(history()[0].endsWith("  clerk  Job added: \"Audit\" $100.00")) << history()[0].toStdString();
+    EXPECT_TRUE(openDraft->isEnabled());
+    QSignalSpy asked(window.get(), &frmReprint::openDraftRequested);
+    QTest::mouseClick(openDraft, Qt::LeftButton);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0], (QVariantList{tremblay, invoice}));
+
+    frmAddInvoice invoiceWindow(*program.app);
+    invoiceWindow.openDraft(tremblay, invoice);
+    EXPECT_EQ(control<QLineEdit>(&invoiceWindow, "txtInvoiceID")->text(), QString::number(invoice));
+    auto* jobs = control<QTreeWidget>(&invoiceWindow, "ListView1");
+    ASSERT_EQ(jobs->topLevelItemCount(), 1);
+    EXPECT_EQ(jobs->topLevelItem(0)->text(0), "Audit");
+    control<QLineEdit>(&invoiceWindow, "txtJobDescription")->setText("Review");
+    control<QLineEdit>(&invoiceWindow, "txtSums")->setText("20.00");
+    QTest::mouseClick(control<QPushButton>(&invoiceWindow, "cmdAddJob"), Qt::LeftButton);
+    EXPECT_EQ(InvoiceRecords(database()).jobsOf(tremblay, invoice).size(), 2u) << "the draft is not lost to its number";
+
+    // The copy shown before the new job is not the invoice; a new one is.
+    shown->close();
+    saveAsPdf(preview(invoice), folder.filePath("sent.pdf"));
+    EXPECT_TRUE(program.messages.empty()) << program.messages.last().text.toStdString();
+    EXPECT_TRUE(history().last().endsWith("  clerk  Issued (saved as PDF)")) << history().last().toStdString();
+    EXPECT_FALSE(control<QPushButton>(window.get(), "cmdOpenDraft")->isEnabled());
+    invoiceWindow.openDraft(tremblay, invoice);
+    ASSERT_FALSE(program.messages.empty());
+    EXPECT_TRUE(program.messages.last().text.contains("has been issued")) << program.messages.last().text.toStdString();
 }
 
 } // namespace

@@ -221,6 +221,19 @@ void frmMain::openChild(ChildKind kind)
     windowMenu_->menuAction()->setEnabled(true);
 }
 
+ChildWindow* frmMain::bringChild(ChildKind kind)
+{
+    if (!childMenuItem(kind)->isEnabled())
+        return nullptr;
+    openChild(kind);
+    for (QMdiSubWindow* frame : childArea_->subWindowList())
+        if (auto* child = qobject_cast<ChildWindow*>(frame->widget()); child && child->kind() == kind) {
+            childArea_->setActiveSubWindow(frame);
+            return child;
+        }
+    return nullptr;
+}
+
 void frmMain::CloseActiveChild()
 {
     QMdiSubWindow* frame = childArea_->currentSubWindow();

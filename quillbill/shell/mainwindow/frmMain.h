@@ -39,6 +39,10 @@ public:
 
     // The open-once step: opens a window of `kind` unless one is open.
     void openChild(ChildKind kind);
+    // Opens a window of `kind` as its menu item would, or brings forward
+    // the one open, and returns it; nullptr when its menu item is off (the
+    // user's level does not reach it).
+    ChildWindow* bringChild(ChildKind kind);
     // Closes the active child window and unchecks its menu item.
     void CloseActiveChild();
 

@@ -18,7 +18,16 @@ void registerChildWindows(frmMain& main, AppContext& app)
     main.registerChild(ChildKind::AddInvoice, [&app] { return new frmAddInvoice(app); });
     main.registerChild(ChildKind::InvoiceReports, [&app] { return new frmInvoiceReports(app); });
     main.registerChild(ChildKind::EditMyCompany, [&app] { return new frmEdit(app); });
-    main.registerChild(ChildKind::Reprint, [&app] { return new frmReprint(app); });
+    main.registerChild(ChildKind::Reprint, [&app, &main] {
+        auto* reprint = new frmReprint(app);
+        // A draft is finished in the invoice window.
+        QObject::connect(reprint, &frmReprint::openDraftRequested, &main,
+                         [&main](int32_t customerId, int32_t invoiceId) {
+                             if (auto* invoices = qobject_cast<frmAddInvoice*>(main.bringChild(ChildKind::AddInvoice)))
+                                 invoices->openDraft(customerId, invoiceId);
+                         });
+        return reprint;
+    });
     main.registerChild(ChildKind::AddCustomer, [&app] { return new frmNew(app); });
     main.registerChild(ChildKind::RemoveCustomer, [&app] { return new frmRemoveCompany(app); });
     main.registerChild(ChildKind::ReviewCustomers, [&app] { return new frmReviewCompany(app); });
