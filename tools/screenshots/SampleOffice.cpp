@@ -3,8 +3,10 @@
 #include "records/Database.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QTime>
 
 #include <stdexcept>
 
@@ -60,9 +62,21 @@ void fillPastInvoices(const Database& database)
         const int invoice = (customer == 1 ? 1000 : 300) + n;
         const bool paid = n % 3 != 0;
         const QDate date = today.addDays(-60 + 2 * n);
-        database.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid, PaidDate) VALUES (?, ?, ?, ?, ?)",
+        // Each was mailed the day it was made, and so issued.
+        const QString sent = QDateTime(date, QTime(10, 0)).toUTC().toString(Qt::ISODate);
+        database.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid, PaidDate, Status, IssuedAt, "
+                         "IssuedBy) VALUES (?, ?, ?, ?, ?, 1, ?, 'admin')",
                          {invoice, customer, date.toString(Qt::ISODate), paid ? -1 : 0,
-                          paid ? QVariant(date.addDays(14).toString(Qt::ISODate)) : QVariant()});
+                          paid ? QVariant(date.addDays(14).toString(Qt::ISODate)) : QVariant(), sent});
+        database.execute("INSERT INTO TblInvoiceHistory (CustomerID, InvoiceID, At, UserName, Event, Detail) "
+                         "VALUES (?, ?, ?, 'admin', 'issued', '{\"how\":\"mailed\"}')",
+                         {customer, invoice, sent});
+        if (paid)
+            database.execute("INSERT INTO TblInvoiceHistory (CustomerID, InvoiceID, At, UserName, Event, Detail) "
+                             "VALUES (?, ?, ?, 'admin', 'paid', ?)",
+                             {customer, invoice,
+                              QDateTime(date.addDays(14), QTime(15, 30)).toUTC().toString(Qt::ISODate),
+                              QStringLiteral("{\"date\":\"%1\"}").arg(date.addDays(14).toString(Qt::ISODate))});
         for (int line = 0; line <= n % 3; ++line)
             database.execute(
                 "INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, ?, ?, ?)",
