@@ -224,6 +224,14 @@ void expectSendOver(QWidget* window)
 class EmailWindowTest : public ::testing::Test {
 protected:
     AppContext& app() { return *program.app; }
+    // 0 for a draft, 1 once issued.
+    int invoiceStatus(int invoiceId)
+    {
+        return app()
+            .state.MainDatabase.firstRow("SELECT Status FROM TblInvoice WHERE InvoiceID = ?", {invoiceId})
+            ->value(0)
+            .toInt();
+    }
 
     // Writes a file into the program folder and makes it the attachment.
     void attachInvoice()
@@ -541,18 +549,12 @@ TEST_F(EmailSendTest, AnInvoiceFromTheInvoiceWindowIsWrittenInAFolderOfItsOwnAnd
     EXPECT_TRUE(email->isInvoiceMode());
     EXPECT_TRUE(email->isModal());
     EXPECT_EQ(text(email, "lblAttachment"), "File Attached: Invoice-42.html");
-    const auto status = [this] {
-        return app()
-            .state.MainDatabase.firstRow("SELECT Status FROM TblInvoice WHERE InvoiceID = 42")
-            ->value(0)
-            .toInt();
-    };
-    EXPECT_EQ(status(), 0) << "a file written for the mail is not yet sent";
+    EXPECT_EQ(invoiceStatus(42), 0) << "a file written for the mail is not yet sent";
     type(email, "txtFrom", "ann@example.com");
     type(email, "txtTo", "customer@example.com");
     click(email, "cmdSend");
     EXPECT_EQ(program.messages.last().text, "Send Successful!");
-    EXPECT_EQ(status(), 1) << "sent, it is issued";
+    EXPECT_EQ(invoiceStatus(42), 1) << "sent, it is issued";
     EXPECT_EQ(app()
                   .state.MainDatabase
                   .firstRow("SELECT Detail FROM TblInvoiceHistory WHERE InvoiceID = 42 AND Event = 'issued'")
@@ -622,18 +624,12 @@ TEST_F(EmailSettingsTest, AnInvoiceSentAsPdfArrivesAsAPdfThatReadsBack)
     ASSERT_EQ(opened.size(), 1) << "the e-mail window opens for the written PDF";
     frmEmail* email = opened.front();
     EXPECT_EQ(text(email, "lblAttachment"), "File Attached: Invoice-42.pdf");
-    const auto status = [this] {
-        return app()
-            .state.MainDatabase.firstRow("SELECT Status FROM TblInvoice WHERE InvoiceID = 42")
-            ->value(0)
-            .toInt();
-    };
-    EXPECT_EQ(status(), 0) << "a file written for the mail is not yet sent";
+    EXPECT_EQ(invoiceStatus(42), 0) << "a file written for the mail is not yet sent";
     type(email, "txtFrom", "ann@example.com");
     type(email, "txtTo", "customer@example.com");
     click(email, "cmdSend");
     EXPECT_EQ(program.messages.last().text, "Send Successful!");
-    EXPECT_EQ(status(), 1) << "sent, it is issued";
+    EXPECT_EQ(invoiceStatus(42), 1) << "sent, it is issued";
     EXPECT_EQ(app()
                   .state.MainDatabase
                   .firstRow("SELECT Detail FROM TblInvoiceHistory WHERE InvoiceID = 42 AND Event = 'issued'")

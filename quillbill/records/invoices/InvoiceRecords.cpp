@@ -229,44 +229,40 @@ SaveOutcome InvoiceRecords::changeJob(int32_t customerId, int32_t invoiceId, con
 {
     if (description.isEmpty())
         throw EmptyJobDescription();
-    SaveOutcome outcome = SaveOutcome::Saved;
-    database_.inTransaction([&] {
-        requireDraft(customerId, invoiceId);
-        const QSqlQuery update = database_.execute(
-            "UPDATE TblJobs SET JobDescription = ?, Sums = ? WHERE JobID = ? AND CustomerID = ? AND InvoiceID = ? "
-            "AND JobDescription = ? AND Sums = ?",
-            {description, qlonglong{sums.units()}, qlonglong{asRead.jobId}, customerId, invoiceId, asRead.description,
-             qlonglong{asRead.sums.units()}});
-        if (update.numRowsAffected() != 1) {
-            outcome = jobStillThere(database_, customerId, invoiceId, asRead.jobId) ? SaveOutcome::ChangedMeanwhile
-                                                                                    : SaveOutcome::Gone;
-            return;
-        }
-        InvoiceHistory(database_).record(
-            customerId, invoiceId, InvoiceEvent::JobChanged, user_,
-            {{QStringLiteral("before"), InvoiceHistory::job(asRead.description, asRead.sums.units())},
-             {QStringLiteral("after"), InvoiceHistory::job(description, sums.units())}});
-    });
-    return outcome;
+    return writeOverJob(customerId, invoiceId, asRead,
+                        "UPDATE TblJobs SET JobDescription = ?, Sums = ? WHERE JobID = ? AND CustomerID = ? AND "
+                        "InvoiceID = ? AND JobDescription = ? AND Sums = ?",
+                        {description, qlonglong{sums.units()}}, InvoiceEvent::JobChanged,
+                        {{QStringLiteral("before"), InvoiceHistory::job(asRead.description, asRead.sums.units())},
+                         {QStringLiteral("after"), InvoiceHistory::job(description, sums.units())}});
 }
 
 SaveOutcome InvoiceRecords::deleteJob(int32_t customerId, int32_t invoiceId, const StoredJob& asRead) const
 {
+    return writeOverJob(customerId, invoiceId, asRead,
+                        "DELETE FROM TblJobs WHERE JobID = ? AND CustomerID = ? AND InvoiceID = ? AND "
+                        "JobDescription = ? AND Sums = ?",
+                        {}, InvoiceEvent::JobDeleted,
+                        {{QStringLiteral("before"), InvoiceHistory::job(asRead.description, asRead.sums.units())}});
+}
+
+SaveOutcome InvoiceRecords::writeOverJob(int32_t customerId, int32_t invoiceId, const StoredJob& asRead,
+                                         const char* statement, QVariantList values, InvoiceEvent event,
+                                         const QJsonObject& detail) const
+{
+    // The job's key and the values it was read with end every statement's
+    // condition, so that it writes only over the job as it was read.
+    values << qlonglong{asRead.jobId} << customerId << invoiceId << asRead.description
+           << qlonglong{asRead.sums.units()};
     SaveOutcome outcome = SaveOutcome::Saved;
     database_.inTransaction([&] {
         requireDraft(customerId, invoiceId);
-        const QSqlQuery removal = database_.execute(
-            "DELETE FROM TblJobs WHERE JobID = ? AND CustomerID = ? AND InvoiceID = ? AND JobDescription = ? AND "
-            "Sums = ?",
-            {qlonglong{asRead.jobId}, customerId, invoiceId, asRead.description, qlonglong{asRead.sums.units()}});
-        if (removal.numRowsAffected() != 1) {
+        if (database_.execute(QString::fromLatin1(statement), values).numRowsAffected() != 1) {
             outcome = jobStillThere(database_, customerId, invoiceId, asRead.jobId) ? SaveOutcome::ChangedMeanwhile
                                                                                     : SaveOutcome::Gone;
             return;
         }
-        InvoiceHistory(database_).record(
-            customerId, invoiceId, InvoiceEvent::JobDeleted, user_,
-            {{QStringLiteral("before"), InvoiceHistory::job(asRead.description, asRead.sums.units())}});
+        InvoiceHistory(database_).record(customerId, invoiceId, event, user_, detail);
     });
     return outcome;
 }

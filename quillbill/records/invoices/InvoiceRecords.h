@@ -2,10 +2,13 @@
 
 #include "common/Money.h"
 #include "records/GuardedSave.h"
+#include "records/invoices/InvoiceHistory.h"
 
 #include <QDate>
+#include <QJsonObject>
 #include <QSqlRecord>
 #include <QString>
+#include <QVariantList>
 
 #include <cstdint>
 #include <optional>
@@ -89,6 +92,11 @@ private:
     // Throws InvoiceGone or InvoiceIssued unless the invoice is a stored
     // draft; called under the write lock.
     void requireDraft(int32_t customerId, int32_t invoiceId) const;
+    // Runs `statement` (its own `values`, then the job's key and its values
+    // as read, bound) on a job of a draft and records `event` in the
+    // invoice's history when it wrote the one job.
+    SaveOutcome writeOverJob(int32_t customerId, int32_t invoiceId, const StoredJob& asRead, const char* statement,
+                             QVariantList values, InvoiceEvent event, const QJsonObject& detail) const;
 
     const Database& database_;
     const QString user_;
