@@ -14,6 +14,9 @@ inline const QString showSplash = QStringLiteral("Show Splash at Startup");
 inline const QString showLogon = QStringLiteral("Show Logon at Startup");
 inline const QString showTips = QStringLiteral("Show Tips at Startup");
 inline const QString backupOnExit = QStringLiteral("Create Backup on Exit");
+// Whether a later copy of an issued invoice is titled "INVOICE COPY"; off
+// unless set.
+inline const QString markCopies = QStringLiteral("Mark Copies of Issued Invoices");
 // The server the e-mail window sends through, as "smtp://host:port".
 inline const QString smtpServer = QStringLiteral("SMTP Server");
 // "Sec1".."Sec5": whether secured function N is restricted.

@@ -2,6 +2,7 @@
 
 #include "app/FailureMessage.h"
 #include "app/ProgramReport.h"
+#include "common/OptionsStore.h"
 #include "invoicing/InvoiceForms.h"
 #include "invoicing/InvoiceRows.h"
 #include "invoicing/LayoutSections.h"
@@ -110,6 +111,11 @@ void clsSimple::printSections()
         number("lblPSTNumber", "PSTNumber", rows.pstName.isEmpty() ? QObject::tr("Provincial tax") : rows.pstName,
                company.pstNumber);
         setValue(*header, "InvoiceNo", invoiceNumber);
+        // A later copy of an issued invoice says so, where the office wants
+        // it; the run that issues it prints the original.
+        if (rows.issued && app_.options.number(OptionKey::markCopies, 0) != 0
+            && fieldIfAny(*header, QLatin1String("lblInvoiceTitle")))
+            setValue(*header, "lblInvoiceTitle", QObject::tr("INVOICE COPY"));
         setValue(*header, "BTCompany", rows.customerCompany);
         setValue(*header, "BTAddress", rows.customerAddress);
         setValue(*header, "BTAddress2", rows.customerCityLine);

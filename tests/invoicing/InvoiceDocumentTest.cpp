@@ -10,6 +10,7 @@
 #include "PrintedPdf.h"
 #include "QuietDesktopOpener.h"
 #include "TestProgram.h"
+#include "common/OptionsStore.h"
 
 #include "common/TaxRate.h"
 #include "invoicing/BuildInvoiceData.h"
@@ -547,6 +548,31 @@ TEST_F(DeliveredInvoiceTest, AnInvoiceKeepsTheTaxesItWasIssuedWith)
     const QString ontario = pdfPages(older).join(u'\n').simplified();
     EXPECT_TRUE(ontario.contains(QStringLiteral("HST No. 81234 5678 RT0001"))) << ontario.toStdString();
     EXPECT_EQ(ontario.count(QStringLiteral("No.")), 3) << "Invoice No., Vendor No. and HST No. only";
+}
+
+// Where the office asks for it, a copy of an issued invoice is titled
+// "INVOICE COPY"; a draft, whose printing is the original, never is.
+TEST_F(DeliveredInvoiceTest, ACopyOfAnIssuedInvoiceSaysSoWhereTheOfficeWantsIt)
+{
+    const InvoiceSelection invoice =
+        storeInvoice(database(), QStringLiteral("Acme Tools"), 9, december7, {{"Job", 1'000'000}});
+    struct Case {
+        bool issued;
+        bool marked;
+        const char* title;
+    };
+    const Case cases[] = {{false, false, "INVOICE"},
+                          {false, true, "INVOICE"},
+                          {true, false, "INVOICE"},
+                          {true, true, "INVOICE COPY"}};
+    for (const Case& with : cases) {
+        SCOPED_TRACE(std::string(with.title) + (with.issued ? " issued" : " draft"));
+        program.exec(QStringLiteral("UPDATE TblInvoice SET Status = ?"), {with.issued ? 1 : 0});
+        program.app->options.setText(OptionKey::markCopies, with.marked ? QStringLiteral("1") : QStringLiteral("0"));
+        const QString page = pdfPages(invoice).value(0);
+        EXPECT_EQ(page.contains(QStringLiteral("INVOICE COPY")), QString::fromLatin1(with.title).endsWith("COPY"))
+            << page.toStdString();
+    }
 }
 
 TEST(InvoiceForms, MoneyIsRoundedHalfAwayFromZeroAndGroupedByTheLocale)

@@ -22,6 +22,7 @@ OptionsValues OptionsValues::load(const OptionsStore& store)
     values.showSplash = switchState(store, OptionKey::showSplash);
     values.showLogon = switchState(store, OptionKey::showLogon);
     values.backupOnExit = switchState(store, OptionKey::backupOnExit);
+    values.markCopies = store.number(OptionKey::markCopies, 0) != 0;
     for (const SecuredFunction& function : securedFunctions()) {
         const auto n = static_cast<size_t>(function.number - 1);
         values.restricted.at(n) = switchState(store, OptionKey::securedSwitch(function.number));
@@ -52,6 +53,7 @@ void OptionsValues::save(OptionsStore& store, const SecuredMenuItems& items, boo
     store.setText(OptionKey::showSplash, switchText(showSplash));
     store.setText(OptionKey::showTips, switchText(showTips));
     store.setText(OptionKey::backupOnExit, switchText(backupOnExit));
+    store.setText(OptionKey::markCopies, switchText(markCopies));
     if (!withSecurity)
         return;
     store.setText(OptionKey::showLogon, switchText(showLogon));

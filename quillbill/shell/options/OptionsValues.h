@@ -11,13 +11,15 @@ namespace quillbill {
 
 class OptionsStore;
 
-// What the options window edits: the four start-up and exit switches and,
-// for each secured function, whether it is restricted and to which level.
+// What the options window edits: the four start-up and exit switches, the
+// marking of invoice copies and, for each secured function, whether it is
+// restricted and to which level.
 struct OptionsValues {
     bool backupOnExit = true;
     bool showSplash = true;
     bool showTips = true;
     bool showLogon = true;
+    bool markCopies = false;
     std::array<bool, 5> restricted{true, true, true, true, true};
     std::array<QString, 5> levels{"1", "1", "1", "1", "1"};
 

@@ -118,8 +118,9 @@ void frmOptions::buildGeneralPage()
     chkSplash_ = addCheckBox(layout, "chkSplash", tr("Show Splash Screen on Startup"));
     chkTips_ = addCheckBox(layout, "chkTips", tr("Show Tips on Startup"));
     chkLogon_ = addCheckBox(layout, "chkLogon", tr("Show Logon on Startup"));
+    chkMarkCopies_ = addCheckBox(layout, "chkMarkCopies", tr("Title Later Copies of Issued Invoices \"INVOICE COPY\""));
     layout->addStretch();
-    for (QCheckBox* box : {chkbkup_, chkSplash_, chkTips_, chkLogon_})
+    for (QCheckBox* box : {chkbkup_, chkSplash_, chkTips_, chkLogon_, chkMarkCopies_})
         connect(box, &QCheckBox::clicked, this, &frmOptions::markChanged);
 }
 
@@ -175,6 +176,7 @@ void frmOptions::showValues(const OptionsValues& values)
     chkSplash_->setChecked(values.showSplash);
     chkLogon_->setChecked(values.showLogon);
     chkbkup_->setChecked(values.backupOnExit);
+    chkMarkCopies_->setChecked(values.markCopies);
     for (size_t n = 0; n < 5; ++n) {
         restrictionBoxes_.at(n)->setChecked(values.restricted.at(n));
         levelBoxes_.at(n)->setEditText(values.levels.at(n));
@@ -188,6 +190,7 @@ OptionsValues frmOptions::shownValues() const
     values.showSplash = chkSplash_->isChecked();
     values.showTips = chkTips_->isChecked();
     values.showLogon = chkLogon_->isChecked();
+    values.markCopies = chkMarkCopies_->isChecked();
     for (size_t n = 0; n < 5; ++n) {
         values.restricted.at(n) = restrictionBoxes_.at(n)->isChecked();
         values.levels.at(n) = levelBoxes_.at(n)->currentText();

@@ -60,6 +60,7 @@ private:
     QCheckBox* chkSplash_;
     QCheckBox* chkTips_;
     QCheckBox* chkLogon_;
+    QCheckBox* chkMarkCopies_;
     std::array<QCheckBox*, 5> restrictionBoxes_{};
     std::array<QComboBox*, 5> levelBoxes_{};
     QPushButton* cmdOK_;
