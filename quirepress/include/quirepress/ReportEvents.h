@@ -21,19 +21,6 @@ public:
     // called from the window's event handling: an exception that escapes
     // it is shown to the user as a message and drops the run it broke.
     virtual void PrintToPrinterButton() {}
-    // The run's result has reached its target for good: the printer job
-    // was handed to the print system (`FileName` empty), or a file target's
-    // file was written (`FileName` names it), or the preview's "Save as
-    // PDF" wrote `FileName` (`Target` is cOutputToPDFFile). Not raised for
-    // the preview window itself, for an e-mail hand-over, or for a run that
-    // was cancelled or failed. What it throws reaches the caller of
-    // EndReport; from the preview's "Save as PDF" it is shown in a message
-    // and the preview stays open.
-    virtual void Delivered(OutputOptions Target, const QString& FileName)
-    {
-        (void)Target;
-        (void)FileName;
-    }
     // A page is being closed and the report has a page-footer section named
     // `SectionName`; `LastPage` is true on the report's last page. Setting
     // `Cancel` keeps the footer from being printed.
@@ -42,6 +29,20 @@ public:
         (void)SectionName;
         (void)LastPage;
         (void)Cancel;
+    }
+    // The run's result has reached its target for good: the printer job
+    // was handed to the print system (`FileName` empty), or a file target's
+    // file was written (`FileName` names it), or the preview's "Save as
+    // PDF" wrote `FileName` (`Target` is cOutputToPDFFile). Not raised for
+    // the preview window itself, for an e-mail hand-over, or for a run that
+    // was cancelled or failed. What it throws reaches the caller of
+    // EndReport; from the preview's "Save as PDF" it is shown in a message
+    // and the preview stays open. (Added last, so that the events before it
+    // keep their places.)
+    virtual void Delivered(OutputOptions Target, const QString& FileName)
+    {
+        (void)Target;
+        (void)FileName;
     }
 };
 
