@@ -6,10 +6,10 @@
 #include "common/WaitCursor.h"
 #include "invoicing/BuildInvoiceData.h"
 #include "invoicing/InvoiceIssuing.h"
-#include "invoicing/InvoiceReprint.h"
 #include "invoicing/clsSimple.h"
 #include "mail/MailSettings.h"
 #include "mail/frmEmail.h"
+#include "records/invoices/InvoiceRecords.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -63,7 +63,7 @@ bool InvoiceOutput::hasJobs(int32_t invoiceId, int32_t customerId)
 {
     bool any = false;
     if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] {
-            any = !InvoiceReprint(app_.state.MainDatabase).jobsOf(customerId, invoiceId).empty();
+            any = !InvoiceRecords(app_.state.MainDatabase).jobsOf(customerId, invoiceId).empty();
         }))
         return false;
     if (!any)
@@ -86,9 +86,8 @@ bool InvoiceOutput::run(int32_t invoiceId, int32_t customerId, quirepress::Outpu
         document_ = std::make_unique<clsSimple>(app_, invoice);
         // A mailed file leaves the office when it is sent, not when written.
         if (output == quirepress::cOutputToScreen)
-            document_->setOnDelivered([this, invoice](IssueRoute route, const InvoiceContent& shown) {
-                issued(invoice, shown, route);
-            });
+            document_->setOnDelivered(
+                [this, invoice](IssueRoute route, const InvoiceContent& shown) { issued(invoice, shown, route); });
         document_->setOutput(output);
         if (!outputFile.isEmpty())
             document_->setOutputFile(outputFile);

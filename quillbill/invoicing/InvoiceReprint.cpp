@@ -1,6 +1,7 @@
 #include "invoicing/InvoiceReprint.h"
 
 #include "records/Database.h"
+#include "records/invoices/InvoiceContent.h"
 #include "records/invoices/InvoiceHistory.h"
 
 #include <QSqlQuery>
@@ -38,21 +39,10 @@ std::vector<StoredInvoice> InvoiceReprint::invoicesOf(int32_t customerId) const
         invoice.paidDate = isoDate(rows.value(3));
         if (!rows.value(4).isNull())
             invoice.discount = rows.value(4).toLongLong();
-        invoice.status = rows.value(5).toInt() != 0 ? InvoiceStatus::Issued : InvoiceStatus::Draft;
+        invoice.status = rows.value(5).toInt() == StoredStatus::issued ? InvoiceStatus::Issued : InvoiceStatus::Draft;
         invoices.push_back(invoice);
     }
     return invoices;
-}
-
-std::vector<StoredJobLine> InvoiceReprint::jobsOf(int32_t customerId, int32_t invoiceId) const
-{
-    std::vector<StoredJobLine> jobs;
-    QSqlQuery rows = database_.execute(QStringLiteral("SELECT JobDescription, Sums FROM TblJobs "
-                                                      "WHERE CustomerID = ? AND InvoiceID = ? ORDER BY JobID"),
-                                       {customerId, invoiceId});
-    while (rows.next())
-        jobs.push_back({rows.value(0).toString(), Money::fromUnits(rows.value(1).toLongLong())});
-    return jobs;
 }
 
 SaveOutcome InvoiceReprint::recordPayment(int32_t customerId, const StoredInvoice& shown, bool paid,

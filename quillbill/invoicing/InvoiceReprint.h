@@ -30,26 +30,17 @@ struct StoredInvoice {
     InvoiceStatus status = InvoiceStatus::Draft;
 };
 
-struct StoredJobLine {
-    QString description;
-    Money sums;
-};
-
-// What the reprint window reads and writes: a customer's invoices, the jobs
-// of one of them, and its payment, recorded in the invoice's history under
+// What the reprint window reads and writes: a customer's invoices and the
+// payment of one of them, recorded in the invoice's history under
 // `user`. Each list is one statement, however many invoices a customer has.
 // Failures throw DatabaseError.
 class InvoiceReprint {
 public:
-    explicit InvoiceReprint(const Database& database, QString user = {})
-        : database_(database), user_(std::move(user))
+    explicit InvoiceReprint(const Database& database, QString user = {}) : database_(database), user_(std::move(user))
     {}
 
     // By invoice number.
     std::vector<StoredInvoice> invoicesOf(int32_t customerId) const;
-    // In the order they were entered.
-    std::vector<StoredJobLine> jobsOf(int32_t customerId, int32_t invoiceId) const;
-
     // Records whether `shown` (an invoice of `customerId`) is paid, and
     // when: a null `paidDate` stores no date. Writes only while the row still
     // holds the payment `shown` holds, so a payment another desk recorded

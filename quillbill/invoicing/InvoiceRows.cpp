@@ -82,8 +82,10 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
 
     // An issued invoice prints the office and the customer as it was sent,
     // whatever has changed since.
-    rows.issued = stored->value(6).toInt() != 0;
-    if (const auto kept = IssuedInvoices(database, {}).keptHeader(invoice.customerId, invoice.invoiceId)) {
+    rows.issued = stored->value(6).toInt() == StoredStatus::issued;
+    const auto kept =
+        rows.issued ? IssuedInvoices(database, {}).keptHeader(invoice.customerId, invoice.invoiceId) : std::nullopt;
+    if (kept) {
         if (!kept->companies.empty())
             rows.companies = kept->companies;
         rows.customerCompany = kept->customerCompany;

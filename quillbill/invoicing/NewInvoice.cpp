@@ -3,6 +3,7 @@
 #include "common/Money.h"
 #include "common/WholeNumber.h"
 #include "invoicing/InvoiceForms.h"
+#include "records/invoices/InvoiceContent.h"
 #include "records/invoices/InvoiceErrors.h"
 #include "records/invoices/InvoiceRecords.h"
 
@@ -30,7 +31,7 @@ void NewInvoice::reopen(const Customer& customer, int32_t invoiceId)
     const std::optional<InvoiceAsRead> stored = records.readInvoice(customer.id, invoiceId);
     if (!stored)
         throw InvoiceGone(customer.id, invoiceId);
-    if (stored->row.value(QStringLiteral("Status")).toInt() != 0)
+    if (stored->row.value(QStringLiteral("Status")).toInt() != StoredStatus::draft)
         throw InvoiceIssued(invoiceId);
     std::vector<StoredJob> jobs = records.jobsOf(customer.id, invoiceId);
     customer_ = customer;

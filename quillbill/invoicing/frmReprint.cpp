@@ -8,6 +8,7 @@
 #include "invoicing/HistoryText.h"
 #include "invoicing/JobList.h"
 #include "records/customers/CustomerRecords.h"
+#include "records/invoices/InvoiceRecords.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -238,12 +239,13 @@ void frmReprint::selectInvoice()
     const StoredInvoice* invoice = selectedInvoice();
     if (!invoice)
         return;
-    std::vector<StoredJobLine> jobs;
-    if (!runShowingFailure(app_.messages, ProgramInfo::title,
-                           [&] { jobs = records_.jobsOf(*customerId_, invoice->invoiceId); }))
+    std::vector<StoredJob> jobs;
+    if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] {
+            jobs = InvoiceRecords(app_.state.MainDatabase).jobsOf(*customerId_, invoice->invoiceId);
+        }))
         return;
     ListView2_->clear();
-    for (const StoredJobLine& job : jobs)
+    for (const StoredJob& job : jobs)
         addJobLine(ListView2_, job.description, job.sums);
     showHistory(*invoice);
     cmdOpenDraft_->setEnabled(invoice->status == InvoiceStatus::Draft);

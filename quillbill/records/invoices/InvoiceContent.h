@@ -7,6 +7,13 @@
 
 namespace quillbill {
 
+// TblInvoice.Status: a draft can still be corrected; an issued invoice has
+// left the office and stays as it was sent.
+namespace StoredStatus {
+inline constexpr int draft = 0;
+inline constexpr int issued = 1;
+} // namespace StoredStatus
+
 // The office's company as the invoice header prints it.
 struct InvoiceCompany {
     QString name;

@@ -1,6 +1,7 @@
 #include "records/invoices/InvoiceRecords.h"
 
 #include "records/Database.h"
+#include "records/invoices/InvoiceContent.h"
 #include "records/invoices/InvoiceErrors.h"
 #include "records/invoices/InvoiceHistory.h"
 
@@ -69,9 +70,6 @@ Counter counterOf(const Database& database, const QString& billingCode)
                                      .arg(value));
     return {row->value(0).toLongLong(), value};
 }
-
-// TblInvoice.Status of an invoice that can still be changed.
-constexpr int draft = 0;
 
 bool jobStillThere(const Database& database, int32_t customerId, int32_t invoiceId, int64_t jobId)
 {
@@ -158,7 +156,7 @@ SaveOutcome InvoiceRecords::saveDiscount(int32_t customerId, int32_t invoiceId, 
         if (const auto stored = database_.firstRow("SELECT Status FROM TblInvoice WHERE CustomerID = ? AND "
                                                    "InvoiceID = ?",
                                                    {customerId, invoiceId});
-            stored && stored->value(0).toInt() != draft)
+            stored && stored->value(0).toInt() != StoredStatus::draft)
             throw InvoiceIssued(invoiceId);
         outcome = saveIfUnchangedInTransaction(database_, "TblInvoice", "rowid", row.rowId, "Discount = ?",
                                                {discountPercent}, row.row);
@@ -187,7 +185,7 @@ void InvoiceRecords::requireDraft(int32_t customerId, int32_t invoiceId) const
                                            {customerId, invoiceId});
     if (!stored)
         throw InvoiceGone(customerId, invoiceId);
-    if (stored->value(0).toInt() != draft)
+    if (stored->value(0).toInt() != StoredStatus::draft)
         throw InvoiceIssued(invoiceId);
 }
 

@@ -2,6 +2,7 @@
 
 #include "records/Database.h"
 #include "records/invoices/InvoiceHistory.h"
+#include "records/invoices/InvoiceRecords.h"
 
 #include <QDateTime>
 #include <QSqlRecord>
@@ -9,8 +10,6 @@
 namespace quillbill {
 
 namespace {
-
-constexpr int issued = 1;
 
 QString routeName(IssueRoute route)
 {
@@ -39,22 +38,20 @@ IssueOutcome IssuedInvoices::issue(int32_t customerId, int32_t invoiceId, const 
             outcome = IssueOutcome::Gone;
             return;
         }
-        if (stored->value(0).toInt() == issued) {
+        if (stored->value(0).toInt() == StoredStatus::issued) {
             outcome = IssueOutcome::WasIssued;
             return;
         }
         std::vector<InvoiceJob> jobs;
-        for (const QSqlRecord& job : database_.rows("SELECT JobDescription, Sums FROM TblJobs WHERE CustomerID = ? "
-                                                    "AND InvoiceID = ? ORDER BY JobID",
-                                                    key))
-            jobs.push_back({job.value(0).toString(), job.value(1).toLongLong()});
+        for (const StoredJob& job : InvoiceRecords(database_).jobsOf(customerId, invoiceId))
+            jobs.push_back({job.description, job.sums.units()});
         if (jobs != shown.jobs || stored->value(1).toLongLong() != shown.discountPercent) {
             outcome = IssueOutcome::ChangedMeanwhile;
             return;
         }
         database_.execute("UPDATE TblInvoice SET Status = ?, IssuedAt = ?, IssuedBy = ?, BillCompany = ?, "
                           "BillAddress = ?, BillCityLine = ? WHERE CustomerID = ? AND InvoiceID = ?",
-                          {issued, QDateTime::currentDateTimeUtc().toString(Qt::ISODate), user_,
+                          {StoredStatus::issued, QDateTime::currentDateTimeUtc().toString(Qt::ISODate), user_,
                            shown.customerCompany, shown.customerAddress, shown.customerCityLine, customerId,
                            invoiceId});
         // Rows a restore of an older backup may have left are not this
@@ -80,7 +77,7 @@ std::optional<KeptHeader> IssuedInvoices::keptHeader(int32_t customerId, int32_t
     const auto stored = database_.firstRow("SELECT Status, BillCompany, BillAddress, BillCityLine FROM TblInvoice "
                                            "WHERE CustomerID = ? AND InvoiceID = ?",
                                            key);
-    if (!stored || stored->value(0).toInt() != issued || stored->isNull(1))
+    if (!stored || stored->value(0).toInt() != StoredStatus::issued || stored->isNull(1))
         return std::nullopt;
     KeptHeader header{{}, stored->value(1).toString(), stored->value(2).toString(), stored->value(3).toString()};
     for (const QSqlRecord& row : database_.rows("SELECT CompanyName, Address, CityLine, Phone, Cell, Email, Vendor, "
@@ -88,8 +85,8 @@ std::optional<KeptHeader> IssuedInvoices::keptHeader(int32_t customerId, int32_t
                                                 "InvoiceID = ? ORDER BY Position",
                                                 key)) {
         InvoiceCompany company;
-        QString* const fields[] = {&company.name,  &company.address, &company.cityLine,
-                                   &company.phone, &company.cell,    &company.email,
+        QString* const fields[] = {&company.name,   &company.address,   &company.cityLine,
+                                   &company.phone,  &company.cell,      &company.email,
                                    &company.vendor, &company.gstNumber, &company.pstNumber};
         for (int column = 0; column < 9; ++column)
             *fields[column] = row.value(column).toString();
