@@ -188,16 +188,20 @@ INSTANTIATE_TEST_SUITE_P(Counters, RefusedInvoiceNumber,
                                            Refusal{"InvoiceExists", false, "41", Reason::InvoiceExists}),
                          [](const auto& named) { return std::string(named.param.name); });
 
-// Two programs on one file issuing from one counter, taking turns at the
-// lock: every number is issued once and the counter ends at the last.
+// Two programs on one file issuing invoices and credit notes from one
+// counter, taking turns at the lock: every number is issued once, none is
+// skipped, and the counter ends at the last.
 TEST_F(InvoiceRecordsTest, TwoProgramsIssuingAtOnceNeverShareANumber)
 {
-    constexpr int each = 500;
+    constexpr int invoicesEach = 500;
+    constexpr int creditEvery = 5;
+    constexpr int each = invoicesEach + invoicesEach / creditEvery;
     const std::array<int32_t, 2> customerIds{addCustomer("Alpha", "SHARED"), addCustomer("Beta", "SHARED")};
     std::array<QProcess, 2> children;
     for (size_t i = 0; i < children.size(); ++i) {
         children[i].start(INVOICE_ISSUING_CHILD,
-                          {program.databasePath(), "SHARED", QString::number(customerIds[i]), QString::number(each)});
+                          {program.databasePath(), "SHARED", QString::number(customerIds[i]),
+                           QString::number(invoicesEach), QString::number(creditEvery)});
         ASSERT_TRUE(children[i].waitForStarted(30000));
     }
     for (QProcess& child : children) {
@@ -220,6 +224,15 @@ TEST_F(InvoiceRecordsTest, TwoProgramsIssuingAtOnceNeverShareANumber)
     EXPECT_EQ(issued->value(2).toInt(), 1);
     EXPECT_EQ(issued->value(3).toInt(), 2 * each);
     EXPECT_EQ(counters("SHARED"), Numbers{2 * each});
+    // Each credit note follows the invoice it credits, for that invoice's
+    // customer, and takes back all of it.
+    const auto notes = database().firstRow(
+        "SELECT COUNT(*), SUM(invoice.InvoiceID < note.InvoiceID), SUM(invoice.Status) FROM TblInvoice AS note "
+        "JOIN TblInvoice AS invoice ON invoice.CustomerID = note.CustomerID AND invoice.InvoiceID = note.CreditFor");
+    EXPECT_EQ(notes->value(0).toInt(), 2 * (invoicesEach / creditEvery));
+    EXPECT_EQ(notes->value(1).toInt(), notes->value(0).toInt());
+    EXPECT_EQ(notes->value(2).toInt(), notes->value(0).toInt()) << "only issued invoices are credited";
+    EXPECT_EQ(database().firstRow("SELECT SUM(Sums) FROM TblJobs")->value(0).toLongLong(), 0);
 }
 
 // Another program has advanced the counter but not yet committed. Reading

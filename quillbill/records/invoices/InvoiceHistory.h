@@ -18,8 +18,10 @@ enum class InvoiceEvent {
     JobChanged, // {"before": job, "after": job}
     JobDeleted, // {"before": job}
     DiscountChanged, // {"before": percent, "after": percent}
+    // Each with "reason" when one was given; "sums" is what the note took
+    // back, positive.
     CreditNoteMade, // on the invoice: {"creditNote": number, "sums": "ten-thousandths"}
-    CreditNoteIssued, // on the credit note: {"invoice": number}
+    CreditNoteIssued, // on the credit note: {"invoice": number, "sums": "ten-thousandths"}
     MarkedPaid, // {"date": "yyyy-MM-dd"}, or {} without a date
     MarkedUnpaid,
 };

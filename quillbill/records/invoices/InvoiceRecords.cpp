@@ -4,72 +4,16 @@
 #include "records/invoices/InvoiceContent.h"
 #include "records/invoices/InvoiceErrors.h"
 #include "records/invoices/InvoiceHistory.h"
+#include "records/invoices/InvoiceNumbers.h"
 
 #include <QObject>
 #include <QSqlRecord>
 
-#include <limits>
 #include <stdexcept>
 
 namespace quillbill {
 
 namespace {
-
-using Reason = InvoiceNumberError::Reason;
-
-constexpr int64_t lastInvoiceNumber = std::numeric_limits<int32_t>::max();
-
-QString askToSetTheCounter()
-{
-    return QObject::tr("Please ask whoever looks after the Quillbill database to set it to the last invoice number "
-                       "issued for this code.");
-}
-
-// The counter row of a billing code: where it is and the number it holds.
-struct Counter {
-    qlonglong rowId = 0;
-    int64_t lastIssued = 0;
-};
-
-// Reads the counter that the next number of `billingCode` comes from, or
-// throws when it cannot give one. The code is looked up without letter case.
-// Older files may hold several rows for one code (each new customer of the
-// code used to add one); the oldest is the one that was always read, so it
-// stays the counter.
-Counter counterOf(const Database& database, const QString& billingCode)
-{
-    const auto row = database.firstRow("SELECT rowid, InvoiceNumber, typeof(InvoiceNumber) FROM TblBillingCodes "
-                                       "WHERE BillCode = ? COLLATE CASELESS ORDER BY rowid LIMIT 1",
-                                       {billingCode});
-    if (!row)
-        throw InvoiceNumberError(Reason::NoCounter,
-                                 QObject::tr("Billing code \"%1\" has no invoice number counter, so no invoice was "
-                                             "made.\nPlease ask whoever looks after the Quillbill database to add one "
-                                             "for it.")
-                                     .arg(billingCode));
-
-    const QVariant stored = row->value(1);
-    const bool whole = row->value(2).toString() == QLatin1String("integer");
-    const int64_t value = stored.toLongLong();
-    if (!whole || value < 0) {
-        const QString holds = stored.isNull()
-            ? QObject::tr("is empty")
-            : QObject::tr("holds \"%1\", which is not an invoice number").arg(stored.toString());
-        throw InvoiceNumberError(Reason::UnusableCounter,
-                                 QObject::tr("The invoice number counter of billing code \"%1\" %2, so no invoice "
-                                             "was made.\n")
-                                         .arg(billingCode, holds)
-                                     + askToSetTheCounter());
-    }
-    if (value >= lastInvoiceNumber)
-        throw InvoiceNumberError(Reason::NumbersUsedUp,
-                                 QObject::tr("Billing code \"%1\" has used up its invoice numbers (the last one is "
-                                             "%2), so no invoice was made.\nPlease add the customer again with a new "
-                                             "billing code.")
-                                     .arg(billingCode)
-                                     .arg(value));
-    return {row->value(0).toLongLong(), value};
-}
 
 bool jobStillThere(const Database& database, int32_t customerId, int32_t invoiceId, int64_t jobId)
 {
@@ -96,26 +40,7 @@ int32_t InvoiceRecords::createInvoice(const QString& billingCode, int32_t custom
     checkDiscount(discountPercent);
     int32_t issued = 0;
     database_.inTransaction([&] {
-        const Counter counter = counterOf(database_, billingCode);
-        issued = static_cast<int32_t>(counter.lastIssued + 1);
-        // Checked here rather than left to the unique index: the index's
-        // refusal names columns, not what went wrong or what to do.
-        if (database_.firstRow("SELECT 1 FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?", {customerId, issued}))
-            throw InvoiceNumberError(Reason::InvoiceExists,
-                                     QObject::tr("Customer number %1 already has invoice number %2, so no invoice "
-                                                 "was made: the invoice number counter of billing code \"%3\" is "
-                                                 "behind the invoices stored.\n")
-                                             .arg(customerId)
-                                             .arg(issued)
-                                             .arg(billingCode)
-                                         + askToSetTheCounter());
-        // Under the write lock, as a removal looks for invoices: an invoice
-        // is never stored for a customer removed meanwhile.
-        if (!database_.firstRow("SELECT 1 FROM TblCustomer WHERE CustomerID = ?", {customerId}))
-            throw InvoiceNumberError(Reason::CustomerGone,
-                                     QObject::tr("Customer number %1 is no longer in the database (it was removed), "
-                                                 "so no invoice was made.")
-                                         .arg(customerId));
+        issued = takeInvoiceNumber(database_, billingCode, customerId);
         // The invoice keeps the taxes in force now: a later change of rates
         // never changes an invoice already made. Joined, not selected from
         // the company row, so that a file without one still stores the
@@ -126,7 +51,6 @@ int32_t InvoiceRecords::createInvoice(const QString& billingCode, int32_t custom
             "SELECT ?, ?, ?, 0, ?, company.GSTRate, company.PSTRate, company.GSTName, company.PSTName "
             "FROM (SELECT 1) LEFT JOIN (SELECT * FROM TblMyCompanyInfo ORDER BY rowid LIMIT 1) AS company",
             {issued, customerId, date.toString(Qt::ISODate), discountPercent});
-        database_.execute("UPDATE TblBillingCodes SET InvoiceNumber = ? WHERE rowid = ?", {issued, counter.rowId});
     });
     return issued;
 }

@@ -26,6 +26,26 @@ QString routeName(IssueRoute route)
 
 } // namespace
 
+void IssuedInvoices::keepIssued(const Database& database, int32_t customerId, int32_t invoiceId, const QString& user,
+                                const KeptHeader& header)
+{
+    database.execute("UPDATE TblInvoice SET Status = ?, IssuedAt = ?, IssuedBy = ?, BillCompany = ?, "
+                     "BillAddress = ?, BillCityLine = ? WHERE CustomerID = ? AND InvoiceID = ?",
+                     {StoredStatus::issued, QDateTime::currentDateTimeUtc().toString(Qt::ISODate), user,
+                      header.customerCompany, header.customerAddress, header.customerCityLine, customerId, invoiceId});
+    // Rows a restore of an older backup may have left are not this issue's
+    // header.
+    database.execute("DELETE FROM TblIssuedCompany WHERE CustomerID = ? AND InvoiceID = ?", {customerId, invoiceId});
+    int position = 0;
+    for (const InvoiceCompany& company : header.companies)
+        database.execute("INSERT INTO TblIssuedCompany (CustomerID, InvoiceID, Position, CompanyName, Address, "
+                         "CityLine, Phone, Cell, Email, Vendor, GSTNumber, PSTNumber) "
+                         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                         {customerId, invoiceId, position++, company.name, company.address, company.cityLine,
+                          company.phone, company.cell, company.email, company.vendor, company.gstNumber,
+                          company.pstNumber});
+}
+
 IssueOutcome IssuedInvoices::issue(int32_t customerId, int32_t invoiceId, const InvoiceContent& shown,
                                    IssueRoute route) const
 {
@@ -49,22 +69,8 @@ IssueOutcome IssuedInvoices::issue(int32_t customerId, int32_t invoiceId, const 
             outcome = IssueOutcome::ChangedMeanwhile;
             return;
         }
-        database_.execute("UPDATE TblInvoice SET Status = ?, IssuedAt = ?, IssuedBy = ?, BillCompany = ?, "
-                          "BillAddress = ?, BillCityLine = ? WHERE CustomerID = ? AND InvoiceID = ?",
-                          {StoredStatus::issued, QDateTime::currentDateTimeUtc().toString(Qt::ISODate), user_,
-                           shown.customerCompany, shown.customerAddress, shown.customerCityLine, customerId,
-                           invoiceId});
-        // Rows a restore of an older backup may have left are not this
-        // issue's header.
-        database_.execute("DELETE FROM TblIssuedCompany WHERE CustomerID = ? AND InvoiceID = ?", key);
-        int position = 0;
-        for (const InvoiceCompany& company : shown.companies)
-            database_.execute("INSERT INTO TblIssuedCompany (CustomerID, InvoiceID, Position, CompanyName, Address, "
-                              "CityLine, Phone, Cell, Email, Vendor, GSTNumber, PSTNumber) "
-                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                              {customerId, invoiceId, position++, company.name, company.address, company.cityLine,
-                               company.phone, company.cell, company.email, company.vendor, company.gstNumber,
-                               company.pstNumber});
+        keepIssued(database_, customerId, invoiceId, user_,
+                   {shown.companies, shown.customerCompany, shown.customerAddress, shown.customerCityLine});
         InvoiceHistory(database_).record(customerId, invoiceId, InvoiceEvent::Issued, user_,
                                          {{QStringLiteral("how"), routeName(route)}});
     });

@@ -52,6 +52,11 @@ public:
     // invoice issued before headers were kept.
     std::optional<KeptHeader> keptHeader(int32_t customerId, int32_t invoiceId) const;
 
+    // Marks the invoice issued now by `user`, printing `header`: call inside
+    // the write transaction that decides it is issued.
+    static void keepIssued(const Database& database, int32_t customerId, int32_t invoiceId, const QString& user,
+                           const KeptHeader& header);
+
 private:
     const Database& database_;
     const QString user_;
