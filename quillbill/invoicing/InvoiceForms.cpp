@@ -56,13 +56,14 @@ InvoiceTotals invoiceTotals(Millionths jobs, int64_t discountPercent, TaxRate gs
 
 QString discountLabel(int64_t percent) { return QObject::tr("Discount (%1%)").arg(percent); }
 
-QString deductionText(Millionths amount, const QLocale& locale)
-{
-    const QString shown = dollars(amount, locale);
-    return roundedToCent(amount) == 0 ? shown : locale.negativeSign() + shown;
-}
+QString deductionText(Millionths amount, const QLocale& locale) { return dollars(-amount, locale); }
 
-QString dollars(Millionths amount, const QLocale& locale) { return u'$' + moneyText(amount, locale); }
+QString dollars(Millionths amount, const QLocale& locale)
+{
+    const QString text = moneyText(amount, locale);
+    const QString minus = locale.negativeSign();
+    return text.startsWith(minus) ? minus + u'$' + text.mid(minus.size()) : u'$' + text;
+}
 
 QString moneyText(Millionths amount, const QLocale& locale)
 {

@@ -22,25 +22,54 @@ QString cityLine(const QSqlRecord& row, const char* city, const char* prov, cons
     return text(row, city) + QStringLiteral(", ") + text(row, prov) + u' ' + text(row, postal);
 }
 
+std::vector<QSqlRecord> companyRows(const Database& database)
+{
+    auto companies = database.rows(QStringLiteral("SELECT * FROM TblMyCompanyInfo ORDER BY rowid"));
+    if (companies.empty())
+        cannotPrint(QObject::tr("There is no information about your own company to print on the invoice. "
+                                "Please enter it first."));
+    return companies;
+}
+
+// `invoiceId` names the document in the message when the customer is gone.
+KeptHeader currentHeader(const Database& database, int32_t customerId, std::optional<int32_t> invoiceId,
+                         const std::vector<QSqlRecord>& companies)
+{
+    KeptHeader header;
+    for (const QSqlRecord& row : companies)
+        header.companies.push_back({text(row, "CompanyName"), text(row, "Address"),
+                                    cityLine(row, "City", "Prov", "PostalCode"), text(row, "Phone"), text(row, "Cell"),
+                                    text(row, "Email"), text(row, "Vendor"), text(row, "GST_Number"),
+                                    text(row, "PSTNumber")});
+    const auto customer = database.firstRow(
+        QStringLiteral("SELECT Company, Address, City, Prov, Postal FROM TblCustomer WHERE CustomerID = ?"),
+        {customerId});
+    if (!customer)
+        cannotPrint(
+            invoiceId ? QObject::tr("Customer %1 of invoice %2 is not in the database.").arg(customerId).arg(*invoiceId)
+                      : QObject::tr("Customer %1 is not in the database.").arg(customerId));
+    header.customerCompany = text(*customer, "Company");
+    header.customerAddress = text(*customer, "Address");
+    header.customerCityLine = cityLine(*customer, "City", "Prov", "Postal");
+    return header;
+}
+
 } // namespace
+
+KeptHeader currentHeader(const Database& database, int32_t customerId)
+{
+    return currentHeader(database, customerId, std::nullopt, companyRows(database));
+}
 
 InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
 {
     InvoiceRows rows;
     const QVariantList key{invoice.customerId, invoice.invoiceId};
 
-    const auto companies = database.rows(QStringLiteral("SELECT * FROM TblMyCompanyInfo ORDER BY rowid"));
-    if (companies.empty())
-        cannotPrint(QObject::tr("There is no information about your own company to print on the invoice. "
-                                "Please enter it first."));
-    for (const QSqlRecord& row : companies)
-        rows.companies.push_back({text(row, "CompanyName"), text(row, "Address"),
-                                  cityLine(row, "City", "Prov", "PostalCode"), text(row, "Phone"), text(row, "Cell"),
-                                  text(row, "Email"), text(row, "Vendor"), text(row, "GST_Number"),
-                                  text(row, "PSTNumber")});
-
+    const auto companies = companyRows(database);
     const auto stored =
-        database.firstRow(QStringLiteral("SELECT Date, Discount, GSTRate, PSTRate, GSTName, PSTName, Status "
+        database.firstRow(QStringLiteral("SELECT Date, Discount, GSTRate, PSTRate, GSTName, PSTName, Status, "
+                                         "CreditFor "
                                          "FROM TblInvoice "
                                          "WHERE CustomerID = ? AND InvoiceID = ?"),
                           key);
@@ -69,16 +98,11 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
                         .arg(invoice.invoiceId)
                         .arg(rows.discountPercent));
 
-    const auto customer = database.firstRow(
-        QStringLiteral("SELECT Company, Address, City, Prov, Postal FROM TblCustomer WHERE CustomerID = ?"),
-        {invoice.customerId});
-    if (!customer)
-        cannotPrint(QObject::tr("Customer %1 of invoice %2 is not in the database.")
-                        .arg(invoice.customerId)
-                        .arg(invoice.invoiceId));
-    rows.customerCompany = text(*customer, "Company");
-    rows.customerAddress = text(*customer, "Address");
-    rows.customerCityLine = cityLine(*customer, "City", "Prov", "Postal");
+    const KeptHeader now = currentHeader(database, invoice.customerId, invoice.invoiceId, companies);
+    rows.companies = now.companies;
+    rows.customerCompany = now.customerCompany;
+    rows.customerAddress = now.customerAddress;
+    rows.customerCityLine = now.customerCityLine;
 
     // An issued invoice prints the office and the customer as it was sent,
     // whatever has changed since.
@@ -91,6 +115,15 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
         rows.customerCompany = kept->customerCompany;
         rows.customerAddress = kept->customerAddress;
         rows.customerCityLine = kept->customerCityLine;
+    }
+
+    if (!stored->isNull(7)) {
+        const int32_t credited = stored->value(7).toInt();
+        const auto creditedRow =
+            database.firstRow(QStringLiteral("SELECT Date FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?"),
+                              {invoice.customerId, credited});
+        rows.creditFor = InvoiceRows::CreditedInvoice{
+            credited, creditedRow ? QDate::fromString(creditedRow->value(0).toString(), Qt::ISODate) : QDate()};
     }
 
     for (const QSqlRecord& job : database.rows(QStringLiteral("SELECT JobDescription, Sums FROM TblJobs "

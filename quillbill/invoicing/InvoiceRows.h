@@ -3,9 +3,13 @@
 #include "common/TaxRate.h"
 #include "invoicing/BuildInvoiceData.h"
 #include "records/invoices/InvoiceContent.h"
+#include "records/invoices/IssuedInvoices.h"
 
 #include <QDate>
 #include <QString>
+
+#include <cstdint>
+#include <optional>
 
 namespace quillbill {
 
@@ -24,7 +28,19 @@ struct InvoiceRows : InvoiceContent {
     // Issued: the office, the customer and the jobs are those it was sent
     // with (for an invoice issued before they were kept, as they are now).
     bool issued = false;
+    // A credit note names the invoice it corrects, and that invoice's date
+    // (null when it has none, or is gone).
+    struct CreditedInvoice {
+        int32_t invoiceId = 0;
+        QDate date;
+    };
+    std::optional<CreditedInvoice> creditFor;
 };
+
+// What a document made now prints of the office (every company row) and
+// of the customer's billing address. Throws as readInvoiceRows does when
+// there is no company row or no such customer.
+KeptHeader currentHeader(const Database& database, int32_t customerId);
 
 // Throws DatabaseError when a statement fails, and std::runtime_error with a
 // message for the user when there is no company row, no such invoice or

@@ -23,6 +23,7 @@ ReportRows ReportRows::read(const Database& database, const ReportStatement& sta
     const int customerId = columns.indexOf(QStringLiteral("CustomerID"));
     const int invoiceId = columns.indexOf(QStringLiteral("InvoiceID"));
     const int discountPercent = columns.indexOf(QStringLiteral("Discount"));
+    const int creditFor = columns.indexOf(QStringLiteral("CreditFor"));
     const auto valueOf = [&rows](int column) { return column < 0 ? QVariant() : rows.value(column); };
     while (rows.next()) {
         // The statement brings each company's rows together, and each
@@ -41,7 +42,7 @@ ReportRows ReportRows::read(const Database& database, const ReportStatement& sta
                         .arg(rowInvoice.toString(), rowCompany)
                         .arg(discount)
                         .toStdString());
-            read.invoices_.push_back({rowCustomer, rowInvoice, discount});
+            read.invoices_.push_back({rowCustomer, rowInvoice, discount, valueOf(creditFor)});
         }
         read.descriptions_ += rows.value(description).toString();
         read.rows_.push_back({read.descriptions_.size(), rows.value(sums).toLongLong(), read.companies_.size() - 1,

@@ -27,6 +27,8 @@ public:
         QVariant customerId;
         QVariant invoiceId;
         int64_t discountPercent = 0;
+        // A credit note's: the invoice it corrects; null for an invoice.
+        QVariant creditFor;
     };
 
     // Reads every row of `statement`. Throws DatabaseError, and

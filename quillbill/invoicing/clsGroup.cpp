@@ -83,8 +83,9 @@ void clsGroup::printGroups()
         const ReportRows::Invoice& invoice = rows.invoice(lastRow);
         if (invoice.discountPercent > 0) {
             const Millionths discount = discountOf(invoiceJobs, invoice.discountPercent);
-            const QString label = QObject::tr("%1 on invoice %2")
-                                      .arg(discountLabel(invoice.discountPercent), invoice.invoiceId.toString());
+            const QString label =
+                (invoice.creditFor.isNull() ? QObject::tr("%1 on invoice %2") : QObject::tr("%1 on credit note %2"))
+                    .arg(discountLabel(invoice.discountPercent), invoice.invoiceId.toString());
             const QString amount = deductionText(discount, QLocale());
             if (discountSection) {
                 discountSection->Clear();
@@ -115,7 +116,13 @@ void clsGroup::printGroups()
             rowsInGroup = 0;
         }
         const Millionths amount = fromTenThousandths(rows.tenThousandths(row));
-        const QStringList lines = title.lines(rows.description(row));
+        // A credit note's lines take back amounts of an invoice, and say so.
+        const ReportRows::Invoice& invoice = rows.invoice(row);
+        const QStringList lines =
+            title.lines(invoice.creditFor.isNull() ? rows.description(row)
+                                                   : QObject::tr("Credit note %1 for invoice %2: %3")
+                                                         .arg(invoice.invoiceId.toString(),
+                                                              invoice.creditFor.toString(), rows.description(row)));
         detail->Clear();
         title.field()->setValue(lines.first());
         year->setValue(dollars(amount, QLocale()));

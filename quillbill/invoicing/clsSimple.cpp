@@ -39,6 +39,29 @@ void removeRow(quirepress::Section& footer, const quirepress::Field& above, cons
     footer.setHeight(footer.Height() - rowHeight);
 }
 
+// "Invoice 12 of Mar 1, 2026": the invoice a credit note corrects.
+QString creditedInvoiceText(const InvoiceRows::CreditedInvoice& invoice, const QLocale& locale)
+{
+    return invoice.date.isValid()
+        ? QObject::tr("Invoice %1 of %2").arg(invoice.invoiceId).arg(shortInvoiceDate(invoice.date, locale))
+        : QObject::tr("Invoice %1").arg(invoice.invoiceId);
+}
+
+// Titles the header as a credit note's and names the invoice it corrects,
+// where the layout has the fields.
+void printCreditNoteTitle(quirepress::Section& header, const InvoiceRows::CreditedInvoice& invoice,
+                          const QLocale& locale)
+{
+    const auto setIfAny = [&](const char* field, const QString& value) {
+        if (fieldIfAny(header, QLatin1String(field)))
+            setValue(header, field, value);
+    };
+    setIfAny("lblInvoiceTitle", QObject::tr("CREDIT NOTE"));
+    setIfAny("lblInvoiceNo", QObject::tr("Credit Note No."));
+    setIfAny("lblCreditFor", QObject::tr("CREDIT FOR"));
+    setIfAny("CreditFor", creditedInvoiceText(invoice, locale));
+}
+
 } // namespace
 
 clsSimple::clsSimple(AppContext& app, InvoiceSelection invoice)
@@ -77,13 +100,17 @@ void clsSimple::printSections()
     const QLocale locale;
     const QString invoiceNumber = QString::number(invoice_.invoiceId);
     // The preview's caption, the PDF's title and its suggested file name.
-    report_.setDocumentTitle(QStringLiteral("Invoice %1 - %2").arg(invoiceNumber, rows.customerCompany));
+    const bool creditNote = rows.creditFor.has_value();
+    report_.setDocumentTitle((creditNote ? QObject::tr("Credit Note %1 - %2") : QObject::tr("Invoice %1 - %2"))
+                                 .arg(invoiceNumber, rows.customerCompany));
 
     // The page footer is filled before the first section, so that every
     // page of a long invoice names it, not only the last one.
     const auto pageFooter = report_.Section(QStringLiteral("PageFooter"));
     setValue(*pageFooter, "TheDate", longInvoiceDate(rows.date, locale));
     setValue(*pageFooter, "txtInv", invoiceNumber);
+    if (creditNote && fieldIfAny(*pageFooter, QLatin1String("lblInv")))
+        setValue(*pageFooter, "lblInv", QObject::tr("Credit note"));
 
     // Sections are named without regard to case; the layout names them
     // "Header" and "Detail".
@@ -112,9 +139,13 @@ void clsSimple::printSections()
                company.pstNumber);
         setValue(*header, "InvoiceNo", invoiceNumber);
         // A later copy of an issued invoice says so, where the office wants
-        // it; the run that issues it prints the original.
-        if (rows.issued && app_.options.number(OptionKey::markCopies, 0) != 0
-            && fieldIfAny(*header, QLatin1String("lblInvoiceTitle")))
+        // it; the run that issues it prints the original. A credit note is
+        // issued when it is made, before any of its documents, so each is
+        // titled as the original.
+        if (creditNote)
+            printCreditNoteTitle(*header, *rows.creditFor, locale);
+        else if (rows.issued && app_.options.number(OptionKey::markCopies, 0) != 0
+                 && fieldIfAny(*header, QLatin1String("lblInvoiceTitle")))
             setValue(*header, "lblInvoiceTitle", QObject::tr("INVOICE COPY"));
         setValue(*header, "BTCompany", rows.customerCompany);
         setValue(*header, "BTAddress", rows.customerAddress);
@@ -131,6 +162,13 @@ void clsSimple::printSections()
     const WrappedColumn description(report_, QStringLiteral("Detail"), QStringLiteral("JobDescription"),
                                     QStringLiteral("DetailLine"));
     const auto jobEnd = sectionIfAny(report_, QStringLiteral("JobEnd"));
+    // A layout without room in its header names the corrected invoice in
+    // the first line under it.
+    if (creditNote && !fieldIfAny(*header, QLatin1String("CreditFor"))) {
+        detail->Clear();
+        description.field()->setValue(QObject::tr("Credit for: %1").arg(creditedInvoiceText(*rows.creditFor, locale)));
+        report_.PrintSection(QStringLiteral("Detail"));
+    }
     Millionths sum = 0;
     for (const InvoiceJob& job : rows.jobs) {
         const QStringList lines = description.lines(job.description);

@@ -307,6 +307,28 @@ TEST_F(GroupedReport, ADiscountedInvoiceCountsAtItsDiscountedAmount)
     EXPECT_TRUE(program.messages.empty());
 }
 
+// A credit note is listed with its amounts negative, and its discount
+// gives back what the invoice's took off, so the total is what is owed.
+TEST_F(GroupedReport, ACreditNoteCountsAgainstTheInvoiceItCorrects)
+{
+    program.exec("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) "
+                 "VALUES (1, 'Zephyr', '1 Main St', 'Truro', 'NS', 'B2N1A1', 'ZEP')");
+    program.exec("INSERT INTO TblInvoice (CustomerID, InvoiceID, Date, Discount, Status, CreditFor) VALUES "
+                 "(1, 1, '2026-02-01', 10, 1, NULL), (1, 2, '2026-02-05', 10, 1, 1)");
+    program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES "
+                 "(1, 1, 'z1', 100000), (1, 1, 'z1b', 200500), (1, 2, 'z1b', -200500)");
+    const QStringList lines =
+        printedLines(invoiceReportStatement({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both}));
+    const QStringList groups{"Zephyr",
+                             "z1 $10.00",
+                             "z1b $20.05",
+                             "Discount (10%) on invoice 1 -$3.01",
+                             "Credit note 2 for invoice 1: z1b -$20.05",
+                             "Discount (10%) on credit note 2 $2.01",
+                             "Total $9.00"};
+    EXPECT_EQ(lines, top + groups) << lines.join(u'|').toStdString();
+}
+
 TEST_F(GroupedReport, AFailingStatementIsShownOnceAndEndsTheRun)
 {
     program.app->state.ReportSql = {QStringLiteral("SELECT * FROM NoSuchTable"), {}};
