@@ -29,6 +29,17 @@ QString routeText(const QString& how)
     return how;
 }
 
+QString creditedText(const QJsonObject& detail, const QLocale& locale)
+{
+    return dollars(fromTenThousandths(detail.value(QStringLiteral("sums")).toString().toLongLong()), locale);
+}
+
+QString reasonText(const QJsonObject& detail)
+{
+    const QString reason = detail.value(QStringLiteral("reason")).toString();
+    return reason.isEmpty() ? QString() : QObject::tr(": %1").arg(reason);
+}
+
 QString whatHappened(const HistoryLine& line, const QLocale& locale)
 {
     const QJsonObject& detail = line.detail;
@@ -48,9 +59,15 @@ QString whatHappened(const HistoryLine& line, const QLocale& locale)
             .arg(detail.value(QStringLiteral("before")).toInt())
             .arg(detail.value(QStringLiteral("after")).toInt());
     case InvoiceEvent::CreditNoteMade:
-        return QObject::tr("Credit note %1 made").arg(detail.value(QStringLiteral("creditNote")).toInt());
+        return QObject::tr("Credit note %1 made, taking back %2")
+                   .arg(detail.value(QStringLiteral("creditNote")).toInt())
+                   .arg(creditedText(detail, locale))
+            + reasonText(detail);
     case InvoiceEvent::CreditNoteIssued:
-        return QObject::tr("Credit note for invoice %1").arg(detail.value(QStringLiteral("invoice")).toInt());
+        return QObject::tr("Credit note for invoice %1 issued, taking back %2")
+                   .arg(detail.value(QStringLiteral("invoice")).toInt())
+                   .arg(creditedText(detail, locale))
+            + reasonText(detail);
     case InvoiceEvent::MarkedPaid: {
         const QDate date = QDate::fromString(detail.value(QStringLiteral("date")).toString(), Qt::ISODate);
         return date.isValid() ? QObject::tr("Marked paid on %1").arg(locale.toString(date, QLocale::ShortFormat))

@@ -12,6 +12,7 @@
 #include "records/invoices/InvoiceRecords.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QObject>
 #include <QStandardPaths>
@@ -130,7 +131,14 @@ void InvoiceOutput::email(int32_t invoiceId, int32_t customerId, QWidget* window
     // The folder is new, so a file in it is this run's.
     if (!written || app_.state.LastOutputTarget != static_cast<int16_t>(file.target) || !QFileInfo::exists(path))
         return;
-    app_.state.AttachmentPath = path;
+    // Known once the document is made: a credit note's file says it is one.
+    QString attached = path;
+    if (document_->shown()->creditFor) {
+        attached = folder->filePath(QStringLiteral("Credit-Note-%1.%2").arg(invoiceId).arg(file.extension));
+        if (!QFile::rename(path, attached))
+            attached = path;
+    }
+    app_.state.AttachmentPath = attached;
     auto* email = new frmEmail(app_, window);
     email->holdAttachmentFolder(std::move(folder));
     // The window may outlive this document; it keeps what the file shows.

@@ -27,10 +27,19 @@ QVariant storedDate(const QDate& date) { return date.isValid() ? QVariant(date.t
 std::vector<StoredInvoice> InvoiceReprint::invoicesOf(int32_t customerId) const
 {
     std::vector<StoredInvoice> invoices;
-    QSqlQuery rows =
-        database_.execute(QStringLiteral("SELECT InvoiceID, Date, Paid, PaidDate, Discount, Status FROM TblInvoice "
-                                         "WHERE CustomerID = ? ORDER BY InvoiceID"),
-                          {customerId});
+    // What each invoice billed and what its credit notes took back, each
+    // summed in one pass over the customer's rows, not once per invoice.
+    QSqlQuery rows = database_.execute(
+        QStringLiteral("SELECT invoice.InvoiceID, invoice.Date, invoice.Paid, invoice.PaidDate, invoice.Discount, "
+                       "invoice.Status, invoice.CreditFor, billed.Sums, credited.Sums FROM TblInvoice AS invoice "
+                       "LEFT JOIN (SELECT InvoiceID, SUM(Sums) AS Sums FROM TblJobs WHERE CustomerID = ? "
+                       "GROUP BY InvoiceID) AS billed ON billed.InvoiceID = invoice.InvoiceID "
+                       "LEFT JOIN (SELECT note.CreditFor, SUM(job.Sums) AS Sums FROM TblInvoice AS note "
+                       "JOIN TblJobs AS job ON job.CustomerID = note.CustomerID AND job.InvoiceID = note.InvoiceID "
+                       "WHERE note.CustomerID = ? AND note.CreditFor IS NOT NULL GROUP BY note.CreditFor) AS credited "
+                       "ON credited.CreditFor = invoice.InvoiceID "
+                       "WHERE invoice.CustomerID = ? ORDER BY invoice.InvoiceID"),
+        {customerId, customerId, customerId});
     while (rows.next()) {
         StoredInvoice invoice;
         invoice.invoiceId = rows.value(0).toInt();
@@ -39,7 +48,14 @@ std::vector<StoredInvoice> InvoiceReprint::invoicesOf(int32_t customerId) const
         invoice.paidDate = isoDate(rows.value(3));
         if (!rows.value(4).isNull())
             invoice.discount = rows.value(4).toLongLong();
-        invoice.status = rows.value(5).toInt() == StoredStatus::issued ? InvoiceStatus::Issued : InvoiceStatus::Draft;
+        if (!rows.value(6).isNull())
+            invoice.creditFor = rows.value(6).toInt();
+        const int64_t billed = rows.value(7).toLongLong();
+        const int64_t credited = -rows.value(8).toLongLong();
+        if (rows.value(5).toInt() != StoredStatus::issued)
+            invoice.status = InvoiceStatus::Draft;
+        else
+            invoice.status = billed > 0 && credited >= billed ? InvoiceStatus::Credited : InvoiceStatus::Issued;
         invoices.push_back(invoice);
     }
     return invoices;

@@ -28,6 +28,8 @@ struct StoredInvoice {
     QDate paidDate; // null when not recorded
     std::optional<int64_t> discount; // per cent, as stored
     InvoiceStatus status = InvoiceStatus::Draft;
+    // A credit note: the invoice it corrects.
+    std::optional<int32_t> creditFor;
 };
 
 // What the reprint window reads and writes: a customer's invoices and the
@@ -39,7 +41,8 @@ public:
     explicit InvoiceReprint(const Database& database, QString user = {}) : database_(database), user_(std::move(user))
     {}
 
-    // By invoice number.
+    // By invoice number, credit notes among them. An issued invoice is
+    // Credited once its credit notes take back all it billed.
     std::vector<StoredInvoice> invoicesOf(int32_t customerId) const;
     // Records whether `shown` (an invoice of `customerId`) is paid, and
     // when: a null `paidDate` stores no date. Writes only while the row still

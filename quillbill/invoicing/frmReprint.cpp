@@ -7,6 +7,7 @@
 #include "invoicing/CustomerChoice.h"
 #include "invoicing/HistoryText.h"
 #include "invoicing/JobList.h"
+#include "invoicing/frmCreditNote.h"
 #include "records/customers/CustomerRecords.h"
 #include "records/invoices/InvoiceRecords.h"
 
@@ -51,12 +52,18 @@ QString shortDate(const QDate& date)
     return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : QString();
 }
 
+QString statusText(const StoredInvoice& invoice)
+{
+    return invoice.creditFor ? frmReprint::tr("Credit note for %1").arg(*invoice.creditFor)
+                             : statusText(invoice.status);
+}
+
 QTreeWidgetItem* invoiceItem(const StoredInvoice& invoice, int index)
 {
     auto* item = new QTreeWidgetItem(
         QStringList{QString::number(invoice.invoiceId), shortDate(invoice.date),
                     invoice.paid ? QStringLiteral("True") : QStringLiteral("False"), shortDate(invoice.paidDate),
-                    invoice.discount ? QString::number(*invoice.discount) : QString(), statusText(invoice.status)});
+                    invoice.discount ? QString::number(*invoice.discount) : QString(), statusText(invoice)});
     // The position in the window's copy of the rows, which keeps them as read.
     item->setData(InvoiceIdColumn, Qt::UserRole, index);
     return item;
@@ -81,6 +88,7 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
       cmdPrintInvoice_(makeButton("cmdPrintInvoice", tr("Print Invoice"))),
       cmdEmail_(makeButton("cmdEmail", tr("Email This Invoice"))),
       cmdOpenDraft_(makeButton("cmdOpenDraft", tr("Open Draft"))),
+      cmdCreditNote_(makeButton("cmdCreditNote", tr("Credit Note..."))),
       cmdClose_(makeButton("cmdClose", tr("Close")))
 {
     setObjectName("frmReprint");
@@ -106,6 +114,7 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
     lstHistory_->setAccessibleName(tr("History of the selected invoice"));
     lstHistory_->setSelectionMode(QAbstractItemView::NoSelection);
     cmdOpenDraft_->setEnabled(false);
+    cmdCreditNote_->setEnabled(false);
     cmdOpenDraft_->setToolTip(tr("Take up the selected draft in the invoice window to add, change or delete its "
                                  "jobs"));
 
@@ -150,7 +159,7 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(customerRow);
     layout->addLayout(middle, 1);
-    layout->addLayout(makeButtonRow({cmdPrintInvoice_, cmdEmail_, cmdOpenDraft_, cmdClose_}));
+    layout->addLayout(makeButtonRow({cmdPrintInvoice_, cmdEmail_, cmdOpenDraft_, cmdCreditNote_, cmdClose_}));
 
     connect(cmbCustomerID_, &QComboBox::activated, this, &frmReprint::chooseCustomer);
     connect(ListView1_, &QTreeWidget::currentItemChanged, this, &frmReprint::selectInvoice);
@@ -160,6 +169,7 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
     connect(cmdPrintInvoice_, &QPushButton::clicked, this, &frmReprint::printInvoice);
     connect(cmdEmail_, &QPushButton::clicked, this, &frmReprint::emailInvoice);
     connect(cmdOpenDraft_, &QPushButton::clicked, this, &frmReprint::openDraft);
+    connect(cmdCreditNote_, &QPushButton::clicked, this, &frmReprint::makeCreditNote);
     connect(cmdClose_, &QPushButton::clicked, this, &ChildWindow::closeChild);
 
     // An invoice printed, saved or mailed from here shows as issued.
@@ -201,6 +211,7 @@ void frmReprint::showInvoices(int32_t customerId, std::optional<int32_t> select)
     ListView2_->clear();
     lstHistory_->clear();
     cmdOpenDraft_->setEnabled(false);
+    cmdCreditNote_->setEnabled(false);
     if (invoices_.empty()) {
         ListView1_->setEnabled(false);
         return;
@@ -249,6 +260,7 @@ void frmReprint::selectInvoice()
         addJobLine(ListView2_, job.description, job.sums);
     showHistory(*invoice);
     cmdOpenDraft_->setEnabled(invoice->status == InvoiceStatus::Draft);
+    showCreditable(*invoice);
 
     FrameEdit_->setTitle(tr("Update Invoice # %1").arg(invoice->invoiceId));
     chkPaid_->setChecked(invoice->paid);
@@ -347,6 +359,44 @@ void frmReprint::openDraft()
 {
     if (const StoredInvoice* invoice = selectedInvoice(); invoice && invoice->status == InvoiceStatus::Draft)
         emit openDraftRequested(*customerId_, invoice->invoiceId);
+}
+
+void frmReprint::showCreditable(const StoredInvoice& invoice)
+{
+    QString why;
+    if (app_.state.UserLevel < paymentLevel)
+        why = tr("Credit notes are made by users of security level %1 and up").arg(paymentLevel);
+    else if (invoice.creditFor)
+        why = tr("This is a credit note; a credit note is not itself credited");
+    else if (invoice.status == InvoiceStatus::Draft)
+        why = tr("A draft is corrected by changing its jobs (Open Draft); credit notes are for issued invoices");
+    else if (invoice.status == InvoiceStatus::Credited)
+        why = tr("Credit notes already take back all this invoice billed");
+    cmdCreditNote_->setEnabled(why.isEmpty());
+    cmdCreditNote_->setToolTip(why.isEmpty() ? tr("Make a credit note taking back all or part of the selected "
+                                                  "invoice")
+                                             : why);
+}
+
+void frmReprint::makeCreditNote()
+{
+    const StoredInvoice* invoice = selectedInvoice();
+    if (!invoice || !cmdCreditNote_->isEnabled())
+        return;
+    const int32_t customerId = *customerId_;
+    std::optional<CreditNoteMaking> making;
+    if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] {
+            making.emplace(app_.state.MainDatabase, app_.state.CurrentUser, customerId, invoice->invoiceId);
+        }))
+        return;
+    auto* window = new frmCreditNote(app_, std::move(*making), this);
+    connect(window, &frmCreditNote::creditNoteMade, this, [this, customerId](int32_t note) {
+        if (customerId_ == customerId)
+            showInvoices(customerId, note);
+        // The new document, to print, save or send.
+        output_.preview(note, customerId);
+    });
+    window->open();
 }
 
 void frmReprint::showHistory(const StoredInvoice& invoice)

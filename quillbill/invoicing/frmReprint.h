@@ -24,12 +24,13 @@ struct AppContext;
 
 // The reprint window: a customer's invoices with their payment and status,
 // the jobs and the history of the selected one, recording its payment (for
-// users of level 2 and up), the invoice again on screen or by e-mail, and a
-// draft taken up again in the invoice window.
+// users of level 2 and up), the invoice again on screen or by e-mail, a
+// draft taken up again in the invoice window, and a credit note for an
+// issued invoice (level 2 and up).
 class frmReprint : public ChildWindow {
     Q_OBJECT
 public:
-    // The level a user needs to record payments.
+    // The level a user needs to record payments and make credit notes.
     static constexpr int16_t paymentLevel = 2;
 
     explicit frmReprint(AppContext& app, QWidget* parent = nullptr);
@@ -56,6 +57,9 @@ private:
     void printInvoice();
     void emailInvoice();
     void openDraft();
+    void makeCreditNote();
+    // Shows whether the selected invoice can be credited, and why not.
+    void showCreditable(const StoredInvoice& invoice);
     void showHistory(const StoredInvoice& invoice);
 
     AppContext& app_;
@@ -79,6 +83,7 @@ private:
     QPushButton* cmdPrintInvoice_;
     QPushButton* cmdEmail_;
     QPushButton* cmdOpenDraft_;
+    QPushButton* cmdCreditNote_;
     QPushButton* cmdClose_;
 };
 

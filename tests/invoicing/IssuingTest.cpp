@@ -1,13 +1,14 @@
 // Drafts and issued invoices, driven through the reprint window and the
 // preview on a copy of the delivered database: when an invoice is issued,
-// what its later copies show, and a change made by another program in the
-// meantime.
+// what its later copies show, a change made by another program in the
+// meantime, and the credit notes that correct an issued invoice.
 
 #include "FindControl.h"
 #include "PrintedPdf.h"
 #include "ProgramControls.h"
 #include "TestProgram.h"
 #include "invoicing/frmAddInvoice.h"
+#include "invoicing/frmCreditNote.h"
 #include "invoicing/frmReprint.h"
 #include "records/invoices/InvoiceErrors.h"
 #include "records/invoices/InvoiceHistory.h"
@@ -20,12 +21,14 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -288,6 +291,115 @@ TEST_F(IssuingInvoices, TheHistoryIsListedAndOnlyADraftIsTakenUpAgain)
     invoiceWindow.openDraft(tremblay, invoice);
     ASSERT_FALSE(program.messages.empty());
     EXPECT_TRUE(program.messages.last().text.contains("has been issued")) << program.messages.last().text.toStdString();
+}
+
+// A credit note from the reprint window: numbered next in the billing
+// code's sequence, its document titled and naming the invoice, its amounts
+// and taxes negative; never more than is left; and once all is taken back
+// the invoice is Credited and can be credited no more.
+TEST_F(IssuingInvoices, ACreditNoteTakesBackPartOrAllOfAnIssuedInvoice)
+{
+    program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 9975, GSTName = 'GST', PSTName = 'QST'");
+    const int32_t invoice = newDraft();
+    InvoiceRecords(database(), clerk).addJob({tremblay, invoice, "Review", Money::fromUnits(500'000)});
+    saveAsPdf(preview(invoice), folder.filePath("sent.pdf"));
+    shownWindow("frmDisplay")->close();
+    ASSERT_EQ(listedStatus(), "Issued");
+
+    // Looked up each time: preview() opens a new reprint window.
+    const auto creditNoteButton = [&] { return control<QPushButton>(window.get(), "cmdCreditNote"); };
+    const auto openCreditNote = [&] {
+        QPushButton* creditNote = creditNoteButton();
+        EXPECT_TRUE(creditNote->isEnabled()) << creditNote->toolTip().toStdString();
+        QTest::mouseClick(creditNote, Qt::LeftButton);
+        return shownWindow("frmCreditNote");
+    };
+    // Types `amount` into the Credit cell of job `row`, as the user does.
+    const auto typeCredit = [](QWidget* dialog, int row, const QString& amount) {
+        auto* grid = control<QTableWidget>(dialog, "grdCreditJobs");
+        grid->setCurrentCell(row, 3);
+        grid->editItem(grid->item(row, 3));
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, amount);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The view commits a finished edit by a queued call.
+        QCoreApplication::processEvents();
+        EXPECT_EQ(grid->item(row, 3)->text(), amount);
+    };
+    const auto make = [](QWidget* dialog) {
+        QTest::mouseClick(control<QPushButton>(dialog, "cmdMakeCreditNote"), Qt::LeftButton);
+    };
+
+    QWidget* dialog = openCreditNote();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(control<QTableWidget>(dialog, "grdCreditJobs")->item(1, 2)->text(), "$50.00");
+    typeCredit(dialog, 1, "20.00");
+    control<QLineEdit>(dialog, "txtReason")->setText("Review billed twice");
+    make(dialog);
+    ASSERT_FALSE(program.messages.empty());
+    EXPECT_TRUE(program.messages.last().text.contains("$20.00")) << program.messages.last().text.toStdString();
+    const int32_t partial = invoice + 1;
+    EXPECT_EQ(stored(partial), "1 clerk") << "issued when made";
+
+    // Its document is shown at once, and is the credit note's.
+    QWidget* shown = shownWindow("frmDisplay");
+    ASSERT_NE(shown, nullptr);
+    const QString notePdf = folder.filePath("note.pdf");
+    saveAsPdf(shown, notePdf);
+    const QString text = testing::pageTexts(notePdf).join(u'\n');
+    for (const char* expected : {"CREDIT NOTE", "Credit Note No.", "Invoice 1 of Dec 7, 2026", "Review", "-$20.00",
+                                 "GST (5%)", "-$1.00", "QST (9.975%)", "-$2.00", "-$23.00"})
+        EXPECT_TRUE(text.contains(QLatin1String(expected))) << expected << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains("Audit")) << "only the job credited";
+    shown->close();
+    EXPECT_EQ(listedStatus(), QStringLiteral("Credit note for %1").arg(invoice));
+    // Mailed, its file is named as what it is.
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdEmail"), Qt::LeftButton);
+    EXPECT_EQ(QFileInfo(program.app->state.AttachmentPath).completeBaseName(),
+              QStringLiteral("Credit-Note-%1").arg(partial));
+    EXPECT_TRUE(QFileInfo::exists(program.app->state.AttachmentPath));
+    if (QWidget* email = shownWindow("frmEmail"))
+        email->close();
+
+    // The invoice's history names the note, and it is not yet all credited.
+    preview(invoice)->close();
+    EXPECT_EQ(listedStatus(), "Issued");
+    auto* historyList = control<QListWidget>(window.get(), "lstHistory");
+    EXPECT_TRUE(
+        historyList->item(historyList->count() - 1)
+            ->text()
+            .endsWith(QStringLiteral("Credit note %1 made, taking back $20.00: Review billed twice").arg(partial)))
+        << historyList->item(historyList->count() - 1)->text().toStdString();
+
+    // More than is left is refused, and nothing is made.
+    dialog = openCreditNote();
+    typeCredit(dialog, 1, "30.01");
+    program.messages.clear();
+    make(dialog);
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.contains("$30.00 left to credit"))
+        << program.messages.last().text.toStdString();
+    EXPECT_EQ(stored(partial + 1), "gone");
+
+    // Everything left: a void of the rest.
+    QTest::mouseClick(control<QPushButton>(dialog, "cmdCreditAll"), Qt::LeftButton);
+    make(dialog);
+    const int32_t rest = partial + 1;
+    EXPECT_EQ(stored(rest), "1 clerk");
+    shownWindow("frmDisplay")->close();
+    const QStringList restJobs{"Audit -1000000", "Review -300000"};
+    QStringList jobs;
+    for (const StoredJob& job : InvoiceRecords(database()).jobsOf(tremblay, rest))
+        jobs << QStringLiteral("%1 %2").arg(job.description).arg(job.sums.units());
+    EXPECT_EQ(jobs, restJobs);
+
+    preview(invoice)->close();
+    EXPECT_EQ(listedStatus(), "Credited");
+    EXPECT_FALSE(creditNoteButton()->isEnabled());
+    EXPECT_TRUE(creditNoteButton()->toolTip().contains("already take back all"))
+        << creditNoteButton()->toolTip().toStdString();
 }
 
 } // namespace

@@ -41,6 +41,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -223,6 +224,22 @@ void takeReprintAndReportPictures(AppContext& app, const QString& guide)
         calendar->setSelectedDate(QDate::currentDate().addDays(-1));
         emit calendar->clicked(calendar->selectedDate());
         save(&window, guide, "reprint-invoice");
+
+        // A credit note for part of a paid invoice's first job; nothing is made.
+        const QList<QTreeWidgetItem*> paid = invoices->findItems(QStringLiteral("True"), Qt::MatchExactly, 2);
+        if (paid.isEmpty())
+            throw std::runtime_error("no paid invoice to credit");
+        invoices->setCurrentItem(paid.back());
+        control<QPushButton>(&window, "cmdCreditNote")->click();
+        QWidget* creditNote = QApplication::activeModalWidget();
+        if (!creditNote || creditNote->objectName() != "frmCreditNote")
+            throw std::runtime_error("the credit note window did not open");
+        auto* jobs = control<QTableWidget>(creditNote, "grdCreditJobs");
+        jobs->item(0, 3)->setText(QStringLiteral("25.00"));
+        typeInto(creditNote, "txtReason", QStringLiteral("Two panes were not cleaned"));
+        creditNote->resize(720, 360);
+        save(creditNote, guide, "credit-note");
+        creditNote->close();
     }
     frmInvoiceReports window(app);
     window.show();
