@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QSqlRecord>
-
 namespace quillbill {
 namespace {
 
@@ -57,13 +55,7 @@ protected:
     {
         QStringList lines;
         for (const char* table : {"TblInvoice", "TblJobs", "TblInvoiceHistory", "TblIssuedCompany", "TblBillingCodes"})
-            for (const QSqlRecord& row :
-                 database().rows(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table))) {
-                QStringList columns;
-                for (int i = 0; i < row.count(); ++i)
-                    columns << (row.isNull(i) ? "NULL" : row.value(i).toString());
-                lines << columns.join('|');
-            }
+            lines << program.dump(QLatin1String(table));
         return lines;
     }
 

@@ -50,18 +50,7 @@ protected:
         return values;
     }
 
-    // Every row of a table, as text, in rowid order.
-    QStringList dump(const QString& table) const
-    {
-        QStringList lines;
-        for (const QSqlRecord& row : database().rows("SELECT * FROM " + table + " ORDER BY rowid")) {
-            QStringList columns;
-            for (int i = 0; i < row.count(); ++i)
-                columns << (row.isNull(i) ? "NULL" : row.value(i).toString());
-            lines << columns.join('|');
-        }
-        return lines;
-    }
+    QStringList dump(const QString& table) const { return program.dump(table); }
 
     TestProgram program;
     CustomerRecords customers{program.app->state.MainDatabase};

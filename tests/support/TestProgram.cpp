@@ -9,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <stdexcept>
 
@@ -89,6 +90,18 @@ void TestProgram::installDeliveredReports() const
 void TestProgram::exec(const QString& sql, const QVariantList& values) const
 {
     app->state.MainDatabase.execute(sql, values);
+}
+
+QStringList TestProgram::dump(const QString& table) const
+{
+    QStringList lines;
+    for (const QSqlRecord& row : app->state.MainDatabase.rows("SELECT * FROM " + table + " ORDER BY rowid")) {
+        QStringList columns;
+        for (int i = 0; i < row.count(); ++i)
+            columns << (row.isNull(i) ? QStringLiteral("NULL") : row.value(i).toString());
+        lines << columns.join(u'|');
+    }
+    return lines;
 }
 
 } // namespace quillbill::testing
