@@ -123,6 +123,24 @@ TEST_F(InvoiceDocumentTest, AThreeJobInvoicePrintsItsSectionsInOrderWithItsDates
     EXPECT_TRUE(program.messages.empty());
 }
 
+// A credit note on a layout with no place in its header for the invoice it
+// corrects names it in its first line; its amounts print negative.
+TEST_F(InvoiceDocumentTest, ACreditNoteNamesTheInvoiceItCorrectsOnAnyLayout)
+{
+    setRates(5, 0);
+    const auto invoice = storeInvoice(database(), QStringLiteral("Acme Tools"), 42, december7, {{"Design", 1'000'000}});
+    program.exec("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Status, CreditFor) VALUES (43, ?, ?, 1, 42)",
+                 {invoice.customerId, december7.addDays(3).toString(Qt::ISODate)});
+    program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, 43, 'Design', ?)",
+                 {invoice.customerId, qlonglong{-400'000}});
+    const QStringList lines = printedLines({43, invoice.customerId});
+    const qsizetype named = lines.indexOf(QStringLiteral("Credit for: Invoice 42 of Dec 7, 2026"));
+    EXPECT_GT(named, lines.indexOf(pageHeaderText + QStringLiteral(" AMOUNT"))) << lines.join(u'\n').toStdString();
+    EXPECT_EQ(lines.indexOf(QStringLiteral("Design -$40.00")), named + 1) << lines.join(u'\n').toStdString();
+    EXPECT_TRUE(lines.contains(totalLabel + QStringLiteral(" -$40.00"))) << lines.join(u'\n').toStdString();
+    EXPECT_TRUE(lines.filter(QStringLiteral("-$2.00")).size() == 1) << "the tax taken back";
+}
+
 // The footer's amounts are whole cents that add up: each tax rounded from the
 // unrounded total, the grand total the sum of the lines above it.
 TEST_F(InvoiceDocumentTest, FooterAmountsAreWholeCentsThatAddUp)
@@ -599,6 +617,12 @@ TEST(InvoiceForms, MoneyIsRoundedHalfAwayFromZeroAndGroupedByTheLocale)
     };
     for (const Case& with : cases)
         EXPECT_EQ(moneyText(with.amount, with.locale), with.text);
+    // The sign comes before the currency, and taking off a negative amount
+    // adds it.
+    EXPECT_EQ(dollars(-1'234'565'000, english), QStringLiteral("-$1,234.57"));
+    EXPECT_EQ(dollars(-4'999, english), QStringLiteral("$0.00"));
+    EXPECT_EQ(deductionText(10'000'000, english), QStringLiteral("-$10.00"));
+    EXPECT_EQ(deductionText(-10'000'000, english), QStringLiteral("$10.00"));
 }
 
 // Each tax is rounded half away from zero to the cent from the unrounded
