@@ -27,19 +27,23 @@ QVariant storedDate(const QDate& date) { return date.isValid() ? QVariant(date.t
 std::vector<StoredInvoice> InvoiceReprint::invoicesOf(int32_t customerId) const
 {
     std::vector<StoredInvoice> invoices;
-    // What each invoice billed and what its credit notes took back, each
-    // summed in one pass over the customer's rows, not once per invoice.
+    // What credit notes took back of each invoice, summed in one pass over
+    // the customer's notes (CROSS JOIN keeps SQLite from walking all of the
+    // customer's jobs to find them); what an invoice billed is summed only
+    // for the few that were credited.
     QSqlQuery rows = database_.execute(
-        QStringLiteral("SELECT invoice.InvoiceID, invoice.Date, invoice.Paid, invoice.PaidDate, invoice.Discount, "
-                       "invoice.Status, invoice.CreditFor, billed.Sums, credited.Sums FROM TblInvoice AS invoice "
-                       "LEFT JOIN (SELECT InvoiceID, SUM(Sums) AS Sums FROM TblJobs WHERE CustomerID = ? "
-                       "GROUP BY InvoiceID) AS billed ON billed.InvoiceID = invoice.InvoiceID "
-                       "LEFT JOIN (SELECT note.CreditFor, SUM(job.Sums) AS Sums FROM TblInvoice AS note "
-                       "JOIN TblJobs AS job ON job.CustomerID = note.CustomerID AND job.InvoiceID = note.InvoiceID "
-                       "WHERE note.CustomerID = ? AND note.CreditFor IS NOT NULL GROUP BY note.CreditFor) AS credited "
-                       "ON credited.CreditFor = invoice.InvoiceID "
-                       "WHERE invoice.CustomerID = ? ORDER BY invoice.InvoiceID"),
-        {customerId, customerId, customerId});
+        QStringLiteral(
+            "SELECT invoice.InvoiceID, invoice.Date, invoice.Paid, invoice.PaidDate, invoice.Discount, "
+            "invoice.Status, invoice.CreditFor, "
+            "CASE WHEN credited.Sums IS NULL THEN NULL ELSE (SELECT SUM(Sums) FROM TblJobs AS job "
+            "WHERE job.CustomerID = invoice.CustomerID AND job.InvoiceID = invoice.InvoiceID) END, "
+            "credited.Sums FROM TblInvoice AS invoice "
+            "LEFT JOIN (SELECT note.CreditFor, SUM(job.Sums) AS Sums FROM TblInvoice AS note "
+            "CROSS JOIN TblJobs AS job ON job.CustomerID = note.CustomerID AND job.InvoiceID = note.InvoiceID "
+            "WHERE note.CustomerID = ? AND note.CreditFor IS NOT NULL GROUP BY note.CreditFor) AS credited "
+            "ON credited.CreditFor = invoice.InvoiceID "
+            "WHERE invoice.CustomerID = ? ORDER BY invoice.InvoiceID"),
+        {customerId, customerId});
     while (rows.next()) {
         StoredInvoice invoice;
         invoice.invoiceId = rows.value(0).toInt();

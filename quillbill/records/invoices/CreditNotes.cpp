@@ -50,11 +50,12 @@ CreditableInvoice CreditNotes::creditable(int32_t customerId, int32_t invoiceId)
         invoice.creditNotes.push_back(row.value(0).toInt());
 
     // Taken back, as positive amounts, by the description the notes' lines
-    // carry over from the invoice's jobs.
+    // carry over from the invoice's jobs. The notes are found first (CROSS
+    // JOIN fixes the order), not among all of the customer's jobs.
     QHash<QString, int64_t> takenBack;
     int64_t takenBackInAll = 0;
     for (const QSqlRecord& row : database_.rows("SELECT job.JobDescription, SUM(job.Sums) FROM TblInvoice note "
-                                                "JOIN TblJobs job ON job.CustomerID = note.CustomerID AND "
+                                                "CROSS JOIN TblJobs job ON job.CustomerID = note.CustomerID AND "
                                                 "job.InvoiceID = note.InvoiceID WHERE note.CustomerID = ? AND "
                                                 "note.CreditFor = ? GROUP BY job.JobDescription",
                                                 key)) {
