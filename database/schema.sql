@@ -12,7 +12,7 @@
 -- and records/SchemaUpgrade brings a file of it up to this one.
 
 PRAGMA application_id = 1363298636;
-PRAGMA user_version = 4;
+PRAGMA user_version = 5;
 
 BEGIN;
 
@@ -158,5 +158,22 @@ CREATE TABLE TblInvoiceHistory (
     Detail     TEXT
 );
 CREATE INDEX IdxInvoiceHistoryInvoice ON TblInvoiceHistory (CustomerID, InvoiceID);
+
+-- The payments received for each invoice (or credit note), and the lines that
+-- reverse one recorded by mistake: Reverses names it, and Amount is its
+-- negative; a payment is reversed once at most. Amounts are ten-thousandths,
+-- whole cents; PaidOn is the day the money came in; RecordedAt is UTC.
+CREATE TABLE TblPayment (
+    PaymentID  INTEGER PRIMARY KEY,
+    CustomerID INTEGER NOT NULL CHECK (typeof(CustomerID) = 'integer'),
+    InvoiceID  INTEGER NOT NULL CHECK (typeof(InvoiceID) = 'integer'),
+    Amount     INTEGER NOT NULL CHECK (typeof(Amount) = 'integer' AND Amount <> 0 AND Amount % 100 = 0),
+    PaidOn     TEXT NOT NULL CHECK (PaidOn GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
+    Method     TEXT NOT NULL CHECK (Method IN ('cheque', 'cash', 'transfer', 'card', 'other')),
+    Reverses   INTEGER UNIQUE CHECK (Reverses IS NULL OR typeof(Reverses) = 'integer'),
+    RecordedAt TEXT NOT NULL,
+    RecordedBy TEXT
+);
+CREATE INDEX IdxPaymentInvoice ON TblPayment (CustomerID, InvoiceID);
 
 COMMIT;

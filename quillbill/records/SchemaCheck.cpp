@@ -36,6 +36,7 @@ constexpr KnownDesign knownDesigns[] = {
     {1, SchemaScript::version1},
     {2, SchemaScript::version2},
     {3, SchemaScript::version3},
+    {4, SchemaScript::version4},
     {currentVersion, SchemaScript::current},
 };
 static_assert(std::size(knownDesigns) == currentVersion, "every version up to the current one has its design");

@@ -15,7 +15,7 @@ namespace quillbill {
 namespace SchemaCheck {
 
 inline constexpr int applicationId = 0x5142494C; // "QBIL"
-inline constexpr int currentVersion = 4;
+inline constexpr int currentVersion = 5;
 
 // Returns an empty string when `connection` holds a Quillbill database of a
 // schema version this program knows (the current one, or an older one that

@@ -103,6 +103,16 @@ constexpr Step steps[] = {
      "CREATE TABLE TblInvoiceHistory (HistoryID INTEGER PRIMARY KEY, CustomerID INTEGER NOT NULL, InvoiceID "
      "INTEGER NOT NULL, At TEXT NOT NULL, UserName TEXT, Event TEXT NOT NULL, Detail TEXT)"},
     {3, "CREATE INDEX IdxInvoiceHistoryInvoice ON TblInvoiceHistory (CustomerID, InvoiceID)"},
+    // Payments in parts. An invoice marked paid before them has none, and
+    // owes nothing.
+    {4,
+     "CREATE TABLE TblPayment (PaymentID INTEGER PRIMARY KEY, CustomerID INTEGER NOT NULL CHECK "
+     "(typeof(CustomerID) = 'integer'), InvoiceID INTEGER NOT NULL CHECK (typeof(InvoiceID) = 'integer'), Amount "
+     "INTEGER NOT NULL CHECK (typeof(Amount) = 'integer' AND Amount <> 0 AND Amount % 100 = 0), PaidOn TEXT NOT "
+     "NULL CHECK (PaidOn GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'), Method TEXT NOT NULL CHECK (Method "
+     "IN ('cheque', 'cash', 'transfer', 'card', 'other')), Reverses INTEGER UNIQUE CHECK (Reverses IS NULL OR "
+     "typeof(Reverses) = 'integer'), RecordedAt TEXT NOT NULL, RecordedBy TEXT)"},
+    {4, "CREATE INDEX IdxPaymentInvoice ON TblPayment (CustomerID, InvoiceID)"},
 };
 
 static_assert(steps[std::size(steps) - 1].from == SchemaCheck::currentVersion - 1,
