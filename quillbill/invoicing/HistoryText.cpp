@@ -1,6 +1,7 @@
 #include "invoicing/HistoryText.h"
 
 #include "invoicing/InvoiceForms.h"
+#include "invoicing/PaymentText.h"
 
 #include <QDate>
 #include <QJsonObject>
@@ -29,9 +30,16 @@ QString routeText(const QString& how)
     return how;
 }
 
+// The amount of a credit note or a payment.
 QString creditedText(const QJsonObject& detail, const QLocale& locale)
 {
     return dollars(fromTenThousandths(detail.value(QStringLiteral("sums")).toString().toLongLong()), locale);
+}
+
+QString paymentMethodText(const QString& stored)
+{
+    const std::optional<PaymentMethod> method = paymentMethodNamed(stored);
+    return method ? paymentMethodName(*method) : stored;
 }
 
 QString reasonText(const QJsonObject& detail)
@@ -75,6 +83,14 @@ QString whatHappened(const HistoryLine& line, const QLocale& locale)
     }
     case InvoiceEvent::MarkedUnpaid:
         return QObject::tr("Marked unpaid");
+    case InvoiceEvent::PaymentRecorded: {
+        const QDate date = QDate::fromString(detail.value(QStringLiteral("date")).toString(), Qt::ISODate);
+        return QObject::tr("Payment of %1 received on %2 (%3)")
+            .arg(creditedText(detail, locale), locale.toString(date, QLocale::ShortFormat),
+                 paymentMethodText(detail.value(QStringLiteral("method")).toString()));
+    }
+    case InvoiceEvent::PaymentReversed:
+        return QObject::tr("Payment of %1 reversed").arg(creditedText(detail, locale));
     }
     return {};
 }

@@ -28,6 +28,8 @@ constexpr EventName eventNames[] = {
     {InvoiceEvent::CreditNoteIssued, "credit note issued"},
     {InvoiceEvent::MarkedPaid, "paid"},
     {InvoiceEvent::MarkedUnpaid, "unpaid"},
+    {InvoiceEvent::PaymentRecorded, "payment recorded"},
+    {InvoiceEvent::PaymentReversed, "payment reversed"},
 };
 
 QString nameOf(InvoiceEvent event)

@@ -24,6 +24,10 @@ enum class InvoiceEvent {
     CreditNoteIssued, // on the credit note: {"invoice": number, "sums": "ten-thousandths"}
     MarkedPaid, // {"date": "yyyy-MM-dd"}, or {} without a date
     MarkedUnpaid,
+    // {"payment": PaymentID, "sums": "ten-thousandths", "date": "yyyy-MM-dd", "method": name}
+    PaymentRecorded,
+    // {"payment": the reversed PaymentID, "sums": "ten-thousandths" taken back}
+    PaymentReversed,
 };
 
 // One line of an invoice's history. A job in `detail` is

@@ -1,0 +1,207 @@
+#include "records/invoices/Payments.h"
+
+#include "common/InvoiceTotals.h"
+#include "records/Database.h"
+#include "records/invoices/InvoiceHistory.h"
+
+#include <QLocale>
+#include <QObject>
+#include <QSqlRecord>
+
+#include <iterator>
+
+namespace quillbill {
+
+namespace {
+
+// Yes/no columns hold -1 and 0.
+constexpr int yes = -1;
+constexpr int no = 0;
+
+constexpr std::pair<PaymentMethod, const char*> methodNames[] = {
+    {PaymentMethod::Cheque, "cheque"}, {PaymentMethod::Cash, "cash"},   {PaymentMethod::Transfer, "transfer"},
+    {PaymentMethod::Card, "card"},     {PaymentMethod::Other, "other"},
+};
+
+QString amountText(Money amount) { return u'$' + Money::typedText(amount, QLocale()); }
+
+// What one TblInvoice row comes to with its taxes, to the cent: at its own
+// discount and rates, or the company's for an invoice from before they
+// were kept, as its document prints it.
+Money grandTotalOf(const Database& database, int32_t customerId, int32_t invoiceId)
+{
+    const auto row = database.firstRow(
+        "SELECT invoice.Discount, COALESCE(invoice.GSTRate, company.GSTRate, 0), "
+        "COALESCE(invoice.PSTRate, company.PSTRate, 0), (SELECT COALESCE(SUM(Sums), 0) FROM TblJobs AS job "
+        "WHERE job.CustomerID = invoice.CustomerID AND job.InvoiceID = invoice.InvoiceID) "
+        "FROM TblInvoice AS invoice LEFT JOIN (SELECT * FROM TblMyCompanyInfo ORDER BY rowid LIMIT 1) AS company "
+        "WHERE invoice.CustomerID = ? AND invoice.InvoiceID = ?",
+        {customerId, invoiceId});
+    if (!row)
+        return {};
+    const InvoiceTotals totals =
+        invoiceTotals(fromTenThousandths(row->value(3).toLongLong()), row->value(0).toLongLong(),
+                      TaxRate{row->value(1).toLongLong()}, TaxRate{row->value(2).toLongLong()});
+    // Whole cents, so exact in ten-thousandths.
+    return Money::fromUnits(static_cast<int64_t>(totals.grandTotal / 100));
+}
+
+// The invoice's row, refusing a payment for one that is gone or is a
+// credit note; {Paid, CreditFor}.
+QSqlRecord payableInvoice(const Database& database, int32_t customerId, int32_t invoiceId)
+{
+    const auto row = database.firstRow("SELECT Paid, CreditFor FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?",
+                                       {customerId, invoiceId});
+    if (!row)
+        throw PaymentRefused(
+            PaymentRefused::Reason::InvoiceGone,
+            QObject::tr("Invoice %1 is no longer in the database, so no payment was recorded.").arg(invoiceId));
+    if (!row->isNull(1))
+        throw PaymentRefused(
+            PaymentRefused::Reason::CreditNote,
+            QObject::tr("%1 is a credit note: payments are recorded on the invoice it corrects.").arg(invoiceId));
+    return *row;
+}
+
+} // namespace
+
+QString storedName(PaymentMethod method)
+{
+    for (const auto& [known, name] : methodNames)
+        if (known == method)
+            return QString::fromLatin1(name);
+    return {};
+}
+
+std::optional<PaymentMethod> paymentMethodNamed(const QString& stored)
+{
+    for (const auto& [known, name] : methodNames)
+        if (stored == QLatin1String(name))
+            return known;
+    return std::nullopt;
+}
+
+InvoiceBalance Payments::balanceOf(int32_t customerId, int32_t invoiceId) const
+{
+    const QSqlRecord invoice = payableInvoice(database_, customerId, invoiceId);
+    int64_t billed = grandTotalOf(database_, customerId, invoiceId).units();
+    for (const QSqlRecord& note : database_.rows("SELECT InvoiceID FROM TblInvoice WHERE CustomerID = ? AND "
+                                                 "CreditFor = ?",
+                                                 {customerId, invoiceId}))
+        billed += grandTotalOf(database_, customerId, note.value(0).toInt()).units();
+    const auto payments = database_.firstRow("SELECT COUNT(*), COALESCE(SUM(Amount), 0) FROM TblPayment WHERE "
+                                             "CustomerID = ? AND InvoiceID = ?",
+                                             {customerId, invoiceId});
+    // Marked paid before payments were recorded: paid in full.
+    const bool paidBefore = payments->value(0).toInt() == 0 && invoice.value(0).toInt() == yes;
+    return {Money::fromUnits(billed),
+            paidBefore ? Money::fromUnits(billed) : Money::fromUnits(payments->value(1).toLongLong())};
+}
+
+std::vector<Payment> Payments::paymentsOf(int32_t customerId, int32_t invoiceId) const
+{
+    std::vector<Payment> payments;
+    for (const QSqlRecord& row : database_.rows(
+             "SELECT PaymentID, Amount, PaidOn, Method, Reverses, RecordedAt, RecordedBy, EXISTS (SELECT 1 FROM "
+             "TblPayment AS later WHERE later.Reverses = payment.PaymentID) FROM TblPayment AS payment "
+             "WHERE CustomerID = ? AND InvoiceID = ? ORDER BY PaymentID",
+             {customerId, invoiceId})) {
+        Payment payment;
+        payment.paymentId = row.value(0).toLongLong();
+        payment.amount = Money::fromUnits(row.value(1).toLongLong());
+        payment.paidOn = QDate::fromString(row.value(2).toString(), Qt::ISODate);
+        payment.method = paymentMethodNamed(row.value(3).toString()).value_or(PaymentMethod::Other);
+        if (!row.isNull(4))
+            payment.reverses = row.value(4).toLongLong();
+        payment.recordedAt = QDateTime::fromString(row.value(5).toString(), Qt::ISODate);
+        payment.recordedBy = row.value(6).toString();
+        payment.reversed = row.value(7).toBool();
+        payments.push_back(payment);
+    }
+    return payments;
+}
+
+int64_t Payments::record(int32_t customerId, int32_t invoiceId, Money amount, const QDate& paidOn,
+                         PaymentMethod method) const
+{
+    if (!paidOn.isValid())
+        throw std::invalid_argument("a payment needs a valid date");
+    if (amount.units() <= 0 || amount.units() % 100 != 0)
+        throw PaymentRefused(PaymentRefused::Reason::NotAnAmount,
+                             QObject::tr("A payment is an amount above zero in dollars and cents."));
+    int64_t paymentId = 0;
+    database_.inTransaction([&] {
+        const Money owed = balanceOf(customerId, invoiceId).owed();
+        if (amount > owed)
+            throw PaymentRefused(
+                PaymentRefused::Reason::MoreThanOwed,
+                owed.units() <= 0
+                    ? QObject::tr("Invoice %1 is paid in full, so no payment was recorded.").arg(invoiceId)
+                    : QObject::tr("Invoice %1 has %2 left to pay, so a payment of %3 was not "
+                                  "recorded.")
+                          .arg(invoiceId)
+                          .arg(amountText(owed), amountText(amount)));
+        const QSqlQuery insert = database_.execute(
+            "INSERT INTO TblPayment (CustomerID, InvoiceID, Amount, PaidOn, Method, RecordedAt, RecordedBy) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?)",
+            {customerId, invoiceId, qlonglong{amount.units()}, paidOn.toString(Qt::ISODate), storedName(method),
+             QDateTime::currentDateTimeUtc().toString(Qt::ISODate), user_});
+        paymentId = insert.lastInsertId().toLongLong();
+        InvoiceHistory(database_).record(customerId, invoiceId, InvoiceEvent::PaymentRecorded, user_,
+                                         {{QStringLiteral("payment"), qlonglong{paymentId}},
+                                          {QStringLiteral("sums"), QString::number(amount.units())},
+                                          {QStringLiteral("date"), paidOn.toString(Qt::ISODate)},
+                                          {QStringLiteral("method"), storedName(method)}});
+        settle(database_, customerId, invoiceId);
+    });
+    return paymentId;
+}
+
+void Payments::reverse(int32_t customerId, int32_t invoiceId, int64_t paymentId) const
+{
+    database_.inTransaction([&] {
+        payableInvoice(database_, customerId, invoiceId);
+        const auto payment = database_.firstRow("SELECT Amount, PaidOn, Method, Reverses FROM TblPayment WHERE "
+                                                "PaymentID = ? AND CustomerID = ? AND InvoiceID = ?",
+                                                {qlonglong{paymentId}, customerId, invoiceId});
+        if (!payment || !payment->isNull(3))
+            throw PaymentRefused(PaymentRefused::Reason::NoSuchPayment,
+                                 QObject::tr("That payment of invoice %1 is no longer in the database, so nothing "
+                                             "was reversed.")
+                                     .arg(invoiceId));
+        // The unique Reverses column says so too, at another desk's commit.
+        if (database_.firstRow("SELECT 1 FROM TblPayment WHERE Reverses = ?", {qlonglong{paymentId}}))
+            throw PaymentRefused(PaymentRefused::Reason::AlreadyReversed,
+                                 QObject::tr("That payment of invoice %1 has been reversed already.").arg(invoiceId));
+        const qlonglong amount = payment->value(0).toLongLong();
+        database_.execute("INSERT INTO TblPayment (CustomerID, InvoiceID, Amount, PaidOn, Method, Reverses, "
+                          "RecordedAt, RecordedBy) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+                          {customerId, invoiceId, -amount, payment->value(1), payment->value(2), qlonglong{paymentId},
+                           QDateTime::currentDateTimeUtc().toString(Qt::ISODate), user_});
+        InvoiceHistory(database_).record(
+            customerId, invoiceId, InvoiceEvent::PaymentReversed, user_,
+            {{QStringLiteral("payment"), qlonglong{paymentId}}, {QStringLiteral("sums"), QString::number(amount)}});
+        settle(database_, customerId, invoiceId);
+    });
+}
+
+void Payments::settle(const Database& database, int32_t customerId, int32_t invoiceId)
+{
+    const InvoiceBalance balance = Payments(database, {}).balanceOf(customerId, invoiceId);
+    // The payment that settled it: the last one still standing.
+    const auto last = database.firstRow("SELECT PaidOn FROM TblPayment AS payment WHERE CustomerID = ? AND "
+                                        "InvoiceID = ? AND Reverses IS NULL AND NOT EXISTS (SELECT 1 FROM "
+                                        "TblPayment AS later WHERE later.Reverses = payment.PaymentID) "
+                                        "ORDER BY PaymentID DESC LIMIT 1",
+                                        {customerId, invoiceId});
+    const bool anyPayments =
+        database.firstRow("SELECT 1 FROM TblPayment WHERE CustomerID = ? AND InvoiceID = ?", {customerId, invoiceId})
+            .has_value();
+    if (!anyPayments)
+        return;
+    const bool settled = balance.owed().units() <= 0 && last;
+    database.execute("UPDATE TblInvoice SET Paid = ?, PaidDate = ? WHERE CustomerID = ? AND InvoiceID = ?",
+                     {settled ? yes : no, settled ? last->value(0) : QVariant(), customerId, invoiceId});
+}
+
+} // namespace quillbill
