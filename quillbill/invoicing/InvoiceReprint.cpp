@@ -3,6 +3,7 @@
 #include "records/Database.h"
 #include "records/invoices/InvoiceContent.h"
 #include "records/invoices/InvoiceHistory.h"
+#include "records/invoices/Payments.h"
 
 #include <QSqlQuery>
 
@@ -68,32 +69,49 @@ std::vector<StoredInvoice> InvoiceReprint::invoicesOf(int32_t customerId) const
 SaveOutcome InvoiceReprint::recordPayment(int32_t customerId, const StoredInvoice& shown, bool paid,
                                           const QDate& paidDate) const
 {
-    bool saved = false;
-    // The write and its history line, both or neither; the check that the
-    // payment is still as shown is the write's own condition.
+    std::optional<SaveOutcome> outcome;
     database_.inTransaction([&] {
-        const QSqlQuery update =
-            database_.execute(QStringLiteral("UPDATE TblInvoice SET Paid = ?, PaidDate = ? "
-                                             "WHERE CustomerID = ? AND InvoiceID = ? AND Paid = ? AND PaidDate IS ?"),
-                              {paid ? yes : no, storedDate(paidDate), customerId, shown.invoiceId,
-                               shown.paid ? yes : no, storedDate(shown.paidDate)});
-        saved = update.numRowsAffected() > 0;
-        if (!saved)
+        const auto stored = database_.firstRow(QStringLiteral("SELECT Paid, PaidDate FROM TblInvoice WHERE "
+                                                              "CustomerID = ? AND InvoiceID = ?"),
+                                               {customerId, shown.invoiceId});
+        if (!stored) {
+            outcome = SaveOutcome::Gone;
             return;
+        }
+        // Only over the payment as it was shown: one recorded at another
+        // desk in between is never silently overwritten.
+        if ((stored->value(0).toInt() != no) != shown.paid || isoDate(stored->value(1)) != shown.paidDate) {
+            outcome = SaveOutcome::ChangedMeanwhile;
+            return;
+        }
+        outcome = SaveOutcome::Saved;
+        const Payments payments(database_, user_);
+        if (paid && !shown.paid) {
+            // Ticking Paid records the rest as paid, on the day given.
+            const Money owed = payments.balanceOf(customerId, shown.invoiceId).owed();
+            const bool anyPayments = !payments.paymentsOf(customerId, shown.invoiceId).empty();
+            if (owed.units() > 0 && (paidDate.isValid() || anyPayments)) {
+                payments.recordInTransaction(customerId, shown.invoiceId, owed,
+                                             paidDate.isValid() ? paidDate : QDate::currentDate(),
+                                             PaymentMethod::Other);
+                return;
+            }
+        } else if (!paid && shown.paid) {
+            // Unticking it takes back the payments that made it paid.
+            for (const Payment& payment : payments.paymentsOf(customerId, shown.invoiceId))
+                if (!payment.reverses && !payment.reversed)
+                    payments.reverseInTransaction(customerId, shown.invoiceId, payment.paymentId);
+        }
+        database_.execute(QStringLiteral("UPDATE TblInvoice SET Paid = ?, PaidDate = ? WHERE CustomerID = ? AND "
+                                         "InvoiceID = ?"),
+                          {paid ? yes : no, storedDate(paidDate), customerId, shown.invoiceId});
         QJsonObject detail;
         if (paid && paidDate.isValid())
             detail.insert(QStringLiteral("date"), paidDate.toString(Qt::ISODate));
         InvoiceHistory(database_).record(customerId, shown.invoiceId,
                                          paid ? InvoiceEvent::MarkedPaid : InvoiceEvent::MarkedUnpaid, user_, detail);
     });
-    if (saved)
-        return SaveOutcome::Saved;
-    const bool stillThere =
-        database_
-            .firstRow(QStringLiteral("SELECT 1 FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?"),
-                      {customerId, shown.invoiceId})
-            .has_value();
-    return stillThere ? SaveOutcome::ChangedMeanwhile : SaveOutcome::Gone;
+    return *outcome;
 }
 
 } // namespace quillbill

@@ -7,6 +7,7 @@
 #include "invoicing/CustomerChoice.h"
 #include "invoicing/HistoryText.h"
 #include "invoicing/JobList.h"
+#include "invoicing/PaymentPanel.h"
 #include "invoicing/frmCreditNote.h"
 #include "records/customers/CustomerRecords.h"
 #include "records/invoices/InvoiceRecords.h"
@@ -85,6 +86,7 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
       txtDatePaid_(makeTextBox("txtDatePaid")),
       calDatePicker_(new QCalendarWidget),
       cmdUpdate_(makeButton("cmdUpdate", tr("Update Invoice"))),
+      payments_(new PaymentPanel(app, [this] { return paidDate_; })),
       cmdPrintInvoice_(makeButton("cmdPrintInvoice", tr("Print Invoice"))),
       cmdEmail_(makeButton("cmdEmail", tr("Email This Invoice"))),
       cmdOpenDraft_(makeButton("cmdOpenDraft", tr("Open Draft"))),
@@ -143,6 +145,7 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
     paymentLayout->addWidget(txtDatePaid_, 1, 1);
     paymentLayout->addWidget(calDatePicker_, 2, 0, 1, 2);
     paymentLayout->addWidget(cmdUpdate_, 3, 0, 1, 2);
+    paymentLayout->addWidget(payments_, 4, 0, 1, 2);
     paymentLayout->setRowStretch(4, 1);
 
     auto* lists = new QVBoxLayout;
@@ -171,6 +174,13 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
     connect(cmdOpenDraft_, &QPushButton::clicked, this, &frmReprint::openDraft);
     connect(cmdCreditNote_, &QPushButton::clicked, this, &frmReprint::makeCreditNote);
     connect(cmdClose_, &QPushButton::clicked, this, &ChildWindow::closeChild);
+
+    // A payment recorded or reversed may make the invoice paid, or not.
+    connect(payments_, &PaymentPanel::paymentsChanged, this, [this](int32_t customerId, int32_t invoiceId) {
+        calDatePicker_->hide();
+        if (customerId_ == customerId)
+            showInvoices(customerId, invoiceId);
+    });
 
     // An invoice printed, saved or mailed from here shows as issued.
     output_.setOnIssued([this](InvoiceSelection invoice) {
@@ -210,6 +220,7 @@ void frmReprint::showInvoices(int32_t customerId, std::optional<int32_t> select)
     ListView1_->clear();
     ListView2_->clear();
     lstHistory_->clear();
+    payments_->showInvoice(std::nullopt);
     cmdOpenDraft_->setEnabled(false);
     cmdCreditNote_->setEnabled(false);
     if (invoices_.empty()) {
@@ -267,6 +278,9 @@ void frmReprint::selectInvoice()
     paidDate_ = invoice->paidDate;
     showFilledIn(txtDatePaid_, shortDate(paidDate_));
     FrameEdit_->setEnabled(paymentLevel <= app_.state.UserLevel);
+    // A credit note is settled through the invoice it corrects.
+    payments_->setEnabled(!invoice->creditFor);
+    payments_->showInvoice(invoice->creditFor ? std::nullopt : customerId_, invoice->invoiceId);
 }
 
 bool frmReprint::eventFilter(QObject* watched, QEvent* event)

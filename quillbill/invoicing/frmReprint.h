@@ -21,6 +21,7 @@ class QTreeWidget;
 namespace quillbill {
 
 struct AppContext;
+class PaymentPanel;
 
 // The reprint window: a customer's invoices with their payment and status,
 // the jobs and the history of the selected one, recording its payment (for
@@ -80,6 +81,7 @@ private:
     QLineEdit* txtDatePaid_;
     QCalendarWidget* calDatePicker_;
     QPushButton* cmdUpdate_;
+    PaymentPanel* payments_;
     QPushButton* cmdPrintInvoice_;
     QPushButton* cmdEmail_;
     QPushButton* cmdOpenDraft_;

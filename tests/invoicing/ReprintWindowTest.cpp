@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -287,6 +288,62 @@ TEST_F(ReprintWindow, MarkingTheThirdInvoicePaidShowsItPaidSelectsTheFirstAndWri
     EXPECT_EQ(invoices()->currentItem(), invoices()->topLevelItem(0));
     EXPECT_EQ(paymentGroup()->title(), "Update Invoice # 1");
     EXPECT_FALSE(calendar()->isVisible());
+}
+
+// Payments in parts: the balance shrinks with each, and the invoice is paid
+// when nothing is owed, on the day of the payment that settled it; more
+// than is owed is refused; a payment recorded by mistake is reversed by a
+// line of its own, and the invoice owes again.
+TEST_F(ReprintWindow, PaymentsInPartsSettleTheInvoiceAndAMistakeIsReversed)
+{
+    program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 0");
+    choose("O'Brien & Sons");
+    clickInvoice(2);
+    auto* amount = control<QLineEdit>(window.get(), "txtPaymentAmount");
+    auto* balance = control<QLabel>(window.get(), "lblBalance");
+    auto* payments = control<QTreeWidget>(window.get(), "ListView3");
+    const auto pay = [&](const char* typed, const char* how, const QDate& day) {
+        pickDate(day);
+        amount->clear();
+        QTest::keyClicks(amount, typed);
+        chooseInList(control<QComboBox>(window.get(), "cboPaymentMethod"), how);
+        click("cmdRecordPayment");
+    };
+    const auto paymentRows = [&] {
+        QStringList rows;
+        for (int row = 0; row < payments->topLevelItemCount(); ++row)
+            rows << payments->topLevelItem(row)->text(1) + ' ' + payments->topLevelItem(row)->text(2);
+        return rows;
+    };
+    EXPECT_EQ(balance->text(), "With taxes $1.05, paid $0.00, owed $1.05");
+
+    const QDate monday = QDate::currentDate().addDays(-7);
+    const QDate friday = QDate::currentDate().addDays(-3);
+    pay("0.50", "Cheque", monday);
+    EXPECT_EQ(invoices()->currentItem(), invoices()->topLevelItem(2)) << "the invoice stays selected";
+    EXPECT_EQ(balance->text(), "With taxes $1.05, paid $0.50, owed $0.55");
+    EXPECT_EQ(payment(obrien, sharedInvoice), "0 NULL");
+
+    pay("0.56", "Cash", friday);
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.contains("has $0.55 left to pay"))
+        << program.messages.last().text.toStdString();
+    EXPECT_EQ(paymentRows(), QStringList{"$0.50 Cheque"}) << "nothing was recorded";
+
+    pay("0.55", "Transfer", friday);
+    EXPECT_EQ(payment(obrien, sharedInvoice), "-1 " + friday.toString(Qt::ISODate));
+    EXPECT_EQ(invoiceRow(2).mid(2, 2), QStringList({"True", shortDate(friday)}));
+    EXPECT_EQ(balance->text(), "With taxes $1.05, paid $1.05, owed $0.00");
+
+    // The cheque bounced.
+    payments->setCurrentItem(payments->topLevelItem(0));
+    click("cmdReversePayment");
+    EXPECT_TRUE(program.messages.last().noIsDefault) << "a reversal asks with No first";
+    EXPECT_EQ(payment(obrien, sharedInvoice), "0 NULL");
+    EXPECT_EQ(paymentRows(), (QStringList{"$0.50 Cheque", "$0.55 Transfer", "-$0.50 Reversal"}));
+    EXPECT_EQ(balance->text(), "With taxes $1.05, paid $0.55, owed $0.50");
+    payments->setCurrentItem(payments->topLevelItem(0));
+    EXPECT_FALSE(control<QPushButton>(window.get(), "cmdReversePayment")->isEnabled()) << "reversed once only";
 }
 
 TEST_F(ReprintWindow, PaidWithoutADateAsksAndOnlyYesStoresIt)

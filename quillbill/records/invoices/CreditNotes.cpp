@@ -4,6 +4,7 @@
 #include "records/invoices/InvoiceContent.h"
 #include "records/invoices/InvoiceHistory.h"
 #include "records/invoices/InvoiceNumbers.h"
+#include "records/invoices/Payments.h"
 
 #include <QHash>
 #include <QLocale>
@@ -158,6 +159,8 @@ int32_t CreditNotes::make(int32_t customerId, int32_t invoiceId, const std::vect
         }
         history.record(customerId, invoiceId, InvoiceEvent::CreditNoteMade, user_, made);
         history.record(customerId, note, InvoiceEvent::CreditNoteIssued, user_, issued);
+        // What is left to pay is less now.
+        Payments::settle(database_, customerId, invoiceId);
     });
     return note;
 }

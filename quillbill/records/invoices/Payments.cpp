@@ -124,65 +124,71 @@ std::vector<Payment> Payments::paymentsOf(int32_t customerId, int32_t invoiceId)
 int64_t Payments::record(int32_t customerId, int32_t invoiceId, Money amount, const QDate& paidOn,
                          PaymentMethod method) const
 {
+    int64_t paymentId = 0;
+    database_.inTransaction([&] { paymentId = recordInTransaction(customerId, invoiceId, amount, paidOn, method); });
+    return paymentId;
+}
+
+int64_t Payments::recordInTransaction(int32_t customerId, int32_t invoiceId, Money amount, const QDate& paidOn,
+                                      PaymentMethod method) const
+{
     if (!paidOn.isValid())
         throw std::invalid_argument("a payment needs a valid date");
     if (amount.units() <= 0 || amount.units() % 100 != 0)
         throw PaymentRefused(PaymentRefused::Reason::NotAnAmount,
                              QObject::tr("A payment is an amount above zero in dollars and cents."));
-    int64_t paymentId = 0;
-    database_.inTransaction([&] {
-        const Money owed = balanceOf(customerId, invoiceId).owed();
-        if (amount > owed)
-            throw PaymentRefused(
-                PaymentRefused::Reason::MoreThanOwed,
-                owed.units() <= 0
-                    ? QObject::tr("Invoice %1 is paid in full, so no payment was recorded.").arg(invoiceId)
-                    : QObject::tr("Invoice %1 has %2 left to pay, so a payment of %3 was not "
-                                  "recorded.")
-                          .arg(invoiceId)
-                          .arg(amountText(owed), amountText(amount)));
-        const QSqlQuery insert = database_.execute(
-            "INSERT INTO TblPayment (CustomerID, InvoiceID, Amount, PaidOn, Method, RecordedAt, RecordedBy) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?)",
-            {customerId, invoiceId, qlonglong{amount.units()}, paidOn.toString(Qt::ISODate), storedName(method),
-             QDateTime::currentDateTimeUtc().toString(Qt::ISODate), user_});
-        paymentId = insert.lastInsertId().toLongLong();
-        InvoiceHistory(database_).record(customerId, invoiceId, InvoiceEvent::PaymentRecorded, user_,
-                                         {{QStringLiteral("payment"), qlonglong{paymentId}},
-                                          {QStringLiteral("sums"), QString::number(amount.units())},
-                                          {QStringLiteral("date"), paidOn.toString(Qt::ISODate)},
-                                          {QStringLiteral("method"), storedName(method)}});
-        settle(database_, customerId, invoiceId);
-    });
+    const Money owed = balanceOf(customerId, invoiceId).owed();
+    if (amount > owed)
+        throw PaymentRefused(PaymentRefused::Reason::MoreThanOwed,
+                             owed.units() <= 0
+                                 ? QObject::tr("Invoice %1 is paid in full, so no payment was recorded.").arg(invoiceId)
+                                 : QObject::tr("Invoice %1 has %2 left to pay, so a payment of %3 was not recorded.")
+                                       .arg(invoiceId)
+                                       .arg(amountText(owed), amountText(amount)));
+    const QSqlQuery insert = database_.execute(
+        "INSERT INTO TblPayment (CustomerID, InvoiceID, Amount, PaidOn, Method, RecordedAt, RecordedBy) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?)",
+        {customerId, invoiceId, qlonglong{amount.units()}, paidOn.toString(Qt::ISODate), storedName(method),
+         QDateTime::currentDateTimeUtc().toString(Qt::ISODate), user_});
+    const int64_t paymentId = insert.lastInsertId().toLongLong();
+    InvoiceHistory(database_).record(customerId, invoiceId, InvoiceEvent::PaymentRecorded, user_,
+                                     {{QStringLiteral("payment"), qlonglong{paymentId}},
+                                      {QStringLiteral("sums"), QString::number(amount.units())},
+                                      {QStringLiteral("date"), paidOn.toString(Qt::ISODate)},
+                                      {QStringLiteral("method"), storedName(method)}});
+    settle(database_, customerId, invoiceId);
     return paymentId;
 }
 
 void Payments::reverse(int32_t customerId, int32_t invoiceId, int64_t paymentId) const
 {
-    database_.inTransaction([&] {
-        payableInvoice(database_, customerId, invoiceId);
-        const auto payment = database_.firstRow("SELECT Amount, PaidOn, Method, Reverses FROM TblPayment WHERE "
-                                                "PaymentID = ? AND CustomerID = ? AND InvoiceID = ?",
-                                                {qlonglong{paymentId}, customerId, invoiceId});
-        if (!payment || !payment->isNull(3))
-            throw PaymentRefused(PaymentRefused::Reason::NoSuchPayment,
-                                 QObject::tr("That payment of invoice %1 is no longer in the database, so nothing "
-                                             "was reversed.")
-                                     .arg(invoiceId));
-        // The unique Reverses column says so too, at another desk's commit.
-        if (database_.firstRow("SELECT 1 FROM TblPayment WHERE Reverses = ?", {qlonglong{paymentId}}))
-            throw PaymentRefused(PaymentRefused::Reason::AlreadyReversed,
-                                 QObject::tr("That payment of invoice %1 has been reversed already.").arg(invoiceId));
-        const qlonglong amount = payment->value(0).toLongLong();
-        database_.execute("INSERT INTO TblPayment (CustomerID, InvoiceID, Amount, PaidOn, Method, Reverses, "
-                          "RecordedAt, RecordedBy) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-                          {customerId, invoiceId, -amount, payment->value(1), payment->value(2), qlonglong{paymentId},
-                           QDateTime::currentDateTimeUtc().toString(Qt::ISODate), user_});
-        InvoiceHistory(database_).record(
-            customerId, invoiceId, InvoiceEvent::PaymentReversed, user_,
-            {{QStringLiteral("payment"), qlonglong{paymentId}}, {QStringLiteral("sums"), QString::number(amount)}});
-        settle(database_, customerId, invoiceId);
-    });
+    database_.inTransaction([&] { reverseInTransaction(customerId, invoiceId, paymentId); });
+}
+
+void Payments::reverseInTransaction(int32_t customerId, int32_t invoiceId, int64_t paymentId) const
+{
+    payableInvoice(database_, customerId, invoiceId);
+    const auto payment = database_.firstRow("SELECT Amount, PaidOn, Method, Reverses FROM TblPayment WHERE "
+                                            "PaymentID = ? AND CustomerID = ? AND InvoiceID = ?",
+                                            {qlonglong{paymentId}, customerId, invoiceId});
+    if (!payment || !payment->isNull(3))
+        throw PaymentRefused(PaymentRefused::Reason::NoSuchPayment,
+                             QObject::tr("That payment of invoice %1 is no longer in the database, so nothing "
+                                         "was reversed.")
+                                 .arg(invoiceId));
+    // The unique Reverses column says so too, at another desk's commit.
+    if (database_.firstRow("SELECT 1 FROM TblPayment WHERE Reverses = ?", {qlonglong{paymentId}}))
+        throw PaymentRefused(PaymentRefused::Reason::AlreadyReversed,
+                             QObject::tr("That payment of invoice %1 has been reversed already.").arg(invoiceId));
+    const qlonglong amount = payment->value(0).toLongLong();
+    database_.execute("INSERT INTO TblPayment (CustomerID, InvoiceID, Amount, PaidOn, Method, Reverses, "
+                      "RecordedAt, RecordedBy) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+                      {customerId, invoiceId, -amount, payment->value(1), payment->value(2), qlonglong{paymentId},
+                       QDateTime::currentDateTimeUtc().toString(Qt::ISODate), user_});
+    InvoiceHistory(database_).record(
+        customerId, invoiceId, InvoiceEvent::PaymentReversed, user_,
+        {{QStringLiteral("payment"), qlonglong{paymentId}}, {QStringLiteral("sums"), QString::number(amount)}});
+    settle(database_, customerId, invoiceId);
 }
 
 void Payments::settle(const Database& database, int32_t customerId, int32_t invoiceId)

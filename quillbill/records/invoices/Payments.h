@@ -86,6 +86,11 @@ public:
     // invoice, on its day and by its means. Throws PaymentRefused and
     // DatabaseError.
     void reverse(int32_t customerId, int32_t invoiceId, int64_t paymentId) const;
+    // The same, inside a write transaction the caller holds, for a change
+    // that records or reverses payments along with others.
+    int64_t recordInTransaction(int32_t customerId, int32_t invoiceId, Money amount, const QDate& paidOn,
+                                PaymentMethod method) const;
+    void reverseInTransaction(int32_t customerId, int32_t invoiceId, int64_t paymentId) const;
 
     // Sets Paid and PaidDate from the balance; call inside the write
     // transaction of whatever changed it. An invoice marked paid with no
