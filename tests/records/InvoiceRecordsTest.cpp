@@ -4,6 +4,7 @@
 // sums a user types.
 
 #include "records/invoices/InvoiceRecords.h"
+#include "ChildrenAtOnce.h"
 #include "LockingProcess.h"
 #include "TestProgram.h"
 #include "common/Money.h"
@@ -186,25 +187,11 @@ TEST_F(InvoiceRecordsTest, TwoProgramsIssuingAtOnceNeverShareANumber)
     constexpr int creditEvery = 5;
     constexpr int each = invoicesEach + invoicesEach / creditEvery;
     const std::array<int32_t, 2> customerIds{addCustomer("Alpha", "SHARED"), addCustomer("Beta", "SHARED")};
-    std::array<QProcess, 2> children;
-    for (size_t i = 0; i < children.size(); ++i) {
-        children[i].start(INVOICE_ISSUING_CHILD,
-                          {program.databasePath(), "SHARED", QString::number(customerIds[i]),
-                           QString::number(invoicesEach), QString::number(creditEvery)});
-        ASSERT_TRUE(children[i].waitForStarted(30000));
-    }
-    for (QProcess& child : children) {
-        while (!child.canReadLine())
-            ASSERT_TRUE(child.waitForReadyRead(30000)) << child.readAllStandardError().constData();
-        ASSERT_EQ(child.readLine(), "ready\n");
-    }
-    for (QProcess& child : children)
-        child.write("go\n");
-    for (QProcess& child : children) {
-        ASSERT_TRUE(child.waitForFinished(100000));
-        EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().constData();
-    }
+    std::vector<QStringList> arguments;
+    for (const int32_t customerId : customerIds)
+        arguments.push_back({program.databasePath(), "SHARED", QString::number(customerId),
+                             QString::number(invoicesEach), QString::number(creditEvery)});
+    testing::runChildrenAtOnce(INVOICE_ISSUING_CHILD, arguments);
 
     const auto issued = database().firstRow("SELECT COUNT(*), COUNT(DISTINCT InvoiceID), MIN(InvoiceID), "
                                             "MAX(InvoiceID) FROM TblInvoice");

@@ -1,0 +1,207 @@
+// Payments on a copy of the delivered database, read back with plain SQL:
+// the balance with taxes and credit notes, refusals that write nothing,
+// Paid and PaidDate following the balance, reversals, invoices marked paid
+// before payments were kept, and two programs paying one invoice at once.
+
+#include "records/invoices/Payments.h"
+#include "ChildrenAtOnce.h"
+#include "TestProgram.h"
+#include "invoicing/InvoiceReprint.h"
+#include "records/Database.h"
+#include "records/customers/CustomerRecords.h"
+#include "records/invoices/CreditNotes.h"
+#include "records/invoices/InvoiceHistory.h"
+#include "records/invoices/InvoiceRecords.h"
+#include "records/invoices/IssuedInvoices.h"
+
+#include <gtest/gtest.h>
+
+namespace quillbill {
+namespace {
+
+using testing::TestProgram;
+
+const QDate decemberFirst(2026, 12, 1);
+const QString clerk = QStringLiteral("clerk");
+
+Money cents(int64_t count) { return Money::fromUnits(count * 100); }
+
+class PaymentsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 9975, GSTName = 'GST', PSTName = 'QST'");
+        customer = CustomerRecords(database())
+                       .add({0, "Tremblay Inc", "5 Rue Laval", "Quebec", "QC", "G1R4S9", "", "", "TRE"});
+    }
+
+    const Database& database() const { return program.app->state.MainDatabase; }
+
+    // An issued invoice of one job of `amount`.
+    int32_t issuedInvoice(Money amount)
+    {
+        const int32_t invoice = records.createInvoice("TRE", customer, decemberFirst);
+        records.addJob({customer, invoice, "Audit", amount});
+        InvoiceContent shown;
+        shown.jobs = {{"Audit", amount.units()}};
+        EXPECT_EQ(IssuedInvoices(database(), clerk).issue(customer, invoice, shown, IssueRoute::Printed),
+                  IssueOutcome::Issued);
+        return invoice;
+    }
+
+    // Paid and PaidDate, as "-1 2026-12-05"; "0 NULL" when unpaid.
+    QString paidState(int32_t invoice) const
+    {
+        const auto row = database().firstRow("SELECT Paid || ' ' || coalesce(PaidDate, 'NULL') FROM TblInvoice "
+                                             "WHERE CustomerID = ? AND InvoiceID = ?",
+                                             {customer, invoice});
+        return row ? row->value(0).toString() : QStringLiteral("gone");
+    }
+
+    QStringList everything() const
+    {
+        return program.dump("TblPayment") + program.dump("TblInvoice") + program.dump("TblInvoiceHistory");
+    }
+
+    TestProgram program;
+    InvoiceRecords records{program.app->state.MainDatabase, clerk};
+    Payments payments{program.app->state.MainDatabase, clerk};
+    int32_t customer = 0;
+};
+
+TEST_F(PaymentsTest, PaymentsNeverExceedWhatIsOwedAndPaidFollowsTheBalance)
+{
+    // $100.00 with GST 5 % and QST 9.975 %: $114.98.
+    const int32_t invoice = issuedInvoice(cents(10'000));
+    ASSERT_EQ(payments.balanceOf(customer, invoice).billed, cents(11'498));
+
+    using Reason = PaymentRefused::Reason;
+    struct Refusal {
+        const char* name;
+        int32_t invoice;
+        Money amount;
+        Reason reason;
+    };
+    const Refusal refusals[] = {
+        {"nothing", invoice, Money(), Reason::NotAnAmount},
+        {"a negative amount", invoice, cents(-1), Reason::NotAnAmount},
+        {"part of a cent", invoice, Money::fromUnits(50), Reason::NotAnAmount},
+        {"a cent more than is owed", invoice, cents(11'499), Reason::MoreThanOwed},
+        {"an invoice not stored", 999, cents(1), Reason::InvoiceGone},
+    };
+    const QStringList before = everything();
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.name);
+        try {
+            payments.record(customer, refusal.invoice, refusal.amount, decemberFirst, PaymentMethod::Cash);
+            ADD_FAILURE() << "a payment was recorded";
+        } catch (const PaymentRefused& refused) {
+            EXPECT_EQ(refused.reason(), refusal.reason) << refused.what();
+        }
+        EXPECT_EQ(everything(), before);
+    }
+
+    const int64_t cheque = payments.record(customer, invoice, cents(10'000), {2026, 12, 2}, PaymentMethod::Cheque);
+    EXPECT_EQ(paidState(invoice), "0 NULL");
+    EXPECT_EQ(payments.balanceOf(customer, invoice).owed(), cents(1'498));
+    const int64_t transfer = payments.record(customer, invoice, cents(1'498), {2026, 12, 5}, PaymentMethod::Transfer);
+    EXPECT_EQ(paidState(invoice), "-1 2026-12-05") << "paid on the day of the payment that settled it";
+    EXPECT_THROW(payments.record(customer, invoice, cents(1), decemberFirst, PaymentMethod::Cash), PaymentRefused);
+
+    payments.reverse(customer, invoice, transfer);
+    EXPECT_EQ(paidState(invoice), "0 NULL");
+    EXPECT_EQ(payments.balanceOf(customer, invoice).owed(), cents(1'498));
+    const auto refusedReversal = [&](int64_t payment) {
+        try {
+            payments.reverse(customer, invoice, payment);
+        } catch (const PaymentRefused& refused) {
+            return refused.reason();
+        }
+        return Reason::InvoiceGone;
+    };
+    EXPECT_EQ(refusedReversal(transfer), Reason::AlreadyReversed);
+    const std::vector<Payment> lines = payments.paymentsOf(customer, invoice);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[2].reverses, transfer);
+    EXPECT_EQ(lines[2].amount, cents(-1'498));
+    EXPECT_TRUE(lines[1].reversed);
+    EXPECT_EQ(refusedReversal(lines[2].paymentId), Reason::NoSuchPayment) << "a reversal is not reversed";
+
+    // A credit note of the whole invoice: nothing is owed, and what was paid
+    // is due back.
+    const CreditNotes notes(database(), clerk);
+    const CreditableInvoice creditable = notes.creditable(customer, invoice);
+    const int32_t note = notes.make(customer, invoice, {{creditable.jobs[0].job.jobId, creditable.jobs[0].open}}, {},
+                                    {}, decemberFirst.addDays(6));
+    EXPECT_EQ(payments.balanceOf(customer, invoice).owed(), cents(-10'000));
+    EXPECT_EQ(paidState(invoice), "-1 2026-12-02");
+    EXPECT_THROW(payments.record(customer, note, cents(1), decemberFirst, PaymentMethod::Cash), PaymentRefused);
+
+    QStringList history;
+    for (const HistoryLine& line : InvoiceHistory(database()).linesOf(customer, invoice))
+        if (line.event == InvoiceEvent::PaymentRecorded || line.event == InvoiceEvent::PaymentReversed)
+            history << QStringLiteral("%1 %2 %3")
+                           .arg(line.detail.value("payment").toInteger())
+                           .arg(line.detail.value("sums").toString(), line.detail.value("method").toString());
+    EXPECT_EQ(
+        history,
+        (QStringList{QStringLiteral("%1 1000000 cheque").arg(cheque),
+                     QStringLiteral("%1 149800 transfer").arg(transfer), QStringLiteral("%1 149800 ").arg(transfer)}));
+}
+
+// An invoice ticked paid before payments were kept owes nothing. The tick
+// box goes on working: ticking records what is owed as one payment on the
+// day given, and unticking reverses it.
+TEST_F(PaymentsTest, TheTickBoxRecordsAndTakesBackWhatIsOwed)
+{
+    const int32_t invoice = issuedInvoice(cents(10'000));
+    program.exec("UPDATE TblInvoice SET Paid = -1, PaidDate = '2026-11-20' WHERE InvoiceID = ?", {invoice});
+    EXPECT_EQ(payments.balanceOf(customer, invoice).owed(), Money());
+
+    const InvoiceReprint reprint(database(), clerk);
+    const auto shown = [&] {
+        for (const StoredInvoice& stored : reprint.invoicesOf(customer))
+            if (stored.invoiceId == invoice)
+                return stored;
+        return StoredInvoice{};
+    };
+    ASSERT_EQ(reprint.recordPayment(customer, shown(), false, {}), SaveOutcome::Saved);
+    EXPECT_EQ(paidState(invoice), "0 NULL");
+    EXPECT_EQ(payments.balanceOf(customer, invoice).owed(), cents(11'498));
+
+    payments.record(customer, invoice, cents(4'000), {2026, 12, 2}, PaymentMethod::Card);
+    ASSERT_EQ(reprint.recordPayment(customer, shown(), true, {2026, 12, 3}), SaveOutcome::Saved);
+    EXPECT_EQ(paidState(invoice), "-1 2026-12-03");
+    const std::vector<Payment> paid = payments.paymentsOf(customer, invoice);
+    ASSERT_EQ(paid.size(), 2u);
+    EXPECT_EQ(paid[1].amount, cents(7'498)) << "the rest, as one payment";
+    EXPECT_EQ(paid[1].method, PaymentMethod::Other);
+
+    ASSERT_EQ(reprint.recordPayment(customer, shown(), false, {}), SaveOutcome::Saved);
+    EXPECT_EQ(paidState(invoice), "0 NULL");
+    EXPECT_EQ(payments.balanceOf(customer, invoice).paid, Money()) << "both payments taken back";
+    EXPECT_EQ(payments.paymentsOf(customer, invoice).size(), 4u);
+}
+
+// Two programs paying one invoice at once, taking turns at the lock, and
+// trying to pay ten dollars more than it bills between them: every payment
+// lands until nothing is owed, none after, and the invoice is paid when the
+// last dollar came in.
+TEST_F(PaymentsTest, TwoProgramsPayingOneInvoiceAtOnceNeverPayTooMuch)
+{
+    constexpr int each = 60;
+    constexpr int dollarsBilled = 2 * each - 10;
+    program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 0, PSTRate = 0");
+    const int32_t invoice = issuedInvoice(cents(dollarsBilled * 100));
+    const QStringList arguments{program.databasePath(), QString::number(customer), QString::number(invoice),
+                                QString::number(each)};
+    testing::runChildrenAtOnce(PAYMENT_RECORDING_CHILD, {arguments, arguments});
+
+    EXPECT_EQ(payments.paymentsOf(customer, invoice).size(), size_t{dollarsBilled});
+    EXPECT_EQ(payments.balanceOf(customer, invoice).owed(), Money());
+    const auto paidOn = database().firstRow("SELECT PaidOn FROM TblPayment ORDER BY PaymentID DESC LIMIT 1");
+    EXPECT_EQ(paidState(invoice), "-1 " + paidOn->value(0).toString());
+}
+
+} // namespace
+} // namespace quillbill
