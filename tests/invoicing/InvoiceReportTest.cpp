@@ -83,6 +83,19 @@ TEST_F(InvoiceReportRows, SelectTheJobsOfTheChosenInvoicesCompanyByCompany)
     }
 }
 
+// Paid or not follows the balance, which a credit note settles with its
+// invoice: it is listed where the invoice it corrects is.
+TEST_F(InvoiceReportRows, ACreditNoteIsPaidOrNotWithTheInvoiceItCorrects)
+{
+    program.exec("INSERT INTO TblInvoice (CustomerID, InvoiceID, Date, Paid, Status, CreditFor) VALUES "
+                 "(1, 5, '2026-02-20', 0, 1, 1), (1, 6, '2026-02-21', 0, 1, 2)");
+    program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES "
+                 "(1, 5, 'c5', -10000), (1, 6, 'c6', -30000)");
+    EXPECT_EQ(jobsOf({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Paid}),
+              (QStringList{"a1 first", "a1 second", "c5", "b1"}));
+    EXPECT_EQ(jobsOf({day(2, 1), day(3, 31), 1, PaidFilter::NotPaid}), (QStringList{"c6", "a2", "a3"}));
+}
+
 // Rows through the delivered layout to a text file.
 class GroupedReport : public ::testing::Test {
 protected:

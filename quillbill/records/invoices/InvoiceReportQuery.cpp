@@ -22,13 +22,18 @@ ReportStatement invoiceReportStatement(const InvoiceReportChoices& choices)
         statement.sql += QStringLiteral(" AND TblInvoice.CustomerID = ?");
         statement.values << *choices.customerId;
     }
+    // Paid follows the balance; a credit note goes with the invoice it
+    // corrects.
+    const QString paid =
+        QStringLiteral(" AND COALESCE((SELECT credited.Paid FROM TblInvoice AS credited WHERE credited.CustomerID = "
+                       "TblInvoice.CustomerID AND credited.InvoiceID = TblInvoice.CreditFor), TblInvoice.Paid) = ?");
     switch (choices.paid) {
     case PaidFilter::Paid:
-        statement.sql += QStringLiteral(" AND TblInvoice.Paid = ?");
+        statement.sql += paid;
         statement.values << yes;
         break;
     case PaidFilter::NotPaid:
-        statement.sql += QStringLiteral(" AND TblInvoice.Paid = ?");
+        statement.sql += paid;
         statement.values << no;
         break;
     case PaidFilter::Both:

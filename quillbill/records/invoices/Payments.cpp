@@ -193,21 +193,22 @@ void Payments::reverseInTransaction(int32_t customerId, int32_t invoiceId, int64
 
 void Payments::settle(const Database& database, int32_t customerId, int32_t invoiceId)
 {
-    const InvoiceBalance balance = Payments(database, {}).balanceOf(customerId, invoiceId);
-    // The payment that settled it: the last one still standing.
+    const auto stored = database.firstRow("SELECT Paid, EXISTS (SELECT 1 FROM TblPayment WHERE CustomerID = ? AND "
+                                          "InvoiceID = ?) FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = ?",
+                                          {customerId, invoiceId, customerId, invoiceId});
+    // Marked paid before payments were recorded: it stays so.
+    if (!stored || (stored->value(0).toInt() == yes && !stored->value(1).toBool()))
+        return;
+    const bool settled = Payments(database, {}).balanceOf(customerId, invoiceId).owed().units() <= 0;
+    // The payment that settled it: the last one still standing. None when
+    // credit notes took back all it billed.
     const auto last = database.firstRow("SELECT PaidOn FROM TblPayment AS payment WHERE CustomerID = ? AND "
                                         "InvoiceID = ? AND Reverses IS NULL AND NOT EXISTS (SELECT 1 FROM "
                                         "TblPayment AS later WHERE later.Reverses = payment.PaymentID) "
                                         "ORDER BY PaymentID DESC LIMIT 1",
                                         {customerId, invoiceId});
-    const bool anyPayments =
-        database.firstRow("SELECT 1 FROM TblPayment WHERE CustomerID = ? AND InvoiceID = ?", {customerId, invoiceId})
-            .has_value();
-    if (!anyPayments)
-        return;
-    const bool settled = balance.owed().units() <= 0 && last;
     database.execute("UPDATE TblInvoice SET Paid = ?, PaidDate = ? WHERE CustomerID = ? AND InvoiceID = ?",
-                     {settled ? yes : no, settled ? last->value(0) : QVariant(), customerId, invoiceId});
+                     {settled ? yes : no, settled && last ? last->value(0) : QVariant(), customerId, invoiceId});
 }
 
 } // namespace quillbill

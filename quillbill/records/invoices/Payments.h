@@ -92,9 +92,11 @@ public:
                                 PaymentMethod method) const;
     void reverseInTransaction(int32_t customerId, int32_t invoiceId, int64_t paymentId) const;
 
-    // Sets Paid and PaidDate from the balance; call inside the write
-    // transaction of whatever changed it. An invoice marked paid with no
-    // payments is left as it is.
+    // Sets Paid and PaidDate from the balance: paid when nothing is owed,
+    // on the day of the last payment standing (none when credit notes took
+    // back everything). Call inside the write transaction of whatever
+    // changed the balance. An invoice marked paid with no payments is left
+    // as it is.
     static void settle(const Database& database, int32_t customerId, int32_t invoiceId);
 
 private:
