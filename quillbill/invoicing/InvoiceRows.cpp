@@ -126,6 +126,12 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
             credited, creditedRow ? QDate::fromString(creditedRow->value(0).toString(), Qt::ISODate) : QDate()};
     }
 
+    if (!rows.creditFor) {
+        const Payments payments(database, {});
+        if (!payments.paymentsOf(invoice.customerId, invoice.invoiceId).empty())
+            rows.balance = payments.balanceOf(invoice.customerId, invoice.invoiceId);
+    }
+
     for (const QSqlRecord& job : database.rows(QStringLiteral("SELECT JobDescription, Sums FROM TblJobs "
                                                               "WHERE CustomerID = ? AND InvoiceID = ? ORDER BY JobID"),
                                                key))

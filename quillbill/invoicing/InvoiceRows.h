@@ -4,6 +4,7 @@
 #include "invoicing/BuildInvoiceData.h"
 #include "records/invoices/InvoiceContent.h"
 #include "records/invoices/IssuedInvoices.h"
+#include "records/invoices/Payments.h"
 
 #include <QDate>
 #include <QString>
@@ -35,6 +36,9 @@ struct InvoiceRows : InvoiceContent {
         QDate date;
     };
     std::optional<CreditedInvoice> creditFor;
+    // An invoice with payments: what it comes to, what was paid and what
+    // is still owed, as of now, so a reprint says what is due.
+    std::optional<InvoiceBalance> balance;
 };
 
 // What a document made now prints of the office (every company row) and

@@ -80,6 +80,7 @@ bool clsSimple::PrintReport()
         if (!loaded)
             return;
         secondTaxRowRemoved_ = false;
+        balanceRowsRemoved_ = false;
         report_.setOutputTo(output_);
         const QFileInfo file(outputFile_);
         report_.setOutputFilename(outputFile_.isEmpty() || file.isAbsolute() ? outputFile_ : app_.path(outputFile_));
@@ -227,6 +228,7 @@ void clsSimple::printSections()
         }
     }
     setValue(*footer, "txtGrandTotal", dollars(totals.grandTotal, locale));
+    printBalance(*footer, rows, locale);
     report_.PrintSection(QStringLiteral("ReportFooter"));
 
     // Known before the run ends: ending it hands the pages to the printer,
@@ -234,6 +236,29 @@ void clsSimple::printSections()
     shown_ = rows;
     report_.EndReport();
     app_.state.LastOutputTarget = static_cast<int16_t>(report_.OutputTo());
+}
+
+void clsSimple::printBalance(quirepress::Section& footer, const InvoiceRows& rows, const QLocale& locale)
+{
+    const auto paidLabel = fieldIfAny(footer, QStringLiteral("lblPaid"));
+    const auto balanceLabel = fieldIfAny(footer, QStringLiteral("lblBalanceDue"));
+    if (!paidLabel || !balanceLabel)
+        return;
+    if (rows.balance) {
+        setValue(footer, "txtPaid", dollars(fromTenThousandths(rows.balance->paid.units()), locale));
+        setValue(footer, "txtBalanceDue", dollars(fromTenThousandths(rows.balance->owed().units()), locale));
+        return;
+    }
+    // Without payments the rows are taken out, so no blank lines are left
+    // under the total; once per load, like the second tax's row.
+    setValue(footer, "lblPaid", QString());
+    setValue(footer, "lblBalanceDue", QString());
+    const auto totalLabel = fieldIfAny(footer, QStringLiteral("lblGrandTotal"));
+    if (totalLabel && !balanceRowsRemoved_) {
+        removeRow(footer, *paidLabel, *balanceLabel);
+        removeRow(footer, *totalLabel, *paidLabel);
+        balanceRowsRemoved_ = true;
+    }
 }
 
 void clsSimple::NewPage() { report_.PrintSection(QStringLiteral("PageHeader")); }

@@ -68,6 +68,10 @@ private:
     // out: once per load, since the print button lays out the same layout
     // again.
     bool secondTaxRowRemoved_ = false;
+    // The same for the rows of what was paid and what is owed.
+    bool balanceRowsRemoved_ = false;
+    // Fills those rows for an invoice with payments, or takes them out.
+    void printBalance(quirepress::Section& footer, const InvoiceRows& rows, const QLocale& locale);
 
     std::optional<InvoiceRows> shown_;
     std::function<void(IssueRoute, const InvoiceContent&)> onDelivered_;

@@ -17,6 +17,7 @@
 #include "invoicing/InvoiceForms.h"
 #include "invoicing/clsSimple.h"
 #include "records/invoices/InvoiceRecords.h"
+#include "records/invoices/Payments.h"
 
 #include <gtest/gtest.h>
 
@@ -566,6 +567,35 @@ TEST_F(DeliveredInvoiceTest, AnInvoiceKeepsTheTaxesItWasIssuedWith)
     const QString ontario = pdfPages(older).join(u'\n').simplified();
     EXPECT_TRUE(ontario.contains(QStringLiteral("HST No. 81234 5678 RT0001"))) << ontario.toStdString();
     EXPECT_EQ(ontario.count(QStringLiteral("No.")), 3) << "Invoice No., Vendor No. and HST No. only";
+}
+
+// An invoice with payments says under its total what was paid and what is
+// still owed; one without has no such rows, and no blank lines for them.
+TEST_F(DeliveredInvoiceTest, AnInvoiceWithPaymentsSaysWhatIsStillOwed)
+{
+    setRates(5, 0);
+    const InvoiceSelection invoice =
+        storeInvoice(database(), QStringLiteral("Acme Tools"), 9, december7, {{"Job", 1'000'000}});
+    const auto gapUnderTotal = [&] {
+        const QString text = pdfPages(invoice).join(u'\n').simplified();
+        const QString words = toolOutput(
+            QStringLiteral("pdftotext"),
+            {QStringLiteral("-bbox"), program.app->path(QStringLiteral("invoice.pdf")), QStringLiteral("-")});
+        const auto top = [&words](const QString& word) {
+            const QRegularExpression pattern(QStringLiteral("yMin=\"([\\d.]+)\"[^>]*>%1<").arg(word));
+            return pattern.match(words).captured(1).toDouble();
+        };
+        return std::pair{text, top(QStringLiteral("Thank")) - top(QStringLiteral("Total"))};
+    };
+    const auto [unpaid, unpaidGap] = gapUnderTotal();
+    EXPECT_FALSE(unpaid.contains(QStringLiteral("Balance due"))) << unpaid.toStdString();
+
+    Payments(database(), {})
+        .record(invoice.customerId, invoice.invoiceId, Money::fromUnits(400'000), december7, PaymentMethod::Cheque);
+    const auto [partly, partlyGap] = gapUnderTotal();
+    EXPECT_TRUE(partly.contains(QStringLiteral("Total $105.00 Paid $40.00 Balance due $65.00")))
+        << partly.toStdString();
+    EXPECT_NEAR(partlyGap - unpaidGap, 33, 0.5) << "two rows, 660 twips, 33 points";
 }
 
 // Where the office asks for it, a copy of an issued invoice is titled
