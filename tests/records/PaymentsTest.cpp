@@ -9,6 +9,7 @@
 #include "invoicing/InvoiceReprint.h"
 #include "records/Database.h"
 #include "records/customers/CustomerRecords.h"
+#include "records/invoices/AccountStatement.h"
 #include "records/invoices/CreditNotes.h"
 #include "records/invoices/InvoiceHistory.h"
 #include "records/invoices/InvoiceRecords.h"
@@ -38,9 +39,9 @@ protected:
     const Database& database() const { return program.app->state.MainDatabase; }
 
     // An issued invoice of one job of `amount`.
-    int32_t issuedInvoice(Money amount)
+    int32_t issuedInvoice(Money amount, const QDate& date = decemberFirst)
     {
-        const int32_t invoice = records.createInvoice("TRE", customer, decemberFirst);
+        const int32_t invoice = records.createInvoice("TRE", customer, date);
         records.addJob({customer, invoice, "Audit", amount});
         InvoiceContent shown;
         shown.jobs = {{"Audit", amount.units()}};
@@ -181,6 +182,50 @@ TEST_F(PaymentsTest, TheTickBoxRecordsAndTakesBackWhatIsOwed)
     EXPECT_EQ(paidState(invoice), "0 NULL");
     EXPECT_EQ(payments.balanceOf(customer, invoice).paid, Money()) << "both payments taken back";
     EXPECT_EQ(payments.paymentsOf(customer, invoice).size(), 4u);
+}
+
+// A statement: what was owed when the period began, each issued document
+// and each payment in it in date order with what is owed after it, and what
+// is owed at its end. Drafts and what comes after the period are left out;
+// an invoice ticked paid before payments were kept shows its payment.
+TEST_F(PaymentsTest, AStatementRunsTheBalanceThroughThePeriod)
+{
+    program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 0");
+    const int32_t before = issuedInvoice(cents(10'000), {2026, 11, 10});
+    payments.record(customer, before, cents(5'000), {2026, 11, 20}, PaymentMethod::Cash);
+    const int32_t large = issuedInvoice(cents(20'000), {2026, 12, 3});
+    const CreditNotes notes(database(), clerk);
+    const int32_t note =
+        notes.make(customer, large, {{records.jobsOf(customer, large)[0].jobId, cents(4'000)}}, {}, {}, {2026, 12, 5});
+    const int64_t bounced = payments.record(customer, large, cents(10'000), {2026, 12, 5}, PaymentMethod::Cheque);
+    payments.reverse(customer, large, bounced);
+    const int32_t ticked = issuedInvoice(cents(1'000), {2026, 12, 6});
+    program.exec("UPDATE TblInvoice SET Paid = -1, PaidDate = '2026-12-08' WHERE InvoiceID = ?", {ticked});
+    records.createInvoice("TRE", customer, {2026, 12, 7}); // a draft
+    issuedInvoice(cents(50'000), {2027, 1, 3});
+
+    const AccountStatement statement = accountStatement(database(), customer, decemberFirst, {2026, 12, 31});
+    EXPECT_EQ(statement.opening, cents(5'500)) << "$105.00 billed, $50.00 paid";
+    QStringList lines;
+    for (const StatementLine& line : statement.lines)
+        lines << QStringLiteral("%1 %2 %3 %4 %5")
+                     .arg(line.date.toString(Qt::ISODate))
+                     .arg(int(line.kind))
+                     .arg(line.invoiceId)
+                     .arg(line.amount.units() / 100)
+                     .arg(line.balance.units() / 100);
+    using Kind = StatementLine::Kind;
+    const auto expected = [](const char* date, Kind kind, int32_t invoice, int64_t amount, int64_t balance) {
+        return QStringLiteral("%1 %2 %3 %4 %5").arg(date).arg(int(kind)).arg(invoice).arg(amount).arg(balance);
+    };
+    EXPECT_EQ(lines,
+              (QStringList{expected("2026-12-03", Kind::Invoice, large, 21'000, 26'500),
+                           expected("2026-12-05", Kind::CreditNote, note, -4'200, 22'300),
+                           expected("2026-12-05", Kind::Payment, large, -10'000, 12'300),
+                           expected("2026-12-05", Kind::Reversal, large, 10'000, 22'300),
+                           expected("2026-12-06", Kind::Invoice, ticked, 1'050, 23'350),
+                           expected("2026-12-08", Kind::Payment, ticked, -1'050, 22'300)}));
+    EXPECT_EQ(statement.closing, cents(22'300));
 }
 
 // Two programs paying one invoice at once, taking turns at the lock, and

@@ -1,7 +1,7 @@
 #include "records/invoices/Payments.h"
 
-#include "common/InvoiceTotals.h"
 #include "records/Database.h"
+#include "records/invoices/InvoiceAmounts.h"
 #include "records/invoices/InvoiceHistory.h"
 
 #include <QLocale>
@@ -25,25 +25,20 @@ constexpr std::pair<PaymentMethod, const char*> methodNames[] = {
 
 QString amountText(Money amount) { return u'$' + Money::typedText(amount, QLocale()); }
 
-// What one TblInvoice row comes to with its taxes, to the cent: at its own
-// discount and rates, or the company's for an invoice from before they
-// were kept, as its document prints it.
+// What one TblInvoice row comes to with its taxes, to the cent, as its
+// document prints it.
 Money grandTotalOf(const Database& database, int32_t customerId, int32_t invoiceId)
 {
     const auto row = database.firstRow(
-        "SELECT invoice.Discount, COALESCE(invoice.GSTRate, company.GSTRate, 0), "
-        "COALESCE(invoice.PSTRate, company.PSTRate, 0), (SELECT COALESCE(SUM(Sums), 0) FROM TblJobs AS job "
-        "WHERE job.CustomerID = invoice.CustomerID AND job.InvoiceID = invoice.InvoiceID) "
-        "FROM TblInvoice AS invoice LEFT JOIN (SELECT * FROM TblMyCompanyInfo ORDER BY rowid LIMIT 1) AS company "
-        "WHERE invoice.CustomerID = ? AND invoice.InvoiceID = ?",
+        QStringLiteral("SELECT %1, (SELECT COALESCE(SUM(Sums), 0) FROM TblJobs AS job WHERE job.CustomerID = "
+                       "invoice.CustomerID AND job.InvoiceID = invoice.InvoiceID) FROM TblInvoice AS invoice %2 "
+                       "WHERE invoice.CustomerID = ? AND invoice.InvoiceID = ?")
+            .arg(QLatin1String(invoiceAmountColumns), QLatin1String(firstCompanyJoin)),
         {customerId, invoiceId});
     if (!row)
         return {};
-    const InvoiceTotals totals =
-        invoiceTotals(fromTenThousandths(row->value(3).toLongLong()), row->value(0).toLongLong(),
-                      TaxRate{row->value(1).toLongLong()}, TaxRate{row->value(2).toLongLong()});
-    // Whole cents, so exact in ten-thousandths.
-    return Money::fromUnits(static_cast<int64_t>(totals.grandTotal / 100));
+    return quillbill::grandTotalOf(row->value(3).toLongLong(), row->value(0).toLongLong(), row->value(1).toLongLong(),
+                                   row->value(2).toLongLong());
 }
 
 // The invoice's row, refusing a payment for one that is gone or is a
