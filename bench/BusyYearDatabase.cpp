@@ -85,11 +85,14 @@ BusyYear makeBusyYearDatabase(const QString& deliveredDatabase, const QString& p
     const Statement customer = db.prepare("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, "
                                           "Phone, BillingCode) VALUES (?, ?, ?, 'Halifax', 'NS', 'B3H 1T2', ?, ?)");
     const Statement code = db.prepare("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES (?, ?)");
-    const Statement invoice =
-        db.prepare("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid, PaidDate) VALUES (?, ?, ?, ?, ?)");
+    const Statement invoice = db.prepare("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid, PaidDate, Status) "
+                                         "VALUES (?, ?, ?, ?, ?, 1)");
     const Statement job =
         db.prepare("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, ?, ?, ?)");
-    if (!customer || !code || !invoice || !job)
+    const Statement payment =
+        db.prepare("INSERT INTO TblPayment (CustomerID, InvoiceID, Amount, PaidOn, Method, RecordedAt, RecordedBy) "
+                   "VALUES (?, ?, ?, ?, 'cheque', ?, 'bench')");
+    if (!customer || !code || !invoice || !job || !payment)
         return made;
 
     std::mt19937 random(20250101);
@@ -123,9 +126,13 @@ BusyYear makeBusyYearDatabase(const QString& deliveredDatabase, const QString& p
         sqlite3_bind_int(invoice.get(), 2, customerId);
         bindText(invoice.get(), 3, date.toString(Qt::ISODate).toUtf8());
         sqlite3_bind_int(invoice.get(), 4, paid ? -1 : 0);
+        // Drawn only for a paid invoice, so the year's numbers stay those of
+        // earlier runs.
+        const QByteArray paidOn = paid
+            ? std::min(date.addDays(below(45)), QDate(made.year, 12, 31)).toString(Qt::ISODate).toUtf8()
+            : QByteArray();
         if (paid)
-            bindText(invoice.get(), 5,
-                     std::min(date.addDays(below(45)), QDate(made.year, 12, 31)).toString(Qt::ISODate).toUtf8());
+            bindText(invoice.get(), 5, paidOn);
         else
             sqlite3_bind_null(invoice.get(), 5);
         if (!step(invoice.get()))
@@ -134,16 +141,30 @@ BusyYear makeBusyYearDatabase(const QString& deliveredDatabase, const QString& p
         // Pairs of invoices balance each other, so the year has exactly
         // ten jobs an invoice.
         const int spread = n % 2 == 0 ? (extraJobs = below(17) - 8) : -extraJobs;
+        int64_t billed = 0;
         for (int line = 0; line < jobsPerInvoice + spread; ++line) {
             sqlite3_bind_int(job.get(), 1, customerId);
             sqlite3_bind_int(job.get(), 2, number);
             const QByteArray text = work[size_t(below(int(work.size())))];
             sqlite3_bind_text(job.get(), 3, text.constData(), int(text.size()), SQLITE_TRANSIENT);
             // 25.00 to 2,500.00, whole cents, in ten-thousandths.
-            sqlite3_bind_int64(job.get(), 4, int64_t(2'500 + below(247'501)) * 100);
+            const int64_t sums = int64_t(2'500 + below(247'501)) * 100;
+            sqlite3_bind_int64(job.get(), 4, sums);
             if (!step(job.get()))
                 return made;
+            billed += sums;
             ++made.jobs;
+        }
+        // A paid invoice was paid in one payment of what its jobs come to.
+        if (paid) {
+            sqlite3_bind_int(payment.get(), 1, customerId);
+            sqlite3_bind_int(payment.get(), 2, number);
+            sqlite3_bind_int64(payment.get(), 3, billed);
+            bindText(payment.get(), 4, paidOn);
+            bindText(payment.get(), 5, paidOn + "T12:00:00Z");
+            if (!step(payment.get()))
+                return made;
+            ++made.payments;
         }
         ++made.invoices;
     }

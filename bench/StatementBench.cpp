@@ -1,0 +1,41 @@
+// A statement of account worked out from a busy year's database: the
+// busiest customer's whole year, its invoices, payments and running
+// balance. The statement's document is laid out from these lines; this is
+// the reading and reckoning beneath it.
+
+#include "BusyYearDatabase.h"
+
+#include "records/Database.h"
+#include "records/invoices/AccountStatement.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDate>
+#include <QTemporaryDir>
+
+namespace {
+
+void BM_StatementOfTheBusiestCustomerOfABusyYear(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const bench::BusyYear year =
+        bench::makeBusyYearDatabase(QStringLiteral(QUILLBILL_DELIVERED_DATABASE), folder.path());
+    if (year.databasePath.isEmpty()) {
+        state.SkipWithError("cannot make the busy year's database");
+        return;
+    }
+    quillbill::Database database;
+    database.open(year.databasePath);
+    size_t lines = 0;
+    for (auto _ : state) {
+        const quillbill::AccountStatement statement = quillbill::accountStatement(
+            database, year.busiestCustomer, QDate(year.year, 1, 1), QDate(year.year, 12, 31));
+        lines = statement.lines.size();
+        benchmark::DoNotOptimize(statement.closing);
+    }
+    state.counters["invoices"] = year.busiestInvoices;
+    state.counters["lines"] = double(lines);
+}
+BENCHMARK(BM_StatementOfTheBusiestCustomerOfABusyYear)->Unit(benchmark::kMillisecond);
+
+} // namespace
