@@ -330,7 +330,7 @@ TEST(ProgramFolderTest, AnInstalledProgramLaysOutThePerUserFolderOnce)
     EXPECT_FALSE(QFileInfo::exists(user + "/DataBase/db_be.mdb"));
 }
 
-TEST(ProgramFolderTest, AnUpgradedProgramBringsItsGuideAndLeavesTheDataAlone)
+TEST(ProgramFolderTest, AnUpgradedProgramBringsItsGuideAndNewLayoutsAndLeavesTheDataAlone)
 {
     QTemporaryDir root;
     const QString defaults = root.path() + "/share/quillbill";
@@ -346,14 +346,20 @@ TEST(ProgramFolderTest, AnUpgradedProgramBringsItsGuideAndLeavesTheDataAlone)
     };
     ASSERT_TRUE(write(defaults + "/DataBase/db_be.mdb", "delivered"));
     ASSERT_TRUE(write(defaults + "/HelpFile/index.html", "guide 1"));
+    ASSERT_TRUE(write(defaults + "/Reports/simple.rdn", "layout 1"));
     ProgramFolder::locate(root.path() + "/bin", defaults, user);
     ASSERT_TRUE(write(user + "/DataBase/db_be.mdb", "the office's invoices"));
+    ASSERT_TRUE(write(user + "/Reports/simple.rdn", "the office's own layout"));
 
     // The package is upgraded: a new start page and a page for a new window.
     ASSERT_TRUE(write(defaults + "/DataBase/db_be.mdb", "delivered 2"));
     ASSERT_TRUE(write(defaults + "/HelpFile/index.html", "guide 2, longer"));
     ASSERT_TRUE(write(defaults + "/HelpFile/images/new-window.png", "picture"));
+    ASSERT_TRUE(write(defaults + "/Reports/simple.rdn", "layout 2"));
+    ASSERT_TRUE(write(defaults + "/Reports/statement.rdn", "a new document's layout"));
     ProgramFolder::locate(root.path() + "/bin", defaults, user);
+    EXPECT_EQ(read(user + "/Reports/statement.rdn"), "a new document's layout");
+    EXPECT_EQ(read(user + "/Reports/simple.rdn"), "the office's own layout") << "the office's layouts stay";
     EXPECT_EQ(read(user + "/HelpFile/index.html"), "guide 2, longer");
     EXPECT_EQ(read(user + "/HelpFile/images/new-window.png"), "picture");
     EXPECT_EQ(read(user + "/DataBase/db_be.mdb"), "the office's invoices");

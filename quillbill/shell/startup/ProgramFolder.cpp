@@ -12,6 +12,7 @@ namespace quillbill::ProgramFolder {
 namespace {
 const QString databaseFolder = QStringLiteral("DataBase");
 const QString guideFolder = QStringLiteral("HelpFile");
+const QString reportsFolder = QStringLiteral("Reports");
 
 bool sameContents(const QString& one, const QString& other)
 {
@@ -44,6 +45,10 @@ QString locate(const QString& executableFolder, const QString& defaults, const Q
         layOutPrivately(defaults + u'/' + databaseFolder, perUserFolder + u'/' + databaseFolder);
         copyTree(defaults, perUserFolder);
     }
+    // A layout a newer version brings is laid out beside the user's own,
+    // which stay as the office made them.
+    if (QDir(defaults).exists(reportsFolder))
+        copyTree(defaults + u'/' + reportsFolder, perUserFolder + u'/' + reportsFolder);
     // The guide and its help program belong to the installed version, not
     // to the user: after an upgrade, F1 asks for the new version's pages.
     if (QDir(defaults).exists(guideFolder))
