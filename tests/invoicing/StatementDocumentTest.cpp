@@ -1,0 +1,86 @@
+// The statement of account through the delivered layout, to PDF, HTML and
+// CSV files read back: the period, each line with its balance, and the
+// balance due.
+
+#include "PrintedPdf.h"
+#include "QuietDesktopOpener.h"
+#include "TestProgram.h"
+#include "invoicing/clsStatement.h"
+#include "records/customers/CustomerRecords.h"
+#include "records/invoices/InvoiceRecords.h"
+#include "records/invoices/IssuedInvoices.h"
+#include "records/invoices/Payments.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace quillbill::testing {
+namespace {
+
+QString readText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+class StatementDocument : public ::testing::Test {
+protected:
+    StatementDocument() { program.installDeliveredReports(); }
+
+    static void SetUpTestSuite() { ASSERT_TRUE(installQuietDesktopOpener()); }
+
+    const Database& database() const { return program.app->state.MainDatabase; }
+
+    QString printed(quirepress::OutputOptions target, const QString& name)
+    {
+        const QString path = program.app->path(name);
+        clsStatement driver(*program.app, customer, {2026, 11, 1}, {2026, 11, 30});
+        driver.setOutput(target);
+        driver.setOutputFile(path);
+        EXPECT_TRUE(driver.PrintReport());
+        EXPECT_TRUE(program.messages.empty()) << program.messages.last().text.toStdString();
+        return target == quirepress::cOutputToPDFFile ? pageTexts(path).join(u'\n').simplified()
+                                                      : readText(path).simplified();
+    }
+
+    TestProgram program;
+    int32_t customer = 0;
+};
+
+TEST_F(StatementDocument, ListsThePeriodWithItsRunningBalanceInEveryFormat)
+{
+    program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 0");
+    customer =
+        CustomerRecords(database()).add({0, "Tremblay Inc", "5 Rue Laval", "Quebec", "QC", "G1R4S9", "", "", "TRE"});
+    const InvoiceRecords records(database(), "clerk");
+    const auto issue = [&](const QDate& date, int64_t dollars) {
+        const int32_t invoice = records.createInvoice("TRE", customer, date);
+        records.addJob({customer, invoice, "Audit", Money::fromUnits(dollars * 10'000)});
+        InvoiceContent shown;
+        shown.jobs = {{"Audit", dollars * 10'000}};
+        IssuedInvoices(database(), "clerk").issue(customer, invoice, shown, IssueRoute::Printed);
+        return invoice;
+    };
+    issue({2026, 10, 20}, 100);
+    const int32_t november = issue({2026, 11, 3}, 200);
+    Payments(database(), "clerk")
+        .record(customer, november, Money::fromUnits(1'000'000), {2026, 11, 15}, PaymentMethod::Cheque);
+
+    const QString pdf = printed(quirepress::cOutputToPDFFile, "statement.pdf");
+    for (const char* expected : {"STATEMENT", "Nov 1, 2026 to Nov 30, 2026", "Tremblay Inc", "5 Rue Laval",
+                                 "Nov 1, 2026 Balance brought forward $105.00", "Nov 3, 2026 Invoice 2 $210.00 $315.00",
+                                 "Nov 15, 2026 Payment, cheque, invoice 2 $100.00 $215.00", "Balance due $215.00"})
+        EXPECT_TRUE(pdf.contains(QLatin1String(expected))) << expected << "\n" << pdf.toStdString();
+
+    for (const auto& [target, name] : {std::pair{quirepress::cOutputToHTMLFile, "statement.html"},
+                                       std::pair{quirepress::cOutputToCSVFile, "statement.csv"}}) {
+        SCOPED_TRACE(name);
+        const QString text = printed(target, name);
+        for (const char* expected : {"Balance brought forward", "Invoice 2", "$315.00", "$215.00"})
+            EXPECT_TRUE(text.contains(QLatin1String(expected))) << expected << "\n" << text.toStdString();
+    }
+}
+
+} // namespace
+} // namespace quillbill::testing
