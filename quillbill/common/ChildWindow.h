@@ -15,6 +15,7 @@ enum class ChildKind {
     RemoveCustomer = 6, // "Remove Company"
     Users = 7, // "System Users"
     ReviewCustomers = 8, // "Review/Edit Company"
+    Statement = 9, // "Statement of Account"
 };
 
 // A window that lives inside the main window. It tells the main window when

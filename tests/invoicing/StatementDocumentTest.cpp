@@ -2,10 +2,13 @@
 // CSV files read back: the period, each line with its balance, and the
 // balance due.
 
+#include "FindControl.h"
 #include "PrintedPdf.h"
+#include "ProgramControls.h"
 #include "QuietDesktopOpener.h"
 #include "TestProgram.h"
 #include "invoicing/clsStatement.h"
+#include "invoicing/frmStatement.h"
 #include "records/customers/CustomerRecords.h"
 #include "records/invoices/InvoiceRecords.h"
 #include "records/invoices/IssuedInvoices.h"
@@ -13,7 +16,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QCalendarWidget>
+#include <QComboBox>
 #include <QFile>
+#include <QPushButton>
+#include <QTest>
 
 namespace quillbill::testing {
 namespace {
@@ -29,6 +36,28 @@ protected:
     StatementDocument() { program.installDeliveredReports(); }
 
     static void SetUpTestSuite() { ASSERT_TRUE(installQuietDesktopOpener()); }
+
+    // Tremblay Inc: an invoice of $105.00 in October, one of $210.00 on
+    // November 3 and a payment of $100.00 on November 15.
+    void SetUp() override
+    {
+        program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 0");
+        customer = CustomerRecords(database())
+                       .add({0, "Tremblay Inc", "5 Rue Laval", "Quebec", "QC", "G1R4S9", "", "", "TRE"});
+        const InvoiceRecords records(database(), "clerk");
+        const auto issue = [&](const QDate& date, int64_t dollars) {
+            const int32_t invoice = records.createInvoice("TRE", customer, date);
+            records.addJob({customer, invoice, "Audit", Money::fromUnits(dollars * 10'000)});
+            InvoiceContent shown;
+            shown.jobs = {{"Audit", dollars * 10'000}};
+            IssuedInvoices(database(), "clerk").issue(customer, invoice, shown, IssueRoute::Printed);
+            return invoice;
+        };
+        issue({2026, 10, 20}, 100);
+        const int32_t november = issue({2026, 11, 3}, 200);
+        Payments(database(), "clerk")
+            .record(customer, november, Money::fromUnits(1'000'000), {2026, 11, 15}, PaymentMethod::Cheque);
+    }
 
     const Database& database() const { return program.app->state.MainDatabase; }
 
@@ -50,23 +79,6 @@ protected:
 
 TEST_F(StatementDocument, ListsThePeriodWithItsRunningBalanceInEveryFormat)
 {
-    program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 0");
-    customer =
-        CustomerRecords(database()).add({0, "Tremblay Inc", "5 Rue Laval", "Quebec", "QC", "G1R4S9", "", "", "TRE"});
-    const InvoiceRecords records(database(), "clerk");
-    const auto issue = [&](const QDate& date, int64_t dollars) {
-        const int32_t invoice = records.createInvoice("TRE", customer, date);
-        records.addJob({customer, invoice, "Audit", Money::fromUnits(dollars * 10'000)});
-        InvoiceContent shown;
-        shown.jobs = {{"Audit", dollars * 10'000}};
-        IssuedInvoices(database(), "clerk").issue(customer, invoice, shown, IssueRoute::Printed);
-        return invoice;
-    };
-    issue({2026, 10, 20}, 100);
-    const int32_t november = issue({2026, 11, 3}, 200);
-    Payments(database(), "clerk")
-        .record(customer, november, Money::fromUnits(1'000'000), {2026, 11, 15}, PaymentMethod::Cheque);
-
     const QString pdf = printed(quirepress::cOutputToPDFFile, "statement.pdf");
     for (const char* expected : {"STATEMENT", "Nov 1, 2026 to Nov 30, 2026", "Tremblay Inc", "5 Rue Laval",
                                  "Nov 1, 2026 Balance brought forward $105.00", "Nov 3, 2026 Invoice 2 $210.00 $315.00",
@@ -80,6 +92,29 @@ TEST_F(StatementDocument, ListsThePeriodWithItsRunningBalanceInEveryFormat)
         for (const char* expected : {"Balance brought forward", "Invoice 2", "$315.00", "$215.00"})
             EXPECT_TRUE(text.contains(QLatin1String(expected))) << expected << "\n" << text.toStdString();
     }
+}
+
+// The window makes the chosen customer's statement for the chosen period,
+// and refuses a period that ends before it begins.
+TEST_F(StatementDocument, TheWindowShowsTheChosenCustomersStatement)
+{
+    frmStatement window(*program.app);
+    window.show();
+    chooseInList(control<QComboBox>(&window, "cmbCustomerID"), "Tremblay Inc");
+    control<QCalendarWidget>(&window, "calFrom")->setSelectedDate({2026, 11, 1});
+    control<QCalendarWidget>(&window, "calTo")->setSelectedDate({2026, 11, 30});
+    QTest::mouseClick(control<QPushButton>(&window, "cmdPreview"), Qt::LeftButton);
+    QWidget* preview = shownWindow("frmDisplay");
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->windowTitle().contains("Statement - Tremblay Inc")) << preview->windowTitle().toStdString();
+    preview->close();
+    EXPECT_TRUE(program.messages.empty());
+
+    control<QCalendarWidget>(&window, "calFrom")->setSelectedDate({2026, 12, 1});
+    QTest::mouseClick(control<QPushButton>(&window, "cmdPreview"), Qt::LeftButton);
+    ASSERT_EQ(program.messages.messages.size(), 1u);
+    EXPECT_TRUE(program.messages.last().text.contains("ends before it begins"));
+    EXPECT_EQ(shownWindow("frmDisplay"), nullptr);
 }
 
 } // namespace

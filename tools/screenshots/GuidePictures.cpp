@@ -17,6 +17,7 @@
 #include "invoicing/frmAddInvoice.h"
 #include "invoicing/frmInvoiceReports.h"
 #include "invoicing/frmReprint.h"
+#include "invoicing/frmStatement.h"
 #include "mail/MailPassword.h"
 #include "mail/frmEmail.h"
 #include "shell/login/frmLogin.h"
@@ -240,6 +241,13 @@ void takeReprintAndReportPictures(AppContext& app, const QString& guide)
         creditNote->resize(720, 360);
         save(creditNote, guide, "credit-note");
         creditNote->close();
+    }
+    {
+        frmStatement window(app);
+        window.show();
+        chooseCustomer(&window, newInvoiceCustomer);
+        control<QCalendarWidget>(&window, "calFrom")->setSelectedDate(QDate::currentDate().addMonths(-1));
+        save(&window, guide, "statement");
     }
     frmInvoiceReports window(app);
     window.show();

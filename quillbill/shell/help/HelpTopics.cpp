@@ -15,7 +15,7 @@ namespace {
 // Every window a user can press F1 in, by object name, and the page of the
 // guide that explains it. The report engine's windows are named too: its
 // preview, output choice and progress windows open over the program's.
-constexpr std::array<std::pair<const char*, const char*>, 19> pages{{
+constexpr std::array<std::pair<const char*, const char*>, 20> pages{{
     {"frmMain", "main-window.html"},
     {"frmLogin", "login.html"},
     {"frmTip", "tip-of-the-day.html"},
@@ -27,6 +27,7 @@ constexpr std::array<std::pair<const char*, const char*>, 19> pages{{
     {"frmAddInvoice", "new-invoice.html"},
     {"frmReprint", "reprint-invoice.html"},
     {"frmInvoiceReports", "invoice-reports.html"},
+    {"frmStatement", "statement.html"},
     {"frmEmail", "email.html"},
     {"frmOptions", "options.html"},
     {"frmUsers", "users.html"},

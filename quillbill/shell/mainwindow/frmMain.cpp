@@ -38,6 +38,7 @@ const std::map<ChildKind, QString> childMenuItemNames = {
     {ChildKind::RemoveCustomer, "mnuRemove"},
     {ChildKind::Users, "mnuUser"},
     {ChildKind::ReviewCustomers, "mnuReview"},
+    {ChildKind::Statement, "mnuStatement"},
 };
 
 int twipsToPixels(int twips, const QWidget* widget) { return twips * widget->logicalDpiX() / 1440; }
