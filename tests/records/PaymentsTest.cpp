@@ -10,6 +10,7 @@
 #include "records/Database.h"
 #include "records/customers/CustomerRecords.h"
 #include "records/invoices/AccountStatement.h"
+#include "records/invoices/AgingReport.h"
 #include "records/invoices/CreditNotes.h"
 #include "records/invoices/InvoiceHistory.h"
 #include "records/invoices/InvoiceRecords.h"
@@ -226,6 +227,54 @@ TEST_F(PaymentsTest, AStatementRunsTheBalanceThroughThePeriod)
                            expected("2026-12-06", Kind::Invoice, ticked, 1'050, 23'350),
                            expected("2026-12-08", Kind::Payment, ticked, -1'050, 22'300)}));
     EXPECT_EQ(statement.closing, cents(22'300));
+}
+
+// Aging: what each invoice still owed on the day, in the age of its own
+// date, each customer's row and the totals of each age; what was paid or
+// credited after the day, and invoices after it, do not count.
+TEST_F(PaymentsTest, AgingSplitsWhatIsOwedByDaysPastTheInvoice)
+{
+    program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 0, PSTRate = 0");
+    const QDate asOf(2026, 12, 31);
+    // A hundred dollars at each edge of the ages.
+    for (const int days : {0, 30, 31, 60, 61, 90, 91})
+        issuedInvoice(cents(10'000), asOf.addDays(-days));
+    const int32_t partly = issuedInvoice(cents(10'000), asOf.addDays(-10));
+    payments.record(customer, partly, cents(2'500), asOf.addDays(-5), PaymentMethod::Cash);
+    payments.record(customer, partly, cents(2'500), asOf.addDays(1), PaymentMethod::Cash);
+    const int32_t paid = issuedInvoice(cents(10'000), asOf.addDays(-40));
+    payments.record(customer, paid, cents(10'000), asOf.addDays(-20), PaymentMethod::Cheque);
+    const int32_t credited = issuedInvoice(cents(10'000), asOf.addDays(-100));
+    const CreditNotes notes(database(), clerk);
+    notes.make(customer, credited, {{records.jobsOf(customer, credited)[0].jobId, cents(4'000)}}, {}, {},
+               asOf.addDays(-3));
+    issuedInvoice(cents(10'000), asOf.addDays(1));
+
+    const int32_t other =
+        CustomerRecords(database()).add({0, "Acme Tools", "1 Main St", "Truro", "NS", "B2N1A1", "", "", "ACM"});
+    const int32_t acme = records.createInvoice("ACM", other, asOf.addDays(-45));
+    records.addJob({other, acme, "Work", cents(5'000)});
+    InvoiceContent shown;
+    shown.jobs = {{"Work", cents(5'000).units()}};
+    IssuedInvoices(database(), clerk).issue(other, acme, shown, IssueRoute::Printed);
+
+    const AgingReport report = agingReport(database(), asOf);
+    const auto dollarsOf = [](const std::array<Money, agingBuckets>& owed) {
+        std::vector<int64_t> whole;
+        for (const Money amount : owed)
+            whole.push_back(amount.units() / 10'000);
+        return whole;
+    };
+    ASSERT_EQ(report.rows.size(), 2u);
+    EXPECT_EQ(report.rows[0].company, "Acme Tools");
+    EXPECT_EQ(dollarsOf(report.rows[0].owed), (std::vector<int64_t>{0, 0, 50, 0, 0}));
+    EXPECT_EQ(report.rows[1].company, "Tremblay Inc");
+    // Current: the day's own; 1-30: 30 days and the $75 left of 10 days; 31-60:
+    // 31 and 60; 61-90: 61 and 90; over 90: 91 and the $60 not credited of 100.
+    EXPECT_EQ(dollarsOf(report.rows[1].owed), (std::vector<int64_t>{100, 175, 200, 200, 160}));
+    EXPECT_EQ(report.rows[1].total, cents(83'500));
+    EXPECT_EQ(dollarsOf(report.totals), (std::vector<int64_t>{100, 175, 250, 200, 160}));
+    EXPECT_EQ(report.total, cents(88'500));
 }
 
 // Two programs paying one invoice at once, taking turns at the lock, and

@@ -1,0 +1,119 @@
+#include "records/invoices/AgingReport.h"
+
+#include "records/Database.h"
+#include "records/invoices/InvoiceAmounts.h"
+
+#include <QHash>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <map>
+
+namespace quillbill {
+
+namespace {
+
+constexpr int yes = -1;
+
+QDate isoDate(const QVariant& stored) { return QDate::fromString(stored.toString(), Qt::ISODate); }
+
+// An invoice of one customer: CustomerID and InvoiceID in one key.
+qint64 keyOf(int32_t customerId, int32_t invoiceId) { return (qint64(customerId) << 32) | quint32(invoiceId); }
+
+struct OpenInvoice {
+    int32_t customerId;
+    QDate date;
+    int64_t owed; // ten-thousandths
+};
+
+} // namespace
+
+size_t agingBucketOf(int daysPastInvoice)
+{
+    if (daysPastInvoice <= 0)
+        return 0;
+    if (daysPastInvoice <= 30)
+        return 1;
+    if (daysPastInvoice <= 60)
+        return 2;
+    if (daysPastInvoice <= 90)
+        return 3;
+    return 4;
+}
+
+AgingReport agingReport(const Database& database, const QDate& asOf)
+{
+    const QString day = asOf.toString(Qt::ISODate);
+    // Every issued document up to the day with its jobs' sum, in one pass
+    // over the jobs; a credit note counts against its invoice.
+    QHash<qint64, OpenInvoice> invoices;
+    std::vector<std::pair<qint64, int64_t>> credits;
+    QSqlQuery documents = database.execute(
+        QStringLiteral("SELECT invoice.CustomerID, invoice.InvoiceID, invoice.Date, invoice.CreditFor, "
+                       "invoice.Paid, invoice.PaidDate, %1, COALESCE(jobs.Sums, 0), EXISTS (SELECT 1 FROM "
+                       "TblPayment AS payment WHERE payment.CustomerID = invoice.CustomerID AND payment.InvoiceID "
+                       "= invoice.InvoiceID) FROM TblInvoice AS invoice %2 LEFT JOIN (SELECT CustomerID, InvoiceID, "
+                       "SUM(Sums) AS Sums FROM TblJobs GROUP BY CustomerID, InvoiceID) AS jobs ON jobs.CustomerID "
+                       "= invoice.CustomerID AND jobs.InvoiceID = invoice.InvoiceID WHERE invoice.Status = 1 AND "
+                       "invoice.Date <= ?")
+            .arg(QLatin1String(invoiceAmountColumns), QLatin1String(firstCompanyJoin)),
+        {day});
+    while (documents.next()) {
+        const int32_t customerId = documents.value(0).toInt();
+        const int64_t total = grandTotalOf(documents.value(9).toLongLong(), documents.value(6).toLongLong(),
+                                           documents.value(7).toLongLong(), documents.value(8).toLongLong())
+                                  .units();
+        if (!documents.value(3).isNull()) {
+            credits.emplace_back(keyOf(customerId, documents.value(3).toInt()), total);
+            continue;
+        }
+        const QDate date = isoDate(documents.value(2));
+        // Marked paid before payments were kept: paid in full, from then.
+        const QDate paidOn = documents.value(5).isNull() ? date : isoDate(documents.value(5));
+        const bool paidBefore = documents.value(4).toInt() == yes && !documents.value(10).toBool() && paidOn <= asOf;
+        invoices.insert(keyOf(customerId, documents.value(1).toInt()), {customerId, date, paidBefore ? 0 : total});
+    }
+    for (const auto& [key, total] : credits)
+        if (const auto found = invoices.find(key); found != invoices.end())
+            found->owed += total;
+    QSqlQuery payments =
+        database.execute(QStringLiteral("SELECT CustomerID, InvoiceID, SUM(Amount) FROM TblPayment WHERE PaidOn <= ? "
+                                        "GROUP BY CustomerID, InvoiceID"),
+                         {day});
+    while (payments.next())
+        if (const auto found = invoices.find(keyOf(payments.value(0).toInt(), payments.value(1).toInt()));
+            found != invoices.end())
+            found->owed -= payments.value(2).toLongLong();
+
+    std::map<int32_t, AgingRow> byCustomer;
+    for (const OpenInvoice& invoice : std::as_const(invoices)) {
+        if (invoice.owed == 0)
+            continue;
+        AgingRow& row = byCustomer[invoice.customerId];
+        row.customerId = invoice.customerId;
+        const size_t bucket = agingBucketOf(static_cast<int>(invoice.date.daysTo(asOf)));
+        row.owed[bucket] = Money::fromUnits(row.owed[bucket].units() + invoice.owed);
+        row.total = Money::fromUnits(row.total.units() + invoice.owed);
+    }
+    AgingReport report;
+    report.asOf = asOf;
+    QSqlQuery names = database.execute(QStringLiteral("SELECT CustomerID, Company FROM TblCustomer"));
+    while (names.next())
+        if (const auto found = byCustomer.find(names.value(0).toInt()); found != byCustomer.end())
+            found->second.company = names.value(1).toString();
+    for (auto& [id, row] : byCustomer) {
+        if (row.total.units() == 0
+            && std::all_of(row.owed.begin(), row.owed.end(), [](Money m) { return m.units() == 0; }))
+            continue;
+        for (size_t bucket = 0; bucket < agingBuckets; ++bucket)
+            report.totals[bucket] = Money::fromUnits(report.totals[bucket].units() + row.owed[bucket].units());
+        report.total = Money::fromUnits(report.total.units() + row.total.units());
+        report.rows.push_back(std::move(row));
+    }
+    std::sort(report.rows.begin(), report.rows.end(), [](const AgingRow& a, const AgingRow& b) {
+        return a.company != b.company ? a.company < b.company : a.customerId < b.customerId;
+    });
+    return report;
+}
+
+} // namespace quillbill
