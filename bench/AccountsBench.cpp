@@ -1,0 +1,65 @@
+// What customers owe, worked out from a busy year's database: the busiest
+// customer's statement of the whole year (its invoices, payments and
+// running balance), and every customer's balance by age at the year's end.
+// The documents are laid out from these; this is the reading and reckoning
+// beneath them.
+
+#include "BusyYearDatabase.h"
+
+#include "records/Database.h"
+#include "records/invoices/AccountStatement.h"
+#include "records/invoices/AgingReport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDate>
+#include <QTemporaryDir>
+
+namespace {
+
+void BM_StatementOfTheBusiestCustomerOfABusyYear(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const bench::BusyYear year =
+        bench::makeBusyYearDatabase(QStringLiteral(QUILLBILL_DELIVERED_DATABASE), folder.path());
+    if (year.databasePath.isEmpty()) {
+        state.SkipWithError("cannot make the busy year's database");
+        return;
+    }
+    quillbill::Database database;
+    database.open(year.databasePath);
+    size_t lines = 0;
+    for (auto _ : state) {
+        const quillbill::AccountStatement statement = quillbill::accountStatement(
+            database, year.busiestCustomer, QDate(year.year, 1, 1), QDate(year.year, 12, 31));
+        lines = statement.lines.size();
+        benchmark::DoNotOptimize(statement.closing);
+    }
+    state.counters["invoices"] = year.busiestInvoices;
+    state.counters["lines"] = double(lines);
+}
+BENCHMARK(BM_StatementOfTheBusiestCustomerOfABusyYear)->Unit(benchmark::kMillisecond);
+
+void BM_AgingOfEveryCustomerOfABusyYear(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const bench::BusyYear year =
+        bench::makeBusyYearDatabase(QStringLiteral(QUILLBILL_DELIVERED_DATABASE), folder.path());
+    if (year.databasePath.isEmpty()) {
+        state.SkipWithError("cannot make the busy year's database");
+        return;
+    }
+    quillbill::Database database;
+    database.open(year.databasePath);
+    size_t rows = 0;
+    for (auto _ : state) {
+        const quillbill::AgingReport report = quillbill::agingReport(database, QDate(year.year, 12, 31));
+        rows = report.rows.size();
+        benchmark::DoNotOptimize(report.total);
+    }
+    state.counters["invoices"] = year.invoices;
+    state.counters["customers_owing"] = double(rows);
+}
+BENCHMARK(BM_AgingOfEveryCustomerOfABusyYear)->Unit(benchmark::kMillisecond);
+
+} // namespace
