@@ -16,6 +16,7 @@ enum class ChildKind {
     Users = 7, // "System Users"
     ReviewCustomers = 8, // "Review/Edit Company"
     Statement = 9, // "Statement of Account"
+    Aging = 10, // "Aging Report"
 };
 
 // A window that lives inside the main window. It tells the main window when

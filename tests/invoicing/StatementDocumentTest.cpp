@@ -1,13 +1,15 @@
-// The statement of account through the delivered layout, to PDF, HTML and
-// CSV files read back: the period, each line with its balance, and the
-// balance due.
+// What customers owe, through the delivered layouts to PDF, HTML and CSV
+// files read back: the statement of account (the period, each line with its
+// balance, the balance due) and the aging report; and their windows.
 
 #include "FindControl.h"
 #include "PrintedPdf.h"
 #include "ProgramControls.h"
 #include "QuietDesktopOpener.h"
 #include "TestProgram.h"
+#include "invoicing/clsAging.h"
 #include "invoicing/clsStatement.h"
+#include "invoicing/frmAging.h"
 #include "invoicing/frmStatement.h"
 #include "records/customers/CustomerRecords.h"
 #include "records/invoices/InvoiceRecords.h"
@@ -115,6 +117,41 @@ TEST_F(StatementDocument, TheWindowShowsTheChosenCustomersStatement)
     ASSERT_EQ(program.messages.messages.size(), 1u);
     EXPECT_TRUE(program.messages.last().text.contains("ends before it begins"));
     EXPECT_EQ(shownWindow("frmDisplay"), nullptr);
+}
+
+// As of November 30 the October invoice is 41 days old and owed whole, and
+// November's is 27 days old with $110.00 of it left.
+TEST_F(StatementDocument, TheAgingReportSplitsWhatIsOwedByAge)
+{
+    for (const auto& [target, name] :
+         {std::pair{quirepress::cOutputToPDFFile, "aging.pdf"}, std::pair{quirepress::cOutputToHTMLFile, "aging.html"},
+          std::pair{quirepress::cOutputToCSVFile, "aging.csv"}}) {
+        SCOPED_TRACE(name);
+        const QString path = program.app->path(QLatin1String(name));
+        clsAging driver(*program.app, {2026, 11, 30});
+        driver.setOutput(target);
+        driver.setOutputFile(path);
+        EXPECT_TRUE(driver.PrintReport());
+        EXPECT_TRUE(program.messages.empty());
+        const QString text = target == quirepress::cOutputToPDFFile ? pageTexts(path).join(u'\n').simplified()
+                                                                    : readText(path).simplified();
+        for (const char* expected : {"Tremblay Inc", "$110.00", "$105.00", "$215.00"})
+            EXPECT_TRUE(text.contains(QLatin1String(expected))) << expected << "\n" << text.toStdString();
+        if (target == quirepress::cOutputToPDFFile) {
+            EXPECT_TRUE(text.contains("AGING REPORT")) << text.toStdString();
+            EXPECT_TRUE(text.contains("Tremblay Inc $110.00 $105.00 $215.00")) << text.toStdString();
+            EXPECT_TRUE(text.contains("Totals $110.00 $105.00 $215.00")) << text.toStdString();
+        }
+    }
+
+    frmAging window(*program.app);
+    window.show();
+    control<QCalendarWidget>(&window, "calAsOf")->setSelectedDate({2026, 11, 30});
+    QTest::mouseClick(control<QPushButton>(&window, "cmdPreview"), Qt::LeftButton);
+    QWidget* preview = shownWindow("frmDisplay");
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->windowTitle().contains("Aging Report")) << preview->windowTitle().toStdString();
+    preview->close();
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "invoicing/BuildInvoiceData.h"
 #include "invoicing/clsSimple.h"
 #include "invoicing/frmAddInvoice.h"
+#include "invoicing/frmAging.h"
 #include "invoicing/frmInvoiceReports.h"
 #include "invoicing/frmReprint.h"
 #include "invoicing/frmStatement.h"
@@ -248,6 +249,11 @@ void takeReprintAndReportPictures(AppContext& app, const QString& guide)
         chooseCustomer(&window, newInvoiceCustomer);
         control<QCalendarWidget>(&window, "calFrom")->setSelectedDate(QDate::currentDate().addMonths(-1));
         save(&window, guide, "statement");
+    }
+    {
+        frmAging window(app);
+        window.show();
+        save(&window, guide, "aging");
     }
     frmInvoiceReports window(app);
     window.show();

@@ -15,7 +15,7 @@ namespace {
 // Every window a user can press F1 in, by object name, and the page of the
 // guide that explains it. The report engine's windows are named too: its
 // preview, output choice and progress windows open over the program's.
-constexpr std::array<std::pair<const char*, const char*>, 20> pages{{
+constexpr std::array<std::pair<const char*, const char*>, 21> pages{{
     {"frmMain", "main-window.html"},
     {"frmLogin", "login.html"},
     {"frmTip", "tip-of-the-day.html"},
@@ -28,6 +28,7 @@ constexpr std::array<std::pair<const char*, const char*>, 20> pages{{
     {"frmReprint", "reprint-invoice.html"},
     {"frmInvoiceReports", "invoice-reports.html"},
     {"frmStatement", "statement.html"},
+    {"frmAging", "aging.html"},
     {"frmEmail", "email.html"},
     {"frmOptions", "options.html"},
     {"frmUsers", "users.html"},

@@ -24,6 +24,7 @@ const std::vector<MenuEntry>& mainMenuLayout()
         {"Menu3_Item3", "Print Report", {}, "Menu3"},
         {"Menu3_Item3_1", "Invoice Report", QKeySequence(Qt::CTRL | Qt::Key_I), "Menu3_Item3"},
         {"mnuStatement", "Statement of Account...", {}, "Menu3"},
+        {"mnuAging", "Aging Report...", {}, "Menu3"},
 
         {"mnuTools", "&Tools", {}, {}},
         {"mnuOpt", "Options...", QKeySequence(Qt::CTRL | Qt::Key_O), "mnuTools"},

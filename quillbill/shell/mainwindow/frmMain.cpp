@@ -39,6 +39,7 @@ const std::map<ChildKind, QString> childMenuItemNames = {
     {ChildKind::Users, "mnuUser"},
     {ChildKind::ReviewCustomers, "mnuReview"},
     {ChildKind::Statement, "mnuStatement"},
+    {ChildKind::Aging, "mnuAging"},
 };
 
 int twipsToPixels(int twips, const QWidget* widget) { return twips * widget->logicalDpiX() / 1440; }

@@ -6,6 +6,7 @@
 #include "customers/frmRemoveCompany.h"
 #include "customers/frmReviewCompany.h"
 #include "invoicing/frmAddInvoice.h"
+#include "invoicing/frmAging.h"
 #include "invoicing/frmInvoiceReports.h"
 #include "invoicing/frmStatement.h"
 #include "invoicing/frmReprint.h"
@@ -19,6 +20,7 @@ void registerChildWindows(frmMain& main, AppContext& app)
     main.registerChild(ChildKind::AddInvoice, [&app] { return new frmAddInvoice(app); });
     main.registerChild(ChildKind::InvoiceReports, [&app] { return new frmInvoiceReports(app); });
     main.registerChild(ChildKind::Statement, [&app] { return new frmStatement(app); });
+    main.registerChild(ChildKind::Aging, [&app] { return new frmAging(app); });
     main.registerChild(ChildKind::EditMyCompany, [&app] { return new frmEdit(app); });
     main.registerChild(ChildKind::Reprint, [&app, &main] {
         auto* reprint = new frmReprint(app);
