@@ -6,6 +6,10 @@
 
 #include "BusyYearDatabase.h"
 
+#include "ProgramMessageBoxes.h"
+
+#include "app/AppContext.h"
+#include "invoicing/clsAging.h"
 #include "records/Database.h"
 #include "records/invoices/AccountStatement.h"
 #include "records/invoices/AgingReport.h"
@@ -13,6 +17,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -61,5 +67,43 @@ void BM_AgingOfEveryCustomerOfABusyYear(benchmark::State& state)
     state.counters["customers_owing"] = double(rows);
 }
 BENCHMARK(BM_AgingOfEveryCustomerOfABusyYear)->Unit(benchmark::kMillisecond);
+
+// The aging report's document of every customer, through the delivered
+// layout: to an HTML file, and to the preview with all its pages.
+void runAgingReport(benchmark::State& state, quirepress::OutputOptions output, const QString& file)
+{
+    QTemporaryDir folder;
+    bench::RecordedMessageBoxes messages;
+    quillbill::AppContext app(folder.path(), messages);
+    const bench::BusyYear year =
+        bench::makeBusyYearDatabase(QStringLiteral(QUILLBILL_DELIVERED_DATABASE), folder.path());
+    if (year.databasePath.isEmpty() || !QDir(folder.path()).mkpath(QStringLiteral("Reports"))
+        || !QFile::copy(QStringLiteral(QUILLBILL_AGING_LAYOUT), app.path(QStringLiteral("Reports/aging.rdn")))) {
+        state.SkipWithError("cannot make the busy year's program folder");
+        return;
+    }
+    app.state.MainDatabase.open(year.databasePath);
+    for (auto _ : state) {
+        quillbill::clsAging driver(app, QDate(year.year, 12, 31));
+        driver.setOutput(output);
+        if (!file.isEmpty())
+            driver.setOutputFile(app.path(file));
+        driver.PrintReport();
+        if (!messages.first.isEmpty()) {
+            state.SkipWithError(messages.first.toStdString().c_str());
+            return;
+        }
+    }
+    state.counters["customers"] = year.customers;
+}
+
+void BM_AgingReportToHtmlFile(benchmark::State& state)
+{
+    runAgingReport(state, quirepress::cOutputToHTMLFile, QStringLiteral("aging.html"));
+}
+BENCHMARK(BM_AgingReportToHtmlFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_AgingReportToPreview(benchmark::State& state) { runAgingReport(state, quirepress::cOutputToScreen, {}); }
+BENCHMARK(BM_AgingReportToPreview)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
