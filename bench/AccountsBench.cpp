@@ -23,17 +23,44 @@
 
 namespace {
 
+// One program folder with the busy year's database and the aging report's
+// layout, made once for every benchmark of the run.
+struct BusyAccounts {
+    BusyAccounts()
+    {
+        year = bench::makeBusyYearDatabase(QStringLiteral(QUILLBILL_DELIVERED_DATABASE), folder.path());
+        if (year.databasePath.isEmpty() || !QDir(folder.path()).mkpath(QStringLiteral("Reports"))
+            || !QFile::copy(QStringLiteral(QUILLBILL_AGING_LAYOUT), app.path(QStringLiteral("Reports/aging.rdn"))))
+            return;
+        app.state.MainDatabase.open(year.databasePath);
+        ready = true;
+    }
+
+    QTemporaryDir folder;
+    bench::RecordedMessageBoxes messages;
+    quillbill::AppContext app{folder.path(), messages};
+    bench::BusyYear year;
+    bool ready = false;
+};
+
+// The busy program; null, with the benchmark skipped, when it cannot be made.
+BusyAccounts* busyAccounts(benchmark::State& state)
+{
+    static BusyAccounts accounts;
+    if (!accounts.ready) {
+        state.SkipWithError("cannot make the busy year's program folder");
+        return nullptr;
+    }
+    return &accounts;
+}
+
 void BM_StatementOfTheBusiestCustomerOfABusyYear(benchmark::State& state)
 {
-    QTemporaryDir folder;
-    const bench::BusyYear year =
-        bench::makeBusyYearDatabase(QStringLiteral(QUILLBILL_DELIVERED_DATABASE), folder.path());
-    if (year.databasePath.isEmpty()) {
-        state.SkipWithError("cannot make the busy year's database");
+    BusyAccounts* accounts = busyAccounts(state);
+    if (!accounts)
         return;
-    }
-    quillbill::Database database;
-    database.open(year.databasePath);
+    const bench::BusyYear& year = accounts->year;
+    const quillbill::Database& database = accounts->app.state.MainDatabase;
     size_t lines = 0;
     for (auto _ : state) {
         const quillbill::AccountStatement statement = quillbill::accountStatement(
@@ -48,15 +75,11 @@ BENCHMARK(BM_StatementOfTheBusiestCustomerOfABusyYear)->Unit(benchmark::kMillise
 
 void BM_AgingOfEveryCustomerOfABusyYear(benchmark::State& state)
 {
-    QTemporaryDir folder;
-    const bench::BusyYear year =
-        bench::makeBusyYearDatabase(QStringLiteral(QUILLBILL_DELIVERED_DATABASE), folder.path());
-    if (year.databasePath.isEmpty()) {
-        state.SkipWithError("cannot make the busy year's database");
+    BusyAccounts* accounts = busyAccounts(state);
+    if (!accounts)
         return;
-    }
-    quillbill::Database database;
-    database.open(year.databasePath);
+    const bench::BusyYear& year = accounts->year;
+    const quillbill::Database& database = accounts->app.state.MainDatabase;
     size_t rows = 0;
     for (auto _ : state) {
         const quillbill::AgingReport report = quillbill::agingReport(database, QDate(year.year, 12, 31));
@@ -72,25 +95,19 @@ BENCHMARK(BM_AgingOfEveryCustomerOfABusyYear)->Unit(benchmark::kMillisecond);
 // layout: to an HTML file, and to the preview with all its pages.
 void runAgingReport(benchmark::State& state, quirepress::OutputOptions output, const QString& file)
 {
-    QTemporaryDir folder;
-    bench::RecordedMessageBoxes messages;
-    quillbill::AppContext app(folder.path(), messages);
-    const bench::BusyYear year =
-        bench::makeBusyYearDatabase(QStringLiteral(QUILLBILL_DELIVERED_DATABASE), folder.path());
-    if (year.databasePath.isEmpty() || !QDir(folder.path()).mkpath(QStringLiteral("Reports"))
-        || !QFile::copy(QStringLiteral(QUILLBILL_AGING_LAYOUT), app.path(QStringLiteral("Reports/aging.rdn")))) {
-        state.SkipWithError("cannot make the busy year's program folder");
+    BusyAccounts* accounts = busyAccounts(state);
+    if (!accounts)
         return;
-    }
-    app.state.MainDatabase.open(year.databasePath);
+    quillbill::AppContext& app = accounts->app;
+    const bench::BusyYear& year = accounts->year;
     for (auto _ : state) {
         quillbill::clsAging driver(app, QDate(year.year, 12, 31));
         driver.setOutput(output);
         if (!file.isEmpty())
             driver.setOutputFile(app.path(file));
         driver.PrintReport();
-        if (!messages.first.isEmpty()) {
-            state.SkipWithError(messages.first.toStdString().c_str());
+        if (!accounts->messages.first.isEmpty()) {
+            state.SkipWithError(accounts->messages.first.toStdString().c_str());
             return;
         }
     }

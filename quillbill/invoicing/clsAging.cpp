@@ -1,12 +1,11 @@
 #include "invoicing/clsAging.h"
 
-#include "app/FailureMessage.h"
+#include "app/LayoutRun.h"
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
 #include "records/Database.h"
 #include "records/invoices/AgingReport.h"
 
-#include <QFileInfo>
 #include <QLocale>
 #include <QObject>
 #include <QSqlRecord>
@@ -49,22 +48,8 @@ clsAging::~clsAging() { report_.setEvents(nullptr); }
 
 bool clsAging::PrintReport()
 {
-    bool loaded = false;
-    const bool printed = runShowingDocumentFailure(app_.messages, failureTitle, [&] {
-        loaded = report_.LoadReport(app_.path(QStringLiteral("Reports/aging.rdn")));
-        if (!loaded)
-            return;
-        report_.setOutputTo(output_);
-        const QFileInfo file(outputFile_);
-        report_.setOutputFilename(outputFile_.isEmpty() || file.isAbsolute() ? outputFile_ : app_.path(outputFile_));
-        printAging();
-    });
-    if (printed)
-        return loaded;
-    // The run may be half made: the report closes its output and drops it.
-    report_.setCancel(true);
-    runShowingDocumentFailure(app_.messages, failureTitle, [this] { report_.EndReport(); });
-    return false;
+    return runLayout(app_, report_, QStringLiteral("Reports/aging.rdn"), failureTitle, output_, outputFile_,
+                     [this] { printAging(); });
 }
 
 void clsAging::printAging()

@@ -1,13 +1,12 @@
 #include "invoicing/clsGroup.h"
 
-#include "app/FailureMessage.h"
+#include "app/LayoutRun.h"
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
 #include "invoicing/LayoutSections.h"
 #include "invoicing/ReportRows.h"
 #include "invoicing/WrappedText.h"
 
-#include <QFileInfo>
 #include <QLocale>
 #include <QObject>
 
@@ -25,26 +24,13 @@ clsGroup::~clsGroup() { report_.setEvents(nullptr); }
 
 bool clsGroup::PrintReport()
 {
-    bool loaded = false;
-    const bool printed = runShowingDocumentFailure(app_.messages, failureTitle, [&] {
-        loaded = report_.LoadReport(app_.path(QStringLiteral("Reports/report.rdn")));
-        if (!loaded)
-            return;
-        report_.setOutputTo(output_);
-        const QFileInfo file(outputFile_);
-        report_.setOutputFilename(outputFile_.isEmpty() || file.isAbsolute() ? outputFile_ : app_.path(outputFile_));
+    return runLayout(app_, report_, QStringLiteral("Reports/report.rdn"), failureTitle, output_, outputFile_, [this] {
         report_.setPrinterName(printerName_);
         // Called as its layout titles it, not after the layout's file.
         report_.setDocumentTitle(
             report_.Section(QStringLiteral("Header"))->Field(QStringLiteral("lblTitle"))->Default_Value());
         printGroups();
     });
-    if (printed)
-        return loaded;
-    // The run may be half made: the report closes its output and drops it.
-    report_.setCancel(true);
-    runShowingDocumentFailure(app_.messages, failureTitle, [this] { report_.EndReport(); });
-    return false;
 }
 
 void clsGroup::printGroups()

@@ -1,6 +1,6 @@
 #include "invoicing/clsSimple.h"
 
-#include "app/FailureMessage.h"
+#include "app/LayoutRun.h"
 #include "app/ProgramReport.h"
 #include "common/OptionsStore.h"
 #include "invoicing/InvoiceForms.h"
@@ -8,7 +8,6 @@
 #include "invoicing/LayoutSections.h"
 #include "invoicing/WrappedText.h"
 
-#include <QFileInfo>
 #include <QLocale>
 #include <QObject>
 
@@ -74,24 +73,11 @@ clsSimple::~clsSimple() { report_.setEvents(nullptr); }
 
 bool clsSimple::PrintReport()
 {
-    bool loaded = false;
-    const bool printed = runShowingDocumentFailure(app_.messages, failureTitle, [&] {
-        loaded = report_.LoadReport(app_.path(QStringLiteral("Reports/simple.rdn")));
-        if (!loaded)
-            return;
+    return runLayout(app_, report_, QStringLiteral("Reports/simple.rdn"), failureTitle, output_, outputFile_, [this] {
         secondTaxRowRemoved_ = false;
         balanceRowsRemoved_ = false;
-        report_.setOutputTo(output_);
-        const QFileInfo file(outputFile_);
-        report_.setOutputFilename(outputFile_.isEmpty() || file.isAbsolute() ? outputFile_ : app_.path(outputFile_));
         printSections();
     });
-    if (printed)
-        return loaded;
-    // The run may be half made: the report closes its output and drops it.
-    report_.setCancel(true);
-    runShowingDocumentFailure(app_.messages, failureTitle, [this] { report_.EndReport(); });
-    return false;
 }
 
 void clsSimple::printSections()

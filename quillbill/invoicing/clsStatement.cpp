@@ -1,13 +1,12 @@
 #include "invoicing/clsStatement.h"
 
-#include "app/FailureMessage.h"
+#include "app/LayoutRun.h"
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
 #include "invoicing/InvoiceRows.h"
 #include "invoicing/PaymentText.h"
 #include "records/invoices/AccountStatement.h"
 
-#include <QFileInfo>
 #include <QLocale>
 #include <QObject>
 
@@ -51,22 +50,8 @@ clsStatement::~clsStatement() { report_.setEvents(nullptr); }
 
 bool clsStatement::PrintReport()
 {
-    bool loaded = false;
-    const bool printed = runShowingDocumentFailure(app_.messages, failureTitle, [&] {
-        loaded = report_.LoadReport(app_.path(QStringLiteral("Reports/statement.rdn")));
-        if (!loaded)
-            return;
-        report_.setOutputTo(output_);
-        const QFileInfo file(outputFile_);
-        report_.setOutputFilename(outputFile_.isEmpty() || file.isAbsolute() ? outputFile_ : app_.path(outputFile_));
-        printStatement();
-    });
-    if (printed)
-        return loaded;
-    // The run may be half made: the report closes its output and drops it.
-    report_.setCancel(true);
-    runShowingDocumentFailure(app_.messages, failureTitle, [this] { report_.EndReport(); });
-    return false;
+    return runLayout(app_, report_, QStringLiteral("Reports/statement.rdn"), failureTitle, output_, outputFile_,
+                     [this] { printStatement(); });
 }
 
 void clsStatement::printStatement()
