@@ -227,6 +227,16 @@ void takeReprintAndReportPictures(AppContext& app, const QString& guide)
         emit calendar->clicked(calendar->selectedDate());
         save(&window, guide, "reprint-invoice");
 
+        // A part payment of the oldest unpaid invoice, in the payments list.
+        control<QPushButton>(&window, "cmdClose")->setFocus();
+        invoices->setCurrentItem(unpaid.front());
+        QTest::mouseClick(control<QLineEdit>(&window, "txtDatePaid"), Qt::LeftButton);
+        calendar->setSelectedDate(QDate::currentDate().addDays(-2));
+        emit calendar->clicked(calendar->selectedDate());
+        typeInto(&window, "txtPaymentAmount", QStringLiteral("50.00"));
+        control<QPushButton>(&window, "cmdRecordPayment")->click();
+        save(&window, guide, "reprint-payments");
+
         // A credit note for part of a paid invoice's first job; nothing is made.
         const QList<QTreeWidgetItem*> paid = invoices->findItems(QStringLiteral("True"), Qt::MatchExactly, 2);
         if (paid.isEmpty())
