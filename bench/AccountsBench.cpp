@@ -4,11 +4,8 @@
 // The documents are laid out from these; this is the reading and reckoning
 // beneath them.
 
-#include "BusyYearDatabase.h"
+#include "BusyProgram.h"
 
-#include "ProgramMessageBoxes.h"
-
-#include "app/AppContext.h"
 #include "invoicing/clsAging.h"
 #include "records/Database.h"
 #include "records/invoices/AccountStatement.h"
@@ -17,36 +14,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QDate>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 namespace {
 
-// One program folder with the busy year's database and the aging report's
-// layout, made once for every benchmark of the run.
-struct BusyAccounts {
-    BusyAccounts()
-    {
-        year = bench::makeBusyYearDatabase(QStringLiteral(QUILLBILL_DELIVERED_DATABASE), folder.path());
-        if (year.databasePath.isEmpty() || !QDir(folder.path()).mkpath(QStringLiteral("Reports"))
-            || !QFile::copy(QStringLiteral(QUILLBILL_AGING_LAYOUT), app.path(QStringLiteral("Reports/aging.rdn"))))
-            return;
-        app.state.MainDatabase.open(year.databasePath);
-        ready = true;
-    }
-
-    QTemporaryDir folder;
-    bench::RecordedMessageBoxes messages;
-    quillbill::AppContext app{folder.path(), messages};
-    bench::BusyYear year;
-    bool ready = false;
-};
-
 // The busy program; null, with the benchmark skipped, when it cannot be made.
-BusyAccounts* busyAccounts(benchmark::State& state)
+bench::BusyProgram* busyAccounts(benchmark::State& state)
 {
-    static BusyAccounts accounts;
+    bench::BusyProgram& accounts = bench::busyProgram();
     if (!accounts.ready) {
         state.SkipWithError("cannot make the busy year's program folder");
         return nullptr;
@@ -56,7 +30,7 @@ BusyAccounts* busyAccounts(benchmark::State& state)
 
 void BM_StatementOfTheBusiestCustomerOfABusyYear(benchmark::State& state)
 {
-    BusyAccounts* accounts = busyAccounts(state);
+    bench::BusyProgram* accounts = busyAccounts(state);
     if (!accounts)
         return;
     const bench::BusyYear& year = accounts->year;
@@ -75,7 +49,7 @@ BENCHMARK(BM_StatementOfTheBusiestCustomerOfABusyYear)->Unit(benchmark::kMillise
 
 void BM_AgingOfEveryCustomerOfABusyYear(benchmark::State& state)
 {
-    BusyAccounts* accounts = busyAccounts(state);
+    bench::BusyProgram* accounts = busyAccounts(state);
     if (!accounts)
         return;
     const bench::BusyYear& year = accounts->year;
@@ -95,7 +69,7 @@ BENCHMARK(BM_AgingOfEveryCustomerOfABusyYear)->Unit(benchmark::kMillisecond);
 // layout: to an HTML file, and to the preview with all its pages.
 void runAgingReport(benchmark::State& state, quirepress::OutputOptions output, const QString& file)
 {
-    BusyAccounts* accounts = busyAccounts(state);
+    bench::BusyProgram* accounts = busyAccounts(state);
     if (!accounts)
         return;
     quillbill::AppContext& app = accounts->app;

@@ -4,8 +4,7 @@
 // a PDF file and to the preview. Besides the time, each run tells the
 // process's peak memory so far and the disk it used.
 
-#include "BusyYearDatabase.h"
-#include "ProgramMessageBoxes.h"
+#include "BusyProgram.h"
 
 #include "app/AppContext.h"
 #include "invoicing/clsGroup.h"
@@ -14,44 +13,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTemporaryDir>
 
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
-
-// One program folder with the busy year's database and the delivered report
-// layout, made once for every benchmark of the run.
-struct BusyProgram {
-    BusyProgram()
-    {
-        year = bench::makeBusyYearDatabase(QStringLiteral(QUILLBILL_DELIVERED_DATABASE), folder.path());
-        if (year.databasePath.isEmpty() || !QDir(folder.path()).mkpath(QStringLiteral("Reports"))
-            || !QFile::copy(QStringLiteral(QUILLBILL_REPORT_LAYOUT), app.path(QStringLiteral("Reports/report.rdn"))))
-            return;
-        app.state.MainDatabase.open(year.databasePath);
-        app.state.ReportSql = quillbill::invoiceReportStatement(
-            {QDate(year.year, 1, 1), QDate(year.year, 12, 31), std::nullopt, quillbill::PaidFilter::Both});
-        ready = true;
-    }
-
-    QTemporaryDir folder;
-    bench::RecordedMessageBoxes messages;
-    quillbill::AppContext app{folder.path(), messages};
-    bench::BusyYear year;
-    bool ready = false;
-};
-
-BusyProgram& busyProgram()
-{
-    static BusyProgram program;
-    return program;
-}
 
 double peakMemoryBytes()
 {
@@ -72,7 +41,7 @@ double spoolBytes()
 
 void runReport(benchmark::State& state, quirepress::OutputOptions output, const QString& file)
 {
-    BusyProgram& program = busyProgram();
+    bench::BusyProgram& program = bench::busyProgram();
     if (!program.ready) {
         state.SkipWithError("cannot make the busy year's program folder");
         return;
@@ -120,7 +89,7 @@ BENCHMARK(BM_YearReportToPreview)->Unit(benchmark::kSecond)->Iterations(1);
 // company, and nothing printed.
 void BM_YearReportRowsRead(benchmark::State& state)
 {
-    BusyProgram& program = busyProgram();
+    bench::BusyProgram& program = bench::busyProgram();
     if (!program.ready) {
         state.SkipWithError("cannot make the busy year's program folder");
         return;
