@@ -1,13 +1,13 @@
 #include "records/invoices/CreditNotes.h"
 
 #include "records/Database.h"
+#include "records/invoices/InvoiceAmounts.h"
 #include "records/invoices/InvoiceContent.h"
 #include "records/invoices/InvoiceHistory.h"
 #include "records/invoices/InvoiceNumbers.h"
 #include "records/invoices/Payments.h"
 
 #include <QHash>
-#include <QLocale>
 #include <QObject>
 #include <QSqlRecord>
 
@@ -21,7 +21,7 @@ namespace {
 
 using Reason = CreditRefused::Reason;
 
-QString amountText(int64_t units) { return u'$' + Money::typedText(Money::fromUnits(units), QLocale()); }
+QString amountText(int64_t units) { return amountInMessage(Money::fromUnits(units)); }
 
 bool sameSign(int64_t a, int64_t b) { return (a > 0 && b > 0) || (a < 0 && b < 0); }
 

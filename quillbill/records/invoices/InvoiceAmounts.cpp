@@ -2,6 +2,8 @@
 
 #include "common/InvoiceTotals.h"
 
+#include <QLocale>
+
 namespace quillbill {
 
 Money grandTotalOf(int64_t jobsSum, int64_t discountPercent, int64_t gstRate, int64_t pstRate)
@@ -11,5 +13,7 @@ Money grandTotalOf(int64_t jobsSum, int64_t discountPercent, int64_t gstRate, in
     // Whole cents, so exact in ten-thousandths.
     return Money::fromUnits(static_cast<int64_t>(totals.grandTotal / 100));
 }
+
+QString amountInMessage(Money amount) { return u'$' + Money::typedText(amount, QLocale()); }
 
 } // namespace quillbill

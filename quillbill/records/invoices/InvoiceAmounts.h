@@ -2,6 +2,8 @@
 
 #include "common/Money.h"
 
+#include <QString>
+
 #include <cstdint>
 
 namespace quillbill {
@@ -10,6 +12,10 @@ namespace quillbill {
 // from its jobs' sum (ten-thousandths), its discount (whole per cent) and
 // its two rates (thousandths of a per cent), as its document reckons it.
 Money grandTotalOf(int64_t jobsSum, int64_t discountPercent, int64_t gstRate, int64_t pstRate);
+
+// An amount as a refusal's message names it: "$12.50", in the user's
+// language.
+QString amountInMessage(Money amount);
 
 // The SQL of what grandTotalOf() takes, for TblInvoice AS invoice joined to
 // the first company row AS company: the invoice's own discount and rates,

@@ -4,7 +4,6 @@
 #include "records/invoices/InvoiceAmounts.h"
 #include "records/invoices/InvoiceHistory.h"
 
-#include <QLocale>
 #include <QObject>
 #include <QSqlRecord>
 
@@ -22,8 +21,6 @@ constexpr std::pair<PaymentMethod, const char*> methodNames[] = {
     {PaymentMethod::Cheque, "cheque"}, {PaymentMethod::Cash, "cash"},   {PaymentMethod::Transfer, "transfer"},
     {PaymentMethod::Card, "card"},     {PaymentMethod::Other, "other"},
 };
-
-QString amountText(Money amount) { return u'$' + Money::typedText(amount, QLocale()); }
 
 // What one TblInvoice row comes to with its taxes, to the cent, as its
 // document prints it.
@@ -139,7 +136,7 @@ int64_t Payments::recordInTransaction(int32_t customerId, int32_t invoiceId, Mon
                                  ? QObject::tr("Invoice %1 is paid in full, so no payment was recorded.").arg(invoiceId)
                                  : QObject::tr("Invoice %1 has %2 left to pay, so a payment of %3 was not recorded.")
                                        .arg(invoiceId)
-                                       .arg(amountText(owed), amountText(amount)));
+                                       .arg(amountInMessage(owed), amountInMessage(amount)));
     const QSqlQuery insert = database_.execute(
         "INSERT INTO TblPayment (CustomerID, InvoiceID, Amount, PaidOn, Method, RecordedAt, RecordedBy) "
         "VALUES (?, ?, ?, ?, ?, ?, ?)",
