@@ -8,6 +8,7 @@
 #include "shell/login/frmLogin.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/splash/frmSplash.h"
+#include "shell/startup/DeliveredLayouts.h"
 #include "shell/startup/ProgramFolder.h"
 #include "shell/tips/frmTip.h"
 
@@ -363,6 +364,50 @@ TEST(ProgramFolderTest, AnUpgradedProgramBringsItsGuideAndNewLayoutsAndLeavesThe
     EXPECT_EQ(read(user + "/HelpFile/index.html"), "guide 2, longer");
     EXPECT_EQ(read(user + "/HelpFile/images/new-window.png"), "picture");
     EXPECT_EQ(read(user + "/DataBase/db_be.mdb"), "the office's invoices");
+}
+
+// A layout the office never changed follows the installed version; every
+// layout the program delivers now is known as delivered, so that the next
+// version can tell it from the office's own.
+TEST(ProgramFolderTest, AnUnchangedLayoutFollowsTheUpgradeAndAChangedOneStays)
+{
+    QDir delivered(QStringLiteral(QUILLBILL_TEST_PROGRAM_DIR "/Reports"));
+    const QStringList layouts = delivered.entryList({QStringLiteral("*.rdn")}, QDir::Files);
+    ASSERT_FALSE(layouts.isEmpty());
+    QByteArray report;
+    for (const QString& name : layouts) {
+        QFile file(delivered.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray contents = file.readAll();
+        EXPECT_TRUE(ProgramFolder::isDeliveredLayout(contents)) << name.toStdString() << " is not listed as delivered";
+        if (name == QStringLiteral("report.rdn"))
+            report = contents;
+    }
+    ASSERT_FALSE(report.isEmpty());
+
+    QTemporaryDir root;
+    const QString defaults = root.path() + "/share/quillbill";
+    const QString user = root.path() + "/home/.local/share/Quillbill";
+    const auto write = [](const QString& path, const QByteArray& text) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    };
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    };
+    ASSERT_TRUE(write(defaults + "/DataBase/db_be.mdb", "delivered"));
+    ASSERT_TRUE(write(defaults + "/Reports/report.rdn", report));
+    ASSERT_TRUE(write(defaults + "/Reports/simple.rdn", report));
+    ProgramFolder::locate(root.path() + "/bin", defaults, user);
+    ASSERT_TRUE(write(user + "/Reports/simple.rdn", report + "; the office's change"));
+
+    ASSERT_TRUE(write(defaults + "/Reports/report.rdn", "the next version's layout"));
+    ASSERT_TRUE(write(defaults + "/Reports/simple.rdn", "the next version's invoice"));
+    ProgramFolder::locate(root.path() + "/bin", defaults, user);
+    EXPECT_EQ(read(user + "/Reports/report.rdn"), "the next version's layout");
+    EXPECT_EQ(read(user + "/Reports/simple.rdn"), report + "; the office's change");
 }
 
 TEST(ProgramFolderTest, CopyingKeepsFilesAlreadyThere)

@@ -1,6 +1,7 @@
 #include "shell/startup/ProgramFolder.h"
 
 #include "records/Database.h"
+#include "shell/startup/DeliveredLayouts.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -20,6 +21,12 @@ bool sameContents(const QString& one, const QString& other)
     QFile b(other);
     return a.size() == b.size() && a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)
         && a.readAll() == b.readAll();
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The database folder's files become the user's records with the first
@@ -45,10 +52,12 @@ QString locate(const QString& executableFolder, const QString& defaults, const Q
         layOutPrivately(defaults + u'/' + databaseFolder, perUserFolder + u'/' + databaseFolder);
         copyTree(defaults, perUserFolder);
     }
-    // A layout a newer version brings is laid out beside the user's own,
-    // which stay as the office made them.
+    // A layout a newer version brings is laid out beside the user's own;
+    // those the office changed stay as it made them, the others follow the
+    // installed version.
     if (QDir(defaults).exists(reportsFolder))
-        copyTree(defaults + u'/' + reportsFolder, perUserFolder + u'/' + reportsFolder);
+        copyTree(defaults + u'/' + reportsFolder, perUserFolder + u'/' + reportsFolder,
+                 ExistingFiles::ReplaceDeliveredLayouts);
     // The guide and its help program belong to the installed version, not
     // to the user: after an upgrade, F1 asks for the new version's pages.
     if (QDir(defaults).exists(guideFolder))
@@ -70,7 +79,8 @@ bool copyTree(const QString& from, const QString& to, ExistingFiles existing)
             copiedAll = QDir().mkpath(target) && copiedAll;
         } else if (!QFileInfo::exists(target)) {
             copiedAll = QFile::copy(entry.filePath(), target) && copiedAll;
-        } else if (existing == ExistingFiles::ReplaceDiffering && !sameContents(entry.filePath(), target)) {
+        } else if (existing != ExistingFiles::Keep && !sameContents(entry.filePath(), target)
+                   && (existing == ExistingFiles::ReplaceDiffering || isDeliveredLayout(contentsOf(target)))) {
             copiedAll = QFile::remove(target) && QFile::copy(entry.filePath(), target) && copiedAll;
         }
     }
