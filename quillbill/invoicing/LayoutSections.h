@@ -32,4 +32,20 @@ inline std::shared_ptr<quirepress::Field> fieldIfAny(const quirepress::Section& 
     return nullptr;
 }
 
+// Takes the row of `footer` that `row` heads out: what lies below it moves
+// up by the distance between `above` and `row`, so no blank row is left.
+inline void removeRow(quirepress::Section& footer, const quirepress::Field& above, const quirepress::Field& row)
+{
+    const int32_t top = row.FieldTop();
+    const int32_t rowHeight = top - above.FieldTop();
+    if (rowHeight <= 0)
+        return;
+    for (int index = 1; index <= footer.FieldCount(); ++index) {
+        const auto field = footer.Field(index);
+        if (field->FieldTop() > top)
+            field->setFieldTop(field->FieldTop() - rowHeight);
+    }
+    footer.setHeight(footer.Height() - rowHeight);
+}
+
 } // namespace quillbill

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "common/TaxRate.h"
 #include "records/Database.h"
 #include "records/invoices/InvoiceReportQuery.h"
+
+#include <QDate>
 
 #include <QString>
 #include <QVariant>
@@ -22,13 +25,24 @@ namespace quillbill {
 class ReportRows {
 public:
     // The invoice a row's job belongs to. A statement without the invoice's
-    // columns gives every row one invoice of no number and no discount.
+    // columns gives every row one invoice of no number, no date, no
+    // discount, no taxes and no payments.
     struct Invoice {
         QVariant customerId;
         QVariant invoiceId;
+        QDate date;
         int64_t discountPercent = 0;
+        // Its own taxes, or the office's for one from before they were kept.
+        TaxRate gst;
+        TaxRate pst;
+        QString gstName;
+        QString pstName;
         // A credit note's: the invoice it corrects; null for an invoice.
         QVariant creditFor;
+        bool markedPaid = false;
+        // The sum of its payment lines (ten-thousandths) and their count.
+        int64_t payments = 0;
+        int64_t paymentLines = 0;
     };
 
     // Reads every row of `statement`. Throws DatabaseError, and
@@ -38,6 +52,8 @@ public:
 
     size_t size() const { return rows_.size(); }
     const QString& company(size_t row) const { return companies_[rows_[row].company]; }
+    // False for the one row of an invoice that has no jobs.
+    bool hasJob(size_t row) const { return rows_[row].job; }
     QString description(size_t row) const;
     int64_t tenThousandths(size_t row) const { return rows_[row].tenThousandths; }
     // Rows of one invoice share the number; the next invoice has the next.
@@ -50,6 +66,7 @@ private:
         int64_t tenThousandths;
         size_t company;
         size_t invoice;
+        bool job;
     };
 
     std::vector<QString> companies_;

@@ -4,11 +4,16 @@
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
 #include "invoicing/LayoutSections.h"
+#include "invoicing/ReportAmounts.h"
 #include "invoicing/ReportRows.h"
 #include "invoicing/WrappedText.h"
+#include "records/invoices/CreditedTotals.h"
 
 #include <QLocale>
 #include <QObject>
+#include <QStringList>
+
+#include <optional>
 
 namespace quillbill {
 
@@ -16,15 +21,102 @@ namespace {
 
 const QString failureTitle = QStringLiteral("clsGroup.PrintReport");
 
+// The fields of a totals section, the group's or the report's.
+struct TotalsFields {
+    const char* amount;
+    const char* gstLabel;
+    const char* gst;
+    const char* pstLabel;
+    const char* pst;
+    const char* grandTotal;
+    const char* paid;
+    const char* balance;
+};
+
+constexpr TotalsFields groupTotals{"bookcount",   "lblGroupGST",        "txtGroupGST",  "lblGroupPST",
+                                   "txtGroupPST", "txtGroupGrandTotal", "txtGroupPaid", "txtGroupBalance"};
+constexpr TotalsFields reportTotals{"txtReportAmount", "lblReportGST",        "txtReportGST",  "lblReportPST",
+                                    "txtReportPST",    "txtReportGrandTotal", "txtReportPaid", "txtReportBalance"};
+
+void setIfAny(const quirepress::Section& section, const char* field, const QString& value)
+{
+    if (const auto found = fieldIfAny(section, QLatin1String(field)))
+        found->setValue(value);
+}
+
+// The second tax's row is left blank when the report has none.
+void fillTotals(const quirepress::Section& section, const TotalsFields& fields, const ReportAmounts& amounts,
+                bool secondTax)
+{
+    const QLocale locale;
+    setIfAny(section, fields.amount, dollars(amounts.amount, locale));
+    setIfAny(section, fields.gst, dollars(amounts.gst, locale));
+    if (secondTax)
+        setIfAny(section, fields.pst, dollars(amounts.pst, locale));
+    setIfAny(section, fields.grandTotal, dollars(amounts.grandTotal, locale));
+    setIfAny(section, fields.paid, dollars(amounts.paid, locale));
+    setIfAny(section, fields.balance, dollars(amounts.balance, locale));
+}
+
+// Labels the taxes' rows by the names the invoices give them: "HST", or
+// "HST/GST" when the report holds both. A report without a second tax on
+// any invoice (the HST provinces) loses its row.
+void labelTaxes(quirepress::Section& section, const TotalsFields& fields, const QString& gstLabel,
+                const std::optional<QString>& pstLabel, bool removeRows)
+{
+    setIfAny(section, fields.gstLabel, gstLabel);
+    if (pstLabel) {
+        setIfAny(section, fields.pstLabel, *pstLabel);
+        return;
+    }
+    const auto above = fieldIfAny(section, QLatin1String(fields.gstLabel));
+    const auto row = fieldIfAny(section, QLatin1String(fields.pstLabel));
+    if (!above || !row)
+        return;
+    setIfAny(section, fields.pstLabel, QString());
+    setIfAny(section, fields.pst, QString());
+    if (removeRows)
+        removeRow(section, *above, *row);
+}
+
+// "Feb 1, 2026 to Feb 28, 2026 · All customers · All invoices".
+QString choicesTextOf(const InvoiceReportChoices& choices, const QString& customerCompany)
+{
+    const QLocale locale;
+    const QString period = choices.from == choices.to
+        ? shortInvoiceDate(choices.from, locale)
+        : QObject::tr("%1 to %2").arg(shortInvoiceDate(choices.from, locale), shortInvoiceDate(choices.to, locale));
+    const QString customer = choices.customerId ? customerCompany : QObject::tr("All customers");
+    QString paid;
+    switch (choices.paid) {
+    case PaidFilter::Paid:
+        paid = QObject::tr("Invoices paid in full");
+        break;
+    case PaidFilter::NotPaid:
+        paid = QObject::tr("Invoices with a balance due");
+        break;
+    case PaidFilter::Both:
+        paid = QObject::tr("All invoices");
+        break;
+    }
+    return QStringLiteral("%1 \u00b7 %2 \u00b7 %3").arg(period, customer, paid);
+}
+
 } // namespace
 
 clsGroup::clsGroup(AppContext& app) : app_(app), report_(newProgramReport(app.messages)) { report_.setEvents(this); }
 
 clsGroup::~clsGroup() { report_.setEvents(nullptr); }
 
+void clsGroup::setChoices(const InvoiceReportChoices& choices, const QString& customerCompany)
+{
+    choicesText_ = choicesTextOf(choices, customerCompany);
+}
+
 bool clsGroup::PrintReport()
 {
     return runLayout(app_, report_, QStringLiteral("Reports/report.rdn"), failureTitle, output_, outputFile_, [this] {
+        secondTaxRowsRemoved_ = false;
         report_.setPrinterName(printerName_);
         // Called as its layout titles it, not after the layout's file.
         report_.setDocumentTitle(
@@ -35,35 +127,70 @@ bool clsGroup::PrintReport()
 
 void clsGroup::printGroups()
 {
+    // The heading names the choices; a layout of the office's own without
+    // a line for them has them under its title.
+    const auto header = report_.Section(QStringLiteral("Header"));
+    if (!choicesText_.isEmpty())
+        setIfAny(*header, fieldIfAny(*header, QStringLiteral("lblChoices")) ? "lblChoices" : "lblSubtitle",
+                 choicesText_);
     report_.PrintSection(QStringLiteral("Header"));
     report_.PrintSection(QStringLiteral("PageHeader"));
 
     const ReportRows rows = ReportRows::read(app_.state.MainDatabase, app_.state.ReportSql);
+    const QLocale locale;
+
+    // Every invoice's amounts first: the taxes' labels, and whether the
+    // second tax has a row, depend on the whole report.
+    const ReportTotals totals = reportTotalsOf(rows, creditedTotals(app_.state.MainDatabase));
+    const QString gstLabel = totals.gstNames.isEmpty() ? QObject::tr("Federal tax") : totals.gstNames.join(u'/');
+    const std::optional<QString> pstLabel = !totals.secondTax ? std::nullopt
+        : totals.pstNames.isEmpty()                           ? std::optional(QObject::tr("Provincial tax"))
+                                                              : std::optional(totals.pstNames.join(u'/'));
 
     const auto groupHeader = report_.Section(QStringLiteral("groupheader"));
     const auto detail = report_.Section(QStringLiteral("detail"));
     const auto groupFooter = report_.Section(QStringLiteral("groupfooter"));
+    const auto reportFooter = sectionIfAny(report_, QStringLiteral("reportfooter"));
+    labelTaxes(*groupFooter, groupTotals, gstLabel, pstLabel, !secondTaxRowsRemoved_);
+    if (reportFooter)
+        labelTaxes(*reportFooter, reportTotals, gstLabel, pstLabel, !secondTaxRowsRemoved_);
+    secondTaxRowsRemoved_ = secondTaxRowsRemoved_ || !pstLabel;
+
     const auto author = groupHeader->Field(QStringLiteral("author"));
     // A long description wraps in its column: the first line beside the
     // amount, each further one in "detailline".
     const WrappedColumn title(report_, QStringLiteral("detail"), QStringLiteral("Title"), QStringLiteral("detailline"));
     const auto year = detail->Field(QStringLiteral("Year"));
-    const auto bookCount = groupFooter->Field(QStringLiteral("bookcount"));
+    const auto invoiceNumber = fieldIfAny(*detail, QStringLiteral("InvoiceNo"));
+    const auto invoiceDate = fieldIfAny(*detail, QStringLiteral("InvoiceDate"));
     // A layout made before discounts were reported shows them as job lines.
     const auto discountSection = sectionIfAny(report_, QStringLiteral("discount"));
 
+    // A layout of the office's own without the invoice's columns names the
+    // invoice before the description.
+    const auto describe = [&](size_t row) {
+        const ReportRows::Invoice& invoice = rows.invoice(row);
+        const QString job = rows.hasJob(row) ? rows.description(row) : QObject::tr("No jobs");
+        const QString what = invoice.creditFor.isNull()
+            ? job
+            : QObject::tr("Credit note %1 for invoice %2: %3")
+                  .arg(invoice.invoiceId.toString(), invoice.creditFor.toString(), job);
+        if ((invoiceNumber && invoiceDate) || invoice.invoiceId.isNull() || !invoice.creditFor.isNull())
+            return what;
+        return QObject::tr("Invoice %1 of %2: %3")
+            .arg(invoice.invoiceId.toString(), shortInvoiceDate(invoice.date, locale), what);
+    };
+
     QString currentCompany;
     int rowsInGroup = 0;
-    // Stored sums are exact ten-thousandths; so is their total.
-    Millionths total = 0;
+    ReportAmounts group;
     const auto closeGroup = [&] {
-        bookCount->setValue(dollars(total, QLocale()));
+        fillTotals(*groupFooter, groupTotals, group, pstLabel.has_value());
         report_.PrintSection(QStringLiteral("groupfooter"));
-        total = 0;
+        group = {};
     };
-    // An invoice counts at what its document bills before taxes: its
-    // discount follows its jobs as a line of its own and comes off the
-    // group's total.
+    // An invoice counts at what its document bills: its discount follows
+    // its jobs as a line of its own, and its amounts join the group's.
     Millionths invoiceJobs = 0;
     const auto finishInvoice = [&](size_t lastRow) {
         const ReportRows::Invoice& invoice = rows.invoice(lastRow);
@@ -72,7 +199,7 @@ void clsGroup::printGroups()
             const QString label =
                 (invoice.creditFor.isNull() ? QObject::tr("%1 on invoice %2") : QObject::tr("%1 on credit note %2"))
                     .arg(discountLabel(invoice.discountPercent), invoice.invoiceId.toString());
-            const QString amount = deductionText(discount, QLocale());
+            const QString amount = deductionText(discount, locale);
             if (discountSection) {
                 discountSection->Clear();
                 discountSection->Field(QStringLiteral("lblDiscount"))->setValue(label);
@@ -84,9 +211,9 @@ void clsGroup::printGroups()
                 year->setValue(amount);
                 report_.PrintSection(QStringLiteral("detail"));
             }
-            total -= discount;
         }
         invoiceJobs = 0;
+        group += totals.invoices[rows.invoiceIndex(lastRow)];
     };
     for (size_t row = 0; row < rows.size(); ++row) {
         // Before a new company closes the group the invoice belongs to.
@@ -102,26 +229,28 @@ void clsGroup::printGroups()
             rowsInGroup = 0;
         }
         const Millionths amount = fromTenThousandths(rows.tenThousandths(row));
-        // A credit note's lines take back amounts of an invoice, and say so.
         const ReportRows::Invoice& invoice = rows.invoice(row);
-        const QStringList lines =
-            title.lines(invoice.creditFor.isNull() ? rows.description(row)
-                                                   : QObject::tr("Credit note %1 for invoice %2: %3")
-                                                         .arg(invoice.invoiceId.toString(),
-                                                              invoice.creditFor.toString(), rows.description(row)));
+        const QStringList lines = title.lines(describe(row));
         detail->Clear();
+        if (invoiceNumber && invoiceDate) {
+            invoiceNumber->setValue(invoice.invoiceId.toString());
+            invoiceDate->setValue(invoice.date.isValid() ? shortInvoiceDate(invoice.date, locale) : QString());
+        }
         title.field()->setValue(lines.first());
-        year->setValue(dollars(amount, QLocale()));
+        year->setValue(dollars(amount, locale));
         report_.PrintSection(QStringLiteral("detail"));
         title.printFurtherLines(lines);
         ++rowsInGroup;
-        total += amount;
         invoiceJobs += amount;
     }
     if (rows.size() > 0)
         finishInvoice(rows.size() - 1);
     if (!currentCompany.isEmpty() && rowsInGroup != 0)
         closeGroup();
+    if (reportFooter && rows.size() > 0) {
+        fillTotals(*reportFooter, reportTotals, totals.wholeReport, pstLabel.has_value());
+        report_.PrintSection(reportFooter->SectionName());
+    }
     report_.EndReport();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "records/invoices/InvoiceReportQuery.h"
 
 #include <quirepress/quirepress.h>
 
@@ -10,9 +11,11 @@ namespace quillbill {
 
 // The invoice report driver: loads the layout Reports/report.rdn and prints
 // the rows of the program's last report statement (AppState::ReportSql)
-// grouped by company: a group heading, a line per job and the group's total.
-// A new group starts whenever the company differs from the previous row's,
-// so the statement must bring each company's rows together.
+// grouped by company: a group heading, a line per job naming its invoice,
+// and the group's totals before and with taxes, paid and still owed; the
+// whole report's totals come last. A new group starts whenever the company
+// differs from the previous row's, so the statement must bring each
+// company's rows together.
 //
 // The window that starts a report keeps the driver for as long as its
 // preview may be open: the preview's Print button runs it again.
@@ -33,6 +36,9 @@ public:
     // Replaces the printer the layout names; empty is the default printer.
     QString PrinterName() const { return printerName_; }
     void setPrinterName(const QString& value) { printerName_ = value; }
+    // What the statement was made of, for the report's heading to name;
+    // `customerCompany` is the chosen customer's, if any.
+    void setChoices(const InvoiceReportChoices& choices, const QString& customerCompany);
 
     // Produces the report. A missing layout file is told by the report
     // itself; any other failure is shown in a box titled
@@ -56,6 +62,9 @@ private:
     quirepress::OutputOptions output_ = quirepress::cOutputToUnknown;
     QString outputFile_;
     QString printerName_;
+    QString choicesText_;
+    // The layout's rows of a second tax are taken out once per load.
+    bool secondTaxRowsRemoved_ = false;
     quirepress::Report report_;
 };
 

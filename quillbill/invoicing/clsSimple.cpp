@@ -22,22 +22,6 @@ void setValue(quirepress::Section& section, const char* field, const QString& va
     section.Field(QLatin1String(field))->setValue(value);
 }
 
-// Takes the row of `footer` that `row` heads out: what lies below it moves
-// up by the distance between `above` and `row`, so no blank row is left.
-void removeRow(quirepress::Section& footer, const quirepress::Field& above, const quirepress::Field& row)
-{
-    const int32_t top = row.FieldTop();
-    const int32_t rowHeight = top - above.FieldTop();
-    if (rowHeight <= 0)
-        return;
-    for (int index = 1; index <= footer.FieldCount(); ++index) {
-        const auto field = footer.Field(index);
-        if (field->FieldTop() > top)
-            field->setFieldTop(field->FieldTop() - rowHeight);
-    }
-    footer.setHeight(footer.Height() - rowHeight);
-}
-
 // "Invoice 12 of Mar 1, 2026": the invoice a credit note corrects.
 QString creditedInvoiceText(const InvoiceRows::CreditedInvoice& invoice, const QLocale& locale)
 {

@@ -144,10 +144,12 @@ InvoiceReportChoices frmInvoiceReports::choices() const
 
 void frmInvoiceReports::createReport()
 {
-    app_.state.ReportSql = invoiceReportStatement(choices());
+    const InvoiceReportChoices chosen = choices();
+    app_.state.ReportSql = invoiceReportStatement(chosen);
     // The previous report, and its preview, go first.
     report_.reset();
     report_ = std::make_unique<clsGroup>(app_);
+    report_->setChoices(chosen, cmbCustomerID_->currentText());
     report_->setOutput(quirepress::cOutputToScreen);
     report_->PrintReport();
 }

@@ -7,6 +7,7 @@
 
 #include "invoicing/clsGroup.h"
 #include "records/invoices/InvoiceReportQuery.h"
+#include "records/invoices/Payments.h"
 
 #include <gtest/gtest.h>
 
@@ -65,15 +66,15 @@ TEST_F(InvoiceReportRows, SelectTheJobsOfTheChosenInvoicesCompanyByCompany)
         QStringList jobs;
     };
     const Case cases[] = {
-        // The end date's invoice is in; the invoice without jobs and the one
-        // of the removed customer give no rows.
+        // The end date's invoice is in; the invoice without jobs gives one
+        // row of no job, the one of the removed customer none.
         {"February, all",
          {day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both},
-         {"a1 first", "a1 second", "a2", "b1"}},
+         {"a1 first", "a1 second", "", "a2", "b1"}},
         {"one day", {day(2, 28), day(2, 28), std::nullopt, PaidFilter::Both}, {"a2"}},
         {"one company", {day(2, 1), day(3, 31), 2, PaidFilter::Both}, {"b1"}},
         {"paid", {day(2, 1), day(3, 31), std::nullopt, PaidFilter::Paid}, {"a1 first", "a1 second", "b1"}},
-        {"not paid", {day(2, 1), day(3, 31), 1, PaidFilter::NotPaid}, {"a2", "a3"}},
+        {"not paid", {day(2, 1), day(3, 31), 1, PaidFilter::NotPaid}, {"", "a2", "a3"}},
         {"start after end", {day(2, 28), day(2, 1), std::nullopt, PaidFilter::Both}, {}},
     };
     for (const Case& with : cases) {
@@ -93,7 +94,7 @@ TEST_F(InvoiceReportRows, ACreditNoteIsPaidOrNotWithTheInvoiceItCorrects)
                  "(1, 5, 'c5', -10000), (1, 6, 'c6', -30000)");
     EXPECT_EQ(jobsOf({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Paid}),
               (QStringList{"a1 first", "a1 second", "c5", "b1"}));
-    EXPECT_EQ(jobsOf({day(2, 1), day(3, 31), 1, PaidFilter::NotPaid}), (QStringList{"c6", "a2", "a3"}));
+    EXPECT_EQ(jobsOf({day(2, 1), day(3, 31), 1, PaidFilter::NotPaid}), (QStringList{"", "c6", "a2", "a3"}));
 }
 
 // Rows through the delivered layout to a text file.
@@ -104,11 +105,13 @@ protected:
     static void SetUpTestSuite() { ASSERT_TRUE(installQuietDesktopOpener()); }
 
     // The report's lines, blanks dropped, up to its page footer.
-    QStringList printedLines(const ReportStatement& statement)
+    QStringList printedLines(const ReportStatement& statement, const InvoiceReportChoices* choices = nullptr)
     {
         program.app->state.ReportSql = statement;
         const QString path = program.app->path(QStringLiteral("report.txt"));
         clsGroup driver(*program.app);
+        if (choices)
+            driver.setChoices(*choices, QStringLiteral("Acme"));
         driver.setOutput(quirepress::cOutputToTextFile);
         driver.setOutputFile(path);
         EXPECT_TRUE(driver.PrintReport());
@@ -147,7 +150,21 @@ ReportStatement rowsInOrder(const std::vector<Row>& rows)
     return statement;
 }
 
-const QStringList top{"Invoice Report", "Jobs invoiced, by company", "Description Amount"};
+const QStringList top{"Invoice Report", "Jobs invoiced, by company", "No. Date Description Amount"};
+
+// The report's lines without the taxes, payments and balances under each
+// total, and without the whole report's totals.
+QStringList groupsOnly(const QStringList& lines)
+{
+    QStringList kept;
+    for (const QString& line : lines) {
+        if (line.startsWith(QStringLiteral("All companies")))
+            break;
+        if (!QRegularExpression(QStringLiteral("^(HST|Total with taxes|Paid|Balance due) ")).match(line).hasMatch())
+            kept << line;
+    }
+    return kept;
+}
 
 TEST_F(GroupedReport, StartsAGroupWheneverTheCompanyChangesAndTotalsItExactly)
 {
@@ -159,25 +176,26 @@ TEST_F(GroupedReport, StartsAGroupWheneverTheCompanyChangesAndTotalsItExactly)
     const Case cases[] = {
         {"A, A, B",
          {{"Acme", "Design", 102'500}, {"Acme", "Build", 205'000}, {"Bolt", "Paint", 10'000}},
-         {"Acme", "Design $10.25", "Build $20.50", "Total $30.75", "Bolt", "Paint $1.00", "Total $1.00"}},
+         {"Acme", "Design $10.25", "Build $20.50", "Total before taxes $30.75", "Bolt", "Paint $1.00",
+          "Total before taxes $1.00"}},
         // The driver trusts the order it is given.
         {"A, B, A",
          {{"Acme", "Design", 10'000}, {"Bolt", "Paint", 20'000}, {"Acme", "Build", 30'000}},
-         {"Acme", "Design $1.00", "Total $1.00", "Bolt", "Paint $2.00", "Total $2.00", "Acme", "Build $3.00",
-          "Total $3.00"}},
+         {"Acme", "Design $1.00", "Total before taxes $1.00", "Bolt", "Paint $2.00", "Total before taxes $2.00", "Acme",
+          "Build $3.00", "Total before taxes $3.00"}},
         {"letter case",
          {{"Acme", "Design", 10'000}, {"ACME", "Build", 20'000}},
-         {"Acme", "Design $1.00", "Total $1.00", "ACME", "Build $2.00", "Total $2.00"}},
+         {"Acme", "Design $1.00", "Total before taxes $1.00", "ACME", "Build $2.00", "Total before taxes $2.00"}},
         // Half cents go up; in binary floating point 1.005 and 1.305 lie
         // just below and would show $1.00 and $1.30.
         {"exact total",
          {{"Acme", "Half cent", 10'050}, {"Acme", "Tenth", 1'000}, {"Acme", "Fifth", 2'000}},
-         {"Acme", "Half cent $1.01", "Tenth $0.10", "Fifth $0.20", "Total $1.31"}},
+         {"Acme", "Half cent $1.01", "Tenth $0.10", "Fifth $0.20", "Total before taxes $1.31"}},
         {"no rows", {}, {}},
     };
     for (const Case& with : cases) {
         SCOPED_TRACE(with.what);
-        const QStringList lines = printedLines(rowsInOrder(with.rows));
+        const QStringList lines = groupsOnly(printedLines(rowsInOrder(with.rows)));
         EXPECT_EQ(lines, top + with.body) << lines.join(u'|').toStdString();
         EXPECT_TRUE(program.messages.empty());
     }
@@ -194,8 +212,14 @@ TEST_F(GroupedReport, TheReportStatementKeepsEachCompanyInOneGroup)
     program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES "
                  "(1, 1, 'z1', 10000), (2, 1, 'b1', 20000), (1, 2, 'z2', 30000)");
     const QStringList lines =
-        printedLines(invoiceReportStatement({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both}));
-    const QStringList groups{"Bolt", "b1 $2.00", "Total $2.00", "Zephyr", "z1 $1.00", "z2 $3.00", "Total $4.00"};
+        groupsOnly(printedLines(invoiceReportStatement({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both})));
+    const QStringList groups{"Bolt",
+                             "1 Feb 2, 2026 b1 $2.00",
+                             "Total before taxes $2.00",
+                             "Zephyr",
+                             "1 Feb 1, 2026 z1 $1.00",
+                             "2 Feb 3, 2026 z2 $3.00",
+                             "Total before taxes $4.00"};
     EXPECT_EQ(lines, top + groups) << lines.join(u'|').toStdString();
 }
 
@@ -307,15 +331,15 @@ TEST_F(GroupedReport, ADiscountedInvoiceCountsAtItsDiscountedAmount)
     program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES "
                  "(1, 1, 'z1', 100000), (1, 1, 'z1b', 200500), (1, 2, 'z2', 300000), (1, 3, 'z3', 10000)");
     const QStringList lines =
-        printedLines(invoiceReportStatement({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both}));
+        groupsOnly(printedLines(invoiceReportStatement({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both})));
     const QStringList groups{"Zephyr",
-                             "z1 $10.00",
-                             "z1b $20.05",
+                             "1 Feb 1, 2026 z1 $10.00",
+                             "1 Feb 1, 2026 z1b $20.05",
                              "Discount (10%) on invoice 1 -$3.01",
-                             "z2 $30.00",
-                             "z3 $1.00",
+                             "2 Feb 3, 2026 z2 $30.00",
+                             "3 Feb 4, 2026 z3 $1.00",
                              "Discount (50%) on invoice 3 -$0.50",
-                             "Total $57.54"};
+                             "Total before taxes $57.54"};
     EXPECT_EQ(lines, top + groups) << lines.join(u'|').toStdString();
     EXPECT_TRUE(program.messages.empty());
 }
@@ -331,15 +355,140 @@ TEST_F(GroupedReport, ACreditNoteCountsAgainstTheInvoiceItCorrects)
     program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES "
                  "(1, 1, 'z1', 100000), (1, 1, 'z1b', 200500), (1, 2, 'z1b', -200500)");
     const QStringList lines =
-        printedLines(invoiceReportStatement({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both}));
+        groupsOnly(printedLines(invoiceReportStatement({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both})));
     const QStringList groups{"Zephyr",
-                             "z1 $10.00",
-                             "z1b $20.05",
+                             "1 Feb 1, 2026 z1 $10.00",
+                             "1 Feb 1, 2026 z1b $20.05",
                              "Discount (10%) on invoice 1 -$3.01",
-                             "Credit note 2 for invoice 1: z1b -$20.05",
+                             "2 Feb 5, 2026 Credit note 2 for invoice 1: z1b -$20.05",
                              "Discount (10%) on credit note 2 $2.01",
-                             "Total $9.00"};
+                             "Total before taxes $9.00"};
     EXPECT_EQ(lines, top + groups) << lines.join(u'|').toStdString();
+}
+
+// Acme: an invoice paid in part, one marked paid before payments were kept
+// in parts, one credited in part, and one without jobs. Bolt: an invoice
+// with taxes of its own, paid in full. The office charges HST only.
+class ReportMoney : public GroupedReport {
+protected:
+    ReportMoney()
+    {
+        program.exec("INSERT INTO TblCustomer (CustomerID, Company, Address, City, Prov, Postal, BillingCode) "
+                     "VALUES (1, 'Acme', '1 Main St', 'Truro', 'NS', 'B2N1A1', 'ACM'), "
+                     "(2, 'Bolt', '2 Main St', 'Montreal', 'QC', 'H2X1Y4', 'BOL')");
+        program.exec("INSERT INTO TblInvoice (CustomerID, InvoiceID, Date, Paid, Status, CreditFor, GSTRate, PSTRate, "
+                     "GSTName, PSTName) VALUES "
+                     "(1, 1, '2026-02-01', 0, 1, NULL, NULL, NULL, NULL, NULL), "
+                     "(1, 2, '2026-02-02', -1, 1, NULL, NULL, NULL, NULL, NULL), "
+                     "(1, 3, '2026-02-03', 0, 1, NULL, NULL, NULL, NULL, NULL), "
+                     "(1, 4, '2026-02-04', 0, 1, 3, NULL, NULL, NULL, NULL), "
+                     "(1, 5, '2026-02-05', 0, 0, NULL, NULL, NULL, NULL, NULL), "
+                     "(2, 1, '2026-02-06', 0, 1, NULL, 5000, 9975, 'GST', 'QST')");
+        program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES "
+                     "(1, 1, 'Design', 1000000), (1, 2, 'Paint', 200000), (1, 3, 'Build', 400000), "
+                     "(1, 4, 'Build', -100000), (2, 1, 'Review', 2000000)");
+        const Payments payments(program.app->state.MainDatabase, QStringLiteral("clerk"));
+        payments.record(1, 1, Money::fromUnits(500000), day(2, 10), PaymentMethod::Cheque);
+        payments.record(2, 1, Money::fromUnits(2299500), day(2, 11), PaymentMethod::Transfer);
+    }
+
+    QStringList report(const InvoiceReportChoices& choices)
+    {
+        program.app->state.ReportSql = invoiceReportStatement(choices);
+        return printedLines(program.app->state.ReportSql, &choices);
+    }
+};
+
+// Each group and the whole report end with what was billed before and with
+// taxes, paid and still owed. A credit note's amounts count where it is
+// listed, and it settles its invoice's balance; the invoice without jobs is
+// listed, at nothing.
+TEST_F(ReportMoney, EachGroupAndTheReportTotalTheTaxesThePaymentsAndWhatIsOwed)
+{
+    const QStringList lines = report({day(2, 1), day(2, 28), std::nullopt, PaidFilter::Both});
+    const QStringList expected{
+        "Invoice Report",
+        "Jobs invoiced, by company",
+        "Feb 1, 2026 to Feb 28, 2026 \u00b7 All customers \u00b7 All invoices",
+        "No. Date Description Amount",
+        "Acme",
+        "1 Feb 1, 2026 Design $100.00",
+        "2 Feb 2, 2026 Paint $20.00",
+        "3 Feb 3, 2026 Build $40.00",
+        "4 Feb 4, 2026 Credit note 4 for invoice 3: Build -$10.00",
+        "5 Feb 5, 2026 No jobs $0.00",
+        "Total before taxes $150.00",
+        "HST/GST $19.50",
+        "QST $0.00",
+        "Total with taxes $169.50",
+        "Paid $72.60",
+        "Balance due $96.90",
+        "Bolt",
+        "1 Feb 6, 2026 Review $200.00",
+        "Total before taxes $200.00",
+        "HST/GST $10.00",
+        "QST $19.95",
+        "Total with taxes $229.95",
+        "Paid $229.95",
+        "Balance due $0.00",
+        "All companies Total before taxes $350.00",
+        "HST/GST $29.50",
+        "QST $19.95",
+        "Total with taxes $399.45",
+        "Paid $302.55",
+        "Balance due $96.90",
+    };
+    EXPECT_EQ(lines, expected) << lines.join(u'|').toStdString();
+    EXPECT_TRUE(program.messages.empty());
+}
+
+// The heading names what was chosen; an office with one tax sees no row
+// for a second one, and the rows below move up into its place.
+TEST_F(ReportMoney, TheHeadingNamesTheChoicesAndASecondTaxOfNoInvoiceHasNoRow)
+{
+    const QStringList lines = report({day(2, 1), day(2, 3), 1, PaidFilter::NotPaid});
+    const QStringList expected{
+        "Invoice Report",
+        "Jobs invoiced, by company",
+        "Feb 1, 2026 to Feb 3, 2026 \u00b7 Acme \u00b7 Invoices with a balance due",
+        "No. Date Description Amount",
+        "Acme",
+        "1 Feb 1, 2026 Design $100.00",
+        "3 Feb 3, 2026 Build $40.00",
+        "Total before taxes $140.00",
+        "HST $18.20",
+        "Total with taxes $158.20",
+        "Paid $50.00",
+        "Balance due $96.90",
+        "All companies Total before taxes $140.00",
+        "HST $18.20",
+        "Total with taxes $158.20",
+        "Paid $50.00",
+        "Balance due $96.90",
+    };
+    EXPECT_EQ(lines, expected) << lines.join(u'|').toStdString();
+}
+
+// An office keeps the layout it had before the report named invoices and
+// choices: the invoice goes before the description, the choices under the
+// title.
+TEST_F(ReportMoney, AnOlderLayoutNamesTheInvoiceInTheDescription)
+{
+    const QString layout = program.app->path(QStringLiteral("Reports/report.rdn"));
+    QFile file(layout);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray older = file.readAll();
+    file.close();
+    for (const char* field : {"FieldName=InvoiceNo", "FieldName=lblChoices"})
+        older.replace(field, QByteArray(field).replace("FieldName=", "FieldName=Old"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(older);
+    file.close();
+
+    const QStringList lines = report({day(2, 6), day(2, 6), std::nullopt, PaidFilter::Paid});
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ(lines[1], QStringLiteral("Feb 6, 2026 \u00b7 All customers \u00b7 Invoices paid in full"));
+    EXPECT_EQ(lines[4], QStringLiteral("Invoice 1 of Feb 6, 2026: Review $200.00"));
 }
 
 TEST_F(GroupedReport, AFailingStatementIsShownOnceAndEndsTheRun)

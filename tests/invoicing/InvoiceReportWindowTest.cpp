@@ -17,6 +17,7 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateTime>
+#include <QLocale>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTableView>
@@ -153,8 +154,20 @@ TEST_F(InvoiceReportWindow, ThePreviewsPrintButtonPrintsTheGroupedReport)
     for (const QString& line : pages.first().split(u'\n'))
         if (!line.trimmed().isEmpty())
             lines << line.simplified();
-    const QStringList groups{"Acme", "Acme design $10.25", "Acme build $20.50", "Total $30.75",
-                             "Bolt", "Bolt paint $1.00",   "Total $1.00"};
+    const QString today = QLocale::c().toString(QDate::currentDate(), QStringLiteral("MMM d, yyyy"));
+    EXPECT_TRUE(lines.contains(today + QStringLiteral(" \u00b7 All customers \u00b7 All invoices")))
+        << "the heading names the choices";
+    const QStringList groups{"Acme",
+                             "1 " + today + " Acme design $10.25",
+                             "1 " + today + " Acme build $20.50",
+                             "Total before taxes $30.75",
+                             "HST $4.00",
+                             "Total with taxes $34.75",
+                             "Paid $0.00",
+                             "Balance due $34.75",
+                             "Bolt",
+                             "1 " + today + " Bolt paint $1.00",
+                             "Total before taxes $1.00"};
     const qsizetype first = lines.indexOf(groups.first());
     ASSERT_GE(first, 0) << lines.join(u'\n').toStdString();
     EXPECT_EQ(lines.mid(first, groups.size()), groups) << lines.join(u'\n').toStdString();

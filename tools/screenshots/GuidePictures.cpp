@@ -270,6 +270,14 @@ void takeReprintAndReportPictures(AppContext& app, const QString& guide)
     control<QCalendarWidget>(&window, "calFrom")->setSelectedDate(QDate::currentDate().addMonths(-2));
     control<QAbstractButton>(&window, "optNotPaid")->click();
     save(&window, guide, "invoice-reports");
+
+    // The report those choices make, in the preview.
+    control<QPushButton>(&window, "cmdCreateRpt")->click();
+    QWidget* preview = shownPreview();
+    preview->resize(760, 700);
+    chooseZoom(preview, QStringLiteral("Page Width"));
+    save(preview, guide, "invoice-report-page");
+    preview->close();
 }
 
 void takeEmailPicture(AppContext& app, const QString& guide)

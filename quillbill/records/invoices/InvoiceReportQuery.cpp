@@ -12,12 +12,19 @@ constexpr int no = 0;
 ReportStatement invoiceReportStatement(const InvoiceReportChoices& choices)
 {
     // Dates are stored as ISO text, which BETWEEN compares as dates.
-    ReportStatement statement{QStringLiteral("SELECT * FROM TblInvoice "
-                                             "INNER JOIN TblCustomer ON TblInvoice.CustomerID = TblCustomer.CustomerID "
-                                             "INNER JOIN TblJobs ON TblInvoice.InvoiceID = TblJobs.InvoiceID "
-                                             "AND TblInvoice.CustomerID = TblJobs.CustomerID "
-                                             "WHERE TblInvoice.Date BETWEEN ? AND ?"),
-                              {choices.from.toString(Qt::ISODate), choices.to.toString(Qt::ISODate)}};
+    // An invoice without jobs still gives its row, with null job columns.
+    // Its payments come summed, once per invoice, beside every job.
+    ReportStatement statement{
+        QStringLiteral("SELECT * FROM TblInvoice "
+                       "INNER JOIN TblCustomer ON TblInvoice.CustomerID = TblCustomer.CustomerID "
+                       "LEFT JOIN TblJobs ON TblInvoice.InvoiceID = TblJobs.InvoiceID "
+                       "AND TblInvoice.CustomerID = TblJobs.CustomerID "
+                       "LEFT JOIN (SELECT CustomerID AS PaymentCustomerID, InvoiceID AS PaymentInvoiceID, "
+                       "SUM(Amount) AS PaymentsMade, COUNT(*) AS PaymentLines FROM TblPayment "
+                       "GROUP BY CustomerID, InvoiceID) AS payments ON payments.PaymentCustomerID = "
+                       "TblInvoice.CustomerID AND payments.PaymentInvoiceID = TblInvoice.InvoiceID "
+                       "WHERE TblInvoice.Date BETWEEN ? AND ?"),
+        {choices.from.toString(Qt::ISODate), choices.to.toString(Qt::ISODate)}};
     if (choices.customerId) {
         statement.sql += QStringLiteral(" AND TblInvoice.CustomerID = ?");
         statement.values << *choices.customerId;

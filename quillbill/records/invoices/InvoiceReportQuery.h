@@ -29,8 +29,10 @@ struct InvoiceReportChoices {
 };
 
 // The rows of the invoice report: one per job of each invoice that matches,
-// with every column of TblInvoice, TblCustomer and TblJobs. Invoices without
-// jobs, and invoices whose customer is gone, give no rows. The rows of one
+// with every column of TblInvoice, TblCustomer and TblJobs, and the sum and
+// count of the invoice's payment lines (PaymentsMade and PaymentLines, null
+// without any). An invoice without jobs gives one row, its job columns
+// null; invoices whose customer is gone give none. The rows of one
 // company come together (the report starts a group whenever the company
 // changes), then by invoice date and number, then in the order the jobs
 // were entered.
