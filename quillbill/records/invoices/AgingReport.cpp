@@ -1,6 +1,7 @@
 #include "records/invoices/AgingReport.h"
 
 #include "records/Database.h"
+#include "records/invoices/CreditedTotals.h"
 #include "records/invoices/InvoiceAmounts.h"
 
 #include <QHash>
@@ -16,9 +17,6 @@ namespace {
 constexpr int yes = -1;
 
 QDate isoDate(const QVariant& stored) { return QDate::fromString(stored.toString(), Qt::ISODate); }
-
-// An invoice of one customer: CustomerID and InvoiceID in one key.
-qint64 keyOf(int32_t customerId, int32_t invoiceId) { return (qint64(customerId) << 32) | quint32(invoiceId); }
 
 struct OpenInvoice {
     int32_t customerId;
@@ -44,46 +42,55 @@ size_t agingBucketOf(int daysPastInvoice)
 AgingReport agingReport(const Database& database, const QDate& asOf)
 {
     const QString day = asOf.toString(Qt::ISODate);
-    // Every issued document up to the day with its jobs' sum, each summed
-    // through the jobs' index (quicker than grouping all the jobs first); a
-    // credit note counts against its invoice.
+    // Every document's jobs' sum, summed in one pass along the jobs' index:
+    // quicker than a sum per document, or a join of the sums.
+    QHash<qint64, int64_t> jobSums;
+    QSqlQuery sums = database.execute(
+        QStringLiteral("SELECT CustomerID, InvoiceID, SUM(Sums) FROM TblJobs GROUP BY CustomerID, InvoiceID"));
+    while (sums.next())
+        jobSums.insert(invoiceKey(sums.value(0).toInt(), sums.value(1).toInt()), sums.value(2).toLongLong());
+    // What was paid on each invoice by the day; an invoice listed here has
+    // payment lines, whenever they came.
+    QHash<qint64, int64_t> paidByDay;
+    QSqlQuery payments = database.execute(
+        QStringLiteral("SELECT CustomerID, InvoiceID, SUM(CASE WHEN PaidOn <= ? THEN Amount ELSE 0 END) FROM "
+                       "TblPayment GROUP BY CustomerID, InvoiceID"),
+        {day});
+    while (payments.next())
+        paidByDay.insert(invoiceKey(payments.value(0).toInt(), payments.value(1).toInt()),
+                         payments.value(2).toLongLong());
+    // Every issued document up to the day; a credit note counts against its
+    // invoice.
     QHash<qint64, OpenInvoice> invoices;
     std::vector<std::pair<qint64, int64_t>> credits;
     QSqlQuery documents = database.execute(
         QStringLiteral("SELECT invoice.CustomerID, invoice.InvoiceID, invoice.Date, invoice.CreditFor, "
-                       "invoice.Paid, invoice.PaidDate, %1, (SELECT COALESCE(SUM(Sums), 0) FROM TblJobs AS job WHERE "
-                       "job.CustomerID = invoice.CustomerID AND job.InvoiceID = invoice.InvoiceID), EXISTS (SELECT 1 "
-                       "FROM TblPayment AS payment WHERE payment.CustomerID = invoice.CustomerID AND "
-                       "payment.InvoiceID = invoice.InvoiceID) FROM TblInvoice AS invoice %2 WHERE invoice.Status = "
-                       "1 AND invoice.Date <= ?")
+                       "invoice.Paid, invoice.PaidDate, %1 FROM TblInvoice AS invoice %2 WHERE invoice.Status = 1 "
+                       "AND invoice.Date <= ?")
             .arg(QLatin1String(invoiceAmountColumns), QLatin1String(firstCompanyJoin)),
         {day});
     while (documents.next()) {
         const int32_t customerId = documents.value(0).toInt();
-        const int64_t total = grandTotalOf(documents.value(9).toLongLong(), documents.value(6).toLongLong(),
-                                           documents.value(7).toLongLong(), documents.value(8).toLongLong())
-                                  .units();
+        const int32_t invoiceId = documents.value(1).toInt();
+        const int64_t total =
+            grandTotalOf(jobSums.value(invoiceKey(customerId, invoiceId)), documents.value(6).toLongLong(),
+                         documents.value(7).toLongLong(), documents.value(8).toLongLong())
+                .units();
         if (!documents.value(3).isNull()) {
-            credits.emplace_back(keyOf(customerId, documents.value(3).toInt()), total);
+            credits.emplace_back(invoiceKey(customerId, documents.value(3).toInt()), total);
             continue;
         }
         const QDate date = isoDate(documents.value(2));
         // Marked paid before payments were kept: paid in full, from then.
         const QDate paidOn = documents.value(5).isNull() ? date : isoDate(documents.value(5));
-        const bool paidBefore = documents.value(4).toInt() == yes && !documents.value(10).toBool() && paidOn <= asOf;
-        invoices.insert(keyOf(customerId, documents.value(1).toInt()), {customerId, date, paidBefore ? 0 : total});
+        const auto paid = paidByDay.constFind(invoiceKey(customerId, invoiceId));
+        const bool paidBefore = documents.value(4).toInt() == yes && paid == paidByDay.cend() && paidOn <= asOf;
+        invoices.insert(invoiceKey(customerId, invoiceId),
+                        {customerId, date, paidBefore ? 0 : total - (paid == paidByDay.cend() ? 0 : *paid)});
     }
     for (const auto& [key, total] : credits)
         if (const auto found = invoices.find(key); found != invoices.end())
             found->owed += total;
-    QSqlQuery payments =
-        database.execute(QStringLiteral("SELECT CustomerID, InvoiceID, SUM(Amount) FROM TblPayment WHERE PaidOn <= ? "
-                                        "GROUP BY CustomerID, InvoiceID"),
-                         {day});
-    while (payments.next())
-        if (const auto found = invoices.find(keyOf(payments.value(0).toInt(), payments.value(1).toInt()));
-            found != invoices.end())
-            found->owed -= payments.value(2).toLongLong();
 
     std::map<int32_t, AgingRow> byCustomer;
     for (const OpenInvoice& invoice : std::as_const(invoices)) {
