@@ -293,6 +293,24 @@ TEST_F(StartupRoute, BackupOnExitAndRestoreFromTheMenus)
         }
 }
 
+namespace {
+
+// A file of the program folders' tests, with its folders.
+bool writeFile(const QString& path, const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+} // namespace
+
 TEST(ProgramFolderTest, ARunFromItsOwnFolderUsesThatFolder)
 {
     QTemporaryDir build;
@@ -336,34 +354,25 @@ TEST(ProgramFolderTest, AnUpgradedProgramBringsItsGuideAndNewLayoutsAndLeavesThe
     QTemporaryDir root;
     const QString defaults = root.path() + "/share/quillbill";
     const QString user = root.path() + "/home/.local/share/Quillbill";
-    const auto write = [](const QString& path, const QByteArray& text) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-    };
-    const auto read = [](const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    };
-    ASSERT_TRUE(write(defaults + "/DataBase/db_be.mdb", "delivered"));
-    ASSERT_TRUE(write(defaults + "/HelpFile/index.html", "guide 1"));
-    ASSERT_TRUE(write(defaults + "/Reports/simple.rdn", "layout 1"));
+    ASSERT_TRUE(writeFile(defaults + "/DataBase/db_be.mdb", "delivered"));
+    ASSERT_TRUE(writeFile(defaults + "/HelpFile/index.html", "guide 1"));
+    ASSERT_TRUE(writeFile(defaults + "/Reports/simple.rdn", "layout 1"));
     ProgramFolder::locate(root.path() + "/bin", defaults, user);
-    ASSERT_TRUE(write(user + "/DataBase/db_be.mdb", "the office's invoices"));
-    ASSERT_TRUE(write(user + "/Reports/simple.rdn", "the office's own layout"));
+    ASSERT_TRUE(writeFile(user + "/DataBase/db_be.mdb", "the office's invoices"));
+    ASSERT_TRUE(writeFile(user + "/Reports/simple.rdn", "the office's own layout"));
 
     // The package is upgraded: a new start page and a page for a new window.
-    ASSERT_TRUE(write(defaults + "/DataBase/db_be.mdb", "delivered 2"));
-    ASSERT_TRUE(write(defaults + "/HelpFile/index.html", "guide 2, longer"));
-    ASSERT_TRUE(write(defaults + "/HelpFile/images/new-window.png", "picture"));
-    ASSERT_TRUE(write(defaults + "/Reports/simple.rdn", "layout 2"));
-    ASSERT_TRUE(write(defaults + "/Reports/statement.rdn", "a new document's layout"));
+    ASSERT_TRUE(writeFile(defaults + "/DataBase/db_be.mdb", "delivered 2"));
+    ASSERT_TRUE(writeFile(defaults + "/HelpFile/index.html", "guide 2, longer"));
+    ASSERT_TRUE(writeFile(defaults + "/HelpFile/images/new-window.png", "picture"));
+    ASSERT_TRUE(writeFile(defaults + "/Reports/simple.rdn", "layout 2"));
+    ASSERT_TRUE(writeFile(defaults + "/Reports/statement.rdn", "a new document's layout"));
     ProgramFolder::locate(root.path() + "/bin", defaults, user);
-    EXPECT_EQ(read(user + "/Reports/statement.rdn"), "a new document's layout");
-    EXPECT_EQ(read(user + "/Reports/simple.rdn"), "the office's own layout") << "the office's layouts stay";
-    EXPECT_EQ(read(user + "/HelpFile/index.html"), "guide 2, longer");
-    EXPECT_EQ(read(user + "/HelpFile/images/new-window.png"), "picture");
-    EXPECT_EQ(read(user + "/DataBase/db_be.mdb"), "the office's invoices");
+    EXPECT_EQ(readFile(user + "/Reports/statement.rdn"), "a new document's layout");
+    EXPECT_EQ(readFile(user + "/Reports/simple.rdn"), "the office's own layout") << "the office's layouts stay";
+    EXPECT_EQ(readFile(user + "/HelpFile/index.html"), "guide 2, longer");
+    EXPECT_EQ(readFile(user + "/HelpFile/images/new-window.png"), "picture");
+    EXPECT_EQ(readFile(user + "/DataBase/db_be.mdb"), "the office's invoices");
 }
 
 // A layout the office never changed follows the installed version; every
@@ -388,26 +397,17 @@ TEST(ProgramFolderTest, AnUnchangedLayoutFollowsTheUpgradeAndAChangedOneStays)
     QTemporaryDir root;
     const QString defaults = root.path() + "/share/quillbill";
     const QString user = root.path() + "/home/.local/share/Quillbill";
-    const auto write = [](const QString& path, const QByteArray& text) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-    };
-    const auto read = [](const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    };
-    ASSERT_TRUE(write(defaults + "/DataBase/db_be.mdb", "delivered"));
-    ASSERT_TRUE(write(defaults + "/Reports/report.rdn", report));
-    ASSERT_TRUE(write(defaults + "/Reports/simple.rdn", report));
+    ASSERT_TRUE(writeFile(defaults + "/DataBase/db_be.mdb", "delivered"));
+    ASSERT_TRUE(writeFile(defaults + "/Reports/report.rdn", report));
+    ASSERT_TRUE(writeFile(defaults + "/Reports/simple.rdn", report));
     ProgramFolder::locate(root.path() + "/bin", defaults, user);
-    ASSERT_TRUE(write(user + "/Reports/simple.rdn", report + "; the office's change"));
+    ASSERT_TRUE(writeFile(user + "/Reports/simple.rdn", report + "; the office's change"));
 
-    ASSERT_TRUE(write(defaults + "/Reports/report.rdn", "the next version's layout"));
-    ASSERT_TRUE(write(defaults + "/Reports/simple.rdn", "the next version's invoice"));
+    ASSERT_TRUE(writeFile(defaults + "/Reports/report.rdn", "the next version's layout"));
+    ASSERT_TRUE(writeFile(defaults + "/Reports/simple.rdn", "the next version's invoice"));
     ProgramFolder::locate(root.path() + "/bin", defaults, user);
-    EXPECT_EQ(read(user + "/Reports/report.rdn"), "the next version's layout");
-    EXPECT_EQ(read(user + "/Reports/simple.rdn"), report + "; the office's change");
+    EXPECT_EQ(readFile(user + "/Reports/report.rdn"), "the next version's layout");
+    EXPECT_EQ(readFile(user + "/Reports/simple.rdn"), report + "; the office's change");
 }
 
 TEST(ProgramFolderTest, CopyingKeepsFilesAlreadyThere)
