@@ -27,12 +27,20 @@ TEST(InvoiceReportLayout, HasTheDriversFieldsWithinTheMarginsAndAmountsInOneColu
     const auto report = deliveredReportLayout(program);
     // Printed under exactly these names, which the page footer's placement
     // compares as they are.
-    const QList<std::pair<QString, QStringList>> filled{{"Header", {}},
+    const QStringList totals{"GST", "PST", "GrandTotal", "Paid", "Balance"};
+    const auto totalsOf = [&totals](const QString& prefix, QStringList fields) {
+        for (const QString& total : totals)
+            fields << "txt" + prefix + total;
+        return fields << "lbl" + prefix + "GST"
+                      << "lbl" + prefix + "PST";
+    };
+    const QList<std::pair<QString, QStringList>> filled{{"Header", {"lblChoices"}},
                                                         {"PageHeader", {}},
                                                         {"groupheader", {"author"}},
-                                                        {"detail", {"Title", "Year"}},
+                                                        {"detail", {"InvoiceNo", "InvoiceDate", "Title", "Year"}},
                                                         {"discount", {"lblDiscount", "txtDiscount"}},
-                                                        {"groupfooter", {"bookcount"}}};
+                                                        {"groupfooter", totalsOf("Group", {"bookcount"})},
+                                                        {"reportfooter", totalsOf("Report", {"txtReportAmount"})}};
     for (const auto& [name, fields] : filled) {
         SCOPED_TRACE(name.toStdString());
         std::shared_ptr<quirepress::Section> section;
@@ -48,8 +56,12 @@ TEST(InvoiceReportLayout, HasTheDriversFieldsWithinTheMarginsAndAmountsInOneColu
         expectFieldsWithinPaper(*report, paperWidth);
 
     const auto year = report->Section(QStringLiteral("detail"))->Field(QStringLiteral("Year"));
-    for (const auto& [section, field] :
-         {std::pair{"PageHeader", "lblAmount"}, {"groupfooter", "bookcount"}, {"discount", "txtDiscount"}}) {
+    for (const auto& [section, field] : {std::pair{"PageHeader", "lblAmount"},
+                                         {"groupfooter", "bookcount"},
+                                         {"groupfooter", "txtGroupBalance"},
+                                         {"reportfooter", "txtReportAmount"},
+                                         {"reportfooter", "txtReportBalance"},
+                                         {"discount", "txtDiscount"}}) {
         const auto amount = report->Section(QLatin1String(section))->Field(QLatin1String(field));
         EXPECT_EQ(amount->FieldLeft() + amount->FieldWidth(), year->FieldLeft() + year->FieldWidth()) << field;
         EXPECT_EQ(amount->Justification(), quirepress::cJustificationRight) << field;
