@@ -5,20 +5,21 @@
 # aiosmtpd for a local SMTP server, openssl for test certificates, a session
 # bus with gnome-keyring for a private keyring, and the validators of the
 # desktop entry and the AppStream file, and locales to make a French one for
-# the test of a French desktop); with "package" also those that make
+# the test of a French desktop, and PostgreSQL, of which the tests start a
+# private cluster); with "package" also those that make
 # and check the Debian packages (dpkg-shlibdeps and fakeroot for cpack,
 # lintian, and the same validators for the packaged files). Uses sudo when
 # not run as root.
 # QtKeychain reaches the keyring through libsecret, which it loads at run
-# time.
+# time; Qt reaches a PostgreSQL server through its QPSQL driver.
 set -eu
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3
 libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core xdg-utils clang libclang-rt-14-dev
-libcurl4-openssl-dev ca-certificates qtkeychain-qt6-dev libsecret-1-0 libsodium-dev"
+libcurl4-openssl-dev ca-certificates qtkeychain-qt6-dev libsecret-1-0 libsodium-dev libqt6sql6-psql"
 if [ "${1:-}" = "test" ]; then
     packages="$packages cups printer-driver-cups-pdf poppler-utils python3-aiosmtpd openssl dbus-daemon dbus-bin gnome-keyring
-        desktop-file-utils appstream locales"
+        desktop-file-utils appstream locales postgresql"
 fi
 if [ "${1:-}" = "package" ]; then
     packages="$packages dpkg-dev fakeroot file lintian desktop-file-utils appstream"

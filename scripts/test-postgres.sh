@@ -1,0 +1,46 @@
+#!/bin/sh
+# A private PostgreSQL cluster for the tests, in a folder of their own:
+#
+#     scripts/test-postgres.sh start DIR    # makes DIR/data, starts it
+#     scripts/test-postgres.sh stop DIR     # stops it and removes DIR
+#
+# The server listens on a Unix socket in DIR only, never on a TCP port, and
+# trusts the one role "quillbill_test", so it can reach no server of the
+# machine's and nothing outside can reach it. PostgreSQL refuses to run as
+# root: under root the cluster belongs to the unprivileged user "nobody".
+set -eu
+
+action=$1
+dir=$2
+bin=$(ls -d /usr/lib/postgresql/*/bin | sort -V | tail -n 1)
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_owner="runuser -u nobody --"
+else
+    as_owner=""
+fi
+
+case "$action" in
+start)
+    if [ -f "$dir/data/postmaster.pid" ]; then
+        $as_owner "$bin/pg_ctl" -D "$dir/data" -m immediate stop >/dev/null 2>&1 || true
+    fi
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    [ -z "$as_owner" ] || chown nobody "$dir"
+    $as_owner "$bin/initdb" -D "$dir/data" -U quillbill_test --auth=trust --encoding=UTF8 --locale=C.UTF-8 \
+        >"$dir/initdb.log"
+    $as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w \
+        -o "-c listen_addresses='' -c unix_socket_directories='$dir' -c fsync=off" start >/dev/null
+    ;;
+stop)
+    if [ -f "$dir/data/postmaster.pid" ]; then
+        $as_owner "$bin/pg_ctl" -D "$dir/data" -m fast -w stop >/dev/null
+    fi
+    rm -rf "$dir"
+    ;;
+*)
+    echo "usage: $0 start|stop DIR" >&2
+    exit 2
+    ;;
+esac
