@@ -40,8 +40,8 @@ std::vector<StoredInvoice> InvoiceReprint::invoicesOf(int32_t customerId) const
             "WHERE job.CustomerID = invoice.CustomerID AND job.InvoiceID = invoice.InvoiceID) END, "
             "credited.Sums FROM TblInvoice AS invoice "
             "LEFT JOIN (SELECT note.CreditFor, SUM(job.Sums) AS Sums FROM TblInvoice AS note "
-            "CROSS JOIN TblJobs AS job ON job.CustomerID = note.CustomerID AND job.InvoiceID = note.InvoiceID "
-            "WHERE note.CustomerID = ? AND note.CreditFor IS NOT NULL GROUP BY note.CreditFor) AS credited "
+            "CROSS JOIN TblJobs AS job WHERE job.CustomerID = note.CustomerID AND job.InvoiceID = note.InvoiceID "
+            "AND note.CustomerID = ? AND note.CreditFor IS NOT NULL GROUP BY note.CreditFor) AS credited "
             "ON credited.CreditFor = invoice.InvoiceID "
             "WHERE invoice.CustomerID = ? ORDER BY invoice.InvoiceID"),
         {customerId, customerId});

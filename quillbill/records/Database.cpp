@@ -3,6 +3,7 @@
 #include "records/DatabaseError.h"
 #include "records/SchemaCheck.h"
 #include "records/SchemaUpgrade.h"
+#include "records/ServerConnection.h"
 #include "records/invoices/CounterTwins.h"
 
 #include <QAtomicInteger>
@@ -78,7 +79,11 @@ DatabaseError::Cause causeOf(const QSqlError& error)
     }
 }
 
-DatabaseError failure(const QSqlError& error) { return DatabaseError(describe(error), causeOf(error)); }
+DatabaseError failure(const QSqlError& error, Database::Kind kind)
+{
+    return DatabaseError(describe(error),
+                         kind == Database::Kind::Server ? ServerConnection::causeOf(error) : causeOf(error));
+}
 
 // The CASELESS collation: text equal but for letter case is equal, in every
 // alphabet. SQLite's own NOCASE folds only the 26 ASCII letters, which would
@@ -223,6 +228,7 @@ void Database::open(const QString& filePath)
                                 cause);
         }
     }
+    kind_ = Kind::File;
     filePath_ = file.absoluteFilePath();
     try {
         SchemaUpgrade::upgrade(*this);
@@ -233,6 +239,26 @@ void Database::open(const QString& filePath)
             QObject::tr("Cannot open the database %1.\n%2").arg(file.absoluteFilePath(), error.message()),
             error.cause());
     }
+}
+
+void Database::openServer(const ServerAddress& server)
+{
+    close();
+    QString problem;
+    {
+        QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName_);
+        if (!connection.isValid())
+            problem = QObject::tr("This computer cannot reach PostgreSQL servers: Qt's QPSQL driver is missing "
+                                  "(Debian package libqt6sql6-psql).");
+        else
+            problem = ServerConnection::open(connection, server);
+    }
+    if (!problem.isEmpty()) {
+        QSqlDatabase::removeDatabase(connectionName_);
+        throw DatabaseError(QObject::tr("Cannot open the database %1 on the server %2.\n%3")
+                                .arg(server.database, server.host, problem));
+    }
+    kind_ = Kind::Server;
 }
 
 void Database::mendCounterTwins() const
@@ -256,6 +282,7 @@ void Database::close()
     }
     QSqlDatabase::removeDatabase(connectionName_);
     filePath_.clear();
+    kind_ = Kind::File;
 }
 
 bool Database::isOpen() const { return QSqlDatabase::contains(connectionName_) && connection().isOpen(); }
@@ -264,7 +291,8 @@ QSqlDatabase Database::connection() const { return QSqlDatabase::database(connec
 
 QString Database::readOnlyReason() const
 {
-    if (!isOpen())
+    // A server says so of each refused statement.
+    if (!isOpen() || kind_ == Kind::Server)
         return {};
     // SQLite opens a file it may not write read-only, without saying so.
     sqlite3* handle = rawHandle(connection());
@@ -295,8 +323,15 @@ QSqlQuery Database::execute(const QString& sql, const QVariantList& values) cons
     const auto waited = qScopeGuard([this] { endWait(); });
     QSqlQuery query(connection());
     query.setForwardOnly(true);
+    // PostgreSQL prepares no transaction control (BEGIN, COMMIT); a
+    // statement without values needs no preparing.
+    if (kind_ == Kind::Server && values.isEmpty()) {
+        if (!query.exec(sql))
+            throw failure(query.lastError(), kind_);
+        return query;
+    }
     if (!query.prepare(sql))
-        throw failure(query.lastError());
+        throw failure(query.lastError(), kind_);
     for (const QVariant& value : values) {
         // Qt binds a null QString (the text of an untouched, empty box) as
         // NULL. Text is text: an empty one is stored as ''. A missing value
@@ -307,8 +342,20 @@ QSqlQuery Database::execute(const QString& sql, const QVariantList& values) cons
             query.addBindValue(value);
     }
     if (!query.exec())
-        throw failure(query.lastError());
+        throw failure(query.lastError(), kind_);
     return query;
+}
+
+qint64 Database::insertReturningKey(const QString& sql, const QVariantList& values, const QString& keyColumn) const
+{
+    // SQLite tells the rowid of the last insert; Qt's PostgreSQL driver
+    // tells a row's OID, which our tables do not have.
+    if (kind_ == Kind::File)
+        return execute(sql, values).lastInsertId().toLongLong();
+    QSqlQuery inserted = execute(sql + QStringLiteral(" RETURNING ") + keyColumn, values);
+    if (!inserted.next())
+        throw DatabaseError(QObject::tr("The database did not say which row it added."));
+    return inserted.value(0).toLongLong();
 }
 
 std::vector<QSqlRecord> Database::rows(const QString& sql, const QVariantList& values) const
@@ -334,15 +381,18 @@ void Database::inTransaction(const std::function<void()>& work) const
     // result code from a failed BEGIN or COMMIT, and a busy file is the usual
     // reason for one. IMMEDIATE takes the write lock before the first read,
     // so that no other program writes between what `work` reads and writes.
-    execute(QStringLiteral("BEGIN IMMEDIATE"));
+    execute(kind_ == Kind::Server ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
     const auto rollBack = [this] {
         try {
             execute(QStringLiteral("ROLLBACK"));
         } catch (const DatabaseError&) {
-            // SQLite has already rolled back when a statement's failure ended the transaction.
+            // SQLite has already rolled back when a statement's failure ended
+            // the transaction; a server whose connection is lost has too.
         }
     };
     try {
+        if (kind_ == Kind::Server)
+            execute(QString::fromLatin1(ServerConnection::holdOffOtherWriters));
         work();
     } catch (...) {
         rollBack();

@@ -13,10 +13,14 @@
 
 struct sqlite3;
 
+#include "records/ServerAddress.h"
+
 namespace quillbill {
 
-// One open connection to a Quillbill database file (the program's
-// MainDatabase). Every statement goes through execute() with its values bound
+// One open connection to a Quillbill database (the program's MainDatabase):
+// a file, or a database on a PostgreSQL server, which run the same
+// statements. What differs between the two lives here and in
+// ServerConnection. Every statement goes through execute() with its values bound
 // as parameters, never pasted into the SQL text, so a name with a quote in it
 // is just a name.
 //
@@ -40,14 +44,24 @@ public:
     // accented letters too, with `COLLATE CASELESS`; billing codes are
     // always compared so.
     void open(const QString& filePath);
+    // Opens the Quillbill database on a PostgreSQL server; throws when the
+    // server cannot be reached or the database is not one of this version.
+    void openServer(const ServerAddress& server);
     void close();
     bool isOpen() const;
+    enum class Kind { File, Server };
+    Kind kind() const { return kind_; }
+    // The open file; empty for a server.
     QString filePath() const { return filePath_; }
 
     // Runs one statement with `values` bound to its `?` placeholders in order.
     // Every QString is bound as text, a null one as ''; QVariant() binds NULL.
     // The returned query is positioned before its first row.
     QSqlQuery execute(const QString& sql, const QVariantList& values = {}) const;
+
+    // Runs an INSERT and gives the key the database chose for the new row,
+    // the value of its column `keyColumn`.
+    qint64 insertReturningKey(const QString& sql, const QVariantList& values, const QString& keyColumn) const;
 
     // Every row of a SELECT, in the order the engine returns them.
     std::vector<QSqlRecord> rows(const QString& sql, const QVariantList& values = {}) const;
@@ -92,6 +106,7 @@ private:
     void refuseWhileWaiting() const;
 
     QString connectionName_;
+    Kind kind_ = Kind::File;
     QString filePath_;
     int busyWaitLimitMs_;
     std::function<void(bool)> waitNotice_;

@@ -19,13 +19,6 @@ namespace {
 
 using Design = std::map<std::string, std::set<std::string>>; // table -> columns, lower case
 
-// Runs a script of several statements, as psql would.
-void runScript(QSqlDatabase& db, const char* script)
-{
-    QSqlQuery query(db);
-    ASSERT_TRUE(query.exec(QString::fromUtf8(script))) << query.lastError().text().toStdString();
-}
-
 Design fileDesign()
 {
     Design design;
@@ -56,10 +49,10 @@ Design fileDesign()
 
 class ServerSchema : public ::testing::Test {
 protected:
-    ServerSchema() : db(server.connect(QStringLiteral("server-schema")))
+    ServerSchema()
     {
-        runScript(db, SchemaScript::server);
-        runScript(db, SchemaScript::deliveredRows);
+        server.lay();
+        db = server.connect(QStringLiteral("server-schema"));
     }
 
     // Whether the server takes `sql`; a refused statement changes nothing.

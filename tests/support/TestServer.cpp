@@ -1,5 +1,7 @@
 #include "TestServer.h"
 
+#include "SchemaScript.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
@@ -57,6 +59,34 @@ TestServerDatabase::~TestServerDatabase()
     } catch (const std::exception&) {
         // The cluster goes with the fixture's end, and the database with it.
     }
+}
+
+ServerAddress TestServerDatabase::address() const
+{
+    ServerAddress server;
+    server.host = socketFolder();
+    server.database = name_;
+    server.user = role;
+    return server;
+}
+
+QString TestServerDatabase::url() const
+{
+    return QStringLiteral("postgresql://%1@/%2?host=%3").arg(role, name_, socketFolder());
+}
+
+void TestServerDatabase::lay()
+{
+    const QString connection = name_ + QStringLiteral("-lay");
+    {
+        QSqlDatabase db = open(connection, name_);
+        for (const char* script : {SchemaScript::server, SchemaScript::deliveredRows}) {
+            QSqlQuery query(db);
+            if (!query.exec(QString::fromUtf8(script)))
+                throw std::runtime_error(query.lastError().text().toStdString());
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
 }
 
 QSqlDatabase TestServerDatabase::connect(const QString& connection)

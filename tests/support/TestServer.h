@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/ServerAddress.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -17,6 +19,12 @@ public:
     TestServerDatabase& operator=(const TestServerDatabase&) = delete;
 
     const QString& name() const { return name_; }
+    // Where the program finds it, and the same as another program's
+    // argument: postgresql://quillbill_test@/NAME?host=FOLDER.
+    ServerAddress address() const;
+    QString url() const;
+    // Gives it the server's design and the rows a new office starts with.
+    void lay();
     // An open connection of its own to the database, named `connection`.
     QSqlDatabase connect(const QString& connection);
     // The folder of the cluster's socket: the host to connect to.

@@ -105,12 +105,12 @@ int32_t CustomerRecords::add(const Customer& customer) const
 {
     int32_t id = 0;
     database_.inTransaction([&] {
-        const QSqlQuery insert =
-            database_.execute("INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, Phone, Fax, BillingCode) "
-                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-                              {customer.company, customer.address, customer.city, customer.prov, customer.postal,
-                               customer.phone, customer.fax, customer.billingCode});
-        id = insert.lastInsertId().toInt();
+        id = static_cast<int32_t>(database_.insertReturningKey(
+            "INSERT INTO TblCustomer (Company, Address, City, Prov, Postal, Phone, Fax, BillingCode) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+            {customer.company, customer.address, customer.city, customer.prov, customer.postal, customer.phone,
+             customer.fax, customer.billingCode},
+            QStringLiteral("CustomerID")));
         // Inside the transaction, which holds the write lock: two programs
         // adding customers of one new code still make one counter. A code
         // spelt in another letter case is the same code, with its counter.

@@ -56,8 +56,8 @@ CreditableInvoice CreditNotes::creditable(int32_t customerId, int32_t invoiceId)
     QHash<QString, int64_t> takenBack;
     int64_t takenBackInAll = 0;
     for (const QSqlRecord& row : database_.rows("SELECT job.JobDescription, SUM(job.Sums) FROM TblInvoice note "
-                                                "CROSS JOIN TblJobs job ON job.CustomerID = note.CustomerID AND "
-                                                "job.InvoiceID = note.InvoiceID WHERE note.CustomerID = ? AND "
+                                                "CROSS JOIN TblJobs job WHERE job.CustomerID = note.CustomerID AND "
+                                                "job.InvoiceID = note.InvoiceID AND note.CustomerID = ? AND "
                                                 "note.CreditFor = ? GROUP BY job.JobDescription",
                                                 key)) {
         takenBack[row.value(0).toString()] = -row.value(1).toLongLong();
@@ -142,7 +142,7 @@ int32_t CreditNotes::make(int32_t customerId, int32_t invoiceId, const std::vect
             "COALESCE(invoice.PSTRate, company.PSTRate), COALESCE(invoice.GSTName, company.GSTName), "
             "COALESCE(invoice.PSTName, company.PSTName), invoice.InvoiceID "
             "FROM TblInvoice AS invoice "
-            "LEFT JOIN (SELECT * FROM TblMyCompanyInfo ORDER BY rowid LIMIT 1) AS company "
+            "LEFT JOIN (SELECT * FROM TblMyCompanyInfo ORDER BY rowid LIMIT 1) AS company ON TRUE "
             "WHERE invoice.CustomerID = ? AND invoice.InvoiceID = ?",
             {note, date.toString(Qt::ISODate), customerId, invoiceId});
         for (const auto& [job, amount] : noteJobs)

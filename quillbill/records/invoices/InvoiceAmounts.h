@@ -23,6 +23,6 @@ QString amountInMessage(Money amount);
 inline constexpr char invoiceAmountColumns[] =
     "invoice.Discount, COALESCE(invoice.GSTRate, company.GSTRate, 0), COALESCE(invoice.PSTRate, company.PSTRate, 0)";
 inline constexpr char firstCompanyJoin[] =
-    "LEFT JOIN (SELECT * FROM TblMyCompanyInfo ORDER BY rowid LIMIT 1) AS company";
+    "LEFT JOIN (SELECT * FROM TblMyCompanyInfo ORDER BY rowid LIMIT 1) AS company ON TRUE";
 
 } // namespace quillbill

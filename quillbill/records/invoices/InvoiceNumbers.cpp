@@ -35,7 +35,7 @@ struct Counter {
 // stays the counter.
 Counter counterOf(const Database& database, const QString& billingCode)
 {
-    const auto row = database.firstRow("SELECT rowid, InvoiceNumber, typeof(InvoiceNumber) FROM TblBillingCodes "
+    const auto row = database.firstRow("SELECT rowid, InvoiceNumber FROM TblBillingCodes "
                                        "WHERE BillCode = ? COLLATE CASELESS ORDER BY rowid LIMIT 1",
                                        {billingCode});
     if (!row)
@@ -45,8 +45,12 @@ Counter counterOf(const Database& database, const QString& billingCode)
                                              "for it.")
                                      .arg(billingCode));
 
+    // A file may hold text or a fraction in the counter. A whole number
+    // reads as an integer on either kind of database (Qt's PostgreSQL
+    // driver gives one above zero as unsigned).
     const QVariant stored = row->value(1);
-    const bool whole = row->value(2).toString() == QLatin1String("integer");
+    const int type = stored.typeId();
+    const bool whole = type == QMetaType::LongLong || type == QMetaType::ULongLong || type == QMetaType::Int;
     const int64_t value = stored.toLongLong();
     if (!whole || value < 0) {
         const QString holds = stored.isNull()

@@ -45,12 +45,12 @@ int32_t InvoiceRecords::createInvoice(const QString& billingCode, int32_t custom
         // never changes an invoice already made. Joined, not selected from
         // the company row, so that a file without one still stores the
         // invoice (with no taxes kept, and the document says what is missing).
-        database_.execute(
-            "INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid, Discount, "
-            "GSTRate, PSTRate, GSTName, PSTName) "
-            "SELECT ?, ?, ?, 0, ?, company.GSTRate, company.PSTRate, company.GSTName, company.PSTName "
-            "FROM (SELECT 1) LEFT JOIN (SELECT * FROM TblMyCompanyInfo ORDER BY rowid LIMIT 1) AS company",
-            {issued, customerId, date.toString(Qt::ISODate), discountPercent});
+        database_.execute("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date, Paid, Discount, "
+                          "GSTRate, PSTRate, GSTName, PSTName) "
+                          "SELECT ?, ?, ?, 0, ?, company.GSTRate, company.PSTRate, company.GSTName, company.PSTName "
+                          "FROM (SELECT 1) AS one LEFT JOIN (SELECT * FROM TblMyCompanyInfo ORDER BY rowid LIMIT 1) AS "
+                          "company ON TRUE",
+                          {issued, customerId, date.toString(Qt::ISODate), discountPercent});
     });
     return issued;
 }
@@ -124,10 +124,9 @@ int64_t InvoiceRecords::addJob(const JobEntry& job) const
         requireDraft(job.customerId, job.invoiceId);
         // JobID is left to the database (the row's rowid), so numbers never
         // collide and do not end at a width the program picked.
-        const QSqlQuery insert =
-            database_.execute("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, ?, ?, ?)",
-                              {job.customerId, job.invoiceId, job.description, qlonglong{job.sums.units()}});
-        jobId = insert.lastInsertId().toLongLong();
+        jobId = database_.insertReturningKey(
+            "INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, ?, ?, ?)",
+            {job.customerId, job.invoiceId, job.description, qlonglong{job.sums.units()}}, QStringLiteral("JobID"));
         InvoiceHistory(database_).record(
             job.customerId, job.invoiceId, InvoiceEvent::JobAdded, user_,
             {{QStringLiteral("after"), InvoiceHistory::job(job.description, job.sums.units())}});

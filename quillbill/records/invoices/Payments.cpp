@@ -137,12 +137,12 @@ int64_t Payments::recordInTransaction(int32_t customerId, int32_t invoiceId, Mon
                                  : QObject::tr("Invoice %1 has %2 left to pay, so a payment of %3 was not recorded.")
                                        .arg(invoiceId)
                                        .arg(amountInMessage(owed), amountInMessage(amount)));
-    const QSqlQuery insert = database_.execute(
+    const int64_t paymentId = database_.insertReturningKey(
         "INSERT INTO TblPayment (CustomerID, InvoiceID, Amount, PaidOn, Method, RecordedAt, RecordedBy) "
         "VALUES (?, ?, ?, ?, ?, ?, ?)",
         {customerId, invoiceId, qlonglong{amount.units()}, paidOn.toString(Qt::ISODate), storedName(method),
-         QDateTime::currentDateTimeUtc().toString(Qt::ISODate), user_});
-    const int64_t paymentId = insert.lastInsertId().toLongLong();
+         QDateTime::currentDateTimeUtc().toString(Qt::ISODate), user_},
+        QStringLiteral("PaymentID"));
     InvoiceHistory(database_).record(customerId, invoiceId, InvoiceEvent::PaymentRecorded, user_,
                                      {{QStringLiteral("payment"), qlonglong{paymentId}},
                                       {QStringLiteral("sums"), QString::number(amount.units())},

@@ -178,19 +178,17 @@ int16_t UserAccounts::highestLevel() const
 qint64 UserAccounts::add(const QString& firstName, const QString& lastName, const QString& userName,
                          const QString& password) const
 {
-    QSqlQuery query =
-        database_.execute("INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password) VALUES (?, ?, ?, ?)",
-                          {firstName, lastName, userName, hashPassword(password)});
-    return query.lastInsertId().toLongLong();
+    return database_.insertReturningKey(
+        "INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password) VALUES (?, ?, ?, ?)",
+        {firstName, lastName, userName, hashPassword(password)}, QStringLiteral("rowid"));
 }
 
 qint64 UserAccounts::add(const QString& firstName, const QString& lastName, const QString& userName,
                          const QString& password, int16_t level) const
 {
-    QSqlQuery query = database_.execute(
+    return database_.insertReturningKey(
         "INSERT INTO TblUsers (First_Name, Last_Name, UserName, Password, Level) VALUES (?, ?, ?, ?, ?)",
-        {firstName, lastName, userName, hashPassword(password), level});
-    return query.lastInsertId().toLongLong();
+        {firstName, lastName, userName, hashPassword(password), level}, QStringLiteral("rowid"));
 }
 
 SaveOutcome UserAccounts::update(UserAccount& account, const QString& newPassword) const

@@ -1,0 +1,101 @@
+#include "records/ServerConnection.h"
+
+#include "records/SchemaCheck.h"
+
+#include <QObject>
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace quillbill::ServerConnection {
+
+namespace {
+
+// A statement waits this long for another program's lock before it fails,
+// as a save waits for a file another program holds.
+constexpr const char* lockTimeout = "5s";
+
+// libpq's options: a value in single quotes, its quotes and backslashes
+// escaped.
+QString quotedOption(const QString& value)
+{
+    QString escaped = value;
+    escaped.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'"));
+    return u'\'' + escaped + u'\'';
+}
+
+QString connectOptions(const ServerAddress& server)
+{
+    QStringList options{QStringLiteral("sslmode=") + quotedOption(server.encryption),
+                        QStringLiteral("connect_timeout=10"), QStringLiteral("application_name='Quillbill'")};
+    if (!server.certificateAuthority.isEmpty())
+        options << QStringLiteral("sslrootcert=") + quotedOption(server.certificateAuthority);
+    return options.join(u';');
+}
+
+// Why the open database is not one this program can work on, or nothing.
+QString problemWithDesign(const QSqlDatabase& connection)
+{
+    QSqlQuery marked(connection);
+    if (!marked.exec(QStringLiteral("SELECT to_regclass('tblschemaversion') IS NOT NULL")) || !marked.next()
+        || !marked.value(0).toBool())
+        return QObject::tr("The database %1 on the server is not a Quillbill database.").arg(connection.databaseName());
+    QSqlQuery version(connection);
+    if (!version.exec(QStringLiteral("SELECT Application, Version FROM TblSchemaVersion")) || !version.next()
+        || version.value(0).toString() != QLatin1String("QBIL"))
+        return QObject::tr("The database %1 on the server is not a Quillbill database.").arg(connection.databaseName());
+    const int stored = version.value(1).toInt();
+    if (stored > SchemaCheck::currentVersion)
+        return QObject::tr("The database %1 on the server was made by a newer version of Quillbill (design %2; "
+                           "this version knows %3). Please install that version on this computer.")
+            .arg(connection.databaseName())
+            .arg(stored)
+            .arg(SchemaCheck::currentVersion);
+    if (stored < SchemaCheck::currentVersion)
+        return QObject::tr("The database %1 on the server is of an older design (%2; this version needs %3). "
+                           "Please bring it up to date with the server script of this version.")
+            .arg(connection.databaseName())
+            .arg(stored)
+            .arg(SchemaCheck::currentVersion);
+    return {};
+}
+
+} // namespace
+
+QString open(QSqlDatabase& connection, const ServerAddress& server)
+{
+    connection.setHostName(server.host);
+    connection.setPort(server.port);
+    connection.setDatabaseName(server.database);
+    connection.setUserName(server.user);
+    connection.setPassword(server.password);
+    connection.setConnectOptions(connectOptions(server));
+    if (!connection.open())
+        return QObject::tr("The server %1 cannot be reached, or refused the sign-in: %2")
+            .arg(server.host, connection.lastError().databaseText().trimmed());
+    QSqlQuery settings(connection);
+    QString problem;
+    if (!settings.exec(QStringLiteral("SET lock_timeout = '%1'").arg(QLatin1String(lockTimeout))))
+        problem = connection.lastError().text();
+    if (problem.isEmpty())
+        problem = problemWithDesign(connection);
+    if (!problem.isEmpty())
+        connection.close();
+    return problem;
+}
+
+DatabaseError::Cause causeOf(const QSqlError& error)
+{
+    const QString state = error.nativeErrorCode();
+    // lock_not_available, deadlock_detected, serialization_failure
+    if (state == QLatin1String("55P03") || state == QLatin1String("40P01") || state == QLatin1String("40001"))
+        return DatabaseError::Cause::Busy;
+    // read_only_sql_transaction, insufficient_privilege
+    if (state == QLatin1String("25006") || state == QLatin1String("42501"))
+        return DatabaseError::Cause::ReadOnly;
+    // disk_full
+    if (state == QLatin1String("53100"))
+        return DatabaseError::Cause::DiskFull;
+    return DatabaseError::Cause::Other;
+}
+
+} // namespace quillbill::ServerConnection

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "records/DatabaseError.h"
+#include "records/ServerAddress.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+
+namespace quillbill::ServerConnection {
+
+// What differs on a PostgreSQL server from the file, for Database alone.
+
+// Opens `connection` (a QPSQL one) to `server`. An empty string when it is
+// open and holds a Quillbill database of this version; otherwise why not,
+// for the user, and the connection is left closed.
+QString open(QSqlDatabase& connection, const ServerAddress& server);
+
+// What the user can do about a failed statement, from its SQLSTATE.
+DatabaseError::Cause causeOf(const QSqlError& error);
+
+// The first statement of a write transaction: it waits for every other
+// program's write transaction to end and holds the others off until its own
+// ends, as the file's BEGIN IMMEDIATE does, so that nothing is written
+// between what it reads and what it writes. The lock's key is the one of
+// Quillbill's databases ("QBIL").
+inline constexpr char holdOffOtherWriters[] = "SELECT pg_advisory_xact_lock(1363298636)";
+
+} // namespace quillbill::ServerConnection
