@@ -8,7 +8,13 @@ namespace quillbill {
 
 namespace {
 
-QString quoted(const QString& name) { return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"'; }
+// A table or column name, quoted. In lower case: a server folds the names
+// of its tables to it and then matches quoted names exactly, and SQLite
+// matches names in any case.
+QString quoted(const QString& name)
+{
+    return u'"' + name.toLower().replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
 
 // A stored NULL comes back from Qt as a null value of the column's type; it
 // must go back as a real NULL (Database::execute binds a null text as '').
@@ -44,9 +50,9 @@ SaveOutcome saveIfUnchangedInTransaction(const Database& database, const QString
     QString sql = "UPDATE " + quoted(table) + " SET " + assignments + " WHERE " + quoted(keyColumn) + " = ?";
     QVariantList bound = values;
     bound << key;
-    // IS, not =: a column read as NULL still matches NULL.
+    // Not =: a column read as NULL still matches NULL.
     for (int i = 0; i < asRead.count(); ++i) {
-        sql += " AND " + quoted(asRead.fieldName(i)) + " IS ?";
+        sql += " AND " + quoted(asRead.fieldName(i)) + " IS NOT DISTINCT FROM ?";
         bound << boundAsStored(asRead.value(i));
     }
     const bool changed = !asRead.isEmpty() && database.execute(sql, bound).numRowsAffected() > 0;

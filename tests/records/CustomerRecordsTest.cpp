@@ -3,6 +3,7 @@
 // back with plain SQL.
 
 #include "records/customers/CustomerRecords.h"
+#include "EitherKind.h"
 #include "TestProgram.h"
 #include "records/Database.h"
 #include "records/DatabaseError.h"
@@ -34,10 +35,8 @@ TEST(PhonePattern, DigitsFillThePatternFromTheRight)
         EXPECT_EQ(formatPhoneNumber(number.entry), number.stored) << number.entry;
 }
 
-class CustomerRecordsTest : public ::testing::Test {
+class CustomerRecordsTest : public testing::OnEitherKind {
 protected:
-    const Database& database() const { return program.app->state.MainDatabase; }
-
     static Customer sample(const QString& company, const QString& code)
     {
         return {0, company, "1 Rue Principale", "Montréal", "QC", "H2X1Y4", "(514) 555-0100", "", code};
@@ -61,16 +60,17 @@ protected:
         return {c.company, c.address, c.city, c.prov, c.postal, c.phone, c.fax, c.billingCode};
     }
 
-    int count(const QString& table, const QString& where = "1", const QVariantList& values = {}) const
+    int count(const QString& table, const QString& where = "TRUE", const QVariantList& values = {}) const
     {
         return database().firstRow("SELECT COUNT(*) FROM " + table + " WHERE " + where, values)->value(0).toInt();
     }
 
-    TestProgram program;
     CustomerRecords records{program.app->state.MainDatabase};
 };
 
-TEST_F(CustomerRecordsTest, AddStoresTheCustomerAndABillingCodeRow)
+INSTANTIATE_TEST_SUITE_P(Records, CustomerRecordsTest, testing::bothKinds, testing::kindName);
+
+TEST_P(CustomerRecordsTest, AddStoresTheCustomerAndABillingCodeRow)
 {
     const Customer added = sample("O'Brien & Sons", "D'Arcy");
     const int32_t id = records.add(added);
@@ -86,7 +86,7 @@ TEST_F(CustomerRecordsTest, AddStoresTheCustomerAndABillingCodeRow)
     EXPECT_FALSE(records.find(id + 1).has_value());
 }
 
-TEST_F(CustomerRecordsTest, CustomersOfOneCodeShareItsOneCounter)
+TEST_P(CustomerRecordsTest, CustomersOfOneCodeShareItsOneCounter)
 {
     const int32_t first = records.add(sample("Alpha", "SHARED"));
     program.exec("UPDATE TblBillingCodes SET InvoiceNumber = 5");
@@ -100,7 +100,7 @@ TEST_F(CustomerRecordsTest, CustomersOfOneCodeShareItsOneCounter)
     EXPECT_EQ(all[1].id, second);
 }
 
-TEST_F(CustomerRecordsTest, CustomersAreListedAlphabeticallyInTheUsersLanguage)
+TEST_P(CustomerRecordsTest, CustomersAreListedAlphabeticallyInTheUsersLanguage)
 {
     for (const char* name : {"Zénith", "école Saint-Jean", "Unit 10", "acme", "Unit 9", "Beta", "Acme"})
         records.add(sample(QString::fromUtf8(name), "ANY"));
@@ -118,7 +118,7 @@ TEST_F(CustomerRecordsTest, CustomersAreListedAlphabeticallyInTheUsersLanguage)
     QLocale::setDefault(QLocale::system());
 }
 
-TEST_F(CustomerRecordsTest, ARefusedCustomerLeavesNeitherRow)
+TEST_P(CustomerRecordsTest, ARefusedCustomerLeavesNeitherRow)
 {
     Customer noCity = sample("Gamma", "GAM");
     noCity.city.clear();
@@ -127,15 +127,14 @@ TEST_F(CustomerRecordsTest, ARefusedCustomerLeavesNeitherRow)
     EXPECT_EQ(count("TblBillingCodes"), 0);
 }
 
-TEST_F(CustomerRecordsTest, ARefusedBillingCodeRowTakesTheCustomerBackToo)
+TEST_P(CustomerRecordsTest, ARefusedBillingCodeRowTakesTheCustomerBackToo)
 {
-    program.exec("CREATE TRIGGER RefuseCodes BEFORE INSERT ON TblBillingCodes "
-                 "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    refuseNewRowsOf("TblBillingCodes");
     EXPECT_THROW(records.add(sample("Delta", "DEL")), DatabaseError);
     EXPECT_EQ(count("TblCustomer"), 0) << "the customer was saved without its billing code row";
 }
 
-TEST_F(CustomerRecordsTest, UpdateChangesEverythingButTheBillingCode)
+TEST_P(CustomerRecordsTest, UpdateChangesEverythingButTheBillingCode)
 {
     const int32_t other = records.add(sample("Other", "OTH"));
     const int32_t id = records.add(sample("Old Name", "KEEP"));
@@ -159,7 +158,7 @@ TEST_F(CustomerRecordsTest, UpdateChangesEverythingButTheBillingCode)
 // Invoices are reached through their customer: one who has any is never
 // deleted, or its invoices would vanish from the reprint window and every
 // report. One without is deleted, its billing-code row kept.
-TEST_F(CustomerRecordsTest, RemoveKeepsACustomerWhoHasInvoices)
+TEST_P(CustomerRecordsTest, RemoveKeepsACustomerWhoHasInvoices)
 {
     const int32_t invoiced = records.add(sample("Invoiced", "INV"));
     const int32_t leaving = records.add(sample("Leaving", "LEAVE"));
@@ -180,7 +179,7 @@ TEST_F(CustomerRecordsTest, RemoveKeepsACustomerWhoHasInvoices)
 
 // A hidden customer leaves the customers offered for new work and stays
 // among all of them; shown again, it is offered again.
-TEST_F(CustomerRecordsTest, AHiddenCustomerIsNotOfferedForNewWork)
+TEST_P(CustomerRecordsTest, AHiddenCustomerIsNotOfferedForNewWork)
 {
     const int32_t hidden = records.add(sample("Hidden", "HID"));
     const int32_t shown = records.add(sample("Shown", "SHO"));
@@ -203,9 +202,9 @@ TEST_F(CustomerRecordsTest, AHiddenCustomerIsNotOfferedForNewWork)
     EXPECT_FALSE(records.setHidden(9999, true)) << "no such customer";
 }
 
-// Two programs on one file, each with its own connection, edit one customer:
+// Two programs on one database, each with its own connection, edit one customer:
 // the later save never silently undoes the earlier one.
-TEST_F(CustomerRecordsTest, ASaveOverAnotherProgramsChangeWritesNothing)
+TEST_P(CustomerRecordsTest, ASaveOverAnotherProgramsChangeWritesNothing)
 {
     // NULL phone and fax, as older rows may hold: a row read with NULLs still
     // counts as unchanged.
@@ -213,7 +212,7 @@ TEST_F(CustomerRecordsTest, ASaveOverAnotherProgramsChangeWritesNothing)
                  "VALUES ('Alpha', '1 First St', 'Ottawa', 'ON', 'K1A0B1', 'ALP')");
     const int32_t id = records.all().front().id;
     Database otherProgram;
-    otherProgram.open(program.databasePath());
+    openAsAnotherProgram(otherProgram);
     const CustomerRecords elsewhere(otherProgram);
 
     Customer here = *records.find(id);
