@@ -3,6 +3,7 @@
 // and the note's own row, jobs and history.
 
 #include "records/invoices/CreditNotes.h"
+#include "EitherKind.h"
 #include "TestProgram.h"
 #include "records/Database.h"
 #include "records/customers/CustomerRecords.h"
@@ -22,7 +23,7 @@ const QString clerk = QStringLiteral("clerk");
 
 Money dollars(int64_t whole) { return Money::fromUnits(whole * 10'000); }
 
-class CreditNotesTest : public ::testing::Test {
+class CreditNotesTest : public testing::OnEitherKind {
 protected:
     void SetUp() override
     {
@@ -39,8 +40,6 @@ protected:
                   IssueOutcome::Issued);
         jobs = records.jobsOf(customer, invoice);
     }
-
-    const Database& database() const { return program.app->state.MainDatabase; }
 
     std::vector<int64_t> openOfEachJob() const
     {
@@ -59,7 +58,6 @@ protected:
         return lines;
     }
 
-    TestProgram program;
     InvoiceRecords records{program.app->state.MainDatabase, clerk};
     CreditNotes notes{program.app->state.MainDatabase, clerk};
     int32_t customer = 0;
@@ -68,11 +66,13 @@ protected:
     std::vector<StoredJob> jobs;
 };
 
+INSTANTIATE_TEST_SUITE_P(Records, CreditNotesTest, testing::bothKinds, testing::kindName);
+
 // A partial note takes back part of a job; jobs of one description share
 // what was taken back of it, the first first. The rest can be credited, and
 // nothing beyond it; the note keeps the invoice's discount and taxes
 // whatever the office charges now.
-TEST_F(CreditNotesTest, NotesTakeBackWhatIsLeftOfEachJobAndNeverMore)
+TEST_P(CreditNotesTest, NotesTakeBackWhatIsLeftOfEachJobAndNeverMore)
 {
     const KeptHeader header{{}, "Tremblay Inc", "5 Rue Laval", "Quebec, QC G1R4S9"};
     const int32_t partial =
@@ -153,7 +153,7 @@ TEST_F(CreditNotesTest, NotesTakeBackWhatIsLeftOfEachJobAndNeverMore)
 
 // An invoice from before jobs were checked may hold a negative line; a void
 // takes it back too, so that the note comes to the invoice's total.
-TEST_F(CreditNotesTest, AVoidOfAnInvoiceWithANegativeLineComesToItsTotal)
+TEST_P(CreditNotesTest, AVoidOfAnInvoiceWithANegativeLineComesToItsTotal)
 {
     program.exec("INSERT INTO TblJobs (CustomerID, InvoiceID, JobDescription, Sums) VALUES (?, ?, 'Refund', ?)",
                  {customer, invoice, qlonglong{-dollars(30).units()}});

@@ -1,6 +1,6 @@
 // Another program issuing invoice numbers from the same database:
 //   invoice_issuing_child DATABASE BILLING_CODE CUSTOMER_ID COUNT [CREDIT_EVERY]
-// DATABASE is a file, or a server's as postgresql://USER@/NAME?host=FOLDER.
+// DATABASE is a file, or a server's (see ChildDatabase.h).
 // Opens it, prints "ready", waits for a line on its input (so that the
 // test can start two of these at the same moment), then issues COUNT
 // invoices for the customer, resting a random moment after each. With
@@ -9,6 +9,7 @@
 // counter. Exits 0 when all were made; otherwise prints why on its error
 // output and exits 1.
 
+#include "ChildDatabase.h"
 #include "records/Database.h"
 #include "records/invoices/CreditNotes.h"
 #include "records/invoices/InvoiceRecords.h"
@@ -18,8 +19,6 @@
 #include <QDate>
 #include <QRandomGenerator>
 #include <QThread>
-#include <QUrl>
-#include <QUrlQuery>
 
 #include <cstdio>
 #include <exception>
@@ -35,17 +34,7 @@ int main(int argc, char* argv[])
     const int creditEvery = argc == 6 ? QByteArray(argv[5]).toInt() : 0;
     try {
         quillbill::Database database;
-        const QString where = QString::fromLocal8Bit(argv[1]);
-        if (where.startsWith(QLatin1String("postgresql:"))) {
-            const QUrl url(where);
-            quillbill::ServerAddress server;
-            server.host = QUrlQuery(url).queryItemValue(QStringLiteral("host"));
-            server.database = url.path().mid(1);
-            server.user = url.userName();
-            database.openServer(server);
-        } else {
-            database.open(where);
-        }
+        quillbill::testing::openChildDatabase(database, QString::fromLocal8Bit(argv[1]));
         // The other child keeps the file busy for as long as it runs; a test
         // machine may be slow, and giving up is not what is being tested.
         database.setBusyWaitLimit(100000);

@@ -1,11 +1,11 @@
-// Another program recording payments of one invoice in the same database file:
+// Another program recording payments of one invoice in the same database:
 //   payment_recording_child DATABASE CUSTOMER_ID INVOICE_ID COUNT
-// Opens the file, prints "ready", waits for a line on its input (so that the
-// test can start two of these at the same moment), then tries to record
-// COUNT payments of $1.00, resting a random moment after each; one refused
-// as more than is owed is let go. Exits 0 when each was recorded or refused
-// so; otherwise prints why on its error output and exits 1.
+// DATABASE is a file, or a server's (see ChildDatabase.h). Opens it, prints "ready", waits for a line on its input (so
+// that the test can start two of these at the same moment), then tries to record COUNT payments of $1.00, resting a
+// random moment after each; one refused as more than is owed is let go. Exits 0 when each was recorded or refused so;
+// otherwise prints why on its error output and exits 1.
 
+#include "ChildDatabase.h"
 #include "records/Database.h"
 #include "records/invoices/Payments.h"
 
@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     const int count = QByteArray(argv[4]).toInt();
     try {
         quillbill::Database database;
-        database.open(QString::fromLocal8Bit(argv[1]));
+        quillbill::testing::openChildDatabase(database, QString::fromLocal8Bit(argv[1]));
         // The other child keeps the file busy for as long as it runs.
         database.setBusyWaitLimit(100000);
         std::fputs("ready\n", stdout);

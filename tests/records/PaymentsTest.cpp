@@ -5,6 +5,7 @@
 
 #include "records/invoices/Payments.h"
 #include "ChildrenAtOnce.h"
+#include "EitherKind.h"
 #include "TestProgram.h"
 #include "invoicing/InvoiceReprint.h"
 #include "records/Database.h"
@@ -28,7 +29,7 @@ const QString clerk = QStringLiteral("clerk");
 
 Money cents(int64_t count) { return Money::fromUnits(count * 100); }
 
-class PaymentsTest : public ::testing::Test {
+class PaymentsTest : public testing::OnEitherKind {
 protected:
     void SetUp() override
     {
@@ -36,8 +37,6 @@ protected:
         customer = CustomerRecords(database())
                        .add({0, "Tremblay Inc", "5 Rue Laval", "Quebec", "QC", "G1R4S9", "", "", "TRE"});
     }
-
-    const Database& database() const { return program.app->state.MainDatabase; }
 
     // An issued invoice of one job of `amount`.
     int32_t issuedInvoice(Money amount, const QDate& date = decemberFirst)
@@ -65,13 +64,14 @@ protected:
         return program.dump("TblPayment") + program.dump("TblInvoice") + program.dump("TblInvoiceHistory");
     }
 
-    TestProgram program;
     InvoiceRecords records{program.app->state.MainDatabase, clerk};
     Payments payments{program.app->state.MainDatabase, clerk};
     int32_t customer = 0;
 };
 
-TEST_F(PaymentsTest, PaymentsNeverExceedWhatIsOwedAndPaidFollowsTheBalance)
+INSTANTIATE_TEST_SUITE_P(Records, PaymentsTest, testing::bothKinds, testing::kindName);
+
+TEST_P(PaymentsTest, PaymentsNeverExceedWhatIsOwedAndPaidFollowsTheBalance)
 {
     // $100.00 with GST 5 % and QST 9.975 %: $114.98.
     const int32_t invoice = issuedInvoice(cents(10'000));
@@ -154,7 +154,7 @@ TEST_F(PaymentsTest, PaymentsNeverExceedWhatIsOwedAndPaidFollowsTheBalance)
 // An invoice ticked paid before payments were kept owes nothing. The tick
 // box goes on working: ticking records what is owed as one payment on the
 // day given, and unticking reverses it.
-TEST_F(PaymentsTest, TheTickBoxRecordsAndTakesBackWhatIsOwed)
+TEST_P(PaymentsTest, TheTickBoxRecordsAndTakesBackWhatIsOwed)
 {
     const int32_t invoice = issuedInvoice(cents(10'000));
     program.exec("UPDATE TblInvoice SET Paid = -1, PaidDate = '2026-11-20' WHERE InvoiceID = ?", {invoice});
@@ -189,7 +189,7 @@ TEST_F(PaymentsTest, TheTickBoxRecordsAndTakesBackWhatIsOwed)
 // and each payment in it in date order with what is owed after it, and what
 // is owed at its end. Drafts and what comes after the period are left out;
 // an invoice ticked paid before payments were kept shows its payment.
-TEST_F(PaymentsTest, AStatementRunsTheBalanceThroughThePeriod)
+TEST_P(PaymentsTest, AStatementRunsTheBalanceThroughThePeriod)
 {
     program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 0");
     const int32_t before = issuedInvoice(cents(10'000), {2026, 11, 10});
@@ -232,7 +232,7 @@ TEST_F(PaymentsTest, AStatementRunsTheBalanceThroughThePeriod)
 // Aging: what each invoice still owed on the day, in the age of its own
 // date, each customer's row and the totals of each age; what was paid or
 // credited after the day, and invoices after it, do not count.
-TEST_F(PaymentsTest, AgingSplitsWhatIsOwedByDaysPastTheInvoice)
+TEST_P(PaymentsTest, AgingSplitsWhatIsOwedByDaysPastTheInvoice)
 {
     program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 0, PSTRate = 0");
     const QDate asOf(2026, 12, 31);
@@ -281,14 +281,13 @@ TEST_F(PaymentsTest, AgingSplitsWhatIsOwedByDaysPastTheInvoice)
 // trying to pay ten dollars more than it bills between them: every payment
 // lands until nothing is owed, none after, and the invoice is paid when the
 // last dollar came in.
-TEST_F(PaymentsTest, TwoProgramsPayingOneInvoiceAtOnceNeverPayTooMuch)
+TEST_P(PaymentsTest, TwoProgramsPayingOneInvoiceAtOnceNeverPayTooMuch)
 {
     constexpr int each = 60;
     constexpr int dollarsBilled = 2 * each - 10;
     program.exec("UPDATE TblMyCompanyInfo SET GSTRate = 0, PSTRate = 0");
     const int32_t invoice = issuedInvoice(cents(dollarsBilled * 100));
-    const QStringList arguments{program.databasePath(), QString::number(customer), QString::number(invoice),
-                                QString::number(each)};
+    const QStringList arguments{where(), QString::number(customer), QString::number(invoice), QString::number(each)};
     testing::runChildrenAtOnce(PAYMENT_RECORDING_CHILD, {arguments, arguments});
 
     EXPECT_EQ(payments.paymentsOf(customer, invoice).size(), size_t{dollarsBilled});

@@ -29,6 +29,9 @@ protected:
 
     const Database& database() const { return program.app->state.MainDatabase; }
 
+    // The database as a child program's argument (see ChildDatabase.h).
+    QString where() const { return server ? server->url() : program.databasePath(); }
+
     // Opens `other` on the same database, as another program would.
     void openAsAnotherProgram(Database& other) const
     {

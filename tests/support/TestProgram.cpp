@@ -95,7 +95,14 @@ void TestProgram::exec(const QString& sql, const QVariantList& values) const
 QStringList TestProgram::dump(const QString& table) const
 {
     QStringList lines;
-    for (const QSqlRecord& row : app->state.MainDatabase.rows("SELECT * FROM " + table + " ORDER BY rowid")) {
+    // In the order of every column, so that a file and a server list the
+    // same rows alike.
+    const int width = app->state.MainDatabase.execute("SELECT * FROM " + table + " LIMIT 0").record().count();
+    QStringList order;
+    for (int column = 1; column <= width; ++column)
+        order << QString::number(column);
+    for (const QSqlRecord& row :
+         app->state.MainDatabase.rows("SELECT * FROM " + table + " ORDER BY " + order.join(u','))) {
         QStringList columns;
         for (int i = 0; i < row.count(); ++i)
             columns << (row.isNull(i) ? QStringLiteral("NULL") : row.value(i).toString());

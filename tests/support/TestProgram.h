@@ -29,7 +29,7 @@ public:
     void installDeliveredReports() const;
     // Runs statements against the database, with values bound.
     void exec(const QString& sql, const QVariantList& values = {}) const;
-    // Every row of `table` in rowid order, its columns joined by '|', NULL
+    // Every row of `table`, its columns joined by '|', NULL
     // as "NULL": to show that a refusal wrote nothing.
     QStringList dump(const QString& table) const;
 
