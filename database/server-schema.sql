@@ -2,7 +2,10 @@
 -- same names, as the file of schema.sql, for an office whose desks share one
 -- server. Run it once, in an empty database, as the office's database user:
 --
---     psql -v ON_ERROR_STOP=1 -f server-schema.sql -f delivered-rows.sql DBNAME
+--     psql -v ON_ERROR_STOP=1 -1 -f server-schema.sql DBNAME
+--
+-- (-1: all of it or nothing). The program's Move to Server lays it out the
+-- same way, in the transaction that copies the office's records.
 --
 -- It keeps the file's conventions (see schema.sql) and its statements: text
 -- dates in ISO form, yes/no as -1 and 0, exact money in whole
@@ -14,8 +17,6 @@
 --   * money and counters are BIGINT, as wide as SQLite's integers;
 --   * TblSchemaVersion marks the database as ours, with its version, where
 --     the file keeps application_id and user_version.
-
-BEGIN;
 
 CREATE COLLATION caseless (provider = icu, locale = 'und-u-ks-level1', deterministic = false);
 
@@ -154,5 +155,3 @@ CREATE TABLE TblPayment (
     RecordedBy TEXT
 );
 CREATE INDEX IdxPaymentInvoice ON TblPayment (CustomerID, InvoiceID);
-
-COMMIT;

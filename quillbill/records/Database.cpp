@@ -241,7 +241,11 @@ void Database::open(const QString& filePath)
     }
 }
 
-void Database::openServer(const ServerAddress& server)
+void Database::openServer(const ServerAddress& server) { openServerExpecting(server, false); }
+
+void Database::openEmptyServer(const ServerAddress& server) { openServerExpecting(server, true); }
+
+void Database::openServerExpecting(const ServerAddress& server, bool empty)
 {
     close();
     QString problem;
@@ -251,7 +255,8 @@ void Database::openServer(const ServerAddress& server)
             problem = QObject::tr("This computer cannot reach PostgreSQL servers: Qt's QPSQL driver is missing "
                                   "(Debian package libqt6sql6-psql).");
         else
-            problem = ServerConnection::open(connection, server);
+            problem = ServerConnection::open(
+                connection, server, empty ? ServerConnection::Expect::NoTables : ServerConnection::Expect::OurDesign);
     }
     if (!problem.isEmpty()) {
         QSqlDatabase::removeDatabase(connectionName_);

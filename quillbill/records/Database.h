@@ -47,6 +47,9 @@ public:
     // Opens the Quillbill database on a PostgreSQL server; throws when the
     // server cannot be reached or the database is not one of this version.
     void openServer(const ServerAddress& server);
+    // Opens a database on a server that holds no table yet, to move an
+    // office's records into (see moveToServer); throws for any other.
+    void openEmptyServer(const ServerAddress& server);
     void close();
     bool isOpen() const;
     enum class Kind { File, Server };
@@ -100,6 +103,7 @@ public:
     void setWaitNotice(std::function<void(bool waiting)> notice) { waitNotice_ = std::move(notice); }
 
 private:
+    void openServerExpecting(const ServerAddress& server, bool empty);
     void mendCounterTwins() const;
     static int busyWait(void* self, int attempt);
     void endWait() const;

@@ -11,10 +11,7 @@ namespace {
 // A table or column name, quoted. In lower case: a server folds the names
 // of its tables to it and then matches quoted names exactly, and SQLite
 // matches names in any case.
-QString quoted(const QString& name)
-{
-    return u'"' + name.toLower().replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
+QString quoted(const QString& name) { return u'"' + name.toLower().replace(u'"', QStringLiteral("\"\"")) + u'"'; }
 
 // A stored NULL comes back from Qt as a null value of the column's type; it
 // must go back as a real NULL (Database::execute binds a null text as '').

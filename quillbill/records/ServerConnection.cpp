@@ -59,9 +59,24 @@ QString problemWithDesign(const QSqlDatabase& connection)
     return {};
 }
 
+// Why the open database is not empty, or nothing.
+QString problemWithEmptiness(const QSqlDatabase& connection)
+{
+    QSqlQuery tables(connection);
+    if (!tables.exec(QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = "
+                                    "current_schema()"))
+        || !tables.next())
+        return tables.lastError().text();
+    if (tables.value(0).toInt() != 0)
+        return QObject::tr("The database %1 on the server is not empty: records are moved only into a new, "
+                           "empty database.")
+            .arg(connection.databaseName());
+    return {};
+}
+
 } // namespace
 
-QString open(QSqlDatabase& connection, const ServerAddress& server)
+QString open(QSqlDatabase& connection, const ServerAddress& server, Expect expect)
 {
     connection.setHostName(server.host);
     connection.setPort(server.port);
@@ -77,7 +92,7 @@ QString open(QSqlDatabase& connection, const ServerAddress& server)
     if (!settings.exec(QStringLiteral("SET lock_timeout = '%1'").arg(QLatin1String(lockTimeout))))
         problem = connection.lastError().text();
     if (problem.isEmpty())
-        problem = problemWithDesign(connection);
+        problem = expect == Expect::OurDesign ? problemWithDesign(connection) : problemWithEmptiness(connection);
     if (!problem.isEmpty())
         connection.close();
     return problem;

@@ -11,10 +11,14 @@ namespace quillbill::ServerConnection {
 
 // What differs on a PostgreSQL server from the file, for Database alone.
 
+// What the database on the server must hold to be opened.
+enum class Expect { OurDesign, NoTables };
+
 // Opens `connection` (a QPSQL one) to `server`. An empty string when it is
-// open and holds a Quillbill database of this version; otherwise why not,
-// for the user, and the connection is left closed.
-QString open(QSqlDatabase& connection, const ServerAddress& server);
+// open and holds what `expect` says: a Quillbill database of this version,
+// or no table at all; otherwise why not, for the user, and the connection
+// is left closed.
+QString open(QSqlDatabase& connection, const ServerAddress& server, Expect expect);
 
 // What the user can do about a failed statement, from its SQLSTATE.
 DatabaseError::Cause causeOf(const QSqlError& error);

@@ -1,10 +1,13 @@
 // The program's records on a real PostgreSQL server: which databases it
-// opens, and two programs issuing numbers from one counter at once.
+// opens, two programs issuing numbers from one counter at once, and an
+// office's file moved there.
 
 #include "ChildrenAtOnce.h"
+#include "TestProgram.h"
 #include "TestServer.h"
 
 #include "records/Database.h"
+#include "records/ServerMove.h"
 #include "records/customers/CustomerRecords.h"
 #include "records/invoices/InvoiceRecords.h"
 #include "records/invoices/Payments.h"
@@ -112,6 +115,76 @@ TEST(ServerDatabase, TwoProgramsIssuingAtOnceNeverShareANumber)
         database.firstRow("SELECT InvoiceNumber FROM TblBillingCodes WHERE BillCode = 'SHARED'")->value(0).toInt(),
         2 * each);
     EXPECT_EQ(database.firstRow("SELECT SUM(Sums) FROM TblJobs")->value(0).toLongLong(), 0);
+}
+
+// A file's records moved to an empty database on the server: every row,
+// with its keys, so that numbers and keys go on; all or nothing.
+TEST(ServerMove, CopiesEveryRecordSoThatNumbersAndKeysGoOn)
+{
+    TestProgram program;
+    const Database& file = program.app->state.MainDatabase;
+    const CustomerRecords customers(file);
+    const int32_t alpha = customers.add({0, "Alpha", "1 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"});
+    const InvoiceRecords invoices(file, QStringLiteral("clerk"));
+    const int32_t invoice = invoices.createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 2, 1));
+    invoices.addJob({alpha, invoice, QStringLiteral("Design"), Money::fromUnits(1'000'000)});
+    Payments(file, QStringLiteral("clerk"))
+        .record(alpha, invoice, Money::fromUnits(500'000), QDate(2026, 2, 10), PaymentMethod::Cheque);
+
+    TestServerDatabase server;
+    {
+        Database empty;
+        empty.openEmptyServer(server.address());
+        const std::vector<MovedTable> moved = moveToServer(file, empty);
+        int64_t rows = 0;
+        for (const MovedTable& table : moved)
+            rows += table.rows;
+        EXPECT_EQ(moved.size(), 10u) << "every table of the file";
+        EXPECT_GT(rows, 6);
+    }
+    Database moved;
+    moved.openServer(server.address());
+    for (const char* table : {"TblCustomer", "TblBillingCodes", "TblInvoice", "TblJobs", "TblPayment",
+                              "TblInvoiceHistory", "TblMyCompanyInfo", "TblUsers"}) {
+        const QString count = QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table);
+        EXPECT_EQ(moved.firstRow(count)->value(0).toInt(), file.firstRow(count)->value(0).toInt()) << table;
+    }
+    EXPECT_EQ(Payments(moved, QStringLiteral("clerk")).balanceOf(alpha, invoice).owed(), Money::fromUnits(630'000));
+    const int32_t beta = CustomerRecords(moved).add({0, "Beta", "2 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"});
+    EXPECT_GT(beta, alpha) << "keys go on after the moved ones";
+    EXPECT_EQ(
+        InvoiceRecords(moved, QStringLiteral("clerk")).createInvoice(QStringLiteral("ALP"), beta, QDate(2026, 3, 1)),
+        invoice + 1);
+    EXPECT_GT(InvoiceRecords(moved, QStringLiteral("clerk"))
+                  .addJob({beta, invoice + 1, QStringLiteral("More"), Money::fromUnits(10'000)}),
+              0);
+}
+
+TEST(ServerMove, LeavesTheServerEmptyWhenARowCannotMoveAndRefusesADatabaseInUse)
+{
+    TestProgram program;
+    // A level the file kept as text, which the server's integer refuses.
+    program.exec("UPDATE TblUsers SET Level = 'high'");
+    TestServerDatabase server;
+    {
+        Database empty;
+        empty.openEmptyServer(server.address());
+        EXPECT_THROW(moveToServer(program.app->state.MainDatabase, empty), DatabaseError);
+        EXPECT_EQ(empty
+                      .firstRow("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = "
+                                "current_schema()")
+                      ->value(0)
+                      .toInt(),
+                  0);
+    }
+    server.lay();
+    Database inUse;
+    try {
+        inUse.openEmptyServer(server.address());
+        ADD_FAILURE() << "a database with tables was taken as empty";
+    } catch (const DatabaseError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("is not empty"))) << error.message().toStdString();
+    }
 }
 
 } // namespace

@@ -1,0 +1,134 @@
+#include "records/ServerMove.h"
+
+#include "SchemaScript.h"
+#include "records/Database.h"
+#include "records/DatabaseError.h"
+
+#include <QObject>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+
+#include <set>
+
+namespace quillbill {
+
+namespace {
+
+// Rows copied by one INSERT: few round trips, and well inside the limit of
+// values one statement may bind.
+constexpr int rowsPerInsert = 200;
+
+QStringList fileTables(const Database& file)
+{
+    QStringList tables;
+    QSqlQuery names = file.execute(QStringLiteral(
+        "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY rowid"));
+    while (names.next())
+        tables << names.value(0).toString();
+    return tables;
+}
+
+QStringList fileColumns(const Database& file, const QString& table)
+{
+    QStringList columns;
+    QSqlQuery info = file.execute(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"), {table});
+    while (info.next())
+        columns << info.value(0).toString();
+    return columns;
+}
+
+// The server's tables that number their rows in a rowid column of their
+// own, where the file's number them unseen.
+std::set<QString> serverTablesWithRowid(const Database& server)
+{
+    std::set<QString> tables;
+    QSqlQuery columns = server.execute(QStringLiteral("SELECT table_name FROM information_schema.columns WHERE "
+                                                      "table_schema = current_schema() AND column_name = 'rowid'"));
+    while (columns.next())
+        tables.insert(columns.value(0).toString());
+    return tables;
+}
+
+int64_t countOf(const Database& database, const QString& table)
+{
+    return database.firstRow(QStringLiteral("SELECT COUNT(*) FROM ") + table)->value(0).toLongLong();
+}
+
+void copyTable(const Database& file, const Database& server, const QString& table, bool withRowid)
+{
+    QStringList columns = fileColumns(file, table);
+    if (withRowid)
+        columns.prepend(QStringLiteral("rowid"));
+    const QString placeholders = u'(' + QStringList(columns.size(), QStringLiteral("?")).join(u',') + u')';
+    const QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns.join(u','));
+    QSqlQuery rows = file.execute(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(columns.join(u','), table));
+    QVariantList values;
+    int pending = 0;
+    const auto flush = [&] {
+        if (pending == 0)
+            return;
+        QStringList tuples(pending, placeholders);
+        server.execute(insert + tuples.join(u','), values);
+        values.clear();
+        pending = 0;
+    };
+    while (rows.next()) {
+        // A NULL comes back from Qt as a null text, which Database binds
+        // as ''; it goes on as a NULL.
+        for (int column = 0; column < columns.size(); ++column)
+            values << (rows.isNull(column) ? QVariant() : rows.value(column));
+        if (++pending == rowsPerInsert)
+            flush();
+    }
+    flush();
+}
+
+// Each identity column goes on after the highest key copied into it.
+void continueKeys(const Database& server)
+{
+    // Read whole first: a server's connection reads one result at a time.
+    for (const QSqlRecord& identity :
+         server.rows(QStringLiteral("SELECT table_name, column_name FROM information_schema.columns WHERE "
+                                    "table_schema = current_schema() AND is_identity = 'YES'"))) {
+        const QString table = identity.value(0).toString();
+        const QString column = identity.value(1).toString();
+        server.execute(QStringLiteral("SELECT setval(pg_get_serial_sequence(?, ?), COALESCE(MAX(%1), 0) + 1, false) "
+                                      "FROM %2")
+                           .arg(column, table),
+                       {table, column});
+    }
+}
+
+} // namespace
+
+std::vector<MovedTable> moveToServer(const Database& file, const Database& server)
+{
+    std::vector<MovedTable> moved;
+    // One read of the file from first row to last: a save at another desk
+    // waits until the copy is read, and is not half in it.
+    file.execute(QStringLiteral("BEGIN"));
+    try {
+        server.inTransaction([&] {
+            server.execute(QString::fromUtf8(SchemaScript::server));
+            const std::set<QString> withRowid = serverTablesWithRowid(server);
+            for (const QString& table : fileTables(file)) {
+                copyTable(file, server, table, withRowid.count(table.toLower()) > 0);
+                const int64_t rows = countOf(file, table);
+                if (countOf(server, table) != rows)
+                    throw DatabaseError(QObject::tr("The server holds a different number of rows of %1 than the "
+                                                    "file, so nothing was moved.")
+                                            .arg(table));
+                moved.push_back({table, rows});
+            }
+            continueKeys(server);
+        });
+    } catch (...) {
+        file.execute(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+    file.execute(QStringLiteral("COMMIT"));
+    return moved;
+}
+
+} // namespace quillbill

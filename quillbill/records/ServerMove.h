@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace quillbill {
+
+class Database;
+
+// How many rows of one table were moved.
+struct MovedTable {
+    QString table;
+    int64_t rows = 0;
+};
+
+// Copies every record of an office's file into an empty database on a
+// PostgreSQL server (`server`, opened with Database::openEmptyServer): lays
+// out the server's design there, copies each table's rows with their keys
+// and the file's row order, so that numbers and keys go on from where the
+// file left them, and checks that each table holds as many rows as the
+// file's. All of it is one transaction on the server, and the file is read
+// as one snapshot and never written: when anything fails, the server is
+// left empty and the file as it was. Throws DatabaseError.
+std::vector<MovedTable> moveToServer(const Database& file, const Database& server);
+
+} // namespace quillbill
