@@ -23,6 +23,8 @@ struct AppContext {
     const QString folder;
     MessageBoxes& messages;
     OptionsStore options;
+    // Where the records are (see DatabaseChoice.h).
+    OptionsStore databaseSettings{QStringLiteral("Quillbill"), QStringLiteral("Database")};
     AppState state;
 };
 

@@ -4,22 +4,20 @@
 
 namespace quillbill {
 
-namespace {
-const QString optionsGroup = QStringLiteral("Options");
-} // namespace
-
 QString OptionKey::securedSwitch(int function) { return QStringLiteral("Sec%1").arg(function); }
 
 QString OptionKey::securedLevel(int function) { return QStringLiteral("Sec%1A").arg(function); }
 
 QString OptionKey::windowSize(const QString& window) { return QStringLiteral("Size of ") + window; }
 
-OptionsStore::OptionsStore(QString application) : application_(std::move(application)) {}
+OptionsStore::OptionsStore(QString application, QString group)
+    : application_(std::move(application)), group_(std::move(group))
+{}
 
 std::optional<QString> OptionsStore::text(const QString& key) const
 {
     QSettings settings(application_, application_);
-    settings.beginGroup(optionsGroup);
+    settings.beginGroup(group_);
     if (!settings.contains(key))
         return std::nullopt;
     return settings.value(key).toString();
@@ -38,7 +36,7 @@ int OptionsStore::number(const QString& key, int fallback) const
 void OptionsStore::setText(const QString& key, const QString& value)
 {
     QSettings settings(application_, application_);
-    settings.beginGroup(optionsGroup);
+    settings.beginGroup(group_);
     settings.setValue(key, value);
 }
 
@@ -47,7 +45,7 @@ void OptionsStore::setNumber(const QString& key, int value) { setText(key, QStri
 void OptionsStore::clear()
 {
     QSettings settings(application_, application_);
-    settings.remove(optionsGroup);
+    settings.remove(group_);
 }
 
 } // namespace quillbill

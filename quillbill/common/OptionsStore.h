@@ -27,15 +27,16 @@ QString securedLevel(int function);
 QString windowSize(const QString& window);
 } // namespace OptionKey
 
-// The program's preferences: text values under the group "Options" of the
-// per-user settings store (organisation and application "Quillbill").
+// The program's preferences: text values under a group ("Options", unless
+// told) of the per-user settings store (organisation and application
+// "Quillbill").
 //
 // Every value is text. number() reads it as a whole number and falls back to
 // the given default when the key is absent or its text is not a whole number,
 // so a damaged value can never turn into something the user did not choose.
 class OptionsStore {
 public:
-    explicit OptionsStore(QString application = QStringLiteral("Quillbill"));
+    explicit OptionsStore(QString application = QStringLiteral("Quillbill"), QString group = QStringLiteral("Options"));
 
     std::optional<QString> text(const QString& key) const;
     QString text(const QString& key, const QString& fallback) const;
@@ -49,6 +50,7 @@ public:
 
 private:
     QString application_;
+    QString group_;
 };
 
 } // namespace quillbill

@@ -4,6 +4,8 @@
 #include "shell/startup/Startup.h"
 #include "LockingProcess.h"
 #include "TestProgram.h"
+#include "TestServer.h"
+#include "app/DatabaseChoice.h"
 #include "records/DatabaseError.h"
 #include "shell/login/frmLogin.h"
 #include "shell/mainwindow/frmMain.h"
@@ -33,6 +35,7 @@ using namespace quillbill;
 using quillbill::testing::LockingProcess;
 using quillbill::testing::RecordingMessageBoxes;
 using quillbill::testing::TestProgram;
+using quillbill::testing::TestServerDatabase;
 
 TEST(StartupDatabase, AMissingDatabaseStopsTheProgramWithAMessage)
 {
@@ -96,6 +99,35 @@ TEST(StartupDatabase, CancelWhileAnotherProgramHoldsTheDatabaseEndsTheProgram)
     EXPECT_FALSE(program.app->state.MainDatabase.isOpen());
     ASSERT_EQ(program.messages.messages.size(), 1u);
     EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::RetryQuestion);
+}
+
+// An office whose records are on a server opens them there; a server out
+// of reach offers to try again, and Cancel ends the program.
+TEST(StartupDatabase, TheServerTheSettingsNameOpensAndOneOutOfReachOffersToTryAgain)
+{
+    TestServerDatabase server;
+    server.lay();
+    TestProgram program(false);
+    chooseServer(program.app->databaseSettings, server.address());
+    {
+        Startup startup(*program.app);
+        EXPECT_TRUE(startup.openDatabase());
+        EXPECT_EQ(program.app->state.MainDatabase.kind(), Database::Kind::Server);
+        EXPECT_TRUE(program.messages.empty());
+    }
+    program.app->state.MainDatabase.close();
+
+    ServerAddress away = server.address();
+    away.host = program.folder(); // no server listens there
+    chooseServer(program.app->databaseSettings, away);
+    program.messages.answerNext(true);
+    program.messages.answerNext(false);
+    Startup startup(*program.app);
+    EXPECT_FALSE(startup.openDatabase());
+    EXPECT_FALSE(program.app->state.MainDatabase.isOpen());
+    ASSERT_EQ(program.messages.messages.size(), 2u) << "asked, retried, asked again";
+    EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::RetryQuestion);
+    EXPECT_TRUE(program.messages.last().text.contains("Check that the server is running"));
 }
 
 // File permissions do not stop root, so the folder is made read-only the way

@@ -61,11 +61,16 @@ TestProgram::TestProgram(bool openDatabase)
     QFile::setPermissions(databasePath(), QFile::ReadOwner | QFile::WriteOwner);
     app = std::make_unique<AppContext>(dir_.path(), messages);
     app->options.clear();
+    app->databaseSettings.clear();
     if (openDatabase)
         app->state.MainDatabase.open(databasePath());
 }
 
-TestProgram::~TestProgram() { app->options.clear(); }
+TestProgram::~TestProgram()
+{
+    app->options.clear();
+    app->databaseSettings.clear();
+}
 
 QString TestProgram::databasePath() const { return dir_.path() + "/DataBase/db_be.mdb"; }
 

@@ -1,6 +1,7 @@
 #include "shell/startup/Startup.h"
 
 #include "app/AppContext.h"
+#include "app/DatabaseChoice.h"
 #include "backup/DataSafety.h"
 #include "backup/frmRestore.h"
 #include "common/ProgramInfo.h"
@@ -17,6 +18,8 @@
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QTextStream>
+
+#include <optional>
 
 namespace quillbill {
 
@@ -45,21 +48,27 @@ frmSplash* Startup::splashWindow() const { return splash_; }
 bool Startup::openDatabase()
 {
     Database& database = app_.state.MainDatabase;
+    const std::optional<ServerAddress> server = chosenServer(app_.databaseSettings);
     for (;;) {
         try {
-            database.open(app_.path(databaseFile));
+            if (server)
+                database.openServer(*server);
+            else
+                database.open(app_.path(databaseFile));
             break;
         } catch (const DatabaseError& error) {
             const QString message = error.message() + "\n\n" + tr("Quillbill cannot start without its database.");
-            if (error.cause() == DatabaseError::Cause::Busy
-                && app_.messages.askRetry(nullptr,
-                                          error.message() + "\n\n"
-                                              + tr("Close the other program, or wait for it to finish, and press "
-                                                   "Retry. Cancel ends Quillbill."),
-                                          ProgramInfo::title))
+            // A server out of reach, like a file another program holds, is
+            // often there again a moment later.
+            const bool worthRetrying = server || error.cause() == DatabaseError::Cause::Busy;
+            const QString advice = server ? tr("Check that the server is running and that this computer can reach "
+                                               "it, and press Retry. Cancel ends Quillbill.")
+                                          : tr("Close the other program, or wait for it to finish, and press "
+                                               "Retry. Cancel ends Quillbill.");
+            if (worthRetrying && app_.messages.askRetry(nullptr, error.message() + "\n\n" + advice, ProgramInfo::title))
                 continue;
             QTextStream(stderr) << message << '\n';
-            if (error.cause() != DatabaseError::Cause::Busy)
+            if (!worthRetrying)
                 app_.messages.warn(nullptr, message, ProgramInfo::title);
             return false;
         }
