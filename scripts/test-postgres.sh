@@ -6,7 +6,9 @@
 #
 # The server listens on a Unix socket in DIR only, never on a TCP port, and
 # trusts the one role "quillbill_test", so it can reach no server of the
-# machine's and nothing outside can reach it. PostgreSQL refuses to run as
+# machine's and nothing outside can reach it. One more role,
+# "quillbill_password", signs in with the password "a secret" only, for the
+# tests of a password kept in the keyring. PostgreSQL refuses to run as
 # root: under root the cluster belongs to the unprivileged user "nobody".
 set -eu
 
@@ -30,8 +32,13 @@ start)
     [ -z "$as_owner" ] || chown nobody "$dir"
     $as_owner "$bin/initdb" -D "$dir/data" -U quillbill_test --auth=trust --encoding=UTF8 --locale=C.UTF-8 \
         >"$dir/initdb.log"
+    hba="$dir/data/pg_hba.conf"
+    { echo "local all quillbill_password scram-sha-256"; cat "$hba"; } >"$dir/hba" && mv "$dir/hba" "$hba"
+    [ -z "$as_owner" ] || chown nobody "$hba"
     $as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w \
         -o "-c listen_addresses='' -c unix_socket_directories='$dir' -c fsync=off" start >/dev/null
+    "$bin/psql" -h "$dir" -U quillbill_test -d postgres -q \
+        -c "CREATE ROLE quillbill_password LOGIN SUPERUSER PASSWORD 'a secret'"
     ;;
 stop)
     if [ -f "$dir/data/postmaster.pid" ]; then

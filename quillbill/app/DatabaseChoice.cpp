@@ -21,6 +21,11 @@ std::optional<ServerAddress> chosenServer(const OptionsStore& settings)
     return server;
 }
 
+QString serverPasswordKey(const ServerAddress& server)
+{
+    return QStringLiteral("database:%1@%2:%3/%4").arg(server.user, server.host).arg(server.port).arg(server.database);
+}
+
 void chooseServer(OptionsStore& settings, const std::optional<ServerAddress>& server)
 {
     if (!server) {

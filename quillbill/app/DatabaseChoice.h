@@ -28,6 +28,9 @@ inline const QString certificateAuthority = QStringLiteral("Certificate Authorit
 // The server the settings choose, or nothing for this computer's file. The
 // password is never among the settings.
 std::optional<ServerAddress> chosenServer(const OptionsStore& settings);
+// The key of the server's password in the keyring (see Keyring):
+// "database:user@host:port/name".
+QString serverPasswordKey(const ServerAddress& server);
 // Chooses `server`, or this computer's file when there is none.
 void chooseServer(OptionsStore& settings, const std::optional<ServerAddress>& server);
 

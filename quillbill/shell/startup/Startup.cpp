@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/DatabaseChoice.h"
+#include "app/Keyring.h"
 #include "backup/DataSafety.h"
 #include "backup/frmRestore.h"
 #include "common/ProgramInfo.h"
@@ -48,7 +49,14 @@ frmSplash* Startup::splashWindow() const { return splash_; }
 bool Startup::openDatabase()
 {
     Database& database = app_.state.MainDatabase;
-    const std::optional<ServerAddress> server = chosenServer(app_.databaseSettings);
+    std::optional<ServerAddress> server = chosenServer(app_.databaseSettings);
+    // The server's password is in the keyring; without one (no keyring, or
+    // none stored) libpq signs in as the server allows, from ~/.pgpass for
+    // one.
+    if (server) {
+        if (const Keyring::Reading stored = Keyring().read(serverPasswordKey(*server)); stored.password)
+            server->password = *stored.password;
+    }
     for (;;) {
         try {
             if (server)
