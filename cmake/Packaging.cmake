@@ -79,9 +79,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${shlibs_libdir}")
 
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION misc)
 # What the program loads or starts at run time, which dpkg-shlibdeps cannot
-# see: Qt's SQLite driver, libsecret (QtKeychain opens it to reach the
+# see: Qt's SQLite driver, and its PostgreSQL driver for an office whose
+# records are on a server, libsecret (QtKeychain opens it to reach the
 # keyring), and xdg-utils for the help pages.
-set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "libqt6sql6-sqlite, libsecret-1-0, xdg-utils")
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-psql, libsecret-1-0, xdg-utils")
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SUGGESTS "cups, gnome-keyring")
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "invoicing for small offices
 Quillbill keeps your customers and their billing codes, writes numbered
