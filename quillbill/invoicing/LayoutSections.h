@@ -32,6 +32,13 @@ inline std::shared_ptr<quirepress::Field> fieldIfAny(const quirepress::Section& 
     return nullptr;
 }
 
+// Sets the section's field `name` to `value`, where the layout has it.
+inline void setIfAny(const quirepress::Section& section, const QString& name, const QString& value)
+{
+    if (const auto field = fieldIfAny(section, name))
+        field->setValue(value);
+}
+
 // Takes the row of `footer` that `row` heads out: what lies below it moves
 // up by the distance between `above` and `row`, so no blank row is left.
 inline void removeRow(quirepress::Section& footer, const quirepress::Field& above, const quirepress::Field& row)

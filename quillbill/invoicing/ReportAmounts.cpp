@@ -1,11 +1,13 @@
 #include "invoicing/ReportAmounts.h"
 
 #include "records/invoices/CreditedTotals.h"
+#include "records/invoices/InvoiceAmounts.h"
 
 namespace quillbill {
 
 ReportAmounts& ReportAmounts::operator+=(const ReportAmounts& other)
 {
+    discount += other.discount;
     amount += other.amount;
     gst += other.gst;
     pst += other.pst;
@@ -18,15 +20,14 @@ ReportAmounts& ReportAmounts::operator+=(const ReportAmounts& other)
 ReportAmounts reportAmountsOf(const ReportRows::Invoice& invoice, Millionths jobs, Money credited)
 {
     const InvoiceTotals totals = invoiceTotals(jobs, invoice.discountPercent, invoice.gst, invoice.pst);
-    ReportAmounts amounts{totals.total, totals.gst, totals.pst, totals.grandTotal, 0, 0};
+    ReportAmounts amounts{totals.discount, totals.total, totals.gst, totals.pst, totals.grandTotal, 0, 0};
     if (!invoice.creditFor.isNull())
         return amounts;
-    const Millionths billed = totals.grandTotal + fromTenThousandths(credited.units());
-    if (invoice.paymentLines > 0)
-        amounts.paid = fromTenThousandths(invoice.payments);
-    else if (invoice.markedPaid)
-        amounts.paid = billed;
-    amounts.balance = billed - amounts.paid;
+    // The grand total is whole cents, so exact in ten-thousandths.
+    const Money billed = Money::fromUnits(static_cast<int64_t>(totals.grandTotal / 100) + credited.units());
+    const Money paid = paidOf(billed, Money::fromUnits(invoice.payments), invoice.paymentLines, invoice.markedPaid);
+    amounts.paid = fromTenThousandths(paid.units());
+    amounts.balance = fromTenThousandths(billed.units() - paid.units());
     return amounts;
 }
 

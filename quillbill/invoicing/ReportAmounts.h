@@ -13,6 +13,7 @@ namespace quillbill {
 
 // What an invoice of the invoice report comes to, or a group of them.
 struct ReportAmounts {
+    Millionths discount = 0; // whole cents; a credit note's is negative
     Millionths amount = 0; // its jobs less its discount, before taxes
     Millionths gst = 0;
     Millionths pst = 0;

@@ -38,12 +38,6 @@ constexpr TotalsFields groupTotals{"bookcount",   "lblGroupGST",        "txtGrou
 constexpr TotalsFields reportTotals{"txtReportAmount", "lblReportGST",        "txtReportGST",  "lblReportPST",
                                     "txtReportPST",    "txtReportGrandTotal", "txtReportPaid", "txtReportBalance"};
 
-void setIfAny(const quirepress::Section& section, const char* field, const QString& value)
-{
-    if (const auto found = fieldIfAny(section, QLatin1String(field)))
-        found->setValue(value);
-}
-
 // The second tax's row is left blank when the report has none.
 void fillTotals(const quirepress::Section& section, const TotalsFields& fields, const ReportAmounts& amounts,
                 bool secondTax)
@@ -191,11 +185,11 @@ void clsGroup::printGroups()
     };
     // An invoice counts at what its document bills: its discount follows
     // its jobs as a line of its own, and its amounts join the group's.
-    Millionths invoiceJobs = 0;
     const auto finishInvoice = [&](size_t lastRow) {
         const ReportRows::Invoice& invoice = rows.invoice(lastRow);
+        const ReportAmounts& amounts = totals.invoices[rows.invoiceIndex(lastRow)];
         if (invoice.discountPercent > 0) {
-            const Millionths discount = discountOf(invoiceJobs, invoice.discountPercent);
+            const Millionths discount = amounts.discount;
             const QString label =
                 (invoice.creditFor.isNull() ? QObject::tr("%1 on invoice %2") : QObject::tr("%1 on credit note %2"))
                     .arg(discountLabel(invoice.discountPercent), invoice.invoiceId.toString());
@@ -212,8 +206,7 @@ void clsGroup::printGroups()
                 report_.PrintSection(QStringLiteral("detail"));
             }
         }
-        invoiceJobs = 0;
-        group += totals.invoices[rows.invoiceIndex(lastRow)];
+        group += amounts;
     };
     for (size_t row = 0; row < rows.size(); ++row) {
         // Before a new company closes the group the invoice belongs to.
@@ -241,7 +234,6 @@ void clsGroup::printGroups()
         report_.PrintSection(QStringLiteral("detail"));
         title.printFurtherLines(lines);
         ++rowsInGroup;
-        invoiceJobs += amount;
     }
     if (rows.size() > 0)
         finishInvoice(rows.size() - 1);

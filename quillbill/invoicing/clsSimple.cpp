@@ -35,14 +35,10 @@ QString creditedInvoiceText(const InvoiceRows::CreditedInvoice& invoice, const Q
 void printCreditNoteTitle(quirepress::Section& header, const InvoiceRows::CreditedInvoice& invoice,
                           const QLocale& locale)
 {
-    const auto setIfAny = [&](const char* field, const QString& value) {
-        if (fieldIfAny(header, QLatin1String(field)))
-            setValue(header, field, value);
-    };
-    setIfAny("lblInvoiceTitle", QObject::tr("CREDIT NOTE"));
-    setIfAny("lblInvoiceNo", QObject::tr("Credit Note No."));
-    setIfAny("lblCreditFor", QObject::tr("CREDIT FOR"));
-    setIfAny("CreditFor", creditedInvoiceText(invoice, locale));
+    setIfAny(header, QStringLiteral("lblInvoiceTitle"), QObject::tr("CREDIT NOTE"));
+    setIfAny(header, QStringLiteral("lblInvoiceNo"), QObject::tr("Credit Note No."));
+    setIfAny(header, QStringLiteral("lblCreditFor"), QObject::tr("CREDIT FOR"));
+    setIfAny(header, QStringLiteral("CreditFor"), creditedInvoiceText(invoice, locale));
 }
 
 } // namespace

@@ -90,7 +90,7 @@ QString open(QSqlDatabase& connection, const ServerAddress& server, Expect expec
     QSqlQuery settings(connection);
     QString problem;
     if (!settings.exec(QStringLiteral("SET lock_timeout = '%1'").arg(QLatin1String(lockTimeout))))
-        problem = connection.lastError().text();
+        problem = settings.lastError().text();
     if (problem.isEmpty())
         problem = expect == Expect::OurDesign ? problemWithDesign(connection) : problemWithEmptiness(connection);
     if (!problem.isEmpty())

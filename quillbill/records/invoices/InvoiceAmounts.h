@@ -13,6 +13,14 @@ namespace quillbill {
 // its two rates (thousandths of a per cent), as its document reckons it.
 Money grandTotalOf(int64_t jobsSum, int64_t discountPercent, int64_t gstRate, int64_t pstRate);
 
+// What has been paid of an invoice that bills `billed` (after its credit
+// notes): the sum of its payment lines, or all of it for an invoice marked
+// paid before payments were recorded in parts, which has none.
+inline Money paidOf(Money billed, Money paymentLinesSum, int64_t paymentLines, bool markedPaid)
+{
+    return paymentLines == 0 && markedPaid ? billed : paymentLinesSum;
+}
+
 // An amount as a refusal's message names it: "$12.50", in the user's
 // language.
 QString amountInMessage(Money amount);

@@ -84,10 +84,9 @@ InvoiceBalance Payments::balanceOf(int32_t customerId, int32_t invoiceId) const
     const auto payments = database_.firstRow("SELECT COUNT(*), COALESCE(SUM(Amount), 0) FROM TblPayment WHERE "
                                              "CustomerID = ? AND InvoiceID = ?",
                                              {customerId, invoiceId});
-    // Marked paid before payments were recorded: paid in full.
-    const bool paidBefore = payments->value(0).toInt() == 0 && invoice.value(0).toInt() == yes;
     return {Money::fromUnits(billed),
-            paidBefore ? Money::fromUnits(billed) : Money::fromUnits(payments->value(1).toLongLong())};
+            paidOf(Money::fromUnits(billed), Money::fromUnits(payments->value(1).toLongLong()),
+                   payments->value(0).toLongLong(), invoice.value(0).toInt() == yes)};
 }
 
 std::vector<Payment> Payments::paymentsOf(int32_t customerId, int32_t invoiceId) const
