@@ -13,12 +13,12 @@
 --   * each table without a key of its own has a "rowid" column, which the
 --     file's tables have unseen, numbered in the order rows are added;
 --   * "caseless" compares text as the file's CASELESS collation does,
---     without letter case or accents (billing codes);
+--     without letter case, accented letters told apart (billing codes);
 --   * money and counters are BIGINT, as wide as SQLite's integers;
 --   * TblSchemaVersion marks the database as ours, with its version, where
 --     the file keeps application_id and user_version.
 
-CREATE COLLATION caseless (provider = icu, locale = 'und-u-ks-level1', deterministic = false);
+CREATE COLLATION caseless (provider = icu, locale = 'und-u-ks-level2', deterministic = false);
 
 CREATE TABLE TblSchemaVersion (
     Application TEXT NOT NULL CHECK (Application = 'QBIL'),

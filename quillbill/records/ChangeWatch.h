@@ -17,7 +17,7 @@ class Database;
 // has inserted, updated or deleted (a save in another window of this
 // program, a restore). Either moves on a change to any table, so the answer
 // can be "maybe" when the rows a window shows are as they were; it is never
-// "no" after a change.
+// "no" after a change. On a PostgreSQL server it is always "maybe".
 class ChangeWatch {
 public:
     explicit ChangeWatch(const Database& database) : database_(database) {}

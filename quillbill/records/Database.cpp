@@ -154,6 +154,14 @@ int Database::busyWait(void* self, int attempt)
     return 1;
 }
 
+void Database::setBusyWaitLimit(int milliseconds)
+{
+    busyWaitLimitMs_ = milliseconds;
+    // A server waits inside the statement, for as long as it is told.
+    if (isOpen() && kind_ == Kind::Server)
+        execute(ServerConnection::lockWaitStatement(milliseconds));
+}
+
 void Database::withoutWaiting(const std::function<void()>& work)
 {
     const int limit = busyWaitLimitMs_;
@@ -256,7 +264,8 @@ void Database::openServerExpecting(const ServerAddress& server, bool empty)
                                   "(Debian package libqt6sql6-psql).");
         else
             problem = ServerConnection::open(
-                connection, server, empty ? ServerConnection::Expect::NoTables : ServerConnection::Expect::OurDesign);
+                connection, server, empty ? ServerConnection::Expect::NoTables : ServerConnection::Expect::OurDesign,
+                busyWaitLimitMs_);
     }
     if (!problem.isEmpty()) {
         QSqlDatabase::removeDatabase(connectionName_);

@@ -91,8 +91,10 @@ public:
 
     // While another program holds the file, a statement waits up to
     // `milliseconds` for it, letting pending window events (but not the
-    // user's typing and clicks) run, and then fails with Cause::Busy.
-    void setBusyWaitLimit(int milliseconds) { busyWaitLimitMs_ = milliseconds; }
+    // user's typing and clicks) run, and then fails with Cause::Busy. On a
+    // server a statement waits as long for the rows another program holds,
+    // inside the statement.
+    void setBusyWaitLimit(int milliseconds);
     // Runs `work` with statements that fail with Cause::Busy at once, with
     // no wait announced, while another program holds the file: for reads
     // the program can as well make again a moment later. The exception goes

@@ -6,13 +6,11 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace quillbill::ServerConnection {
 
 namespace {
-
-// A statement waits this long for another program's lock before it fails,
-// as a save waits for a file another program holds.
-constexpr const char* lockTimeout = "5s";
 
 // libpq's options: a value in single quotes, its quotes and backslashes
 // escaped.
@@ -76,7 +74,7 @@ QString problemWithEmptiness(const QSqlDatabase& connection)
 
 } // namespace
 
-QString open(QSqlDatabase& connection, const ServerAddress& server, Expect expect)
+QString open(QSqlDatabase& connection, const ServerAddress& server, Expect expect, int lockWaitMs)
 {
     connection.setHostName(server.host);
     connection.setPort(server.port);
@@ -89,13 +87,19 @@ QString open(QSqlDatabase& connection, const ServerAddress& server, Expect expec
             .arg(server.host, connection.lastError().databaseText().trimmed());
     QSqlQuery settings(connection);
     QString problem;
-    if (!settings.exec(QStringLiteral("SET lock_timeout = '%1'").arg(QLatin1String(lockTimeout))))
+    if (!settings.exec(lockWaitStatement(lockWaitMs)))
         problem = settings.lastError().text();
     if (problem.isEmpty())
         problem = expect == Expect::OurDesign ? problemWithDesign(connection) : problemWithEmptiness(connection);
     if (!problem.isEmpty())
         connection.close();
     return problem;
+}
+
+QString lockWaitStatement(int milliseconds)
+{
+    // 0 would wait for ever; the shortest wait there is stands for none.
+    return QStringLiteral("SET lock_timeout = %1").arg(std::max(milliseconds, 1));
 }
 
 DatabaseError::Cause causeOf(const QSqlError& error)

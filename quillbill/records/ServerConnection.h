@@ -17,8 +17,13 @@ enum class Expect { OurDesign, NoTables };
 // Opens `connection` (a QPSQL one) to `server`. An empty string when it is
 // open and holds what `expect` says: a Quillbill database of this version,
 // or no table at all; otherwise why not, for the user, and the connection
-// is left closed.
-QString open(QSqlDatabase& connection, const ServerAddress& server, Expect expect);
+// is left closed. A statement on it waits up to `lockWaitMs` for a lock
+// another program holds, then fails with Cause::Busy.
+QString open(QSqlDatabase& connection, const ServerAddress& server, Expect expect, int lockWaitMs);
+
+// The statement that makes a connection's statements wait up to
+// `milliseconds` for another program's lock.
+QString lockWaitStatement(int milliseconds);
 
 // What the user can do about a failed statement, from its SQLSTATE.
 DatabaseError::Cause causeOf(const QSqlError& error);

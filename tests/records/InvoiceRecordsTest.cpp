@@ -1,12 +1,12 @@
-// InvoiceRecords on a copy of the delivered database, read back with plain
-// SQL: invoice numbers from the billing-code counters, refusals that write
-// nothing, two processes issuing from one counter at once, job rows, and the
-// sums a user types.
+// InvoiceRecords on a copy of the delivered database, on the file and on a
+// server, read back with plain SQL: invoice numbers from the billing-code
+// counters, refusals that write nothing, two processes issuing from one
+// counter at once, job rows, and the sums a user types.
 
 #include "records/invoices/InvoiceRecords.h"
 #include "ChildrenAtOnce.h"
+#include "EitherKind.h"
 #include "LockingProcess.h"
-#include "TestProgram.h"
 #include "common/Money.h"
 #include "records/Database.h"
 #include "records/customers/CustomerRecords.h"
@@ -14,27 +14,30 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QSqlRecord>
 
-#include <algorithm>
 #include <array>
 #include <limits>
 #include <ostream>
+#include <tuple>
 #include <vector>
 
 namespace quillbill {
 namespace {
 
+using testing::bothKinds;
+using testing::kindName;
 using testing::LockingProcess;
-using testing::TestProgram;
+using Kind = Database::Kind;
 
 const QDate mayFirst(2024, 5, 1);
 using Numbers = std::vector<qlonglong>;
 
-class InvoiceRecordsTest : public ::testing::Test {
+template <typename Param>
+class InvoiceRecordsTestWith : public testing::OnEitherKindWith<Param> {
 protected:
-    const Database& database() const { return program.app->state.MainDatabase; }
+    using testing::DatabaseOfKind::database;
+    using testing::DatabaseOfKind::program;
 
     int32_t addCustomer(const QString& company, const QString& code) const
     {
@@ -53,12 +56,18 @@ protected:
 
     QStringList dump(const QString& table) const { return program.dump(table); }
 
-    TestProgram program;
     CustomerRecords customers{program.app->state.MainDatabase};
     InvoiceRecords invoices{program.app->state.MainDatabase};
 };
 
-TEST_F(InvoiceRecordsTest, CustomersOfOneCodeGetConsecutiveNumbersFromItsCounter)
+using InvoiceRecordsTest = InvoiceRecordsTestWith<Kind>;
+INSTANTIATE_TEST_SUITE_P(Records, InvoiceRecordsTest, bothKinds, kindName);
+
+// What only a file can hold: rows written by another program than ours.
+class FileInvoiceRecordsTest : public InvoiceRecordsTest {};
+INSTANTIATE_TEST_SUITE_P(Records, FileInvoiceRecordsTest, ::testing::Values(Kind::File), kindName);
+
+TEST_P(InvoiceRecordsTest, CustomersOfOneCodeGetConsecutiveNumbersFromItsCounter)
 {
     const int32_t alpha = addCustomer("Alpha", "SHARED");
     const int32_t beta = addCustomer("Beta", "SHARED");
@@ -76,7 +85,7 @@ TEST_F(InvoiceRecordsTest, CustomersOfOneCodeGetConsecutiveNumbersFromItsCounter
 
 // Older files hold a counter row for every customer of a code; the oldest is
 // the one that was always read.
-TEST_F(InvoiceRecordsTest, TheOldestOfSeveralCounterRowsIsTheCounter)
+TEST_P(InvoiceRecordsTest, TheOldestOfSeveralCounterRowsIsTheCounter)
 {
     program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('DUP', 7), ('DUP', 100)");
     EXPECT_EQ(invoices.createInvoice("DUP", addCustomer("Alpha", "DUP"), mayFirst), 8);
@@ -84,8 +93,9 @@ TEST_F(InvoiceRecordsTest, TheOldestOfSeveralCounterRowsIsTheCounter)
 }
 
 // A code is one code whatever its letter case, accented letters too: its
-// customers draw from the counter of whichever spelling came first.
-TEST_F(InvoiceRecordsTest, CodesThatDifferOnlyInCaseShareOneCounter)
+// customers draw from the counter of whichever spelling came first. A code
+// that differs by an accent is another code.
+TEST_P(InvoiceRecordsTest, CodesThatDifferOnlyInCaseShareOneCounter)
 {
     const std::array<std::array<QString, 2>, 2> spellings{{{"OBR", "obr"}, {"Crème", "CRÈME"}}};
     for (const auto& [first, second] : spellings) {
@@ -100,9 +110,12 @@ TEST_F(InvoiceRecordsTest, CodesThatDifferOnlyInCaseShareOneCounter)
         EXPECT_EQ(invoices.createInvoice(first, alpha, mayFirst), 3);
         EXPECT_EQ(counters(first), Numbers{3});
     }
+    const int32_t plain = addCustomer("Plain", "CREME");
+    EXPECT_EQ(counters("CREME"), Numbers{0}) << "without its accent, another code";
+    EXPECT_EQ(invoices.createInvoice("CREME", plain, mayFirst), 1);
 }
 
-TEST_F(InvoiceRecordsTest, ACustomerAndBillingCodeWithQuotesAreInvoiced)
+TEST_P(InvoiceRecordsTest, ACustomerAndBillingCodeWithQuotesAreInvoiced)
 {
     const int32_t obrien = addCustomer("O'Brien & Sons", "D'Arcy");
     EXPECT_EQ(invoices.createInvoice("D'Arcy", obrien, mayFirst), 1);
@@ -112,7 +125,7 @@ TEST_F(InvoiceRecordsTest, ACustomerAndBillingCodeWithQuotesAreInvoiced)
 // A removal looks for invoices under the write lock; issuing looks for the
 // customer under it too, so an invoice is never stored for a customer that
 // another program removed after this one chose it.
-TEST_F(InvoiceRecordsTest, NoInvoiceIsIssuedForARemovedCustomer)
+TEST_P(InvoiceRecordsTest, NoInvoiceIsIssuedForARemovedCustomer)
 {
     const int32_t leaving = addCustomer("Leaving", "LEAVE");
     ASSERT_EQ(customers.remove(leaving), CustomerRecords::Removal::Removed);
@@ -138,18 +151,19 @@ struct Refusal {
 // Names the case in the test's name and in failures.
 void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.name; }
 
-class RefusedInvoiceNumber : public InvoiceRecordsTest, public ::testing::WithParamInterface<Refusal> {};
+using RefusedInvoiceNumber = InvoiceRecordsTestWith<std::tuple<Kind, Refusal>>;
 
 TEST_P(RefusedInvoiceNumber, SaysWhichCodeAndWritesNothing)
 {
-    const Refusal& refusal = GetParam();
+    const Refusal& refusal = std::get<1>(GetParam());
     if (refusal.looseCounterTable) {
         program.exec("DROP TABLE TblBillingCodes");
         program.exec("CREATE TABLE TblBillingCodes (BillCode TEXT, InvoiceNumber)");
     }
     if (refusal.counterValue)
-        program.exec(QString("INSERT INTO TblBillingCodes VALUES ('X''Y', %1)").arg(refusal.counterValue));
-    program.exec("INSERT INTO TblBillingCodes VALUES ('OTHER', 5)");
+        program.exec(QString("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('X''Y', %1)")
+                         .arg(refusal.counterValue));
+    program.exec("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES ('OTHER', 5)");
     // The customer already has invoice 42: a counter at 41 would issue it again.
     program.exec("INSERT INTO TblInvoice (InvoiceID, CustomerID, Date) VALUES (42, 7, '2024-01-31')");
     const QStringList countersBefore = dump("TblBillingCodes");
@@ -167,21 +181,26 @@ TEST_P(RefusedInvoiceNumber, SaysWhichCodeAndWritesNothing)
 }
 
 using Reason = InvoiceNumberError::Reason;
-INSTANTIATE_TEST_SUITE_P(Counters, RefusedInvoiceNumber,
-                         ::testing::Values(Refusal{"NoRow", false, nullptr, Reason::NoCounter},
-                                           Refusal{"Null", true, "NULL", Reason::UnusableCounter},
-                                           Refusal{"Text", true, "'forty'", Reason::UnusableCounter},
-                                           Refusal{"Fraction", true, "4.5", Reason::UnusableCounter},
-                                           Refusal{"Negative", false, "-1", Reason::UnusableCounter},
-                                           Refusal{"AtTheEnd", false, "2147483647", Reason::NumbersUsedUp},
-                                           Refusal{"PastTheEnd", false, "4294967296", Reason::NumbersUsedUp},
-                                           Refusal{"InvoiceExists", false, "41", Reason::InvoiceExists}),
-                         [](const auto& named) { return std::string(named.param.name); });
+const auto strictRefusals = ::testing::Values(Refusal{"NoRow", false, nullptr, Reason::NoCounter},
+                                              Refusal{"Negative", false, "-1", Reason::UnusableCounter},
+                                              Refusal{"AtTheEnd", false, "2147483647", Reason::NumbersUsedUp},
+                                              Refusal{"PastTheEnd", false, "4294967296", Reason::NumbersUsedUp},
+                                              Refusal{"InvoiceExists", false, "41", Reason::InvoiceExists});
+const auto looseRefusals = ::testing::Values(Refusal{"Null", true, "NULL", Reason::UnusableCounter},
+                                             Refusal{"Text", true, "'forty'", Reason::UnusableCounter},
+                                             Refusal{"Fraction", true, "4.5", Reason::UnusableCounter});
+std::string refusalName(const ::testing::TestParamInfo<std::tuple<Kind, Refusal>>& named)
+{
+    return testing::nameOfKind(std::get<0>(named.param)) + std::get<1>(named.param).name;
+}
+INSTANTIATE_TEST_SUITE_P(Counters, RefusedInvoiceNumber, ::testing::Combine(bothKinds, strictRefusals), refusalName);
+INSTANTIATE_TEST_SUITE_P(LooseCounters, RefusedInvoiceNumber,
+                         ::testing::Combine(::testing::Values(Kind::File), looseRefusals), refusalName);
 
-// Two programs on one file issuing invoices and credit notes from one
+// Two programs on one database issuing invoices and credit notes from one
 // counter, taking turns at the lock: every number is issued once, none is
 // skipped, and the counter ends at the last.
-TEST_F(InvoiceRecordsTest, TwoProgramsIssuingAtOnceNeverShareANumber)
+TEST_P(InvoiceRecordsTest, TwoProgramsIssuingAtOnceNeverShareANumber)
 {
     constexpr int invoicesEach = 500;
     constexpr int creditEvery = 5;
@@ -189,8 +208,8 @@ TEST_F(InvoiceRecordsTest, TwoProgramsIssuingAtOnceNeverShareANumber)
     const std::array<int32_t, 2> customerIds{addCustomer("Alpha", "SHARED"), addCustomer("Beta", "SHARED")};
     std::vector<QStringList> arguments;
     for (const int32_t customerId : customerIds)
-        arguments.push_back({program.databasePath(), "SHARED", QString::number(customerId),
-                             QString::number(invoicesEach), QString::number(creditEvery)});
+        arguments.push_back({where(), "SHARED", QString::number(customerId), QString::number(invoicesEach),
+                             QString::number(creditEvery)});
     testing::runChildrenAtOnce(INVOICE_ISSUING_CHILD, arguments);
 
     const auto issued = database().firstRow("SELECT COUNT(*), COUNT(DISTINCT InvoiceID), MIN(InvoiceID), "
@@ -203,7 +222,8 @@ TEST_F(InvoiceRecordsTest, TwoProgramsIssuingAtOnceNeverShareANumber)
     // Each credit note follows the invoice it credits, for that invoice's
     // customer, and takes back all of it.
     const auto notes = database().firstRow(
-        "SELECT COUNT(*), SUM(invoice.InvoiceID < note.InvoiceID), SUM(invoice.Status) FROM TblInvoice AS note "
+        "SELECT COUNT(*), SUM(CASE WHEN invoice.InvoiceID < note.InvoiceID THEN 1 ELSE 0 END), "
+        "SUM(invoice.Status) FROM TblInvoice AS note "
         "JOIN TblInvoice AS invoice ON invoice.CustomerID = note.CustomerID AND invoice.InvoiceID = note.CreditFor");
     EXPECT_EQ(notes->value(0).toInt(), 2 * (invoicesEach / creditEvery));
     EXPECT_EQ(notes->value(1).toInt(), notes->value(0).toInt());
@@ -214,18 +234,19 @@ TEST_F(InvoiceRecordsTest, TwoProgramsIssuingAtOnceNeverShareANumber)
 // Another program has advanced the counter but not yet committed. Reading
 // the counter before holding the write lock would read the old value and
 // later write it back over the other program's numbers.
-TEST_F(InvoiceRecordsTest, IssuingWaitsForAnotherProgramsCounterChange)
+TEST_P(InvoiceRecordsTest, IssuingWaitsForAnotherProgramsCounterChange)
 {
     const int32_t alpha = addCustomer("Alpha", "ALP");
-    LockingProcess otherProgram(
-        program.databasePath(),
-        "BEGIN IMMEDIATE; UPDATE TblBillingCodes SET InvoiceNumber = 50 WHERE BillCode = 'ALP';");
+    const QByteArray counterChange = "UPDATE TblBillingCodes SET InvoiceNumber = 50 WHERE BillCode = 'ALP';";
+    LockingProcess otherProgram(where(),
+                                server ? "BEGIN; SELECT pg_advisory_xact_lock(1363298636); " + counterChange
+                                       : "BEGIN IMMEDIATE; " + counterChange);
     ASSERT_TRUE(otherProgram.locked());
     Database& mainDatabase = program.app->state.MainDatabase;
     mainDatabase.setBusyWaitLimit(100);
     try {
         invoices.createInvoice("ALP", alpha, mayFirst);
-        ADD_FAILURE() << "issued while another program held the file";
+        ADD_FAILURE() << "issued while another program held the database";
     } catch (const DatabaseError& error) {
         EXPECT_EQ(error.cause(), DatabaseError::Cause::Busy) << error.what();
     }
@@ -234,19 +255,26 @@ TEST_F(InvoiceRecordsTest, IssuingWaitsForAnotherProgramsCounterChange)
     // The other program commits while this one waits; the number follows its.
     mainDatabase.setBusyWaitLimit(100000);
     bool waited = false;
-    mainDatabase.setWaitNotice([&](bool waiting) {
-        if (waiting && !waited) {
-            waited = true;
-            otherProgram.release(LockingProcess::Ending::Commit);
-        }
-    });
+    if (server) {
+        otherProgram.commitOnceAnotherWaits();
+        waited = true;
+    } else {
+        mainDatabase.setWaitNotice([&](bool waiting) {
+            if (waiting && !waited) {
+                waited = true;
+                otherProgram.release(LockingProcess::Ending::Commit);
+            }
+        });
+    }
     EXPECT_EQ(invoices.createInvoice("ALP", alpha, mayFirst), 51);
     EXPECT_TRUE(waited);
     EXPECT_EQ(counters("ALP"), Numbers{51});
     EXPECT_EQ(dump("TblInvoice").size(), 1);
 }
 
-TEST_F(InvoiceRecordsTest, JobsAreNumberedByTheDatabasePastSixteenBits)
+// A file's job numbers are its rowids, which go on past 16 bits from the
+// highest stored.
+TEST_P(FileInvoiceRecordsTest, JobsAreNumberedByTheDatabasePastSixteenBits)
 {
     program.exec("INSERT INTO TblInvoice (InvoiceID, CustomerID) VALUES (42, 3)");
     program.exec("INSERT INTO TblJobs VALUES (40000, 1, 1, 'Earlier work', 10000)");
@@ -257,7 +285,7 @@ TEST_F(InvoiceRecordsTest, JobsAreNumberedByTheDatabasePastSixteenBits)
               (QStringList{"40001|3|42|Réparation chez O'Brien|1234567", "40002|3|42|Second|-5000"}));
 }
 
-TEST_F(InvoiceRecordsTest, AJobWithoutDescriptionOrInvoiceIsToldApartAndWritesNothing)
+TEST_P(InvoiceRecordsTest, AJobWithoutDescriptionOrInvoiceIsToldApartAndWritesNothing)
 {
     program.exec("INSERT INTO TblInvoice (InvoiceID, CustomerID) VALUES (42, 3), (43, 4)");
     EXPECT_THROW(invoices.addJob({3, 42, "", Money::fromUnits(10000)}), EmptyJobDescription);

@@ -1,8 +1,7 @@
 // The program's records on a real PostgreSQL server: which databases it
-// opens, two programs issuing numbers from one counter at once, and an
-// office's file moved there.
+// opens, and an office's file moved there. The records suites run on the
+// server as on the file.
 
-#include "ChildrenAtOnce.h"
 #include "TestProgram.h"
 #include "TestServer.h"
 
@@ -52,69 +51,6 @@ TEST(ServerDatabase, OpensOnlyAQuillbillDatabaseOfThisDesign)
         QSqlQuery(db).exec(QStringLiteral("UPDATE TblSchemaVersion SET Version = %1").arg(version));
         EXPECT_TRUE(openingProblem(ours.address()).contains(QLatin1String(says))) << version;
     }
-}
-
-// The records layer's own statements, unchanged, on the server: customers,
-// numbers from a billing code's counter, jobs, payments and Paid.
-TEST(ServerDatabase, KeepsCustomersInvoicesJobsAndPayments)
-{
-    TestServerDatabase server;
-    server.lay();
-    Database database;
-    database.openServer(server.address());
-    const CustomerRecords customers(database);
-    const int32_t alpha = customers.add({0, "Alpha", "1 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"});
-    const int32_t beta = customers.add({0, "Beta", "2 Main St", "Ottawa", "ON", "K1A0B1", "", "", "alp"});
-    EXPECT_NE(alpha, beta);
-    const InvoiceRecords invoices(database, QStringLiteral("clerk"));
-    EXPECT_EQ(invoices.createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 2, 1)), 1);
-    EXPECT_EQ(invoices.createInvoice(QStringLiteral("alp"), beta, QDate(2026, 2, 2)), 2)
-        << "billing codes are one counter whatever their letter case";
-    invoices.addJob({alpha, 1, QStringLiteral("Design"), Money::fromUnits(1'000'000)});
-    ASSERT_EQ(invoices.jobsOf(alpha, 1).size(), 1u);
-
-    const Payments payments(database, QStringLiteral("clerk"));
-    payments.record(alpha, 1, Money::fromUnits(500'000), QDate(2026, 2, 10), PaymentMethod::Cheque);
-    EXPECT_EQ(payments.balanceOf(alpha, 1).owed(), Money::fromUnits(630'000)); // $113.00 with HST, less $50
-    payments.record(alpha, 1, Money::fromUnits(630'000), QDate(2026, 2, 11), PaymentMethod::Cash);
-    const auto paid =
-        database.firstRow("SELECT Paid, PaidDate FROM TblInvoice WHERE CustomerID = ? AND InvoiceID = 1", {alpha});
-    EXPECT_EQ(paid->value(0).toInt(), -1);
-    EXPECT_EQ(paid->value(1).toString(), QStringLiteral("2026-02-11"));
-    EXPECT_THROW(payments.record(alpha, 1, Money::fromUnits(100), QDate(2026, 2, 12), PaymentMethod::Cash),
-                 PaymentRefused);
-}
-
-// Two programs issuing invoices and credit notes from one counter on the
-// server, taking turns at the write lock: every number once, none skipped.
-TEST(ServerDatabase, TwoProgramsIssuingAtOnceNeverShareANumber)
-{
-    constexpr int invoicesEach = 100;
-    constexpr int creditEvery = 5;
-    constexpr int each = invoicesEach + invoicesEach / creditEvery;
-    TestServerDatabase server;
-    server.lay();
-    Database database;
-    database.openServer(server.address());
-    const CustomerRecords customers(database);
-    std::vector<QStringList> arguments;
-    for (const char* company : {"Alpha", "Beta"}) {
-        const int32_t id = customers.add({0, company, "1 Main St", "Ottawa", "ON", "K1A0B1", "", "", "SHARED"});
-        arguments.push_back(
-            {server.url(), "SHARED", QString::number(id), QString::number(invoicesEach), QString::number(creditEvery)});
-    }
-    runChildrenAtOnce(INVOICE_ISSUING_CHILD, arguments);
-
-    const auto issued =
-        database.firstRow("SELECT COUNT(*), COUNT(DISTINCT InvoiceID), MIN(InvoiceID), MAX(InvoiceID) FROM TblInvoice");
-    EXPECT_EQ(issued->value(0).toInt(), 2 * each);
-    EXPECT_EQ(issued->value(1).toInt(), 2 * each) << "a number was issued twice";
-    EXPECT_EQ(issued->value(2).toInt(), 1);
-    EXPECT_EQ(issued->value(3).toInt(), 2 * each);
-    EXPECT_EQ(
-        database.firstRow("SELECT InvoiceNumber FROM TblBillingCodes WHERE BillCode = 'SHARED'")->value(0).toInt(),
-        2 * each);
-    EXPECT_EQ(database.firstRow("SELECT SUM(Sums) FROM TblJobs")->value(0).toLongLong(), 0);
 }
 
 // A file's records moved to an empty database on the server: every row,

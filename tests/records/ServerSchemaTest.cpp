@@ -122,7 +122,7 @@ TEST_F(ServerSchema, RefusesWhatTheFileRefusesAndComparesBillingCodesWithoutCase
 
     QSqlQuery code(db);
     ASSERT_TRUE(
-        code.exec(QStringLiteral("SELECT COUNT(*) FROM TblCustomer WHERE BillingCode = 'ELAN' COLLATE CASELESS")));
+        code.exec(QStringLiteral("SELECT COUNT(*) FROM TblCustomer WHERE BillingCode = 'éLAN' COLLATE CASELESS")));
     ASSERT_TRUE(code.next());
     EXPECT_EQ(code.value(0).toInt(), 1);
 }

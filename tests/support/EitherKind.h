@@ -8,19 +8,20 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
+#include <tuple>
 
 namespace quillbill::testing {
 
-// A test run on each kind of database the records live in: the program's
-// file, and a database of its own on the tests' PostgreSQL server, laid
-// out with the same delivered rows. The program's MainDatabase is the one
-// of the test's kind.
-class OnEitherKind : public ::testing::TestWithParam<Database::Kind> {
-protected:
-    OnEitherKind()
+// The records of a test on one kind of database: the program's file, or a
+// database of its own on the tests' PostgreSQL server, laid out with the
+// same delivered rows. The program's MainDatabase is the one of that kind.
+class DatabaseOfKind {
+public:
+    explicit DatabaseOfKind(Database::Kind kind)
     {
-        if (GetParam() == Database::Kind::Server) {
+        if (kind == Database::Kind::Server) {
             server.emplace();
             server->lay();
             program.app->state.MainDatabase.openServer(server->address());
@@ -29,7 +30,8 @@ protected:
 
     const Database& database() const { return program.app->state.MainDatabase; }
 
-    // The database as a child program's argument (see ChildDatabase.h).
+    // The database as a child program's argument (see ChildDatabase.h), or
+    // a LockingProcess's.
     QString where() const { return server ? server->url() : program.databasePath(); }
 
     // Opens `other` on the same database, as another program would.
@@ -62,10 +64,27 @@ protected:
     std::optional<TestServerDatabase> server;
 };
 
-inline std::string kindName(const ::testing::TestParamInfo<Database::Kind>& kind)
+inline Database::Kind kindOf(Database::Kind kind) { return kind; }
+template <typename Case>
+Database::Kind kindOf(const std::tuple<Database::Kind, Case>& param)
 {
-    return kind.param == Database::Kind::File ? "File" : "Server";
+    return std::get<0>(param);
 }
+
+// A test run on each kind of database, with a parameter that is the kind or
+// begins with it.
+template <typename Param>
+class OnEitherKindWith : public ::testing::TestWithParam<Param>, public DatabaseOfKind {
+protected:
+    OnEitherKindWith() : DatabaseOfKind(kindOf(::testing::TestWithParam<Param>::GetParam())) {}
+};
+
+using OnEitherKind = OnEitherKindWith<Database::Kind>;
+
+inline std::string nameOfKind(Database::Kind kind) { return kind == Database::Kind::File ? "File" : "Server"; }
+// Names the kind in failures.
+inline void PrintTo(Database::Kind kind, std::ostream* out) { *out << nameOfKind(kind); }
+inline std::string kindName(const ::testing::TestParamInfo<Database::Kind>& kind) { return nameOfKind(kind.param); }
 
 // INSTANTIATE_TEST_SUITE_P(Suite, Fixture, bothKinds, kindName)
 inline const auto bothKinds = ::testing::Values(Database::Kind::File, Database::Kind::Server);

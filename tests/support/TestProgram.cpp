@@ -101,17 +101,22 @@ QStringList TestProgram::dump(const QString& table) const
 {
     QStringList lines;
     // In the order of every column, so that a file and a server list the
-    // same rows alike.
-    const int width = app->state.MainDatabase.execute("SELECT * FROM " + table + " LIMIT 0").record().count();
+    // same rows alike. The server's "rowid", which a file keeps unseen, is
+    // left out.
+    const QSqlRecord columns = app->state.MainDatabase.execute("SELECT * FROM " + table + " LIMIT 0").record();
+    QStringList shown;
+    for (int i = 0; i < columns.count(); ++i)
+        if (columns.fieldName(i).compare(QLatin1String("rowid"), Qt::CaseInsensitive) != 0)
+            shown << columns.fieldName(i);
     QStringList order;
-    for (int column = 1; column <= width; ++column)
+    for (int column = 1; column <= shown.size(); ++column)
         order << QString::number(column);
-    for (const QSqlRecord& row :
-         app->state.MainDatabase.rows("SELECT * FROM " + table + " ORDER BY " + order.join(u','))) {
-        QStringList columns;
+    for (const QSqlRecord& row : app->state.MainDatabase.rows("SELECT " + shown.join(u',') + " FROM " + table
+                                                              + " ORDER BY " + order.join(u','))) {
+        QStringList values;
         for (int i = 0; i < row.count(); ++i)
-            columns << (row.isNull(i) ? QStringLiteral("NULL") : row.value(i).toString());
-        lines << columns.join(u'|');
+            values << (row.isNull(i) ? QStringLiteral("NULL") : row.value(i).toString());
+        lines << values.join(u'|');
     }
     return lines;
 }
