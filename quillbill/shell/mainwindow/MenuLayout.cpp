@@ -32,6 +32,7 @@ const std::vector<MenuEntry>& mainMenuLayout()
         {"mnudata", "Database", {}, "mnuTools"},
         {"mnubkup", "Backup", {}, "mnudata"},
         {"mnurestore", "Restore", {}, "mnudata"},
+        {"mnuMoveToServer", "Move to Server...", {}, "mnudata"},
 
         {"Menu4", "&Window", {}, {}},
 

@@ -165,6 +165,7 @@ void frmMain::connectMenuItems()
             createBackup_();
     });
     connect(menuItem("mnurestore"), &QAction::triggered, this, &frmMain::restoreRequested);
+    connect(menuItem("mnuMoveToServer"), &QAction::triggered, this, &frmMain::moveToServerRequested);
     connect(menuItem("mnuIndex"), &QAction::triggered, this, &frmMain::startHelp);
     connect(menuItem("menuAbout"), &QAction::triggered, this, &frmMain::showAbout);
     connect(menuItem("mnuemail"), &QAction::triggered, this, &frmMain::emailCommentsRequested);
@@ -260,6 +261,10 @@ void frmMain::showLoggedIn(const QString& userName, int16_t level)
     setStatusText(QStringLiteral("Logged in as: %1   Security Level: %2").arg(userName).arg(level));
     menuItem("mnuLogoff")->setEnabled(true);
     ApplySecurity(app_.options, securedMenuItems(), level);
+    // Only a file moves to a server, and only at the level that chooses
+    // where the records are.
+    menuItem("mnuMoveToServer")
+        ->setEnabled(isOpenTo(securityPageLevel, level) && app_.state.MainDatabase.kind() == Database::Kind::File);
 }
 
 void frmMain::setStatusText(const QString& text) { statusPanel_->setText(text); }

@@ -66,6 +66,8 @@ signals:
     void emailCommentsRequested();
     // "Restore" was chosen.
     void restoreRequested();
+    // "Move to Server..." was chosen.
+    void moveToServerRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

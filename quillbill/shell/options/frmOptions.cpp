@@ -5,6 +5,7 @@
 #include "common/ProgramInfo.h"
 #include "records/DatabaseError.h"
 #include "records/users/UserAccounts.h"
+#include "shell/options/DatabasePanel.h"
 #include "shell/options/MailPanel.h"
 #include "shell/options/OptionsValues.h"
 
@@ -36,7 +37,8 @@ QCheckBox* addCheckBox(QLayout* layout, const QString& name, const QString& capt
 
 } // namespace
 
-frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* parent, MailPassword keyring)
+frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* parent, MailPassword keyring,
+                       Keyring serverKeyring)
     : QDialog(parent),
       app_(app),
       securedItems_(securedItems),
@@ -44,6 +46,7 @@ frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* 
       optGeneral_(new QFrame),
       optSecurity_(new QFrame),
       optEmail_(new MailPanel(app, std::move(keyring))),
+      optDatabase_(new DatabasePanel(app, std::move(serverKeyring))),
       cmdOK_(makeButton("cmdOK", tr("OK"))),
       cmdCancel_(makeButton("cmdCancel", tr("Cancel"))),
       cmdApply_(makeButton("cmdApply", tr("Apply")))
@@ -63,6 +66,10 @@ frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* 
     mailItem_ = pages->addAction(tr("E-mail"));
     mailItem_->setObjectName("mnuEmail");
     mailItem_->setData(securityPageLevel);
+    // Where the records are decides who reads them.
+    databaseItem_ = pages->addAction(tr("Database"));
+    databaseItem_->setObjectName("mnuDatabase");
+    databaseItem_->setData(securityPageLevel);
 
     buildGeneralPage();
     buildSecurityPage();
@@ -76,6 +83,7 @@ frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* 
     pageStack_->addWidget(optGeneral_);
     pageStack_->addWidget(optSecurity_);
     pageStack_->addWidget(optEmail_);
+    pageStack_->addWidget(optDatabase_);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(pages);
     layout->addWidget(pageStack_);
@@ -86,6 +94,9 @@ frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* 
     connect(mailItem_, &QAction::triggered, this, [this] { showPage(optEmail_); });
     connect(optEmail_, &MailPanel::changed, this, &frmOptions::markChanged);
     connect(optEmail_, &MailPanel::showMe, this, [this] { showPage(optEmail_); });
+    connect(databaseItem_, &QAction::triggered, this, [this] { showPage(optDatabase_); });
+    connect(optDatabase_, &DatabasePanel::changed, this, &frmOptions::markChanged);
+    connect(optDatabase_, &DatabasePanel::showMe, this, [this] { showPage(optDatabase_); });
     connect(cmdApply_, &QPushButton::clicked, this, [this] {
         if (apply())
             cmdApply_->setEnabled(false);
@@ -102,6 +113,7 @@ frmOptions::frmOptions(AppContext& app, SecuredMenuItems securedItems, QWidget* 
     cmdApply_->setEnabled(false);
     EnableSecurityPage(securityItem_, app_.state.UserLevel);
     EnableSecurityPage(mailItem_, app_.state.UserLevel);
+    EnableSecurityPage(databaseItem_, app_.state.UserLevel);
     // Without the login anyone gets every function, so switching it needs
     // the same level as the required levels themselves.
     chkLogon_->setEnabled(mayChangeSecurity());
@@ -204,11 +216,13 @@ bool frmOptions::apply()
     const bool withSecurity = mayChangeSecurity();
     // Every check and question comes before the first write, so that a
     // refusal leaves all pages unsaved.
-    if (withSecurity && (!levelsAreSound(values) || !optEmail_->readyToSave()))
+    if (withSecurity && (!levelsAreSound(values) || !optEmail_->readyToSave() || !optDatabase_->readyToSave()))
         return false;
     values.save(app_.options, securedItems_, withSecurity);
-    if (withSecurity)
+    if (withSecurity) {
         optEmail_->save();
+        optDatabase_->save();
+    }
     return true;
 }
 

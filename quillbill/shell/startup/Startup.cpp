@@ -11,6 +11,7 @@
 #include "shell/help/HelpKey.h"
 #include "shell/login/frmLogin.h"
 #include "shell/mainwindow/frmMain.h"
+#include "shell/servermove/frmMoveToServer.h"
 #include "shell/splash/frmSplash.h"
 #include "shell/startup/ChildWindows.h"
 #include "shell/tips/frmTip.h"
@@ -140,6 +141,7 @@ frmMain& Startup::ensureMainWindow()
         connect(main_.get(), &frmMain::logOffRequested, this, &Startup::logOff);
         main_->setBackupStep([this] { CreateBackup(app_); });
         connect(main_.get(), &frmMain::restoreRequested, this, &Startup::showRestore);
+        connect(main_.get(), &frmMain::moveToServerRequested, this, &Startup::showMoveToServer);
         connect(main_.get(), &frmMain::emailCommentsRequested, this, &Startup::showEmailComments);
     }
     return *main_;
@@ -193,6 +195,18 @@ void Startup::showRestore()
         app_, [main] { main->childArea()->closeAllSubWindows(); }, main);
     restore->setAttribute(Qt::WA_DeleteOnClose);
     restore->open();
+}
+
+void Startup::showMoveToServer()
+{
+    frmMain* main = main_.get();
+    auto* move = new frmMoveToServer(
+        app_, [main] { main->childArea()->closeAllSubWindows(); }, main);
+    move->setAttribute(Qt::WA_DeleteOnClose);
+    // Once on the server, a file can no longer be moved from here.
+    connect(move, &QDialog::accepted, main,
+            [this, main] { main->showLoggedIn(app_.state.CurrentUser, app_.state.UserLevel); });
+    move->open();
 }
 
 void Startup::showEmailComments()

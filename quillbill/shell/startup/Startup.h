@@ -57,6 +57,7 @@ private:
     void loginCancelled();
     void logOff();
     void showRestore();
+    void showMoveToServer();
     void showEmailComments();
     void showMainWindowAndTip();
 
