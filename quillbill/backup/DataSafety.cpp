@@ -82,7 +82,8 @@ frmFileMoveCopy* CreateBackup(AppContext& app)
         // Copies that a killed backup or restore left behind are as large as
         // the database; they would fill the disk one by one.
         DatabaseFiles::removeStalePartials(app.path(backupFolder));
-        DatabaseFiles::removeStalePartials(QFileInfo(source).absolutePath());
+        if (!source.isEmpty())
+            DatabaseFiles::removeStalePartials(QFileInfo(source).absolutePath());
         progress = openProgress(QStringLiteral("Creating Backup..."),
                                 QStringLiteral("Backing up data to - '.../") + backupFolder + QStringLiteral("/'"));
         // The copy is only called done when it is as large as its source and
@@ -112,6 +113,15 @@ bool isRestorable(AppContext& app, const QString& backupPath)
 bool RestoreFromBackup(AppContext& app, const QString& backupPath, const std::function<void()>& closeChildWindows,
                        frmFileMoveCopy** progressOut, const std::function<void(DatabaseFiles::RestoreStep)>& onStep)
 {
+    if (app.state.MainDatabase.kind() == Database::Kind::Server) {
+        app.messages.warn(nullptr,
+                          QCoreApplication::translate("RestoreFromBackup",
+                                                      "This program cannot restore a backup into a database on a "
+                                                      "server yet.")
+                              + "\n\n" + databaseUnchanged(),
+                          QStringLiteral("Restore"));
+        return false;
+    }
     if (!isRestorable(app, backupPath))
         return false;
     closeChildWindows();

@@ -1,9 +1,12 @@
 #include "backup/DatabaseFiles.h"
 
+#include "SchemaScript.h"
+
 #include "records/Database.h"
 #include "records/DatabaseError.h"
 #include "records/SchemaCheck.h"
 #include "records/SchemaUpgrade.h"
+#include "records/ServerMove.h"
 #include "records/invoices/CounterTwins.h"
 
 #include <QCoreApplication>
@@ -181,6 +184,12 @@ QString quoted(const QString& name) { return u'"' + QString(name).replace(u'"', 
 
 } // namespace
 
+namespace {
+// The copy of a file, by SQLite's online backup; of a server, row by row.
+void writeFileCopy(const Database& live, const QString& partial, const std::function<void()>& whileCopying);
+void writeServerCopy(const Database& server, const QString& partial, const std::function<void()>& whileCopying);
+} // namespace
+
 void backup(const Database& live, const QString& destination, const std::function<void()>& whileCopying)
 {
     // Its own name: the process and a random part, so that backups started
@@ -193,6 +202,23 @@ void backup(const Database& live, const QString& destination, const std::functio
     const CopyLock lock(partial + lockSuffix);
     const auto removePartial = qScopeGuard([&] { removeCopy(partial); });
     createPrivateFile(partial);
+    if (live.kind() == Database::Kind::Server)
+        writeServerCopy(live, partial, whileCopying);
+    else
+        writeFileCopy(live, partial, whileCopying);
+    {
+        QFile written(partial);
+        if (!written.open(QIODevice::ReadOnly))
+            throw DatabaseError(written.errorString());
+        syncOrThrow(written.handle(), partial);
+    }
+    renameOver(partial, destination);
+}
+
+namespace {
+
+void writeFileCopy(const Database& live, const QString& partial, const std::function<void()>& whileCopying)
+{
     {
         // The file exists, empty and the owner's only; SQLite writes into it
         // and makes its journal with the same mode.
@@ -220,14 +246,33 @@ void backup(const Database& live, const QString& destination, const std::functio
     // backup; anything else never takes the backup's name.
     if (const QString problem = copyProblem(live.filePath(), partial); !problem.isEmpty())
         throw DatabaseError(problem);
-    {
-        QFile written(partial);
-        if (!written.open(QIODevice::ReadOnly))
-            throw DatabaseError(written.errorString());
-        syncOrThrow(written.handle(), partial);
-    }
-    renameOver(partial, destination);
 }
+
+void writeServerCopy(const Database& server, const QString& partial, const std::function<void()>& whileCopying)
+{
+    {
+        // The file's own design, then the server's rows into it.
+        SqliteConnection copy = openRaw(partial, SQLITE_OPEN_READWRITE);
+        char* error = nullptr;
+        if (sqlite3_exec(copy.get(), SchemaScript::current, nullptr, nullptr, &error) != SQLITE_OK) {
+            const QString message = QString::fromUtf8(error ? error : sqlite3_errmsg(copy.get()));
+            sqlite3_free(error);
+            throw DatabaseError(QObject::tr("The backup could not be written: %1").arg(message));
+        }
+    }
+    if (whileCopying)
+        whileCopying();
+    {
+        Database copy;
+        copy.open(partial);
+        copyServerToFile(server, copy);
+    }
+    // A copy of a server is a backup only when a restore would take it.
+    if (const QString problem = problemWith(partial); !problem.isEmpty())
+        throw DatabaseError(problem);
+}
+
+} // namespace
 
 namespace {
 

@@ -55,21 +55,23 @@ int64_t countOf(const Database& database, const QString& table)
     return database.firstRow(QStringLiteral("SELECT COUNT(*) FROM ") + table)->value(0).toLongLong();
 }
 
-void copyTable(const Database& file, const Database& server, const QString& table, bool withRowid)
+// Copies every row of `table` from one database to the other, in the
+// order `order` gives, the file's rowid among `columns` where the server
+// keeps it.
+void copyTable(const Database& from, const Database& to, const QString& table, const QStringList& columns,
+               const QString& order)
 {
-    QStringList columns = fileColumns(file, table);
-    if (withRowid)
-        columns.prepend(QStringLiteral("rowid"));
     const QString placeholders = u'(' + QStringList(columns.size(), QStringLiteral("?")).join(u',') + u')';
     const QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns.join(u','));
-    QSqlQuery rows = file.execute(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(columns.join(u','), table));
+    QSqlQuery rows =
+        from.execute(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(columns.join(u','), table, order));
     QVariantList values;
     int pending = 0;
     const auto flush = [&] {
         if (pending == 0)
             return;
         QStringList tuples(pending, placeholders);
-        server.execute(insert + tuples.join(u','), values);
+        to.execute(insert + tuples.join(u','), values);
         values.clear();
         pending = 0;
     };
@@ -113,7 +115,10 @@ std::vector<MovedTable> moveToServer(const Database& file, const Database& serve
             server.execute(QString::fromUtf8(SchemaScript::server));
             const std::set<QString> withRowid = serverTablesWithRowid(server);
             for (const QString& table : fileTables(file)) {
-                copyTable(file, server, table, withRowid.count(table.toLower()) > 0);
+                QStringList columns = fileColumns(file, table);
+                if (withRowid.count(table.toLower()) > 0)
+                    columns.prepend(QStringLiteral("rowid"));
+                copyTable(file, server, table, columns, QStringLiteral("rowid"));
                 const int64_t rows = countOf(file, table);
                 if (countOf(server, table) != rows)
                     throw DatabaseError(QObject::tr("The server holds a different number of rows of %1 than the "
@@ -129,6 +134,32 @@ std::vector<MovedTable> moveToServer(const Database& file, const Database& serve
     }
     file.execute(QStringLiteral("COMMIT"));
     return moved;
+}
+
+void copyServerToFile(const Database& server, const Database& file)
+{
+    // One snapshot of the server from first row to last: what other desks
+    // commit meanwhile is not half in the copy, and they need not wait.
+    server.execute(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
+    try {
+        const std::set<QString> withRowid = serverTablesWithRowid(server);
+        file.inTransaction([&] {
+            for (const QString& table : fileTables(file)) {
+                QStringList columns = fileColumns(file, table);
+                const bool numbered = withRowid.count(table.toLower()) > 0;
+                if (numbered)
+                    columns.prepend(QStringLiteral("rowid"));
+                copyTable(server, file, table, columns, numbered ? QStringLiteral("rowid") : QStringLiteral("1"));
+                if (countOf(server, table) != countOf(file, table))
+                    throw DatabaseError(
+                        QObject::tr("The copy holds a different number of rows of %1 than the server.").arg(table));
+            }
+        });
+    } catch (...) {
+        server.execute(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+    server.execute(QStringLiteral("COMMIT"));
 }
 
 } // namespace quillbill

@@ -25,4 +25,10 @@ struct MovedTable {
 // left empty and the file as it was. Throws DatabaseError.
 std::vector<MovedTable> moveToServer(const Database& file, const Database& server);
 
+// Copies every record of a server's database into `file`, a Quillbill file
+// of this version without rows: the server is read as one snapshot, the
+// rows keep their keys, and the file holds all of them or, when anything
+// fails, none. Throws DatabaseError.
+void copyServerToFile(const Database& server, const Database& file);
+
 } // namespace quillbill

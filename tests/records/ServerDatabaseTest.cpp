@@ -1,10 +1,11 @@
 // The program's records on a real PostgreSQL server: which databases it
-// opens, and an office's file moved there. The records suites run on the
-// server as on the file.
+// opens, an office's file moved there, and a server's backup. The records
+// suites run on the server as on the file.
 
 #include "TestProgram.h"
 #include "TestServer.h"
 
+#include "backup/DatabaseFiles.h"
 #include "records/Database.h"
 #include "records/ServerMove.h"
 #include "records/customers/CustomerRecords.h"
@@ -15,6 +16,7 @@
 
 #include <QDate>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 
 namespace quillbill::testing {
 namespace {
@@ -121,6 +123,42 @@ TEST(ServerMove, LeavesTheServerEmptyWhenARowCannotMoveAndRefusesADatabaseInUse)
     } catch (const DatabaseError& error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("is not empty"))) << error.message().toStdString();
     }
+}
+
+// A server's backup is the same .BAK file as a file's: a whole Quillbill
+// file holding every row with its keys, which a file restores.
+TEST(ServerBackup, IsAFileThatAFileRestores)
+{
+    TestServerDatabase server;
+    server.lay();
+    Database onServer;
+    onServer.openServer(server.address());
+    const int32_t alpha =
+        CustomerRecords(onServer).add({0, "Alpha", "1 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"});
+    const InvoiceRecords invoices(onServer, QStringLiteral("clerk"));
+    const int32_t invoice = invoices.createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 2, 1));
+    invoices.addJob({alpha, invoice, QStringLiteral("Design"), Money::fromUnits(1'000'000)});
+    Payments(onServer, QStringLiteral("clerk"))
+        .record(alpha, invoice, Money::fromUnits(500'000), QDate(2026, 2, 10), PaymentMethod::Cheque);
+
+    QTemporaryDir folder;
+    const QString backup = folder.filePath(QStringLiteral("db_be_02102026_090000AM.BAK"));
+    DatabaseFiles::backup(onServer, backup);
+    EXPECT_EQ(DatabaseFiles::problemWith(backup), QString());
+
+    TestProgram program;
+    const Database& file = program.app->state.MainDatabase;
+    DatabaseFiles::restoreInto(file, backup);
+    for (const char* table : {"TblCustomer", "TblBillingCodes", "TblInvoice", "TblJobs", "TblPayment",
+                              "TblInvoiceHistory", "TblMyCompanyInfo", "TblUsers"}) {
+        const QString count = QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table);
+        EXPECT_EQ(file.firstRow(count)->value(0).toInt(), onServer.firstRow(count)->value(0).toInt()) << table;
+    }
+    EXPECT_EQ(Payments(file, QStringLiteral("clerk")).balanceOf(alpha, invoice).owed(), Money::fromUnits(630'000));
+    EXPECT_EQ(
+        InvoiceRecords(file, QStringLiteral("clerk")).createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 3, 1)),
+        invoice + 1)
+        << "the number after the server's last";
 }
 
 } // namespace
