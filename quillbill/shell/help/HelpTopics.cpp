@@ -15,7 +15,7 @@ namespace {
 // Every window a user can press F1 in, by object name, and the page of the
 // guide that explains it. The report engine's windows are named too: its
 // preview, output choice and progress windows open over the program's.
-constexpr std::array<std::pair<const char*, const char*>, 21> pages{{
+constexpr std::array<std::pair<const char*, const char*>, 22> pages{{
     {"frmMain", "main-window.html"},
     {"frmLogin", "login.html"},
     {"frmTip", "tip-of-the-day.html"},
@@ -33,6 +33,7 @@ constexpr std::array<std::pair<const char*, const char*>, 21> pages{{
     {"frmOptions", "options.html"},
     {"frmUsers", "users.html"},
     {"frmRestore", "restore.html"},
+    {"frmMoveToServer", "database-server.html"},
     {"frmFileMoveCopy", "copying-files.html"},
     {"frmDisplay", "preview.html"},
     {"frmProgress", "preview.html"},
