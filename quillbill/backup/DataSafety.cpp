@@ -113,15 +113,6 @@ bool isRestorable(AppContext& app, const QString& backupPath)
 bool RestoreFromBackup(AppContext& app, const QString& backupPath, const std::function<void()>& closeChildWindows,
                        frmFileMoveCopy** progressOut, const std::function<void(DatabaseFiles::RestoreStep)>& onStep)
 {
-    if (app.state.MainDatabase.kind() == Database::Kind::Server) {
-        app.messages.warn(nullptr,
-                          QCoreApplication::translate("RestoreFromBackup",
-                                                      "This program cannot restore a backup into a database on a "
-                                                      "server yet.")
-                              + "\n\n" + databaseUnchanged(),
-                          QStringLiteral("Restore"));
-        return false;
-    }
     if (!isRestorable(app, backupPath))
         return false;
     closeChildWindows();

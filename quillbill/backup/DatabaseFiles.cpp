@@ -21,6 +21,7 @@
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
 #include <QVariant>
@@ -188,6 +189,8 @@ namespace {
 // The copy of a file, by SQLite's online backup; of a server, row by row.
 void writeFileCopy(const Database& live, const QString& partial, const std::function<void()>& whileCopying);
 void writeServerCopy(const Database& server, const QString& partial, const std::function<void()>& whileCopying);
+// Gives the empty file at `path` this version's design, without rows.
+void layDesign(const QString& path);
 } // namespace
 
 void backup(const Database& live, const QString& destination, const std::function<void()>& whileCopying)
@@ -250,16 +253,7 @@ void writeFileCopy(const Database& live, const QString& partial, const std::func
 
 void writeServerCopy(const Database& server, const QString& partial, const std::function<void()>& whileCopying)
 {
-    {
-        // The file's own design, then the server's rows into it.
-        SqliteConnection copy = openRaw(partial, SQLITE_OPEN_READWRITE);
-        char* error = nullptr;
-        if (sqlite3_exec(copy.get(), SchemaScript::current, nullptr, nullptr, &error) != SQLITE_OK) {
-            const QString message = QString::fromUtf8(error ? error : sqlite3_errmsg(copy.get()));
-            sqlite3_free(error);
-            throw DatabaseError(QObject::tr("The backup could not be written: %1").arg(message));
-        }
-    }
+    layDesign(partial);
     if (whileCopying)
         whileCopying();
     {
@@ -455,8 +449,54 @@ DatabaseError restoreFailure(const DatabaseError& error)
 
 } // namespace
 
+namespace {
+
+void layDesign(const QString& path)
+{
+    SqliteConnection file = openRaw(path, SQLITE_OPEN_READWRITE);
+    char* error = nullptr;
+    if (sqlite3_exec(file.get(), SchemaScript::current, nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error ? error : sqlite3_errmsg(file.get()));
+        sqlite3_free(error);
+        throw DatabaseError(QObject::tr("A copy of the database could not be written: %1").arg(message));
+    }
+}
+
+// A restore into a server: the backup goes first into an empty file of this
+// version, by the file's own restore (which takes a backup of any version
+// this program knows and checks it), and from there into the server.
+RestoreOutcome restoreIntoServer(const Database& server, const QString& source,
+                                 const std::function<void(RestoreStep)>& onStep)
+{
+    const QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/quillbill-restore-XXXXXX"));
+    if (!folder.isValid())
+        throw DatabaseError(QObject::tr("A folder for the restore could not be made: %1").arg(folder.errorString()));
+    const QString staged = folder.filePath(QStringLiteral("restore.db"));
+    createPrivateFile(staged);
+    layDesign(staged);
+    Database staging;
+    staging.open(staged);
+    restoreInto(staging, source, [&](RestoreStep step) {
+        if (onStep && step == RestoreStep::Copying)
+            onStep(step);
+    });
+    ReplacedRows replaced;
+    try {
+        replaced = replaceServerRows(staging, server);
+    } catch (const DatabaseError& error) {
+        throw restoreFailure(error);
+    }
+    if (onStep)
+        onStep(RestoreStep::Checking);
+    return {replaced.lostInvoices, replaced.lostJobs};
+}
+
+} // namespace
+
 RestoreOutcome restoreInto(const Database& live, const QString& source, const std::function<void(RestoreStep)>& onStep)
 {
+    if (live.kind() == Database::Kind::Server)
+        return restoreIntoServer(live, source, onStep);
     const auto report = [&](RestoreStep step) {
         if (onStep)
             onStep(step);

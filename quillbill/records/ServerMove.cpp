@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <set>
+#include <vector>
 
 namespace quillbill {
 
@@ -86,7 +87,8 @@ void copyTable(const Database& from, const Database& to, const QString& table, c
     flush();
 }
 
-// Each identity column goes on after the highest key copied into it.
+// Each identity column goes on after the highest key copied into it, and
+// never below a key it has already given out.
 void continueKeys(const Database& server)
 {
     // Read whole first: a server's connection reads one result at a time.
@@ -95,8 +97,10 @@ void continueKeys(const Database& server)
                                     "table_schema = current_schema() AND is_identity = 'YES'"))) {
         const QString table = identity.value(0).toString();
         const QString column = identity.value(1).toString();
-        server.execute(QStringLiteral("SELECT setval(pg_get_serial_sequence(?, ?), COALESCE(MAX(%1), 0) + 1, false) "
-                                      "FROM %2")
+        server.execute(QStringLiteral("SELECT setval(sequence, GREATEST(highest, 1), highest > 0) FROM (SELECT "
+                                      "pg_get_serial_sequence(?, ?) AS sequence) AS named, LATERAL (SELECT "
+                                      "GREATEST(COALESCE(MAX(%1), 0), COALESCE(pg_sequence_last_value(sequence), "
+                                      "0)) AS highest FROM %2) AS keys")
                            .arg(column, table),
                        {table, column});
     }
@@ -160,6 +164,76 @@ void copyServerToFile(const Database& server, const Database& file)
         throw;
     }
     server.execute(QStringLiteral("COMMIT"));
+}
+
+namespace {
+
+using Keys = std::set<std::vector<QString>>;
+
+// The rows of a SELECT, each as its columns' text, to compare across the
+// two kinds of database.
+Keys keysOf(const Database& database, const QString& select)
+{
+    Keys keys;
+    for (const QSqlRecord& row : database.rows(select)) {
+        std::vector<QString> key;
+        for (int column = 0; column < row.count(); ++column)
+            key.push_back(row.isNull(column) ? QStringLiteral("\u0000") : row.value(column).toString());
+        keys.insert(std::move(key));
+    }
+    return keys;
+}
+
+int missingFrom(const Keys& kept, const Keys& before)
+{
+    int missing = 0;
+    for (const auto& key : before)
+        missing += kept.count(key) == 0 ? 1 : 0;
+    return missing;
+}
+
+} // namespace
+
+ReplacedRows replaceServerRows(const Database& file, const Database& server)
+{
+    ReplacedRows replaced;
+    const QString invoices = QStringLiteral("SELECT CustomerID, InvoiceID FROM TblInvoice");
+    const QString jobs = QStringLiteral("SELECT JobID, CustomerID, InvoiceID, JobDescription, Sums FROM TblJobs");
+    server.inTransaction([&] {
+        replaced.lostInvoices = missingFrom(keysOf(file, invoices), keysOf(server, invoices));
+        replaced.lostJobs = missingFrom(keysOf(file, jobs), keysOf(server, jobs));
+        const std::vector<QSqlRecord> counters =
+            server.rows(QStringLiteral("SELECT BillCode, MAX(InvoiceNumber) FROM TblBillingCodes GROUP BY BillCode"));
+        const std::set<QString> withRowid = serverTablesWithRowid(server);
+        for (const QString& table : fileTables(file)) {
+            server.execute(QStringLiteral("DELETE FROM ") + table);
+            QStringList columns = fileColumns(file, table);
+            if (withRowid.count(table.toLower()) > 0)
+                columns.prepend(QStringLiteral("rowid"));
+            copyTable(file, server, table, columns, QStringLiteral("rowid"));
+            if (countOf(server, table) != countOf(file, table))
+                throw DatabaseError(
+                    QObject::tr("The server holds a different number of rows of %1 than the backup.").arg(table));
+        }
+        // A number given out before stays given: each counter ends no lower
+        // than it was, and a code the backup lacks keeps its counter.
+        for (const QSqlRecord& counter : counters) {
+            const QVariant code = counter.isNull(0) ? QVariant() : counter.value(0);
+            const qlonglong number = counter.value(1).toLongLong();
+            if (number <= 0)
+                continue;
+            if (server.firstRow(QStringLiteral("SELECT 1 FROM TblBillingCodes WHERE BillCode IS NOT DISTINCT FROM ?"),
+                                {code}))
+                server.execute(QStringLiteral("UPDATE TblBillingCodes SET InvoiceNumber = ? WHERE BillCode IS NOT "
+                                              "DISTINCT FROM ? AND InvoiceNumber < ?"),
+                               {number, code, number});
+            else
+                server.execute(QStringLiteral("INSERT INTO TblBillingCodes (BillCode, InvoiceNumber) VALUES (?, ?)"),
+                               {code, number});
+        }
+        continueKeys(server);
+    });
+    return replaced;
 }
 
 } // namespace quillbill

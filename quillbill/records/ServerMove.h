@@ -31,4 +31,18 @@ std::vector<MovedTable> moveToServer(const Database& file, const Database& serve
 // fails, none. Throws DatabaseError.
 void copyServerToFile(const Database& server, const Database& file);
 
+// What replacing a server's rows took away: the invoices and jobs it held
+// that the replacement does not.
+struct ReplacedRows {
+    int lostInvoices = 0;
+    int lostJobs = 0;
+};
+
+// Replaces every row of the server's database with those of `file`, a
+// Quillbill file of this version, in one write transaction that the other
+// desks wait for (up to the lock wait, then it fails and nothing changes).
+// Numbers given out stay given: each invoice number counter and each key
+// sequence ends no lower than it was. Throws DatabaseError.
+ReplacedRows replaceServerRows(const Database& file, const Database& server);
+
 } // namespace quillbill

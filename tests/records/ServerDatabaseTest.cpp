@@ -2,6 +2,7 @@
 // opens, an office's file moved there, and a server's backup. The records
 // suites run on the server as on the file.
 
+#include "LockingProcess.h"
 #include "TestProgram.h"
 #include "TestServer.h"
 
@@ -159,6 +160,66 @@ TEST(ServerBackup, IsAFileThatAFileRestores)
         InvoiceRecords(file, QStringLiteral("clerk")).createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 3, 1)),
         invoice + 1)
         << "the number after the server's last";
+}
+
+int64_t countIn(const Database& database, const char* table)
+{
+    return database.firstRow(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table))->value(0).toLongLong();
+}
+
+// A backup of either kind goes back into the server in one transaction:
+// what was made after it is gone, and told, but no invoice number or
+// customer number is given out again. While another desk writes, the
+// restore waits, then is refused with the server as it was.
+TEST(ServerRestore, PutsABackupBackAndNeverIssuesANumberTwice)
+{
+    TestServerDatabase server;
+    server.lay();
+    Database onServer;
+    onServer.openServer(server.address());
+    const CustomerRecords customers(onServer);
+    const InvoiceRecords invoices(onServer, QStringLiteral("clerk"));
+    const int32_t alpha = customers.add({0, "Alpha", "1 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"});
+    ASSERT_EQ(invoices.createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 2, 1)), 1);
+    QTemporaryDir folder;
+    const QString serverBackup = folder.filePath(QStringLiteral("server.BAK"));
+    DatabaseFiles::backup(onServer, serverBackup);
+    const int32_t beta = customers.add({0, "Beta", "2 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"});
+    ASSERT_EQ(invoices.createInvoice(QStringLiteral("ALP"), beta, QDate(2026, 2, 2)), 2);
+    invoices.addJob({beta, 2, QStringLiteral("Later work"), Money::fromUnits(10'000)});
+
+    const DatabaseFiles::RestoreOutcome outcome = DatabaseFiles::restoreInto(onServer, serverBackup);
+    EXPECT_EQ(outcome.lostInvoices, 1);
+    EXPECT_EQ(outcome.lostJobs, 1);
+    EXPECT_EQ(countIn(onServer, "TblCustomer"), 1);
+    EXPECT_EQ(invoices.createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 3, 1)), 3)
+        << "number 2 went out before the restore";
+    EXPECT_GT(customers.add({0, "Gamma", "3 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"}), beta);
+
+    TestProgram program;
+    const Database& file = program.app->state.MainDatabase;
+    CustomerRecords(file).add({0, "Delta", "4 Main St", "Ottawa", "ON", "K1A0B1", "", "", "DEL"});
+    const QString fileBackup = folder.filePath(QStringLiteral("file.BAK"));
+    DatabaseFiles::backup(file, fileBackup);
+    {
+        LockingProcess otherDesk(server.url(), "BEGIN; SELECT pg_advisory_xact_lock(1363298636);");
+        ASSERT_TRUE(otherDesk.locked());
+        onServer.setBusyWaitLimit(100);
+        const int64_t before = countIn(onServer, "TblCustomer");
+        try {
+            DatabaseFiles::restoreInto(onServer, fileBackup);
+            ADD_FAILURE() << "restored while another desk wrote";
+        } catch (const DatabaseError& error) {
+            EXPECT_EQ(error.cause(), DatabaseError::Cause::Busy) << error.message().toStdString();
+        }
+        EXPECT_EQ(countIn(onServer, "TblCustomer"), before);
+    }
+    DatabaseFiles::restoreInto(onServer, fileBackup);
+    for (const char* table : {"TblCustomer", "TblJobs", "TblUsers", "TblMyCompanyInfo"})
+        EXPECT_EQ(countIn(onServer, table), countIn(file, table)) << table;
+    EXPECT_EQ(onServer.firstRow("SELECT InvoiceNumber FROM TblBillingCodes WHERE BillCode = 'ALP'")->value(0).toInt(),
+              3)
+        << "the file never knew code ALP, whose counter stays";
 }
 
 } // namespace
