@@ -25,6 +25,9 @@ QString documentFailureMessage(const DatabaseError& error)
     case DatabaseError::Cause::DiskFull:
         return QObject::tr("The disk that holds the database is full, so the document was not made. "
                            "Please make room on it and try again.");
+    case DatabaseError::Cause::ConnectionLost:
+        return QObject::tr("The connection to the database server was lost, so the document was not made. "
+                           "Please try again: the program connects again first.");
     case DatabaseError::Cause::Other:
         break;
     }

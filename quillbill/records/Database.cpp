@@ -81,8 +81,12 @@ DatabaseError::Cause causeOf(const QSqlError& error)
 
 DatabaseError failure(const QSqlError& error, Database::Kind kind)
 {
-    return DatabaseError(describe(error),
-                         kind == Database::Kind::Server ? ServerConnection::causeOf(error) : causeOf(error));
+    const DatabaseError::Cause cause =
+        kind == Database::Kind::Server ? ServerConnection::causeOf(error) : causeOf(error);
+    if (cause == DatabaseError::Cause::ConnectionLost)
+        return DatabaseError(QObject::tr("The connection to the database server was lost: %1").arg(describe(error)),
+                             cause);
+    return DatabaseError(describe(error), cause);
 }
 
 // The CASELESS collation: text equal but for letter case is equal, in every
@@ -119,6 +123,10 @@ QString saveFailureMessage(const DatabaseError& error, const QString& otherwise)
     case DatabaseError::Cause::DiskFull:
         return QObject::tr("The disk that holds the database is full, so nothing was saved. "
                            "Please make room on it and try again.");
+    case DatabaseError::Cause::ConnectionLost:
+        return QObject::tr("The connection to the database server was lost, so this was not saved; what was "
+                           "saved before is safe on the server. Please try again: the program connects again "
+                           "first.");
     case DatabaseError::Cause::Other:
         break;
     }
@@ -273,6 +281,25 @@ void Database::openServerExpecting(const ServerAddress& server, bool empty)
                                 .arg(server.database, server.host, problem));
     }
     kind_ = Kind::Server;
+    server_ = server;
+    connectionLost_ = false;
+}
+
+void Database::reconnect() const
+{
+    for (;;) {
+        try {
+            // A new connection in place of the lost one, with the same name.
+            auto* self = const_cast<Database*>(this);
+            self->openServerExpecting(server_, false);
+            return;
+        } catch (const DatabaseError& error) {
+            // Still the server's, though not open.
+            const_cast<Database*>(this)->kind_ = Kind::Server;
+            if (!reconnectPrompt_ || !reconnectPrompt_(error.message()))
+                throw DatabaseError(error.message(), DatabaseError::Cause::ConnectionLost);
+        }
+    }
 }
 
 void Database::mendCounterTwins() const
@@ -331,6 +358,10 @@ void Database::withRawHandle(const std::function<void(sqlite3*)>& work) const
 
 QSqlQuery Database::execute(const QString& sql, const QVariantList& values) const
 {
+    // A lost connection is made again before the next statement that
+    // starts something new; inside a transaction the work is gone with it.
+    if (connectionLost_ && transactionDepth_ == 0)
+        reconnect();
     if (!isOpen())
         throw DatabaseError(QObject::tr("The database is not open."));
     refuseWhileWaiting();
@@ -339,13 +370,19 @@ QSqlQuery Database::execute(const QString& sql, const QVariantList& values) cons
     query.setForwardOnly(true);
     // PostgreSQL prepares no transaction control (BEGIN, COMMIT); a
     // statement without values needs no preparing.
+    const auto failed = [this](const QSqlQuery& statement) {
+        DatabaseError error = failure(statement.lastError(), kind_);
+        if (error.cause() == DatabaseError::Cause::ConnectionLost)
+            connectionLost_ = true;
+        return error;
+    };
     if (kind_ == Kind::Server && values.isEmpty()) {
         if (!query.exec(sql))
-            throw failure(query.lastError(), kind_);
+            throw failed(query);
         return query;
     }
     if (!query.prepare(sql))
-        throw failure(query.lastError(), kind_);
+        throw failed(query);
     for (const QVariant& value : values) {
         // Qt binds a null QString (the text of an untouched, empty box) as
         // NULL. Text is text: an empty one is stored as ''. A missing value
@@ -356,7 +393,7 @@ QSqlQuery Database::execute(const QString& sql, const QVariantList& values) cons
             query.addBindValue(value);
     }
     if (!query.exec())
-        throw failure(query.lastError(), kind_);
+        throw failed(query);
     return query;
 }
 
@@ -404,6 +441,8 @@ void Database::inTransaction(const std::function<void()>& work) const
             // the transaction; a server whose connection is lost has too.
         }
     };
+    ++transactionDepth_;
+    const auto ended = qScopeGuard([this] { --transactionDepth_; });
     try {
         if (kind_ == Kind::Server)
             execute(QString::fromLatin1(ServerConnection::holdOffOtherWriters));

@@ -104,8 +104,20 @@ public:
     // and with false when it stops waiting.
     void setWaitNotice(std::function<void(bool waiting)> notice) { waitNotice_ = std::move(notice); }
 
+    // A server's connection that was lost (the server restarted, the
+    // network failed) fails its statement with Cause::ConnectionLost, and
+    // what its transaction had not committed is gone. The next statement
+    // outside a transaction connects again first; while that fails,
+    // `prompt` is asked with why, and true tries again. Without a prompt,
+    // or when it says false, that statement fails with ConnectionLost too.
+    void setReconnectPrompt(std::function<bool(const QString& problem)> prompt)
+    {
+        reconnectPrompt_ = std::move(prompt);
+    }
+
 private:
     void openServerExpecting(const ServerAddress& server, bool empty);
+    void reconnect() const;
     void mendCounterTwins() const;
     static int busyWait(void* self, int attempt);
     void endWait() const;
@@ -116,6 +128,11 @@ private:
     QString filePath_;
     int busyWaitLimitMs_;
     std::function<void(bool)> waitNotice_;
+    std::function<bool(const QString&)> reconnectPrompt_;
+    // The server, to connect to again when the connection is lost.
+    ServerAddress server_;
+    mutable bool connectionLost_ = false;
+    mutable int transactionDepth_ = 0;
     // The busy wait runs inside a statement; these are its state.
     mutable QElapsedTimer waitClock_;
     mutable bool waiting_ = false;

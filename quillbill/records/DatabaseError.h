@@ -11,7 +11,7 @@ namespace quillbill {
 class DatabaseError : public std::runtime_error {
 public:
     // The causes a user can do something about; everything else is Other.
-    enum class Cause { Other, Busy, ReadOnly, DiskFull };
+    enum class Cause { Other, Busy, ReadOnly, DiskFull, ConnectionLost };
 
     explicit DatabaseError(const QString& message, Cause cause = Cause::Other)
         : std::runtime_error(message.toStdString()), message_(message), cause_(cause)
@@ -27,7 +27,7 @@ private:
 
 // What a window says when a save was refused: the reason when it is one the
 // user can act on (another program holds the file, the file cannot be written,
-// the disk is full), otherwise `otherwise`. The record rules are checked by
+// the disk is full, the server's connection was lost), otherwise `otherwise`. The record rules are checked by
 // the database itself, so most refusals are about the entered data.
 QString saveFailureMessage(const DatabaseError& error, const QString& otherwise);
 

@@ -114,6 +114,11 @@ DatabaseError::Cause causeOf(const QSqlError& error)
     // disk_full
     if (state == QLatin1String("53100"))
         return DatabaseError::Cause::DiskFull;
+    // A connection exception, the server shutting down or restarting, or
+    // no answer at all: the connection is gone.
+    if (state.isEmpty() || state.startsWith(QLatin1String("08")) || state == QLatin1String("57P01")
+        || state == QLatin1String("57P02") || state == QLatin1String("57P03"))
+        return DatabaseError::Cause::ConnectionLost;
     return DatabaseError::Cause::Other;
 }
 

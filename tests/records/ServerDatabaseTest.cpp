@@ -1,6 +1,7 @@
 // The program's records on a real PostgreSQL server: which databases it
-// opens, an office's file moved there, and a server's backup. The records
-// suites run on the server as on the file.
+// opens, an office's file moved there, a server's backup and restore, a
+// connection lost and made again, and a program killed mid-issue. The
+// records suites run on the server as on the file.
 
 #include "LockingProcess.h"
 #include "TestProgram.h"
@@ -16,8 +17,10 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace quillbill::testing {
 namespace {
@@ -220,6 +223,98 @@ TEST(ServerRestore, PutsABackupBackAndNeverIssuesANumberTwice)
     EXPECT_EQ(onServer.firstRow("SELECT InvoiceNumber FROM TblBillingCodes WHERE BillCode = 'ALP'")->value(0).toInt(),
               3)
         << "the file never knew code ALP, whose counter stays";
+}
+
+// The server ends the connection, as a restart does: the next statement
+// says so, nothing committed is lost, and the one after connects again,
+// asking the user to retry while the server turns it away.
+TEST(ServerConnectionLost, IsToldAndMadeAgainOnRetry)
+{
+    TestServerDatabase server;
+    server.lay();
+    Database database;
+    database.openServer(server.address());
+    const int32_t alpha =
+        CustomerRecords(database).add({0, "Alpha", "1 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"});
+    QSqlDatabase administration = server.connect(QStringLiteral("administration"));
+    const auto endConnection = [&] {
+        const qlonglong backend = database.firstRow("SELECT pg_backend_pid()")->value(0).toLongLong();
+        QSqlQuery terminate(administration);
+        ASSERT_TRUE(terminate.exec(QStringLiteral("SELECT pg_terminate_backend(%1, 30000)").arg(backend)));
+    };
+    // From another database: none may bar connections to its own.
+    const auto allowConnections = [&](bool allowed) {
+        EXPECT_EQ(QProcess::execute(QStringLiteral("psql"),
+                                    {"-X", "-q", "-h", TestServerDatabase::socketFolder(), "-U", server.address().user,
+                                     "-d", "postgres", "-c",
+                                     QStringLiteral("ALTER DATABASE %1 ALLOW_CONNECTIONS %2")
+                                         .arg(server.name(), allowed ? "true" : "false")}),
+                  0);
+    };
+    const InvoiceRecords invoices(database, QStringLiteral("clerk"));
+
+    endConnection();
+    try {
+        invoices.createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 2, 1));
+        ADD_FAILURE() << "issued on a lost connection";
+    } catch (const DatabaseError& error) {
+        EXPECT_EQ(error.cause(), DatabaseError::Cause::ConnectionLost) << error.message().toStdString();
+    }
+    EXPECT_EQ(invoices.createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 2, 1)), 1)
+        << "connected again; the customer saved before is there";
+
+    endConnection();
+    allowConnections(false);
+    QStringList asked;
+    database.setReconnectPrompt([&](const QString& problem) {
+        asked << problem;
+        if (asked.size() == 1)
+            return false; // Cancel
+        allowConnections(true);
+        return true; // Retry, with the server back
+    });
+    EXPECT_THROW(invoices.createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 2, 2)), DatabaseError);
+    try {
+        invoices.createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 2, 2));
+        ADD_FAILURE() << "issued while the server turned the program away";
+    } catch (const DatabaseError& error) {
+        EXPECT_EQ(error.cause(), DatabaseError::Cause::ConnectionLost) << error.message().toStdString();
+    }
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_EQ(invoices.createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 2, 2)), 2);
+    EXPECT_EQ(asked.size(), 2);
+}
+
+// A program killed mid-issue (kill -9) takes nothing with it: what it
+// committed stays, what it had not is gone, and the next number follows
+// the last one given with no gap and none twice.
+TEST(ServerKilledProgram, LeavesNoGapAndNoNumberTwice)
+{
+    TestServerDatabase server;
+    server.lay();
+    Database database;
+    database.openServer(server.address());
+    const int32_t alpha =
+        CustomerRecords(database).add({0, "Alpha", "1 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"});
+    QProcess child;
+    child.start(QStringLiteral(INVOICE_ISSUING_CHILD),
+                {server.url(), QStringLiteral("ALP"), QString::number(alpha), QStringLiteral("1000000")});
+    ASSERT_TRUE(child.waitForReadyRead(60'000));
+    child.write("\n");
+    const auto issued = [&] { return database.firstRow("SELECT COUNT(*) FROM TblInvoice")->value(0).toInt(); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return issued() >= 20; }, 60'000));
+    child.kill();
+    ASSERT_TRUE(child.waitForFinished(60'000));
+
+    const int32_t next = InvoiceRecords(database, QStringLiteral("clerk"))
+                             .createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 2, 1));
+    const auto numbers =
+        database.firstRow("SELECT COUNT(*), COUNT(DISTINCT InvoiceID), MAX(InvoiceID) FROM TblInvoice");
+    EXPECT_EQ(numbers->value(0).toInt(), next);
+    EXPECT_EQ(numbers->value(1).toInt(), next);
+    EXPECT_EQ(numbers->value(2).toInt(), next);
+    EXPECT_EQ(database.firstRow("SELECT InvoiceNumber FROM TblBillingCodes WHERE BillCode = 'ALP'")->value(0).toInt(),
+              next);
 }
 
 } // namespace

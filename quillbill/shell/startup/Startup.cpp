@@ -39,6 +39,7 @@ Startup::~Startup()
     // The login and the splash are top-level windows without a parent; the
     // main window goes with main_.
     app_.state.MainDatabase.setWaitNotice({});
+    app_.state.MainDatabase.setReconnectPrompt({});
     delete login_;
     delete splash_;
 }
@@ -105,6 +106,17 @@ bool Startup::openDatabase()
             if (main_)
                 main_->setStatusText(statusBeforeWait_);
         }
+    });
+    // A server whose connection was lost is connected to again before the
+    // next save or read; while it cannot be, the user says when to retry.
+    database.setReconnectPrompt([this](const QString& problem) {
+        return app_.messages.askRetry(
+            QApplication::activeWindow(),
+            tr("The connection to the database server was lost, and cannot be made again now.\n%1\n\nWhat "
+               "was saved before is safe on the server. Check that the server is running and that this computer "
+               "can reach it, and press Retry; Cancel leaves the connection closed until the next try.")
+                .arg(problem),
+            ProgramInfo::title);
     });
     return true;
 }
