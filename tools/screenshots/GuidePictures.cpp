@@ -24,6 +24,7 @@
 #include "shell/login/frmLogin.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/options/frmOptions.h"
+#include "shell/servermove/frmMoveToServer.h"
 #include "shell/startup/ChildWindows.h"
 #include "shell/tips/frmAbout.h"
 #include "shell/tips/frmTip.h"
@@ -43,6 +44,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -293,12 +295,25 @@ void takeEmailPicture(AppContext& app, const QString& guide)
     app.state.AttachmentPath.clear();
 }
 
-// The options window's three pages; the Security page with two functions
-// reserved, the E-mail page filled in for a mail provider (nothing is saved).
+// The office's server as the Database page and the move to a server show it.
+void fillSampleServer(QWidget* window)
+{
+    control<QLineEdit>(window, "txtDbHost")->setText(QStringLiteral("server.tidywindows.lan"));
+    control<QLineEdit>(window, "txtDbName")->setText(QStringLiteral("quillbill"));
+    control<QLineEdit>(window, "txtDbUser")->setText(QStringLiteral("quillbill"));
+    control<QLineEdit>(window, "txtDbPassword")->setText(QStringLiteral("secret"));
+    auto* encryption = control<QComboBox>(window, "cboDbEncryption");
+    encryption->setCurrentIndex(encryption->findData(QStringLiteral("require")));
+}
+
+// The options window's four pages; the Security page with two functions
+// reserved, the E-mail page filled in for a mail provider, the Database page
+// with the office's server (nothing is saved). Then the move to that server.
 void takeOptionsPictures(AppContext& app, const QString& guide)
 {
     frmMain main(app);
-    frmOptions window(app, main.securedMenuItems(), nullptr, MailPassword(QStringLiteral("Quillbill screenshots")));
+    frmOptions window(app, main.securedMenuItems(), nullptr, MailPassword(QStringLiteral("Quillbill screenshots")),
+                      Keyring(QStringLiteral("Quillbill screenshots")));
     window.show();
     save(&window, guide, "options");
 
@@ -315,6 +330,17 @@ void takeOptionsPictures(AppContext& app, const QString& guide)
 
     fillSampleMailPage(&window);
     save(&window, guide, "options-email");
+
+    control<QAction>(&window, "mnuDatabase")->trigger();
+    control<QRadioButton>(&window, "optDbServer")->click();
+    fillSampleServer(&window);
+    save(&window, guide, "options-database");
+
+    frmMoveToServer move(
+        app, [] {}, nullptr, Keyring(QStringLiteral("Quillbill screenshots")));
+    move.show();
+    fillSampleServer(&move);
+    save(&move, guide, "move-to-server");
 }
 
 void takeUsersPicture(AppContext& app, const QString& guide)

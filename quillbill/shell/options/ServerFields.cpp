@@ -67,7 +67,12 @@ ServerFields::ServerFields(QWidget* parent)
     auto* certificateRow = new QHBoxLayout;
     certificateRow->addWidget(certificateBox_);
     certificateRow->addWidget(certificateButton_);
-    layout->addRow(tr("&Certificate authority:"), certificateRow);
+    auto* certificateLabel = new QLabel(tr("&Certificate authority:"));
+    certificateLabel->setBuddy(certificateBox_);
+    layout->addRow(certificateLabel, certificateRow);
+    // Room for the keyring's word from the start: it comes once the window
+    // is shown, when the window's size is already made.
+    keyringLabel_->setText(tr("A password typed here is kept in the desktop's keyring."));
 
     for (QLineEdit* box : {hostBox_, databaseBox_, userBox_, passwordBox_, certificateBox_})
         connect(box, &QLineEdit::textEdited, this, &ServerFields::edited);
@@ -116,8 +121,7 @@ void ServerFields::showKeyring(const Keyring::Reading& reading)
     if (reading.locked) {
         keyringLabel_->setText(tr("The saved password could not be read: %1.").arg(reading.problem));
     } else if (!reading.keyringAnswered) {
-        keyringLabel_->setText(tr("No keyring answered: the program signs in as the server allows without a "
-                                  "password (for example from ~/.pgpass)."));
+        keyringLabel_->setText(tr("No keyring answered, so a password typed here is not kept."));
     } else if (reading.password) {
         passwordBox_->setPlaceholderText(tr("(kept in the keyring)"));
         keyringLabel_->setText(tr("The password is kept in the desktop's keyring."));
