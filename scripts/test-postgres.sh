@@ -3,6 +3,8 @@
 #
 #     scripts/test-postgres.sh start DIR    # makes DIR/data, starts it
 #     scripts/test-postgres.sh stop DIR     # stops it and removes DIR
+#     scripts/test-postgres.sh halt DIR     # stops it and keeps its data
+#     scripts/test-postgres.sh resume DIR   # starts a halted one again
 #
 # The server listens on a Unix socket in DIR only, never on a TCP port, and
 # trusts the one role "quillbill_test", so it can reach no server of the
@@ -46,8 +48,15 @@ stop)
     fi
     rm -rf "$dir"
     ;;
+halt)
+    $as_owner "$bin/pg_ctl" -D "$dir/data" -m fast -w stop >/dev/null
+    ;;
+resume)
+    $as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w \
+        -o "-c listen_addresses='' -c unix_socket_directories='$dir' -c fsync=off" start >/dev/null
+    ;;
 *)
-    echo "usage: $0 start|stop DIR" >&2
+    echo "usage: $0 start|stop|halt|resume DIR" >&2
     exit 2
     ;;
 esac

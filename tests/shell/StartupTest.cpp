@@ -112,8 +112,29 @@ TEST(StartupDatabase, TheServerTheSettingsNameOpensAndOneOutOfReachOffersToTryAg
     {
         Startup startup(*program.app);
         EXPECT_TRUE(startup.openDatabase());
-        EXPECT_EQ(program.app->state.MainDatabase.kind(), Database::Kind::Server);
+        const Database& database = program.app->state.MainDatabase;
+        EXPECT_EQ(database.kind(), Database::Kind::Server);
         EXPECT_TRUE(program.messages.empty());
+
+        // The connection lost, and the server turning the program away: the
+        // user is asked whether to try again.
+        const auto administer = [&](const QString& sql) {
+            return QProcess::execute("psql",
+                                     {"-X", "-q", "-h", TestServerDatabase::socketFolder(), "-U", server.address().user,
+                                      "-d", "postgres", "-c", sql});
+        };
+        ASSERT_EQ(administer(QStringLiteral("ALTER DATABASE %1 ALLOW_CONNECTIONS false").arg(server.name())), 0);
+        const QString backend = database.firstRow("SELECT pg_backend_pid()")->value(0).toString();
+        ASSERT_EQ(administer(QStringLiteral("SELECT pg_terminate_backend(%1, 30000)").arg(backend)), 0);
+        EXPECT_THROW(database.firstRow("SELECT 1"), DatabaseError);
+        program.messages.answerNext(false);
+        EXPECT_THROW(database.firstRow("SELECT 1"), DatabaseError);
+        ASSERT_EQ(program.messages.messages.size(), 1u);
+        EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::RetryQuestion);
+        EXPECT_TRUE(program.messages.last().text.contains("connection to the database server was lost"));
+        ASSERT_EQ(administer(QStringLiteral("ALTER DATABASE %1 ALLOW_CONNECTIONS true").arg(server.name())), 0);
+        EXPECT_EQ(database.firstRow("SELECT 1")->value(0).toInt(), 1) << "connected again";
+        program.messages.clear();
     }
     program.app->state.MainDatabase.close();
 
