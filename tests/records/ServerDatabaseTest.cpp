@@ -130,16 +130,30 @@ TEST(ServerMove, LeavesTheServerEmptyWhenARowCannotMoveAndRefusesADatabaseInUse)
     }
 }
 
+// The customer every test of an office's work starts with.
+int32_t addAlpha(const Database& database)
+{
+    return CustomerRecords(database).add({0, "Alpha", "1 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"});
+}
+
+// A database of the tests' server laid out, and open.
+struct OpenServer {
+    OpenServer()
+    {
+        server.lay();
+        database.openServer(server.address());
+    }
+    TestServerDatabase server;
+    Database database;
+};
+
 // A server's backup is the same .BAK file as a file's: a whole Quillbill
 // file holding every row with its keys, which a file restores.
 TEST(ServerBackup, IsAFileThatAFileRestores)
 {
-    TestServerDatabase server;
-    server.lay();
-    Database onServer;
-    onServer.openServer(server.address());
-    const int32_t alpha =
-        CustomerRecords(onServer).add({0, "Alpha", "1 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"});
+    const OpenServer open;
+    const Database& onServer = open.database;
+    const int32_t alpha = addAlpha(onServer);
     const InvoiceRecords invoices(onServer, QStringLiteral("clerk"));
     const int32_t invoice = invoices.createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 2, 1));
     invoices.addJob({alpha, invoice, QStringLiteral("Design"), Money::fromUnits(1'000'000)});
@@ -177,10 +191,9 @@ int64_t countIn(const Database& database, const char* table)
 // restore waits, then is refused with the server as it was.
 TEST(ServerRestore, PutsABackupBackAndNeverIssuesANumberTwice)
 {
-    TestServerDatabase server;
-    server.lay();
-    Database onServer;
-    onServer.openServer(server.address());
+    OpenServer open;
+    const TestServerDatabase& server = open.server;
+    Database& onServer = open.database;
     const CustomerRecords customers(onServer);
     const InvoiceRecords invoices(onServer, QStringLiteral("clerk"));
     const int32_t alpha = customers.add({0, "Alpha", "1 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"});
@@ -273,8 +286,7 @@ TEST(ServerRestarted, MidWorkLosesNothingCommittedAndIsConnectedAgain)
     }
     Database database;
     database.openServer(office);
-    const int32_t alpha =
-        CustomerRecords(database).add({0, "Alpha", "1 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"});
+    const int32_t alpha = addAlpha(database);
     const InvoiceRecords invoices(database, QStringLiteral("clerk"));
     ASSERT_EQ(invoices.createInvoice(QStringLiteral("ALP"), alpha, QDate(2026, 2, 1)), 1);
 
@@ -304,15 +316,12 @@ TEST(ServerRestarted, MidWorkLosesNothingCommittedAndIsConnectedAgain)
 // the last one given with no gap and none twice.
 TEST(ServerKilledProgram, LeavesNoGapAndNoNumberTwice)
 {
-    TestServerDatabase server;
-    server.lay();
-    Database database;
-    database.openServer(server.address());
-    const int32_t alpha =
-        CustomerRecords(database).add({0, "Alpha", "1 Main St", "Ottawa", "ON", "K1A0B1", "", "", "ALP"});
+    const OpenServer open;
+    const Database& database = open.database;
+    const int32_t alpha = addAlpha(database);
     QProcess child;
     child.start(QStringLiteral(INVOICE_ISSUING_CHILD),
-                {server.url(), QStringLiteral("ALP"), QString::number(alpha), QStringLiteral("1000000")});
+                {open.server.url(), QStringLiteral("ALP"), QString::number(alpha), QStringLiteral("1000000")});
     ASSERT_TRUE(child.waitForReadyRead(60'000));
     child.write("\n");
     const auto issued = [&] { return database.firstRow("SELECT COUNT(*) FROM TblInvoice")->value(0).toInt(); };
