@@ -83,6 +83,9 @@ set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION misc)
 # records are on a server, libsecret (QtKeychain opens it to reach the
 # keyring), and xdg-utils for the help pages.
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-psql, libsecret-1-0, xdg-utils")
+# Qt's own translations of its standard buttons and dialogs, for a desktop
+# in another language than English.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SUGGESTS "cups, gnome-keyring")
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "invoicing for small offices
 Quillbill keeps your customers and their billing codes, writes numbered

@@ -9,3 +9,4 @@
 #include <quirepress/Report.h>
 #include <quirepress/ReportEvents.h>
 #include <quirepress/Section.h>
+#include <quirepress/Translations.h>
