@@ -1066,6 +1066,125 @@ Les envoyer sans chiffrement quand même?</translation>
     </message>
 </context>
 <context>
+    <name>quillbill::MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Log Off...</source>
+        <translation>Fermer la session...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Company</source>
+        <translation>&amp;Entreprise</translation>
+    </message>
+    <message>
+        <source>Edit My Info</source>
+        <translation>Mes renseignements</translation>
+    </message>
+    <message>
+        <source>Customers</source>
+        <translation>Clients</translation>
+    </message>
+    <message>
+        <source>Add New</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Review/Edit</source>
+        <translation>Consulter/Modifier</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Invoices</source>
+        <translation>Fa&amp;ctures</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <source>Reprint/Update</source>
+        <translation>Réimprimer/Modifier</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimer un rapport</translation>
+    </message>
+    <message>
+        <source>Invoice Report</source>
+        <translation>Rapport des factures</translation>
+    </message>
+    <message>
+        <source>Statement of Account...</source>
+        <translation>Relevé de compte...</translation>
+    </message>
+    <message>
+        <source>Aging Report...</source>
+        <translation>Rapport d&apos;âge des comptes...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Options...</translation>
+    </message>
+    <message>
+        <source>Users...</source>
+        <translation>Utilisateurs...</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Base de données</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Move to Server...</source>
+        <translation>Déplacer vers le serveur...</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Fe&amp;nêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Contents...</source>
+        <translation>Sommaire...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Email Comments</source>
+        <translation>Envoyer des commentaires par courriel</translation>
+    </message>
+</context>
+<context>
     <name>quillbill::PaymentPanel</name>
     <message>
         <source>Record Payment</source>

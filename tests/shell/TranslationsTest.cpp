@@ -3,10 +3,12 @@
 
 #include "app/Translations.h"
 #include "TestProgram.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/servermove/frmMoveToServer.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QPushButton>
 
@@ -20,6 +22,8 @@ TEST(Translations, AFrenchDesktopGetsTheProgramsTheEnginesAndQtsFrench)
     frmMoveToServer window(*program.app, {});
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Déplacer vers le serveur"));
     EXPECT_EQ(window.findChild<QPushButton*>("cmdCancel")->text(), QStringLiteral("Annuler"));
+    frmMain main(*program.app);
+    EXPECT_EQ(main.menuItem("mnuMoveToServer")->text(), QStringLiteral("Déplacer vers le serveur..."));
     EXPECT_EQ(QCoreApplication::translate("quirepress::detail::frmDisplay", "First Page"),
               QStringLiteral("Première page"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));

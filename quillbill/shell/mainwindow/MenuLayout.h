@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QString>
 
@@ -12,9 +13,14 @@ namespace quillbill {
 // entries name as parent is a submenu; "-" is a separator.
 struct MenuEntry {
     QString name;
-    QString caption;
+    // The English caption, as the translations know it.
+    const char* caption;
     QKeySequence shortcut;
     QString parent;
+
+    bool isSeparator() const { return qstrcmp(caption, "-") == 0; }
+    // The caption in the program's language.
+    QString shownCaption() const { return QCoreApplication::translate("quillbill::MainMenu", caption); }
 };
 
 const std::vector<MenuEntry>& mainMenuLayout();

@@ -92,7 +92,7 @@ void frmMain::buildMenus()
     std::map<QString, QMenu*> menus;
     for (const MenuEntry& entry : mainMenuLayout()) {
         QMenu* parentMenu = entry.parent.isEmpty() ? nullptr : menus.at(entry.parent);
-        if (entry.caption == "-") {
+        if (entry.isSeparator()) {
             QAction* separator = parentMenu->addSeparator();
             separator->setObjectName(entry.name);
             menuItems_[entry.name] = separator;
@@ -103,12 +103,13 @@ void frmMain::buildMenus()
                            [&](const MenuEntry& other) { return other.parent == entry.name; });
         QAction* action = nullptr;
         if (isSubmenu) {
-            QMenu* menu = parentMenu ? parentMenu->addMenu(entry.caption) : menuBar()->addMenu(entry.caption);
+            QMenu* menu =
+                parentMenu ? parentMenu->addMenu(entry.shownCaption()) : menuBar()->addMenu(entry.shownCaption());
             menu->setObjectName(entry.name);
             menus[entry.name] = menu;
             action = menu->menuAction();
         } else {
-            action = parentMenu->addAction(entry.caption);
+            action = parentMenu->addAction(entry.shownCaption());
             action->setShortcut(entry.shortcut);
         }
         action->setObjectName(entry.name);
