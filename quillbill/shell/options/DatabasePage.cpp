@@ -21,6 +21,15 @@ Keyring::Reading DatabasePage::storedPassword(const ServerAddress& server) const
     return keyring_.read(serverPasswordKey(server));
 }
 
+ServerAddress DatabasePage::withPassword(ServerAddress server) const
+{
+    if (server.password.isEmpty()) {
+        if (const Keyring::Reading stored = storedPassword(server); stored.password)
+            server.password = *stored.password;
+    }
+    return server;
+}
+
 std::optional<DatabasePage::Refusal> DatabasePage::firstRefusal(const ServerAddress& server)
 {
     using Field = Refusal::Field;

@@ -22,6 +22,9 @@ public:
     // The server the settings choose, or nothing for this computer's file.
     std::optional<ServerAddress> load() const;
     Keyring::Reading storedPassword(const ServerAddress& server) const;
+    // `server` with the password the keyring keeps for it, unless one was
+    // typed.
+    ServerAddress withPassword(ServerAddress server) const;
 
     struct Refusal {
         enum class Field { Host, Database, User, CertificateAuthority };

@@ -17,6 +17,7 @@
 #include <QThread>
 
 #include <memory>
+#include <utility>
 
 namespace quillbill {
 
@@ -178,12 +179,9 @@ bool refuseServer(QWidget* window, MessageBoxes& messages, ServerFields* fields,
     return true;
 }
 
-std::optional<DatabasePage::Check> checkOffThread(QWidget* page, const DatabasePage& keyring, ServerAddress server)
+std::optional<DatabasePage::Check> checkOffThread(QWidget* page, const DatabasePage& keyring, ServerAddress typed)
 {
-    if (server.password.isEmpty()) {
-        if (const Keyring::Reading stored = keyring.storedPassword(server); stored.password)
-            server.password = *stored.password;
-    }
+    const ServerAddress server = keyring.withPassword(std::move(typed));
     // A server out of reach takes libpq's connect_timeout to say so; the
     // window goes on drawing meanwhile, with the page disabled.
     DatabasePage::Check result;

@@ -64,10 +64,7 @@ void frmMoveToServer::move()
                                              .arg(server.database, server.host),
                                          windowTitle()))
         return;
-    if (server.password.isEmpty()) {
-        if (const Keyring::Reading stored = page_.storedPassword(server); stored.password)
-            server.password = *stored.password;
-    }
+    server = page_.withPassword(std::move(server));
     if (closeChildWindows_)
         closeChildWindows_();
     OfficeMove moved;
