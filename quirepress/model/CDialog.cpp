@@ -1,6 +1,7 @@
 #include "model/CDialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -44,8 +45,12 @@ public:
             if (!files.isEmpty()) {
                 const QFileInfo chosen(files.first());
                 if (!chosen.isDir() && !chosen.absoluteDir().exists()) {
+                    // Not tr(): without Q_OBJECT here it would be QFileDialog's,
+                    // and look the text up under QFileDialog.
                     QMessageBox::warning(this, windowTitle(),
-                                         tr("%1\nPath does not exist.\nPlease verify the correct path was given.")
+                                         QCoreApplication::translate("quirepress::detail::FileDialog",
+                                                                     "%1\nPath does not exist.\nPlease verify the "
+                                                                     "correct path was given.")
                                              .arg(chosen.fileName()));
                     return;
                 }

@@ -3,6 +3,8 @@
 
 #include "model/Field_p.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -18,7 +20,7 @@ int16_t roundedWidth(double value)
 {
     const double rounded = std::nearbyint(value);
     if (!(rounded >= std::numeric_limits<int16_t>::min() && rounded <= std::numeric_limits<int16_t>::max()))
-        throw Error(6, source, QStringLiteral("Overflow"));
+        throw Error(6, source, QCoreApplication::translate("quirepress::Error", "Overflow"));
     return static_cast<int16_t>(rounded);
 }
 
@@ -64,7 +66,7 @@ QUIREPRESS_PROPERTY(int16_t, TableMaxColumnWidth, maxColumnWidth)
 void Field::setTableNumberRows(int16_t value)
 {
     if (value < 0)
-        throw Error(9, source, QStringLiteral("Subscript out of range"));
+        throw Error(9, source, QCoreApplication::translate("quirepress::Error", "Subscript out of range"));
     d->rows = value;
     d->resetCells();
 }
@@ -74,7 +76,7 @@ int16_t Field::TableNumberRows() const { return d->rows; }
 void Field::setTableNumberCols(int16_t value)
 {
     if (value < 0)
-        throw Error(9, source, QStringLiteral("Subscript out of range"));
+        throw Error(9, source, QCoreApplication::translate("quirepress::Error", "Subscript out of range"));
     d->cols = value;
     d->resetCells();
 }
@@ -84,7 +86,7 @@ int16_t Field::TableNumberCols() const { return d->cols; }
 void Field::setCellValue(int16_t iCol, int16_t iRow, const QString& value)
 {
     if (iCol < 0 || iRow < 0)
-        throw Error(9, source, QStringLiteral("Subscript out of range"));
+        throw Error(9, source, QCoreApplication::translate("quirepress::Error", "Subscript out of range"));
     if (iRow > d->rows || iCol > d->cols)
         return;
     // An empty cell is no cell, so memory follows the cells that hold text.
@@ -97,7 +99,7 @@ void Field::setCellValue(int16_t iCol, int16_t iRow, const QString& value)
 QString Field::CellValue(int16_t iCol, int16_t iRow) const
 {
     if (iCol < 0 || iRow < 0)
-        throw Error(9, source, QStringLiteral("Subscript out of range"));
+        throw Error(9, source, QCoreApplication::translate("quirepress::Error", "Subscript out of range"));
     if (iRow > d->rows || iCol > d->cols)
         return {};
     return d->cells.value(FieldPrivate::cellKey(iCol, iRow));
@@ -120,7 +122,7 @@ void Field::TableColumnWidths(const std::function<int32_t(const QString&)>& meas
         for (int16_t row = 1; row <= d->rows; ++row)
             label = std::max(label, measure(CellValue(1, row)));
         if (label > largestLabel)
-            throw Error(6, source, QStringLiteral("Overflow"));
+            throw Error(6, source, QCoreApplication::translate("quirepress::Error", "Overflow"));
         label += labelGap;
         if (d->cols != 1)
             column = roundedWidth(static_cast<double>(sectionWidth - label - left) / (d->cols - 1));

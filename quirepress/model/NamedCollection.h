@@ -4,6 +4,7 @@
 
 #include "model/CaseInsensitiveName.h"
 
+#include <QCoreApplication>
 #include <QHashFunctions>
 #include <QString>
 
@@ -95,7 +96,7 @@ private:
     size_t checkedIndex(int position) const
     {
         if (position < 1 || position > count())
-            throw Error(9, source_, QStringLiteral("Subscript out of range"));
+            throw Error(9, source_, QCoreApplication::translate("quirepress::Error", "Subscript out of range"));
         return static_cast<size_t>(position - 1);
     }
     size_t checkedIndex(const QString& key) const
@@ -103,7 +104,9 @@ private:
         const long index = indexOf(key);
         if (index < 0)
             throw Error(5, source_,
-                        QStringLiteral("Invalid procedure call or argument: no item named \"%1\"").arg(key));
+                        QCoreApplication::translate("quirepress::detail::NamedCollection",
+                                                    "Invalid procedure call or argument: no item named \"%1\"")
+                            .arg(key));
         return static_cast<size_t>(index);
     }
 

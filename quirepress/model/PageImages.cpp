@@ -2,6 +2,7 @@
 
 #include <quirepress/Error.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -85,9 +86,11 @@ QString requirePrivateTemporaryFolder(const QString& folder, bool& madeAnew)
     QString found = privateTemporaryFolder(madeAnew);
     if (found.isEmpty())
         throw Error(75, QStringLiteral("Quirepress.Output"),
-                    QStringLiteral("Path/File access error: there is no folder for this user's temporary files: %1 is "
-                                   "not a folder of this user's own that only this user can open (mode 0700), there "
-                                   "is no such runtime folder ($XDG_RUNTIME_DIR), and no folder can be made in %2.")
+                    QCoreApplication::translate(
+                        "quirepress::detail::PageImages",
+                        "Path/File access error: there is no folder for this user's temporary files: %1 is "
+                        "not a folder of this user's own that only this user can open (mode 0700), there "
+                        "is no such runtime folder ($XDG_RUNTIME_DIR), and no folder can be made in %2.")
                         .arg(sharedFolderPath(), QDir::tempPath()));
     return found;
 }

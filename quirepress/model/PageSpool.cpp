@@ -2,6 +2,8 @@
 
 #include <quirepress/Error.h>
 
+#include <QCoreApplication>
+
 namespace quirepress::detail {
 
 QString pageSpoolPath(const QString& temporaryFolder, const QString& baseName)
@@ -56,7 +58,9 @@ void PageSpool::spill()
 void PageSpool::writeFailed() const
 {
     throw Error(75, QStringLiteral("Quirepress.Output"),
-                QStringLiteral("Path/File access error: the preview's pages cannot be written to %1.").arg(path_));
+                QCoreApplication::translate("quirepress::detail::PageSpool",
+                                            "Path/File access error: the preview's pages cannot be written to %1.")
+                    .arg(path_));
 }
 
 std::optional<QPicture> PageSpool::page(int number) const

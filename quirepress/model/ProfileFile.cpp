@@ -3,6 +3,7 @@
 #include <quirepress/Error.h>
 
 #include <QAnyStringView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -55,7 +56,8 @@ QString megabytes(qint64 bytes) { return QString::number(static_cast<double>(byt
 
 [[noreturn]] void refuseSize(qint64 size)
 {
-    refuse(QStringLiteral("The file is %1 MB, more than the %2 MB that a report definition may take")
+    refuse(QCoreApplication::translate("quirepress::detail::ProfileFile",
+                                       "The file is %1 MB, more than the %2 MB that a report definition may take")
                .arg(megabytes(size))
                .arg(ProfileReader::maxFileSize / (1024 * 1024)));
 }
@@ -103,11 +105,12 @@ QByteArray windows1252ToUtf8(QByteArrayView bytes)
 QByteArray utf16ToUtf8(QByteArrayView bytes, QStringDecoder::Encoding encoding)
 {
     if (bytes.size() % 2 != 0)
-        refuse(QStringLiteral("The profile file is UTF-16 with an odd number of bytes: it is damaged"));
+        refuse(QCoreApplication::translate("quirepress::detail::ProfileFile",
+                                           "The profile file is UTF-16 with an odd number of bytes: it is damaged"));
     QStringDecoder utf16(encoding, QStringDecoder::Flag::Stateless);
     const QString text = utf16.decode(bytes);
     if (utf16.hasError())
-        refuse(QStringLiteral("The profile file is damaged UTF-16"));
+        refuse(QCoreApplication::translate("quirepress::detail::ProfileFile", "The profile file is damaged UTF-16"));
     return text.toUtf8();
 }
 
@@ -137,14 +140,17 @@ QByteArray utf8Text(const QByteArray& bytes, qsizetype& start)
     start = 0;
     // Checked before UTF-16, whose little-endian mark begins the same way.
     if (bytes.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)) || bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)))
-        refuse(QStringLiteral("The profile file is UTF-32, which is not read: save it as UTF-8"));
+        refuse(QCoreApplication::translate("quirepress::detail::ProfileFile",
+                                           "The profile file is UTF-32, which is not read: save it as UTF-8"));
     if (bytes.startsWith("\xFF\xFE"))
         return utf16ToUtf8(QByteArrayView(bytes).sliced(2), QStringDecoder::Utf16LE);
     if (bytes.startsWith("\xFE\xFF"))
         return utf16ToUtf8(QByteArrayView(bytes).sliced(2), QStringDecoder::Utf16BE);
     if (looksLikeUtf16(bytes))
-        refuse(QStringLiteral("The profile file looks like UTF-16 without a byte-order mark (NUL bytes throughout), "
-                              "which is not read: save it as UTF-8, or as UTF-16 with a byte-order mark"));
+        refuse(QCoreApplication::translate(
+            "quirepress::detail::ProfileFile",
+            "The profile file looks like UTF-16 without a byte-order mark (NUL bytes throughout), "
+            "which is not read: save it as UTF-8, or as UTF-16 with a byte-order mark"));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         start = 3;
     // isValidUtf8() refuses a sequence cut short at the end, rather than
@@ -338,7 +344,6 @@ bool hasLineBreakOrNul(const QString& text)
 // key (":" and "#" are that for Python's configparser).
 void checkName(const QString& name, bool isSection)
 {
-    const QString what = isSection ? QStringLiteral("section") : QStringLiteral("key");
     const bool blankEnds = !name.isEmpty() && (name.front().isSpace() || name.back().isSpace());
     bool bad = name.isEmpty() || blankEnds || hasLineBreakOrNul(name);
     if (isSection)
@@ -346,8 +351,14 @@ void checkName(const QString& name, bool isSection)
     else
         bad = bad || name.contains(u'=') || name.contains(u':') || name.startsWith(u'[') || name.startsWith(u';')
             || name.startsWith(u'#');
+    if (bad && isSection)
+        refuse(QCoreApplication::translate("quirepress::detail::ProfileFile",
+                                           "The section name \"%1\" cannot be written to a profile file")
+                   .arg(name));
     if (bad)
-        refuse(QStringLiteral("The %1 name \"%2\" cannot be written to a profile file").arg(what, name));
+        refuse(QCoreApplication::translate("quirepress::detail::ProfileFile",
+                                           "The key name \"%1\" cannot be written to a profile file")
+                   .arg(name));
 }
 
 } // namespace
@@ -391,9 +402,10 @@ void ProfileReader::index(qsizetype start)
 ProfileReader ProfileReader::fromFile(const QString& path)
 {
     const auto cannotRead = [&path](const QFile& file) {
-        throw Error(53, source(),
-                    QStringLiteral("The profile file %1 cannot be read: %2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw Error(
+            53, source(),
+            QCoreApplication::translate("quirepress::detail::ProfileFile", "The profile file %1 cannot be read: %2")
+                .arg(QDir::toNativeSeparators(path), file.errorString()));
     };
     try {
         QFile file(path);
@@ -421,7 +433,9 @@ ProfileReader ProfileReader::fromFile(const QString& path)
         if (error.number() == 53)
             throw;
         throw Error(error.number(), error.source(),
-                    QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error.description()));
+                    //: %1 is a report definition file, %2 what is wrong with it
+                    QCoreApplication::translate("quirepress::detail::ProfileFile", "%1: %2")
+                        .arg(QDir::toNativeSeparators(path), error.description()));
     }
 }
 
@@ -509,12 +523,14 @@ void ProfileWriter::key(const QString& name, const QString& value)
     if (bytes_.isEmpty())
         refuse(QStringLiteral("The key \"%1\" is written before any section").arg(name));
     if (hasLineBreakOrNul(value))
-        refuse(QStringLiteral("The value of the key \"%1\" holds a line break or a NUL, "
-                              "which a profile file cannot hold")
+        refuse(QCoreApplication::translate("quirepress::detail::ProfileFile",
+                                           "The value of the key \"%1\" holds a line break or a NUL, "
+                                           "which a profile file cannot hold")
                    .arg(name));
     if (endOfCharacters(value, maxValueLength) < value.size())
-        refuse(QStringLiteral("The value of the key \"%1\" is longer than the %2 characters "
-                              "that a profile file gives back")
+        refuse(QCoreApplication::translate("quirepress::detail::ProfileFile",
+                                           "The value of the key \"%1\" is longer than the %2 characters "
+                                           "that a profile file gives back")
                    .arg(name)
                    .arg(maxValueLength));
     // Quote whatever a reader would trim or unquote, so that it reads back
@@ -533,7 +549,8 @@ void ProfileWriter::saveTo(const QString& path) const
     const auto fail = [&path](const QString& reason) {
         throw Error(
             75, source(),
-            QStringLiteral("The profile file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path), reason));
+            QCoreApplication::translate("quirepress::detail::ProfileFile", "The profile file %1 cannot be written: %2")
+                .arg(QDir::toNativeSeparators(path), reason));
     };
     QSaveFile file(path);
     // A folder that the user may not write to can still hold a file that the

@@ -21,7 +21,7 @@ namespace quirepress {
 
 namespace {
 
-const QString definitionFilter = QStringLiteral("Report Definition|*.rdn");
+// The product's name, the same in every language.
 const QString messageTitle = QStringLiteral("Quirepress");
 constexpr int32_t hideReadOnly = 4;
 constexpr int32_t pathMustExist = 2048;
@@ -33,7 +33,9 @@ detail::CDialog definitionDialog(int32_t flags)
     detail::CDialog dialog;
     const QString folder = detail::libraryFolder();
     dialog.Filename = folder + QStringLiteral("/*.rdn");
-    dialog.setFilter(definitionFilter);
+    //: A file type in the list of the open and save dialogs
+    dialog.setFilter(
+        QStringLiteral("%1|*.rdn").arg(QCoreApplication::translate("quirepress::Report", "Report Definition")));
     dialog.FilterIndex = 1;
     dialog.InitDir = folder;
     dialog.flags = flags;
@@ -227,7 +229,8 @@ bool Report::SaveReport()
             return false;
         d->reportName = dialog.Filename;
         if (QFileInfo::exists(d->reportName)
-            && !d->messages->askYesNo(QStringLiteral("File exists.  Overwrite file?"), messageTitle)) {
+            && !d->messages->askYesNo(
+                QCoreApplication::translate("quirepress::Report", "File exists.  Overwrite file?"), messageTitle)) {
             d->reportName.clear();
             return false;
         }
@@ -253,7 +256,7 @@ bool Report::LoadReport(const QString& sProvidedName)
             return false;
     }
     if (!QFileInfo(d->reportName).isFile()) {
-        d->messages->inform(QStringLiteral("Report file not found"), messageTitle);
+        d->messages->inform(QCoreApplication::translate("quirepress::Report", "Report file not found"), messageTitle);
         return false;
     }
     const detail::ProfileReader reader = detail::ProfileReader::fromFile(d->reportName);

@@ -7,6 +7,7 @@
 #include "model/Report_p.h"
 #include "model/Section_p.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -49,7 +50,11 @@ public:
     {
         const int64_t value = file_.integerAt(at_, key, fallback);
         if (value < std::numeric_limits<Integer>::min() || value > std::numeric_limits<Integer>::max())
-            throw Error(6, source, QStringLiteral("Overflow: [%1] %2=%3").arg(section_, key).arg(value));
+            //: %1 is a section of the report definition file, %2 a key of it, %3 the key's value
+            throw Error(6, source,
+                        QCoreApplication::translate("quirepress::detail::ReportDefinition", "Overflow: [%1] %2=%3")
+                            .arg(section_, key)
+                            .arg(value));
         return static_cast<Integer>(value);
     }
 
@@ -67,7 +72,10 @@ public:
         const double number = value.toDouble(&isNumber);
         // "nan" and "inf" are numbers to toDouble(), but no truth value.
         if (!isNumber || !std::isfinite(number))
-            throw Error(13, source, QStringLiteral("Type mismatch: [%1] %2=%3").arg(section_, key, value));
+            //: %1 is a section of the report definition file, %2 a key of it, %3 the key's value
+            throw Error(13, source,
+                        QCoreApplication::translate("quirepress::detail::ReportDefinition", "Type mismatch: [%1] %2=%3")
+                            .arg(section_, key, value));
         return number != 0;
     }
 
@@ -77,8 +85,11 @@ public:
     {
         const int64_t distance = int64_t{number<int32_t>(edgeKey)} - start;
         if (distance < std::numeric_limits<int32_t>::min() || distance > std::numeric_limits<int32_t>::max())
+            //: %1 is a section of the report definition file, %2 the key of a field's right or bottom edge,
+            //: %3 the distance in twips, %4 the field's left or top
             throw Error(6, source,
-                        QStringLiteral("Overflow: [%1] %2 lies %3 away from %4")
+                        QCoreApplication::translate("quirepress::detail::ReportDefinition",
+                                                    "Overflow: [%1] %2 lies %3 away from %4")
                             .arg(section_, edgeKey)
                             .arg(distance)
                             .arg(start));
@@ -90,7 +101,10 @@ public:
     void mustExist() const
     {
         if (at_ < 0)
-            throw Error(5, source, QStringLiteral("The definition has no [%1] section.").arg(section_));
+            throw Error(5, source,
+                        QCoreApplication::translate("quirepress::detail::ReportDefinition",
+                                                    "The definition has no [%1] section.")
+                            .arg(section_));
     }
 
 private:

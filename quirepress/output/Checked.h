@@ -2,6 +2,7 @@
 
 #include <quirepress/Error.h>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -16,7 +17,8 @@ template <typename Narrow>
 Narrow checkedNarrow(int64_t value)
 {
     if (value < std::numeric_limits<Narrow>::min() || value > std::numeric_limits<Narrow>::max())
-        throw Error(6, QStringLiteral("Quirepress.Output"), QStringLiteral("Overflow"));
+        throw Error(6, QStringLiteral("Quirepress.Output"),
+                    QCoreApplication::translate("quirepress::Error", "Overflow"));
     return static_cast<Narrow>(value);
 }
 

@@ -2,6 +2,7 @@
 
 #include <quirepress/Error.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
@@ -17,8 +18,9 @@ const QString program = QStringLiteral("xdg-email");
 [[noreturn]] void noMailClient()
 {
     throw Error(10000, QStringLiteral("Quirepress-SendEmail"),
-                QStringLiteral("Unable to send the report by email because no mail program (xdg-email) could be "
-                               "started."));
+                QCoreApplication::translate("quirepress::detail::MailHandOver",
+                                            "Unable to send the report by email because no mail program (xdg-email) "
+                                            "could be started."));
 }
 
 // The HTML document beside the message, under a name of its own: the mail
@@ -33,7 +35,9 @@ QString writeAttachment(const QString& html, const QString& temporaryFolder)
         const QString reason = file.errorString();
         file.remove();
         throw Error(75, QStringLiteral("Quirepress-SendEmail"),
-                    QStringLiteral("Path/File access error: %1: %2").arg(failed, reason));
+                    //: %1 is the file (or its folder) that could not be written, %2 the system's reason
+                    QCoreApplication::translate("quirepress::detail::MailHandOver", "Path/File access error: %1: %2")
+                        .arg(failed, reason));
     }
     return file.fileName();
 }

@@ -2,6 +2,7 @@
 
 #include <quirepress/Error.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -66,9 +67,11 @@ void OutputFile::appendToFileInPlace()
     buffer_.resize(0);
     QFile file(file_.path());
     const auto fail = [&file](const QString& reason) {
-        throw Error(75, QStringLiteral("Quirepress.Output"),
-                    QStringLiteral("Path/File access error: cannot write %1: %2")
-                        .arg(QDir::toNativeSeparators(file.fileName()), reason));
+        throw Error(
+            75, QStringLiteral("Quirepress.Output"),
+            //: %1 is the file, %2 the system's reason
+            QCoreApplication::translate("quirepress::detail::OutputFile", "Path/File access error: cannot write %1: %2")
+                .arg(QDir::toNativeSeparators(file.fileName()), reason));
     };
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         fail(file.errorString());

@@ -7,6 +7,7 @@
 
 #include <quirepress/Error.h>
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -16,10 +17,9 @@ namespace quirepress::detail {
 
 namespace {
 
-[[noreturn]] void cannotWrite(const QString& path, const QString& why)
+[[noreturn]] void cannotWrite(const QString& description)
 {
-    throw Error(75, QStringLiteral("Quirepress.Output"),
-                QStringLiteral("Path/File access error: the PDF file %1 cannot be written (%2).").arg(path, why));
+    throw Error(75, QStringLiteral("Quirepress.Output"), description);
 }
 
 } // namespace
@@ -44,10 +44,17 @@ void writePagesAsPdf(const PageSpool& pages, const QString& title, const QString
         writer.setPageLayout(pdfPageLayout(pages.pageSize(), QPageSize::ExactMatch));
         QPainter painter(&writer);
         if (!painter.isActive())
-            cannotWrite(path, QStringLiteral("the PDF writer could not start"));
+            cannotWrite(
+                QCoreApplication::translate(
+                    "quirepress::detail::PdfPages",
+                    "Path/File access error: the PDF file %1 cannot be written (the PDF writer could not start).")
+                    .arg(path));
         for (int number = 1; number <= pages.pageCount(); ++number) {
             if (number > 1 && !writer.newPage())
-                cannotWrite(path, QStringLiteral("no new page"));
+                cannotWrite(QCoreApplication::translate("quirepress::detail::PdfPages",
+                                                        "Path/File access error: the PDF file %1 cannot be written "
+                                                        "(no new page).")
+                                .arg(path));
             file.check();
             // A page that cannot be read back stays blank rather than
             // shifting the pages after it.

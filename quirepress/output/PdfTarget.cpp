@@ -2,6 +2,7 @@
 
 #include <quirepress/Error.h>
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 
@@ -39,11 +40,10 @@ PdfTarget::PdfTarget(const QString& path, QSize pageSize, const QString& title) 
 // WholeFile goes without its commit.
 PdfTarget::~PdfTarget() { surface_.reset(); }
 
-void PdfTarget::fail(const QString& what)
+void PdfTarget::fail(const QString& description)
 {
     cancel();
-    throw Error(75, QStringLiteral("Quirepress.Output"),
-                QStringLiteral("Path/File access error: %1 %2").arg(what, file_.path()));
+    throw Error(75, QStringLiteral("Quirepress.Output"), description.arg(file_.path()));
 }
 
 PageSurface& PdfTarget::surface()
@@ -51,7 +51,8 @@ PageSurface& PdfTarget::surface()
     if (!surface_) {
         surface_.emplace(&writer_, writer_.resolution());
         if (!surface_->isActive())
-            fail(QStringLiteral("the PDF writer cannot start on"));
+            fail(QCoreApplication::translate("quirepress::detail::PdfTarget",
+                                             "Path/File access error: the PDF writer cannot start on %1"));
     }
     return *surface_;
 }
@@ -61,7 +62,8 @@ void PdfTarget::ejectPage(int16_t finishedPage)
     (void)finishedPage;
     surface();
     if (!writer_.newPage())
-        fail(QStringLiteral("cannot add a page to"));
+        fail(QCoreApplication::translate("quirepress::detail::PdfTarget",
+                                         "Path/File access error: cannot add a page to %1"));
     // A full disk ends the run at the page it struck, not after all of them.
     file_.check();
 }

@@ -40,7 +40,8 @@ public:
     void cancel() override;
 
 private:
-    [[noreturn]] void fail(const QString& what);
+    // Drops the file and throws Error 75; `description` has %1 for the file.
+    [[noreturn]] void fail(const QString& description);
 
     WholeFile file_;
     QPdfWriter writer_;

@@ -2,6 +2,7 @@
 
 #include <quirepress/Error.h>
 
+#include <QCoreApplication>
 #include <QPageLayout>
 
 #include <cmath>
@@ -39,7 +40,9 @@ PageSurface& PrinterTarget::surface()
         if (!surface_->isActive()) {
             surface_.reset();
             throw Error(482, QStringLiteral("Quirepress.Printer"),
-                        QStringLiteral("Printer error: the printer %1 cannot be used.").arg(printer_->printerName()));
+                        QCoreApplication::translate("quirepress::detail::PrinterTarget",
+                                                    "Printer error: the printer %1 cannot be used.")
+                            .arg(printer_->printerName()));
         }
     }
     return *surface_;
@@ -51,7 +54,10 @@ void PrinterTarget::ejectPage(int16_t finishedPage)
     surface();
     if (!printer_->newPage())
         throw Error(482, QStringLiteral("Quirepress.Printer"),
-                    QStringLiteral("Printer error: %1 did not take a new page.").arg(printer_->printerName()));
+                    //: %1 is the printer's name
+                    QCoreApplication::translate("quirepress::detail::PrinterTarget",
+                                                "Printer error: %1 did not take a new page.")
+                        .arg(printer_->printerName()));
 }
 
 void PrinterTarget::finish(int16_t lastPage)

@@ -12,6 +12,7 @@
 #include <quirepress/Report.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -44,9 +45,10 @@ void ReportRun::openPreview(QSize page)
     // would show them half made.
     closePreview(true);
     preview_ = new frmDisplay;
-    preview_->setWindowTitle(report_->DocumentTitle().isEmpty()
-                                 ? QStringLiteral("Quirepress Display - ") + report_->ReportName()
-                                 : report_->DocumentTitle());
+    //: The preview window's caption; %1 is the report's definition file
+    const QString caption = QCoreApplication::translate("quirepress::detail::frmDisplay", "Quirepress Display - %1")
+                                .arg(report_->ReportName());
+    preview_->setWindowTitle(report_->DocumentTitle().isEmpty() ? caption : report_->DocumentTitle());
     // The spool belongs to the report's private part, which outlives the
     // window (and does not move when the report does).
     const PageSpool& pages = d_.pageSpool;
@@ -71,8 +73,10 @@ void ReportRun::showPreview()
     // A window shown beside a modal one could not be used until that one
     // closes; the caller is told instead.
     if (QApplication::activeModalWidget()) {
-        d_.messages->inform(QStringLiteral("Cant show report output because the calling form is a modal form."),
-                            QStringLiteral("Quirepress"));
+        d_.messages->inform(
+            QCoreApplication::translate("quirepress::detail::ReportRun",
+                                        "Cant show report output because the calling form is a modal form."),
+            QStringLiteral("Quirepress"));
         return;
     }
     preview_->show();
@@ -111,7 +115,9 @@ void ReportRun::savePreviewAsPdf()
     // again, and its caller hears only that the file was written. A failure
     // is the user's to know, and leaves the preview as it was.
     CDialog dialog;
-    dialog.setFilter(QStringLiteral("PDF files|*.pdf"));
+    //: A file type in the list of the save dialog
+    dialog.setFilter(
+        QStringLiteral("%1|*.pdf").arg(QCoreApplication::translate("quirepress::detail::ReportRun", "PDF files")));
     dialog.DefaultExt = QStringLiteral("pdf");
     dialog.Filename = suggestedPdfPath(d_.lastPdfFolder, documentTitle());
     if (!dialog.ShowSave())
@@ -119,7 +125,9 @@ void ReportRun::savePreviewAsPdf()
     const QString path = dialog.Filename;
     d_.lastPdfFolder = QFileInfo(path).absolutePath();
     if (QFileInfo::exists(path)
-        && !d_.messages->askYesNo(QStringLiteral("File exists.  Overwrite file?"), QStringLiteral("Quirepress")))
+        && !d_.messages->askYesNo(
+            QCoreApplication::translate("quirepress::detail::ReportRun", "File exists.  Overwrite file?"),
+            QStringLiteral("Quirepress")))
         return;
     try {
         writePagesAsPdf(d_.pageSpool, documentTitle(), path);
@@ -155,7 +163,8 @@ void ReportRun::fromWindow(const std::function<void()>& action)
     } catch (const std::exception& error) {
         text = QString::fromLocal8Bit(error.what());
     } catch (...) {
-        text = QStringLiteral("The report stopped on an error of unknown kind.");
+        text = QCoreApplication::translate("quirepress::detail::ReportRun",
+                                           "The report stopped on an error of unknown kind.");
     }
     abandonRun();
     d_.messages->inform(text, title);

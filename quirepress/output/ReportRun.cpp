@@ -25,6 +25,7 @@
 #include <quirepress/Report.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -217,7 +218,9 @@ bool ReportRun::chooseOutputFile(OutputOptions target)
     if (!report_->ReportName().isEmpty())
         dialog.Filename = settings.readFileName(extension);
     if (target == cOutputToPDFFile) {
-        dialog.setFilter(QStringLiteral("PDF files|*.pdf"));
+        //: A file type in the list of the save dialog
+        dialog.setFilter(
+            QStringLiteral("%1|*.pdf").arg(QCoreApplication::translate("quirepress::detail::ReportRun", "PDF files")));
         dialog.DefaultExt = extension;
         // The last output file may be a text or HTML file of the report:
         // offered as it is, a PDF would be written over it.

@@ -5,6 +5,8 @@
 
 #include "model/Field_p.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -65,7 +67,8 @@ int32_t roundHalfEven(double value)
     // restores the floating-point state around it.
     const double rounded = std::rint(value);
     if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max()))
-        throw Error(6, QStringLiteral("Quirepress.Output"), QStringLiteral("Overflow"));
+        throw Error(6, QStringLiteral("Quirepress.Output"),
+                    QCoreApplication::translate("quirepress::Error", "Overflow"));
     return static_cast<int32_t>(rounded);
 }
 

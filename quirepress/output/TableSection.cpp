@@ -8,6 +8,8 @@
 #include <quirepress/Error.h>
 #include <quirepress/Report.h>
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace quirepress::detail {
@@ -98,8 +100,10 @@ TablePiece buildTableSection(Report& report, const Section& source, int tableInd
     piece.endRow = checked16(int64_t{startRow} + rows);
     if (int64_t{rows} * table->TableNumberCols() > maxCellsInPiece)
         throw Error(6, QStringLiteral("Quirepress.Output"),
-                    QStringLiteral("Overflow: %1 rows of %2 columns of the table %3 are more than the %4 cells a "
-                                   "report lays out at once.")
+                    //: %3 is the table field's name
+                    QCoreApplication::translate("quirepress::detail::TableSection",
+                                                "Overflow: %1 rows of %2 columns of the table %3 are more than the %4 "
+                                                "cells a report lays out at once.")
                         .arg(rows)
                         .arg(table->TableNumberCols())
                         .arg(table->FieldName())

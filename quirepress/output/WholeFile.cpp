@@ -2,6 +2,7 @@
 
 #include <quirepress/Error.h>
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace quirepress::detail {
@@ -9,6 +10,14 @@ namespace quirepress::detail {
 namespace {
 // Written out in pieces of about this size.
 constexpr qsizetype bufferSize = 64 * 1024;
+
+// Not tr() in this file: without Q_OBJECT it would be QIODevice's, and look
+// the texts up under QIODevice.
+QString cannotWrite()
+{
+    //: %1 is the file, %2 the system's reason
+    return QCoreApplication::translate("quirepress::detail::WholeFile", "Path/File access error: cannot write %1: %2");
+}
 } // namespace
 
 bool writeAll(QFileDevice& file, const char* data, qint64 size)
@@ -27,11 +36,9 @@ WholeFile::WholeFile(const QString& path) : file_(path) {}
 
 WholeFile::~WholeFile() { discard(); }
 
-void WholeFile::fail(const QString& what, const QString& reason) const
+void WholeFile::fail(const QString& description, const QString& reason) const
 {
-    throw Error(
-        75, QStringLiteral("Quirepress.Output"),
-        QStringLiteral("Path/File access error: %1 %2: %3").arg(what, QDir::toNativeSeparators(path()), reason));
+    throw Error(75, QStringLiteral("Quirepress.Output"), description.arg(QDir::toNativeSeparators(path()), reason));
 }
 
 void WholeFile::start()
@@ -39,14 +46,17 @@ void WholeFile::start()
     // Unbuffered: the bytes are buffered here, and a short write must reach
     // writeAll(), which asks again until the system says why.
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(QStringLiteral("cannot create"), file_.errorString());
+        //: %1 is the file, %2 the system's reason
+        fail(QCoreApplication::translate("quirepress::detail::WholeFile",
+                                         "Path/File access error: cannot create %1: %2"),
+             file_.errorString());
     QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
 
 void WholeFile::check() const
 {
     if (!failure_.isEmpty())
-        fail(QStringLiteral("cannot write"), failure_);
+        fail(cannotWrite(), failure_);
 }
 
 bool WholeFile::put(const char* data, qint64 size)
@@ -55,7 +65,10 @@ bool WholeFile::put(const char* data, qint64 size)
         return false;
     if (writeAll(file_, data, size))
         return true;
-    failure_ = file_.error() == QFileDevice::NoError ? QStringLiteral("the disk takes no more") : file_.errorString();
+    //: Why a file could not be written, when the system gives no reason
+    failure_ = file_.error() == QFileDevice::NoError
+        ? QCoreApplication::translate("quirepress::detail::WholeFile", "the disk takes no more")
+        : file_.errorString();
     // Nothing more can make the file whole: its piece goes at once.
     discard();
     return false;
@@ -96,12 +109,12 @@ void WholeFile::commit()
     if (!drain()) {
         const QString reason = failure_;
         discard();
-        fail(QStringLiteral("cannot write"), reason);
+        fail(cannotWrite(), reason);
     }
     if (!file_.commit()) {
         failure_ = file_.errorString();
         discard();
-        fail(QStringLiteral("cannot write"), failure_);
+        fail(cannotWrite(), failure_);
     }
     QIODevice::close();
 }

@@ -44,7 +44,8 @@ protected:
 private:
     bool drain();
     bool put(const char* data, qint64 size);
-    [[noreturn]] void fail(const QString& what, const QString& reason) const;
+    // Throws Error 75; `description` has %1 for the file and %2 for `reason`.
+    [[noreturn]] void fail(const QString& description, const QString& reason) const;
 
     QSaveFile file_;
     QByteArray buffer_;

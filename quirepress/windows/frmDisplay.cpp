@@ -86,11 +86,14 @@ frmDisplay::frmDisplay(QWidget* parent)
     PictureToolbar_->setFrameShape(QFrame::StyledPanel);
     PictureToolbar_->setAutoFillBackground(true);
 
-    // The item texts are what zoomChosen reads; they are not translated.
+    // zoomChosen reads the two fitting zooms in the user's language.
     cboZoom_->setObjectName(QStringLiteral("cboZoom"));
     cboZoom_->setEditable(true);
     cboZoom_->addItems({QStringLiteral("100%"), QStringLiteral("50%"), QStringLiteral("200%"),
-                        QStringLiteral("Page Width"), QStringLiteral("Page Height")});
+                        //: A zoom of the preview: the page as wide as the window
+                        tr("Page Width"),
+                        //: A zoom of the preview: the page as high as the window
+                        tr("Page Height")});
     cboZoom_->setEditText(QStringLiteral("100%"));
     // A typed zoom is applied, not added to the list; and it is not
     // completed from the list either, or typing "20" would give "200%".
@@ -291,8 +294,16 @@ void frmDisplay::toolbarClicked(int index)
 
 void frmDisplay::zoomChosen(const QString& text)
 {
-    const ZoomChoice choice = measured().zoomFor(text);
-    if (choice.text != text)
+    // The box shows the fitting zooms translated; PreviewGeometry knows
+    // them by their English names.
+    QString asked = text;
+    const QString chosen = text.trimmed();
+    if (chosen.compare(tr("Page Width"), Qt::CaseInsensitive) == 0)
+        asked = QStringLiteral("Page Width");
+    else if (chosen.compare(tr("Page Height"), Qt::CaseInsensitive) == 0)
+        asked = QStringLiteral("Page Height");
+    const ZoomChoice choice = measured().zoomFor(asked);
+    if (choice.text != asked)
         cboZoom_->setEditText(choice.text);
     SetZoom(static_cast<float>(choice.factor));
     SetScrollbars();

@@ -45,10 +45,13 @@ frmOutput::frmOutput(QWidget* parent)
     setWindowTitle(tr("Quirepress Output"));
     setModal(true);
 
-    // The item texts are what the settings store and what targetFor reads;
-    // they are not translated.
+    // Each item's data is the format's English name, which the settings
+    // store and targetFor reads; only the text shown is translated.
     cboFile_->setObjectName(QStringLiteral("cboFile"));
-    cboFile_->addItems({QStringLiteral("HTML"), QStringLiteral("Text"), QStringLiteral("CSV")});
+    cboFile_->addItem(QStringLiteral("HTML"), QStringLiteral("HTML"));
+    //: The plain text file format, beside HTML and CSV
+    cboFile_->addItem(tr("Text"), QStringLiteral("Text"));
+    cboFile_->addItem(QStringLiteral("CSV"), QStringLiteral("CSV"));
     auto* label = new QLabel(tr("Format"));
     label->setObjectName(QStringLiteral("Label1"));
     label->setBuddy(cboFile_);
@@ -93,7 +96,7 @@ OutputChoice frmOutput::choice() const
         chosen.kind = OutputKind::Email;
     else if (optPDF_->isChecked())
         chosen.kind = OutputKind::Pdf;
-    chosen.fileType = cboFile_->currentText();
+    chosen.fileType = cboFile_->currentData().toString();
     return chosen;
 }
 
@@ -154,8 +157,8 @@ void frmOutput::showChoice(const OutputChoice& choice)
     }
     // A file type that the list does not have is read as text everywhere
     // else, so it is shown as text.
-    const int item = cboFile_->findText(choice.fileType);
-    cboFile_->setCurrentIndex(item >= 0 ? item : cboFile_->findText(QStringLiteral("Text")));
+    const int item = cboFile_->findData(choice.fileType);
+    cboFile_->setCurrentIndex(item >= 0 ? item : cboFile_->findData(QStringLiteral("Text")));
     enableFormat();
 }
 
