@@ -1,4 +1,5 @@
 #include "app/AppContext.h"
+#include "app/Translations.h"
 #include "common/MessageBoxes.h"
 #include "common/ProgramInfo.h"
 #include "shell/startup/CommandLine.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -28,6 +30,8 @@ int main(int argc, char* argv[])
         return *status;
 
     QApplication application(argc, argv);
+    // The windows speak the desktop's language where there is a translation.
+    installTranslations(QLocale::system());
     QCoreApplication::setOrganizationName(ProgramInfo::title);
     QCoreApplication::setApplicationName(ProgramInfo::title);
     QCoreApplication::setApplicationVersion(ProgramInfo::versionNumber());

@@ -11,41 +11,30 @@
         <source>Backup written to %1</source>
         <translation>Sauvegarde écrite dans %1</translation>
     </message>
+    <message>
+        <source>Creating Backup...</source>
+        <translation>Création de la sauvegarde...</translation>
+    </message>
+    <message>
+        <source>Backing up data to - &apos;%1&apos;</source>
+        <extracomment>%1 is the backup folder, as .../DataBackup/</extracomment>
+        <translation>Sauvegarde des données dans - &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Creating Backup...Done</source>
+        <translation>Création de la sauvegarde... Terminé</translation>
+    </message>
+    <message>
+        <source>Creating Backup...Failed</source>
+        <translation>Création de la sauvegarde... Échec</translation>
+    </message>
+    <message>
+        <source>Unable to create backup.</source>
+        <translation>Impossible de créer la sauvegarde.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
-    <message>
-        <source>Another program is using the database, so the document was not made. Please try again in a moment.</source>
-        <translation>Un autre programme utilise la base de données; le document n&apos;a donc pas été produit. Veuillez réessayer dans un instant.</translation>
-    </message>
-    <message>
-        <source>The database cannot be changed: the file or its folder is read-only, so the document was not made.</source>
-        <translation>La base de données ne peut pas être modifiée : le fichier ou son dossier est en lecture seule; le document n&apos;a donc pas été produit.</translation>
-    </message>
-    <message>
-        <source>The disk that holds the database is full, so the document was not made. Please make room on it and try again.</source>
-        <translation>Le disque qui contient la base de données est plein; le document n&apos;a donc pas été produit. Veuillez y libérer de l&apos;espace et réessayer.</translation>
-    </message>
-    <message>
-        <source>The connection to the database server was lost, so the document was not made. Please try again: the program connects again first.</source>
-        <translation>La connexion au serveur de base de données a été perdue; le document n&apos;a donc pas été produit. Veuillez réessayer : le programme se reconnectera d&apos;abord.</translation>
-    </message>
-    <message>
-        <source>The work stopped on an error of unknown kind.</source>
-        <translation>L&apos;opération s&apos;est arrêtée sur une erreur de type inconnu.</translation>
-    </message>
-    <message>
-        <source>The keyring did not answer within %1 seconds.</source>
-        <translation>Le trousseau de clés n&apos;a pas répondu dans les %1 secondes.</translation>
-    </message>
-    <message>
-        <source>No keyring answered.</source>
-        <translation>Aucun trousseau de clés n&apos;a répondu.</translation>
-    </message>
-    <message>
-        <source>the keyring is locked and was not unlocked</source>
-        <translation>le trousseau de clés est verrouillé et n&apos;a pas été déverrouillé</translation>
-    </message>
     <message>
         <source>The disk is full. Free some space on it and try again.</source>
         <translation>Le disque est plein. Libérez-y de l&apos;espace et réessayez.</translation>
@@ -117,296 +106,6 @@
 %1</source>
         <translation>Les données ont été déplacées, mais le programme n&apos;a pas pu ouvrir le serveur maintenant; il l&apos;ouvrira à son prochain démarrage.
 %1</translation>
-    </message>
-    <message>
-        <source>Aging Report - %1</source>
-        <translation>Rapport d&apos;âge des comptes - %1</translation>
-    </message>
-    <message>
-        <source>Aging report, printed %1</source>
-        <translation>Rapport d&apos;âge des comptes, imprimé le %1</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>Du %1 au %2</translation>
-    </message>
-    <message>
-        <source>All customers</source>
-        <translation>Tous les clients</translation>
-    </message>
-    <message>
-        <source>Invoices paid in full</source>
-        <translation>Factures payées en entier</translation>
-    </message>
-    <message>
-        <source>Invoices with a balance due</source>
-        <translation>Factures avec solde dû</translation>
-    </message>
-    <message>
-        <source>All invoices</source>
-        <translation>Toutes les factures</translation>
-    </message>
-    <message>
-        <source>Federal tax</source>
-        <translation>Taxe fédérale</translation>
-    </message>
-    <message>
-        <source>Provincial tax</source>
-        <translation>Taxe provinciale</translation>
-    </message>
-    <message>
-        <source>No jobs</source>
-        <translation>Aucun travail</translation>
-    </message>
-    <message>
-        <source>Credit note %1 for invoice %2: %3</source>
-        <translation>Note de crédit %1 de la facture %2 : %3</translation>
-    </message>
-    <message>
-        <source>Invoice %1 of %2: %3</source>
-        <translation>Facture %1 du %2 : %3</translation>
-    </message>
-    <message>
-        <source>%1 on invoice %2</source>
-        <translation>%1 sur la facture %2</translation>
-    </message>
-    <message>
-        <source>%1 on credit note %2</source>
-        <translation>%1 sur la note de crédit %2</translation>
-    </message>
-    <message>
-        <source>Invoice %1 of %2</source>
-        <translation>Facture %1 du %2</translation>
-    </message>
-    <message>
-        <source>Invoice %1</source>
-        <translation>Facture %1</translation>
-    </message>
-    <message>
-        <source>CREDIT NOTE</source>
-        <translation>NOTE DE CRÉDIT</translation>
-    </message>
-    <message>
-        <source>Credit Note No.</source>
-        <translation>N° de note de crédit</translation>
-    </message>
-    <message>
-        <source>CREDIT FOR</source>
-        <translation>CRÉDIT POUR</translation>
-    </message>
-    <message>
-        <source>Credit Note %1 - %2</source>
-        <translation>Note de crédit %1 - %2</translation>
-    </message>
-    <message>
-        <source>Invoice %1 - %2</source>
-        <translation>Facture %1 - %2</translation>
-    </message>
-    <message>
-        <source>Credit note</source>
-        <translation>Note de crédit</translation>
-    </message>
-    <message>
-        <source>%1 No.</source>
-        <translation>N° de %1</translation>
-    </message>
-    <message>
-        <source>INVOICE COPY</source>
-        <translation>COPIE DE FACTURE</translation>
-    </message>
-    <message>
-        <source>Credit for: %1</source>
-        <translation>Crédit pour : %1</translation>
-    </message>
-    <message>
-        <source>Credit note %1 for invoice %2</source>
-        <translation>Note de crédit %1 de la facture %2</translation>
-    </message>
-    <message>
-        <source>Payment, %1, invoice %2</source>
-        <translation>Paiement, %1, facture %2</translation>
-    </message>
-    <message>
-        <source>Payment reversed, invoice %1</source>
-        <translation>Paiement annulé, facture %1</translation>
-    </message>
-    <message>
-        <source>Statement - %1</source>
-        <translation>Relevé de compte - %1</translation>
-    </message>
-    <message>
-        <source>Statement of %1, %2</source>
-        <translation>Relevé de compte de %1, %2</translation>
-    </message>
-    <message>
-        <source>Balance brought forward</source>
-        <translation>Solde reporté</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not an amount to credit of &quot;%2&quot;.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un montant à créditer pour «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; has %2 left to credit, not %3.</source>
-        <translation>Il reste %2 à créditer pour «&#xa0;%1&#xa0;», et non %3.</translation>
-    </message>
-    <message>
-        <source>Please enter what the credit note takes back of the invoice&apos;s jobs.</source>
-        <translation>Veuillez indiquer les montants que la note de crédit crédite sur les travaux de la facture.</translation>
-    </message>
-    <message>
-        <source>The invoice has %1 left to credit, not %2.</source>
-        <translation>Il reste %1 à créditer sur la facture, et non %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; %2</source>
-        <translation>«&#xa0;%1&#xa0;» %2</translation>
-    </message>
-    <message>
-        <source>printed</source>
-        <translation>imprimée</translation>
-    </message>
-    <message>
-        <source>saved as PDF</source>
-        <translation>enregistrée en PDF</translation>
-    </message>
-    <message>
-        <source>e-mailed</source>
-        <translation>envoyée par courriel</translation>
-    </message>
-    <message>
-        <source>: %1</source>
-        <translation> : %1</translation>
-    </message>
-    <message>
-        <source>Issued (%1)</source>
-        <translation>Émise (%1)</translation>
-    </message>
-    <message>
-        <source>Job added: %1</source>
-        <translation>Travail ajouté : %1</translation>
-    </message>
-    <message>
-        <source>Job changed: %1 to %2</source>
-        <translation>Travail modifié : %1 remplacé par %2</translation>
-    </message>
-    <message>
-        <source>Job deleted: %1</source>
-        <translation>Travail supprimé : %1</translation>
-    </message>
-    <message>
-        <source>Discount changed from %1% to %2%</source>
-        <translation>Rabais modifié de %1&#xa0;% à %2&#xa0;%</translation>
-    </message>
-    <message>
-        <source>Credit note %1 made, taking back %2</source>
-        <translation>Note de crédit %1 créée, créditant %2</translation>
-    </message>
-    <message>
-        <source>Credit note for invoice %1 issued, taking back %2</source>
-        <translation>Note de crédit de la facture %1 émise, créditant %2</translation>
-    </message>
-    <message>
-        <source>Marked paid on %1</source>
-        <translation>Marquée payée le %1</translation>
-    </message>
-    <message>
-        <source>Marked paid, with no date</source>
-        <translation>Marquée payée, sans date</translation>
-    </message>
-    <message>
-        <source>Marked unpaid</source>
-        <translation>Marquée impayée</translation>
-    </message>
-    <message>
-        <source>Payment of %1 received on %2 (%3)</source>
-        <translation>Paiement de %1 reçu le %2 (%3)</translation>
-    </message>
-    <message>
-        <source>Payment of %1 reversed</source>
-        <translation>Paiement de %1 annulé</translation>
-    </message>
-    <message>
-        <source>(no user)</source>
-        <translation>(aucun utilisateur)</translation>
-    </message>
-    <message>
-        <source>Discount (%1%)</source>
-        <translation>Rabais (%1&#xa0;%)</translation>
-    </message>
-    <message>
-        <source>Invoice %1 was changed at another desk after this copy of it was made, so the copy is not the invoice and the invoice stays a draft.
-Print or send it again to issue it as it is now.</source>
-        <translation>La facture %1 a été modifiée à un autre poste après que cette copie en a été faite; la copie ne correspond donc pas à la facture, qui reste un brouillon.
-Imprimez-la ou envoyez-la de nouveau pour l&apos;émettre telle qu&apos;elle est maintenant.</translation>
-    </message>
-    <message>
-        <source>Invoice %1 is no longer in the database (a backup may have been restored), so this copy of it was not recorded as issued.</source>
-        <translation>La facture %1 n&apos;est plus dans la base de données (une sauvegarde a peut-être été restaurée); cette copie n&apos;a donc pas été enregistrée comme émise.</translation>
-    </message>
-    <message>
-        <source>No folder for the invoice could be made in %1: %2</source>
-        <translation>Aucun dossier pour la facture n&apos;a pu être créé dans %1 : %2</translation>
-    </message>
-    <message>
-        <source>Invoice %1 has no jobs, so there is nothing to print or send. Add its jobs first.</source>
-        <translation>La facture %1 n&apos;a aucun travail; il n&apos;y a donc rien à imprimer ni à envoyer. Ajoutez d&apos;abord ses travaux.</translation>
-    </message>
-    <message>
-        <source>There is no information about your own company to print on the invoice. Please enter it first.</source>
-        <translation>Il n&apos;y a aucun renseignement sur votre entreprise à imprimer sur la facture. Veuillez d&apos;abord les entrer.</translation>
-    </message>
-    <message>
-        <source>Customer %1 of invoice %2 is not in the database.</source>
-        <translation>Le client %1 de la facture %2 n&apos;est pas dans la base de données.</translation>
-    </message>
-    <message>
-        <source>Customer %1 is not in the database.</source>
-        <translation>Le client %1 n&apos;est pas dans la base de données.</translation>
-    </message>
-    <message>
-        <source>Invoice %1 of customer %2 is not in the database.</source>
-        <translation>La facture %1 du client %2 n&apos;est pas dans la base de données.</translation>
-    </message>
-    <message>
-        <source>Invoice %1 has no date.</source>
-        <translation>La facture %1 n&apos;a pas de date.</translation>
-    </message>
-    <message>
-        <source>Invoice %1 has a discount of %2 per cent, which is not from 0 to 100.</source>
-        <translation>La facture %1 a un rabais de %2 pour cent, ce qui n&apos;est pas entre 0 et 100.</translation>
-    </message>
-    <message>
-        <source>Job Description</source>
-        <translation>Description du travail</translation>
-    </message>
-    <message>
-        <source>Sums</source>
-        <translation>Montants</translation>
-    </message>
-    <message>
-        <source>Cheque</source>
-        <translation>Chèque</translation>
-    </message>
-    <message>
-        <source>Cash</source>
-        <translation>Comptant</translation>
-    </message>
-    <message>
-        <source>Transfer</source>
-        <translation>Virement</translation>
-    </message>
-    <message>
-        <source>Card</source>
-        <translation>Carte</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Autre</translation>
-    </message>
-    <message>
-        <source>Invoice %1 of %2 has a discount of %3 per cent, which is not from 0 to 100.</source>
-        <translation>La facture %1 de %2 a un rabais de %3 pour cent, ce qui n&apos;est pas entre 0 et 100.</translation>
     </message>
     <message>
         <source>The database did not say whether it has changed.</source>
@@ -714,86 +413,6 @@ Veuillez ajouter le client de nouveau avec un nouveau code de facturation.</tran
         <source>There is not enough free memory to protect the password. Nothing was saved; close other programs and try again.</source>
         <translation>La mémoire libre est insuffisante pour protéger le mot de passe. Rien n&apos;a été enregistré; fermez d&apos;autres programmes et réessayez.</translation>
     </message>
-    <message>
-        <source>Please enter the name or address of the database server.</source>
-        <translation>Veuillez entrer le nom ou l&apos;adresse du serveur de base de données.</translation>
-    </message>
-    <message>
-        <source>Please enter the name of the database on the server.</source>
-        <translation>Veuillez entrer le nom de la base de données sur le serveur.</translation>
-    </message>
-    <message>
-        <source>Please enter the user name the program signs in with.</source>
-        <translation>Veuillez entrer le nom d&apos;utilisateur avec lequel le programme se connecte.</translation>
-    </message>
-    <message>
-        <source>Checking the server&apos;s certificate needs the file of the certificate authority that vouches for it. Please choose that file.</source>
-        <translation>La vérification du certificat du serveur requiert le fichier de l&apos;autorité de certification qui le garantit. Veuillez choisir ce fichier.</translation>
-    </message>
-    <message>
-        <source>The certificate authority file %1 cannot be read.</source>
-        <translation>Le fichier d&apos;autorité de certification %1 ne peut pas être lu.</translation>
-    </message>
-    <message>
-        <source>the database %1 on %2</source>
-        <translation>la base de données %1 sur %2</translation>
-    </message>
-    <message>
-        <source>Connection works: %1 holds Quillbill&apos;s records of this version.</source>
-        <translation>La connexion fonctionne : %1 contient les données Quillbill de cette version.</translation>
-    </message>
-    <message>
-        <source>Connection works, and %1 is empty. Tools &gt; Database &gt; Move to Server... moves this computer&apos;s records into it.</source>
-        <translation>La connexion fonctionne et %1 est vide. Outils &gt; Base de données &gt; Déplacer vers le serveur... y déplace les données de cet ordinateur.</translation>
-    </message>
-    <message>
-        <source>Enter the name of the mail server.</source>
-        <translation>Entrez le nom du serveur de courriel.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a server name: enter only the host, such as mail.example.com, and the port in its own box.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom de serveur : entrez seulement l&apos;hôte, par exemple mail.example.com, et le port dans sa propre case.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not an e-mail address.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse courriel.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not an e-mail address: comments are sent there.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse courriel : les commentaires y sont envoyés.</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <translation>inconnu</translation>
-    </message>
-    <message>
-        <source>itself (self-signed)</source>
-        <translation>lui-même (autosigné)</translation>
-    </message>
-    <message>
-        <source>No known authority vouches for the certificate of %1. Trust it only when the server&apos;s owner confirms its fingerprint.</source>
-        <translation>Aucune autorité connue ne garantit le certificat de %1. Faites-lui confiance seulement si le propriétaire du serveur confirme son empreinte.</translation>
-    </message>
-    <message>
-        <source>Issued to:</source>
-        <translation>Délivré à :</translation>
-    </message>
-    <message>
-        <source>Issued by:</source>
-        <translation>Délivré par :</translation>
-    </message>
-    <message>
-        <source>Valid from:</source>
-        <translation>Début de validité :</translation>
-    </message>
-    <message>
-        <source>Valid until:</source>
-        <translation>Fin de validité :</translation>
-    </message>
-    <message>
-        <source>SHA-256 fingerprint:</source>
-        <translation>Empreinte SHA-256 :</translation>
-    </message>
 </context>
 <context>
     <name>RestoreFromBackup</name>
@@ -809,12 +428,232 @@ Veuillez ajouter le client de nouveau avec un nouveau code de facturation.</tran
         <source>%1 made after this backup are gone. Invoice numbers already issued will not be issued again.</source>
         <translation>Ce qui a été créé après cette sauvegarde a disparu : %1. Les numéros de facture déjà émis ne seront pas émis de nouveau.</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <extracomment>The title of the restore&apos;s messages</extracomment>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>1 invoice</source>
+        <translation>1 facture</translation>
+    </message>
+    <message>
+        <source>%1 invoices</source>
+        <translation>%1 factures</translation>
+    </message>
+    <message>
+        <source>1 job</source>
+        <translation>1 travail</translation>
+    </message>
+    <message>
+        <source>%1 jobs</source>
+        <translation>%1 travaux</translation>
+    </message>
+    <message>
+        <source>Restoring Backup...</source>
+        <translation>Restauration de la sauvegarde...</translation>
+    </message>
+    <message>
+        <source>Restoring From - &apos;%1&apos;</source>
+        <extracomment>%1 is the backup file restored</extracomment>
+        <translation>Restauration à partir de - &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Restoring Backup...Failed</source>
+        <translation>Restauration de la sauvegarde... Échec</translation>
+    </message>
+    <message>
+        <source>Restoring Backup...Done</source>
+        <translation>Restauration de la sauvegarde... Terminé</translation>
+    </message>
 </context>
 <context>
     <name>SendMail</name>
     <message>
-        <source>No mail server is given: enter the SMTP server that sends the message.</source>
-        <translation>Aucun serveur de courriel n&apos;est indiqué : entrez le serveur SMTP qui envoie le message.</translation>
+        <source>The user name and password would go to %1 unencrypted, so nothing was sent. Choose STARTTLS or SSL/TLS, or confirm that signing in without encryption is wanted.</source>
+        <translation>Le nom d&apos;utilisateur et le mot de passe seraient transmis à %1 sans chiffrement, rien n&apos;a donc été envoyé. Choisissez STARTTLS ou SSL/TLS, ou confirmez que l&apos;authentification sans chiffrement est voulue.</translation>
+    </message>
+    <message>
+        <source>Connected to %1 on port %2.</source>
+        <translation>Connecté à %1 sur le port %2.</translation>
+    </message>
+    <message>
+        <source>Starting encryption...</source>
+        <translation>Démarrage du chiffrement...</translation>
+    </message>
+    <message>
+        <source>Encryption started (%1).</source>
+        <translation>Chiffrement démarré (%1).</translation>
+    </message>
+    <message>
+        <source>Sending message (%1 KB)...</source>
+        <translation>Envoi du message (%1 Ko)...</translation>
+    </message>
+    <message>
+        <source>Signed in as %1.</source>
+        <translation>Authentifié en tant que %1.</translation>
+    </message>
+    <message>
+        <source>Signing in as %1...</source>
+        <translation>Authentification en tant que %1...</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not valid for %1.</source>
+        <translation>Le certificat du serveur n&apos;est pas valide pour %1.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not the one accepted for it, so nothing was sent. It may have been renewed, or another computer answers in its place.</source>
+        <translation>Le certificat de %1 n&apos;est pas celui qui a été accepté pour ce serveur, rien n&apos;a donc été envoyé. Il a peut-être été renouvelé, ou un autre ordinateur répond à sa place.</translation>
+    </message>
+    <message>
+        <source>No authority this computer trusts vouches for the certificate of %1 (it may be self-signed), so nothing was sent.</source>
+        <translation>Aucune autorité reconnue par cet ordinateur ne garantit le certificat de %1 (il est peut-être autosigné), rien n&apos;a donc été envoyé.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 has expired, so nothing was sent.</source>
+        <translation>Le certificat de %1 a expiré, rien n&apos;a donc été envoyé.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not valid yet, so nothing was sent.</source>
+        <translation>Le certificat de %1 n&apos;est pas encore valide, rien n&apos;a donc été envoyé.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 was refused (verification error %2), so nothing was sent.</source>
+        <translation>Le certificat de %1 a été refusé (erreur de vérification %2), rien n&apos;a donc été envoyé.</translation>
+    </message>
+    <message>
+        <source>The send was cancelled.</source>
+        <translation>L&apos;envoi a été annulé.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name or password.</source>
+        <translation>Le serveur a refusé le nom d&apos;utilisateur ou le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The mail server %1 requires authentication (a log-in) before it accepts mail, and refused the message: %2</source>
+        <translation>Le serveur de courriel %1 exige une authentification (une ouverture de session) avant d&apos;accepter des courriels, et a refusé le message : %2</translation>
+    </message>
+    <message>
+        <source>The mail server refused the recipient %1: %2</source>
+        <translation>Le serveur de courriel a refusé le destinataire %1 : %2</translation>
+    </message>
+    <message>
+        <source>The mail server refused the sender address %1: %2</source>
+        <translation>Le serveur de courriel a refusé l&apos;adresse d&apos;expéditeur %1 : %2</translation>
+    </message>
+    <message>
+        <source>The mail server refused the message: %1</source>
+        <translation>Le serveur de courriel a refusé le message : %1</translation>
+    </message>
+    <message>
+        <source>The mail server %1 is unknown: no computer of that name was found. Check the server name.</source>
+        <translation>Le serveur de courriel %1 est inconnu : aucun ordinateur de ce nom n&apos;a été trouvé. Vérifiez le nom du serveur.</translation>
+    </message>
+    <message>
+        <source>The connection to the mail server %1 was refused: no mail server is running there. Check the server name and port.</source>
+        <translation>La connexion au serveur de courriel %1 a été refusée : aucun serveur de courriel n&apos;y est en service. Vérifiez le nom du serveur et le port.</translation>
+    </message>
+    <message>
+        <source>The mail server %1 could not be reached: %2</source>
+        <translation>Le serveur de courriel %1 est injoignable : %2</translation>
+    </message>
+    <message>
+        <source>No answer from %1 on port %2 within %3 seconds.</source>
+        <translation>Aucune réponse de %1 sur le port %2 dans les %3 secondes.</translation>
+    </message>
+    <message>
+        <source>The mail server %1 stopped answering: the send timed out. Its last reply was: %2</source>
+        <translation>Le serveur de courriel %1 a cessé de répondre : le délai d&apos;envoi a expiré. Sa dernière réponse était : %2</translation>
+    </message>
+    <message>
+        <source>The mail server %1 offers no encryption (STARTTLS), so nothing was sent: neither the user name and password nor the message.</source>
+        <translation>Le serveur de courriel %1 n&apos;offre aucun chiffrement (STARTTLS), rien n&apos;a donc été envoyé : ni le nom d&apos;utilisateur et le mot de passe, ni le message.</translation>
+    </message>
+    <message>
+        <source>The secure connection (TLS) to the mail server %1 failed: %2</source>
+        <translation>La connexion sécurisée (TLS) au serveur de courriel %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>The message could not be sent: %1.</source>
+        <translation>Le message n&apos;a pas pu être envoyé : %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s last reply was: %1</source>
+        <translation>La dernière réponse du serveur était : %1</translation>
+    </message>
+    <message>
+        <source>The mail transfer could not be set up (out of memory).</source>
+        <translation>L&apos;envoi du courriel n&apos;a pas pu être préparé (mémoire insuffisante).</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Connexion à %1...</translation>
+    </message>
+    <message>
+        <source>Encryption started.</source>
+        <translation>Chiffrement démarré.</translation>
+    </message>
+    <message>
+        <source>No sign-in: no user name is set.</source>
+        <translation>Aucune authentification : aucun nom d&apos;utilisateur n&apos;est défini.</translation>
+    </message>
+    <message>
+        <source>The mail server %1 offers no sign-in, so the user name %2 was not used.</source>
+        <translation>Le serveur de courriel %1 n&apos;offre aucune authentification, le nom d&apos;utilisateur %2 n&apos;a donc pas été utilisé.</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::CommandLine</name>
+    <message>
+        <source>Usage: %1 [options]
+%2. Without options it opens its window.
+
+Options:
+  -h, --help     Show this help and exit.
+  -v, --version  Show the version and exit.
+
+Qt&apos;s options for the window system, such as -platform and -style, are
+passed on to Qt.
+</source>
+        <extracomment>The answer to --help: %1 is the program&apos;s name, %2 its one-line description. The option names (-h, --help, -v, --version, -platform, -style) stay as they are.</extracomment>
+        <translation>Utilisation : %1 [options]
+%2. Sans option, le programme ouvre sa fenêtre.
+
+Options :
+  -h, --help     Afficher cette aide et quitter.
+  -v, --version  Afficher la version et quitter.
+
+Les options de Qt pour le système de fenêtrage, comme -platform et -style,
+sont transmises à Qt.
+</translation>
+    </message>
+    <message>
+        <source>%1: %2
+
+</source>
+        <extracomment>A refused command line: %1 is the program&apos;s name, %2 what was wrong with it.</extracomment>
+        <translation>%1 : %2
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::CreditNoteMaking</name>
+    <message>
+        <source>&quot;%1&quot; is not an amount to credit of &quot;%2&quot;.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un montant à créditer pour «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has %2 left to credit, not %3.</source>
+        <translation>Il reste %2 à créditer pour «&#xa0;%1&#xa0;», et non %3.</translation>
+    </message>
+    <message>
+        <source>Please enter what the credit note takes back of the invoice&apos;s jobs.</source>
+        <translation>Veuillez indiquer les montants à créditer sur les travaux de la facture.</translation>
+    </message>
+    <message>
+        <source>The invoice has %1 left to credit, not %2.</source>
+        <translation>Il reste %1 à créditer sur la facture, et non %2.</translation>
     </message>
 </context>
 <context>
@@ -865,6 +704,42 @@ Veuillez ajouter le client de nouveau avec un nouveau code de facturation.</tran
     </message>
 </context>
 <context>
+    <name>quillbill::DatabasePage</name>
+    <message>
+        <source>Please enter the name or address of the database server.</source>
+        <translation>Veuillez entrer le nom ou l&apos;adresse du serveur de base de données.</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the database on the server.</source>
+        <translation>Veuillez entrer le nom de la base de données sur le serveur.</translation>
+    </message>
+    <message>
+        <source>Please enter the user name the program signs in with.</source>
+        <translation>Veuillez entrer le nom d&apos;utilisateur avec lequel le programme se connecte.</translation>
+    </message>
+    <message>
+        <source>Checking the server&apos;s certificate needs the file of the certificate authority that vouches for it. Please choose that file.</source>
+        <translation>La vérification du certificat du serveur requiert le fichier de l&apos;autorité de certification qui le garantit. Veuillez choisir ce fichier.</translation>
+    </message>
+    <message>
+        <source>The certificate authority file %1 cannot be read.</source>
+        <translation>Le fichier d&apos;autorité de certification %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>the database %1 on %2</source>
+        <extracomment>%1 is a database&apos;s name, %2 its server; the text takes the place of %1 in &quot;Connection works: ...&quot;.</extracomment>
+        <translation>la base de données %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Connection works: %1 holds Quillbill&apos;s records of this version.</source>
+        <translation>La connexion fonctionne : %1 contient les données Quillbill de cette version.</translation>
+    </message>
+    <message>
+        <source>Connection works, and %1 is empty. Tools &gt; Database &gt; Move to Server... moves this computer&apos;s records into it.</source>
+        <translation>La connexion fonctionne et %1 est vide. Outils &gt; Base de données &gt; Déplacer vers le serveur... y déplace les données de cet ordinateur.</translation>
+    </message>
+</context>
+<context>
     <name>quillbill::DatabasePanel</name>
     <message>
         <source>This computer&apos;s file</source>
@@ -912,6 +787,202 @@ La choisir quand même? Le programme l&apos;essaiera à son prochain démarrage.
     </message>
 </context>
 <context>
+    <name>quillbill::Document</name>
+    <message>
+        <source>Discount (%1%)</source>
+        <translation>Rabais (%1&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>Du %1 au %2</translation>
+    </message>
+    <message>
+        <source>All customers</source>
+        <translation>Tous les clients</translation>
+    </message>
+    <message>
+        <source>Invoices paid in full</source>
+        <translation>Factures payées en entier</translation>
+    </message>
+    <message>
+        <source>Invoices with a balance due</source>
+        <translation>Factures avec solde dû</translation>
+    </message>
+    <message>
+        <source>All invoices</source>
+        <translation>Toutes les factures</translation>
+    </message>
+    <message>
+        <source>Federal tax</source>
+        <translation>Taxe fédérale</translation>
+    </message>
+    <message>
+        <source>Provincial tax</source>
+        <translation>Taxe provinciale</translation>
+    </message>
+    <message>
+        <source>No jobs</source>
+        <translation>Aucun travail</translation>
+    </message>
+    <message>
+        <source>Credit note %1 for invoice %2: %3</source>
+        <translation>Note de crédit %1 de la facture %2 : %3</translation>
+    </message>
+    <message>
+        <source>Invoice %1 of %2: %3</source>
+        <translation>Facture %1 du %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 on invoice %2</source>
+        <translation>%1 sur la facture %2</translation>
+    </message>
+    <message>
+        <source>%1 on credit note %2</source>
+        <translation>%1 sur la note de crédit %2</translation>
+    </message>
+    <message>
+        <source>Invoice %1 of %2</source>
+        <translation>Facture %1 du %2</translation>
+    </message>
+    <message>
+        <source>Invoice %1</source>
+        <translation>Facture %1</translation>
+    </message>
+    <message>
+        <source>CREDIT NOTE</source>
+        <translation>NOTE DE CRÉDIT</translation>
+    </message>
+    <message>
+        <source>Credit Note No.</source>
+        <translation>N° de note de crédit</translation>
+    </message>
+    <message>
+        <source>CREDIT FOR</source>
+        <translation>CRÉDIT POUR</translation>
+    </message>
+    <message>
+        <source>Credit Note %1 - %2</source>
+        <translation>Note de crédit %1 - %2</translation>
+    </message>
+    <message>
+        <source>Invoice %1 - %2</source>
+        <translation>Facture %1 - %2</translation>
+    </message>
+    <message>
+        <source>Credit note</source>
+        <translation>Note de crédit</translation>
+    </message>
+    <message>
+        <source>%1 No.</source>
+        <translation>N° de %1</translation>
+    </message>
+    <message>
+        <source>INVOICE COPY</source>
+        <translation>COPIE DE FACTURE</translation>
+    </message>
+    <message>
+        <source>Credit for: %1</source>
+        <translation>Crédit pour : %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>Aging Report - %1</source>
+        <translation>Classement chronologique - %1</translation>
+    </message>
+    <message>
+        <source>Aging report, printed %1</source>
+        <translation>Classement chronologique, imprimé le %1</translation>
+    </message>
+    <message>
+        <source>Credit note %1 for invoice %2</source>
+        <translation>Note de crédit %1 de la facture %2</translation>
+    </message>
+    <message>
+        <source>Payment, %1, invoice %2</source>
+        <translation>Paiement, %1, facture %2</translation>
+    </message>
+    <message>
+        <source>Payment reversed, invoice %1</source>
+        <translation>Paiement annulé, facture %1</translation>
+    </message>
+    <message>
+        <source>Statement - %1</source>
+        <translation>Relevé de compte - %1</translation>
+    </message>
+    <message>
+        <source>Statement of %1, %2</source>
+        <translation>Relevé de compte de %1, %2</translation>
+    </message>
+    <message>
+        <source>Balance brought forward</source>
+        <translation>Solde reporté</translation>
+    </message>
+    <message>
+        <source>Invoice-%1.%2</source>
+        <translation>Facture-%1.%2</translation>
+    </message>
+    <message>
+        <source>Credit-Note-%1.%2</source>
+        <translation>Note-de-credit-%1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::EmailMode</name>
+    <message>
+        <source>Email This Invoice...</source>
+        <translation>Envoyer cette facture par courriel...</translation>
+    </message>
+    <message>
+        <source>Email Your Comments...</source>
+        <translation>Envoyer vos commentaires par courriel...</translation>
+    </message>
+    <message>
+        <source>File Attached: %1</source>
+        <extracomment>%1 is the name of the file sent with the e-mail.</extracomment>
+        <translation>Fichier joint : %1</translation>
+    </message>
+    <message>
+        <source>Copy Of Invoice...</source>
+        <extracomment>The subject of the e-mail the window sends.</extracomment>
+        <translation>Copie de la facture...</translation>
+    </message>
+    <message>
+        <source>Quillbill Comments...</source>
+        <translation>Commentaires sur Quillbill...</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::FailureMessage</name>
+    <message>
+        <source>Another program is using the database, so the document was not made. Please try again in a moment.</source>
+        <translation>Un autre programme utilise la base de données; le document n&apos;a donc pas été produit. Veuillez réessayer dans un instant.</translation>
+    </message>
+    <message>
+        <source>The database cannot be changed: the file or its folder is read-only, so the document was not made.</source>
+        <translation>La base de données ne peut pas être modifiée : le fichier ou son dossier est en lecture seule; le document n&apos;a donc pas été produit.</translation>
+    </message>
+    <message>
+        <source>The disk that holds the database is full, so the document was not made. Please make room on it and try again.</source>
+        <translation>Le disque qui contient la base de données est plein; le document n&apos;a donc pas été produit. Veuillez y libérer de l&apos;espace et réessayer.</translation>
+    </message>
+    <message>
+        <source>The connection to the database server was lost, so the document was not made. Please try again: the program connects again first.</source>
+        <translation>La connexion au serveur de base de données a été perdue; le document n&apos;a donc pas été produit. Veuillez réessayer : le programme se reconnectera d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <extracomment>A report engine error: %1 is its number, %2 its description.</extracomment>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>The work stopped on an error of unknown kind.</source>
+        <translation>L&apos;opération s&apos;est arrêtée sur une erreur de type inconnu.</translation>
+    </message>
+</context>
+<context>
     <name>quillbill::HelpLauncher</name>
     <message>
         <source>The help program %1 could not be started.</source>
@@ -920,6 +991,194 @@ La choisir quand même? Le programme l&apos;essaiera à son prochain démarrage.
     <message>
         <source>The help pages need a web browser, and none could be started.</source>
         <translation>Les pages d&apos;aide requièrent un navigateur Web, et aucun n&apos;a pu être démarré.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The folder of the user guide in this language, under the guide&apos;s own folder; &quot;en&quot; for the English pages at its top.</extracomment>
+        <translation>fr</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::HistoryText</name>
+    <message>
+        <source>&quot;%1&quot; %2</source>
+        <extracomment>A job in a history line: its description in quotes, then its amount.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» %2</translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <extracomment>How the invoice was issued, shown in &quot;Issued (%1)&quot;.</extracomment>
+        <translation>imprimée</translation>
+    </message>
+    <message>
+        <source>saved as PDF</source>
+        <extracomment>How the invoice was issued, shown in &quot;Issued (%1)&quot;.</extracomment>
+        <translation>enregistrée en PDF</translation>
+    </message>
+    <message>
+        <source>e-mailed</source>
+        <extracomment>How the invoice was issued, shown in &quot;Issued (%1)&quot;.</extracomment>
+        <translation>envoyée par courriel</translation>
+    </message>
+    <message>
+        <source>Issued (%1)</source>
+        <translation>Émise (%1)</translation>
+    </message>
+    <message>
+        <source>Job added: %1</source>
+        <translation>Travail ajouté : %1</translation>
+    </message>
+    <message>
+        <source>Job changed: %1 to %2</source>
+        <translation>Travail modifié : %1 remplacé par %2</translation>
+    </message>
+    <message>
+        <source>Job deleted: %1</source>
+        <translation>Travail supprimé : %1</translation>
+    </message>
+    <message>
+        <source>Discount changed from %1% to %2%</source>
+        <translation>Rabais modifié de %1&#xa0;% à %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Credit note %1 made, taking back %2</source>
+        <translation>Note de crédit %1 créée, créditant %2</translation>
+    </message>
+    <message>
+        <source>Credit note %1 made, taking back %2: %3</source>
+        <extracomment>%3 is the reason the user gave for the credit note.</extracomment>
+        <translation>Note de crédit %1 créée, créditant %2 : %3</translation>
+    </message>
+    <message>
+        <source>Credit note for invoice %1 issued, taking back %2</source>
+        <translation>Note de crédit de la facture %1 émise, créditant %2</translation>
+    </message>
+    <message>
+        <source>Credit note for invoice %1 issued, taking back %2: %3</source>
+        <extracomment>%3 is the reason the user gave for the credit note.</extracomment>
+        <translation>Note de crédit de la facture %1 émise, créditant %2 : %3</translation>
+    </message>
+    <message>
+        <source>Marked paid on %1</source>
+        <translation>Marquée payée le %1</translation>
+    </message>
+    <message>
+        <source>Marked paid, with no date</source>
+        <translation>Marquée payée, sans date</translation>
+    </message>
+    <message>
+        <source>Marked unpaid</source>
+        <translation>Marquée impayée</translation>
+    </message>
+    <message>
+        <source>Payment of %1 received on %2 (%3)</source>
+        <translation>Paiement de %1 reçu le %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Payment of %1 reversed</source>
+        <translation>Paiement de %1 annulé</translation>
+    </message>
+    <message>
+        <source>(no user)</source>
+        <extracomment>Stands for the user&apos;s name in a history line recorded without one.</extracomment>
+        <translation>(aucun utilisateur)</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::InvoiceIssuing</name>
+    <message>
+        <source>Invoice %1 was changed at another desk after this copy of it was made, so the copy is not the invoice and the invoice stays a draft.
+Print or send it again to issue it as it is now.</source>
+        <translation>La facture %1 a été modifiée à un autre poste après que cette copie en a été faite; la copie ne correspond donc pas à la facture, qui reste un brouillon.
+Imprimez-la ou envoyez-la de nouveau pour l&apos;émettre telle qu&apos;elle est maintenant.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 is no longer in the database (a backup may have been restored), so this copy of it was not recorded as issued.</source>
+        <translation>La facture %1 n&apos;est plus dans la base de données (une sauvegarde a peut-être été restaurée); cette copie n&apos;a donc pas été enregistrée comme émise.</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::InvoiceOutput</name>
+    <message>
+        <source>No folder for the invoice could be made in %1: %2</source>
+        <translation>Aucun dossier n&apos;a pu être créé pour la facture dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Invoice %1 has no jobs, so there is nothing to print or send. Add its jobs first.</source>
+        <translation>La facture %1 n&apos;a aucun travail : il n&apos;y a rien à imprimer ni à envoyer. Ajoutez d&apos;abord ses travaux.</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::InvoiceRows</name>
+    <message>
+        <source>There is no information about your own company to print on the invoice. Please enter it first.</source>
+        <translation>Il n&apos;y a aucun renseignement sur votre entreprise à imprimer sur la facture. Veuillez d&apos;abord les entrer.</translation>
+    </message>
+    <message>
+        <source>Customer %1 of invoice %2 is not in the database.</source>
+        <translation>Le client %1 de la facture %2 n&apos;est pas dans la base de données.</translation>
+    </message>
+    <message>
+        <source>Customer %1 is not in the database.</source>
+        <translation>Le client %1 n&apos;est pas dans la base de données.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 of customer %2 is not in the database.</source>
+        <translation>La facture %1 du client %2 n&apos;est pas dans la base de données.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 has no date.</source>
+        <translation>La facture %1 n&apos;a pas de date.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 has a discount of %2 per cent, which is not from 0 to 100.</source>
+        <translation>La facture %1 a un rabais de %2 pour cent, ce qui n&apos;est pas entre 0 et 100.</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::JobList</name>
+    <message>
+        <source>Job Description</source>
+        <translation>Description du travail</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <extracomment>Column heading: the amount each job bills.</extracomment>
+        <translation>Montants</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::Keyring</name>
+    <message>
+        <source>The keyring did not answer within %1 seconds.</source>
+        <translation>Le trousseau de clés n&apos;a pas répondu dans les %1 secondes.</translation>
+    </message>
+    <message>
+        <source>No keyring answered.</source>
+        <translation>Aucun trousseau de clés n&apos;a répondu.</translation>
+    </message>
+    <message>
+        <source>the keyring is locked and was not unlocked</source>
+        <translation>le trousseau de clés est verrouillé et n&apos;a pas été déverrouillé</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::MailPage</name>
+    <message>
+        <source>Enter the name of the mail server.</source>
+        <translation>Entrez le nom du serveur de courriel.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a server name: enter only the host, such as mail.example.com, and the port in its own box.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom de serveur : entrez seulement l&apos;hôte, par exemple mail.example.com, et le port dans sa propre case.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an e-mail address.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse courriel.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an e-mail address: comments are sent there.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse courriel : les commentaires y sont envoyés.</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1323,42 @@ Les envoyer sans chiffrement quand même?</translation>
         <source>The certificate will be trusted for %1 once the settings are saved.</source>
         <translation>Le certificat sera considéré comme fiable pour %1 une fois les paramètres enregistrés.</translation>
     </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>itself (self-signed)</source>
+        <translation>lui-même (autosigné)</translation>
+    </message>
+    <message>
+        <source>No known authority vouches for the certificate of %1. Trust it only when the server&apos;s owner confirms its fingerprint.</source>
+        <translation>Aucune autorité connue ne garantit le certificat de %1. Faites-lui confiance seulement si le propriétaire du serveur confirme son empreinte.</translation>
+    </message>
+    <message>
+        <source>Issued to:</source>
+        <translation>Délivré à :</translation>
+    </message>
+    <message>
+        <source>Issued by:</source>
+        <translation>Délivré par :</translation>
+    </message>
+    <message>
+        <source>Valid from:</source>
+        <translation>Début de validité :</translation>
+    </message>
+    <message>
+        <source>Valid until:</source>
+        <translation>Fin de validité :</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:</source>
+        <translation>Empreinte SHA-256 :</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
 </context>
 <context>
     <name>quillbill::MainMenu</name>
@@ -1133,7 +1428,7 @@ Les envoyer sans chiffrement quand même?</translation>
     </message>
     <message>
         <source>Aging Report...</source>
-        <translation>Rapport d&apos;âge des comptes...</translation>
+        <translation>Classement chronologique...</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -1185,6 +1480,29 @@ Les envoyer sans chiffrement quand même?</translation>
     </message>
 </context>
 <context>
+    <name>quillbill::PaymentMethod</name>
+    <message>
+        <source>Cheque</source>
+        <translation>Chèque</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Comptant</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Virement</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+</context>
+<context>
     <name>quillbill::PaymentPanel</name>
     <message>
         <source>Record Payment</source>
@@ -1208,10 +1526,12 @@ Les envoyer sans chiffrement quand même?</translation>
     </message>
     <message>
         <source>Method</source>
+        <extracomment>Column heading: how the payment came in (cheque, cash...).</extracomment>
         <translation>Mode</translation>
     </message>
     <message>
         <source>By</source>
+        <extracomment>Column heading: the user who recorded the payment.</extracomment>
         <translation>Par</translation>
     </message>
     <message>
@@ -1254,6 +1574,64 @@ Les envoyer sans chiffrement quand même?</translation>
         <source>Reverse the payment of %1 received on %2? A line taking it back is recorded; the payment itself stays in the list.</source>
         <translation>Annuler le paiement de %1 reçu le %2? Une ligne qui l&apos;annule est enregistrée; le paiement lui-même reste dans la liste.</translation>
     </message>
+    <message>
+        <source>Verify Information</source>
+        <translation>Vérifier les renseignements</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::ProgramIdentity</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The about box and the splash: %1 is the company&apos;s name, %2 its copyright notice.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::ProgramInfo</name>
+    <message>
+        <source>Version %1</source>
+        <extracomment>%1 is the version number, such as 1.0.0.</extracomment>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Quillbill developers</source>
+        <translation>Copyright © 2026 Les développeurs de Quillbill</translation>
+    </message>
+    <message>
+        <source>Invoicing for small offices on Debian GNU/Linux</source>
+        <translation>Facturation pour petits bureaux sous Debian GNU/Linux</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::ReportRows</name>
+    <message>
+        <source>Invoice %1 of %2 has a discount of %3 per cent, which is not from 0 to 100.</source>
+        <translation>La facture %1 de %2 a un rabais de %3 pour cent, ce qui n&apos;est pas entre 0 et 100.</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::SecuredFunction</name>
+    <message>
+        <source>Edit My Info</source>
+        <translation>Mes renseignements</translation>
+    </message>
+    <message>
+        <source>Customers - Remove</source>
+        <translation>Clients - Supprimer</translation>
+    </message>
+    <message>
+        <source>Invoices - New</source>
+        <translation>Factures - Nouvelle</translation>
+    </message>
+    <message>
+        <source>Tools - Options</source>
+        <translation>Outils - Options</translation>
+    </message>
+    <message>
+        <source>Tools - Users</source>
+        <translation>Outils - Utilisateurs</translation>
+    </message>
 </context>
 <context>
     <name>quillbill::SendMail</name>
@@ -1292,6 +1670,10 @@ Les envoyer sans chiffrement quand même?</translation>
     <message>
         <source>Message sent.</source>
         <translation>Message envoyé.</translation>
+    </message>
+    <message>
+        <source>No mail server is given: enter the SMTP server that sends the message.</source>
+        <translation>Aucun serveur de courriel n&apos;est indiqué : entrez le serveur SMTP qui envoie le message.</translation>
     </message>
 </context>
 <context>
@@ -1443,6 +1825,11 @@ Ce qui a été enregistré auparavant est en sûreté sur le serveur. Vérifiez 
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation>À propos de %1</translation>
     </message>
 </context>
 <context>
@@ -1621,6 +2008,18 @@ Veuillez générer un nouveau numéro de facture et saisir ses travaux de nouvea
         <source>A job cannot have a negative amount. To take money off an invoice, type the sum of the job already reduced; to pay money back on an invoice already sent, ask whoever keeps your books how to record the refund.</source>
         <translation>Un travail ne peut pas avoir un montant négatif. Pour réduire une facture, saisissez le montant du travail déjà réduit; pour rembourser de l&apos;argent sur une facture déjà envoyée, demandez à la personne qui tient votre comptabilité comment inscrire le remboursement.</translation>
     </message>
+    <message>
+        <source>Verify Information</source>
+        <translation>Vérifier les renseignements</translation>
+    </message>
+    <message>
+        <source>Sum Field not entered correctly. Please fix.</source>
+        <translation>Le champ Montant n&apos;est pas entré correctement. Veuillez corriger.</translation>
+    </message>
+    <message>
+        <source>Job Description cannnot be blank.</source>
+        <translation>La description du travail ne peut pas être vide.</translation>
+    </message>
 </context>
 <context>
     <name>quillbill::frmAging</name>
@@ -1638,7 +2037,7 @@ Veuillez générer un nouveau numéro de facture et saisir ses travaux de nouvea
     </message>
     <message>
         <source>Aging Report</source>
-        <translation>Rapport d&apos;âge des comptes</translation>
+        <translation>Classement chronologique</translation>
     </message>
     <message>
         <source>As of</source>
@@ -1689,6 +2088,7 @@ Veuillez générer un nouveau numéro de facture et saisir ses travaux de nouvea
     </message>
     <message>
         <source>Credit</source>
+        <extracomment>Column heading: the amount the credit note takes back of the job.</extracomment>
         <translation>Crédit</translation>
     </message>
     <message>
@@ -1722,6 +2122,10 @@ Veuillez générer un nouveau numéro de facture et saisir ses travaux de nouvea
     <message>
         <source>It is issued at once, and cannot be changed or deleted afterwards.</source>
         <translation>Elle sera émise immédiatement et ne pourra plus être modifiée ni supprimée.</translation>
+    </message>
+    <message>
+        <source>Verify Information</source>
+        <translation>Vérifier les renseignements</translation>
     </message>
 </context>
 <context>
@@ -1877,6 +2281,10 @@ Veuillez générer un nouveau numéro de facture et saisir ses travaux de nouvea
         <source>%1% complete</source>
         <translation>%1&#xa0;% terminé</translation>
     </message>
+    <message>
+        <source>Your attempt to send mail failed for the following reason(s): </source>
+        <translation>Votre tentative d&apos;envoi de courriel a échoué pour la ou les raisons suivantes : </translation>
+    </message>
 </context>
 <context>
     <name>quillbill::frmFileMoveCopy</name>
@@ -1909,14 +2317,17 @@ Veuillez générer un nouveau numéro de facture et saisir ses travaux de nouvea
     </message>
     <message>
         <source>Paid</source>
+        <extracomment>Choice of the invoices the report lists: the paid ones.</extracomment>
         <translation>Payées</translation>
     </message>
     <message>
         <source>Not Paid</source>
+        <extracomment>Choice of the invoices the report lists: the unpaid ones.</extracomment>
         <translation>Non payées</translation>
     </message>
     <message>
         <source>Both</source>
+        <extracomment>Choice of the invoices the report lists: paid and unpaid ones.</extracomment>
         <translation>Les deux</translation>
     </message>
     <message>
@@ -1951,6 +2362,10 @@ Veuillez générer un nouveau numéro de facture et saisir ses travaux de nouvea
         <source>Invoices</source>
         <translation>Factures</translation>
     </message>
+    <message>
+        <source>Selected date cannot be greater that today.</source>
+        <translation>La date choisie ne peut pas être postérieure à aujourd&apos;hui.</translation>
+    </message>
 </context>
 <context>
     <name>quillbill::frmLogin</name>
@@ -1980,6 +2395,10 @@ Demandez à la personne responsable de Quillbill d&apos;ajouter un utilisateur o
         <source>Invalid Username or Password, try again!</source>
         <translation>Nom d&apos;utilisateur ou mot de passe invalide, veuillez réessayer!</translation>
     </message>
+    <message>
+        <source>Login</source>
+        <translation>Ouverture de session</translation>
+    </message>
 </context>
 <context>
     <name>quillbill::frmMain</name>
@@ -1990,6 +2409,20 @@ Demandez à la personne responsable de Quillbill d&apos;ajouter un utilisateur o
     <message>
         <source>Verify Information</source>
         <translation>Vérifier les renseignements</translation>
+    </message>
+    <message>
+        <source>Press F4 to close forms.</source>
+        <translation>Appuyez sur F4 pour fermer les fenêtres.</translation>
+    </message>
+    <message>
+        <source>About %1...</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation>À propos de %1...</translation>
+    </message>
+    <message>
+        <source>Logged in as: %1   Security Level: %2</source>
+        <extracomment>The status bar after a login: %1 is the user name, %2 the security level (0 to 3).</extracomment>
+        <translation>Connecté en tant que : %1   Niveau de sécurité : %2</translation>
     </message>
 </context>
 <context>
@@ -2119,6 +2552,18 @@ Fermez d&apos;abord Quillbill sur les autres postes qui utilisent le fichier; en
     <message>
         <source>Nobody could use &quot;%1&quot;: no user holds security level %2 or above.</source>
         <translation>Personne ne pourrait utiliser &quot;%1&quot; : aucun utilisateur n&apos;a le niveau de sécurité %2 ou plus.</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>&amp;Language of documents for customers:</source>
+        <translation>&amp;Langue des documents destinés aux clients :</translation>
     </message>
 </context>
 <context>
@@ -2291,10 +2736,6 @@ Le masquer plutôt? Un client masqué n&apos;est plus proposé pour les nouvelle
         <translation>Ouvrir le brouillon sélectionné dans la fenêtre de facture pour ajouter, modifier ou supprimer ses travaux</translation>
     </message>
     <message>
-        <source>Click to pick the date in the calendar</source>
-        <translation>Cliquez pour choisir la date dans le calendrier</translation>
-    </message>
-    <message>
         <source>Payment date</source>
         <translation>Date de paiement</translation>
     </message>
@@ -2346,6 +2787,36 @@ Le masquer plutôt? Un client masqué n&apos;est plus proposé pour les nouvelle
         <source>No history is recorded for this invoice (invoices made before the history was kept have none).</source>
         <translation>Aucun historique n&apos;est enregistré pour cette facture (les factures créées avant la tenue de l&apos;historique n&apos;en ont pas).</translation>
     </message>
+    <message>
+        <source>True</source>
+        <extracomment>In the Paid column of the invoice list: the invoice is paid.</extracomment>
+        <translation>Vrai</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <extracomment>In the Paid column of the invoice list: the invoice is not paid.</extracomment>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>Type the date as %1, or click to pick it in the calendar</source>
+        <translation>Tapez la date sous la forme %1, ou cliquez pour la choisir dans le calendrier</translation>
+    </message>
+    <message>
+        <source>Selected date cannot be greater that today.</source>
+        <translation>La date choisie ne peut pas être postérieure à aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Type the date as %2, or click in the box to pick it in the calendar.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une date. Tapez la date sous la forme %2, ou cliquez dans la case pour la choisir dans le calendrier.</translation>
+    </message>
+    <message>
+        <source>You are about to enter a Null date. Are you sure?</source>
+        <translation>Vous êtes sur le point d&apos;entrer une date nulle. Voulez-vous continuer?</translation>
+    </message>
+    <message>
+        <source>Verify Information</source>
+        <translation>Vérifier les renseignements</translation>
+    </message>
 </context>
 <context>
     <name>quillbill::frmRestore</name>
@@ -2380,6 +2851,15 @@ Le masquer plutôt? Un client masqué n&apos;est plus proposé pour les nouvelle
     <message>
         <source>Choose a backup file from the list first.</source>
         <translation>Choisissez d&apos;abord un fichier de sauvegarde dans la liste.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <extracomment>The title of the restore window&apos;s messages</extracomment>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>To restore, the old database must first be deleted. To Continue, click &apos;Yes&apos;.</source>
+        <translation>Pour restaurer, l&apos;ancienne base de données doit d&apos;abord être supprimée. Pour continuer, cliquez sur «&#xa0;Oui&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -2506,6 +2986,15 @@ Le masquer plutôt? Un client masqué n&apos;est plus proposé pour les nouvelle
         <source>Did you know...</source>
         <translation>Saviez-vous que...</translation>
     </message>
+    <message>
+        <source>That the %1 file was not found? <byte value="xd"/>
+<byte value="xd"/>
+Create a text file named %1 using NotePad with 1 tip per line. Then place it in the same directory as the application. </source>
+        <extracomment>%1 is the name of the tips file.</extracomment>
+        <translation>Le fichier %1 est introuvable? <byte value="xd"/>
+<byte value="xd"/>
+Créez avec un éditeur de texte, comme le Bloc-notes, un fichier texte nommé %1 qui contient une astuce par ligne. Placez-le ensuite dans le même dossier que l&apos;application. </translation>
+    </message>
 </context>
 <context>
     <name>quillbill::frmUsers</name>
@@ -2621,140 +3110,13 @@ Le masquer plutôt? Un client masqué n&apos;est plus proposé pour les nouvelle
         <source>%1 is the last user who can change security settings, so they cannot be deleted.</source>
         <translation>%1 est le dernier utilisateur qui peut modifier les paramètres de sécurité, il ne peut donc pas être supprimé.</translation>
     </message>
-</context>
-<context>
-    <name>quillbill::mail</name>
     <message>
-        <source>The user name and password would go to %1 unencrypted, so nothing was sent. Choose STARTTLS or SSL/TLS, or confirm that signing in without encryption is wanted.</source>
-        <translation>Le nom d&apos;utilisateur et le mot de passe seraient transmis à %1 sans chiffrement, rien n&apos;a donc été envoyé. Choisissez STARTTLS ou SSL/TLS, ou confirmez que l&apos;authentification sans chiffrement est voulue.</translation>
+        <source>Add New...</source>
+        <translation>Ajouter...</translation>
     </message>
     <message>
-        <source>Connected to %1 on port %2.</source>
-        <translation>Connecté à %1 sur le port %2.</translation>
-    </message>
-    <message>
-        <source>Starting encryption...</source>
-        <translation>Démarrage du chiffrement...</translation>
-    </message>
-    <message>
-        <source>Encryption started (%1).</source>
-        <translation>Chiffrement démarré (%1).</translation>
-    </message>
-    <message>
-        <source>Sending message (%1 KB)...</source>
-        <translation>Envoi du message (%1 Ko)...</translation>
-    </message>
-    <message>
-        <source>Signed in as %1.</source>
-        <translation>Authentifié en tant que %1.</translation>
-    </message>
-    <message>
-        <source>Signing in as %1...</source>
-        <translation>Authentification en tant que %1...</translation>
-    </message>
-    <message>
-        <source>The server&apos;s certificate is not valid for %1.</source>
-        <translation>Le certificat du serveur n&apos;est pas valide pour %1.</translation>
-    </message>
-    <message>
-        <source>The certificate of %1 is not the one accepted for it, so nothing was sent. It may have been renewed, or another computer answers in its place.</source>
-        <translation>Le certificat de %1 n&apos;est pas celui qui a été accepté pour ce serveur, rien n&apos;a donc été envoyé. Il a peut-être été renouvelé, ou un autre ordinateur répond à sa place.</translation>
-    </message>
-    <message>
-        <source>No authority this computer trusts vouches for the certificate of %1 (it may be self-signed), so nothing was sent.</source>
-        <translation>Aucune autorité reconnue par cet ordinateur ne garantit le certificat de %1 (il est peut-être autosigné), rien n&apos;a donc été envoyé.</translation>
-    </message>
-    <message>
-        <source>The certificate of %1 has expired, so nothing was sent.</source>
-        <translation>Le certificat de %1 est expiré, rien n&apos;a donc été envoyé.</translation>
-    </message>
-    <message>
-        <source>The certificate of %1 is not valid yet, so nothing was sent.</source>
-        <translation>Le certificat de %1 n&apos;est pas encore valide, rien n&apos;a donc été envoyé.</translation>
-    </message>
-    <message>
-        <source>The certificate of %1 was refused (verification error %2), so nothing was sent.</source>
-        <translation>Le certificat de %1 a été refusé (erreur de vérification %2), rien n&apos;a donc été envoyé.</translation>
-    </message>
-    <message>
-        <source>The send was cancelled.</source>
-        <translation>L&apos;envoi a été annulé.</translation>
-    </message>
-    <message>
-        <source>The server refused the user name or password.</source>
-        <translation>Le serveur a refusé le nom d&apos;utilisateur ou le mot de passe.</translation>
-    </message>
-    <message>
-        <source>The mail server %1 requires authentication (a log-in) before it accepts mail, and refused the message: %2</source>
-        <translation>Le serveur de courriel %1 exige une authentification (une ouverture de session) avant d&apos;accepter des courriels, et a refusé le message : %2</translation>
-    </message>
-    <message>
-        <source>The mail server refused the recipient %1: %2</source>
-        <translation>Le serveur de courriel a refusé le destinataire %1 : %2</translation>
-    </message>
-    <message>
-        <source>The mail server refused the sender address %1: %2</source>
-        <translation>Le serveur de courriel a refusé l&apos;adresse d&apos;expéditeur %1 : %2</translation>
-    </message>
-    <message>
-        <source>The mail server refused the message: %1</source>
-        <translation>Le serveur de courriel a refusé le message : %1</translation>
-    </message>
-    <message>
-        <source>The mail server %1 is unknown: no computer of that name was found. Check the server name.</source>
-        <translation>Le serveur de courriel %1 est inconnu : aucun ordinateur de ce nom n&apos;a été trouvé. Vérifiez le nom du serveur.</translation>
-    </message>
-    <message>
-        <source>The connection to the mail server %1 was refused: no mail server is running there. Check the server name and port.</source>
-        <translation>La connexion au serveur de courriel %1 a été refusée : aucun serveur de courriel n&apos;y est en service. Vérifiez le nom du serveur et le port.</translation>
-    </message>
-    <message>
-        <source>The mail server %1 could not be reached: %2</source>
-        <translation>Le serveur de courriel %1 est injoignable : %2</translation>
-    </message>
-    <message>
-        <source>No answer from %1 on port %2 within %3 seconds.</source>
-        <translation>Aucune réponse de %1 sur le port %2 en %3 secondes.</translation>
-    </message>
-    <message>
-        <source>The mail server %1 stopped answering: the send timed out. Its last reply was: %2</source>
-        <translation>Le serveur de courriel %1 a cessé de répondre : le délai d&apos;envoi a expiré. Sa dernière réponse était : %2</translation>
-    </message>
-    <message>
-        <source>The mail server %1 offers no encryption (STARTTLS), so nothing was sent: neither the user name and password nor the message.</source>
-        <translation>Le serveur de courriel %1 n&apos;offre aucun chiffrement (STARTTLS), rien n&apos;a donc été envoyé : ni le nom d&apos;utilisateur et le mot de passe, ni le message.</translation>
-    </message>
-    <message>
-        <source>The secure connection (TLS) to the mail server %1 failed: %2</source>
-        <translation>La connexion sécurisée (TLS) au serveur de courriel %1 a échoué : %2</translation>
-    </message>
-    <message>
-        <source>The message could not be sent: %1.</source>
-        <translation>Le message n&apos;a pas pu être envoyé : %1.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s last reply was: %1</source>
-        <translation>La dernière réponse du serveur était : %1</translation>
-    </message>
-    <message>
-        <source>The mail transfer could not be set up (out of memory).</source>
-        <translation>L&apos;envoi du courriel n&apos;a pas pu être préparé (mémoire insuffisante).</translation>
-    </message>
-    <message>
-        <source>Connecting to %1...</source>
-        <translation>Connexion à %1...</translation>
-    </message>
-    <message>
-        <source>Encryption started.</source>
-        <translation>Chiffrement démarré.</translation>
-    </message>
-    <message>
-        <source>No sign-in: no user name is set.</source>
-        <translation>Aucune authentification : aucun nom d&apos;utilisateur n&apos;est défini.</translation>
-    </message>
-    <message>
-        <source>The mail server %1 offers no sign-in, so the user name %2 was not used.</source>
-        <translation>Le serveur de courriel %1 n&apos;offre aucune authentification, le nom d&apos;utilisateur %2 n&apos;a donc pas été utilisé.</translation>
+        <source>Verify Information</source>
+        <translation>Vérifier les renseignements</translation>
     </message>
 </context>
 </TS>

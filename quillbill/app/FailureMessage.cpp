@@ -5,7 +5,7 @@
 #include <quirepress/Error.h>
 
 #include <QApplication>
-#include <QObject>
+#include <QCoreApplication>
 
 namespace quillbill {
 
@@ -17,17 +17,23 @@ QString documentFailureMessage(const DatabaseError& error)
 {
     switch (error.cause()) {
     case DatabaseError::Cause::Busy:
-        return QObject::tr("Another program is using the database, so the document was not made. "
-                           "Please try again in a moment.");
+        return QCoreApplication::translate("quillbill::FailureMessage",
+                                           "Another program is using the database, so the document was not made. "
+                                           "Please try again in a moment.");
     case DatabaseError::Cause::ReadOnly:
-        return QObject::tr("The database cannot be changed: the file or its folder is read-only, so the "
-                           "document was not made.");
+        return QCoreApplication::translate(
+            "quillbill::FailureMessage",
+            "The database cannot be changed: the file or its folder is read-only, so the "
+            "document was not made.");
     case DatabaseError::Cause::DiskFull:
-        return QObject::tr("The disk that holds the database is full, so the document was not made. "
-                           "Please make room on it and try again.");
+        return QCoreApplication::translate("quillbill::FailureMessage",
+                                           "The disk that holds the database is full, so the document was not made. "
+                                           "Please make room on it and try again.");
     case DatabaseError::Cause::ConnectionLost:
-        return QObject::tr("The connection to the database server was lost, so the document was not made. "
-                           "Please try again: the program connects again first.");
+        return QCoreApplication::translate(
+            "quillbill::FailureMessage",
+            "The connection to the database server was lost, so the document was not made. "
+            "Please try again: the program connects again first.");
     case DatabaseError::Cause::Other:
         break;
     }
@@ -41,7 +47,10 @@ QString failureText(std::exception_ptr failure, UndoneWork undone)
     try {
         std::rethrow_exception(failure);
     } catch (const quirepress::Error& error) {
-        return QStringLiteral("%1 - %2").arg(error.number()).arg(error.description());
+        //: A report engine error: %1 is its number, %2 its description.
+        return QCoreApplication::translate("quillbill::FailureMessage", "%1 - %2")
+            .arg(error.number())
+            .arg(error.description());
     } catch (const DatabaseError& error) {
         if (undone == UndoneWork::Document)
             return documentFailureMessage(error);
@@ -49,7 +58,8 @@ QString failureText(std::exception_ptr failure, UndoneWork undone)
     } catch (const std::exception& error) {
         return QString::fromUtf8(error.what());
     } catch (...) {
-        return QObject::tr("The work stopped on an error of unknown kind.");
+        return QCoreApplication::translate("quillbill::FailureMessage",
+                                           "The work stopped on an error of unknown kind.");
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <qt6keychain/keychain.h>
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -56,9 +57,10 @@ JobResult run(Job* job)
 QString problemOf(const JobResult& result)
 {
     if (!result.finished)
-        return QObject::tr("The keyring did not answer within %1 seconds.").arg(answerBoundMs / 1000);
+        return QCoreApplication::translate("quillbill::Keyring", "The keyring did not answer within %1 seconds.")
+            .arg(answerBoundMs / 1000);
     if (result.errorString.isEmpty())
-        return QObject::tr("No keyring answered.");
+        return QCoreApplication::translate("quillbill::Keyring", "No keyring answered.");
     return result.errorString;
 }
 
@@ -106,7 +108,8 @@ Keyring::Reading Keyring::read(const QString& key) const
     } else if (result.finished && result.error == QKeychain::EntryNotFound) {
         if (lockedEntryExists(service_, key)) {
             reading.locked = true;
-            reading.problem = QObject::tr("the keyring is locked and was not unlocked");
+            reading.problem =
+                QCoreApplication::translate("quillbill::Keyring", "the keyring is locked and was not unlocked");
         } else {
             reading.keyringAnswered = true;
         }

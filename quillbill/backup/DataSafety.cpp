@@ -18,6 +18,9 @@ namespace {
 
 const QString backupFolder = QStringLiteral("DataBackup");
 
+//: The title of the restore's messages
+QString restoreTitle() { return QCoreApplication::translate("RestoreFromBackup", "Restore"); }
+
 QString databaseUnchanged()
 {
     return QCoreApplication::translate("RestoreFromBackup", "The database was not changed.");
@@ -50,8 +53,10 @@ QString lostWork(const DatabaseFiles::RestoreOutcome& outcome)
         return number == 1 ? QCoreApplication::translate("RestoreFromBackup", one)
                            : QCoreApplication::translate("RestoreFromBackup", many).arg(number);
     };
-    const QString invoices = count(outcome.lostInvoices, "1 invoice", "%1 invoices");
-    const QString jobs = count(outcome.lostJobs, "1 job", "%1 jobs");
+    const QString invoices = count(outcome.lostInvoices, QT_TRANSLATE_NOOP("RestoreFromBackup", "1 invoice"),
+                                   QT_TRANSLATE_NOOP("RestoreFromBackup", "%1 invoices"));
+    const QString jobs = count(outcome.lostJobs, QT_TRANSLATE_NOOP("RestoreFromBackup", "1 job"),
+                               QT_TRANSLATE_NOOP("RestoreFromBackup", "%1 jobs"));
     QString lost;
     if (outcome.lostInvoices > 0 && outcome.lostJobs > 0)
         lost = QCoreApplication::translate("RestoreFromBackup", "%1 and %2").arg(invoices, jobs);
@@ -84,18 +89,22 @@ frmFileMoveCopy* CreateBackup(AppContext& app)
         DatabaseFiles::removeStalePartials(app.path(backupFolder));
         if (!source.isEmpty())
             DatabaseFiles::removeStalePartials(QFileInfo(source).absolutePath());
-        progress = openProgress(QStringLiteral("Creating Backup..."),
-                                QStringLiteral("Backing up data to - '.../") + backupFolder + QStringLiteral("/'"));
+        progress = openProgress(QCoreApplication::translate("CreateBackup", "Creating Backup..."),
+                                //: %1 is the backup folder, as .../DataBackup/
+                                QCoreApplication::translate("CreateBackup", "Backing up data to - '%1'")
+                                    .arg(QStringLiteral(".../") + backupFolder + u'/'));
         // The copy is only called done when it is as large as its source and
         // is a sound database; a copy that is not never takes the name.
         DatabaseFiles::backup(app.state.MainDatabase, destination);
-        progress->finish(QStringLiteral("Creating Backup...Done"),
+        progress->finish(QCoreApplication::translate("CreateBackup", "Creating Backup...Done"),
                          QCoreApplication::translate("CreateBackup", "Backup written to %1")
                              .arg(QDir::toNativeSeparators(destination)));
     } catch (const DatabaseError& error) {
         if (progress)
-            progress->fail(QStringLiteral("Creating Backup...Failed"));
-        app.messages.warn(progress, QStringLiteral("Unable to create backup.") + "\n\n" + error.message(),
+            progress->fail(QCoreApplication::translate("CreateBackup", "Creating Backup...Failed"));
+        app.messages.warn(progress,
+                          QCoreApplication::translate("CreateBackup", "Unable to create backup.") + "\n\n"
+                              + error.message(),
                           ProgramInfo::title);
     }
     return progress;
@@ -106,7 +115,7 @@ bool isRestorable(AppContext& app, const QString& backupPath)
     const QString problem = DatabaseFiles::problemWith(backupPath);
     if (problem.isEmpty())
         return true;
-    app.messages.warn(nullptr, problem + "\n\n" + databaseUnchanged(), QStringLiteral("Restore"));
+    app.messages.warn(nullptr, problem + "\n\n" + databaseUnchanged(), restoreTitle());
     return false;
 }
 
@@ -117,8 +126,10 @@ bool RestoreFromBackup(AppContext& app, const QString& backupPath, const std::fu
         return false;
     closeChildWindows();
 
-    frmFileMoveCopy* progress = openProgress(QStringLiteral("Restoring Backup..."),
-                                             QStringLiteral("Restoring From - '") + shownPath(app, backupPath) + "'");
+    frmFileMoveCopy* progress = openProgress(
+        QCoreApplication::translate("RestoreFromBackup", "Restoring Backup..."),
+        //: %1 is the backup file restored
+        QCoreApplication::translate("RestoreFromBackup", "Restoring From - '%1'").arg(shownPath(app, backupPath)));
     if (progressOut)
         *progressOut = progress;
     // The backup is copied into the open database rather than put in place of
@@ -133,12 +144,12 @@ bool RestoreFromBackup(AppContext& app, const QString& backupPath, const std::fu
                 onStep(step);
         });
     } catch (const DatabaseError& error) {
-        progress->fail(QStringLiteral("Restoring Backup...Failed"));
+        progress->fail(QCoreApplication::translate("RestoreFromBackup", "Restoring Backup...Failed"));
         app.messages.warn(progress, copied ? error.message() : error.message() + "\n\n" + databaseUnchanged(),
-                          QStringLiteral("Restore"));
+                          restoreTitle());
         return false;
     }
-    progress->finish(QStringLiteral("Restoring Backup...Done"), lostWork(outcome));
+    progress->finish(QCoreApplication::translate("RestoreFromBackup", "Restoring Backup...Done"), lostWork(outcome));
     return true;
 }
 

@@ -19,7 +19,9 @@ namespace quillbill {
 
 namespace {
 const QString parentEntry = QStringLiteral("..");
-const QString restoreTitle = QStringLiteral("Restore");
+// Translated where it is shown: this is set up before any translator is.
+//: The title of the restore window's messages
+const char* const restoreTitle = QT_TRANSLATE_NOOP("quillbill::frmRestore", "Restore");
 } // namespace
 
 frmRestore::frmRestore(AppContext& app, std::function<void()> closeChildWindows, QWidget* parent)
@@ -120,7 +122,7 @@ void frmRestore::loadChosenFile()
 {
     QListWidgetItem* chosen = File1_->currentItem();
     if (!chosen) {
-        app_.messages.inform(this, tr("Choose a backup file from the list first."), restoreTitle);
+        app_.messages.inform(this, tr("Choose a backup file from the list first."), tr(restoreTitle));
         return;
     }
     const QString path = QDir(folder_).filePath(chosen->text());
@@ -128,9 +130,9 @@ void frmRestore::loadChosenFile()
     // speaks of replacing the database.
     if (!isRestorable(app_, path))
         return;
-    if (!app_.messages.askYesNo(
-            this, QStringLiteral("To restore, the old database must first be deleted. To Continue, click 'Yes'."),
-            restoreTitle))
+    if (!app_.messages.askYesNo(this,
+                                tr("To restore, the old database must first be deleted. To Continue, click 'Yes'."),
+                                tr(restoreTitle)))
         return;
     // The window closes only once the file has passed its check; a refused
     // file leaves it open, so that another one can be chosen.

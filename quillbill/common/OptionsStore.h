@@ -17,6 +17,9 @@ inline const QString backupOnExit = QStringLiteral("Create Backup on Exit");
 // Whether a later copy of an issued invoice is titled "INVOICE COPY"; off
 // unless set.
 inline const QString markCopies = QStringLiteral("Mark Copies of Issued Invoices");
+// The language of the documents that go to customers: "English" or
+// "French"; without it, the desktop's language when it is French.
+inline const QString documentLanguage = QStringLiteral("Document Language");
 // The server the e-mail window sends through, as "smtp://host:port".
 inline const QString smtpServer = QStringLiteral("SMTP Server");
 // "Sec1".."Sec5": whether secured function N is restricted.

@@ -3,7 +3,7 @@
 #include "invoicing/InvoiceForms.h"
 #include "invoicing/InvoiceRows.h"
 
-#include <QObject>
+#include <QCoreApplication>
 
 namespace quillbill {
 
@@ -26,7 +26,9 @@ CreditNoteMaking::Judged CreditNoteMaking::judge(const std::vector<QString>& typ
         const std::optional<Money> amount = Money::readTyped(typed[index], locale);
         const QString name = job.job.description;
         if (!amount) {
-            judged.problem = QObject::tr("\"%1\" is not an amount to credit of \"%2\".").arg(typed[index], name);
+            judged.problem = QCoreApplication::translate("quillbill::CreditNoteMaking",
+                                                         "\"%1\" is not an amount to credit of \"%2\".")
+                                 .arg(typed[index], name);
             return judged;
         }
         if (amount->units() == 0)
@@ -34,9 +36,10 @@ CreditNoteMaking::Judged CreditNoteMaking::judge(const std::vector<QString>& typ
         const int64_t open = job.open.units();
         const bool sameSign = (amount->units() > 0) == (open > 0);
         if (open == 0 || !sameSign || (open > 0 ? amount->units() > open : amount->units() < open)) {
-            judged.problem = QObject::tr("\"%1\" has %2 left to credit, not %3.")
-                                 .arg(name, dollars(fromTenThousandths(open), locale),
-                                      dollars(fromTenThousandths(amount->units()), locale));
+            judged.problem =
+                QCoreApplication::translate("quillbill::CreditNoteMaking", "\"%1\" has %2 left to credit, not %3.")
+                    .arg(name, dollars(fromTenThousandths(open), locale),
+                         dollars(fromTenThousandths(amount->units()), locale));
             return judged;
         }
         judged.lines.push_back({job.job.jobId, *amount});
@@ -44,11 +47,13 @@ CreditNoteMaking::Judged CreditNoteMaking::judge(const std::vector<QString>& typ
     }
     judged.total = Money::fromUnits(total);
     if (judged.lines.empty() || total <= 0)
-        judged.problem = QObject::tr("Please enter what the credit note takes back of the invoice's jobs.");
+        judged.problem = QCoreApplication::translate(
+            "quillbill::CreditNoteMaking", "Please enter what the credit note takes back of the invoice's jobs.");
     else if (total > invoice_.open.units())
-        judged.problem = QObject::tr("The invoice has %1 left to credit, not %2.")
-                             .arg(dollars(fromTenThousandths(invoice_.open.units()), locale),
-                                  dollars(fromTenThousandths(total), locale));
+        judged.problem =
+            QCoreApplication::translate("quillbill::CreditNoteMaking", "The invoice has %1 left to credit, not %2.")
+                .arg(dollars(fromTenThousandths(invoice_.open.units()), locale),
+                     dollars(fromTenThousandths(total), locale));
     return judged;
 }
 

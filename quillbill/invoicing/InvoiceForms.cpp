@@ -1,6 +1,6 @@
 #include "invoicing/InvoiceForms.h"
 
-#include <QObject>
+#include "app/DocumentLanguage.h"
 
 namespace quillbill {
 
@@ -10,13 +10,19 @@ constexpr int64_t millionthsPerCent = 10'000;
 
 } // namespace
 
-QString discountLabel(int64_t percent) { return QObject::tr("Discount (%1%)").arg(percent); }
+QString discountLabel(int64_t percent, const DocumentLanguage& words)
+{
+    return words.translate("quillbill::Document", "Discount (%1%)").arg(percent);
+}
 
 QString deductionText(Millionths amount, const QLocale& locale) { return dollars(-amount, locale); }
 
 QString dollars(Millionths amount, const QLocale& locale)
 {
     const QString text = moneyText(amount, locale);
+    // French puts the sign after the amount, apart from it: "1 234,50 $".
+    if (locale.language() == QLocale::French)
+        return text + QChar(0x00a0) + u'$';
     const QString minus = locale.negativeSign();
     return text.startsWith(minus) ? minus + u'$' + text.mid(minus.size()) : u'$' + text;
 }
@@ -47,11 +53,15 @@ QString moneyText(Millionths amount, const QLocale& locale)
 
 QString shortInvoiceDate(QDate date, const QLocale& locale)
 {
+    if (locale.language() == QLocale::French)
+        return locale.toString(date, QStringLiteral("d MMMM yyyy"));
     return locale.toString(date, QStringLiteral("MMM d, yyyy"));
 }
 
 QString longInvoiceDate(QDate date, const QLocale& locale)
 {
+    if (locale.language() == QLocale::French)
+        return locale.toString(date, QStringLiteral("dddd d MMMM yyyy"));
     return locale.toString(date, QStringLiteral("dddd, MMMM d, yyyy"));
 }
 

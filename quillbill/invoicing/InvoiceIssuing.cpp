@@ -4,7 +4,7 @@
 #include "app/FailureMessage.h"
 #include "common/ProgramInfo.h"
 
-#include <QObject>
+#include <QCoreApplication>
 
 namespace quillbill {
 
@@ -21,19 +21,23 @@ bool recordIssued(AppContext& app, InvoiceSelection invoice, const InvoiceConten
     case IssueOutcome::WasIssued:
         return true;
     case IssueOutcome::ChangedMeanwhile:
-        app.messages.warn(nullptr,
-                          QObject::tr("Invoice %1 was changed at another desk after this copy of it was made, so "
-                                      "the copy is not the invoice and the invoice stays a draft.\nPrint or send it "
-                                      "again to issue it as it is now.")
-                              .arg(invoice.invoiceId),
-                          ProgramInfo::title);
+        app.messages.warn(
+            nullptr,
+            QCoreApplication::translate("quillbill::InvoiceIssuing",
+                                        "Invoice %1 was changed at another desk after this copy of it was made, so "
+                                        "the copy is not the invoice and the invoice stays a draft.\nPrint or send it "
+                                        "again to issue it as it is now.")
+                .arg(invoice.invoiceId),
+            ProgramInfo::title);
         return false;
     case IssueOutcome::Gone:
-        app.messages.warn(nullptr,
-                          QObject::tr("Invoice %1 is no longer in the database (a backup may have been restored), "
-                                      "so this copy of it was not recorded as issued.")
-                              .arg(invoice.invoiceId),
-                          ProgramInfo::title);
+        app.messages.warn(
+            nullptr,
+            QCoreApplication::translate("quillbill::InvoiceIssuing",
+                                        "Invoice %1 is no longer in the database (a backup may have been restored), "
+                                        "so this copy of it was not recorded as issued.")
+                .arg(invoice.invoiceId),
+            ProgramInfo::title);
         return false;
     }
     return false;

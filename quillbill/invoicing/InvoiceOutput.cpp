@@ -1,6 +1,7 @@
 #include "invoicing/InvoiceOutput.h"
 
 #include "app/AppContext.h"
+#include "app/DocumentLanguage.h"
 #include "app/FailureMessage.h"
 #include "common/ProgramInfo.h"
 #include "common/WaitCursor.h"
@@ -11,6 +12,7 @@
 #include "mail/frmEmail.h"
 #include "records/invoices/InvoiceRecords.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,9 +50,10 @@ std::unique_ptr<QTemporaryDir> newRunFolder()
         base = QDir::tempPath();
     auto folder = std::make_unique<QTemporaryDir>(QDir(base).filePath(QStringLiteral("Quillbill-XXXXXX")));
     if (!folder->isValid())
-        throw std::runtime_error(QObject::tr("No folder for the invoice could be made in %1: %2")
-                                     .arg(base, folder->errorString())
-                                     .toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("quillbill::InvoiceOutput", "No folder for the invoice could be made in %1: %2")
+                .arg(base, folder->errorString())
+                .toStdString());
     return folder;
 }
 
@@ -69,8 +72,9 @@ bool InvoiceOutput::hasJobs(int32_t invoiceId, int32_t customerId)
         return false;
     if (!any)
         app_.messages.warn(nullptr,
-                           QObject::tr("Invoice %1 has no jobs, so there is nothing to print or send. "
-                                       "Add its jobs first.")
+                           QCoreApplication::translate("quillbill::InvoiceOutput",
+                                                       "Invoice %1 has no jobs, so there is nothing to print or send. "
+                                                       "Add its jobs first.")
                                .arg(invoiceId),
                            ProgramInfo::title);
     return any;
@@ -119,8 +123,11 @@ void InvoiceOutput::email(int32_t invoiceId, int32_t customerId, QWidget* window
     std::unique_ptr<QTemporaryDir> folder;
     if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] { folder = newRunFolder(); }))
         return;
-    // Named after the invoice: the name the customer sees on the attachment.
-    const QString path = folder->filePath(QStringLiteral("Invoice-%1.%2").arg(invoiceId).arg(file.extension));
+    // Named after the invoice, in the document's language: the name the
+    // customer sees on the attachment.
+    const DocumentLanguage words = DocumentLanguage::chosen(app_.options);
+    const QString path =
+        folder->filePath(words.translate("quillbill::Document", "Invoice-%1.%2").arg(invoiceId).arg(file.extension));
     bool written = false;
     {
         // Writing the file takes a moment, and the e-mail window only
@@ -134,7 +141,8 @@ void InvoiceOutput::email(int32_t invoiceId, int32_t customerId, QWidget* window
     // Known once the document is made: a credit note's file says it is one.
     QString attached = path;
     if (document_->shown()->creditFor) {
-        attached = folder->filePath(QStringLiteral("Credit-Note-%1.%2").arg(invoiceId).arg(file.extension));
+        attached = folder->filePath(
+            words.translate("quillbill::Document", "Credit-Note-%1.%2").arg(invoiceId).arg(file.extension));
         if (!QFile::rename(path, attached))
             attached = path;
     }

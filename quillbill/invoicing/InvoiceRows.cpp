@@ -4,7 +4,7 @@
 #include "records/Database.h"
 #include "records/invoices/IssuedInvoices.h"
 
-#include <QObject>
+#include <QCoreApplication>
 
 #include <stdexcept>
 
@@ -26,8 +26,10 @@ std::vector<QSqlRecord> companyRows(const Database& database)
 {
     auto companies = database.rows(QStringLiteral("SELECT * FROM TblMyCompanyInfo ORDER BY rowid"));
     if (companies.empty())
-        cannotPrint(QObject::tr("There is no information about your own company to print on the invoice. "
-                                "Please enter it first."));
+        cannotPrint(
+            QCoreApplication::translate("quillbill::InvoiceRows",
+                                        "There is no information about your own company to print on the invoice. "
+                                        "Please enter it first."));
     return companies;
 }
 
@@ -45,9 +47,13 @@ KeptHeader currentHeader(const Database& database, int32_t customerId, std::opti
         QStringLiteral("SELECT Company, Address, City, Prov, Postal FROM TblCustomer WHERE CustomerID = ?"),
         {customerId});
     if (!customer)
-        cannotPrint(
-            invoiceId ? QObject::tr("Customer %1 of invoice %2 is not in the database.").arg(customerId).arg(*invoiceId)
-                      : QObject::tr("Customer %1 is not in the database.").arg(customerId));
+        cannotPrint(invoiceId
+                        ? QCoreApplication::translate("quillbill::InvoiceRows",
+                                                      "Customer %1 of invoice %2 is not in the database.")
+                              .arg(customerId)
+                              .arg(*invoiceId)
+                        : QCoreApplication::translate("quillbill::InvoiceRows", "Customer %1 is not in the database.")
+                              .arg(customerId));
     header.customerCompany = text(*customer, "Company");
     header.customerAddress = text(*customer, "Address");
     header.customerCityLine = cityLine(*customer, "City", "Prov", "Postal");
@@ -74,9 +80,10 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
                                          "WHERE CustomerID = ? AND InvoiceID = ?"),
                           key);
     if (!stored)
-        cannotPrint(QObject::tr("Invoice %1 of customer %2 is not in the database.")
-                        .arg(invoice.invoiceId)
-                        .arg(invoice.customerId));
+        cannotPrint(
+            QCoreApplication::translate("quillbill::InvoiceRows", "Invoice %1 of customer %2 is not in the database.")
+                .arg(invoice.invoiceId)
+                .arg(invoice.customerId));
     // The taxes the invoice was issued with; one issued before they were
     // kept takes the company's.
     const auto own = [&](int column, const char* companyColumn) {
@@ -89,12 +96,14 @@ InvoiceRows readInvoiceRows(const Database& database, InvoiceSelection invoice)
     rows.pstName = own(5, "PSTName").toString();
     rows.date = QDate::fromString(stored->value(0).toString(), Qt::ISODate);
     if (!rows.date.isValid())
-        cannotPrint(QObject::tr("Invoice %1 has no date.").arg(invoice.invoiceId));
+        cannotPrint(
+            QCoreApplication::translate("quillbill::InvoiceRows", "Invoice %1 has no date.").arg(invoice.invoiceId));
     rows.discountPercent = stored->value(1).toLongLong();
     // Another program may have written it; a discount beyond the jobs would
     // bill a negative amount.
     if (rows.discountPercent < 0 || rows.discountPercent > largestDiscountPercent)
-        cannotPrint(QObject::tr("Invoice %1 has a discount of %2 per cent, which is not from 0 to 100.")
+        cannotPrint(QCoreApplication::translate("quillbill::InvoiceRows",
+                                                "Invoice %1 has a discount of %2 per cent, which is not from 0 to 100.")
                         .arg(invoice.invoiceId)
                         .arg(rows.discountPercent));
 

@@ -3,9 +3,9 @@
 #include "invoicing/InvoiceForms.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLocale>
-#include <QObject>
 #include <QTreeWidget>
 
 namespace quillbill {
@@ -15,7 +15,9 @@ QTreeWidget* makeJobList(const QString& name, const QString& accessibleName)
     auto* list = new QTreeWidget;
     list->setObjectName(name);
     list->setAccessibleName(accessibleName);
-    list->setHeaderLabels({QObject::tr("Job Description"), QObject::tr("Sums")});
+    list->setHeaderLabels({QCoreApplication::translate("quillbill::JobList", "Job Description"),
+                           //: Column heading: the amount each job bills.
+                           QCoreApplication::translate("quillbill::JobList", "Sums")});
     list->setRootIsDecorated(false);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->header()->setStretchLastSection(false);

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/FailureMessage.h"
 #include "common/Controls.h"
+#include "common/DateText.h"
 #include "common/ProgramInfo.h"
 #include "invoicing/InvoiceForms.h"
 #include "invoicing/PaymentText.h"
@@ -29,7 +30,7 @@ QString shown(Money amount) { return dollars(fromTenThousandths(amount.units()),
 
 } // namespace
 
-PaymentPanel::PaymentPanel(AppContext& app, std::function<QDate()> paymentDate, QWidget* parent)
+PaymentPanel::PaymentPanel(AppContext& app, std::function<std::optional<QDate>()> paymentDate, QWidget* parent)
     : QWidget(parent),
       app_(app),
       paymentDate_(std::move(paymentDate)),
@@ -43,7 +44,11 @@ PaymentPanel::PaymentPanel(AppContext& app, std::function<QDate()> paymentDate, 
     lblBalance_->setWordWrap(true);
     ListView3_->setObjectName("ListView3");
     ListView3_->setAccessibleName(tr("Payments of the selected invoice"));
-    ListView3_->setHeaderLabels({tr("Date"), tr("Amount"), tr("Method"), tr("By")});
+    ListView3_->setHeaderLabels({tr("Date"), tr("Amount"),
+                                 //: Column heading: how the payment came in (cheque, cash...).
+                                 tr("Method"),
+                                 //: Column heading: the user who recorded the payment.
+                                 tr("By")});
     ListView3_->setRootIsDecorated(false);
     ListView3_->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView3_->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
@@ -101,7 +106,7 @@ void PaymentPanel::showInvoice(std::optional<int32_t> customerId, int32_t invoic
     const QLocale locale;
     for (const Payment& payment : payments_) {
         auto* item = new QTreeWidgetItem(ListView3_,
-                                         {locale.toString(payment.paidOn, QLocale::ShortFormat), shown(payment.amount),
+                                         {dateText(payment.paidOn, locale), shown(payment.amount),
                                           payment.reverses ? tr("Reversal") : paymentMethodName(payment.method),
                                           payment.recordedBy});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
@@ -133,7 +138,10 @@ void PaymentPanel::recordPayment()
         txtPaymentAmount_->setFocus();
         return;
     }
-    const QDate paidOn = paymentDate_();
+    const std::optional<QDate> given = paymentDate_();
+    if (!given)
+        return;
+    const QDate paidOn = *given;
     if (!paidOn.isValid()) {
         app_.messages.warn(this, tr("Please pick the day the payment came in: click in the Date Paid box."),
                            ProgramInfo::title);
@@ -157,12 +165,11 @@ void PaymentPanel::reversePayment()
     if (!customerId_ || row < 0 || static_cast<size_t>(row) >= payments_.size())
         return;
     const Payment payment = payments_[static_cast<size_t>(row)];
-    if (!app_.messages.askYesNoDefaultNo(
-            this,
-            tr("Reverse the payment of %1 received on %2? A line taking it back is "
-               "recorded; the payment itself stays in the list.")
-                .arg(shown(payment.amount), QLocale().toString(payment.paidOn, QLocale::ShortFormat)),
-            QStringLiteral("Verify Information")))
+    if (!app_.messages.askYesNoDefaultNo(this,
+                                         tr("Reverse the payment of %1 received on %2? A line taking it back is "
+                                            "recorded; the payment itself stays in the list.")
+                                             .arg(shown(payment.amount), dateText(payment.paidOn)),
+                                         tr("Verify Information")))
         return;
     const int32_t customerId = *customerId_;
     const int32_t invoiceId = invoiceId_;

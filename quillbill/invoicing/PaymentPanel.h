@@ -28,8 +28,9 @@ struct AppContext;
 class PaymentPanel : public QWidget {
     Q_OBJECT
 public:
-    // `paymentDate` gives the date the group's box holds; null when empty.
-    PaymentPanel(AppContext& app, std::function<QDate()> paymentDate, QWidget* parent = nullptr);
+    // `paymentDate` gives the date the group's box holds: null when empty,
+    // nullopt when it holds what is not a date, which it has told the user.
+    PaymentPanel(AppContext& app, std::function<std::optional<QDate>()> paymentDate, QWidget* parent = nullptr);
 
     // Shows the invoice's balance and payments; nothing for none.
     void showInvoice(std::optional<int32_t> customerId, int32_t invoiceId = 0);
@@ -44,7 +45,7 @@ private:
     void showSelectedPayment();
 
     AppContext& app_;
-    std::function<QDate()> paymentDate_;
+    std::function<std::optional<QDate>()> paymentDate_;
     std::optional<int32_t> customerId_;
     int32_t invoiceId_ = 0;
     std::vector<Payment> payments_;

@@ -1,24 +1,39 @@
 #include "invoicing/PaymentText.h"
 
-#include <QObject>
+#include "app/DocumentLanguage.h"
+
+#include <QCoreApplication>
 
 namespace quillbill {
 
-QString paymentMethodName(PaymentMethod method)
+namespace {
+
+constexpr const char* context = "quillbill::PaymentMethod";
+
+const char* methodSource(PaymentMethod method)
 {
     switch (method) {
     case PaymentMethod::Cheque:
-        return QObject::tr("Cheque");
+        return QT_TRANSLATE_NOOP("quillbill::PaymentMethod", "Cheque");
     case PaymentMethod::Cash:
-        return QObject::tr("Cash");
+        return QT_TRANSLATE_NOOP("quillbill::PaymentMethod", "Cash");
     case PaymentMethod::Transfer:
-        return QObject::tr("Transfer");
+        return QT_TRANSLATE_NOOP("quillbill::PaymentMethod", "Transfer");
     case PaymentMethod::Card:
-        return QObject::tr("Card");
+        return QT_TRANSLATE_NOOP("quillbill::PaymentMethod", "Card");
     case PaymentMethod::Other:
-        return QObject::tr("Other");
+        return QT_TRANSLATE_NOOP("quillbill::PaymentMethod", "Other");
     }
-    return {};
+    return "";
+}
+
+} // namespace
+
+QString paymentMethodName(PaymentMethod method) { return QCoreApplication::translate(context, methodSource(method)); }
+
+QString paymentMethodName(PaymentMethod method, const DocumentLanguage& words)
+{
+    return words.translate(context, methodSource(method));
 }
 
 } // namespace quillbill

@@ -6,7 +6,11 @@
 
 namespace quillbill {
 
+class DocumentLanguage;
+
 // How a payment came in, as the windows name it: "Cheque", "Transfer".
 QString paymentMethodName(PaymentMethod method);
+// The same in the language of a document.
+QString paymentMethodName(PaymentMethod method, const DocumentLanguage& words);
 
 } // namespace quillbill

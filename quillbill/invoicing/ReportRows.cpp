@@ -3,7 +3,7 @@
 #include "invoicing/InvoiceForms.h"
 #include "records/DatabaseError.h"
 
-#include <QObject>
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -86,7 +86,9 @@ ReportRows ReportRows::read(const Database& database, const ReportStatement& sta
             const int64_t discount = valueOf(discountPercent).toLongLong();
             if (discount < 0 || discount > largestDiscountPercent)
                 throw std::runtime_error(
-                    QObject::tr("Invoice %1 of %2 has a discount of %3 per cent, which is not from 0 to 100.")
+                    QCoreApplication::translate(
+                        "quillbill::ReportRows",
+                        "Invoice %1 of %2 has a discount of %3 per cent, which is not from 0 to 100.")
                         .arg(rowInvoice.toString(), rowCompany)
                         .arg(discount)
                         .toStdString());

@@ -1,5 +1,6 @@
 #include "invoicing/clsAging.h"
 
+#include "app/DocumentLanguage.h"
 #include "app/LayoutRun.h"
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
@@ -7,7 +8,6 @@
 #include "records/invoices/AgingReport.h"
 
 #include <QLocale>
-#include <QObject>
 #include <QSqlRecord>
 
 namespace quillbill {
@@ -39,7 +39,8 @@ void setAmounts(quirepress::Section& section, const char* prefix, const std::arr
 
 } // namespace
 
-clsAging::clsAging(AppContext& app, const QDate& asOf) : app_(app), asOf_(asOf), report_(newProgramReport(app.messages))
+clsAging::clsAging(AppContext& app, const QDate& asOf)
+    : app_(app), asOf_(asOf), words_(DocumentLanguage::chosen(app.options)), report_(newProgramReport(app.messages))
 {
     report_.setEvents(this);
 }
@@ -48,20 +49,23 @@ clsAging::~clsAging() { report_.setEvents(nullptr); }
 
 bool clsAging::PrintReport()
 {
-    return runLayout(app_, report_, QStringLiteral("Reports/aging.rdn"), failureTitle, output_, outputFile_,
-                     [this] { printAging(); });
+    return runLayout(app_, report_, words_.layout(app_.folder, QStringLiteral("aging.rdn")), failureTitle, output_,
+                     outputFile_, [this] { printAging(); });
 }
 
 void clsAging::printAging()
 {
     const Database& database = app_.state.MainDatabase;
     const AgingReport aging = agingReport(database, asOf_);
-    const QLocale locale;
-    report_.setDocumentTitle(QObject::tr("Aging Report - %1").arg(shortInvoiceDate(asOf_, locale)));
+    const DocumentLanguage& words = words_;
+    const QLocale locale = words.locale();
+    report_.setDocumentTitle(
+        words.translate("quillbill::Document", "Aging Report - %1").arg(shortInvoiceDate(asOf_, locale)));
 
     const auto pageFooter = report_.Section(QStringLiteral("PageFooter"));
     setValue(*pageFooter, QStringLiteral("PrintedOn"),
-             QObject::tr("Aging report, printed %1").arg(longInvoiceDate(QDate::currentDate(), locale)));
+             words.translate("quillbill::Document", "Aging report, printed %1")
+                 .arg(longInvoiceDate(QDate::currentDate(), locale)));
 
     const auto header = report_.Section(QStringLiteral("Header"));
     header->Clear();

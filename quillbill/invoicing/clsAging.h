@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/DocumentLanguage.h"
 
 #include <quirepress/quirepress.h>
 
@@ -44,6 +45,7 @@ private:
 
     AppContext& app_;
     const QDate asOf_;
+    const DocumentLanguage words_;
     quirepress::OutputOptions output_ = quirepress::cOutputToUnknown;
     QString outputFile_;
     quirepress::Report report_;

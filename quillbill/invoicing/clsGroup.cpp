@@ -1,5 +1,6 @@
 #include "invoicing/clsGroup.h"
 
+#include "app/DocumentLanguage.h"
 #include "app/LayoutRun.h"
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
@@ -10,7 +11,6 @@
 #include "records/invoices/CreditedTotals.h"
 
 #include <QLocale>
-#include <QObject>
 #include <QStringList>
 
 #include <optional>
@@ -40,9 +40,8 @@ constexpr TotalsFields reportTotals{"txtReportAmount", "lblReportGST",        "t
 
 // The second tax's row is left blank when the report has none.
 void fillTotals(const quirepress::Section& section, const TotalsFields& fields, const ReportAmounts& amounts,
-                bool secondTax)
+                bool secondTax, const QLocale& locale)
 {
-    const QLocale locale;
     setIfAny(section, fields.amount, dollars(amounts.amount, locale));
     setIfAny(section, fields.gst, dollars(amounts.gst, locale));
     if (secondTax)
@@ -74,49 +73,69 @@ void labelTaxes(quirepress::Section& section, const TotalsFields& fields, const 
 }
 
 // "Feb 1, 2026 to Feb 28, 2026 · All customers · All invoices".
-QString choicesTextOf(const InvoiceReportChoices& choices, const QString& customerCompany)
+QString choicesTextOf(const InvoiceReportChoices& choices, const QString& customerCompany,
+                      const DocumentLanguage& words)
 {
-    const QLocale locale;
+    const QLocale locale = words.locale();
     const QString period = choices.from == choices.to
         ? shortInvoiceDate(choices.from, locale)
-        : QObject::tr("%1 to %2").arg(shortInvoiceDate(choices.from, locale), shortInvoiceDate(choices.to, locale));
-    const QString customer = choices.customerId ? customerCompany : QObject::tr("All customers");
+        : words.translate("quillbill::Document", "%1 to %2")
+              .arg(shortInvoiceDate(choices.from, locale), shortInvoiceDate(choices.to, locale));
+    const QString customer =
+        choices.customerId ? customerCompany : words.translate("quillbill::Document", "All customers");
     QString paid;
     switch (choices.paid) {
     case PaidFilter::Paid:
-        paid = QObject::tr("Invoices paid in full");
+        paid = words.translate("quillbill::Document", "Invoices paid in full");
         break;
     case PaidFilter::NotPaid:
-        paid = QObject::tr("Invoices with a balance due");
+        paid = words.translate("quillbill::Document", "Invoices with a balance due");
         break;
     case PaidFilter::Both:
-        paid = QObject::tr("All invoices");
+        paid = words.translate("quillbill::Document", "All invoices");
         break;
     }
     return QStringLiteral("%1 \u00b7 %2 \u00b7 %3").arg(period, customer, paid);
 }
 
+// The names of a tax on the report's invoices, as the document's language
+// writes them: "HST/GST".
+QString taxNames(const QStringList& names, const DocumentLanguage& words)
+{
+    QStringList written;
+    for (const QString& name : names)
+        if (const QString word = words.taxName(name); !written.contains(word))
+            written << word;
+    return written.join(u'/');
+}
+
 } // namespace
 
-clsGroup::clsGroup(AppContext& app) : app_(app), report_(newProgramReport(app.messages)) { report_.setEvents(this); }
+clsGroup::clsGroup(AppContext& app)
+    : app_(app), words_(DocumentLanguage::chosen(app.options)), report_(newProgramReport(app.messages))
+{
+    report_.setEvents(this);
+}
 
 clsGroup::~clsGroup() { report_.setEvents(nullptr); }
 
 void clsGroup::setChoices(const InvoiceReportChoices& choices, const QString& customerCompany)
 {
-    choicesText_ = choicesTextOf(choices, customerCompany);
+    choicesText_ = choicesTextOf(choices, customerCompany, words_);
 }
 
 bool clsGroup::PrintReport()
 {
-    return runLayout(app_, report_, QStringLiteral("Reports/report.rdn"), failureTitle, output_, outputFile_, [this] {
-        secondTaxRowsRemoved_ = false;
-        report_.setPrinterName(printerName_);
-        // Called as its layout titles it, not after the layout's file.
-        report_.setDocumentTitle(
-            report_.Section(QStringLiteral("Header"))->Field(QStringLiteral("lblTitle"))->Default_Value());
-        printGroups();
-    });
+    return runLayout(
+        app_, report_, words_.layout(app_.folder, QStringLiteral("report.rdn")), failureTitle, output_, outputFile_,
+        [this] {
+            secondTaxRowsRemoved_ = false;
+            report_.setPrinterName(printerName_);
+            // Called as its layout titles it, not after the layout's file.
+            report_.setDocumentTitle(
+                report_.Section(QStringLiteral("Header"))->Field(QStringLiteral("lblTitle"))->Default_Value());
+            printGroups();
+        });
 }
 
 void clsGroup::printGroups()
@@ -131,15 +150,17 @@ void clsGroup::printGroups()
     report_.PrintSection(QStringLiteral("PageHeader"));
 
     const ReportRows rows = ReportRows::read(app_.state.MainDatabase, app_.state.ReportSql);
-    const QLocale locale;
+    const DocumentLanguage& words = words_;
+    const QLocale locale = words.locale();
 
     // Every invoice's amounts first: the taxes' labels, and whether the
     // second tax has a row, depend on the whole report.
     const ReportTotals totals = reportTotalsOf(rows, creditedTotals(app_.state.MainDatabase));
-    const QString gstLabel = totals.gstNames.isEmpty() ? QObject::tr("Federal tax") : totals.gstNames.join(u'/');
+    const QString gstLabel = totals.gstNames.isEmpty() ? words.translate("quillbill::Document", "Federal tax")
+                                                       : taxNames(totals.gstNames, words);
     const std::optional<QString> pstLabel = !totals.secondTax ? std::nullopt
-        : totals.pstNames.isEmpty()                           ? std::optional(QObject::tr("Provincial tax"))
-                                                              : std::optional(totals.pstNames.join(u'/'));
+        : totals.pstNames.isEmpty() ? std::optional(words.translate("quillbill::Document", "Provincial tax"))
+                                    : std::optional(taxNames(totals.pstNames, words));
 
     const auto groupHeader = report_.Section(QStringLiteral("groupheader"));
     const auto detail = report_.Section(QStringLiteral("detail"));
@@ -164,14 +185,15 @@ void clsGroup::printGroups()
     // invoice before the description.
     const auto describe = [&](size_t row) {
         const ReportRows::Invoice& invoice = rows.invoice(row);
-        const QString job = rows.hasJob(row) ? rows.description(row) : QObject::tr("No jobs");
+        const QString job =
+            rows.hasJob(row) ? rows.description(row) : words.translate("quillbill::Document", "No jobs");
         const QString what = invoice.creditFor.isNull()
             ? job
-            : QObject::tr("Credit note %1 for invoice %2: %3")
+            : words.translate("quillbill::Document", "Credit note %1 for invoice %2: %3")
                   .arg(invoice.invoiceId.toString(), invoice.creditFor.toString(), job);
         if ((invoiceNumber && invoiceDate) || invoice.invoiceId.isNull() || !invoice.creditFor.isNull())
             return what;
-        return QObject::tr("Invoice %1 of %2: %3")
+        return words.translate("quillbill::Document", "Invoice %1 of %2: %3")
             .arg(invoice.invoiceId.toString(), shortInvoiceDate(invoice.date, locale), what);
     };
 
@@ -179,7 +201,7 @@ void clsGroup::printGroups()
     int rowsInGroup = 0;
     ReportAmounts group;
     const auto closeGroup = [&] {
-        fillTotals(*groupFooter, groupTotals, group, pstLabel.has_value());
+        fillTotals(*groupFooter, groupTotals, group, pstLabel.has_value(), locale);
         report_.PrintSection(QStringLiteral("groupfooter"));
         group = {};
     };
@@ -191,8 +213,9 @@ void clsGroup::printGroups()
         if (invoice.discountPercent > 0) {
             const Millionths discount = amounts.discount;
             const QString label =
-                (invoice.creditFor.isNull() ? QObject::tr("%1 on invoice %2") : QObject::tr("%1 on credit note %2"))
-                    .arg(discountLabel(invoice.discountPercent), invoice.invoiceId.toString());
+                (invoice.creditFor.isNull() ? words.translate("quillbill::Document", "%1 on invoice %2")
+                                            : words.translate("quillbill::Document", "%1 on credit note %2"))
+                    .arg(discountLabel(invoice.discountPercent, words), invoice.invoiceId.toString());
             const QString amount = deductionText(discount, locale);
             if (discountSection) {
                 discountSection->Clear();
@@ -240,7 +263,7 @@ void clsGroup::printGroups()
     if (!currentCompany.isEmpty() && rowsInGroup != 0)
         closeGroup();
     if (reportFooter && rows.size() > 0) {
-        fillTotals(*reportFooter, reportTotals, totals.wholeReport, pstLabel.has_value());
+        fillTotals(*reportFooter, reportTotals, totals.wholeReport, pstLabel.has_value(), locale);
         report_.PrintSection(reportFooter->SectionName());
     }
     report_.EndReport();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/DocumentLanguage.h"
 #include "records/invoices/InvoiceReportQuery.h"
 
 #include <quirepress/quirepress.h>
@@ -59,6 +60,7 @@ private:
     void printGroups();
 
     AppContext& app_;
+    const DocumentLanguage words_;
     quirepress::OutputOptions output_ = quirepress::cOutputToUnknown;
     QString outputFile_;
     QString printerName_;

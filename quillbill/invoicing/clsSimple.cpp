@@ -1,5 +1,6 @@
 #include "invoicing/clsSimple.h"
 
+#include "app/DocumentLanguage.h"
 #include "app/LayoutRun.h"
 #include "app/ProgramReport.h"
 #include "common/OptionsStore.h"
@@ -9,7 +10,6 @@
 #include "invoicing/WrappedText.h"
 
 #include <QLocale>
-#include <QObject>
 
 namespace quillbill {
 
@@ -23,28 +23,32 @@ void setValue(quirepress::Section& section, const char* field, const QString& va
 }
 
 // "Invoice 12 of Mar 1, 2026": the invoice a credit note corrects.
-QString creditedInvoiceText(const InvoiceRows::CreditedInvoice& invoice, const QLocale& locale)
+QString creditedInvoiceText(const InvoiceRows::CreditedInvoice& invoice, const DocumentLanguage& words)
 {
-    return invoice.date.isValid()
-        ? QObject::tr("Invoice %1 of %2").arg(invoice.invoiceId).arg(shortInvoiceDate(invoice.date, locale))
-        : QObject::tr("Invoice %1").arg(invoice.invoiceId);
+    return invoice.date.isValid() ? words.translate("quillbill::Document", "Invoice %1 of %2")
+                                        .arg(invoice.invoiceId)
+                                        .arg(shortInvoiceDate(invoice.date, words.locale()))
+                                  : words.translate("quillbill::Document", "Invoice %1").arg(invoice.invoiceId);
 }
 
 // Titles the header as a credit note's and names the invoice it corrects,
 // where the layout has the fields.
 void printCreditNoteTitle(quirepress::Section& header, const InvoiceRows::CreditedInvoice& invoice,
-                          const QLocale& locale)
+                          const DocumentLanguage& words)
 {
-    setIfAny(header, QStringLiteral("lblInvoiceTitle"), QObject::tr("CREDIT NOTE"));
-    setIfAny(header, QStringLiteral("lblInvoiceNo"), QObject::tr("Credit Note No."));
-    setIfAny(header, QStringLiteral("lblCreditFor"), QObject::tr("CREDIT FOR"));
-    setIfAny(header, QStringLiteral("CreditFor"), creditedInvoiceText(invoice, locale));
+    setIfAny(header, QStringLiteral("lblInvoiceTitle"), words.translate("quillbill::Document", "CREDIT NOTE"));
+    setIfAny(header, QStringLiteral("lblInvoiceNo"), words.translate("quillbill::Document", "Credit Note No."));
+    setIfAny(header, QStringLiteral("lblCreditFor"), words.translate("quillbill::Document", "CREDIT FOR"));
+    setIfAny(header, QStringLiteral("CreditFor"), creditedInvoiceText(invoice, words));
 }
 
 } // namespace
 
 clsSimple::clsSimple(AppContext& app, InvoiceSelection invoice)
-    : app_(app), invoice_(invoice), report_(newProgramReport(app.messages))
+    : app_(app),
+      invoice_(invoice),
+      words_(DocumentLanguage::chosen(app.options)),
+      report_(newProgramReport(app.messages))
 {
     report_.setEvents(this);
 }
@@ -53,22 +57,25 @@ clsSimple::~clsSimple() { report_.setEvents(nullptr); }
 
 bool clsSimple::PrintReport()
 {
-    return runLayout(app_, report_, QStringLiteral("Reports/simple.rdn"), failureTitle, output_, outputFile_, [this] {
-        secondTaxRowRemoved_ = false;
-        balanceRowsRemoved_ = false;
-        printSections();
-    });
+    return runLayout(app_, report_, words_.layout(app_.folder, QStringLiteral("simple.rdn")), failureTitle, output_,
+                     outputFile_, [this] {
+                         secondTaxRowRemoved_ = false;
+                         balanceRowsRemoved_ = false;
+                         printSections();
+                     });
 }
 
 void clsSimple::printSections()
 {
     shown_.reset();
     const InvoiceRows rows = readInvoiceRows(app_.state.MainDatabase, invoice_);
-    const QLocale locale;
+    const DocumentLanguage& words = words_;
+    const QLocale locale = words.locale();
     const QString invoiceNumber = QString::number(invoice_.invoiceId);
     // The preview's caption, the PDF's title and its suggested file name.
     const bool creditNote = rows.creditFor.has_value();
-    report_.setDocumentTitle((creditNote ? QObject::tr("Credit Note %1 - %2") : QObject::tr("Invoice %1 - %2"))
+    report_.setDocumentTitle((creditNote ? words.translate("quillbill::Document", "Credit Note %1 - %2")
+                                         : words.translate("quillbill::Document", "Invoice %1 - %2"))
                                  .arg(invoiceNumber, rows.customerCompany));
 
     // The page footer is filled before the first section, so that every
@@ -77,7 +84,7 @@ void clsSimple::printSections()
     setValue(*pageFooter, "TheDate", longInvoiceDate(rows.date, locale));
     setValue(*pageFooter, "txtInv", invoiceNumber);
     if (creditNote && fieldIfAny(*pageFooter, QLatin1String("lblInv")))
-        setValue(*pageFooter, "lblInv", QObject::tr("Credit note"));
+        setValue(*pageFooter, "lblInv", words.translate("quillbill::Document", "Credit note"));
 
     // Sections are named without regard to case; the layout names them
     // "Header" and "Detail".
@@ -99,10 +106,12 @@ void clsSimple::printSections()
                 return;
             setValue(*header, field, value);
             if (fieldIfAny(*header, QLatin1String(label)))
-                setValue(*header, label, QObject::tr("%1 No.").arg(taxName));
+                setValue(*header, label, words.translate("quillbill::Document", "%1 No.").arg(taxName));
         };
-        number("lblGSTNumber", "GSTNumber", rows.gstName, company.gstNumber);
-        number("lblPSTNumber", "PSTNumber", rows.pstName.isEmpty() ? QObject::tr("Provincial tax") : rows.pstName,
+        number("lblGSTNumber", "GSTNumber", words.taxName(rows.gstName), company.gstNumber);
+        number("lblPSTNumber", "PSTNumber",
+               rows.pstName.isEmpty() ? words.translate("quillbill::Document", "Provincial tax")
+                                      : words.taxName(rows.pstName),
                company.pstNumber);
         setValue(*header, "InvoiceNo", invoiceNumber);
         // A later copy of an issued invoice says so, where the office wants
@@ -110,10 +119,10 @@ void clsSimple::printSections()
         // issued when it is made, before any of its documents, so each is
         // titled as the original.
         if (creditNote)
-            printCreditNoteTitle(*header, *rows.creditFor, locale);
+            printCreditNoteTitle(*header, *rows.creditFor, words);
         else if (rows.issued && app_.options.number(OptionKey::markCopies, 0) != 0
                  && fieldIfAny(*header, QLatin1String("lblInvoiceTitle")))
-            setValue(*header, "lblInvoiceTitle", QObject::tr("INVOICE COPY"));
+            setValue(*header, "lblInvoiceTitle", words.translate("quillbill::Document", "INVOICE COPY"));
         setValue(*header, "BTCompany", rows.customerCompany);
         setValue(*header, "BTAddress", rows.customerAddress);
         setValue(*header, "BTAddress2", rows.customerCityLine);
@@ -133,7 +142,8 @@ void clsSimple::printSections()
     // the first line under it.
     if (creditNote && !fieldIfAny(*header, QLatin1String("CreditFor"))) {
         detail->Clear();
-        description.field()->setValue(QObject::tr("Credit for: %1").arg(creditedInvoiceText(*rows.creditFor, locale)));
+        description.field()->setValue(
+            words.translate("quillbill::Document", "Credit for: %1").arg(creditedInvoiceText(*rows.creditFor, words)));
         report_.PrintSection(QStringLiteral("Detail"));
     }
     Millionths sum = 0;
@@ -154,7 +164,7 @@ void clsSimple::printSections()
     // below sums up. A layout made before discounts were printed has no
     // section for it, and shows it as a job line instead.
     if (rows.discountPercent > 0) {
-        const QString label = discountLabel(rows.discountPercent);
+        const QString label = discountLabel(rows.discountPercent, words);
         const QString amount = deductionText(totals.discount, locale);
         if (sectionIfAny(report_, QStringLiteral("Discount"))) {
             const auto discount = report_.Section(QStringLiteral("discount"));
@@ -178,7 +188,8 @@ void clsSimple::printSections()
     // prints no line.
     const auto label = [&](const char* field, const QString& name, TaxRate rate) {
         if (fieldIfAny(*footer, QLatin1String(field)))
-            setValue(*footer, field, QStringLiteral("%1 (%2%)").arg(name, rate.text(locale)));
+            setValue(*footer, field,
+                     words.translate("quillbill::Document", "%1 (%2%)").arg(words.taxName(name), rate.text(locale)));
     };
     label("lblGST", rows.gstName, rows.gst);
     setValue(*footer, "txtGST", dollars(totals.gst, locale));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/DocumentLanguage.h"
 #include "invoicing/BuildInvoiceData.h"
 #include "invoicing/InvoiceRows.h"
 #include "records/invoices/IssuedInvoices.h"
@@ -15,7 +16,8 @@
 
 namespace quillbill {
 
-// The invoice document driver: loads the invoice layout Reports/simple.rdn,
+// The invoice document driver: loads the invoice layout Reports/simple.rdn
+// (Reports/fr/simple.rdn in French),
 // fills its sections from the database for the one invoice it was made for
 // and hands them to the report in order. It listens to its report: a new
 // page gets the page header, and the preview's Print button makes the whole
@@ -78,6 +80,9 @@ private:
 
     AppContext& app_;
     const InvoiceSelection invoice_;
+    // Chosen when the document is made: its print from the preview is the
+    // same document.
+    const DocumentLanguage words_;
     quirepress::OutputOptions output_ = quirepress::cOutputToUnknown;
     QString outputFile_;
     quirepress::Report report_;

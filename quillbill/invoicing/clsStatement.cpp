@@ -1,5 +1,6 @@
 #include "invoicing/clsStatement.h"
 
+#include "app/DocumentLanguage.h"
 #include "app/LayoutRun.h"
 #include "app/ProgramReport.h"
 #include "invoicing/InvoiceForms.h"
@@ -8,7 +9,6 @@
 #include "records/invoices/AccountStatement.h"
 
 #include <QLocale>
-#include <QObject>
 
 namespace quillbill {
 
@@ -21,17 +21,21 @@ void setValue(quirepress::Section& section, const char* field, const QString& va
     section.Field(QLatin1String(field))->setValue(value);
 }
 
-QString documentText(const StatementLine& line)
+QString documentText(const StatementLine& line, const DocumentLanguage& words)
 {
     switch (line.kind) {
     case StatementLine::Kind::Invoice:
-        return QObject::tr("Invoice %1").arg(line.invoiceId);
+        return words.translate("quillbill::Document", "Invoice %1").arg(line.invoiceId);
     case StatementLine::Kind::CreditNote:
-        return QObject::tr("Credit note %1 for invoice %2").arg(line.invoiceId).arg(line.creditFor.value_or(0));
+        return words.translate("quillbill::Document", "Credit note %1 for invoice %2")
+            .arg(line.invoiceId)
+            .arg(line.creditFor.value_or(0));
     case StatementLine::Kind::Payment:
-        return QObject::tr("Payment, %1, invoice %2").arg(paymentMethodName(line.method).toLower()).arg(line.invoiceId);
+        return words.translate("quillbill::Document", "Payment, %1, invoice %2")
+            .arg(paymentMethodName(line.method, words).toLower())
+            .arg(line.invoiceId);
     case StatementLine::Kind::Reversal:
-        return QObject::tr("Payment reversed, invoice %1").arg(line.invoiceId);
+        return words.translate("quillbill::Document", "Payment reversed, invoice %1").arg(line.invoiceId);
     }
     return {};
 }
@@ -41,7 +45,12 @@ QString money(Money amount, const QLocale& locale) { return dollars(fromTenThous
 } // namespace
 
 clsStatement::clsStatement(AppContext& app, int32_t customerId, const QDate& from, const QDate& to)
-    : app_(app), customerId_(customerId), from_(from), to_(to), report_(newProgramReport(app.messages))
+    : app_(app),
+      customerId_(customerId),
+      from_(from),
+      to_(to),
+      words_(DocumentLanguage::chosen(app.options)),
+      report_(newProgramReport(app.messages))
 {
     report_.setEvents(this);
 }
@@ -50,8 +59,8 @@ clsStatement::~clsStatement() { report_.setEvents(nullptr); }
 
 bool clsStatement::PrintReport()
 {
-    return runLayout(app_, report_, QStringLiteral("Reports/statement.rdn"), failureTitle, output_, outputFile_,
-                     [this] { printStatement(); });
+    return runLayout(app_, report_, words_.layout(app_.folder, QStringLiteral("statement.rdn")), failureTitle, output_,
+                     outputFile_, [this] { printStatement(); });
 }
 
 void clsStatement::printStatement()
@@ -59,13 +68,14 @@ void clsStatement::printStatement()
     const Database& database = app_.state.MainDatabase;
     const KeptHeader header = currentHeader(database, customerId_);
     const AccountStatement statement = accountStatement(database, customerId_, from_, to_);
-    const QLocale locale;
-    report_.setDocumentTitle(QObject::tr("Statement - %1").arg(header.customerCompany));
+    const DocumentLanguage& words = words_;
+    const QLocale locale = words.locale();
+    report_.setDocumentTitle(words.translate("quillbill::Document", "Statement - %1").arg(header.customerCompany));
 
     const auto pageFooter = report_.Section(QStringLiteral("PageFooter"));
-    setValue(
-        *pageFooter, "PrintedOn",
-        QObject::tr("Statement of %1, %2").arg(header.customerCompany, longInvoiceDate(QDate::currentDate(), locale)));
+    setValue(*pageFooter, "PrintedOn",
+             words.translate("quillbill::Document", "Statement of %1, %2")
+                 .arg(header.customerCompany, longInvoiceDate(QDate::currentDate(), locale)));
 
     const auto top = report_.Section(QStringLiteral("Header"));
     top->Clear();
@@ -75,7 +85,8 @@ void clsStatement::printStatement()
         setValue(*top, "MyAddress2", header.companies.front().cityLine);
     }
     setValue(*top, "Period",
-             QObject::tr("%1 to %2").arg(shortInvoiceDate(from_, locale), shortInvoiceDate(to_, locale)));
+             words.translate("quillbill::Document", "%1 to %2")
+                 .arg(shortInvoiceDate(from_, locale), shortInvoiceDate(to_, locale)));
     setValue(*top, "StatementDate", shortInvoiceDate(QDate::currentDate(), locale));
     setValue(*top, "Customer", header.customerCompany);
     setValue(*top, "CustomerAddress", header.customerAddress);
@@ -86,13 +97,13 @@ void clsStatement::printStatement()
     const auto detail = report_.Section(QStringLiteral("Detail"));
     detail->Clear();
     setValue(*detail, "TheDate", shortInvoiceDate(from_, locale));
-    setValue(*detail, "Document", QObject::tr("Balance brought forward"));
+    setValue(*detail, "Document", words.translate("quillbill::Document", "Balance brought forward"));
     setValue(*detail, "Balance", money(statement.opening, locale));
     report_.PrintSection(QStringLiteral("Detail"));
     for (const StatementLine& line : statement.lines) {
         detail->Clear();
         setValue(*detail, "TheDate", shortInvoiceDate(line.date, locale));
-        setValue(*detail, "Document", documentText(line));
+        setValue(*detail, "Document", documentText(line, words));
         if (line.amount.units() >= 0)
             setValue(*detail, "Charge", money(line.amount, locale));
         else

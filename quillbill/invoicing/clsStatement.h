@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/DocumentLanguage.h"
 
 #include <quirepress/quirepress.h>
 
@@ -50,6 +51,7 @@ private:
     const int32_t customerId_;
     const QDate from_;
     const QDate to_;
+    const DocumentLanguage words_;
     quirepress::OutputOptions output_ = quirepress::cOutputToUnknown;
     QString outputFile_;
     quirepress::Report report_;

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/FailureMessage.h"
 #include "common/Controls.h"
+#include "common/DateText.h"
 #include "common/KeyFilter.h"
 #include "common/Money.h"
 #include "common/ProgramInfo.h"
@@ -237,7 +238,7 @@ void frmAddInvoice::chooseCustomer(int index)
     invoice_.choose(*customer);
     showCustomer(&*customer);
     invoiceDate_ = QDate::currentDate();
-    showFilledIn(txtDate_, QLocale().toString(invoiceDate_, QLocale::ShortFormat));
+    showFilledIn(txtDate_, dateText(invoiceDate_));
     txtInvoiceID_->clear();
     // The discount of the previous invoice is not this one's.
     txtDiscount_->setText(QStringLiteral("0"));
@@ -350,7 +351,7 @@ void frmAddInvoice::openDraft(int32_t customerId, int32_t invoiceId)
     const auto stored = InvoiceRecords(app_.state.MainDatabase).readInvoice(customerId, invoiceId);
     invoiceDate_ =
         stored ? QDate::fromString(stored->row.value(QStringLiteral("Date")).toString(), Qt::ISODate) : QDate();
-    showFilledIn(txtDate_, QLocale().toString(invoiceDate_, QLocale::ShortFormat));
+    showFilledIn(txtDate_, dateText(invoiceDate_));
     showFilledIn(txtInvoiceID_, QString::number(invoiceId));
     txtDiscount_->setText(QString::number(invoice_.discount()));
     endEditing();
@@ -370,7 +371,7 @@ void frmAddInvoice::closeEvent(QCloseEvent* event)
 {
     if (jobTypedButNotAdded()
         && !app_.messages.askYesNo(this, tr("The job you typed has not been added to the invoice. Close anyway?"),
-                                   QStringLiteral("Verify Information"))) {
+                                   tr("Verify Information"))) {
         event->ignore();
         return;
     }
@@ -537,7 +538,7 @@ void frmAddInvoice::deleteJob()
                                          tr("Delete the job \"%1\" of %2 from invoice %3?")
                                              .arg(job.description, item->text(1))
                                              .arg(*invoice_.invoiceNumber()),
-                                         QStringLiteral("Verify Information")))
+                                         tr("Verify Information")))
         return;
     SaveOutcome outcome = SaveOutcome::Saved;
     if (!runShowingFailure(app_.messages, ProgramInfo::title, [&] { outcome = invoice_.deleteJob(index); })) {
@@ -560,7 +561,7 @@ bool frmAddInvoice::showRefusal(NewInvoice::JobOutcome outcome)
 {
     switch (outcome) {
     case NewInvoice::JobOutcome::SumNotANumber:
-        app_.messages.warn(this, QStringLiteral("Sum Field not entered correctly. Please fix."), ProgramInfo::title);
+        app_.messages.warn(this, tr("Sum Field not entered correctly. Please fix."), ProgramInfo::title);
         txtSums_->setFocus();
         return false;
     case NewInvoice::JobOutcome::SumNegative:
@@ -572,7 +573,7 @@ bool frmAddInvoice::showRefusal(NewInvoice::JobOutcome outcome)
         txtSums_->setFocus();
         return false;
     case NewInvoice::JobOutcome::DescriptionBlank:
-        app_.messages.warn(this, QStringLiteral("Job Description cannnot be blank."), ProgramInfo::title);
+        app_.messages.warn(this, tr("Job Description cannnot be blank."), ProgramInfo::title);
         txtJobDescription_->setFocus();
         return false;
     case NewInvoice::JobOutcome::Added:

@@ -54,7 +54,9 @@ frmCreditNote::frmCreditNote(AppContext& app, CreditNoteMaking making, QWidget* 
     lblCreditInvoice_->setWordWrap(true);
     grdCreditJobs_->setObjectName("grdCreditJobs");
     grdCreditJobs_->setAccessibleName(tr("Jobs of the invoice and what the credit note takes back of each"));
-    grdCreditJobs_->setHorizontalHeaderLabels({tr("Job"), tr("Billed"), tr("Left to Credit"), tr("Credit")});
+    grdCreditJobs_->setHorizontalHeaderLabels({tr("Job"), tr("Billed"), tr("Left to Credit"),
+                                               //: Column heading: the amount the credit note takes back of the job.
+                                               tr("Credit")});
     grdCreditJobs_->horizontalHeader()->setSectionResizeMode(DescriptionColumn, QHeaderView::Stretch);
     grdCreditJobs_->verticalHeader()->hide();
     grdCreditJobs_->setMinimumWidth(grdCreditJobs_->fontMetrics().averageCharWidth() * 80);
@@ -152,7 +154,7 @@ void frmCreditNote::makeCreditNote()
                                  .arg(making_.invoiceId())
                                  .arg(shownAmount(judged.total))
         + u' ' + tr("It is issued at once, and cannot be changed or deleted afterwards.");
-    if (!app_.messages.askYesNoDefaultNo(this, question, QStringLiteral("Verify Information")))
+    if (!app_.messages.askYesNoDefaultNo(this, question, tr("Verify Information")))
         return;
     int32_t note = 0;
     if (!runShowingFailure(app_.messages, ProgramInfo::title,

@@ -56,8 +56,11 @@ frmInvoiceReports::frmInvoiceReports(AppContext& app, QWidget* parent)
       calTo_(makeCalendar("calTo", tr("To date"))),
       cmbCustomerID_(new QComboBox),
       cmdAllCompanies_(makeButton("cmdAllCompanies", tr("All Companies"))),
+      //: Choice of the invoices the report lists: the paid ones.
       optPaid_(makeOption("optPaid", tr("Paid"))),
+      //: Choice of the invoices the report lists: the unpaid ones.
       optNotPaid_(makeOption("optNotPaid", tr("Not Paid"))),
+      //: Choice of the invoices the report lists: paid and unpaid ones.
       optBoth_(makeOption("optBoth", tr("Both"))),
       cmdCreateRpt_(makeButton("cmdCreateRpt", tr("Create Report"))),
       cmdClose_(makeButton("cmdClose", tr("Close")))
@@ -124,7 +127,7 @@ void frmInvoiceReports::refuseFutureDate(QCalendarWidget* calendar)
     const QDate today = QDate::currentDate();
     if (calendar->selectedDate() <= today)
         return;
-    app_.messages.warn(this, QStringLiteral("Selected date cannot be greater that today."), ProgramInfo::title);
+    app_.messages.warn(this, tr("Selected date cannot be greater that today."), ProgramInfo::title);
     calendar->setSelectedDate(today);
 }
 

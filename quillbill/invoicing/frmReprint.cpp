@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/FailureMessage.h"
 #include "common/Controls.h"
+#include "common/DateText.h"
 #include "common/ProgramInfo.h"
 #include "invoicing/CustomerChoice.h"
 #include "invoicing/HistoryText.h"
@@ -48,10 +49,7 @@ QString statusText(InvoiceStatus status)
     return {};
 }
 
-QString shortDate(const QDate& date)
-{
-    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : QString();
-}
+QString shortDate(const QDate& date) { return dateText(date); }
 
 QString statusText(const StoredInvoice& invoice)
 {
@@ -59,12 +57,22 @@ QString statusText(const StoredInvoice& invoice)
                              : statusText(invoice.status);
 }
 
+// The Paid column's text, only shown: the database keeps Paid as -1 or 0.
+QString paidText(bool paid)
+{
+    if (paid)
+        //: In the Paid column of the invoice list: the invoice is paid.
+        return frmReprint::tr("True");
+    //: In the Paid column of the invoice list: the invoice is not paid.
+    return frmReprint::tr("False");
+}
+
 QTreeWidgetItem* invoiceItem(const StoredInvoice& invoice, int index)
 {
-    auto* item = new QTreeWidgetItem(
-        QStringList{QString::number(invoice.invoiceId), shortDate(invoice.date),
-                    invoice.paid ? QStringLiteral("True") : QStringLiteral("False"), shortDate(invoice.paidDate),
-                    invoice.discount ? QString::number(*invoice.discount) : QString(), statusText(invoice)});
+    auto* item = new QTreeWidgetItem(QStringList{QString::number(invoice.invoiceId), shortDate(invoice.date),
+                                                 paidText(invoice.paid), shortDate(invoice.paidDate),
+                                                 invoice.discount ? QString::number(*invoice.discount) : QString(),
+                                                 statusText(invoice)});
     // The position in the window's copy of the rows, which keeps them as read.
     item->setData(InvoiceIdColumn, Qt::UserRole, index);
     return item;
@@ -86,7 +94,7 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
       txtDatePaid_(makeTextBox("txtDatePaid")),
       calDatePicker_(new QCalendarWidget),
       cmdUpdate_(makeButton("cmdUpdate", tr("Update Invoice"))),
-      payments_(new PaymentPanel(app, [this] { return paidDate_; })),
+      payments_(new PaymentPanel(app, [this] { return givenDate(); })),
       cmdPrintInvoice_(makeButton("cmdPrintInvoice", tr("Print Invoice"))),
       cmdEmail_(makeButton("cmdEmail", tr("Email This Invoice"))),
       cmdOpenDraft_(makeButton("cmdOpenDraft", tr("Open Draft"))),
@@ -125,10 +133,11 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
     FrameEdit_->setEnabled(false);
     chkPaid_->setObjectName("chkPaid");
     chkPaid_->setAccessibleName(tr("Paid"));
-    // The box holds a date picked in the calendar or nothing, never typing.
-    txtDatePaid_->setReadOnly(true);
+    // The box holds a date picked in the calendar or typed in the user's
+    // form, or nothing.
     txtDatePaid_->setAccessibleName(tr("Date Paid"));
-    txtDatePaid_->setToolTip(tr("Click to pick the date in the calendar"));
+    txtDatePaid_->setToolTip(
+        tr("Type the date as %1, or click to pick it in the calendar").arg(dateText(QDate::currentDate())));
     txtDatePaid_->installEventFilter(this);
     calDatePicker_->setObjectName("calDatePicker");
     calDatePicker_->setAccessibleName(tr("Payment date"));
@@ -166,6 +175,11 @@ frmReprint::frmReprint(AppContext& app, QWidget* parent)
 
     connect(cmbCustomerID_, &QComboBox::activated, this, &frmReprint::chooseCustomer);
     connect(ListView1_, &QTreeWidget::currentItemChanged, this, &frmReprint::selectInvoice);
+    connect(txtDatePaid_, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        paidDate_ = readTypedDate(typed);
+        if (paidDate_.isValid())
+            calDatePicker_->setSelectedDate(paidDate_);
+    });
     connect(calDatePicker_, &QCalendarWidget::clicked, this, &frmReprint::pickDate);
     connect(calDatePicker_, &QCalendarWidget::activated, this, &frmReprint::pickDate);
     connect(cmdUpdate_, &QPushButton::clicked, this, &frmReprint::updateInvoice);
@@ -288,7 +302,8 @@ bool frmReprint::eventFilter(QObject* watched, QEvent* event)
     if (watched == txtDatePaid_) {
         const bool clicked = event->type() == QEvent::MouseButtonPress;
         // The keyboard's way to the calendar.
-        const bool keyed = event->type() == QEvent::KeyPress
+        // Only into an empty box: a typed date may hold a space.
+        const bool keyed = event->type() == QEvent::KeyPress && txtDatePaid_->text().isEmpty()
             && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space
                 || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return
                 || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
@@ -309,7 +324,7 @@ void frmReprint::pickDate(const QDate& date)
 {
     const QDate today = QDate::currentDate();
     if (date > today) {
-        app_.messages.warn(this, QStringLiteral("Selected date cannot be greater that today."), ProgramInfo::title);
+        app_.messages.warn(this, tr("Selected date cannot be greater that today."), ProgramInfo::title);
         calDatePicker_->setSelectedDate(today);
         return;
     }
@@ -317,14 +332,41 @@ void frmReprint::pickDate(const QDate& date)
     txtDatePaid_->setText(shortDate(date));
 }
 
+std::optional<QDate> frmReprint::givenDate()
+{
+    const QString typed = txtDatePaid_->text().trimmed();
+    if (typed.isEmpty())
+        return QDate();
+    const QDate today = QDate::currentDate();
+    if (!paidDate_.isValid()) {
+        app_.messages.warn(this,
+                           tr("\"%1\" is not a date. Type the date as %2, or click in the box to pick it in the "
+                              "calendar.")
+                               .arg(typed, dateText(today)),
+                           ProgramInfo::title);
+        txtDatePaid_->setFocus();
+        txtDatePaid_->selectAll();
+        return std::nullopt;
+    }
+    if (paidDate_ > today) {
+        app_.messages.warn(this, tr("Selected date cannot be greater that today."), ProgramInfo::title);
+        txtDatePaid_->setFocus();
+        txtDatePaid_->selectAll();
+        return std::nullopt;
+    }
+    return paidDate_;
+}
+
 void frmReprint::updateInvoice()
 {
     const StoredInvoice* selected = selectedInvoice();
     if (!selected)
         return;
+    if (!givenDate())
+        return;
     if (!paidDate_.isValid()
-        && !app_.messages.askYesNo(this, QStringLiteral("You are about to enter a Null date. Are you sure?"),
-                                   QStringLiteral("Verify Information")))
+        && !app_.messages.askYesNo(this, tr("You are about to enter a Null date. Are you sure?"),
+                                   tr("Verify Information")))
         return;
     // A copy: the list, and the rows behind it, are read again below.
     const StoredInvoice shown = *selected;

@@ -54,6 +54,10 @@ private:
     const StoredInvoice* selectedInvoice() const;
     void startPickingDate();
     void pickDate(const QDate& date);
+    // The date the box holds, typed or picked: null when empty; nullopt,
+    // after telling the user, when what was typed is not a date, or a
+    // date after today.
+    std::optional<QDate> givenDate();
     void updateInvoice();
     void printInvoice();
     void emailInvoice();

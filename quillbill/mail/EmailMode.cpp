@@ -1,5 +1,6 @@
 #include "mail/EmailMode.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,17 +15,23 @@ EmailMode::EmailMode(const QString& attachmentPath, const QString& programFolder
 
 QString EmailMode::caption() const
 {
-    return isInvoice() ? QStringLiteral("Email This Invoice...") : QStringLiteral("Email Your Comments...");
+    return isInvoice() ? QCoreApplication::translate("quillbill::EmailMode", "Email This Invoice...")
+                       : QCoreApplication::translate("quillbill::EmailMode", "Email Your Comments...");
 }
 
 QString EmailMode::attachmentLine() const
 {
-    return isInvoice() ? QStringLiteral("File Attached: ") + QFileInfo(attachmentFile_).fileName() : QString();
+    //: %1 is the name of the file sent with the e-mail.
+    return isInvoice() ? QCoreApplication::translate("quillbill::EmailMode", "File Attached: %1")
+                             .arg(QFileInfo(attachmentFile_).fileName())
+                       : QString();
 }
 
 QString EmailMode::subject() const
 {
-    return isInvoice() ? QStringLiteral("Copy Of Invoice...") : QStringLiteral("Quillbill Comments...");
+    //: The subject of the e-mail the window sends.
+    return isInvoice() ? QCoreApplication::translate("quillbill::EmailMode", "Copy Of Invoice...")
+                       : QCoreApplication::translate("quillbill::EmailMode", "Quillbill Comments...");
 }
 
 } // namespace quillbill

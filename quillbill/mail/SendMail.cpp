@@ -4,6 +4,7 @@
 #include "mail/MimeMessage.h"
 #include "mail/SmtpTransfer.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
@@ -43,13 +44,17 @@ Server resolveServer(const QString& text)
     QUrl url(withScheme, QUrl::StrictMode);
     Server server;
     if (!url.isValid() || url.host().isEmpty()) {
-        server.problem = SendMail::tr("The mail server \"%1\" is not a valid server name.").arg(trimmed);
+        server.problem =
+            QCoreApplication::translate("quillbill::SendMail", "The mail server \"%1\" is not a valid server name.")
+                .arg(trimmed);
         return server;
     }
     const QString scheme = url.scheme().toLower();
     if (scheme != QLatin1String("smtp") && scheme != QLatin1String("smtps")) {
         server.problem =
-            SendMail::tr("The mail server \"%1\" must be given as smtp://host:port or smtps://host:port.").arg(trimmed);
+            QCoreApplication::translate(
+                "quillbill::SendMail", "The mail server \"%1\" must be given as smtp://host:port or smtps://host:port.")
+                .arg(trimmed);
         return server;
     }
     server.userName = url.userName(QUrl::FullyDecoded);
@@ -148,7 +153,8 @@ public:
     {
         mail::SmtpRequest request;
         if (server.trimmed().isEmpty()) {
-            problem = SendMail::tr("No mail server is given: enter the SMTP server that sends the message.");
+            problem = QCoreApplication::translate(
+                "quillbill::SendMail", "No mail server is given: enter the SMTP server that sends the message.");
             return request;
         }
         const Server resolved = resolveServer(server);

@@ -14,9 +14,11 @@
 
 namespace quillbill::mail {
 
-namespace {
+// The texts here are the mail component's and go under SendMail's context.
+// Each call names it: lupdate would file a bare tr() of a free function
+// under the namespace instead, where no lookup finds it.
 
-QString tr(const char* text) { return QCoreApplication::translate("SendMail", text); }
+namespace {
 
 // curl_global_init must have run before the first easy handle and must not
 // run while another thread uses libcurl. A function-local static runs it
@@ -63,8 +65,10 @@ QString refusedPlainSignIn(const SmtpRequest& request)
 {
     if (request.userName.isEmpty() || request.encryption != MailEncryption::None || request.plainSignInAllowed)
         return {};
-    return tr("The user name and password would go to %1 unencrypted, so nothing was sent. "
-              "Choose STARTTLS or SSL/TLS, or confirm that signing in without encryption is wanted.")
+    return QCoreApplication::translate(
+               "SendMail",
+               "The user name and password would go to %1 unencrypted, so nothing was sent. "
+               "Choose STARTTLS or SSL/TLS, or confirm that signing in without encryption is wanted.")
         .arg(request.serverName);
 }
 
@@ -126,9 +130,11 @@ void noteConnected(Transfer& transfer)
     if (transfer.connected)
         return;
     transfer.connected = true;
-    transfer.step(tr("Connected to %1 on port %2.").arg(transfer.endpoint.host).arg(transfer.endpoint.port));
+    transfer.step(QCoreApplication::translate("SendMail", "Connected to %1 on port %2.")
+                      .arg(transfer.endpoint.host)
+                      .arg(transfer.endpoint.port));
     if (transfer.request.encryption == MailEncryption::Tls)
-        transfer.reporter.status(tr("Starting encryption..."));
+        transfer.reporter.status(QCoreApplication::translate("SendMail", "Starting encryption..."));
 }
 
 void noteConversationGoesOn(Transfer& transfer)
@@ -136,7 +142,7 @@ void noteConversationGoesOn(Transfer& transfer)
     if (transfer.handshakeVersion.isEmpty())
         return;
     transfer.encrypted = true;
-    transfer.step(tr("Encryption started (%1).").arg(transfer.handshakeVersion));
+    transfer.step(QCoreApplication::translate("SendMail", "Encryption started (%1).").arg(transfer.handshakeVersion));
     transfer.handshakeVersion.clear();
 }
 
@@ -149,7 +155,7 @@ size_t readMessage(char* buffer, size_t size, size_t count, void* userData)
     if (!transfer.uploadStarted) {
         transfer.uploadStarted = true;
         const qsizetype kilobytes = (message.size() + 1023) / 1024;
-        transfer.reporter.status(tr("Sending message (%1 KB)...").arg(kilobytes));
+        transfer.reporter.status(QCoreApplication::translate("SendMail", "Sending message (%1 KB)...").arg(kilobytes));
     }
     const auto length = std::min(static_cast<qsizetype>(size * count), message.size() - transfer.uploaded);
     std::copy_n(message.constData() + transfer.uploaded, length, buffer);
@@ -194,7 +200,7 @@ void noteServerLine(Transfer& transfer, const QString& line)
         transfer.signingIn = false;
         if (transfer.replyCode == 235) {
             transfer.signedIn = true;
-            transfer.step(tr("Signed in as %1.").arg(transfer.request.userName));
+            transfer.step(QCoreApplication::translate("SendMail", "Signed in as %1.").arg(transfer.request.userName));
         }
     }
 }
@@ -207,10 +213,11 @@ void noteClientLine(Transfer& transfer, const QByteArray& text)
         return;
     transfer.lastCommand = text.trimmed().split(' ').value(0).toUpper();
     if (transfer.lastCommand == "STARTTLS") {
-        transfer.reporter.status(tr("Starting encryption..."));
+        transfer.reporter.status(QCoreApplication::translate("SendMail", "Starting encryption..."));
     } else if (transfer.lastCommand == "AUTH") {
         transfer.signingIn = true;
-        transfer.reporter.status(tr("Signing in as %1...").arg(transfer.request.userName));
+        transfer.reporter.status(
+            QCoreApplication::translate("SendMail", "Signing in as %1...").arg(transfer.request.userName));
     }
 }
 
@@ -313,20 +320,25 @@ QString explainCertificate(const Transfer& transfer, long verifyResult)
     // name itself once the chain has passed, and a mismatch leaves the
     // result at 0, or at libcurl's "not checked yet" (1), before it reads it.
     if (verifyResult == 0 || verifyResult == 1)
-        return tr("The server's certificate is not valid for %1.").arg(host);
+        return QCoreApplication::translate("SendMail", "The server's certificate is not valid for %1.").arg(host);
     if (!transfer.request.trustedCertificate.isEmpty())
-        return tr("The certificate of %1 is not the one accepted for it, so nothing was sent. "
-                  "It may have been renewed, or another computer answers in its place.")
+        return QCoreApplication::translate("SendMail",
+                                           "The certificate of %1 is not the one accepted for it, so nothing was sent. "
+                                           "It may have been renewed, or another computer answers in its place.")
             .arg(host);
     if (isUnknownAuthority(verifyResult))
-        return tr("No authority this computer trusts vouches for the certificate of %1 "
-                  "(it may be self-signed), so nothing was sent.")
+        return QCoreApplication::translate("SendMail",
+                                           "No authority this computer trusts vouches for the certificate of %1 "
+                                           "(it may be self-signed), so nothing was sent.")
             .arg(host);
     if (verifyResult == 10) // CERT_HAS_EXPIRED
-        return tr("The certificate of %1 has expired, so nothing was sent.").arg(host);
+        return QCoreApplication::translate("SendMail", "The certificate of %1 has expired, so nothing was sent.")
+            .arg(host);
     if (verifyResult == 9) // CERT_NOT_YET_VALID
-        return tr("The certificate of %1 is not valid yet, so nothing was sent.").arg(host);
-    return tr("The certificate of %1 was refused (verification error %2), so nothing was sent.")
+        return QCoreApplication::translate("SendMail", "The certificate of %1 is not valid yet, so nothing was sent.")
+            .arg(host);
+    return QCoreApplication::translate(
+               "SendMail", "The certificate of %1 was refused (verification error %2), so nothing was sent.")
         .arg(host)
         .arg(verifyResult);
 }
@@ -340,46 +352,56 @@ QString explainFailure(const Transfer& transfer, CURLcode code, CURL* handle, co
     const bool refusal = replyCode >= 400;
 
     if (transfer.cancel)
-        return tr("The send was cancelled.");
+        return QCoreApplication::translate("SendMail", "The send was cancelled.");
     if (code == CURLE_LOGIN_DENIED || (refusal && command == "AUTH"))
-        return tr("The server refused the user name or password.");
+        return QCoreApplication::translate("SendMail", "The server refused the user name or password.");
     if (refusal && isAuthenticationReply(replyCode))
-        return tr("The mail server %1 requires authentication (a log-in) before it accepts mail, "
-                  "and refused the message: %2")
+        return QCoreApplication::translate(
+                   "SendMail",
+                   "The mail server %1 requires authentication (a log-in) before it accepts mail, "
+                   "and refused the message: %2")
             .arg(request.serverName, reply);
     if (refusal && command == "RCPT")
-        return tr("The mail server refused the recipient %1: %2").arg(request.recipient, reply);
+        return QCoreApplication::translate("SendMail", "The mail server refused the recipient %1: %2")
+            .arg(request.recipient, reply);
     if (refusal && command == "MAIL")
-        return tr("The mail server refused the sender address %1: %2").arg(request.sender, reply);
+        return QCoreApplication::translate("SendMail", "The mail server refused the sender address %1: %2")
+            .arg(request.sender, reply);
     if (refusal && (command == "DATA" || transfer.uploadStarted))
-        return tr("The mail server refused the message: %1").arg(reply);
+        return QCoreApplication::translate("SendMail", "The mail server refused the message: %1").arg(reply);
 
     switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
-        return tr("The mail server %1 is unknown: no computer of that name was found. "
-                  "Check the server name.")
+        return QCoreApplication::translate("SendMail",
+                                           "The mail server %1 is unknown: no computer of that name was found. "
+                                           "Check the server name.")
             .arg(request.serverName);
     case CURLE_COULDNT_CONNECT: {
         long osError = 0;
         curl_easy_getinfo(handle, CURLINFO_OS_ERRNO, &osError);
         if (osError == ECONNREFUSED)
-            return tr("The connection to the mail server %1 was refused: no mail server is running there. "
-                      "Check the server name and port.")
+            return QCoreApplication::translate(
+                       "SendMail",
+                       "The connection to the mail server %1 was refused: no mail server is running there. "
+                       "Check the server name and port.")
                 .arg(request.serverName);
-        return tr("The mail server %1 could not be reached: %2").arg(request.serverName, QString::fromUtf8(detail));
+        return QCoreApplication::translate("SendMail", "The mail server %1 could not be reached: %2")
+            .arg(request.serverName, QString::fromUtf8(detail));
     }
     case CURLE_OPERATION_TIMEDOUT:
         // Until the server's first word only the connect bound applies.
         if (!transfer.anyReply)
-            return tr("No answer from %1 on port %2 within %3 seconds.")
+            return QCoreApplication::translate("SendMail", "No answer from %1 on port %2 within %3 seconds.")
                 .arg(transfer.endpoint.host)
                 .arg(transfer.endpoint.port)
                 .arg(request.connectSeconds);
-        return tr("The mail server %1 stopped answering: the send timed out. Its last reply was: %2")
+        return QCoreApplication::translate(
+                   "SendMail", "The mail server %1 stopped answering: the send timed out. Its last reply was: %2")
             .arg(request.serverName, reply);
     case CURLE_USE_SSL_FAILED:
-        return tr("The mail server %1 offers no encryption (STARTTLS), so nothing was sent: "
-                  "neither the user name and password nor the message.")
+        return QCoreApplication::translate("SendMail",
+                                           "The mail server %1 offers no encryption (STARTTLS), so nothing was sent: "
+                                           "neither the user name and password nor the message.")
             .arg(request.serverName);
     case CURLE_PEER_FAILED_VERIFICATION:
         return explainCertificate(transfer, verifyResultOf(handle));
@@ -387,14 +409,16 @@ QString explainFailure(const Transfer& transfer, CURLcode code, CURL* handle, co
         break;
     }
     if (isTlsFailure(code))
-        return tr("The secure connection (TLS) to the mail server %1 failed: %2")
+        return QCoreApplication::translate("SendMail", "The secure connection (TLS) to the mail server %1 failed: %2")
             .arg(request.serverName, QString::fromUtf8(*detail ? detail : curl_easy_strerror(code)));
 
-    QString explanation = tr("The message could not be sent: %1.").arg(QString::fromUtf8(curl_easy_strerror(code)));
+    QString explanation = QCoreApplication::translate("SendMail", "The message could not be sent: %1.")
+                              .arg(QString::fromUtf8(curl_easy_strerror(code)));
     if (*detail)
         explanation += QLatin1Char(' ') + QString::fromUtf8(detail);
     if (!reply.isEmpty())
-        explanation += QLatin1Char(' ') + tr("The server's last reply was: %1").arg(reply);
+        explanation +=
+            QLatin1Char(' ') + QCoreApplication::translate("SendMail", "The server's last reply was: %1").arg(reply);
     return explanation;
 }
 
@@ -549,7 +573,8 @@ ConnectionCheck checkConnection(const SmtpRequest& request, const SmtpReporter& 
     // cleanup sends QUIT, and the reply still reaches the callbacks.
     const EasyHandle handle(curl_easy_init());
     if (!handle) {
-        check.failure = tr("The mail transfer could not be set up (out of memory).");
+        check.failure =
+            QCoreApplication::translate("SendMail", "The mail transfer could not be set up (out of memory).");
         return check;
     }
     CURL* const h = handle.get();
@@ -558,7 +583,7 @@ ConnectionCheck checkConnection(const SmtpRequest& request, const SmtpReporter& 
     // and AUTH; this stops it there, before any mail command.
     curl_easy_setopt(h, CURLOPT_CONNECT_ONLY, 1L);
 
-    reporter.status(tr("Connecting to %1...").arg(request.serverName));
+    reporter.status(QCoreApplication::translate("SendMail", "Connecting to %1...").arg(request.serverName));
     const CURLcode code = curl_easy_perform(h);
     if (code != CURLE_OK) {
         check.failure = explainFailure(transfer, code, h, detail);
@@ -568,11 +593,12 @@ ConnectionCheck checkConnection(const SmtpRequest& request, const SmtpReporter& 
         noteConversationGoesOn(transfer);
         // Required encryption that libcurl did not tell of in words.
         if (!transfer.encrypted && request.encryption != MailEncryption::None)
-            transfer.step(tr("Encryption started."));
+            transfer.step(QCoreApplication::translate("SendMail", "Encryption started."));
         if (request.userName.isEmpty())
-            transfer.step(tr("No sign-in: no user name is set."));
+            transfer.step(QCoreApplication::translate("SendMail", "No sign-in: no user name is set."));
         else if (!transfer.signedIn)
-            check.failure = tr("The mail server %1 offers no sign-in, so the user name %2 was not used.")
+            check.failure = QCoreApplication::translate(
+                                "SendMail", "The mail server %1 offers no sign-in, so the user name %2 was not used.")
                                 .arg(request.serverName, request.userName);
     }
     check.steps = transfer.steps;
@@ -596,7 +622,8 @@ SmtpOutcome transferMessage(const SmtpRequest& request, const SmtpReporter& repo
     // reaches the callbacks.
     const EasyHandle handle(curl_easy_init());
     if (!handle || !recipients)
-        return {false, tr("The mail transfer could not be set up (out of memory).")};
+        return {false,
+                QCoreApplication::translate("SendMail", "The mail transfer could not be set up (out of memory).")};
     CURL* const h = handle.get();
     setWatchedConnection(h, transfer, detail);
     curl_easy_setopt(h, CURLOPT_MAIL_FROM, sender.constData());
@@ -610,7 +637,7 @@ SmtpOutcome transferMessage(const SmtpRequest& request, const SmtpReporter& repo
     curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, static_cast<long>(std::min(request.transferSeconds, 30)));
 
-    reporter.status(tr("Connecting to %1...").arg(request.serverName));
+    reporter.status(QCoreApplication::translate("SendMail", "Connecting to %1...").arg(request.serverName));
     const CURLcode code = curl_easy_perform(h);
     if (code != CURLE_OK)
         return {false, explainFailure(transfer, code, h, detail)};

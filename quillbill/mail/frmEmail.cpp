@@ -25,7 +25,9 @@ namespace quillbill {
 
 namespace {
 
-const QString failurePreamble = QStringLiteral("Your attempt to send mail failed for the following reason(s): ");
+// Translated where it is shown: this is set up before any translator is.
+const char* const failurePreamble =
+    QT_TRANSLATE_NOOP("quillbill::frmEmail", "Your attempt to send mail failed for the following reason(s): ");
 
 QLabel* labelFor(QWidget* control, const QString& caption)
 {
@@ -172,7 +174,7 @@ void frmEmail::send()
 
     switch (outcome_) {
     case Outcome::Failed:
-        app_.messages.warn(this, failurePreamble + u'\n' + failure_, ProgramInfo::title);
+        app_.messages.warn(this, tr(failurePreamble) + u'\n' + failure_, ProgramInfo::title);
         break;
     case Outcome::Succeeded: {
         // Closing may delete the window, so what the message needs is taken

@@ -22,8 +22,10 @@ namespace quillbill {
 
 namespace {
 
-const QString addNewEntry = QStringLiteral("Add New...");
-const QString verifyTitle = QStringLiteral("Verify Information");
+// Built before any translator is installed: translated where they are shown.
+// The entry is known by its place at the top of the list, never by its text.
+const char* const addNewEntry = QT_TRANSLATE_NOOP("quillbill::frmUsers", "Add New...");
+const char* const verifyTitle = QT_TRANSLATE_NOOP("quillbill::frmUsers", "Verify Information");
 // What a new user starts at, as the column's default gives it.
 constexpr int newUserLevel = 1;
 
@@ -115,7 +117,7 @@ void frmUsers::reloadList()
 {
     cmbUsers_->clear();
     if (administers_)
-        cmbUsers_->addItem(addNewEntry);
+        cmbUsers_->addItem(tr(addNewEntry));
     try {
         if (administers_) {
             for (const UserAccount& user : accounts().all())
@@ -191,7 +193,7 @@ void frmUsers::saveChanges()
         return;
     switch (choice_) {
     case Choice::None:
-        if (app_.messages.askYesNo(this, tr("Would you like to add this name as a new user?"), verifyTitle))
+        if (app_.messages.askYesNo(this, tr("Would you like to add this name as a new user?"), tr(verifyTitle)))
             AddNewUser();
         return;
     case Choice::AddNew:

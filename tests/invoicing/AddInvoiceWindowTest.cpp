@@ -251,7 +251,7 @@ TEST_F(AddInvoiceWindow, AnAmountIsReadInTheLanguageOfTheDesktop)
         EXPECT_TRUE(program.messages.empty());
         EXPECT_EQ(lastSum(), c.stored);
         ASSERT_EQ(jobList()->topLevelItemCount(), listed + 1);
-        EXPECT_EQ(jobList()->topLevelItem(listed)->text(1), u'$' + moneyText(fromTenThousandths(c.stored), c.locale));
+        EXPECT_EQ(jobList()->topLevelItem(listed)->text(1), dollars(fromTenThousandths(c.stored), c.locale));
         EXPECT_EQ(box("txtSums")->text(), u'0' + c.locale.decimalPoint() + "00");
     }
 }

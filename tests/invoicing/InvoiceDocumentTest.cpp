@@ -569,6 +569,46 @@ TEST_F(DeliveredInvoiceTest, AnInvoiceKeepsTheTaxesItWasIssuedWith)
     EXPECT_EQ(ontario.count(QStringLiteral("No.")), 3) << "Invoice No., Vendor No. and HST No. only";
 }
 
+// The office's language for documents, not the desktop's, writes the
+// invoice: its layout, its words, its dates and amounts, and its taxes'
+// names, which the office keeps in English.
+TEST_F(DeliveredInvoiceTest, AnInvoiceIsWrittenInTheLanguageTheOfficeChoseForDocuments)
+{
+    program.exec(QStringLiteral("UPDATE TblMyCompanyInfo SET GSTRate = 5000, PSTRate = 9975, GSTName = 'GST', "
+                                "PSTName = 'QST', GST_Number = '81234 5678 RT0001'"));
+    const InvoiceSelection invoice = storeInvoice(database(), QStringLiteral("Boulangerie Saint-Jean"), 9, december7,
+                                                  {{"Réparation du four", 12'345'000}});
+    struct Case {
+        const char* option;
+        QLocale desktop;
+        std::vector<const char*> words;
+    };
+    const QLocale french(QLocale::French, QLocale::Canada);
+    const QLocale english(QLocale::English, QLocale::Canada);
+    const Case cases[] = {
+        {"French",
+         english,
+         {"FACTURE", "N° de TPS 81234 5678 RT0001", "Réparation du four 1 234,50 $", "Sous-total 1 234,50 $",
+          "TPS (5 %) 61,73 $", "TVQ (9,975 %) 123,14 $", "Total 1 419,37 $", "Merci de votre confiance.",
+          "lundi 7 décembre 2026 Facture 9 Page 1"}},
+        {"English",
+         french,
+         {"INVOICE", "GST No. 81234 5678 RT0001", "Subtotal $1,234.50", "QST (9.975%) $123.14", "Total $1,419.37",
+          "Monday, December 7, 2026 Invoice 9 Page 1"}},
+    };
+    const QLocale desktop;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.option);
+        program.app->options.setText(OptionKey::documentLanguage, QString::fromLatin1(c.option));
+        QLocale::setDefault(c.desktop);
+        // Each line of the page as pdftotext lays it out, blanks made one.
+        const QString text = pdfPages(invoice).join(u'\n').split(u'\n').join(u'|').simplified();
+        QLocale::setDefault(desktop);
+        for (const char* words : c.words)
+            EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words << "\n" << text.toStdString();
+    }
+}
+
 // An invoice with payments says under its total what was paid and what is
 // still owed; one without has no such rows, and no blank lines for them.
 TEST_F(DeliveredInvoiceTest, AnInvoiceWithPaymentsSaysWhatIsStillOwed)
@@ -733,13 +773,31 @@ TEST(TaxRateTyped, ReadsRatesOfUpToThreeDecimalsAndShowsThemBack)
     }
 }
 
-TEST(InvoiceForms, DatesUseTheNamesOfTheLocale)
+// A French document writes dates and amounts as Quebec does, not in the
+// English order with French names ("décembre 7, 2026", "$1 234,50").
+TEST(InvoiceForms, DatesAndAmountsTakeTheFormOfTheirLanguage)
 {
-    const QLocale english(QLocale::English, QLocale::Canada);
-    EXPECT_EQ(shortInvoiceDate(december7, english), QStringLiteral("Dec 7, 2026"));
-    EXPECT_EQ(longInvoiceDate(december7, english), QStringLiteral("Monday, December 7, 2026"));
-    const QLocale french(QLocale::French, QLocale::Canada);
-    EXPECT_EQ(longInvoiceDate(december7, french), QStringLiteral("lundi, décembre 7, 2026"));
+    struct Case {
+        QLocale locale;
+        const char* shortDate;
+        const char* longDate;
+        const char* amount;
+        const char* negative;
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::English, QLocale::Canada), "Dec 7, 2026", "Monday, December 7, 2026", "$1,234.50",
+         "-$1,234.50"},
+        {QLocale(QLocale::French, QLocale::Canada), "7 décembre 2026", "lundi 7 décembre 2026", "1\u00a0234,50\u00a0$",
+         "-1\u00a0234,50\u00a0$"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString());
+        EXPECT_EQ(shortInvoiceDate(december7, c.locale), QString::fromUtf8(c.shortDate));
+        EXPECT_EQ(longInvoiceDate(december7, c.locale), QString::fromUtf8(c.longDate));
+        EXPECT_EQ(dollars(1'234'500'000, c.locale).replace(QChar(0x202f), QChar(0x00a0)), QString::fromUtf8(c.amount));
+        EXPECT_EQ(dollars(-1'234'500'000, c.locale).replace(QChar(0x202f), QChar(0x00a0)),
+                  QString::fromUtf8(c.negative));
+    }
 }
 
 } // namespace

@@ -365,6 +365,52 @@ TEST_F(ReprintWindow, PaidWithoutADateAsksAndOnlyYesStoresIt)
     }
 }
 
+// A date typed in the user's own form is taken with its year in four digits
+// or in two; what is not a date, or is after today, is refused before
+// anything is written.
+TEST_F(ReprintWindow, ATypedPaymentDateIsReadInTheUsersFormOrRefused)
+{
+    const QDate tomorrow = QDate::currentDate().addDays(1);
+    struct Case {
+        QLocale locale;
+        QString typed;
+        std::optional<QDate> stored; // nullopt: refused
+    };
+    const QLocale french(QLocale::French, QLocale::Canada);
+    const QLocale american(QLocale::English, QLocale::UnitedStates);
+    const Case cases[] = {
+        {french, "2026-02-27", QDate(2026, 2, 27)},
+        {american, "2/27/2026", QDate(2026, 2, 27)},
+        {american, "2/27/26", QDate(2026, 2, 27)},
+        {french, "2/27/2026", std::nullopt},
+        {american, "2026-02-30", std::nullopt},
+        {american, "soon", std::nullopt},
+        {french, tomorrow.toString("yyyy-MM-dd"), std::nullopt},
+    };
+    const QLocale desktop;
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.locale.name() + " " + c.typed).toStdString());
+        QLocale::setDefault(c.locale);
+        program.messages.clear();
+        choose("O'Brien & Sons");
+        clickInvoice(1); // paid on 2026-02-20
+        QTest::mouseClick(dateBox(), Qt::LeftButton);
+        QTest::keyClicks(dateBox(), c.typed);
+        click("cmdUpdate");
+        QLocale::setDefault(desktop);
+        if (c.stored) {
+            EXPECT_TRUE(program.messages.empty());
+            EXPECT_EQ(payment(obrien, 2), "-1 " + c.stored->toString(Qt::ISODate));
+        } else {
+            ASSERT_EQ(program.messages.messages.size(), 1u);
+            EXPECT_EQ(program.messages.last().kind, RecordingMessageBoxes::Kind::Warning);
+            EXPECT_EQ(payment(obrien, 2), "-1 2026-02-20") << "nothing written";
+            EXPECT_TRUE(dateBox()->hasFocus());
+        }
+        program.exec("UPDATE TblInvoice SET PaidDate = '2026-02-20' WHERE InvoiceID = 2");
+    }
+}
+
 TEST_F(ReprintWindow, TomorrowIsRefusedAndTheBoxStaysEmpty)
 {
     choose("O'Brien & Sons");

@@ -53,6 +53,8 @@ const std::vector<std::pair<QString, QString>> defaultWrites = {
     {"Sec4A", "1"},
     {"Sec5", "1"},
     {"Sec5A", "1"},
+    // The tests' desktop is not French.
+    {"Document Language", "English"},
 };
 
 class OptionsWindowTest : public ::testing::Test {
@@ -281,6 +283,10 @@ TEST_F(OptionsWindowTest, ApplyWritesEverySettingAndTheTagsButLeavesTheMenusAlon
 
     open();
     click("chkTips");
+    auto* language = window->findChild<QComboBox*>("cboDocumentLanguage");
+    ASSERT_NE(language, nullptr);
+    language->setCurrentIndex(language->findText("French"));
+    emit language->activated(language->currentIndex());
     showSecurityPage();
     chooseFromList(1, "1");
     click("Check2");
@@ -293,6 +299,7 @@ TEST_F(OptionsWindowTest, ApplyWritesEverySettingAndTheTagsButLeavesTheMenusAlon
     EXPECT_EQ(stored("Show Tips at Startup"), "0");
     EXPECT_EQ(stored("Show Logon at Startup"), "1");
     EXPECT_EQ(stored("Create Backup on Exit"), "1");
+    EXPECT_EQ(stored("Document Language"), "French");
     EXPECT_EQ(stored("Sec1"), "1");
     EXPECT_EQ(stored("Sec1A"), "1");
     EXPECT_EQ(stored("Sec2"), "0");

@@ -85,11 +85,14 @@ void TestProgram::writeTips(const QStringList& lines) const
 
 void TestProgram::installDeliveredReports() const
 {
-    const QDir delivered(QStringLiteral(QUILLBILL_TEST_PROGRAM_DIR "/Reports"));
-    QDir(dir_.path()).mkpath("Reports");
-    for (const QString& name : delivered.entryList(QDir::Files))
-        if (!QFile::copy(delivered.filePath(name), dir_.path() + "/Reports/" + name))
-            throw std::runtime_error("cannot copy the delivered report definitions");
+    // The English layouts and, in fr/, the French ones.
+    for (const QString& folder : {QStringLiteral("Reports"), QStringLiteral("Reports/fr")}) {
+        const QDir delivered(QStringLiteral(QUILLBILL_TEST_PROGRAM_DIR "/") + folder);
+        QDir(dir_.path()).mkpath(folder);
+        for (const QString& name : delivered.entryList(QDir::Files))
+            if (!QFile::copy(delivered.filePath(name), dir_.path() + u'/' + folder + u'/' + name))
+                throw std::runtime_error("cannot copy the delivered report definitions");
+    }
 }
 
 void TestProgram::exec(const QString& sql, const QVariantList& values) const

@@ -13,10 +13,6 @@
 
 namespace quillbill {
 
-namespace {
-const QString loginTitle = QStringLiteral("Login");
-} // namespace
-
 frmLogin::frmLogin(AppContext& app, QWidget* parent)
     : QDialog(parent),
       app_(app),
@@ -26,7 +22,7 @@ frmLogin::frmLogin(AppContext& app, QWidget* parent)
       cmdCancel_(makeButton("cmdCancel", tr("Cancel")))
 {
     setObjectName("frmLogin");
-    setWindowTitle(loginTitle);
+    setWindowTitle(tr("Login"));
     txtPassword_->setEchoMode(QLineEdit::Password);
     cmdOK_->setDefault(true);
 
@@ -69,7 +65,7 @@ void frmLogin::logIn()
 
 void frmLogin::refuse(const QString& message)
 {
-    app_.messages.warn(this, message, loginTitle);
+    app_.messages.warn(this, message, tr("Login"));
     txtPassword_->setFocus(Qt::OtherFocusReason);
     txtPassword_->selectAll();
 }

@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/HelpLauncher.h"
+#include "common/DateText.h"
 #include "common/ProgramInfo.h"
 #include "shell/mainwindow/ChildFrameFit.h"
 #include "shell/mainwindow/MenuLayout.h"
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStringList>
 #include <QTime>
 #include <QTimer>
 
@@ -27,7 +29,8 @@ namespace quillbill {
 
 namespace {
 
-const QString closeHint = QStringLiteral("Press F4 to close forms.");
+// Built before any translator is installed: translated where it is shown.
+const char* const closeHint = QT_TRANSLATE_NOOP("quillbill::frmMain", "Press F4 to close forms.");
 
 const std::map<ChildKind, QString> childMenuItemNames = {
     {ChildKind::AddInvoice, "Menu3_Item1"},
@@ -42,14 +45,19 @@ const std::map<ChildKind, QString> childMenuItemNames = {
     {ChildKind::Aging, "mnuAging"},
 };
 
-int twipsToPixels(int twips, const QWidget* widget) { return twips * widget->logicalDpiX() / 1440; }
-
-QLabel* addPanel(QStatusBar* bar, const QString& name, int widthTwips, int stretch)
+// A panel of the status bar as wide as the widest of `widest`, where it is
+// given, so that a clock's panel keeps its width as the minutes change; any
+// other takes its text's width. The status panel takes what is left.
+QLabel* addPanel(QStatusBar* bar, const QString& name, int stretch, const QStringList& widest = {})
 {
     auto* panel = new QLabel(bar);
     panel->setObjectName(name);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setMinimumWidth(stretch ? 0 : twipsToPixels(widthTwips, bar));
+    int width = 0;
+    for (const QString& text : widest)
+        width = std::max(width, panel->fontMetrics().horizontalAdvance(text));
+    if (width > 0)
+        panel->setMinimumWidth(width + 2 * panel->frameWidth() + panel->fontMetrics().averageCharWidth() * 2);
     bar->addPermanentWidget(panel, stretch);
     return panel;
 }
@@ -72,7 +80,8 @@ frmMain::frmMain(AppContext& app, QWidget* parent)
     connectMenuItems();
 
     // Loading the main window:
-    menuItem("menuAbout")->setText("About " + ProgramInfo::title + "...");
+    //: %1 is the program's name.
+    menuItem("menuAbout")->setText(tr("About %1...").arg(ProgramInfo::title));
     if (!app_.state.LoginSucceeded) {
         menuItem("mnuLogoff")->setEnabled(false);
         app_.state.UserLevel = 3;
@@ -139,12 +148,17 @@ void frmMain::buildStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setSizeGripEnabled(true);
-    QLabel* hint = addPanel(bar, "panelHint", 6835, 0);
-    hint->setText(closeHint);
-    hint->setToolTip(closeHint);
-    statusPanel_ = addPanel(bar, "panelStatus", 10583, 1);
-    datePanel_ = addPanel(bar, "panelDate", 2540, 0);
-    timePanel_ = addPanel(bar, "panelTime", 2540, 0);
+    QLabel* hint = addPanel(bar, "panelHint", 0);
+    hint->setText(tr(closeHint));
+    hint->setToolTip(tr(closeHint));
+    statusPanel_ = addPanel(bar, "panelStatus", 1);
+    // The longest day and time of the locale's form.
+    const QLocale locale;
+    datePanel_ =
+        addPanel(bar, "panelDate", 0, {dateText(QDate(2026, 9, 28), locale), dateText(QDate(2026, 12, 28), locale)});
+    timePanel_ = addPanel(
+        bar, "panelTime", 0,
+        {locale.toString(QTime(23, 58), QLocale::ShortFormat), locale.toString(QTime(12, 58), QLocale::ShortFormat)});
     refreshClock();
     auto* clock = new QTimer(this);
     connect(clock, &QTimer::timeout, this, &frmMain::refreshClock);
@@ -259,7 +273,8 @@ void frmMain::uncheckChildItem(ChildKind kind)
 
 void frmMain::showLoggedIn(const QString& userName, int16_t level)
 {
-    setStatusText(QStringLiteral("Logged in as: %1   Security Level: %2").arg(userName).arg(level));
+    //: The status bar after a login: %1 is the user name, %2 the security level (0 to 3).
+    setStatusText(tr("Logged in as: %1   Security Level: %2").arg(userName).arg(level));
     menuItem("mnuLogoff")->setEnabled(true);
     ApplySecurity(app_.options, securedMenuItems(), level);
     // Only a file moves to a server, and only at the level that chooses
@@ -288,7 +303,7 @@ void frmMain::fillWindowMenu()
 void frmMain::refreshClock()
 {
     const QLocale locale;
-    datePanel_->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    datePanel_->setText(dateText(QDate::currentDate(), locale));
     timePanel_->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
 }
 

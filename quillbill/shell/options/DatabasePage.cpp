@@ -4,8 +4,8 @@
 #include "records/Database.h"
 #include "records/DatabaseError.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QObject>
 
 #include <utility>
 
@@ -34,41 +34,56 @@ std::optional<DatabasePage::Refusal> DatabasePage::firstRefusal(const ServerAddr
 {
     using Field = Refusal::Field;
     if (server.host.trimmed().isEmpty())
-        return Refusal{Field::Host, QObject::tr("Please enter the name or address of the database server.")};
+        return Refusal{Field::Host,
+                       QCoreApplication::translate("quillbill::DatabasePage",
+                                                   "Please enter the name or address of the database server.")};
     if (server.database.trimmed().isEmpty())
-        return Refusal{Field::Database, QObject::tr("Please enter the name of the database on the server.")};
+        return Refusal{Field::Database,
+                       QCoreApplication::translate("quillbill::DatabasePage",
+                                                   "Please enter the name of the database on the server.")};
     if (server.user.trimmed().isEmpty())
-        return Refusal{Field::User, QObject::tr("Please enter the user name the program signs in with.")};
+        return Refusal{Field::User,
+                       QCoreApplication::translate("quillbill::DatabasePage",
+                                                   "Please enter the user name the program signs in with.")};
     if (server.encryption == QLatin1String("verify-full")) {
         if (server.certificateAuthority.isEmpty())
-            return Refusal{Field::CertificateAuthority,
-                           QObject::tr("Checking the server's certificate needs the file of the certificate "
-                                       "authority that vouches for it. Please choose that file.")};
-        const QFileInfo file(server.certificateAuthority);
-        if (!file.isFile() || !file.isReadable())
             return Refusal{
                 Field::CertificateAuthority,
-                QObject::tr("The certificate authority file %1 cannot be read.").arg(server.certificateAuthority)};
+                QCoreApplication::translate("quillbill::DatabasePage",
+                                            "Checking the server's certificate needs the file of the certificate "
+                                            "authority that vouches for it. Please choose that file.")};
+        const QFileInfo file(server.certificateAuthority);
+        if (!file.isFile() || !file.isReadable())
+            return Refusal{Field::CertificateAuthority,
+                           QCoreApplication::translate("quillbill::DatabasePage",
+                                                       "The certificate authority file %1 cannot be read.")
+                               .arg(server.certificateAuthority)};
     }
     return std::nullopt;
 }
 
 DatabasePage::Check DatabasePage::check(const ServerAddress& server)
 {
-    const QString where = QObject::tr("the database %1 on %2").arg(server.database, server.host);
+    //: %1 is a database's name, %2 its server; the text takes the place of %1 in "Connection works: ...".
+    const QString where = QCoreApplication::translate("quillbill::DatabasePage", "the database %1 on %2")
+                              .arg(server.database, server.host);
     Database database;
     try {
         database.openServer(server);
         return {Check::Outcome::Works,
-                QObject::tr("Connection works: %1 holds Quillbill's records of this version.").arg(where)};
+                QCoreApplication::translate("quillbill::DatabasePage",
+                                            "Connection works: %1 holds Quillbill's records of this version.")
+                    .arg(where)};
     } catch (const DatabaseError& ours) {
         // A database the office has yet to move to is empty, and that is
         // worth telling apart from one that cannot be used at all.
         try {
             database.openEmptyServer(server);
             return {Check::Outcome::Empty,
-                    QObject::tr("Connection works, and %1 is empty. Tools > Database > Move to Server... moves "
-                                "this computer's records into it.")
+                    QCoreApplication::translate(
+                        "quillbill::DatabasePage",
+                        "Connection works, and %1 is empty. Tools > Database > Move to Server... moves "
+                        "this computer's records into it.")
                         .arg(where)};
         } catch (const DatabaseError&) {
             return {Check::Outcome::Fails, ours.message()};

@@ -2,7 +2,7 @@
 
 #include "common/OptionsStore.h"
 
-#include <QObject>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <utility>
@@ -37,19 +37,23 @@ std::optional<MailPage::Refusal> MailPage::firstRefusal(const MailSettings& sett
 {
     using Field = Refusal::Field;
     if (settings.host.trimmed().isEmpty())
-        return Refusal{Field::Host, QObject::tr("Enter the name of the mail server.")};
+        return Refusal{Field::Host,
+                       QCoreApplication::translate("quillbill::MailPage", "Enter the name of the mail server.")};
     if (settings.host.trimmed().contains(QRegularExpression(QStringLiteral(R"([\s/@:])"))))
         return Refusal{Field::Host,
-                       QObject::tr("\"%1\" is not a server name: enter only the host, such as "
-                                   "mail.example.com, and the port in its own box.")
+                       QCoreApplication::translate("quillbill::MailPage",
+                                                   "\"%1\" is not a server name: enter only the host, such as "
+                                                   "mail.example.com, and the port in its own box.")
                            .arg(settings.host.trimmed())};
     // The e-mail window asks for a sender when none is set.
     if (!settings.senderAddress.trimmed().isEmpty() && !isAddress(settings.senderAddress))
         return Refusal{Field::SenderAddress,
-                       QObject::tr("\"%1\" is not an e-mail address.").arg(settings.senderAddress.trimmed())};
+                       QCoreApplication::translate("quillbill::MailPage", "\"%1\" is not an e-mail address.")
+                           .arg(settings.senderAddress.trimmed())};
     if (!isAddress(settings.commentsAddress))
         return Refusal{Field::CommentsAddress,
-                       QObject::tr("\"%1\" is not an e-mail address: comments are sent there.")
+                       QCoreApplication::translate("quillbill::MailPage",
+                                                   "\"%1\" is not an e-mail address: comments are sent there.")
                            .arg(settings.commentsAddress.trimmed())};
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include "mail/SendMail.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -61,28 +62,32 @@ QString wrapped(const QString& text, qsizetype width, const QString& indent = {}
 QString certificateDetails(const QString& host, const mail::PresentedCertificate& certificate)
 {
     constexpr qsizetype lineLength = 16 * 3;
-    const auto known = [](const QString& text) { return text.isEmpty() ? QObject::tr("unknown") : text; };
+    const auto known = [](const QString& text) {
+        return text.isEmpty() ? QCoreApplication::translate("quillbill::MailPanel", "unknown") : text;
+    };
     const auto field = [&](const QString& label, const QString& value) {
         return wrapped(label + u' ' + value, lineLength, QStringLiteral("    "));
     };
     const QString issuer = !certificate.issuer.isEmpty() && certificate.issuer == certificate.subject
-        ? QObject::tr("itself (self-signed)")
+        ? QCoreApplication::translate("quillbill::MailPanel", "itself (self-signed)")
         : known(certificate.issuer);
     const QString& fingerprint = certificate.fingerprint;
     const QString fingerprintLines = fingerprint.size() > lineLength
         ? fingerprint.left(lineLength) + u'\n' + fingerprint.mid(lineLength)
         : fingerprint;
     return QStringList{
-        wrapped(QObject::tr("No known authority vouches for the certificate of %1. Trust it only when the "
-                            "server's owner confirms its fingerprint.")
-                    .arg(host),
-                lineLength),
+        wrapped(
+            QCoreApplication::translate("quillbill::MailPanel",
+                                        "No known authority vouches for the certificate of %1. Trust it only when the "
+                                        "server's owner confirms its fingerprint.")
+                .arg(host),
+            lineLength),
         QString(),
-        field(QObject::tr("Issued to:"), known(certificate.subject)),
-        field(QObject::tr("Issued by:"), issuer),
-        field(QObject::tr("Valid from:"), known(certificate.validFrom)),
-        field(QObject::tr("Valid until:"), known(certificate.validUntil)),
-        QObject::tr("SHA-256 fingerprint:"),
+        field(QCoreApplication::translate("quillbill::MailPanel", "Issued to:"), known(certificate.subject)),
+        field(QCoreApplication::translate("quillbill::MailPanel", "Issued by:"), issuer),
+        field(QCoreApplication::translate("quillbill::MailPanel", "Valid from:"), known(certificate.validFrom)),
+        field(QCoreApplication::translate("quillbill::MailPanel", "Valid until:"), known(certificate.validUntil)),
+        QCoreApplication::translate("quillbill::MailPanel", "SHA-256 fingerprint:"),
         fingerprintLines,
     }
         .join(u'\n');
@@ -106,7 +111,10 @@ void MailPanel::buildControls()
     txtMailPort_->setRange(1, 65535);
     cboMailEncryption_ = named(new QComboBox, "cboMailEncryption", tr("Encryption"));
     for (const MailEncryption encryption : {MailEncryption::None, MailEncryption::StartTls, MailEncryption::Tls})
-        cboMailEncryption_->addItem(encryptionName(encryption), static_cast<int>(encryption));
+        // The settings keep "None" in English; the list shows it in the
+        // user's language, and the protocols by their names.
+        cboMailEncryption_->addItem(encryption == MailEncryption::None ? tr("None") : encryptionName(encryption),
+                                    static_cast<int>(encryption));
     txtMailUser_ = named(new QLineEdit, "txtMailUser", tr("User name"));
     txtMailPassword_ = named(new QLineEdit, "txtMailPassword", tr("Password"));
     txtMailPassword_->setEchoMode(QLineEdit::Password);

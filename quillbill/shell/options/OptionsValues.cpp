@@ -23,6 +23,7 @@ OptionsValues OptionsValues::load(const OptionsStore& store)
     values.showLogon = switchState(store, OptionKey::showLogon);
     values.backupOnExit = switchState(store, OptionKey::backupOnExit);
     values.markCopies = store.number(OptionKey::markCopies, 0) != 0;
+    values.documentLanguage = DocumentLanguage::chosen(store).language();
     for (const SecuredFunction& function : securedFunctions()) {
         const auto n = static_cast<size_t>(function.number - 1);
         values.restricted.at(n) = switchState(store, OptionKey::securedSwitch(function.number));
@@ -54,6 +55,7 @@ void OptionsValues::save(OptionsStore& store, const SecuredMenuItems& items, boo
     store.setText(OptionKey::showTips, switchText(showTips));
     store.setText(OptionKey::backupOnExit, switchText(backupOnExit));
     store.setText(OptionKey::markCopies, switchText(markCopies));
+    store.setText(OptionKey::documentLanguage, DocumentLanguage::keyText(documentLanguage));
     if (!withSecurity)
         return;
     store.setText(OptionKey::showLogon, switchText(showLogon));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DocumentLanguage.h"
 #include "shell/security/modSecurity.h"
 
 #include <QString>
@@ -12,7 +13,7 @@ namespace quillbill {
 class OptionsStore;
 
 // What the options window edits: the four start-up and exit switches, the
-// marking of invoice copies and, for each secured function, whether it is
+// marking of invoice copies, the language of documents for customers and, for each secured function, whether it is
 // restricted and to which level.
 struct OptionsValues {
     bool backupOnExit = true;
@@ -20,6 +21,7 @@ struct OptionsValues {
     bool showTips = true;
     bool showLogon = true;
     bool markCopies = false;
+    DocumentLanguage::Language documentLanguage = DocumentLanguage::Language::English;
     std::array<bool, 5> restricted{true, true, true, true, true};
     std::array<QString, 5> levels{"1", "1", "1", "1", "1"};
 

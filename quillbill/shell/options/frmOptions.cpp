@@ -131,6 +131,22 @@ void frmOptions::buildGeneralPage()
     chkTips_ = addCheckBox(layout, "chkTips", tr("Show Tips on Startup"));
     chkLogon_ = addCheckBox(layout, "chkLogon", tr("Show Logon on Startup"));
     chkMarkCopies_ = addCheckBox(layout, "chkMarkCopies", tr("Title Later Copies of Issued Invoices \"INVOICE COPY\""));
+    // Invoices, statements and reports go out in the office's language,
+    // whatever the desktop's.
+    cboDocumentLanguage_ = new QComboBox;
+    cboDocumentLanguage_->setObjectName("cboDocumentLanguage");
+    cboDocumentLanguage_->addItem(tr("English"),
+                                  QVariant::fromValue(static_cast<int>(DocumentLanguage::Language::English)));
+    cboDocumentLanguage_->addItem(tr("French"),
+                                  QVariant::fromValue(static_cast<int>(DocumentLanguage::Language::French)));
+    auto* languageLabel = makeLabel("lblDocumentLanguage", tr("&Language of documents for customers:"));
+    languageLabel->setBuddy(cboDocumentLanguage_);
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(cboDocumentLanguage_);
+    languageRow->addStretch();
+    layout->addLayout(languageRow);
+    connect(cboDocumentLanguage_, &QComboBox::activated, this, &frmOptions::markChanged);
     layout->addStretch();
     for (QCheckBox* box : {chkbkup_, chkSplash_, chkTips_, chkLogon_, chkMarkCopies_})
         connect(box, &QCheckBox::clicked, this, &frmOptions::markChanged);
@@ -145,7 +161,7 @@ void frmOptions::buildSecurityPage()
     layout->addWidget(heading, 0, 0, 1, 3);
     for (const SecuredFunction& function : securedFunctions()) {
         const auto n = static_cast<size_t>(function.number - 1);
-        auto* box = new QCheckBox(function.optionsLabel);
+        auto* box = new QCheckBox(function.shownLabel());
         box->setObjectName(QStringLiteral("Check%1").arg(function.number));
         auto* level = new QComboBox;
         level->setObjectName(QStringLiteral("Combo%1").arg(function.number));
@@ -159,7 +175,7 @@ void frmOptions::buildSecurityPage()
         connect(levelText, &QLineEdit::editingFinished, this, [this] { committingTypedLevel_ = false; });
         level->setInsertPolicy(QComboBox::NoInsert);
         level->addItems({"1", "2", "3"});
-        level->setAccessibleName(function.optionsLabel);
+        level->setAccessibleName(function.shownLabel());
         level->setAccessibleDescription(tr("Security level"));
         // On Linux assistive technology names a list box by its label, so
         // each level box has one beside its function's check box.
@@ -189,6 +205,8 @@ void frmOptions::showValues(const OptionsValues& values)
     chkLogon_->setChecked(values.showLogon);
     chkbkup_->setChecked(values.backupOnExit);
     chkMarkCopies_->setChecked(values.markCopies);
+    cboDocumentLanguage_->setCurrentIndex(
+        cboDocumentLanguage_->findData(QVariant::fromValue(static_cast<int>(values.documentLanguage))));
     for (size_t n = 0; n < 5; ++n) {
         restrictionBoxes_.at(n)->setChecked(values.restricted.at(n));
         levelBoxes_.at(n)->setEditText(values.levels.at(n));
@@ -203,6 +221,7 @@ OptionsValues frmOptions::shownValues() const
     values.showTips = chkTips_->isChecked();
     values.showLogon = chkLogon_->isChecked();
     values.markCopies = chkMarkCopies_->isChecked();
+    values.documentLanguage = static_cast<DocumentLanguage::Language>(cboDocumentLanguage_->currentData().toInt());
     for (size_t n = 0; n < 5; ++n) {
         values.restricted.at(n) = restrictionBoxes_.at(n)->isChecked();
         values.levels.at(n) = levelBoxes_.at(n)->currentText();
@@ -239,7 +258,7 @@ bool frmOptions::levelsAreSound(const OptionsValues& values)
     if (!problem)
         return true;
     const auto n = static_cast<size_t>(problem->function - 1);
-    const QString function = securedFunctions().at(n).optionsLabel;
+    const QString function = securedFunctions().at(n).shownLabel();
     const QString level = levelBoxes_.at(n)->currentText();
     app_.messages.warn(
         this,

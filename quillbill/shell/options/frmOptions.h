@@ -67,6 +67,7 @@ private:
     QCheckBox* chkTips_;
     QCheckBox* chkLogon_;
     QCheckBox* chkMarkCopies_;
+    QComboBox* cboDocumentLanguage_;
     std::array<QCheckBox*, 5> restrictionBoxes_{};
     std::array<QComboBox*, 5> levelBoxes_{};
     QPushButton* cmdOK_;

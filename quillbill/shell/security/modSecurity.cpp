@@ -12,11 +12,11 @@ namespace quillbill {
 const std::array<SecuredFunction, 5>& securedFunctions()
 {
     static const std::array<SecuredFunction, 5> functions = {{
-        {1, QStringLiteral("Menu2_Item1"), QStringLiteral("Edit My Info")},
-        {2, QStringLiteral("mnuRemove"), QStringLiteral("Customers - Remove")},
-        {3, QStringLiteral("Menu3_Item1"), QStringLiteral("Invoices - New")},
-        {4, QStringLiteral("mnuOpt"), QStringLiteral("Tools - Options")},
-        {5, QStringLiteral("mnuUser"), QStringLiteral("Tools - Users")},
+        {1, QStringLiteral("Menu2_Item1"), QT_TRANSLATE_NOOP("quillbill::SecuredFunction", "Edit My Info")},
+        {2, QStringLiteral("mnuRemove"), QT_TRANSLATE_NOOP("quillbill::SecuredFunction", "Customers - Remove")},
+        {3, QStringLiteral("Menu3_Item1"), QT_TRANSLATE_NOOP("quillbill::SecuredFunction", "Invoices - New")},
+        {4, QStringLiteral("mnuOpt"), QT_TRANSLATE_NOOP("quillbill::SecuredFunction", "Tools - Options")},
+        {5, QStringLiteral("mnuUser"), QT_TRANSLATE_NOOP("quillbill::SecuredFunction", "Tools - Users")},
     }};
     return functions;
 }

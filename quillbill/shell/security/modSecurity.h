@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -15,7 +16,9 @@ class OptionsStore;
 struct SecuredFunction {
     int number; // 1 to 5; the digit in the keys "SecN" and "SecNA"
     QString menuItem; // objectName of the main window's menu item
-    QString optionsLabel; // caption in the options window
+    const char* optionsLabel; // caption in the options window, in English
+    // The caption in the program's language.
+    QString shownLabel() const { return QCoreApplication::translate("quillbill::SecuredFunction", optionsLabel); }
 };
 const std::array<SecuredFunction, 5>& securedFunctions();
 

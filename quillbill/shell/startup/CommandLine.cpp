@@ -3,6 +3,7 @@
 #include "common/ProgramInfo.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -18,17 +19,22 @@ const char* const qtOptionsWithValue[] = {
     "stylesheet"};
 const char* const qtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
+// The answer comes before the application object exists: it is in the
+// program's language only where a translator is installed by then.
 QString usage()
 {
-    return QStringLiteral("Usage: %1 [options]\n"
-                          "%2. Without options it opens its window.\n"
-                          "\n"
-                          "Options:\n"
-                          "  -h, --help     Show this help and exit.\n"
-                          "  -v, --version  Show the version and exit.\n"
-                          "\n"
-                          "Qt's options for the window system, such as -platform and -style, are\n"
-                          "passed on to Qt.\n")
+    //: The answer to --help: %1 is the program's name, %2 its one-line description. The option names
+    //: (-h, --help, -v, --version, -platform, -style) stay as they are.
+    return QCoreApplication::translate("quillbill::CommandLine",
+                                       "Usage: %1 [options]\n"
+                                       "%2. Without options it opens its window.\n"
+                                       "\n"
+                                       "Options:\n"
+                                       "  -h, --help     Show this help and exit.\n"
+                                       "  -v, --version  Show the version and exit.\n"
+                                       "\n"
+                                       "Qt's options for the window system, such as -platform and -style, are\n"
+                                       "passed on to Qt.\n")
         .arg(ProgramInfo::title, ProgramInfo::comments());
 }
 
@@ -51,7 +57,11 @@ std::optional<int> answerCommandLine(const QStringList& arguments)
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
 
     if (!parser.parse(arguments)) {
-        print(stderr, QStringLiteral("%1: %2\n\n").arg(ProgramInfo::title, parser.errorText()) + usage());
+        //: A refused command line: %1 is the program's name, %2 what was wrong with it.
+        print(stderr,
+              QCoreApplication::translate("quillbill::CommandLine", "%1: %2\n\n")
+                      .arg(ProgramInfo::title, parser.errorText())
+                  + usage());
         return 2;
     }
     if (parser.isSet(help)) {

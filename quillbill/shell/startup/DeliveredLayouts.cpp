@@ -9,7 +9,8 @@ namespace quillbill::ProgramFolder {
 
 namespace {
 
-// The SHA-256 of every layout of Reports/ as a version delivered it.
+// The SHA-256 of every layout of Reports/ and Reports/fr/ as a version
+// delivered it.
 constexpr const char* deliveredSha256[] = {
     // report.rdn
     "20664df78a65a43e6a9639468aab634f048134d088223e4beba6b143d3d7bf38",
@@ -29,6 +30,11 @@ constexpr const char* deliveredSha256[] = {
     "6792a1eee363739c0e8b78751dfbbab973d13f6668f33cb7c13960ad500bc16c",
     // aging.rdn
     "54dd49df77fcb4729999f0ce31b3e2be04c6f93dc724914ac506f6f1505a442d",
+    // fr/report.rdn, fr/simple.rdn, fr/statement.rdn, fr/aging.rdn
+    "9d5c50f3c7d293709e686129daec7de6364c45b5479c9d89589ef2adb841a5d3",
+    "4e1ee0158ce9e97910e2b0d854331f73a26a657429981d2cb5683be040f0c9c2",
+    "ef1ee731dfb1ea25d24269eb59cb0b90fcc4ce3702fde705e0fde869d70a1406",
+    "92ed2811a9284598d28711cf2a6c53db40b37f9fd1c287a72af292e496133d58",
 };
 
 } // namespace

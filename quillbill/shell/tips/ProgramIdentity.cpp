@@ -3,6 +3,7 @@
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGridLayout>
 #include <QIcon>
@@ -62,7 +63,10 @@ QWidget* makeVersionRecordPanel()
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.8);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    QLabel* lblCompany = makeLabel("lblCompany", companyName() + ", " + legalNotice());
+    //: The about box and the splash: %1 is the company's name, %2 its copyright notice.
+    QLabel* lblCompany = makeLabel(
+        "lblCompany",
+        QCoreApplication::translate("quillbill::ProgramIdentity", "%1, %2").arg(companyName(), legalNotice()));
     lblCompany->setWordWrap(true);
 
     auto* layout = new QGridLayout(panel);

@@ -13,7 +13,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName("frmAbout");
     setModal(true);
-    setWindowTitle("About " + ProgramInfo::title);
+    //: %1 is the program's name.
+    setWindowTitle(tr("About %1").arg(ProgramInfo::title));
 
     // OK is both the default and the cancel button: Esc rejects, which closes.
     QPushButton* cmdOK = makeButton("cmdOK", tr("OK"));

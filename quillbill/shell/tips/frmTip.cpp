@@ -18,9 +18,10 @@ const QString tipsFileName = QStringLiteral("TipOfTheDay.dat");
 
 QString frmTip::missingFileText()
 {
-    return "That the " + tipsFileName + " file was not found? " + "\r\n\r\n" + "Create a text file named "
-        + tipsFileName + " using NotePad with 1 tip per line. "
-        + "Then place it in the same directory as the application. ";
+    //: %1 is the name of the tips file.
+    return tr("That the %1 file was not found? \r\n\r\nCreate a text file named %1 using NotePad with 1 tip per "
+              "line. Then place it in the same directory as the application. ")
+        .arg(tipsFileName);
 }
 
 frmTip::frmTip(AppContext& app, QWidget* parent)
