@@ -149,8 +149,9 @@ check_folder() {
     [ -f "$database" ] || fail "$1: no per-user database $database"
     [ "$(in_root stat -c %U "/home/$1/$folder/DataBase/db_be.mdb")" = "$1" ] || fail "$1: $database does not belong to $1"
     [ "$(head -c 15 "$database")" = "SQLite format 3" ] || fail "$1: $database is not an SQLite database"
-    for entry in Reports/simple.rdn Reports/report.rdn TipOfTheDay.dat HelpFile/Help HelpFile/new-invoice.html \
-        HelpFile/images/new-invoice.png DataBackup Videos; do
+    for entry in Reports/simple.rdn Reports/report.rdn Reports/fr/simple.rdn TipOfTheDay.dat HelpFile/Help \
+        HelpFile/new-invoice.html HelpFile/images/new-invoice.png HelpFile/fr/new-invoice.html \
+        HelpFile/fr/images/new-invoice.png DataBackup Videos; do
         [ -e "$root/home/$1/$folder/$entry" ] || fail "$1: no $entry in the per-user folder"
     done
     [ -x "$root/home/$1/$folder/HelpFile/Help" ] || fail "$1: the help program lost its execute permission"

@@ -992,11 +992,6 @@ La choisir quand même? Le programme l&apos;essaiera à son prochain démarrage.
         <source>The help pages need a web browser, and none could be started.</source>
         <translation>Les pages d&apos;aide requièrent un navigateur Web, et aucun n&apos;a pu être démarré.</translation>
     </message>
-    <message>
-        <source>en</source>
-        <extracomment>The folder of the user guide in this language, under the guide&apos;s own folder; &quot;en&quot; for the English pages at its top.</extracomment>
-        <translation>fr</translation>
-    </message>
 </context>
 <context>
     <name>quillbill::HistoryText</name>
@@ -1818,6 +1813,14 @@ Ce qui a été enregistré auparavant est en sûreté sur le serveur. Vérifiez 
     <message>
         <source>Logged Off</source>
         <translation>Déconnecté</translation>
+    </message>
+</context>
+<context>
+    <name>quillbill::Translations</name>
+    <message>
+        <source>en</source>
+        <extracomment>The folder of this language&apos;s user guide and tips, under the program&apos;s folders; &quot;en&quot; for the English ones at their top.</extracomment>
+        <translation>fr</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "app/HelpLauncher.h"
 
 #include "app/AppContext.h"
+#include "app/Translations.h"
 #include "common/ProgramInfo.h"
 
 #include <QFileInfo>
@@ -29,10 +30,16 @@ void HelpLauncher::open(QWidget* window, const QString& page)
     // at once must not take the starting browser with it.
     auto* help = new QProcess(this);
     help->setProgram(helpProgram);
-    // A page that is missing from an older or damaged guide still opens the
-    // guide, at its start.
-    if (!page.isEmpty() && page != startPage && QFileInfo::exists(app_.path("HelpFile/" + page)))
-        help->setArguments({page});
+    // The guide in the windows' language where it has the page; a page that
+    // is missing from an older or damaged guide still opens the guide, at
+    // its start.
+    const QString language = windowsLanguage();
+    const QString wanted = page.isEmpty() ? startPage : page;
+    const QString translated = language + u'/' + wanted;
+    if (language != QLatin1String("en") && QFileInfo::exists(app_.path("HelpFile/" + translated)))
+        help->setArguments({translated});
+    else if (wanted != startPage && QFileInfo::exists(app_.path("HelpFile/" + wanted)))
+        help->setArguments({wanted});
     help->setWorkingDirectory(app_.folder);
     help->setStandardOutputFile(QProcess::nullDevice());
     connect(help, &QProcess::errorOccurred, this, [help, tell, cannotStart](QProcess::ProcessError error) {

@@ -32,4 +32,11 @@ void installTranslations(const QLocale& locale)
     install(locale, QStringLiteral("quillbill"), QStringLiteral(":/quillbill/i18n"));
 }
 
+QString windowsLanguage()
+{
+    //: The folder of this language's user guide and tips, under the
+    //: program's folders; "en" for the English ones at their top.
+    return QCoreApplication::translate("quillbill::Translations", "en");
+}
+
 } // namespace quillbill

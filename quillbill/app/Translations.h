@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QString>
 
 namespace quillbill {
 
@@ -10,5 +11,10 @@ namespace quillbill {
 // LANGUAGE and LC_MESSAGES name it. English needs none. The application
 // object keeps them.
 void installTranslations(const QLocale& locale);
+
+// The language the windows speak, as the folders of the guide's and the
+// tips' translations name it: "fr" once the French is installed, "en"
+// without a translation.
+QString windowsLanguage();
 
 } // namespace quillbill

@@ -6,6 +6,7 @@
 #include "FindControl.h"
 #include "TestProgram.h"
 #include "app/ProgramReport.h"
+#include "app/Translations.h"
 #include "backup/frmFileMoveCopy.h"
 #include "backup/frmRestore.h"
 #include "mail/frmEmail.h"
@@ -23,9 +24,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -179,4 +183,46 @@ TEST_F(HelpKeyTest, F1InTheReportEnginesWindowsAsksForTheirPages)
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(pressF1(insideOf(preview)), "preview.html");
     report.CloseWindow();
+}
+
+// In a French session F1 and Contents open the French guide's pages.
+TEST_F(HelpKeyTest, AFrenchSessionOpensTheFrenchGuide)
+{
+    installTranslations(QLocale(QLocale::French, QLocale::Canada));
+    frmMain main(*program.app);
+    main.show();
+    EXPECT_EQ(pressF1(&main), "fr/main-window.html");
+    const qsizetype before = pagesAsked().size();
+    main.menuItem("mnuIndex")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pagesAsked().size() > before; }, 10000));
+    EXPECT_EQ(pagesAsked().constLast().toStdString(), "fr/index.html");
+}
+
+// The delivered help program opens a page of the guide or of a language
+// folder, and the start page for anything that would lead out of them.
+TEST(HelpProgram, OpensPagesOfTheGuideAndItsLanguagesOnly)
+{
+    QTemporaryDir bin;
+    QFile opener(bin.filePath("xdg-open"));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\necho \"$1\"\n");
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QString guide = QDir(QStringLiteral(QUILLBILL_TEST_PROGRAM_DIR "/HelpFile")).canonicalPath();
+    const struct {
+        const char* asked;
+        const char* opened;
+    } cases[] = {
+        {"options.html", "options.html"}, {"fr/options.html", "fr/options.html"}, {"fr/../../x.html", "index.html"},
+        {"../x.html", "index.html"},      {"fr/.hidden", "index.html"},           {"images/../../x", "index.html"},
+    };
+    for (const auto& c : cases) {
+        QProcess help;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PATH", bin.path() + ':' + environment.value("PATH"));
+        help.setProcessEnvironment(environment);
+        help.start(guide + "/Help", {QString::fromLatin1(c.asked)});
+        ASSERT_TRUE(help.waitForFinished(-1));
+        EXPECT_EQ(QString::fromUtf8(help.readAllStandardOutput()).trimmed(), guide + '/' + c.opened) << c.asked;
+    }
 }

@@ -36,6 +36,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -206,6 +209,16 @@ TEST(Translations, AFrenchDesktopGetsTheProgramsTheEnginesAndQtsFrench)
     EXPECT_EQ(QCoreApplication::translate("quirepress::detail::frmDisplay", "First Page"),
               QStringLiteral("Première page"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+
+    // The tips of fr/ where the program folder has them.
+    program.writeTips({QStringLiteral("An English tip")});
+    QDir(program.folder()).mkdir(QStringLiteral("fr"));
+    QFile frenchTips(program.folder() + QStringLiteral("/fr/TipOfTheDay.dat"));
+    ASSERT_TRUE(frenchTips.open(QIODevice::WriteOnly));
+    frenchTips.write(QStringLiteral("Une astuce en français\r\n").toUtf8());
+    frenchTips.close();
+    frmTip tip(*program.app);
+    EXPECT_EQ(tip.findChild<QLabel*>("lblTipText")->text(), QStringLiteral("Une astuce en français"));
 }
 
 } // namespace

@@ -35,11 +35,13 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMdiArea>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -57,6 +59,18 @@ namespace quillbill::screenshots {
 using quillbill::testing::control;
 
 namespace {
+
+// The document `window` makes, as its Preview button shows it, at the
+// page's width.
+void savePreviewOf(QWidget* window, const QString& guide, const QString& name)
+{
+    control<QPushButton>(window, "cmdPreview")->click();
+    QWidget* preview = shownPreview();
+    preview->resize(760, 700);
+    chooseZoom(preview, QCoreApplication::translate("quirepress::detail::frmDisplay", "Page Width"));
+    save(preview, guide, name);
+    preview->close();
+}
 
 // The invoice the new-invoice window makes, which the preview then shows.
 constexpr int32_t newInvoiceNumber = 1041;
@@ -179,7 +193,7 @@ void takePreviewPictures(AppContext& app, const QString& guide, const QString& r
     document.PrintReport();
     QWidget* preview = shownPreview();
     preview->resize(760, 700);
-    chooseZoom(preview, QStringLiteral("Page Width"));
+    chooseZoom(preview, QCoreApplication::translate("quirepress::detail::frmDisplay", "Page Width"));
     save(preview, guide, "preview");
     preview->resize(900, 1000);
     chooseZoom(preview, QStringLiteral("100%"));
@@ -218,7 +232,8 @@ void takeReprintAndReportPictures(AppContext& app, const QString& guide)
         chooseCustomer(&window, newInvoiceCustomer);
         // An unpaid invoice being marked paid, its date picked in the calendar.
         auto* invoices = control<QTreeWidget>(&window, "ListView1");
-        const QList<QTreeWidgetItem*> unpaid = invoices->findItems(QStringLiteral("False"), Qt::MatchExactly, 2);
+        const QList<QTreeWidgetItem*> unpaid =
+            invoices->findItems(QCoreApplication::translate("quillbill::frmReprint", "False"), Qt::MatchExactly, 2);
         if (unpaid.isEmpty())
             throw std::runtime_error("no unpaid invoice to show");
         invoices->setCurrentItem(unpaid.back());
@@ -235,12 +250,13 @@ void takeReprintAndReportPictures(AppContext& app, const QString& guide)
         QTest::mouseClick(control<QLineEdit>(&window, "txtDatePaid"), Qt::LeftButton);
         calendar->setSelectedDate(QDate::currentDate().addDays(-2));
         emit calendar->clicked(calendar->selectedDate());
-        typeInto(&window, "txtPaymentAmount", QStringLiteral("50.00"));
+        typeInto(&window, "txtPaymentAmount", QStringLiteral("50") + QLocale().decimalPoint() + QStringLiteral("00"));
         control<QPushButton>(&window, "cmdRecordPayment")->click();
         save(&window, guide, "reprint-payments");
 
         // A credit note for part of a paid invoice's first job; nothing is made.
-        const QList<QTreeWidgetItem*> paid = invoices->findItems(QStringLiteral("True"), Qt::MatchExactly, 2);
+        const QList<QTreeWidgetItem*> paid =
+            invoices->findItems(QCoreApplication::translate("quillbill::frmReprint", "True"), Qt::MatchExactly, 2);
         if (paid.isEmpty())
             throw std::runtime_error("no paid invoice to credit");
         invoices->setCurrentItem(paid.back());
@@ -249,7 +265,7 @@ void takeReprintAndReportPictures(AppContext& app, const QString& guide)
         if (!creditNote || creditNote->objectName() != "frmCreditNote")
             throw std::runtime_error("the credit note window did not open");
         auto* jobs = control<QTableWidget>(creditNote, "grdCreditJobs");
-        jobs->item(0, 3)->setText(QStringLiteral("25.00"));
+        jobs->item(0, 3)->setText(QStringLiteral("25") + QLocale().decimalPoint() + QStringLiteral("00"));
         typeInto(creditNote, "txtReason", QStringLiteral("Two panes were not cleaned"));
         creditNote->resize(720, 360);
         save(creditNote, guide, "credit-note");
@@ -261,11 +277,13 @@ void takeReprintAndReportPictures(AppContext& app, const QString& guide)
         chooseCustomer(&window, newInvoiceCustomer);
         control<QCalendarWidget>(&window, "calFrom")->setSelectedDate(QDate::currentDate().addMonths(-1));
         save(&window, guide, "statement");
+        savePreviewOf(&window, guide, "statement-page");
     }
     {
         frmAging window(app);
         window.show();
         save(&window, guide, "aging");
+        savePreviewOf(&window, guide, "aging-page");
     }
     frmInvoiceReports window(app);
     window.show();
@@ -277,7 +295,7 @@ void takeReprintAndReportPictures(AppContext& app, const QString& guide)
     control<QPushButton>(&window, "cmdCreateRpt")->click();
     QWidget* preview = shownPreview();
     preview->resize(760, 700);
-    chooseZoom(preview, QStringLiteral("Page Width"));
+    chooseZoom(preview, QCoreApplication::translate("quirepress::detail::frmDisplay", "Page Width"));
     save(preview, guide, "invoice-report-page");
     preview->close();
 }

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTest>
@@ -58,7 +59,8 @@ void typeInto(QWidget* window, const char* name, const QString& text)
 void addJob(QWidget* window, const QString& description, const QString& sum)
 {
     control<QLineEdit>(window, "txtJobDescription")->setText(description);
-    control<QLineEdit>(window, "txtSums")->setText(sum);
+    // Typed as the desktop writes amounts: "96,00" in French.
+    control<QLineEdit>(window, "txtSums")->setText(QString(sum).replace(u'.', QLocale().decimalPoint()));
     control<QPushButton>(window, "cmdAddJob")->click();
 }
 

@@ -24,12 +24,14 @@ void copyFile(const QString& from, const QString& to)
 
 void copyProgramFolder(const QString& from, const QString& to)
 {
-    for (const char* folder : {"DataBase", "Reports"}) {
+    for (const char* folder : {"DataBase", "Reports", "Reports/fr"}) {
         QDir(to).mkpath(folder);
         for (const QString& name : QDir(from + '/' + folder).entryList(QDir::Files))
             copyFile(from + '/' + folder + '/' + name, to + '/' + folder + '/' + name);
     }
     copyFile(from + "/TipOfTheDay.dat", to + "/TipOfTheDay.dat");
+    QDir(to).mkpath("fr");
+    copyFile(from + "/fr/TipOfTheDay.dat", to + "/fr/TipOfTheDay.dat");
     QDir(to).mkpath("DataBackup");
     QFile::setPermissions(to + "/DataBase/db_be.mdb", QFile::ReadOwner | QFile::WriteOwner);
 }

@@ -17,11 +17,13 @@
 #include "QuietDesktopOpener.h"
 #include "SampleOffice.h"
 #include "app/AppContext.h"
+#include "app/Translations.h"
 #include "shell/tips/ProgramIdentity.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -47,6 +49,9 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     quillbill::testing::installQuietDesktopOpener();
+    // Under a French desktop the pictures show the windows in French, for
+    // the French guide.
+    installTranslations(QLocale::system());
     // The child windows' title bars show the program's mark, as in the program.
     QApplication::setWindowIcon(programIcon());
     // The windows open as on a first start, and the user's own settings are

@@ -14,6 +14,7 @@ namespace {
 const QString databaseFolder = QStringLiteral("DataBase");
 const QString guideFolder = QStringLiteral("HelpFile");
 const QString reportsFolder = QStringLiteral("Reports");
+const QString languagesTipsFolder = QStringLiteral("fr");
 
 bool sameContents(const QString& one, const QString& other)
 {
@@ -58,6 +59,11 @@ QString locate(const QString& executableFolder, const QString& defaults, const Q
     if (QDir(defaults).exists(reportsFolder))
         copyTree(defaults + u'/' + reportsFolder, perUserFolder + u'/' + reportsFolder,
                  ExistingFiles::ReplaceDeliveredLayouts);
+    // The tips in other languages: any the office lacks are added, its own
+    // changes stay.
+    if (QDir(defaults).exists(languagesTipsFolder))
+        copyTree(defaults + u'/' + languagesTipsFolder, perUserFolder + u'/' + languagesTipsFolder,
+                 ExistingFiles::Keep);
     // The guide and its help program belong to the installed version, not
     // to the user: after an upgrade, F1 asks for the new version's pages.
     if (QDir(defaults).exists(guideFolder))

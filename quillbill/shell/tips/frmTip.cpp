@@ -1,9 +1,11 @@
 #include "shell/tips/frmTip.h"
 
 #include "app/AppContext.h"
+#include "app/Translations.h"
 #include "common/Controls.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -72,7 +74,10 @@ frmTip::frmTip(AppContext& app, QWidget* parent)
 
     // Opening the window.
     chkLoadTipsAtStartup_->setChecked(true);
-    if (tips_.LoadTips(app_.path(tipsFileName)))
+    // The tips in the windows' language, where the program folder has them.
+    const QString translated = windowsLanguage() + u'/' + tipsFileName;
+    const bool inLanguage = windowsLanguage() != QLatin1String("en") && QFileInfo::exists(app_.path(translated));
+    if (tips_.LoadTips(app_.path(inLanguage ? translated : tipsFileName)))
         DisplayCurrentTip();
     else
         lblTipText_->setText(missingFileText());
