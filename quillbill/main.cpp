@@ -26,8 +26,14 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (const char* argument : std::span(argv, static_cast<std::size_t>(argc)))
         arguments.append(QString::fromLocal8Bit(argument));
-    if (const std::optional<int> status = answerCommandLine(arguments))
-        return *status;
+    if (arguments.size() > 1) {
+        // Only a core application, which needs no display, to answer in the
+        // desktop's language.
+        QCoreApplication answering(argc, argv);
+        installTranslations(QLocale::system());
+        if (const std::optional<int> status = answerCommandLine(arguments))
+            return *status;
+    }
 
     QApplication application(argc, argv);
     // The windows speak the desktop's language where there is a translation.

@@ -37,9 +37,11 @@ public:
     QString executable() const { return prefix_.path() + "/bin/Quillbill"; }
     QString home() const { return prefix_.path() + "/home"; }
 
-    Answer run(const QStringList& arguments) const
+    Answer run(const QStringList& arguments, const QString& language = QStringLiteral("C.UTF-8")) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LC_ALL", language);
+        environment.remove("LANGUAGE");
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
             environment.remove(QString::fromLatin1(name));
         environment.insert("QT_QPA_PLATFORM", "xcb");
@@ -97,6 +99,16 @@ TEST(CommandLineTest, AnswersOnTheTerminalWithoutADisplayOrAProgramFolder)
             EXPECT_TRUE(c.whole ? shown == text : shown.contains(text)) << shown.toStdString();
         EXPECT_EQ(program.homeEntries(), QStringList());
     }
+}
+
+// On a French desktop the answer is in French.
+TEST(CommandLineTest, AnswersInTheDesktopsLanguage)
+{
+    const InstalledProgram program;
+    const Answer answer = program.run({QStringLiteral("--help")}, QStringLiteral("fr_CA.UTF-8"));
+    EXPECT_EQ(answer.exitCode, 0) << answer.err.toStdString();
+    EXPECT_TRUE(answer.out.contains(QStringLiteral("Utilisation : Quillbill [options]"))) << answer.out.toStdString();
+    EXPECT_EQ(program.homeEntries(), QStringList());
 }
 
 // Without options of its own, or with Qt's, the program goes on to

@@ -15,6 +15,8 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", qEnvironmentVariable("QUILLBILL_TEST_QPA", "offscreen").toLocal8Bit());
     // A test of the desktop's language runs a copy of its program in another.
     qputenv("LC_ALL", qEnvironmentVariable("QUILLBILL_TEST_LC_ALL", "C.UTF-8").toLocal8Bit());
+    // LANGUAGE would choose the translations over LC_ALL.
+    qunsetenv("LANGUAGE");
     QTemporaryDir settingsFolder;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
