@@ -928,6 +928,11 @@ La choisir quand même? Le programme l&apos;essaiera à son prochain démarrage.
         <source>Credit-Note-%1.%2</source>
         <translation>Note-de-credit-%1.%2</translation>
     </message>
+    <message>
+        <source>Copy Of Invoice...</source>
+        <extracomment>The subject of the e-mail that sends an invoice to a customer.</extracomment>
+        <translation>Copie de la facture...</translation>
+    </message>
 </context>
 <context>
     <name>quillbill::EmailMode</name>
@@ -943,11 +948,6 @@ La choisir quand même? Le programme l&apos;essaiera à son prochain démarrage.
         <source>File Attached: %1</source>
         <extracomment>%1 is the name of the file sent with the e-mail.</extracomment>
         <translation>Fichier joint : %1</translation>
-    </message>
-    <message>
-        <source>Copy Of Invoice...</source>
-        <extracomment>The subject of the e-mail the window sends.</extracomment>
-        <translation>Copie de la facture...</translation>
     </message>
     <message>
         <source>Quillbill Comments...</source>

@@ -1,5 +1,7 @@
 #include "mail/EmailMode.h"
 
+#include "app/DocumentLanguage.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -27,10 +29,10 @@ QString EmailMode::attachmentLine() const
                        : QString();
 }
 
-QString EmailMode::subject() const
+QString EmailMode::subject(const DocumentLanguage& documents) const
 {
-    //: The subject of the e-mail the window sends.
-    return isInvoice() ? QCoreApplication::translate("quillbill::EmailMode", "Copy Of Invoice...")
+    //: The subject of the e-mail that sends an invoice to a customer.
+    return isInvoice() ? documents.translate("quillbill::Document", "Copy Of Invoice...")
                        : QCoreApplication::translate("quillbill::EmailMode", "Quillbill Comments...");
 }
 

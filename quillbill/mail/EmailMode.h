@@ -4,6 +4,8 @@
 
 namespace quillbill {
 
+class DocumentLanguage;
+
 // Where comments about the program are sent while the mail settings name
 // no other address.
 inline const QString commentsAddress = QStringLiteral("comments@quillbill.example");
@@ -22,7 +24,9 @@ public:
     // The line naming the attached file as the recipient gets it; empty
     // without one.
     QString attachmentLine() const;
-    QString subject() const;
+    // The message's subject: an invoice's in the language of `documents`,
+    // which the customer reads.
+    QString subject(const DocumentLanguage& documents) const;
     // The full path of the file to attach; empty without one.
     QString attachmentFile() const { return attachmentFile_; }
 

@@ -1,6 +1,7 @@
 #include "mail/frmEmail.h"
 
 #include "app/AppContext.h"
+#include "app/DocumentLanguage.h"
 #include "common/Controls.h"
 #include "common/ProgramInfo.h"
 #include "common/WaitCursor.h"
@@ -163,7 +164,7 @@ void frmEmail::send()
         mail_->useSettings(settings, *password);
         mail_->setSenderAddress(txtFrom_->text());
         mail_->setRecipientAddress(txtTo_->text());
-        mail_->setSubject(mode_.subject());
+        mail_->setSubject(mode_.subject(DocumentLanguage::chosen(app_.options)));
         mail_->setAttachment(mode_.attachmentFile());
         mail_->setMessage(txtMsg_->toPlainText());
         mail_->Send();
