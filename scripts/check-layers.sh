@@ -1,11 +1,13 @@
 #!/bin/sh
-# Quillbill's folders are layers: a folder may include its own headers and
-# those of the folders listed after it, never the other way round. Prints
-# every include that breaks the rule and fails when there is one.
+# The program's and the report engine's folders are layers: a folder may
+# include its own headers and those of the folders listed after it, never
+# the other way round. Prints every include that breaks the rule and fails
+# when there is one. Includes are read whatever their form: "..." or <...>,
+# spaces after '#', and paths relative to the including file.
 set -eu
-cd "$(dirname "$0")/../quillbill"
+cd "$(dirname "$0")/.."
 
-allowed() {
+program_layers() {
     case "$1" in
     common) echo "common" ;;
     records) echo "records common" ;;
@@ -17,25 +19,67 @@ allowed() {
     esac
 }
 
+engine_layers() {
+    case "$1" in
+    include) echo "include" ;;
+    drawing) echo "drawing include" ;;
+    model) echo "model drawing include" ;;
+    output) echo "output model drawing include" ;;
+    windows) echo "windows output model drawing include" ;;
+    api) echo "api windows output model drawing include" ;;
+    *) echo "" ;;
+    esac
+}
+
+# The top folder of what `file` (below `root`) includes as `path`, when it
+# is one of `root`'s folders; nothing for Qt's and the standard library's.
+included_folder() {
+    root=$1 file=$2 path=$3
+    case "$path" in
+    ./* | ../*) resolved=$(realpath -m --relative-to="$root" "$(dirname "$file")/$path") ;;
+    *)
+        if [ -e "$(dirname "$file")/$path" ]; then
+            resolved=$(realpath -m --relative-to="$root" "$(dirname "$file")/$path")
+        else
+            resolved=$path
+        fi
+        ;;
+    esac
+    case "$resolved" in
+    quirepress/*) [ "$root" = quirepress ] && echo include ;;
+    */*) folder=${resolved%%/*}; [ -d "$root/$folder" ] && echo "$folder" ;;
+    esac
+    return 0
+}
+
 status=0
-for folder in */; do
-    folder=${folder%/}
-    permitted=$(allowed "$folder")
-    if [ -z "$permitted" ]; then
-        echo "quillbill/$folder: a folder without a place in the layers (scripts/check-layers.sh)"
-        status=1
-        continue
-    fi
-    for file in $(find "$folder" -name '*.h' -o -name '*.cpp'); do
-        for included in $(sed -n 's/^#include "\([a-z]*\)\/.*/\1/p' "$file" | sort -u); do
-            case " $permitted " in
-            *" $included "*) ;;
-            *)
-                echo "quillbill/$file includes $included/, a layer above $folder/"
-                status=1
-                ;;
-            esac
+check() {
+    root=$1 layers=$2
+    for folder in "$root"/*/; do
+        folder=${folder%/}
+        folder=${folder#"$root"/}
+        permitted=$($layers "$folder")
+        if [ -z "$permitted" ]; then
+            echo "$root/$folder: a folder without a place in the layers (scripts/check-layers.sh)"
+            status=1
+            continue
+        fi
+        for file in $(find "$root/$folder" -name '*.h' -o -name '*.cpp' -o -name '*.in'); do
+            for path in $(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]\([^">]*\)[">].*/\1/p' "$file"); do
+                included=$(included_folder "$root" "$file" "$path")
+                [ -z "$included" ] && continue
+                case " $permitted " in
+                *" $included "*) ;;
+                *)
+                    echo "$file includes $path, of $included/, a layer above $folder/"
+                    status=1
+                    ;;
+                esac
+            done
         done
     done
-done
+}
+
+check quillbill program_layers
+check quirepress engine_layers
 exit $status

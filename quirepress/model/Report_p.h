@@ -7,7 +7,6 @@
 #include "model/NamedCollection.h"
 #include "model/PageImages.h"
 #include "model/PageSpool.h"
-#include "output/ReportRun.h"
 
 #include <QHash>
 #include <QString>
@@ -17,8 +16,15 @@
 
 namespace quirepress {
 
+// What a report holds; the run that lays it out is kept beside it, by the
+// report.
 class ReportPrivate {
 public:
+    ReportPrivate() = default;
+    virtual ~ReportPrivate();
+    ReportPrivate(const ReportPrivate&) = delete;
+    ReportPrivate& operator=(const ReportPrivate&) = delete;
+
     int32_t pageHeight = 0;
     int32_t pageWidth = 0;
     int16_t pageCount = 0;
@@ -70,9 +76,6 @@ public:
     // Adds a section of the given size under `name`, or under the name with
     // "(n)" appended when it is taken; `name` receives the name used.
     std::shared_ptr<Section> addSection(QString& name, int32_t height, int32_t width);
-
-    // Made last and destroyed first: a run refers to all of the above.
-    std::unique_ptr<detail::ReportRun> run;
 
     static ReportPrivate* of(Report& report) { return report.d.get(); }
 

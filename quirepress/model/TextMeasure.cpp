@@ -1,7 +1,7 @@
 #include "model/TextMeasure.h"
 #include "model/ApplicationKind.h"
 
-#include "output/PainterSurface.h"
+#include "drawing/PainterSurface.h"
 
 #include <QFont>
 #include <QFontMetricsF>

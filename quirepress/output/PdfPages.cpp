@@ -1,7 +1,7 @@
 #include "output/PdfPages.h"
 
 #include "model/PageSpool.h"
-#include "output/PainterSurface.h"
+#include "drawing/PainterSurface.h"
 #include "output/PdfTarget.h"
 #include "output/WholeFile.h"
 

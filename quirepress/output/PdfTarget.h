@@ -1,7 +1,7 @@
 #pragma once
 
 #include "output/PageTarget.h"
-#include "output/PainterSurface.h"
+#include "drawing/PainterSurface.h"
 #include "output/WholeFile.h"
 #include <QPageLayout>
 #include <QPageSize>

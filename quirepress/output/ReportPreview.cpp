@@ -6,12 +6,10 @@
 #include "model/Report_p.h"
 #include "output/PdfPages.h"
 #include "output/ReportRun.h"
-#include "windows/frmDisplay.h"
 
 #include <quirepress/Error.h>
 #include <quirepress/Report.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -44,27 +42,23 @@ void ReportRun::openPreview(QSize page)
     // A new screen run draws pages of the same names: an earlier window
     // would show them half made.
     closePreview(true);
-    preview_ = new frmDisplay;
+    preview_ = windows_->makePreview();
     //: The preview window's caption; %1 is the report's definition file
     const QString caption = QCoreApplication::translate("quirepress::detail::frmDisplay", "Quirepress Display - %1")
                                 .arg(report_->ReportName());
-    preview_->setWindowTitle(report_->DocumentTitle().isEmpty() ? caption : report_->DocumentTitle());
+    preview_->setTitle(report_->DocumentTitle().isEmpty() ? caption : report_->DocumentTitle());
     // The spool belongs to the report's private part, which outlives the
     // window (and does not move when the report does).
     const PageSpool& pages = d_.pageSpool;
-    preview_->pageDrawing = [&pages](int number) { return pages.page(number); };
-    preview_->setPageSize(page.width(), page.height());
-    QObject::connect(preview_, &frmDisplay::printRequested, preview_,
-                     [this] { fromWindow([this] { previewPrintPressed(); }); });
-    QObject::connect(preview_, &frmDisplay::savePdfRequested, preview_, [this] { savePreviewAsPdf(); });
-    QObject::connect(preview_, &frmDisplay::closed, preview_, [this] {
+    preview_->setPages([&pages](int number) { return pages.page(number); }, page);
+    preview_->onPrint = [this] { fromWindow([this] { previewPrintPressed(); }); };
+    preview_->onSavePdf = [this] { savePreviewAsPdf(); };
+    preview_->onClosed = [this] {
         // The window is in its own close event: it goes once that is over.
-        frmDisplay* closing = preview_;
-        preview_ = nullptr;
-        closing->deleteLater();
+        preview_.release()->disposeLater();
         deletePageImages();
         started_ = false;
-    });
+    };
 }
 
 void ReportRun::showPreview()
@@ -72,26 +66,25 @@ void ReportRun::showPreview()
     preview_->showFirstPage(report_->PageCount());
     // A window shown beside a modal one could not be used until that one
     // closes; the caller is told instead.
-    if (QApplication::activeModalWidget()) {
+    if (windows_->modalWindowOpen()) {
         d_.messages->inform(
             QCoreApplication::translate("quirepress::detail::ReportRun",
                                         "Cant show report output because the calling form is a modal form."),
             QStringLiteral("Quirepress"));
         return;
     }
-    preview_->show();
-    preview_->raise();
-    preview_->activateWindow();
+    preview_->bringForward();
 }
 
 void ReportRun::closePreview(bool deleteImages)
 {
     if (!preview_)
         return;
-    frmDisplay* window = preview_;
-    preview_ = nullptr;
-    QObject::disconnect(window, nullptr, nullptr, nullptr);
-    delete window;
+    // Its handlers go with it: nothing it does now reaches the run.
+    const std::unique_ptr<PreviewWindow> window = std::move(preview_);
+    window->onPrint = nullptr;
+    window->onSavePdf = nullptr;
+    window->onClosed = nullptr;
     if (deleteImages)
         deletePageImages();
 }

@@ -10,16 +10,13 @@
 #include "model/TextMeasure.h"
 #include "output/MailHandOver.h"
 #include "output/OutputChoice.h"
-#include "output/PainterSurface.h"
+#include "drawing/PainterSurface.h"
 #include "output/PdfTarget.h"
 #include "output/PrinterChoice.h"
 #include "output/PrinterTarget.h"
 #include "output/ReportSettings.h"
 #include "output/ScreenTarget.h"
 #include "output/SplitLine.h"
-#include "windows/frmDisplay.h"
-#include "windows/frmOutput.h"
-#include "windows/frmProgress.h"
 
 #include <quirepress/Error.h>
 #include <quirepress/Report.h>
@@ -70,16 +67,18 @@ QString ReportRun::documentName() const
     return name.isEmpty() ? QStringLiteral("Quirepress report") : name;
 }
 
-ReportRun::ReportRun(Report& report) : report_(&report), d_(*ReportPrivate::of(report)) {}
+ReportRun::ReportRun(Report& report, std::unique_ptr<RunWindows> windows)
+    : report_(&report), d_(*ReportPrivate::of(report)), windows_(std::move(windows))
+{}
 
 void ReportRun::moveTo(Report& report)
 {
     report_ = &report;
     if (progress_)
-        progress_->Report = &report;
+        progress_->follow(&report);
 }
 
-ReportRun::~ReportRun() { delete preview_; }
+ReportRun::~ReportRun() = default;
 
 bool ReportRun::paged() const { return pages_ != nullptr; }
 
@@ -114,15 +113,13 @@ bool ReportRun::chooseTarget()
 {
     if (!windowsAvailable())
         noWindowFor(QStringLiteral("the report has no target (OutputTo is cOutputToUnknown)"));
-    frmOutput dialog;
-    dialog.ReportName = report_->ReportName();
     restoreCursor();
-    dialog.exec();
+    const std::optional<OutputChoice> choice = windows_->chooseTarget(report_->ReportName());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     waitCursor_ = true;
-    if (dialog.bCancel)
+    if (!choice)
         return false;
-    report_->setOutputTo(targetFor(dialog.choice()));
+    report_->setOutputTo(targetFor(*choice));
     return true;
 }
 
@@ -240,16 +237,16 @@ void ReportRun::showProgress()
     if (!windowsAvailable())
         return;
     if (!progress_)
-        progress_ = std::make_unique<frmProgress>();
-    progress_->Report = report_;
+        progress_ = windows_->makeProgress();
+    progress_->follow(report_);
     progress_->showPage(1);
-    progress_->show();
+    progress_->appear();
 }
 
 void ReportRun::closeProgress()
 {
     if (progress_)
-        progress_->hide();
+        progress_->disappear();
 }
 
 void ReportRun::restoreCursor()

@@ -3,6 +3,7 @@
 #include "output/EventPacer.h"
 #include "output/LineTarget.h"
 #include "output/PageTarget.h"
+#include "output/RunWindows.h"
 #include "output/SectionLines.h"
 
 #include <quirepress/Enums.h>
@@ -25,15 +26,14 @@ class Section;
 namespace quirepress::detail {
 
 class MeasuringSurface;
-class frmDisplay;
-class frmProgress;
 
 // One report's runs: from the first PrintSection to EndReport, the target,
 // the position on the page, the footer and the progress window. The
-// Report's output operations are carried out here.
+// Report's output operations are carried out here; what it shows on the
+// screen goes through `windows`.
 class ReportRun {
 public:
-    explicit ReportRun(Report& report);
+    ReportRun(Report& report, std::unique_ptr<RunWindows> windows);
     ~ReportRun();
     // The report object now lives at `report` (it was moved); the run and
     // its windows go on with it.
@@ -52,8 +52,8 @@ public:
     bool started() const { return started_; }
     int32_t currentY() const { return currentY_; }
     const QString& emailBody() const { return emailBody_; }
-    frmProgress* progress() const { return progress_.get(); }
-    frmDisplay* preview() const { return preview_; }
+    ProgressWindow* progress() const { return progress_.get(); }
+    PreviewWindow* preview() const { return preview_.get(); }
 
 private:
     // The preview window (ReportPreview.cpp).
@@ -154,9 +154,10 @@ private:
     std::vector<Field*> lineFields_;
     EventPacer events_;
     QString emailBody_;
-    std::unique_ptr<frmProgress> progress_;
-    // Owned here; while the window itself is closing it is deleted later.
-    frmDisplay* preview_ = nullptr;
+    std::unique_ptr<RunWindows> windows_;
+    std::unique_ptr<ProgressWindow> progress_;
+    // While the window itself is closing it lets go of itself later.
+    std::unique_ptr<PreviewWindow> preview_;
     // Measures text for the targets that draw nothing.
     std::unique_ptr<MeasuringSurface> measuring_;
 };

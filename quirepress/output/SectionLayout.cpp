@@ -9,13 +9,12 @@
 #include "model/Section_p.h"
 #include "model/TextMeasure.h"
 #include "output/Checked.h"
-#include "output/PainterSurface.h"
+#include "drawing/PainterSurface.h"
 #include "output/Placeholders.h"
 #include "output/PrinterChoice.h"
 #include "output/ReportRun.h"
 #include "output/SplitLine.h"
 #include "output/TableSection.h"
-#include "windows/frmProgress.h"
 
 #include <quirepress/Error.h>
 #include <quirepress/Report.h>
@@ -238,7 +237,7 @@ void ReportRun::breakPage()
         return;
     printFooter(false);
     report_->setPageCount(checked16(int64_t{report_->PageCount()} + 1));
-    if (progress_ && progress_->isVisible()) {
+    if (progress_ && progress_->isShowing()) {
         progress_->showPage(report_->PageCount());
         events_.letThrough();
     }

@@ -2,7 +2,7 @@
 
 #include "model/Section_p.h"
 #include "output/Checked.h"
-#include "output/PageSurface.h"
+#include "drawing/PageSurface.h"
 #include "output/SectionLines.h"
 
 #include <quirepress/Error.h>

@@ -1,6 +1,6 @@
 #include "windows/PageView.h"
 
-#include "output/PainterSurface.h"
+#include "drawing/PainterSurface.h"
 
 #include <QImage>
 #include <QPaintEvent>

@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace quirepress::detail {
 
@@ -155,6 +156,33 @@ frmDisplay::frmDisplay(QWidget* parent)
     UpdateButtons();
     SetZoom(Zoom_);
     SetScrollbars();
+    // The run's handlers, where it set them; the signals are for any other
+    // listener.
+    connect(this, &frmDisplay::printRequested, this, [this] {
+        if (onPrint)
+            onPrint();
+    });
+    connect(this, &frmDisplay::savePdfRequested, this, [this] {
+        if (onSavePdf)
+            onSavePdf();
+    });
+    connect(this, &frmDisplay::closed, this, [this] {
+        if (onClosed)
+            onClosed();
+    });
+}
+
+void frmDisplay::setPages(std::function<std::optional<QPicture>(int)> drawing, QSize pageTwips)
+{
+    pageDrawing = std::move(drawing);
+    setPageSize(pageTwips.width(), pageTwips.height());
+}
+
+void frmDisplay::bringForward()
+{
+    show();
+    raise();
+    activateWindow();
 }
 
 frmDisplay::~frmDisplay()

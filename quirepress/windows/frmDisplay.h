@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/RunWindows.h"
 #include "windows/PreviewGeometry.h"
 
 #include <QPicture>
@@ -25,7 +26,7 @@ class PageView;
 // The preview of a report run: shows the pages the screen target recorded,
 // one page at a time, with a shadow behind the page, a zoom box and buttons
 // to turn the pages, to print and to save them as a PDF file.
-class frmDisplay : public QWidget {
+class frmDisplay : public QWidget, public PreviewWindow {
     Q_OBJECT
 public:
     explicit frmDisplay(QWidget* parent = nullptr);
@@ -39,7 +40,12 @@ public:
     // the scroll bars.
     void setPageSize(int32_t widthTwips, int32_t heightTwips);
     // At the end of a run: shows page 1 of `pageCount`.
-    void showFirstPage(int16_t pageCount);
+    void showFirstPage(int16_t pageCount) override;
+
+    void setTitle(const QString& title) override { setWindowTitle(title); }
+    void setPages(std::function<std::optional<QPicture>(int)> drawing, QSize pageTwips) override;
+    void bringForward() override;
+    void disposeLater() override { deleteLater(); }
     // Shows page n's drawing on the page; a page whose drawing is missing
     // leaves the page as it was.
     void ShowPageImage(int16_t n);

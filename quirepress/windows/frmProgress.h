@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/RunWindows.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -13,7 +15,7 @@ namespace quirepress::detail {
 // Shows which page a report run is producing and lets the user stop it. It
 // is not modal: the run goes on while it is open and polls the report's
 // Cancel between sections.
-class frmProgress : public QWidget {
+class frmProgress : public QWidget, public ProgressWindow {
     Q_OBJECT
 public:
     explicit frmProgress(QWidget* parent = nullptr);
@@ -21,7 +23,11 @@ public:
     // The report being run; not owned.
     quirepress::Report* Report = nullptr;
 
-    void showPage(int page);
+    void follow(quirepress::Report* report) override { Report = report; }
+    void showPage(int page) override;
+    void appear() override { show(); }
+    void disappear() override { hide(); }
+    bool isShowing() const override { return isVisible(); }
 
 private:
     void cancel();

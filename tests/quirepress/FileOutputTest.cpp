@@ -351,7 +351,7 @@ TEST_F(FileOutputTest, WithoutAMailProgramTheRunEndsAndError10000KeepsTheBody)
     EXPECT_EQ(number, 10000);
     EXPECT_EQ(source, QStringLiteral("Quirepress-SendEmail"));
     EXPECT_EQ(runOf(report).emailBody(), QStringLiteral(" one\r\n"));
-    EXPECT_FALSE(runOf(report).progress()->isVisible()) << "the run has ended all the same";
+    EXPECT_FALSE(progressOf(report)->isVisible()) << "the run has ended all the same";
 }
 
 TEST_F(FileOutputTest, AnExistingOutputFileIsReplacedNotAppendedTo)

@@ -1,7 +1,7 @@
 // The page surface: twips in, device dots out, and text measured the same
 // whatever the device's resolution.
 
-#include "output/PainterSurface.h"
+#include "drawing/PainterSurface.h"
 
 #include <gtest/gtest.h>
 

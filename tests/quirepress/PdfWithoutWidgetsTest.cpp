@@ -30,7 +30,7 @@ TEST(PdfWithoutWidgets, TheFileIsWrittenAndNotOpened)
     const QString pdf = folder.filePath(QStringLiteral("list.pdf"));
     report.setOutputFilename(pdf);
     report.PrintSection(QStringLiteral("Line"));
-    EXPECT_EQ(runOf(report).progress(), nullptr) << "no progress window";
+    EXPECT_EQ(progressOf(report), nullptr) << "no progress window";
     report.EndReport();
 
     EXPECT_TRUE(quillbill::testing::toolOutput(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})

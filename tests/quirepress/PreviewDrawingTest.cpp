@@ -145,7 +145,7 @@ protected:
                 QStringLiteral("Cedar Lane Florist owes 88.40")};
     }
 
-    frmDisplay* preview() { return runOf(report).preview(); }
+    frmDisplay* preview() { return previewOf(report); }
 
     QImage shownPage()
     {

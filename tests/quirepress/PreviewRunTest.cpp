@@ -53,7 +53,7 @@ protected:
         report.EndReport();
     }
 
-    detail::frmDisplay* preview() { return runOf(report).preview(); }
+    detail::frmDisplay* preview() { return previewOf(report); }
 
     QString pageLabel() { return preview()->findChild<QLabel*>(QStringLiteral("lblPage"))->text(); }
 
@@ -190,7 +190,7 @@ TEST_F(PreviewRunTest, WhatThePrintHandlerThrowsIsToldToTheUserAndEndsOnlyItsOwn
         EXPECT_EQ(messages->said, QStringList{failure.told});
         EXPECT_FALSE(runOf(report).started()) << "the failed run is dropped; the next section starts anew";
         EXPECT_FALSE(report.Cancel());
-        EXPECT_FALSE(runOf(report).progress()->isVisible());
+        EXPECT_FALSE(progressOf(report)->isVisible());
         ASSERT_NE(preview(), nullptr) << "the preview stays open";
         EXPECT_EQ(pageLabel(), QStringLiteral("Page 1 of 2"));
         EXPECT_TRUE(keepsPage(report, 2));
@@ -223,7 +223,7 @@ TEST_F(PreviewRunTest, AModalCallerIsToldThatThePreviewCannotBeShown)
     caller.exec();
     EXPECT_EQ(messages->said,
               QStringList{QStringLiteral("Cant show report output because the calling form is a modal form.")});
-    EXPECT_FALSE(runOf(modalCaller).preview()->isVisible());
+    EXPECT_FALSE(previewOf(modalCaller)->isVisible());
     EXPECT_TRUE(keepsPage(modalCaller, 1)) << "the pages stay until the report ends";
 }
 

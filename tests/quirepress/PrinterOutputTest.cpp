@@ -223,7 +223,7 @@ TEST_F(PrinterOutputTest, ThePreviewsPrintButtonPrintsTheReportAgain)
     report.setOutputTo(cOutputToScreen);
     report.PrintSection(QStringLiteral("Line"));
     report.EndReport();
-    detail::frmDisplay* preview = runOf(report).preview();
+    detail::frmDisplay* preview = previewOf(report);
     ASSERT_NE(preview, nullptr);
     QTest::mouseClick(preview->findChild<QAbstractButton*>(QStringLiteral("cmdToolbar4")), Qt::LeftButton);
     report.setEvents(nullptr);
@@ -288,7 +288,7 @@ protected:
         return sections;
     }
 
-    detail::frmDisplay* preview() { return runOf(report).preview(); }
+    detail::frmDisplay* preview() { return previewOf(report); }
     QString pageLabel() { return preview()->findChild<QLabel*>(QStringLiteral("lblPage"))->text(); }
     void press(int button)
     {

@@ -48,7 +48,7 @@ TEST(ReportHandlingTest, AReportMovedDuringARunFinishesItWhereItNowLives)
     printRow(report, QStringLiteral("second"));
 
     // The progress window's Cancel reaches the report where it now is.
-    quirepress::detail::frmProgress* progress = runOf(report).progress();
+    quirepress::detail::frmProgress* progress = progressOf(report);
     ASSERT_NE(progress, nullptr);
     progress->findChild<QPushButton*>()->click();
     EXPECT_TRUE(report.Cancel());

@@ -6,9 +6,12 @@
 
 #include "RecordedMessages.h"
 
+#include "api/ReportInternals.h"
+#include "drawing/PainterSurface.h"
 #include "model/Report_p.h"
-#include "output/PainterSurface.h"
 #include "output/ReportRun.h"
+#include "windows/frmDisplay.h"
+#include "windows/frmProgress.h"
 
 #include <quirepress/quirepress.h>
 
@@ -62,9 +65,16 @@ inline std::shared_ptr<quirepress::Field> addSquare(quirepress::Section& section
     return field;
 }
 
-inline quirepress::detail::ReportRun& runOf(quirepress::Report& report)
+using quirepress::detail::runOf;
+
+// The run's windows as the widgets they are.
+inline quirepress::detail::frmDisplay* previewOf(quirepress::Report& report)
 {
-    return *quirepress::ReportPrivate::of(report)->run;
+    return dynamic_cast<quirepress::detail::frmDisplay*>(runOf(report).preview());
+}
+inline quirepress::detail::frmProgress* progressOf(quirepress::Report& report)
+{
+    return dynamic_cast<quirepress::detail::frmProgress*>(runOf(report).progress());
 }
 
 // Events of a report as they came, with the page count at the time.

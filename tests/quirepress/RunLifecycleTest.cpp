@@ -48,7 +48,7 @@ protected:
     {
         std::this_thread::sleep_for(std::chrono::milliseconds(detail::EventPacer::intervalMs + 5));
         QTimer::singleShot(0, [this] {
-            detail::frmProgress* progress = runOf(report).progress();
+            detail::frmProgress* progress = progressOf(report);
             ASSERT_NE(progress, nullptr);
             ASSERT_TRUE(progress->isVisible());
             QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
@@ -72,7 +72,7 @@ TEST_F(RunLifecycleTest, CancelWhileTheRunStartsProducesNothing)
     EXPECT_FALSE(report.Cancel());
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_TRUE(opener.nothingOpened());
-    EXPECT_FALSE(runOf(report).progress()->isVisible());
+    EXPECT_FALSE(progressOf(report)->isVisible());
 }
 
 TEST_F(RunLifecycleTest, CancelAfterASectionStopsTheSectionsThatFollowAndLeavesNoPieceOfTheFile)
@@ -139,7 +139,7 @@ TEST_F(RunLifecycleTest, ARunStartedAfterCancelWasSetDoesNothingAndEndReportRese
     report.EndReport();
     EXPECT_FALSE(report.Cancel());
     EXPECT_FALSE(QFile::exists(file));
-    EXPECT_EQ(runOf(report).progress(), nullptr) << "the run never started";
+    EXPECT_EQ(progressOf(report), nullptr) << "the run never started";
 }
 
 TEST_F(RunLifecycleTest, AfterEndReportSectionsJoinTheRunUntilCloseWindowStartsANewOne)

@@ -4,7 +4,7 @@
 
 #include "ReportRunSupport.h"
 
-#include "output/PainterSurface.h"
+#include "drawing/PainterSurface.h"
 #include "output/TableSection.h"
 
 #include <gtest/gtest.h>

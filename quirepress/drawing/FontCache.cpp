@@ -1,6 +1,6 @@
-#include "output/FontCache.h"
+#include "drawing/FontCache.h"
 
-#include "output/PainterSurface.h"
+#include "drawing/PainterSurface.h"
 
 namespace quirepress::detail {
 

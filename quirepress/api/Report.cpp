@@ -7,7 +7,10 @@
 #include "model/ProfileFile.h"
 #include "model/ReportDefinition.h"
 #include "model/Report_p.h"
+#include "api/ReportInternals.h"
 #include "model/TextMeasure.h"
+#include "output/ReportRun.h"
+#include "windows/WidgetRunWindows.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -42,37 +45,17 @@ detail::CDialog definitionDialog(int32_t flags)
     return dialog;
 }
 
+// The report's private part with its run, which the model's part knows
+// nothing of: made last and destroyed first, since a run refers to the rest.
+struct ReportInternals final : ReportPrivate {
+    std::unique_ptr<detail::ReportRun> run;
+};
+
+detail::ReportRun& runOf(const std::unique_ptr<ReportPrivate>& d) { return *static_cast<ReportInternals&>(*d).run; }
+
 } // namespace
 
-int32_t ReportPrivate::newSectionHeight()
-{
-    if (!lineHeight_)
-        lineHeight_ = detail::defaultSectionHeight();
-    return *lineHeight_;
-}
-
-int32_t ReportPrivate::newSectionWidth(int32_t forOrientation)
-{
-    std::optional<int32_t>& width = forOrientation == 2 ? landscapeWidth_ : portraitWidth_;
-    if (!width)
-        width = detail::defaultSectionWidth(forOrientation);
-    return *width;
-}
-
-QString ReportPrivate::writableTemporaryFolder()
-{
-    bool madeAnew = false;
-    QString folder = detail::requirePrivateTemporaryFolder(temporaryFolder, madeAnew);
-    if (folder != temporaryFolder) {
-        if (temporaryFolderMadeAnew)
-            detail::releaseTemporaryFolder(temporaryFolder);
-        temporaryFolder = folder;
-        temporaryFolderMadeAnew = madeAnew;
-    }
-    return folder;
-}
-
-Report::Report(std::shared_ptr<MessageBoxes> messages) : d(std::make_unique<ReportPrivate>())
+Report::Report(std::shared_ptr<MessageBoxes> messages) : d(std::make_unique<ReportInternals>())
 {
     d->messages = messages ? std::move(messages) : dialogMessageBoxes();
     d->temporaryFolder = detail::privateTemporaryFolder(d->temporaryFolderMadeAnew);
@@ -85,7 +68,8 @@ Report::Report(std::shared_ptr<MessageBoxes> messages) : d(std::make_unique<Repo
         + QStringLiteral("_%1_%2")
               .arg(QCoreApplication::applicationPid())
               .arg(QRandomGenerator::global()->generate(), 0, 16);
-    d->run = std::make_unique<detail::ReportRun>(*this);
+    static_cast<ReportInternals&>(*d).run =
+        std::make_unique<detail::ReportRun>(*this, std::make_unique<detail::WidgetRunWindows>());
     if (!d->temporaryFolder.isEmpty())
         detail::deleteOtherDaysPageImages(d->temporaryFolder, now.date());
 }
@@ -95,7 +79,7 @@ Report::~Report()
     // A report that was moved from has nothing left to release.
     if (!d)
         return;
-    d->run.reset();
+    static_cast<ReportInternals&>(*d).run.reset();
     d->sections.clear();
     d->pageSpool.clear();
     if (d->temporaryFolderMadeAnew)
@@ -105,7 +89,7 @@ Report::~Report()
 Report::Report(Report&& other) noexcept : d(std::move(other.d))
 {
     if (d)
-        d->run->moveTo(*this);
+        runOf(d).moveTo(*this);
 }
 
 Report& Report::operator=(Report&& other) noexcept
@@ -114,7 +98,7 @@ Report& Report::operator=(Report&& other) noexcept
         Report released(std::move(*this));
         d = std::move(other.d);
         if (d)
-            d->run->moveTo(*this);
+            runOf(d).moveTo(*this);
     }
     return *this;
 }
@@ -171,26 +155,6 @@ std::shared_ptr<quirepress::Section> Report::AddSection(QString& SectionName)
     return d->addSection(SectionName, d->newSectionHeight(), d->newSectionWidth(d->orientation));
 }
 
-std::shared_ptr<Section> ReportPrivate::addSection(QString& name, int32_t height, int32_t width)
-{
-    QString chosen = name;
-    if (sections.contains(chosen)) {
-        // Starts where the last search for this name stopped, so that adding
-        // n sections of one name takes time in proportion to n.
-        int& counter = nextNameCounter[detail::CaseInsensitiveName{name}];
-        counter = std::max(counter, 1);
-        do
-            chosen = name + u'(' + QString::number(counter++) + u')';
-        while (sections.contains(chosen));
-    }
-    name = chosen;
-    std::shared_ptr<quirepress::Section> section(new quirepress::Section(chosen));
-    section->setHeight(height);
-    section->setWidth(width);
-    sections.append(chosen, section);
-    return section;
-}
-
 std::shared_ptr<quirepress::Section> Report::Section(int vntIndexKey) const { return d->sections.at(vntIndexKey); }
 std::shared_ptr<quirepress::Section> Report::Section(const QString& vntIndexKey) const
 {
@@ -208,17 +172,17 @@ void Report::RemoveSection(const QString& vntIndexKey)
     d->nextNameCounter.clear();
 }
 
-void Report::PrintSection(const QString& sSection) { d->run->PrintSection(sSection); }
-void Report::EndReport() { d->run->EndReport(); }
-void Report::CloseWindow() { d->run->CloseWindow(); }
-void Report::NewPage() { d->run->NewPage(); }
-bool Report::CanExit() const { return d->run->CanExit(); }
+void Report::PrintSection(const QString& sSection) { runOf(d).PrintSection(sSection); }
+void Report::EndReport() { runOf(d).EndReport(); }
+void Report::CloseWindow() { runOf(d).CloseWindow(); }
+void Report::NewPage() { runOf(d).NewPage(); }
+bool Report::CanExit() const { return runOf(d).CanExit(); }
 void Report::SplitLine(const std::shared_ptr<quirepress::Field>& objField, QString& sValue, QString& sRight)
 {
     if (!objField)
         throw Error(5, QStringLiteral("Quirepress.Report"),
                     QStringLiteral("Invalid procedure call or argument: no field"));
-    d->run->SplitLine(*objField, sValue, sRight);
+    runOf(d).SplitLine(*objField, sValue, sRight);
 }
 
 bool Report::SaveReport()
@@ -263,5 +227,11 @@ bool Report::LoadReport(const QString& sProvidedName)
     detail::readDefinition(*this, reader);
     return true;
 }
+
+namespace detail {
+
+ReportRun& runOf(Report& report) { return *static_cast<ReportInternals*>(ReportPrivate::of(report))->run; }
+
+} // namespace detail
 
 } // namespace quirepress

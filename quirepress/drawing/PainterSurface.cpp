@@ -1,4 +1,4 @@
-#include "output/PainterSurface.h"
+#include "drawing/PainterSurface.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

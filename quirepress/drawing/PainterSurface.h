@@ -1,7 +1,7 @@
 #pragma once
 
-#include "output/FontCache.h"
-#include "output/PageSurface.h"
+#include "drawing/FontCache.h"
+#include "drawing/PageSurface.h"
 
 #include <QFont>
 #include <QFontMetricsF>

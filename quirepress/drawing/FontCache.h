@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/PageSurface.h"
+#include "drawing/PageSurface.h"
 
 #include <QFont>
 #include <QFontMetricsF>
