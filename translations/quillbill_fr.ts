@@ -601,6 +601,14 @@ Veuillez ajouter le client de nouveau avec un nouveau code de facturation.</tran
         <source>The mail server %1 offers no sign-in, so the user name %2 was not used.</source>
         <translation>Le serveur de courriel %1 n&apos;offre aucune authentification, le nom d&apos;utilisateur %2 n&apos;a donc pas été utilisé.</translation>
     </message>
+    <message>
+        <source>The mail library could not be loaded, so nothing was sent: %1. Reinstalling Quillbill brings it back.</source>
+        <translation>La bibliothèque de courriel n&apos;a pas pu être chargée, rien n&apos;a donc été envoyé : %1. Réinstallez Quillbill pour la rétablir.</translation>
+    </message>
+    <message>
+        <source>%1 could not be initialised</source>
+        <translation>%1 n&apos;a pas pu être initialisée</translation>
+    </message>
 </context>
 <context>
     <name>quillbill::CommandLine</name>
@@ -1155,6 +1163,14 @@ Imprimez-la ou envoyez-la de nouveau pour l&apos;émettre telle qu&apos;elle est
     <message>
         <source>the keyring is locked and was not unlocked</source>
         <translation>le trousseau de clés est verrouillé et n&apos;a pas été déverrouillé</translation>
+    </message>
+    <message>
+        <source>The keyring module could not be loaded: %1</source>
+        <translation>Le module du trousseau de clés n&apos;a pas pu être chargé : %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another version of Quillbill</source>
+        <translation>%1 appartient à une autre version de Quillbill</translation>
     </message>
 </context>
 <context>

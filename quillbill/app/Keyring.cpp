@@ -1,14 +1,15 @@
 #include "app/Keyring.h"
 
-#include <qt6keychain/keychain.h>
+#include "app/KeyringModule.h"
+#include "app/RuntimeLibrary.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QEventLoop>
-#include <QTimer>
+#include <QFile>
+#include <QFileInfo>
 
 #include <utility>
 
@@ -20,41 +21,49 @@ namespace {
 // to be unlocked; a keyring that has not answered by then is taken as none.
 constexpr int answerBoundMs = 60'000;
 
-struct JobResult {
-    bool finished = false;
-    QKeychain::Error error = QKeychain::NoError;
-    QString errorString;
-    QString text;
-};
-
-// Runs `job` and waits for its answer in a local event loop. The job deletes
-// itself once it finishes; should it never finish, its late answer goes
-// nowhere, because the connection dies with the loop.
-template <typename Job>
-JobResult run(Job* job)
+// Where the QtKeychain module is: an installed program's in its private
+// library folder; the build's programs and tests have it in the build's
+// program folder, along their run path.
+QByteArray moduleFile()
 {
-    // Without a keyring QtKeychain would otherwise keep the password in a
-    // plain settings file.
-    job->setInsecureFallback(false);
-    job->setAutoDelete(true);
-    JobResult result;
-    QEventLoop loop;
-    QObject::connect(job, &QKeychain::Job::finished, &loop, [&](QKeychain::Job* done) {
-        result.finished = true;
-        result.error = done->error();
-        result.errorString = done->errorString();
-        if (const auto* reading = qobject_cast<QKeychain::ReadPasswordJob*>(done))
-            result.text = reading->textData();
-        loop.quit();
-    });
-    QTimer::singleShot(answerBoundMs, &loop, &QEventLoop::quit);
-    job->start();
-    if (!result.finished)
-        loop.exec();
-    return result;
+    const QString installed = QCoreApplication::applicationDirPath()
+        + QStringLiteral("/" QUILLBILL_MODULES_FROM_BINARY "/") + QLatin1String(keyringModuleFile);
+    return QFileInfo::exists(installed) ? QFile::encodeName(installed) : QByteArray(keyringModuleFile);
 }
 
-QString problemOf(const JobResult& result)
+// The module, opened on the first use of the keyring and kept.
+struct LoadedModule {
+    RuntimeLibrary library{moduleFile()};
+    const KeyringModule* module = nullptr;
+    // In the loader's words, or the module's version.
+    QString problem;
+
+    LoadedModule()
+    {
+        const KeyringModule* (*entry)() = nullptr;
+        if (!library.resolve(keyringModuleEntry, entry)) {
+            problem = library.problem();
+            return;
+        }
+        if (const KeyringModule* table = entry(); table && table->version == keyringModuleVersion)
+            module = table;
+        else
+            problem = QCoreApplication::translate("quillbill::Keyring", "%1 belongs to another version of Quillbill")
+                          .arg(QLatin1String(keyringModuleFile));
+    }
+};
+
+// The module, or nullptr with `problem` set for the user.
+const KeyringModule* keyringModule(QString* problem)
+{
+    static const LoadedModule loaded;
+    if (!loaded.module && problem)
+        *problem = QCoreApplication::translate("quillbill::Keyring", "The keyring module could not be loaded: %1")
+                       .arg(loaded.problem);
+    return loaded.module;
+}
+
+QString problemOf(const KeyringAnswer& result)
 {
     if (!result.finished)
         return QCoreApplication::translate("quillbill::Keyring", "The keyring did not answer within %1 seconds.")
@@ -98,14 +107,15 @@ Keyring::Keyring(QString service) : service_(std::move(service)) {}
 
 Keyring::Reading Keyring::read(const QString& key) const
 {
-    auto* job = new QKeychain::ReadPasswordJob(service_);
-    job->setKey(key);
-    const JobResult result = run(job);
     Reading reading;
-    if (result.finished && result.error == QKeychain::NoError) {
+    const KeyringModule* module = keyringModule(&reading.problem);
+    if (!module)
+        return reading;
+    const KeyringAnswer result = module->read(service_, key, answerBoundMs);
+    if (result.finished && result.error == KeyringAnswer::Error::None) {
         reading.keyringAnswered = true;
         reading.password = result.text;
-    } else if (result.finished && result.error == QKeychain::EntryNotFound) {
+    } else if (result.finished && result.error == KeyringAnswer::Error::EntryNotFound) {
         if (lockedEntryExists(service_, key)) {
             reading.locked = true;
             reading.problem =
@@ -114,7 +124,7 @@ Keyring::Reading Keyring::read(const QString& key) const
             reading.keyringAnswered = true;
         }
     } else {
-        reading.locked = result.finished && result.error == QKeychain::AccessDenied;
+        reading.locked = result.finished && result.error == KeyringAnswer::Error::AccessDenied;
         reading.problem = problemOf(result);
     }
     return reading;
@@ -122,11 +132,11 @@ Keyring::Reading Keyring::read(const QString& key) const
 
 bool Keyring::write(const QString& key, const QString& password, QString* problem) const
 {
-    auto* job = new QKeychain::WritePasswordJob(service_);
-    job->setKey(key);
-    job->setTextData(password);
-    const JobResult result = run(job);
-    const bool written = result.finished && result.error == QKeychain::NoError;
+    const KeyringModule* module = keyringModule(problem);
+    if (!module)
+        return false;
+    const KeyringAnswer result = module->write(service_, key, password, answerBoundMs);
+    const bool written = result.finished && result.error == KeyringAnswer::Error::None;
     if (!written && problem)
         *problem = problemOf(result);
     return written;
@@ -134,11 +144,12 @@ bool Keyring::write(const QString& key, const QString& password, QString* proble
 
 bool Keyring::remove(const QString& key, QString* problem) const
 {
-    auto* job = new QKeychain::DeletePasswordJob(service_);
-    job->setKey(key);
-    const JobResult result = run(job);
-    const bool removed =
-        result.finished && (result.error == QKeychain::NoError || result.error == QKeychain::EntryNotFound);
+    const KeyringModule* module = keyringModule(problem);
+    if (!module)
+        return false;
+    const KeyringAnswer result = module->remove(service_, key, answerBoundMs);
+    const bool removed = result.finished
+        && (result.error == KeyringAnswer::Error::None || result.error == KeyringAnswer::Error::EntryNotFound);
     if (!removed && problem)
         *problem = problemOf(result);
     return removed;

@@ -7,9 +7,10 @@
 namespace quillbill {
 
 // Passwords kept in the desktop's keyring (the Secret Service, through
-// QtKeychain) and never in the settings file, each under a key of its own.
-// Each call waits for the keyring's answer while the caller's events keep
-// flowing.
+// QtKeychain, in a module loaded on the first call: KeyringModule.h) and
+// never in the settings file, each under a key of its own. Each call waits
+// for the keyring's answer while the caller's events keep flowing. Without
+// the module every call fails with `problem` saying so.
 class Keyring {
 public:
     // `service` names the program's entries in the keyring; tests give a

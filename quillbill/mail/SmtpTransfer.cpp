@@ -1,11 +1,11 @@
 #include "mail/SmtpTransfer.h"
 
+#include "mail/CurlLibrary.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QStringList>
 #include <QUrl>
-
-#include <curl/curl.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -19,22 +19,6 @@ namespace quillbill::mail {
 // under the namespace instead, where no lookup finds it.
 
 namespace {
-
-// curl_global_init must have run before the first easy handle and must not
-// run while another thread uses libcurl. A function-local static runs it
-// exactly once, on whichever thread sends first, with any other thread
-// waiting until it is done; its destructor cleans up at exit, when no send
-// can still be running since every send's thread has been joined by then.
-void ensureCurlInitialized()
-{
-    struct CurlGlobal {
-        CurlGlobal() { curl_global_init(CURL_GLOBAL_DEFAULT); }
-        ~CurlGlobal() { curl_global_cleanup(); }
-        CurlGlobal(const CurlGlobal&) = delete;
-        CurlGlobal& operator=(const CurlGlobal&) = delete;
-    };
-    static const CurlGlobal global;
-}
 
 // The server as messages name it: the host alone, and its port.
 struct Endpoint {
@@ -74,10 +58,12 @@ QString refusedPlainSignIn(const SmtpRequest& request)
 
 // What the callbacks share during one connection.
 struct Transfer {
-    Transfer(const SmtpRequest& r, const SmtpReporter& out, const std::atomic<bool>& stop, bool checking)
-        : request(r), reporter(out), cancel(stop), endpoint(endpointOf(r)), reportSteps(checking)
+    Transfer(const CurlLibrary& library, const SmtpRequest& r, const SmtpReporter& out, const std::atomic<bool>& stop,
+             bool checking)
+        : curl(library), request(r), reporter(out), cancel(stop), endpoint(endpointOf(r)), reportSteps(checking)
     {}
 
+    const CurlLibrary& curl;
     const SmtpRequest& request;
     const SmtpReporter& reporter;
     const std::atomic<bool>& cancel;
@@ -306,10 +292,10 @@ bool isUnknownAuthority(long verifyResult)
     }
 }
 
-long verifyResultOf(CURL* handle)
+long verifyResultOf(const CurlLibrary& curl, CURL* handle)
 {
     long result = 0;
-    curl_easy_getinfo(handle, CURLINFO_SSL_VERIFYRESULT, &result);
+    curl.easyGetinfo(handle, CURLINFO_SSL_VERIFYRESULT, &result);
     return result;
 }
 
@@ -378,7 +364,7 @@ QString explainFailure(const Transfer& transfer, CURLcode code, CURL* handle, co
             .arg(request.serverName);
     case CURLE_COULDNT_CONNECT: {
         long osError = 0;
-        curl_easy_getinfo(handle, CURLINFO_OS_ERRNO, &osError);
+        transfer.curl.easyGetinfo(handle, CURLINFO_OS_ERRNO, &osError);
         if (osError == ECONNREFUSED)
             return QCoreApplication::translate(
                        "SendMail",
@@ -404,16 +390,16 @@ QString explainFailure(const Transfer& transfer, CURLcode code, CURL* handle, co
                                            "neither the user name and password nor the message.")
             .arg(request.serverName);
     case CURLE_PEER_FAILED_VERIFICATION:
-        return explainCertificate(transfer, verifyResultOf(handle));
+        return explainCertificate(transfer, verifyResultOf(transfer.curl, handle));
     default:
         break;
     }
     if (isTlsFailure(code))
         return QCoreApplication::translate("SendMail", "The secure connection (TLS) to the mail server %1 failed: %2")
-            .arg(request.serverName, QString::fromUtf8(*detail ? detail : curl_easy_strerror(code)));
+            .arg(request.serverName, QString::fromUtf8(*detail ? detail : transfer.curl.easyStrerror(code)));
 
     QString explanation = QCoreApplication::translate("SendMail", "The message could not be sent: %1.")
-                              .arg(QString::fromUtf8(curl_easy_strerror(code)));
+                              .arg(QString::fromUtf8(transfer.curl.easyStrerror(code)));
     if (*detail)
         explanation += QLatin1Char(' ') + QString::fromUtf8(detail);
     if (!reply.isEmpty())
@@ -423,10 +409,12 @@ QString explainFailure(const Transfer& transfer, CURLcode code, CURL* handle, co
 }
 
 struct EasyHandleDeleter {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    const CurlLibrary* curl;
+    void operator()(CURL* handle) const { curl->easyCleanup(handle); }
 };
 struct ListDeleter {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+    const CurlLibrary* curl;
+    void operator()(curl_slist* list) const { curl->slistFreeAll(list); }
 };
 using EasyHandle = std::unique_ptr<CURL, EasyHandleDeleter>;
 
@@ -451,59 +439,59 @@ QByteArray derFromPem(const QByteArray& pem)
 
 // The connection as every use of it needs it: where to, the protection it
 // must have, the bounds, and no signals.
-void setConnection(CURL* h, const SmtpRequest& request, bool verify)
+void setConnection(const CurlLibrary& curl, CURL* h, const SmtpRequest& request, bool verify)
 {
-    curl_easy_setopt(h, CURLOPT_URL, effectiveUrl(request).constData());
-    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+    curl.easySetopt(h, CURLOPT_URL, effectiveUrl(request).constData());
+    curl.easySetopt(h, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
     // STARTTLS only where the user asked for it, and then required: trying
     // it and going on in plain text would hand the credentials to whoever
     // removes the server's offer. Without encryption no STARTTLS at all, so
     // that a local relay with a broken certificate keeps working.
-    curl_easy_setopt(h, CURLOPT_USE_SSL,
-                     static_cast<long>(request.encryption == MailEncryption::None ? CURLUSESSL_NONE : CURLUSESSL_ALL));
-    curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, verify ? 1L : 0L);
-    curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, verify ? 2L : 0L);
+    curl.easySetopt(h, CURLOPT_USE_SSL,
+                    static_cast<long>(request.encryption == MailEncryption::None ? CURLUSESSL_NONE : CURLUSESSL_ALL));
+    curl.easySetopt(h, CURLOPT_SSL_VERIFYPEER, verify ? 1L : 0L);
+    curl.easySetopt(h, CURLOPT_SSL_VERIFYHOST, verify ? 2L : 0L);
     if (verify && !request.trustedCertificate.isEmpty()) {
         // The accepted certificate is the only authority, so it and nothing
         // else passes, whatever name it carries (a self-signed certificate
         // often names the machine, not the name the office uses for it).
         const QByteArray pem = pemFromDer(request.trustedCertificate);
         curl_blob blob{const_cast<char*>(pem.constData()), static_cast<size_t>(pem.size()), CURL_BLOB_COPY};
-        curl_easy_setopt(h, CURLOPT_CAINFO_BLOB, &blob);
-        curl_easy_setopt(h, CURLOPT_CAPATH, nullptr);
-        curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 0L);
+        curl.easySetopt(h, CURLOPT_CAINFO_BLOB, &blob);
+        curl.easySetopt(h, CURLOPT_CAPATH, nullptr);
+        curl.easySetopt(h, CURLOPT_SSL_VERIFYHOST, 0L);
     } else if (const char* authorities = std::getenv("SSL_CERT_FILE"); authorities && *authorities) {
         // As OpenSSL's own programs do: the authorities in that file instead
         // of the system's.
-        curl_easy_setopt(h, CURLOPT_CAINFO, authorities);
-        curl_easy_setopt(h, CURLOPT_CAPATH, nullptr);
+        curl.easySetopt(h, CURLOPT_CAINFO, authorities);
+        curl.easySetopt(h, CURLOPT_CAPATH, nullptr);
     }
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, static_cast<long>(request.connectSeconds));
-    curl_easy_setopt(h, CURLOPT_TIMEOUT, static_cast<long>(request.transferSeconds));
+    curl.easySetopt(h, CURLOPT_CONNECTTIMEOUT, static_cast<long>(request.connectSeconds));
+    curl.easySetopt(h, CURLOPT_TIMEOUT, static_cast<long>(request.transferSeconds));
     // The whole-transfer bound does not cover the QUIT at cleanup; this does.
-    curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(request.transferSeconds));
+    curl.easySetopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(request.transferSeconds));
     // Timeouts by signal would reach the whole program, not this thread.
-    curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+    curl.easySetopt(h, CURLOPT_NOSIGNAL, 1L);
 }
 
 // Connects and signs in as a send would, through `transfer`'s callbacks.
 void setWatchedConnection(CURL* h, Transfer& transfer, char* detail)
 {
     const SmtpRequest& request = transfer.request;
-    curl_easy_setopt(h, CURLOPT_ERRORBUFFER, detail);
-    setConnection(h, request, true);
+    transfer.curl.easySetopt(h, CURLOPT_ERRORBUFFER, detail);
+    setConnection(transfer.curl, h, request, true);
     if (!request.userName.isEmpty()) {
-        curl_easy_setopt(h, CURLOPT_USERNAME, request.userName.toUtf8().constData());
-        curl_easy_setopt(h, CURLOPT_PASSWORD, request.password.toUtf8().constData());
+        transfer.curl.easySetopt(h, CURLOPT_USERNAME, request.userName.toUtf8().constData());
+        transfer.curl.easySetopt(h, CURLOPT_PASSWORD, request.password.toUtf8().constData());
     }
-    curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, reportProgress);
-    curl_easy_setopt(h, CURLOPT_XFERINFODATA, &transfer);
+    transfer.curl.easySetopt(h, CURLOPT_NOPROGRESS, 0L);
+    transfer.curl.easySetopt(h, CURLOPT_XFERINFOFUNCTION, reportProgress);
+    transfer.curl.easySetopt(h, CURLOPT_XFERINFODATA, &transfer);
     // Verbose output goes to watchConversation only; it is how the server's
     // replies become status lines.
-    curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
-    curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, watchConversation);
-    curl_easy_setopt(h, CURLOPT_DEBUGDATA, &transfer);
+    transfer.curl.easySetopt(h, CURLOPT_VERBOSE, 1L);
+    transfer.curl.easySetopt(h, CURLOPT_DEBUGFUNCTION, watchConversation);
+    transfer.curl.easySetopt(h, CURLOPT_DEBUGDATA, &transfer);
 }
 
 // One certificate's "Name:value" lines as libcurl's certificate info gives them.
@@ -536,19 +524,19 @@ PresentedCertificate certificateFromInfo(const curl_slist* lines)
 // The certificate the server shows, for the user to judge. Verification is
 // off for this, so the connection carries nothing of the user's: no sign-in,
 // no message.
-std::optional<PresentedCertificate> fetchCertificate(const SmtpRequest& request)
+std::optional<PresentedCertificate> fetchCertificate(const CurlLibrary& curl, const SmtpRequest& request)
 {
-    const EasyHandle handle(curl_easy_init());
+    const EasyHandle handle(curl.easyInit(), EasyHandleDeleter{&curl});
     if (!handle)
         return std::nullopt;
     CURL* const h = handle.get();
-    setConnection(h, request, false);
-    curl_easy_setopt(h, CURLOPT_CERTINFO, 1L);
-    curl_easy_setopt(h, CURLOPT_CONNECT_ONLY, 1L);
-    if (curl_easy_perform(h) != CURLE_OK)
+    setConnection(curl, h, request, false);
+    curl.easySetopt(h, CURLOPT_CERTINFO, 1L);
+    curl.easySetopt(h, CURLOPT_CONNECT_ONLY, 1L);
+    if (curl.easyPerform(h) != CURLE_OK)
         return std::nullopt;
     curl_certinfo* info = nullptr;
-    if (curl_easy_getinfo(h, CURLINFO_CERTINFO, &info) != CURLE_OK || !info || info->num_of_certs < 1)
+    if (curl.easyGetinfo(h, CURLINFO_CERTINFO, &info) != CURLE_OK || !info || info->num_of_certs < 1)
         return std::nullopt;
     PresentedCertificate certificate = certificateFromInfo(info->certinfo[0]);
     if (certificate.der.isEmpty())
@@ -566,12 +554,14 @@ ConnectionCheck checkConnection(const SmtpRequest& request, const SmtpReporter& 
         check.failure = refusal;
         return check;
     }
-    ensureCurlInitialized();
-    Transfer transfer{request, reporter, cancel, true};
+    const CurlLibrary* curl = curlLibrary(&check.failure);
+    if (!curl)
+        return check;
+    Transfer transfer{*curl, request, reporter, cancel, true};
     char detail[CURL_ERROR_SIZE] = {};
     // Declared after `transfer` and `detail`, so that it is cleaned up first:
     // cleanup sends QUIT, and the reply still reaches the callbacks.
-    const EasyHandle handle(curl_easy_init());
+    const EasyHandle handle(curl->easyInit(), EasyHandleDeleter{curl});
     if (!handle) {
         check.failure =
             QCoreApplication::translate("SendMail", "The mail transfer could not be set up (out of memory).");
@@ -581,14 +571,14 @@ ConnectionCheck checkConnection(const SmtpRequest& request, const SmtpReporter& 
     setWatchedConnection(h, transfer, detail);
     // libcurl ends SMTP's connect phase after the greeting, EHLO, STARTTLS
     // and AUTH; this stops it there, before any mail command.
-    curl_easy_setopt(h, CURLOPT_CONNECT_ONLY, 1L);
+    curl->easySetopt(h, CURLOPT_CONNECT_ONLY, 1L);
 
     reporter.status(QCoreApplication::translate("SendMail", "Connecting to %1...").arg(request.serverName));
-    const CURLcode code = curl_easy_perform(h);
+    const CURLcode code = curl->easyPerform(h);
     if (code != CURLE_OK) {
         check.failure = explainFailure(transfer, code, h, detail);
-        if (code == CURLE_PEER_FAILED_VERIFICATION && isUnknownAuthority(verifyResultOf(h)) && !cancel)
-            check.untrustedCertificate = fetchCertificate(request);
+        if (code == CURLE_PEER_FAILED_VERIFICATION && isUnknownAuthority(verifyResultOf(*curl, h)) && !cancel)
+            check.untrustedCertificate = fetchCertificate(*curl, request);
     } else {
         noteConversationGoesOn(transfer);
         // Required encryption that libcurl did not tell of in words.
@@ -610,35 +600,38 @@ SmtpOutcome transferMessage(const SmtpRequest& request, const SmtpReporter& repo
 {
     if (QString refusal = refusedPlainSignIn(request); !refusal.isEmpty())
         return {false, refusal};
-    ensureCurlInitialized();
-    Transfer transfer{request, reporter, cancel, false};
+    QString unavailable;
+    const CurlLibrary* curl = curlLibrary(&unavailable);
+    if (!curl)
+        return {false, unavailable};
+    Transfer transfer{*curl, request, reporter, cancel, false};
     char detail[CURL_ERROR_SIZE] = {};
 
     const QByteArray sender = '<' + request.sender.toUtf8() + '>';
     const std::unique_ptr<curl_slist, ListDeleter> recipients(
-        curl_slist_append(nullptr, ('<' + request.recipient.toUtf8() + '>').constData()));
+        curl->slistAppend(nullptr, ('<' + request.recipient.toUtf8() + '>').constData()), ListDeleter{curl});
     // Declared after `transfer`, `detail` and the strings it points to, so
     // that it is cleaned up first: cleanup sends QUIT, and the reply still
     // reaches the callbacks.
-    const EasyHandle handle(curl_easy_init());
+    const EasyHandle handle(curl->easyInit(), EasyHandleDeleter{curl});
     if (!handle || !recipients)
         return {false,
                 QCoreApplication::translate("SendMail", "The mail transfer could not be set up (out of memory).")};
     CURL* const h = handle.get();
     setWatchedConnection(h, transfer, detail);
-    curl_easy_setopt(h, CURLOPT_MAIL_FROM, sender.constData());
-    curl_easy_setopt(h, CURLOPT_MAIL_RCPT, recipients.get());
-    curl_easy_setopt(h, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(h, CURLOPT_READFUNCTION, readMessage);
-    curl_easy_setopt(h, CURLOPT_READDATA, &transfer);
-    curl_easy_setopt(h, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(request.message.size()));
+    curl->easySetopt(h, CURLOPT_MAIL_FROM, sender.constData());
+    curl->easySetopt(h, CURLOPT_MAIL_RCPT, recipients.get());
+    curl->easySetopt(h, CURLOPT_UPLOAD, 1L);
+    curl->easySetopt(h, CURLOPT_READFUNCTION, readMessage);
+    curl->easySetopt(h, CURLOPT_READDATA, &transfer);
+    curl->easySetopt(h, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(request.message.size()));
     // A server that stops reading or answering ends the send before a long
     // whole-transfer bound would.
-    curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, static_cast<long>(std::min(request.transferSeconds, 30)));
+    curl->easySetopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl->easySetopt(h, CURLOPT_LOW_SPEED_TIME, static_cast<long>(std::min(request.transferSeconds, 30)));
 
     reporter.status(QCoreApplication::translate("SendMail", "Connecting to %1...").arg(request.serverName));
-    const CURLcode code = curl_easy_perform(h);
+    const CURLcode code = curl->easyPerform(h);
     if (code != CURLE_OK)
         return {false, explainFailure(transfer, code, h, detail)};
     return {true, {}};

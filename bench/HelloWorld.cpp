@@ -1,0 +1,14 @@
+// The least a Qt Widgets program does before its first window is up: the
+// start-up benchmark's yardstick for Quillbill. FirstWindowExit ends it
+// as soon as the label is on the screen, as it ends Quillbill.
+
+#include <QApplication>
+#include <QLabel>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QLabel label(QStringLiteral("Hello, world"));
+    label.show();
+    return application.exec();
+}

@@ -1,0 +1,32 @@
+#include "app/RuntimeLibrary.h"
+
+#include <dlfcn.h>
+
+namespace quillbill {
+
+// dlopen is called here, in the program's own binary, rather than through
+// QLibrary: the loader searches the run path of the binary that asks, so a
+// bare name is found where the program's linked libraries are (for the
+// build's programs and tests, the build's program folder).
+RuntimeLibrary::RuntimeLibrary(const QByteArray& file) : handle_(dlopen(file.constData(), RTLD_NOW | RTLD_LOCAL))
+{
+    if (!handle_)
+        problem_ = QString::fromLocal8Bit(dlerror());
+}
+
+RuntimeLibrary::AnyFunction RuntimeLibrary::symbol(const char* name)
+{
+    if (!handle_)
+        return nullptr;
+    dlerror();
+    void* address = dlsym(handle_, name);
+    if (!address) {
+        const char* error = dlerror();
+        problem_ = error ? QString::fromLocal8Bit(error) : QString::fromLatin1(name);
+    }
+    // POSIX guarantees that a function's address survives the trip through
+    // void*.
+    return reinterpret_cast<AnyFunction>(address);
+}
+
+} // namespace quillbill
