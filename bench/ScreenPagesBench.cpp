@@ -7,8 +7,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QWidget>
 
 #include <optional>
 #include <string>
@@ -169,7 +172,74 @@ void BM_PreviewManyPages(benchmark::State& state)
         benchmark::Counter(static_cast<double>(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
 }
 
+// Measures, with FirstPageAtOnce, how long the preview takes to show page 1:
+// the first page break shows and paints it, then raises NewPage, where the
+// clock stops and the run is cancelled (the caller's remaining rows then
+// cost nothing).
+class FirstPageClock : public quirepress::ReportEvents {
+public:
+    explicit FirstPageClock(quirepress::Report& report) : report_(report) { report_.setEvents(this); }
+    ~FirstPageClock() override { report_.setEvents(nullptr); }
+    FirstPageClock(const FirstPageClock&) = delete;
+    FirstPageClock& operator=(const FirstPageClock&) = delete;
+
+    void NewPage() override
+    {
+        if (shownAfterNs_ < 0) {
+            shownAfterNs_ = clock_.nsecsElapsed();
+            previewVisible_ = previewOnScreen();
+            report_.setCancel(true);
+        }
+    }
+    void start() { clock_.start(); }
+    // -1 while page 1 has not been finished.
+    qint64 shownAfterNs() const { return shownAfterNs_; }
+    bool previewVisible() const { return previewVisible_; }
+
+private:
+    static bool previewOnScreen()
+    {
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("frmDisplay") && window->isVisible())
+                return true;
+        return false;
+    }
+
+    quirepress::Report& report_;
+    QElapsedTimer clock_;
+    qint64 shownAfterNs_ = -1;
+    bool previewVisible_ = false;
+};
+
+// The time to the first page on the screen, against BM_PreviewInvoiceList's
+// time to every page: a run of any length shows its first page as soon.
+void BM_FirstPageAtOnce(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto report = invoiceList();
+        report->setFirstPageAtOnce(true);
+        report->setOutputTo(quirepress::cOutputToScreen);
+        FirstPageClock clock(*report);
+        try {
+            clock.start();
+            report->PrintSection(header);
+            for (int row = 0; row < state.range(0); ++row)
+                report->PrintSection(detail);
+            report->EndReport();
+        } catch (const quirepress::Error& error) {
+            state.SkipWithError(error.what());
+            break;
+        }
+        if (clock.shownAfterNs() < 0 || !clock.previewVisible()) {
+            state.SkipWithError("the preview did not show page 1 while the run went on");
+            break;
+        }
+        state.SetIterationTime(static_cast<double>(clock.shownAfterNs()) / 1e9);
+    }
+}
+
 } // namespace
 
-BENCHMARK(BM_PreviewInvoiceList)->Arg(10'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FirstPageAtOnce)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_PreviewInvoiceList)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PreviewManyPages)->Arg(2'500)->Arg(10'000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);

@@ -307,6 +307,11 @@ Veuillez vérifier que le chemin indiqué est correct.</translation>
         <extracomment>A zoom of the preview: the page as high as the window</extracomment>
         <translation>Hauteur de page</translation>
     </message>
+    <message>
+        <source>Page %1 of %2...</source>
+        <extracomment>While the report is still being made: page 1 of the 3 pages made so far</extracomment>
+        <translation>Page %1 de %2...</translation>
+    </message>
 </context>
 <context>
     <name>quirepress::detail::frmOutput</name>

@@ -35,6 +35,9 @@ quirepress::Report newProgramReport(MessageBoxes& messages)
     // Every value the program prints is text someone typed: a customer
     // called "Smith & Sons <West>" must read so in an e-mailed invoice.
     report.setHtmlValuesAreText(true);
+    // A long report to the screen shows its first page while the rest is
+    // made, rather than after all of it.
+    report.setFirstPageAtOnce(true);
     return report;
 }
 

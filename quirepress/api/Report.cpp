@@ -1,13 +1,13 @@
 #include <quirepress/Error.h>
 #include <quirepress/Report.h>
 
+#include "api/ReportInternals.h"
 #include "model/CDialog.h"
 #include "model/LibraryFolder.h"
 #include "model/PageImages.h"
 #include "model/ProfileFile.h"
 #include "model/ReportDefinition.h"
 #include "model/Report_p.h"
-#include "api/ReportInternals.h"
 #include "model/TextMeasure.h"
 #include "output/ReportRun.h"
 #include "windows/WidgetRunWindows.h"
@@ -137,6 +137,8 @@ QString Report::EmailSubject() const { return d->emailSubject; }
 void Report::setEmailSubject(const QString& value) { d->emailSubject = value; }
 QString Report::EmailRecipient() const { return d->emailRecipient; }
 void Report::setEmailRecipient(const QString& value) { d->emailRecipient = value; }
+bool Report::FirstPageAtOnce() const { return d->firstPageAtOnce; }
+void Report::setFirstPageAtOnce(bool value) { d->firstPageAtOnce = value; }
 
 bool Report::HtmlValuesAreText() const { return d->htmlValuesAreText; }
 void Report::setHtmlValuesAreText(bool value) { d->htmlValuesAreText = value; }

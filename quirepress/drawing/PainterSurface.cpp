@@ -35,7 +35,7 @@ QFont PainterSurface::fontInTwips(const TextStyle& style)
     return font;
 }
 
-PainterSurface::PainterSurface(QPaintDevice* device, double dotsPerInch, FontCache* fonts)
+PainterSurface::PainterSurface(QPaintDevice* device, double dotsPerInch, FontCache* fonts, const QTransform& view)
     : painter_(device),
       dotsPerInch_(dotsPerInch),
       fonts_(fonts ? fonts : &ownFonts_),
@@ -48,6 +48,7 @@ PainterSurface::PainterSurface(QPaintDevice* device, double dotsPerInch, FontCac
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter_.setTransform(view);
     painter_.scale(dotsPerInch / twipsPerInch, dotsPerInch / twipsPerInch);
     usePainterFont();
 }

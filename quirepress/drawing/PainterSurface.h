@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTransform>
 
 class QPaintDevice;
 
@@ -20,8 +21,11 @@ public:
     // Draws on `device`, whose resolution is `dotsPerInch`; the device must
     // outlive the surface. Fonts come from `fonts` when given (it must
     // outlive the surface), so that the pages of a run share them; else
-    // from a cache of the surface's own.
-    PainterSurface(QPaintDevice* device, double dotsPerInch, FontCache* fonts = nullptr);
+    // from a cache of the surface's own. `view` moves and scales the page on
+    // the device after that (the preview's zoom and scrolling); line widths
+    // still count in dots of `dotsPerInch`, and scale with the view.
+    PainterSurface(QPaintDevice* device, double dotsPerInch, FontCache* fonts = nullptr,
+                   const QTransform& view = QTransform());
     ~PainterSurface() override;
 
     void setTextStyle(const TextStyle& style) override;

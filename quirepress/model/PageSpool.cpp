@@ -18,17 +18,16 @@ void PageSpool::start(const QString& path, QSize pageTwips)
     pageSize_ = pageTwips;
 }
 
-void PageSpool::save(int number, const QPicture& drawing)
+void PageSpool::save(int number, QByteArrayView bytes)
 {
     if (number < 1)
         return;
-    const QByteArray bytes = QByteArray::fromRawData(drawing.data(), static_cast<qsizetype>(drawing.size()));
     if (static_cast<size_t>(number) > pages_.size())
         pages_.resize(static_cast<size_t>(number));
     // A page saved again leaves its old bytes unused where they are.
-    pages_[static_cast<size_t>(number - 1)] = {memory_.size(), bytes.size(), false};
+    pages_[static_cast<size_t>(number - 1)] = {memory_.size(), bytes.size(), false, true};
     memory_.append(bytes);
-    if (memory_.size() > memoryBound_)
+    if (memory_.size() > memoryBound_ || memoryBound_ == 0)
         spill();
 }
 
@@ -63,12 +62,12 @@ void PageSpool::writeFailed() const
                     .arg(path_));
 }
 
-std::optional<QPicture> PageSpool::page(int number) const
+std::optional<QByteArray> PageSpool::page(int number) const
 {
     if (number < 1 || static_cast<size_t>(number) > pages_.size())
         return std::nullopt;
     const Stored& stored = pages_[static_cast<size_t>(number - 1)];
-    if (stored.size == 0)
+    if (!stored.saved)
         return std::nullopt;
     QByteArray bytes;
     if (stored.inFile) {
@@ -80,11 +79,7 @@ std::optional<QPicture> PageSpool::page(int number) const
     }
     if (bytes.size() != stored.size)
         return std::nullopt;
-    QPicture drawing;
-    drawing.setData(bytes.constData(), static_cast<uint>(bytes.size()));
-    if (drawing.isNull())
-        return std::nullopt;
-    return drawing;
+    return bytes;
 }
 
 void PageSpool::clear()

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QPicture>
 #include <QSize>
 #include <QString>
 
@@ -17,8 +16,8 @@ namespace quirepress::detail {
 // files finds it.
 QString pageSpoolPath(const QString& temporaryFolder, const QString& baseName);
 
-// The finished pages of a screen run, each kept as the drawing that made it
-// (a QPicture's bytes). Pages stay in memory up to a bound; past it, what is
+// The finished pages of a screen run, each kept as the drawing steps that
+// made it (RecordingSurface's bytes). Pages stay in memory up to a bound; past it, what is
 // in memory is appended to one spool file and remembered by offset, so a
 // report of any length costs little memory and a few kilobytes of disk a
 // page.
@@ -38,12 +37,12 @@ public:
     // next ones to `path`.
     void start(const QString& path, QSize pageTwips);
 
-    // Keeps `drawing` as page `number` (from 1), replacing an older one.
+    // Keeps `steps` as page `number` (from 1), replacing an older one.
     // Error 75 when the spool file cannot be written.
-    void save(int number, const QPicture& drawing);
-    // Page `number`'s drawing; none when it was never saved or cannot be
-    // read back.
-    std::optional<QPicture> page(int number) const;
+    void save(int number, QByteArrayView steps);
+    // Page `number`'s drawing steps; none when it was never saved or cannot
+    // be read back.
+    std::optional<QByteArray> page(int number) const;
     int pageCount() const { return static_cast<int>(pages_.size()); }
     // The size of every page, in twips.
     QSize pageSize() const { return pageSize_; }
@@ -58,6 +57,8 @@ private:
         qint64 offset = 0;
         qint64 size = 0;
         bool inFile = false;
+        // An empty page has no steps, yet it was saved.
+        bool saved = false;
     };
 
     void spill();
@@ -71,7 +72,7 @@ private:
     mutable QFile file_;
     qint64 fileSize_ = 0;
     QByteArray memory_;
-    // Page n at index n - 1; a page never saved has size 0.
+    // Page n at index n - 1.
     std::vector<Stored> pages_;
 };
 

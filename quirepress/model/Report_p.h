@@ -43,6 +43,7 @@ public:
     QString emailSubject;
     QString emailRecipient;
     bool htmlValuesAreText = false;
+    bool firstPageAtOnce = false;
     OutputOptions outputTo = cOutputToUnknown;
 
     detail::NamedCollection<Section> sections{QStringLiteral("Quirepress.Report")};

@@ -1,7 +1,8 @@
 #include "output/PdfPages.h"
 
-#include "model/PageSpool.h"
+#include "drawing/PageSteps.h"
 #include "drawing/PainterSurface.h"
+#include "model/PageSpool.h"
 #include "output/PdfTarget.h"
 #include "output/WholeFile.h"
 
@@ -35,15 +36,14 @@ void writePagesAsPdf(const PageSpool& pages, const QString& title, const QString
         QPdfWriter writer(&file);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Quirepress"));
-        // At the resolution the drawings were recorded at: replayed on a
-        // device of another resolution, a QPicture rescales its fonts and
-        // the text would no longer fit its place. The PDF stays vector
-        // drawing and text all the same.
+        // At the preview's resolution, so that a line a dot wide there is
+        // as wide here. The PDF stays vector drawing and text all the same.
         writer.setResolution(static_cast<int>(ScreenPage::dotsPerInch));
         // The drawings are exactly the run's page, so the paper is too.
         writer.setPageLayout(pdfPageLayout(pages.pageSize(), QPageSize::ExactMatch));
-        QPainter painter(&writer);
-        if (!painter.isActive())
+        FontCache fonts;
+        PainterSurface surface(&writer, ScreenPage::dotsPerInch, &fonts);
+        if (!surface.isActive())
             cannotWrite(
                 QCoreApplication::translate(
                     "quirepress::detail::PdfPages",
@@ -58,10 +58,9 @@ void writePagesAsPdf(const PageSpool& pages, const QString& title, const QString
             file.check();
             // A page that cannot be read back stays blank rather than
             // shifting the pages after it.
-            if (const auto drawing = pages.page(number))
-                painter.drawPicture(0, 0, *drawing);
+            if (const auto steps = pages.page(number))
+                drawSteps(*steps, surface);
         }
-        painter.end();
     }
     file.commit();
 }

@@ -53,9 +53,17 @@ void ReportRun::openPreview(QSize page)
     preview_->setPages([&pages](int number) { return pages.page(number); }, page);
     preview_->onPrint = [this] { fromWindow([this] { previewPrintPressed(); }); };
     preview_->onSavePdf = [this] { savePreviewAsPdf(); };
+    previewShowing_ = false;
     preview_->onClosed = [this] {
         // The window is in its own close event: it goes once that is over.
         preview_.release()->disposeLater();
+        if (previewShowing_) {
+            // Closed while its pages are still being made: that cancels the
+            // run, whose end drops the pages.
+            previewShowing_ = false;
+            report_->setCancel(true);
+            return;
+        }
         deletePageImages();
         started_ = false;
     };
@@ -76,12 +84,34 @@ void ReportRun::showPreview()
     preview_->bringForward();
 }
 
+void ReportRun::showPagesMade(int16_t pagesMade)
+{
+    if (!previewRun_ || !preview_ || !d_.firstPageAtOnce)
+        return;
+    if (previewShowing_) {
+        preview_->showPagesSoFar(pagesMade);
+        return;
+    }
+    // Beside a modal window it could not be used: it waits for the end,
+    // where the caller is told.
+    if (windows_->modalWindowOpen())
+        return;
+    previewShowing_ = true;
+    preview_->showPagesSoFar(pagesMade);
+    preview_->bringForward();
+    // The progress window's Cancel stays in front of the pages.
+    if (progress_ && progress_->isShowing())
+        progress_->appear();
+    events_.letThrough();
+}
+
 void ReportRun::closePreview(bool deleteImages)
 {
     if (!preview_)
         return;
     // Its handlers go with it: nothing it does now reaches the run.
     const std::unique_ptr<PreviewWindow> window = std::move(preview_);
+    previewShowing_ = false;
     window->onPrint = nullptr;
     window->onSavePdf = nullptr;
     window->onClosed = nullptr;

@@ -4,13 +4,13 @@
 #include "output/ReportRun.h"
 #include "model/ApplicationKind.h"
 
+#include "drawing/PainterSurface.h"
 #include "model/CDialog.h"
 #include "model/PageImages.h"
 #include "model/Report_p.h"
 #include "model/TextMeasure.h"
 #include "output/MailHandOver.h"
 #include "output/OutputChoice.h"
-#include "drawing/PainterSurface.h"
 #include "output/PdfTarget.h"
 #include "output/PrinterChoice.h"
 #include "output/PrinterTarget.h"
@@ -293,8 +293,12 @@ void ReportRun::deliver(OutputOptions target)
 {
     if (pages_) {
         pages_->finish(report_->PageCount());
-        if (previewRun_ && preview_)
+        if (previewRun_ && preview_ && previewShowing_) {
+            previewShowing_ = false;
+            preview_->pagesComplete(report_->PageCount());
+        } else if (previewRun_ && preview_) {
             showPreview();
+        }
         if (target == cOutputToPrinter)
             tellDelivered(target, QString());
         if (target == cOutputToPDFFile) {

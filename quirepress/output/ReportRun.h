@@ -59,6 +59,9 @@ private:
     // The preview window (ReportPreview.cpp).
     void openPreview(QSize page);
     void showPreview();
+    // A page of a screen run is finished: with FirstPageAtOnce the preview
+    // shows the pages made so far.
+    void showPagesMade(int16_t pagesMade);
     // Closes and drops the window; its pages are dropped when
     // `deleteImages`.
     void closePreview(bool deleteImages);
@@ -147,6 +150,9 @@ private:
     // The run being made draws into the preview window; a run that the
     // preview's print button started does not, and leaves it as it is.
     bool previewRun_ = false;
+    // The preview was shown before the run's end (FirstPageAtOnce), and the
+    // run goes on.
+    bool previewShowing_ = false;
 
     std::unique_ptr<PageTarget> pages_;
     std::unique_ptr<LineTarget> lines_;

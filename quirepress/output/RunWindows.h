@@ -2,7 +2,7 @@
 
 #include "output/OutputChoice.h"
 
-#include <QPicture>
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 
@@ -32,11 +32,17 @@ public:
     std::function<void()> onClosed;
 
     virtual void setTitle(const QString& title) = 0;
-    // Page n's drawing, none when the page is not to be had, and the size
-    // of a page in twips.
-    virtual void setPages(std::function<std::optional<QPicture>(int)> drawing, QSize pageTwips) = 0;
+    // Page n's drawing steps (RecordingSurface's), none when the page is not
+    // to be had, and the size of a page in twips.
+    virtual void setPages(std::function<std::optional<QByteArray>(int)> drawing, QSize pageTwips) = 0;
     // At the end of a run: shows page 1 of `pageCount`.
     virtual void showFirstPage(int16_t pageCount) = 0;
+    // While the run goes on: `pagesMade` pages are finished. The first call
+    // shows page 1; Print and Save as PDF wait for pagesComplete().
+    virtual void showPagesSoFar(int16_t pagesMade) = 0;
+    // The run that showPagesSoFar() followed has ended with `pageCount`
+    // pages; the page the user turned to stays.
+    virtual void pagesComplete(int16_t pageCount) = 0;
     // Shows the window in front of the others.
     virtual void bringForward() = 0;
     // Deletes the window once the event that closes it is over.

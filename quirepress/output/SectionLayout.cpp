@@ -2,6 +2,7 @@
 // breaks, the footer at the bottom and tables split over pages, or as lines
 // of a file or e-mail body.
 
+#include "drawing/PainterSurface.h"
 #include "model/ApplicationKind.h"
 #include "model/Field_p.h"
 #include "model/LibraryFolder.h"
@@ -9,7 +10,6 @@
 #include "model/Section_p.h"
 #include "model/TextMeasure.h"
 #include "output/Checked.h"
-#include "drawing/PainterSurface.h"
 #include "output/Placeholders.h"
 #include "output/PrinterChoice.h"
 #include "output/ReportRun.h"
@@ -242,6 +242,7 @@ void ReportRun::breakPage()
         events_.letThrough();
     }
     pages_->ejectPage(static_cast<int16_t>(report_->PageCount() - 1));
+    showPagesMade(static_cast<int16_t>(report_->PageCount() - 1));
     originX_ = report_->LeftMargin();
     currentY_ = sectionTop_ = report_->TopMargin();
     if (report_->PageCount() != 1 && d_.events)

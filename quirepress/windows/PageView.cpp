@@ -1,5 +1,6 @@
 #include "windows/PageView.h"
 
+#include "drawing/PageSteps.h"
 #include "drawing/PainterSurface.h"
 
 #include <QImage>
@@ -8,26 +9,25 @@
 
 namespace quirepress::detail {
 
-void PageView::setDrawing(const QPicture& drawing, QSize pagePixels)
+void PageView::setDrawing(const QByteArray& steps, QSize pagePixels)
 {
-    drawing_ = drawing;
+    steps_ = steps;
     pagePixels_ = pagePixels;
     update();
 }
 
 void PageView::clear()
 {
-    drawing_.reset();
+    steps_.reset();
     update();
 }
 
 void PageView::paintEvent(QPaintEvent* event)
 {
-    if (!drawing_ || pagePixels_.isEmpty())
+    if (!steps_ || pagePixels_.isEmpty())
         return;
-    // Drawn into an image of the screen page's resolution first: a QPicture
-    // replayed on a device of another resolution (a screen set to 120 dots
-    // an inch) resizes its fonts, and the text would leave its place.
+    // Drawn into an image of the screen page's resolution first, so that
+    // the page looks the same whatever the resolution of the screen.
     const QRect area = event->rect();
     QImage part(area.size(), QImage::Format_RGB32);
     const int dotsPerMetre = qRound(ScreenPage::dotsPerInch / 0.0254);
@@ -35,10 +35,13 @@ void PageView::paintEvent(QPaintEvent* event)
     part.setDotsPerMeterY(dotsPerMetre);
     part.fill(Qt::white);
     {
-        QPainter painter(&part);
-        painter.translate(-area.topLeft());
-        painter.scale(width() / double(pagePixels_.width()), height() / double(pagePixels_.height()));
-        painter.drawPicture(0, 0, *drawing_);
+        QTransform view;
+        view.translate(-area.x(), -area.y());
+        view.scale(width() / double(pagePixels_.width()), height() / double(pagePixels_.height()));
+        // Lines are a dot of the page at 100% wide, and grow with the zoom.
+        PainterSurface surface(&part, ScreenPage::dotsPerInch, &fonts_, view);
+        // A damaged page shows what could be read of it.
+        drawSteps(*steps_, surface);
     }
     QPainter(this).drawImage(area.topLeft(), part);
 }

@@ -1,32 +1,36 @@
 #pragma once
 
-#include <QPicture>
+#include "drawing/FontCache.h"
+
+#include <QByteArray>
 #include <QWidget>
 
 #include <optional>
 
 namespace quirepress::detail {
 
-// The shown page of the preview, drawn from the drawing the run recorded,
-// at whatever size the widget has: text and lines are drawn anew at the
-// zoom chosen rather than stretched from a bitmap, and only the part being
+// The shown page of the preview, drawn from the steps the run recorded, at
+// whatever size the widget has: text and lines are drawn anew at the zoom
+// chosen rather than stretched from a bitmap, and only the part being
 // painted is drawn.
 class PageView : public QWidget {
 public:
     using QWidget::QWidget;
 
-    // `drawing` is in pixels of the page at 100%, which is `pagePixels`
-    // large.
-    void setDrawing(const QPicture& drawing, QSize pagePixels);
+    // `steps` (RecordingSurface's) draw a page that is `pagePixels` large
+    // at 100%.
+    void setDrawing(const QByteArray& steps, QSize pagePixels);
     void clear();
-    bool hasDrawing() const { return drawing_.has_value(); }
+    bool hasDrawing() const { return steps_.has_value(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::optional<QPicture> drawing_;
+    std::optional<QByteArray> steps_;
     QSize pagePixels_;
+    // The fonts the page is drawn in, kept from one paint to the next.
+    FontCache fonts_;
 };
 
 } // namespace quirepress::detail

@@ -152,7 +152,7 @@ frmDisplay::frmDisplay(QWidget* parent)
     cmdBlank_->setObjectName(QStringLiteral("cmdBlank"));
     cmdBlank_->setFocusPolicy(Qt::NoFocus);
 
-    lblPage_->setText(tr("Page %1 of %2").arg(CurrentPage_).arg(PageCount_));
+    showPageLabel();
     UpdateButtons();
     SetZoom(Zoom_);
     SetScrollbars();
@@ -172,7 +172,7 @@ frmDisplay::frmDisplay(QWidget* parent)
     });
 }
 
-void frmDisplay::setPages(std::function<std::optional<QPicture>(int)> drawing, QSize pageTwips)
+void frmDisplay::setPages(std::function<std::optional<QByteArray>(int)> drawing, QSize pageTwips)
 {
     pageDrawing = std::move(drawing);
     setPageSize(pageTwips.width(), pageTwips.height());
@@ -220,19 +220,52 @@ void frmDisplay::showFirstPage(int16_t pageCount)
 {
     // A run always has a page; "Page 1 of 0" would let Next run past it.
     PageCount_ = std::max<int16_t>(pageCount, 1);
+    making_ = false;
     CurrentPage_ = 1;
     ShownPage_ = 1;
-    lblPage_->setText(tr("Page %1 of %2").arg(CurrentPage_).arg(PageCount_));
+    showPageLabel();
     ShowPageImage(1);
     UpdateButtons();
     SetScrollbars();
+}
+
+void frmDisplay::showPagesSoFar(int16_t pagesMade)
+{
+    const bool first = !making_;
+    making_ = true;
+    PageCount_ = std::max<int16_t>(pagesMade, 1);
+    if (first) {
+        CurrentPage_ = 1;
+        ShownPage_ = 1;
+        ShowPageImage(1);
+        SetScrollbars();
+    }
+    showPageLabel();
+    UpdateButtons();
+}
+
+void frmDisplay::pagesComplete(int16_t pageCount)
+{
+    making_ = false;
+    PageCount_ = std::max<int16_t>(pageCount, 1);
+    showPageLabel();
+    UpdateButtons();
+}
+
+void frmDisplay::showPageLabel()
+{
+    if (making_)
+        //: While the report is still being made: page 1 of the 3 pages made so far
+        lblPage_->setText(tr("Page %1 of %2...").arg(CurrentPage_).arg(PageCount_));
+    else
+        lblPage_->setText(tr("Page %1 of %2").arg(CurrentPage_).arg(PageCount_));
 }
 
 void frmDisplay::ShowPageImage(int16_t n)
 {
     if (!pageDrawing)
         return;
-    const std::optional<QPicture> drawing = pageDrawing(n);
+    const std::optional<QByteArray> drawing = pageDrawing(n);
     if (!drawing)
         return;
     ImageObject_->setDrawing(*drawing, twipsToPixels(QRect(0, 0, PageWidth_, PageHeight_)).size());
@@ -258,6 +291,9 @@ void frmDisplay::UpdateButtons()
     cmdToolbar_[1]->setEnabled(notFirst);
     cmdToolbar_[2]->setEnabled(notLast);
     cmdToolbar_[3]->setEnabled(notLast);
+    // The pages go to the printer or a file once they are all made.
+    cmdToolbar_[4]->setEnabled(!making_);
+    cmdSavePdf_->setEnabled(!making_);
 }
 
 void frmDisplay::SetScrollbars()
@@ -317,7 +353,7 @@ void frmDisplay::toolbarClicked(int index)
         ShowPageImage(CurrentPage_);
     UpdateButtons();
     ShownPage_ = CurrentPage_;
-    lblPage_->setText(tr("Page %1 of %2").arg(CurrentPage_).arg(PageCount_));
+    showPageLabel();
 }
 
 void frmDisplay::zoomChosen(const QString& text)

@@ -3,7 +3,7 @@
 #include "output/RunWindows.h"
 #include "windows/PreviewGeometry.h"
 
-#include <QPicture>
+#include <QByteArray>
 #include <QWidget>
 
 #include <array>
@@ -32,18 +32,19 @@ public:
     explicit frmDisplay(QWidget* parent = nullptr);
     ~frmDisplay() override;
 
-    // Page n's drawing, in pixels of the page at 100%; none when the page
-    // is not to be had.
-    std::function<std::optional<QPicture>(int)> pageDrawing;
+    // Page n's drawing steps; none when the page is not to be had.
+    std::function<std::optional<QByteArray>(int)> pageDrawing;
 
     // The page's size at 100%; places the page and its shadow and lays out
     // the scroll bars.
     void setPageSize(int32_t widthTwips, int32_t heightTwips);
     // At the end of a run: shows page 1 of `pageCount`.
     void showFirstPage(int16_t pageCount) override;
+    void showPagesSoFar(int16_t pagesMade) override;
+    void pagesComplete(int16_t pageCount) override;
 
     void setTitle(const QString& title) override { setWindowTitle(title); }
-    void setPages(std::function<std::optional<QPicture>(int)> drawing, QSize pageTwips) override;
+    void setPages(std::function<std::optional<QByteArray>(int)> drawing, QSize pageTwips) override;
     void bringForward() override;
     void disposeLater() override { deleteLater(); }
     // Shows page n's drawing on the page; a page whose drawing is missing
@@ -71,12 +72,15 @@ private:
     void toolbarClicked(int index);
     void zoomChosen(const QString& text);
     void placePages();
+    void showPageLabel();
     // The window as its arithmetic sees it, in twips.
     PreviewGeometry measured() const;
 
     int16_t CurrentPage_ = 1;
     int16_t ShownPage_ = 1;
     int16_t PageCount_ = 1;
+    // Pages are still being made: more are to come, and printing waits.
+    bool making_ = false;
     int32_t PageWidth_ = 12240;
     int32_t PageHeight_ = 15840;
     float Zoom_ = 1;

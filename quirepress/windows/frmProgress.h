@@ -25,7 +25,11 @@ public:
 
     void follow(quirepress::Report* report) override { Report = report; }
     void showPage(int page) override;
-    void appear() override { show(); }
+    void appear() override
+    {
+        show();
+        raise();
+    }
     void disappear() override { hide(); }
     bool isShowing() const override { return isVisible(); }
 

@@ -6,6 +6,7 @@
 #include "ReportRunSupport.h"
 #include "WindowControls.h"
 
+#include "drawing/PageSteps.h"
 #include "model/PageSpool.h"
 #include "output/ScreenTarget.h"
 #include "windows/frmDisplay.h"
@@ -100,13 +101,50 @@ TEST(PreviewDrawing, EachKeptPageDrawsAsThePrintersPainterDrawsIt)
             const auto drawing = pages.page(page);
             ASSERT_TRUE(drawing.has_value());
             ScreenPage shown(letter.width(), letter.height());
-            QPainter(&shown.image()).drawPicture(0, 0, *drawing);
+            {
+                PainterSurface surface(&shown.image(), ScreenPage::dotsPerInch);
+                EXPECT_TRUE(drawSteps(*drawing, surface));
+            }
             EXPECT_GT(inkedPixels(shown.image()), 1000);
             EXPECT_LT(differingShare(shown.image(), printed.image()), 0.0005);
         }
         pages.clear();
         EXPECT_FALSE(QFile::exists(pages.path()));
     }
+}
+
+TEST(PreviewDrawing, ADamagedPageDrawsWhatCanBeReadAndSaysItIsDamaged)
+{
+    FontCache fonts;
+    RecordingSurface recorded(fonts);
+    drawSamplePage(recorded, 1);
+    // Positions that are not whole twips are kept exactly.
+    recorded.drawText(1440.375, 7000.5, QStringLiteral("Crème brûlée €"), 0x000000);
+    const QByteArray whole = recorded.steps();
+    ASSERT_LT(whole.size(), 1024) << "a page's steps are compact";
+
+    // Cut anywhere, no page reads past its end (the sanitizers watch). A
+    // cut between two steps reads as the page of the steps before it, which
+    // recorded again are those bytes (but for a style no text used); a cut
+    // inside a step is damage.
+    int readWhole = 0;
+    for (qsizetype size = 0; size < whole.size(); ++size) {
+        const QByteArray cut = whole.first(size);
+        RecordingSurface before(fonts);
+        if (drawSteps(cut, before)) {
+            ++readWhole;
+            EXPECT_TRUE(cut.startsWith(before.steps())) << size;
+        }
+    }
+    EXPECT_GE(readWhole, 8) << "one for each step of the page and the empty page";
+    EXPECT_LT(readWhole, whole.size() / 4);
+    RecordingSurface unknown(fonts);
+    EXPECT_FALSE(drawSteps(whole + char(0x7F), unknown)) << "a step of no known kind";
+
+    // What is recorded again from the steps is the same steps.
+    RecordingSurface again(fonts);
+    ASSERT_TRUE(drawSteps(whole, again));
+    EXPECT_EQ(again.steps(), whole);
 }
 
 class PreviewOfAReport : public ::testing::Test {

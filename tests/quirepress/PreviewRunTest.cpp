@@ -209,6 +209,86 @@ TEST_F(PreviewRunTest, ACancelledRunClosesItsHiddenWindowAndShowsNothing)
     EXPECT_FALSE(keepsPage(report, 1));
 }
 
+// What the preview showed each time a page was finished, and what it lets
+// the user do then.
+struct PreviewState {
+    bool visible;
+    QString label;
+    bool printable;
+    bool operator==(const PreviewState&) const = default;
+};
+
+class PageWatch : public ReportEvents {
+public:
+    void NewPage() override { onNewPage(); }
+    std::function<void()> onNewPage;
+};
+
+TEST_F(PreviewRunTest, FirstPageAtOnceShowsEachFinishedPageWhileTheCallerGoesOn)
+{
+    PageWatch watch;
+    report.setEvents(&watch);
+    const auto state = [this] {
+        return PreviewState{preview()->isVisible(), pageLabel(),
+                            preview()->findChild<QAbstractButton*>(QStringLiteral("cmdToolbar4"))->isEnabled()
+                                && preview()->findChild<QAbstractButton*>(QStringLiteral("cmdSavePdf"))->isEnabled()};
+    };
+    std::vector<PreviewState> seen;
+    watch.onNewPage = [&] {
+        seen.push_back(state());
+        // The user turns to a page already made while the rest is made.
+        if (report.PageCount() == 3)
+            press(2);
+    };
+
+    report.setFirstPageAtOnce(true);
+    runPages(4);
+    const std::vector<PreviewState> whileMade = {{true, QStringLiteral("Page 1 of 1..."), false},
+                                                 {true, QStringLiteral("Page 1 of 2..."), false},
+                                                 {true, QStringLiteral("Page 2 of 3..."), false}};
+    EXPECT_EQ(seen, whileMade);
+    EXPECT_EQ(state(), (PreviewState{true, QStringLiteral("Page 2 of 4"), true}))
+        << "the end keeps the page the user is on";
+
+    // Without it the window waits for the end, as before.
+    preview()->close();
+    seen.clear();
+    watch.onNewPage = [&] { seen.push_back(state()); };
+    report.setFirstPageAtOnce(false);
+    runPages(2);
+    EXPECT_EQ(seen, (std::vector<PreviewState>{{false, QStringLiteral("Page 1 of 1"), true}}));
+    EXPECT_EQ(state(), (PreviewState{true, QStringLiteral("Page 1 of 2"), true}));
+}
+
+TEST_F(PreviewRunTest, ClosingAnEarlyPreviewOrCancellingStopsTheRunAndDropsItsPages)
+{
+    const std::vector<std::pair<const char*, std::function<void(Report&)>>> stops = {
+        {"the preview closed", [](Report& run) { previewOf(run)->close(); }},
+        {"the progress window's Cancel",
+         [](Report& run) {
+             QTest::mouseClick(progressOf(run)->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+         }},
+    };
+    for (const auto& [how, stop] : stops) {
+        SCOPED_TRACE(how);
+        PageWatch watch;
+        report.setEvents(&watch);
+        watch.onNewPage = [&, &stop = stop] {
+            if (report.PageCount() == 3)
+                stop(report);
+        };
+        report.setFirstPageAtOnce(true);
+        runPages(5);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(preview(), nullptr);
+        EXPECT_TRUE(report.CanExit());
+        EXPECT_FALSE(report.Cancel()) << "the next run starts afresh";
+        EXPECT_FALSE(keepsPage(report, 1));
+        EXPECT_FALSE(QFile::exists(spoolFileOf(report)));
+        EXPECT_TRUE(messages->said.isEmpty());
+    }
+}
+
 TEST_F(PreviewRunTest, AModalCallerIsToldThatThePreviewCannotBeShown)
 {
     Report modalCaller(messages);

@@ -3,6 +3,7 @@
 // in a colour of its own with a yellow bottom-right quarter, so that what
 // the window shows tells which page it is and whether it was scaled or cut.
 
+#include "drawing/PageSteps.h"
 #include "windows/PageView.h"
 #include "windows/frmDisplay.h"
 
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPicture>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -53,11 +53,17 @@ protected:
     void SetUp() override
     {
         for (int page = 1; page <= 3; ++page) {
-            QPainter painter(&drawings[page]);
-            painter.fillRect(QRect(QPoint(0, 0), pagePixels), pageColours[page - 1]);
-            painter.fillRect(QRect(QPoint(408, 528), pagePixels / 2), marker);
+            FontCache fonts;
+            RecordingSurface steps(fonts);
+            const auto box = [&steps](QRect twips, QColor colour) {
+                const int32_t inReport = colour.red() | colour.green() << 8 | colour.blue() << 16;
+                steps.drawBox(twips, inReport, inReport, 1);
+            };
+            box(QRect(0, 0, pageWidth, pageHeight), pageColours[page - 1]);
+            box(QRect(pageWidth / 2, pageHeight / 2, pageWidth / 2, pageHeight / 2), marker);
+            drawings[page] = steps.steps();
         }
-        window.pageDrawing = [this](int page) -> std::optional<QPicture> {
+        window.pageDrawing = [this](int page) -> std::optional<QByteArray> {
             const auto found = drawings.find(page);
             if (found == drawings.end())
                 return std::nullopt;
@@ -155,7 +161,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] { return window.size() == QSize(width, height); }));
     }
 
-    std::map<int, QPicture> drawings;
+    std::map<int, QByteArray> drawings;
     frmDisplay window;
 };
 

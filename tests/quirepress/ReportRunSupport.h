@@ -7,6 +7,7 @@
 #include "RecordedMessages.h"
 
 #include "api/ReportInternals.h"
+#include "drawing/PageSteps.h"
 #include "drawing/PainterSurface.h"
 #include "model/Report_p.h"
 #include "output/ReportRun.h"
@@ -221,7 +222,8 @@ inline QImage pageImage(quirepress::Report& report, int page)
     if (!drawing)
         return {};
     quirepress::detail::ScreenPage sheet(pages.pageSize().width(), pages.pageSize().height());
-    QPainter(&sheet.image()).drawPicture(0, 0, *drawing);
+    quirepress::detail::PainterSurface surface(&sheet.image(), quirepress::detail::ScreenPage::dotsPerInch);
+    quirepress::detail::drawSteps(*drawing, surface);
     return sheet.image();
 }
 

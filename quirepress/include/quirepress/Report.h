@@ -174,6 +174,14 @@ public:
     bool HtmlValuesAreText() const;
     void setHtmlValuesAreText(bool value);
 
+    // Whether a run to the screen shows its preview as soon as its first
+    // page is finished, and adds the pages as they are made, while the
+    // caller goes on printing sections; Print and Save as PDF wait for
+    // EndReport, and closing the window or the progress window's Cancel
+    // cancels the run. False, the default, shows the preview at EndReport.
+    bool FirstPageAtOnce() const;
+    void setFirstPageAtOnce(bool value);
+
     // The one sink of the report's events; none by default. The report does
     // not own it. What a handler called from a window (the preview's Print
     // button) throws is caught, shown as "number - description" and ends
