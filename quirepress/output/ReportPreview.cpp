@@ -102,7 +102,6 @@ void ReportRun::showPagesMade(int16_t pagesMade)
     // The progress window's Cancel stays in front of the pages.
     if (progress_ && progress_->isShowing())
         progress_->appear();
-    events_.letThrough();
 }
 
 void ReportRun::closePreview(bool deleteImages)
@@ -126,8 +125,7 @@ void ReportRun::previewPrintPressed()
     // The preview's run is over; the caller now starts a run of its own,
     // which neither reshows nor closes the preview, whatever becomes of it.
     previewRun_ = false;
-    pages_.reset();
-    lines_.reset();
+    dropTargets();
     if (d_.events)
         d_.events->PrintToPrinterButton();
 }

@@ -68,19 +68,25 @@ QString ReportRun::documentName() const
 }
 
 ReportRun::ReportRun(Report& report, std::unique_ptr<RunWindows> windows)
-    : report_(&report), d_(*ReportPrivate::of(report)), windows_(std::move(windows))
+    : report_(&report), d_(*ReportPrivate::of(report)), windows_(std::move(windows)), layout_(report, *this)
 {}
 
 void ReportRun::moveTo(Report& report)
 {
     report_ = &report;
+    layout_.moveTo(report);
     if (progress_)
         progress_->follow(&report);
 }
 
 ReportRun::~ReportRun() = default;
 
-bool ReportRun::paged() const { return pages_ != nullptr; }
+void ReportRun::dropTargets()
+{
+    layout_.detachTargets();
+    pages_.reset();
+    lines_.reset();
+}
 
 void ReportRun::startReport()
 {
@@ -91,9 +97,7 @@ void ReportRun::startReport()
         return;
     }
     const OutputOptions target = report_->OutputTo();
-    pages_.reset();
-    lines_.reset();
-    sectionLines_.reset();
+    dropTargets();
     emailBody_.clear();
     const bool opened = hasPages(target) ? openPageTarget(target) : openLineTarget(target);
     if (!opened) {
@@ -101,12 +105,30 @@ void ReportRun::startReport()
         return;
     }
     showProgress();
-    originX_ = report_->LeftMargin();
-    currentY_ = report_->TopMargin();
-    pageBodyTop_ = currentY_;
-    kept_.reset();
     started_ = true;
-    bottomReserve_ = report_->BottomMargin();
+    layout_.start(pages_.get(), lines_.get());
+}
+
+void ReportRun::PrintSection(const QString& sSection)
+{
+    if (report_->Cancel())
+        return;
+    if (!started_) {
+        startReport();
+        if (report_->Cancel())
+            return;
+        layout_.letEventsThrough();
+        if (report_->Cancel())
+            return;
+    }
+    layout_.printSection(sSection);
+}
+
+void ReportRun::pageFinished(int16_t pagesMade)
+{
+    if (progress_ && progress_->isShowing())
+        progress_->showPage(pagesMade + 1);
+    showPagesMade(pagesMade);
 }
 
 bool ReportRun::chooseTarget()
@@ -259,10 +281,7 @@ void ReportRun::restoreCursor()
 
 void ReportRun::EndReport()
 {
-    if (report_->Cancel())
-        kept_.reset();
-    placeKeptSection(nullptr);
-    printFooter(true);
+    layout_.finish();
     closeProgress();
     restoreCursor();
     if (report_->Cancel()) {
@@ -285,7 +304,7 @@ void ReportRun::abandonRun()
     if (previewRun_)
         closePreview(true);
     // Nothing of a cancelled run is kept: the next section starts anew.
-    kept_.reset();
+    layout_.drop();
     started_ = false;
 }
 
@@ -358,18 +377,12 @@ void ReportRun::handOverEmail(OutputOptions target)
     emailBody_.clear();
 }
 
-void ReportRun::NewPage()
-{
-    if (!paged())
-        return;
-    placeKeptSection(nullptr);
-    breakPage();
-}
+void ReportRun::NewPage() { layout_.newPage(); }
 
 void ReportRun::CloseWindow()
 {
     closePreview(true);
-    kept_.reset();
+    layout_.drop();
     started_ = false;
 }
 
@@ -381,7 +394,7 @@ void ReportRun::SplitLine(const Field& field, QString& sValue, QString& sRight)
     case cOutputToScreen:
     case cOutputToPrinter:
     case cOutputToPDFFile:
-        splitOnPage(field, sValue, sRight);
+        layout_.splitOnPage(field, started_, sValue, sRight);
         break;
     case cOutputToTextFile:
     case cOutputToEmailText:

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "output/EventPacer.h"
 #include "output/LineTarget.h"
 #include "output/PageTarget.h"
 #include "output/RunWindows.h"
-#include "output/SectionLines.h"
+#include "output/SectionLayout.h"
 
 #include <quirepress/Enums.h>
 
@@ -14,7 +13,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 
 namespace quirepress {
 class Field;
@@ -25,13 +23,11 @@ class Section;
 
 namespace quirepress::detail {
 
-class MeasuringSurface;
-
-// One report's runs: from the first PrintSection to EndReport, the target,
-// the position on the page, the footer and the progress window. The
-// Report's output operations are carried out here; what it shows on the
-// screen goes through `windows`.
-class ReportRun {
+// One report's runs, from the first PrintSection to EndReport: the target
+// chosen and opened, the progress window and the preview, and what is
+// delivered at the end. The sections are laid out by its SectionLayout;
+// what it shows on the screen goes through `windows`.
+class ReportRun final : private PageFinishedListener {
 public:
     ReportRun(Report& report, std::unique_ptr<RunWindows> windows);
     ~ReportRun();
@@ -50,7 +46,7 @@ public:
 
     // What the run has produced so far, for those who look inside.
     bool started() const { return started_; }
-    int32_t currentY() const { return currentY_; }
+    int32_t currentY() const { return layout_.currentY(); }
     const QString& emailBody() const { return emailBody_; }
     ProgressWindow* progress() const { return progress_.get(); }
     PreviewWindow* preview() const { return preview_.get(); }
@@ -101,25 +97,10 @@ private:
     // Raises ReportEvents::Delivered.
     void tellDelivered(OutputOptions target, const QString& fileName);
 
-    // Layout (SectionLayout.cpp).
-    void findFooterSection();
-    void emitSection(Section& section);
-    void emitOnPage(Section& section);
-    void emitAsLines(Section& section);
-    void breakPage();
-    // Places the section that waits to be kept with the next (KeepWithNext):
-    // before `next`, on a new page when the two do not fit together on this
-    // one; with no `next` (the run ends, or the caller breaks the page) as it
-    // comes. Nothing when none waits.
-    void placeKeptSection(const Section* next);
-    void printFooter(bool lastPage);
-    void printTextField(const Field& field);
-    void drawShapeField(const Field& field);
-    void splitOnPage(const Field& field, QString& sValue, QString& sRight);
-    PageSurface& measuringSurface();
-    // The typeface of a field's text.
-    static TextStyle styleOf(const Field& field);
-    bool paged() const;
+    // The run's part of a page break (PageFinishedListener).
+    void pageFinished(int16_t pagesMade) override;
+    // Lets the targets go, the layout's hold on them first.
+    void dropTargets();
 
     // The report object; it changes when the report is moved, its private
     // part never does.
@@ -127,25 +108,6 @@ private:
     ReportPrivate& d_;
 
     bool started_ = false;
-    int32_t originX_ = 0;
-    int32_t currentY_ = 0;
-    int32_t sectionTop_ = 0;
-    int16_t bottomReserve_ = 0;
-    QString footerSection_;
-    int32_t footerHeight_ = 0;
-    // Where the first section below a page's heading starts: a kept section
-    // there gains nothing from a break.
-    int32_t pageBodyTop_ = 0;
-    // A section printed with KeepWithNext, not placed yet, and the values
-    // its fields had then: the caller may fill them anew for the next one.
-    struct KeptSection {
-        QString name;
-        std::vector<QString> values;
-    };
-    std::optional<KeptSection> kept_;
-    // Set while a kept section is placed: what the page break's handlers
-    // print then goes straight onto the page.
-    bool placingKept_ = false;
     bool waitCursor_ = false;
     // The run being made draws into the preview window; a run that the
     // preview's print button started does not, and leaves it as it is.
@@ -156,16 +118,13 @@ private:
 
     std::unique_ptr<PageTarget> pages_;
     std::unique_ptr<LineTarget> lines_;
-    std::optional<SectionLines> sectionLines_;
-    std::vector<Field*> lineFields_;
-    EventPacer events_;
     QString emailBody_;
     std::unique_ptr<RunWindows> windows_;
     std::unique_ptr<ProgressWindow> progress_;
     // While the window itself is closing it lets go of itself later.
     std::unique_ptr<PreviewWindow> preview_;
-    // Measures text for the targets that draw nothing.
-    std::unique_ptr<MeasuringSurface> measuring_;
+    // Declared last: it lays out onto the targets above.
+    SectionLayout layout_;
 };
 
 } // namespace quirepress::detail

@@ -2,6 +2,7 @@
 // breaks, the footer at the bottom and tables split over pages, or as lines
 // of a file or e-mail body.
 
+#include "output/SectionLayout.h"
 #include "drawing/PainterSurface.h"
 #include "model/ApplicationKind.h"
 #include "model/Field_p.h"
@@ -10,9 +11,10 @@
 #include "model/Section_p.h"
 #include "model/TextMeasure.h"
 #include "output/Checked.h"
+#include "output/LineTarget.h"
+#include "output/PageTarget.h"
 #include "output/Placeholders.h"
 #include "output/PrinterChoice.h"
-#include "output/ReportRun.h"
 #include "output/SplitLine.h"
 #include "output/TableSection.h"
 
@@ -73,7 +75,7 @@ QRect boxOnPage(int32_t left, int32_t top, int32_t width, int32_t height, QSize 
 
 } // namespace
 
-TextStyle ReportRun::styleOf(const Field& field)
+TextStyle SectionLayout::styleOf(const Field& field)
 {
     TextStyle style;
     style.font = field.Font();
@@ -84,7 +86,7 @@ TextStyle ReportRun::styleOf(const Field& field)
     return style;
 }
 
-PageSurface& ReportRun::measuringSurface()
+PageSurface& SectionLayout::measuringSurface()
 {
     if (pages_)
         return pages_->surface();
@@ -97,19 +99,45 @@ PageSurface& ReportRun::measuringSurface()
     return measuring_->surface();
 }
 
-void ReportRun::PrintSection(const QString& sSection)
+SectionLayout::SectionLayout(Report& report, PageFinishedListener& listener)
+    : report_(&report), d_(*ReportPrivate::of(report)), listener_(listener)
+{}
+
+SectionLayout::~SectionLayout() = default;
+
+void SectionLayout::start(PageTarget* pages, LineTarget* lines)
+{
+    pages_ = pages;
+    lines_ = lines;
+    sectionLines_.reset();
+    originX_ = report_->LeftMargin();
+    currentY_ = report_->TopMargin();
+    pageBodyTop_ = currentY_;
+    kept_.reset();
+    bottomReserve_ = report_->BottomMargin();
+    findFooterSection();
+}
+
+void SectionLayout::newPage()
+{
+    if (!paged())
+        return;
+    placeKeptSection(nullptr);
+    breakPage();
+}
+
+void SectionLayout::finish()
+{
+    if (report_->Cancel())
+        kept_.reset();
+    placeKeptSection(nullptr);
+    printFooter(true);
+}
+
+void SectionLayout::printSection(const QString& sSection)
 {
     int16_t lastRow = 0;
     while (!report_->Cancel()) {
-        if (!started_) {
-            startReport();
-            if (report_->Cancel())
-                return;
-            findFooterSection();
-            events_.letThrough();
-            if (report_->Cancel())
-                return;
-        }
         const std::shared_ptr<Section> section = report_->Section(sSection);
         const int tableIndex = firstTableField(*section);
         if (paged() && !placingKept_ && lastRow == 0) {
@@ -145,7 +173,7 @@ void ReportRun::PrintSection(const QString& sSection)
     }
 }
 
-void ReportRun::emitSection(Section& section)
+void SectionLayout::emitSection(Section& section)
 {
     if (paged())
         emitOnPage(section);
@@ -153,7 +181,7 @@ void ReportRun::emitSection(Section& section)
         emitAsLines(section);
 }
 
-void ReportRun::emitOnPage(Section& section)
+void SectionLayout::emitOnPage(Section& section)
 {
     sectionTop_ = currentY_;
     if (!footerSection_.isEmpty() && section.SectionName() == footerSection_) {
@@ -181,7 +209,7 @@ void ReportRun::emitOnPage(Section& section)
     currentY_ = checked32(int64_t{currentY_} + section.Height());
 }
 
-void ReportRun::emitAsLines(Section& section)
+void SectionLayout::emitAsLines(Section& section)
 {
     if (!lines_)
         return;
@@ -217,7 +245,7 @@ void ReportRun::emitAsLines(Section& section)
     lines_->writeSection(*sectionLines_);
 }
 
-void ReportRun::findFooterSection()
+void SectionLayout::findFooterSection()
 {
     footerSection_.clear();
     footerHeight_ = 0;
@@ -231,18 +259,17 @@ void ReportRun::findFooterSection()
     bottomReserve_ = checked16(int64_t{bottomReserve_} + footerHeight_);
 }
 
-void ReportRun::breakPage()
+void SectionLayout::breakPage()
 {
     if (!paged())
         return;
     printFooter(false);
     report_->setPageCount(checked16(int64_t{report_->PageCount()} + 1));
-    if (progress_ && progress_->isShowing()) {
-        progress_->showPage(report_->PageCount());
-        events_.letThrough();
-    }
     pages_->ejectPage(static_cast<int16_t>(report_->PageCount() - 1));
-    showPagesMade(static_cast<int16_t>(report_->PageCount() - 1));
+    listener_.pageFinished(static_cast<int16_t>(report_->PageCount() - 1));
+    // The window events go through at every page: the progress window's
+    // page, its Cancel, the preview's pages.
+    events_.letThrough();
     originX_ = report_->LeftMargin();
     currentY_ = sectionTop_ = report_->TopMargin();
     if (report_->PageCount() != 1 && d_.events)
@@ -250,7 +277,7 @@ void ReportRun::breakPage()
     pageBodyTop_ = currentY_;
 }
 
-void ReportRun::placeKeptSection(const Section* next)
+void SectionLayout::placeKeptSection(const Section* next)
 {
     if (!kept_)
         return;
@@ -290,7 +317,7 @@ void ReportRun::placeKeptSection(const Section* next)
     emitSection(*section);
 }
 
-void ReportRun::printFooter(bool lastPage)
+void SectionLayout::printFooter(bool lastPage)
 {
     if (report_->Cancel() || footerSection_.isEmpty())
         return;
@@ -298,10 +325,10 @@ void ReportRun::printFooter(bool lastPage)
     if (d_.events)
         d_.events->PrintPageFooter(footerSection_, lastPage, cancelFooter);
     if (!cancelFooter)
-        PrintSection(footerSection_);
+        printSection(footerSection_);
 }
 
-void ReportRun::printTextField(const Field& field)
+void SectionLayout::printTextField(const Field& field)
 {
     PageSurface& surface = pages_->surface();
     QString text = expandPlaceholder(field.Value(), report_->PageCount());
@@ -332,7 +359,7 @@ void ReportRun::printTextField(const Field& field)
     surface.drawText(x, y, expandPlaceholder(text, report_->PageCount()), field.ForeColour());
 }
 
-void ReportRun::drawShapeField(const Field& field)
+void SectionLayout::drawShapeField(const Field& field)
 {
     PageSurface& surface = pages_->surface();
     const int32_t top = checked32(int64_t{sectionTop_} + field.FieldTop());
@@ -358,7 +385,7 @@ void ReportRun::drawShapeField(const Field& field)
     }
 }
 
-void ReportRun::splitOnPage(const Field& field, QString& sValue, QString& sRight)
+void SectionLayout::splitOnPage(const Field& field, bool started, QString& sValue, QString& sRight)
 {
     PageSurface& surface = measuringSurface();
     surface.setTextStyle(styleOf(field));
@@ -368,7 +395,7 @@ void ReportRun::splitOnPage(const Field& field, QString& sValue, QString& sRight
         // the room is that of the page the run will have.
         int32_t pageWidth = report_->PageWidth();
         int32_t left = originX_;
-        if (!started_) {
+        if (!started) {
             pageWidth = report_->OutputTo() == cOutputToPrinter || report_->OutputTo() == cOutputToPDFFile
                 ? pageSizeOfPrinter(report_->PrinterName(), report_->Orientation()).width()
                 : defaultPageSize(report_->Orientation()).width();
