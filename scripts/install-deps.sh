@@ -7,7 +7,8 @@
 # desktop entry and the AppStream file, and locales to make a French one for
 # the test of a French desktop, and PostgreSQL, of which the tests start a
 # private cluster); with "package" also those that make
-# and check the Debian packages (dpkg-shlibdeps and fakeroot for cpack,
+# and check the Debian packages (dpkg-buildpackage with debhelper, which
+# with the packages above are what debian/control's Build-Depends name;
 # lintian, and the same validators for the packaged files). Uses sudo when
 # not run as root.
 # QtKeychain reaches the keyring through libsecret, which it loads at run
@@ -25,7 +26,7 @@ if [ "${1:-}" = "test" ]; then
         desktop-file-utils appstream locales postgresql"
 fi
 if [ "${1:-}" = "package" ]; then
-    packages="$packages dpkg-dev fakeroot file lintian desktop-file-utils appstream"
+    packages="$packages build-essential dpkg-dev debhelper xz-utils lintian desktop-file-utils appstream"
 fi
 
 missing=""
