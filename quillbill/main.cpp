@@ -3,6 +3,7 @@
 #include "common/MessageBoxes.h"
 #include "common/ProgramInfo.h"
 #include "shell/startup/CommandLine.h"
+#include "shell/startup/IconAfterFirstWindow.h"
 #include "shell/startup/ProgramFolder.h"
 #include "shell/startup/Startup.h"
 #include "shell/tips/ProgramIdentity.h"
@@ -43,8 +44,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(ProgramInfo::versionNumber());
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(ProgramInfo::desktopId());
-
-    QApplication::setWindowIcon(programIcon());
+    setWindowIconAfterFirstWindow(programIcon);
 
     const QString executableFolder = QCoreApplication::applicationDirPath();
     const QString folder =

@@ -4,14 +4,19 @@
 #include "QStringPrinting.h"
 #include "TestProgram.h"
 #include "common/OptionsStore.h"
+#include "shell/startup/IconAfterFirstWindow.h"
+#include "shell/tips/ProgramIdentity.h"
 #include "shell/tips/TipBook.h"
 #include "shell/tips/frmAbout.h"
 #include "shell/tips/frmTip.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
@@ -280,6 +285,43 @@ TEST_F(AboutBoxTest, ShowsTheTitleVersionAndVersionRecord)
     const qsizetype comma = company.indexOf(", ");
     ASSERT_GT(comma, 0) << company.toStdString();
     EXPECT_LT(comma + 2, company.size()) << "no legal notice after the company name";
+}
+
+// The windows' icon is the one the desktop menu shows, built into the
+// program: without it every window would show the platform's blank one.
+TEST(ProgramIcon, IsTheDesktopMenusIconAtItsSizes)
+{
+    const QIcon icon = programIcon();
+    const QImage desktop48(QStringLiteral(QUILLBILL_SOURCE_DIR "/desktop/icons/quillbill-48.png"));
+    ASSERT_FALSE(desktop48.isNull());
+    ASSERT_FALSE(icon.pixmap(48).isNull()) << "the icon is not built into the program";
+    EXPECT_EQ(icon.pixmap(48).size(), QSize(48, 48));
+    EXPECT_EQ(icon.pixmap(48).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              desktop48.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(48, 48), QSize(256, 256)}));
+}
+
+// The icon is read once the first window is on the screen, not before it,
+// and only once.
+TEST(ProgramIcon, IsGivenToTheWindowsOnceTheFirstIsOnTheScreen)
+{
+    int made = 0;
+    setWindowIconAfterFirstWindow([&made] {
+        ++made;
+        return programIcon();
+    });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(made, 0);
+    QWidget first;
+    first.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
+    ASSERT_TRUE(QTest::qWaitFor([&made] { return made == 1; }));
+    EXPECT_EQ(QApplication::windowIcon().availableSizes(), programIcon().availableSizes());
+    QWidget second;
+    second.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(made, 1);
 }
 
 TEST_F(AboutBoxTest, OkAndEscClose)

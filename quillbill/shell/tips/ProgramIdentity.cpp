@@ -8,8 +8,6 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 
 namespace quillbill {
 
@@ -39,18 +37,11 @@ QLabel* makeProgramMark()
 
 QIcon programIcon()
 {
+    // The desktop menu's icon, built in. A file is read only when its size
+    // is first drawn, and no font is looked up for it at start-up.
     QIcon icon;
-    for (const int size : {16, 32, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.setPen(markColour);
-        painter.setFont(markFont(size));
-        painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("$"));
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (const int size : {48, 256})
+        icon.addFile(QStringLiteral(":/icons/quillbill-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QIcon>
+
+#include <functional>
+
+namespace quillbill {
+
+// Gives the program's windows the icon `icon` makes once the first window
+// is on the screen. Reading an icon's file makes Qt look through all its
+// image plugins, which the first window need not wait for.
+void setWindowIconAfterFirstWindow(std::function<QIcon()> icon);
+
+} // namespace quillbill
