@@ -14,13 +14,15 @@
 # QtKeychain reaches the keyring through libsecret, which it loads at run
 # time; Qt reaches a PostgreSQL server through its QPSQL driver. Qt's
 # linguist tools make the translations; Qt's own translations of its
-# dialogs and buttons come with qt6-translations-l10n.
+# dialogs and buttons come with qt6-translations-l10n. The report engine
+# writes PDF files with cairo, shaping their text with HarfBuzz in fonts
+# that fontconfig finds and FreeType reads.
 set -eu
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3
 libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core xdg-utils clang libclang-rt-14-dev
 libcurl4-openssl-dev ca-certificates qtkeychain-qt6-dev libsecret-1-0 libsodium-dev libqt6sql6-psql
-qt6-l10n-tools qt6-tools-dev qt6-translations-l10n"
+qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libcairo2-dev libharfbuzz-dev libfreetype-dev libfontconfig-dev"
 if [ "${1:-}" = "test" ]; then
     packages="$packages cups printer-driver-cups-pdf poppler-utils python3-aiosmtpd openssl dbus-daemon dbus-bin gnome-keyring
         desktop-file-utils appstream locales postgresql"

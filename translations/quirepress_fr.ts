@@ -83,12 +83,8 @@ Veuillez vérifier que le chemin indiqué est correct.</translation>
 <context>
     <name>quirepress::detail::PdfPages</name>
     <message>
-        <source>Path/File access error: the PDF file %1 cannot be written (the PDF writer could not start).</source>
-        <translation>Erreur d&apos;accès au chemin/fichier : le fichier PDF %1 ne peut pas être écrit (le générateur de PDF n&apos;a pas pu démarrer).</translation>
-    </message>
-    <message>
-        <source>Path/File access error: the PDF file %1 cannot be written (no new page).</source>
-        <translation>Erreur d&apos;accès au chemin/fichier : le fichier PDF %1 ne peut pas être écrit (impossible de commencer une nouvelle page).</translation>
+        <source>Path/File access error: the PDF file %1 cannot be written (%2).</source>
+        <translation>Erreur d&apos;accès au chemin/fichier : le fichier PDF %1 ne peut pas être écrit (%2).</translation>
     </message>
 </context>
 <context>

@@ -25,13 +25,11 @@ QPageLayout pdfPageLayout(QSize pageTwips, QPageSize::SizeMatchPolicy match)
     return QPageLayout(paper, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
-PdfTarget::PdfTarget(const QString& path, QSize pageSize, const QString& title) : file_(path), writer_(&file_)
+PdfTarget::PdfTarget(const QString& path, QSize pageSize, const QString& title) : file_(path), title_(title)
 {
     file_.start();
-    writer_.setPageLayout(pdfPageLayout(pageSize, QPageSize::FuzzyMatch));
-    writer_.setTitle(title);
-    writer_.setCreator(QStringLiteral("Quirepress"));
-    const QRectF paper = writer_.pageLayout().fullRectPoints();
+    // A size within a few points of a standard paper's is that paper's.
+    const QRectF paper = pdfPageLayout(pageSize, QPageSize::FuzzyMatch).fullRectPoints();
     size_ = QSize(static_cast<int>(std::lround(paper.width() * twipsPerPoint)),
                   static_cast<int>(std::lround(paper.height() * twipsPerPoint)));
 }
@@ -49,8 +47,11 @@ void PdfTarget::fail(const QString& description)
 PageSurface& PdfTarget::surface()
 {
     if (!surface_) {
-        surface_.emplace(&writer_, writer_.resolution());
-        if (!surface_->isActive())
+        surface_.emplace(&file_, size_);
+        surface_->setTitle(title_);
+        surface_->setCreator(QStringLiteral("Quirepress"));
+        surface_->beginPage(size_);
+        if (surface_->failed())
             fail(QCoreApplication::translate("quirepress::detail::PdfTarget",
                                              "Path/File access error: the PDF writer cannot start on %1"));
     }
@@ -61,11 +62,14 @@ void PdfTarget::ejectPage(int16_t finishedPage)
 {
     (void)finishedPage;
     surface();
-    if (!writer_.newPage())
+    // Writes the finished page: a full disk ends the run at the page it
+    // struck, not after all of them.
+    surface_->endPage();
+    file_.check();
+    if (surface_->failed())
         fail(QCoreApplication::translate("quirepress::detail::PdfTarget",
                                          "Path/File access error: cannot add a page to %1"));
-    // A full disk ends the run at the page it struck, not after all of them.
-    file_.check();
+    surface_->beginPage(size_);
 }
 
 void PdfTarget::finish(int16_t lastPage)
@@ -74,7 +78,11 @@ void PdfTarget::finish(int16_t lastPage)
     // A run with nothing drawn still has its one empty page, as the
     // printer's would.
     surface();
-    // Ending the painter writes the document's end.
+    const bool written = surface_->finish();
+    file_.check();
+    if (!written)
+        fail(QCoreApplication::translate("quirepress::detail::PdfTarget",
+                                         "Path/File access error: cannot add a page to %1"));
     surface_.reset();
     file_.commit();
 }

@@ -1,11 +1,13 @@
 // Reports written as PDF files: the pages the printer would print, read back
 // with pdfinfo and pdftotext; the file named through the output and save
-// dialogs; and a file that cannot be written.
+// dialogs; a file that cannot be written; and the PDF surface driven page
+// by page, as the preview's pages are saved.
 
 #include "ReportRunSupport.h"
 
 #include "PrintedPdf.h"
 
+#include "drawing/CairoPdfSurface.h"
 #include "output/ReportSettings.h"
 #include "windows/frmOutput.h"
 
@@ -156,6 +158,184 @@ TEST_F(PdfOutputTest, ItHasThePagesThePrinterPrints)
     for (qsizetype page = 0; page < written.size(); ++page)
         EXPECT_EQ(written[page].simplified().toStdString(), onPaper[page].simplified().toStdString())
             << "page " << page + 1;
+}
+
+// A word of pdftotext's -bbox output: its text and right edge in points.
+struct PlacedWord {
+    QString text;
+    double right = 0;
+};
+
+QList<PlacedWord> wordsOfPage(const QString& pdf, int page)
+{
+    const QString html = toolOutput(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
+                                     QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
+    QList<PlacedWord> words;
+    const QRegularExpression word(QStringLiteral("<word [^>]*xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+    for (auto found = word.globalMatch(html); found.hasNext();) {
+        const QRegularExpressionMatch match = found.next();
+        words.append({match.captured(2), match.captured(1).toDouble()});
+    }
+    return words;
+}
+
+TEST_F(PdfOutputTest, TheFileHasThePreviewsPagesWithItsTextInOrderInEmbeddedFontSubsets)
+{
+    // Accented names, amounts in euros against the right edge of their
+    // column, and a bold title: enough rows for three pages.
+    const QStringList names{QStringLiteral("Crème brûlée"), QStringLiteral("Façade Noël"), QStringLiteral("Ærøskøbing"),
+                            QStringLiteral("Plain text")};
+    constexpr int rows = 100;
+    constexpr int amountLeft = 5000;
+    constexpr int amountWidth = 2500;
+    const auto nameOf = [&](int row) { return QStringLiteral("%1 %2").arg(names[row % names.size()]).arg(row); };
+    const auto amountOf = [](int row) {
+        return QStringLiteral("€%1.%2").arg(row * 137).arg(row % 100, 2, 10, QChar(u'0'));
+    };
+    auto heading = addSection(report, QStringLiteral("Heading"), 600);
+    addText(*heading, QStringLiteral("Title"), 0, 0, 7000, QStringLiteral("Relevé des comptes à recevoir"))
+        ->setBold(true);
+    auto line = addSection(report, QStringLiteral("Row"), 300);
+    auto name = addText(*line, QStringLiteral("Name"), 0, 0, 4000, QString());
+    auto amount = addText(*line, QStringLiteral("Amount"), amountLeft, 0, amountWidth, QString(), cJustificationRight);
+    auto footer = addSection(report, QStringLiteral("Footer"), 300);
+    footer->setFooter(true);
+    addText(*footer, QStringLiteral("Number"), 3000, 0, 1000, QStringLiteral("{Page Number}"), cJustificationCentre);
+
+    // The page each row lands on.
+    const auto run = [&](OutputOptions target) {
+        report.setOutputTo(target);
+        std::vector<int> pageOfRow;
+        report.PrintSection(QStringLiteral("Heading"));
+        for (int row = 0; row < rows; ++row) {
+            name->setValue(nameOf(row));
+            amount->setValue(amountOf(row));
+            report.PrintSection(QStringLiteral("Row"));
+            pageOfRow.push_back(report.PageCount());
+        }
+        report.EndReport();
+        return pageOfRow;
+    };
+    const std::vector<int> previewPages = run(cOutputToScreen);
+    const detail::PageSpool& preview = ReportPrivate::of(report)->pageSpool;
+    const int pageCount = preview.pageCount();
+    const QSize previewPage = preview.pageSize();
+    ASSERT_EQ(pageCount, 3);
+    report.CloseWindow();
+    const QString pdf = path(QStringLiteral("statement.pdf"));
+    report.setOutputFilename(pdf);
+    EXPECT_EQ(run(cOutputToPDFFile), previewPages) << "the rows are on the preview's pages";
+
+    const QString info =
+        toolOutput(QStringLiteral("pdfinfo"),
+                   {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QString::number(pageCount), pdf});
+    EXPECT_EQ(infoOf(pdf, QStringLiteral("Pages")), QString::number(pageCount));
+    const QRegularExpression sizeLine(QStringLiteral("^Page +\\d+ size: +([\\d.]+) x ([\\d.]+) pts"),
+                                      QRegularExpression::MultilineOption);
+    int sizes = 0;
+    for (auto found = sizeLine.globalMatch(info); found.hasNext(); ++sizes) {
+        const QRegularExpressionMatch size = found.next();
+        EXPECT_NEAR(size.captured(1).toDouble() * 20, previewPage.width(), 1) << "page " << sizes + 1;
+        EXPECT_NEAR(size.captured(2).toDouble() * 20, previewPage.height(), 1) << "page " << sizes + 1;
+    }
+    EXPECT_EQ(sizes, pageCount);
+
+    // Each page's lines from its top: the title on the first, the page's
+    // rows, and its number at the foot.
+    const QStringList pages = pageTexts(pdf);
+    ASSERT_EQ(pages.size(), pageCount);
+    const double amountRight = (720 + amountLeft + amountWidth) / 20.0;
+    for (int page = 1; page <= pageCount; ++page) {
+        QStringList expected;
+        QStringList amounts;
+        if (page == 1)
+            expected << QStringLiteral("Relevé des comptes à recevoir");
+        for (int row = 0; row < rows; ++row) {
+            if (previewPages[static_cast<size_t>(row)] == page) {
+                expected << nameOf(row) + u' ' + amountOf(row);
+                amounts << amountOf(row);
+            }
+        }
+        expected << QString::number(page);
+        QStringList lines;
+        for (const QString& text : pages[page - 1].split(u'\n')) {
+            if (!text.simplified().isEmpty())
+                lines << text.simplified();
+        }
+        EXPECT_EQ(lines.join(u'\n').toStdString(), expected.join(u'\n').toStdString()) << "page " << page;
+        // The amounts end where their column does.
+        QStringList aligned;
+        for (const PlacedWord& word : wordsOfPage(pdf, page)) {
+            if (word.text.startsWith(u'€')) {
+                aligned << word.text;
+                EXPECT_NEAR(word.right, amountRight, 0.05) << word.text.toStdString();
+            }
+        }
+        EXPECT_EQ(aligned, amounts) << "page " << page;
+    }
+
+    // Two fonts, regular and bold, each embedded as the subset it uses,
+    // with the characters behind its glyphs.
+    const QStringList fonts = toolOutput(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    EXPECT_EQ(fonts.size(), 2) << fonts.join(u'\n').toStdString();
+    const QRegularExpression subset(
+        QStringLiteral("^[A-Z]{6}\\+LiberationSans(-Bold)?\\s.*\\s(yes|no)\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+$"));
+    for (const QString& font : fonts) {
+        const QRegularExpressionMatch match = subset.match(font);
+        ASSERT_TRUE(match.hasMatch()) << font.toStdString();
+        EXPECT_EQ(match.captured(2), QStringLiteral("yes")) << "embedded: " << font.toStdString();
+        EXPECT_EQ(match.captured(3), QStringLiteral("yes")) << "a subset: " << font.toStdString();
+        EXPECT_EQ(match.captured(4), QStringLiteral("yes")) << "its characters: " << font.toStdString();
+    }
+}
+
+// The surface as the preview's "Save as PDF" drives it: pages of their
+// own sizes, one after the other, each with its own text.
+TEST(PdfSurface, EachPageHasItsOwnSizeAndText)
+{
+    struct Page {
+        QSize twips;
+        QString text;
+    };
+    const Page pages[] = {
+        {{12240, 15840}, QStringLiteral("Letter, upright")},
+        {{16838, 11906}, QStringLiteral("A4 à l'italienne")},
+        {{5760, 2880}, QStringLiteral("Étiquette 4×2")},
+    };
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("pages.pdf"));
+    {
+        QFile file(pdf);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        detail::CairoPdfSurface surface(&file, pages[0].twips);
+        surface.setTitle(QStringLiteral("Pages of three sizes"));
+        for (const Page& page : pages) {
+            surface.beginPage(page.twips);
+            surface.drawText(720, 720, page.text, 0);
+            surface.endPage();
+        }
+        ASSERT_TRUE(surface.finish()) << surface.failure().toStdString();
+    }
+    const QString info =
+        toolOutput(QStringLiteral("pdfinfo"),
+                   {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("3"), pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("^Pages: +3$"), QRegularExpression::MultilineOption)));
+    EXPECT_TRUE(info.contains(
+        QRegularExpression(QStringLiteral("^Title: +Pages of three sizes$"), QRegularExpression::MultilineOption)));
+    const QStringList texts = pageTexts(pdf);
+    ASSERT_EQ(texts.size(), 3);
+    for (int number = 1; number <= 3; ++number) {
+        const Page& page = pages[number - 1];
+        const QRegularExpressionMatch size =
+            QRegularExpression(QStringLiteral("^Page +%1 size: +([\\d.]+) x ([\\d.]+) pts").arg(number),
+                               QRegularExpression::MultilineOption)
+                .match(info);
+        ASSERT_TRUE(size.hasMatch()) << "page " << number;
+        EXPECT_NEAR(size.captured(1).toDouble() * 20, page.twips.width(), 1) << "page " << number;
+        EXPECT_NEAR(size.captured(2).toDouble() * 20, page.twips.height(), 1) << "page " << number;
+        EXPECT_EQ(texts[number - 1].simplified().toStdString(), page.text.toStdString()) << "page " << number;
+    }
 }
 
 // Answers the output dialog with the PDF file, noting whether the format
