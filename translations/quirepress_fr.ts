@@ -88,6 +88,13 @@ Veuillez vérifier que le chemin indiqué est correct.</translation>
     </message>
 </context>
 <context>
+    <name>quirepress::detail::PdfSurface</name>
+    <message>
+        <source>Error in loading DLL: the PDF writer cannot be loaded (%1).</source>
+        <translation>Erreur de chargement de la bibliothèque : le générateur de PDF ne peut pas être chargé (%1).</translation>
+    </message>
+</context>
+<context>
     <name>quirepress::detail::PdfTarget</name>
     <message>
         <source>Path/File access error: the PDF writer cannot start on %1</source>

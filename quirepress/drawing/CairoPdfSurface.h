@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing/PageSurface.h"
+#include "drawing/PdfSurface.h"
 
 #include <QSize>
 #include <QString>
@@ -12,52 +12,26 @@ class QIODevice;
 
 namespace quirepress::detail {
 
-// A page surface that writes a PDF document with cairo, for the PDF file
-// and for pages saved from the preview. Text is shaped by HarfBuzz in the
-// font fontconfig finds for the style (the one Qt uses) and drawn with its
-// characters attached, so that the file's text can be searched and copied;
-// cairo embeds the subsets of the fonts that were used.
-//
-// Text is measured exactly as PainterSurface measures it, with Qt's font
-// metrics in twips: the layout splits lines and fits tables by these
-// widths, and the file must have the pages of the preview and the printer.
-//
-// A caller draws page by page: beginPage() with the page's size, the
-// drawing calls, endPage(); finish() writes the document's end. The
-// surface stops at the first failure (a write the device refused) and
-// says so in failed(), which a caller checks after each page.
-class CairoPdfSurface : public PageSurface {
+// The PDF surface of the engine's PDF module, written with cairo. Text is
+// shaped by HarfBuzz in the font fontconfig finds for the style (the one Qt
+// uses) and drawn with its characters attached, so that the file's text
+// can be searched and copied; cairo embeds the subsets of the fonts that
+// were used. Text is measured exactly as PainterSurface measures it, with
+// Qt's font metrics in twips.
+class CairoPdfSurface final : public PdfSurface {
 public:
-    // QPdfWriter's resolution: line widths count in its dots, so that the
-    // files look as those it wrote.
-    static constexpr double pdfDotsPerInch = 1200;
-
-    // Writes into `device`, which is open for writing and outlives the
-    // surface. Pages are `pageTwips` large unless beginPage() says
-    // otherwise. Line widths count in dots of `dotsPerInch`.
     CairoPdfSurface(QIODevice* device, QSize pageTwips, double dotsPerInch = pdfDotsPerInch);
-    // Without finish(), the surface writes nothing more to the device: the
-    // document is abandoned.
     ~CairoPdfSurface() override;
     CairoPdfSurface(const CairoPdfSurface&) = delete;
     CairoPdfSurface& operator=(const CairoPdfSurface&) = delete;
 
-    // The document's title and the program that made it, in its metadata.
-    void setTitle(const QString& title);
-    void setCreator(const QString& creator);
-
-    // Starts a page `pageTwips` large; ends the page before, when one is
-    // open.
-    void beginPage(QSize pageTwips);
-    void endPage();
-    // Ends the open page and writes the document's end. A document without
-    // any page gets one empty page, as a printer's would. False when the
-    // document could not be written whole.
-    bool finish();
-
-    // Whether drawing or writing has failed; what went wrong then.
-    bool failed() const;
-    QString failure() const;
+    void setTitle(const QString& title) override;
+    void setCreator(const QString& creator) override;
+    void beginPage(QSize pageTwips) override;
+    void endPage() override;
+    bool finish() override;
+    bool failed() const override;
+    QString failure() const override;
 
     void setTextStyle(const TextStyle& style) override;
     double textWidth(const QString& text) const override;

@@ -1,8 +1,8 @@
 #include "output/PdfPages.h"
 
-#include "drawing/CairoPdfSurface.h"
 #include "drawing/PageSteps.h"
 #include "drawing/PainterSurface.h"
+#include "drawing/PdfSurface.h"
 #include "model/PageSpool.h"
 #include "output/WholeFile.h"
 
@@ -34,7 +34,8 @@ void writePagesAsPdf(const PageSpool& pages, const QString& title, const QString
     {
         // Lines as wide as the preview draws them: a dot of its page at
         // 100%.
-        CairoPdfSurface surface(&file, pages.pageSize(), ScreenPage::dotsPerInch);
+        const std::unique_ptr<PdfSurface> pdf = makePdfSurface(&file, pages.pageSize(), ScreenPage::dotsPerInch);
+        PdfSurface& surface = *pdf;
         surface.setTitle(title);
         surface.setCreator(QStringLiteral("Quirepress"));
         for (int number = 1; number <= pages.pageCount(); ++number) {

@@ -47,7 +47,7 @@ void PdfTarget::fail(const QString& description)
 PageSurface& PdfTarget::surface()
 {
     if (!surface_) {
-        surface_.emplace(&file_, size_);
+        surface_ = makePdfSurface(&file_, size_);
         surface_->setTitle(title_);
         surface_->setCreator(QStringLiteral("Quirepress"));
         surface_->beginPage(size_);

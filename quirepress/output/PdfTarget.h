@@ -1,13 +1,13 @@
 #pragma once
 
-#include "drawing/CairoPdfSurface.h"
+#include "drawing/PdfSurface.h"
 #include "output/PageTarget.h"
 #include "output/WholeFile.h"
 #include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
-#include <optional>
+#include <memory>
 
 namespace quirepress::detail {
 
@@ -46,7 +46,7 @@ private:
     WholeFile file_;
     QSize size_;
     QString title_;
-    std::optional<CairoPdfSurface> surface_;
+    std::unique_ptr<PdfSurface> surface_;
 };
 
 } // namespace quirepress::detail

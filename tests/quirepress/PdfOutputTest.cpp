@@ -7,7 +7,7 @@
 
 #include "PrintedPdf.h"
 
-#include "drawing/CairoPdfSurface.h"
+#include "drawing/PdfSurface.h"
 #include "output/ReportSettings.h"
 #include "windows/frmOutput.h"
 
@@ -308,7 +308,8 @@ TEST(PdfSurface, EachPageHasItsOwnSizeAndText)
     {
         QFile file(pdf);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        detail::CairoPdfSurface surface(&file, pages[0].twips);
+        const auto made = detail::makePdfSurface(&file, pages[0].twips);
+        detail::PdfSurface& surface = *made;
         surface.setTitle(QStringLiteral("Pages of three sizes"));
         for (const Page& page : pages) {
             surface.beginPage(page.twips);
