@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // What customers owe, worked out from a busy year's database: the busiest
 // customer's statement of the whole year (its invoices, payments and
 // running balance), and every customer's balance by age at the year's end.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The benchmarks' main(): a QApplication, since text is measured with Qt's
 // fonts, on the offscreen platform unless another is asked for; a temporary
 // folder for page images and output files; and a stand-in for the desktop's

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 #pragma once
 
 // What the benchmarks share: a report that never waits on a message box,

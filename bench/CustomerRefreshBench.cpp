@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The invoice window's customer list on its 5 s tick, with 100,000
 // customers in a real database file: before, every tick read every customer
 // with all its columns and, when one had been added, filled the list item by

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Loading report definition files of 2,000 and 32,000 sections, all of one
 // name (each after the first gets the next free counter) and all of their
 // own names, without fields and with one field each. Time per section should

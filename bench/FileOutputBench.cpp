@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Text, HTML and CSV files written by whole report runs, each beside a
 // formatter written by hand for the same layout that makes the very same
 // bytes from the same values: the ratio of the two is what the engine's

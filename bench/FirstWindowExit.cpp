@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Preloaded (LD_PRELOAD) into the programs the start-up benchmark starts:
 // ends the process the moment Qt reports its first window exposed on the
 // screen, with a status of its own, so that the benchmark times both

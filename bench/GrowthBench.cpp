@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // How the engine's work grows with the size of what it is given: a long
 // value cut to its field, a long value split into lines, and a table of
 // many rows written to a file. Each runs at two sizes a factor of four

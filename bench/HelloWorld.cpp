@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The least a Qt Widgets program does before its first window is up: the
 // start-up benchmark's yardstick for Quillbill. FirstWindowExit ends it
 // as soon as the label is on the screen, as it ends Quillbill.

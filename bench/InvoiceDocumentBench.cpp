@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The invoice document as the invoice window's e-mail button makes it: a
 // 20-job invoice from a real database file through clsSimple to Invoice.html,
 // the driver made anew for each run as the window does.

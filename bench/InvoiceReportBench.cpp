@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The invoice report of a busy office's whole year, all companies, paid or
 // not (500,000 jobs of 50,000 invoices of 5,000 customers), as the report
 // window's statement selects it and clsGroup prints it: to an HTML file, to

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // One of the programs of the numbering benchmark:
 //   issuing_program DATABASE BILLING_CODE CUSTOMER_ID COUNT
 // DATABASE is a file, or a server's postgresql:// address. Opens it, prints

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // A long invoice list written as a PDF file in process: every page laid
 // out by Qt's text metrics, as the printer's, and written by the engine's
 // own PDF surface (cairo, with HarfBuzz shaping), with a page header and a

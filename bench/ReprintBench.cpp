@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The reprint window choosing a customer in a real database file: the
 // invoice list filled, the first invoice selected and its jobs listed, and
 // the window drawn again. Once for a customer of 10,000 invoices of 10 jobs

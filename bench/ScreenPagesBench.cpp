@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Reports run to the preview: every page recorded as a drawing and kept in
 // the report's page spool (memory up to a bound, then one file in the
 // user's private temporary folder). Besides the time, each benchmark tells

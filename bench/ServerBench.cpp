@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The program on a PostgreSQL server beside the same on a file, in one run:
 // ten programs issuing 1,000 invoice numbers each from one counter (the
 // rate, and a check that no number is given twice or skipped), and a busy

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Start-up: Quillbill beside a Qt Widgets hello-world, from process start
 // to its first window on the screen.
 //

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 # What the Debian packages take from the build besides the targets' own
 # install rules: the man page. debian/ makes the packages (with debhelper,
 # through scripts/build-packages.sh) and splits the installed files as

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 # Runs the SQL scripts (SCRIPTS, separated by "|") into a new database file;
 # a failed script leaves no file.
 get_filename_component(dir "${OUTPUT}" DIRECTORY)

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // libFuzzer target: any bytes given to the report definition reader either
 // load or end in a quirepress::Error; nothing may crash, hang or leak.
 

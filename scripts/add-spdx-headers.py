@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 """Puts the SPDX licence and copyright lines at the top of every source file.
 
     scripts/add-spdx-headers.py [--check] [FOLDER]

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 # Builds the Debian source package and the binary packages quillbill,
 # libquirepress1 and libquirepress-dev (with their -dbgsym packages) from
 # debian/ with dpkg-buildpackage, into build-package/, and checks them all

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 # The program's and the report engine's folders are layers: a folder may
 # include its own headers and those of the folders listed after it, never
 # the other way round. Prints every include that breaks the rule and fails

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 # Fails when a text of the program or of the report engine has no French:
 # runs lupdate over the sources as the target update_translations does, but
 # into copies of the translation files, and looks for unfinished entries.

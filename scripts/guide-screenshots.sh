@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 # Takes the user guide's pictures and the README's from the program itself,
 # so that they show the windows as they are now. Run it after changing a
 # window, look at the pictures, and commit them.

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 # Installs the Debian 12 packages Quillbill needs to build and run, when any
 # of them is missing; with the argument "test" also those its tests need (a
 # CUPS print server with the cups-pdf printer, poppler to read PDFs back,

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 # Makes sure a CUPS print server runs with the "PDF" queue of cups-pdf, which
 # writes every job as a PDF file into ~/PDF. The report engine's printer
 # tests print to it. Starts the server only when none runs (a desktop

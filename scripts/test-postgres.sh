@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 # A private PostgreSQL cluster for the tests, in a folder of their own:
 #
 #     scripts/test-postgres.sh start DIR    # makes DIR/data, starts it

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 # Builds Quillbill with its tests and runs every test.
 set -eu
 cd "$(dirname "$0")/.."

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 # Tries the packages built by scripts/build-packages.sh in a fresh Debian 12
 # system, as a person would: installs them with apt, starts the program as
 # two new users, removes it, and builds an outside program against

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 """Brings debian/libquirepress1.symbols up to the library last built by
 scripts/build-packages.sh.
 

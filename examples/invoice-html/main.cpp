@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: 0BSD
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Writes a small invoice as an HTML file with Quirepress: invoice-html FILE.html
 //
 // A QGuiApplication, not a QApplication: without widgets the engine opens no

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: 0BSD
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Builds a small report definition with Quirepress, saves it, loads it into
 // a second report and prints its outline: report-outline FILE.rdn
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: LGPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The PDF module's entry: the one function the engine looks up in it.
 
 #include "drawing/CairoPdfSurface.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: LGPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The preview window of the screen target: made hidden when a run starts,
 // shown with the kept pages when it ends, and dropped with its pages when it
 // closes.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: LGPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The life of a run: StartReport, EndReport, CloseWindow and CanExit, and
 // what each target does at the start and at the end.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: LGPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Where a section's fields land: on a page (screen and printer), with page
 // breaks, the footer at the bottom and tables split over pages, or as lines
 // of a file or e-mail body.

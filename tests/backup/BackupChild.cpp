@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Runs one backup in a process of its own, so that a test can hold it in the
 // middle of its copy or kill it there: backup_child PROGRAM_FOLDER DESTINATION
 // It prints "step: copying" once the copy's file is made and waits for a line

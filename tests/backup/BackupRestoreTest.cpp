@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Backups and restores: the file name, the online copy while others write,
 // the checks that refuse a bad backup with the live database intact, a
 // restore beside another program using the file, and a restore killed at each

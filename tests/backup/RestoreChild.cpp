@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Runs one restore in a process of its own, so that a test can kill it at a
 // step it names: restore_child PROGRAM_FOLDER BACKUP_FILE [STEP [COUNT]]
 // It prints "step: open" once the database is open, then "step: copying" and

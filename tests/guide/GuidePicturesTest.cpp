@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The user guide's and the README's pictures are taken from the program by
 // the picture tool (scripts/guide-screenshots.sh). A change to a window that
 // stops the tool, or a page that shows a picture the tool does not take,

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The invoice document through the report engine's real output: text and
 // HTML files, the preview window, and the CUPS queue "PDF" of cups-pdf,
 // which writes every job as a PDF file into ~/PDF (scripts/print-server.sh

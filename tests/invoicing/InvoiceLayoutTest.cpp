@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The delivered invoice layout: the sections and fields the invoice driver
 // fills, and a page that holds them on A4 and on Letter paper.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The delivered invoice layout on paper: a long invoice printed on the CUPS
 // queue "PDF" of cups-pdf (scripts/print-server.sh sets it up), read back
 // word by word with the positions that pdftotext finds.

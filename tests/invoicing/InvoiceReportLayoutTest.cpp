@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The delivered invoice report layout: the sections and fields the grouped
 // driver fills, on A4 and on Letter paper.
 

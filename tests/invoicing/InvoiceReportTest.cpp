@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The invoice report: the statement's rows from a real database, and the
 // grouped driver's sections through the delivered layout to a text file.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Drafts and issued invoices, driven through the reprint window and the
 // preview on a copy of the delivered database: when an invoice is issued,
 // what its later copies show, a change made by another program in the

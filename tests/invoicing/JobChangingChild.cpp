@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Another program changing a job of an invoice in the same database file:
 //   job_changing_child DATABASE CUSTOMER_ID INVOICE_ID NEW_DESCRIPTION
 // Changes the invoice's first job to NEW_DESCRIPTION, over the job as it

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // What customers owe, through the delivered layouts to PDF, HTML and CSV
 // files read back: the statement of account (the period, each line with its
 // balance, the balance due) and the aging report; and their windows.

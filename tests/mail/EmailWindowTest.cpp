@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The e-mail window: its two modes, Reset, the Help menu's "Email Comments",
 // and real sends through a local SMTP server (Debian's aiosmtpd, run as a
 // child process).

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Another Quillbill on the same program folder, e-mailing an invoice as a
 // user does:
 //   emailing_child PROGRAM_FOLDER COMPANY SMTP_PORT

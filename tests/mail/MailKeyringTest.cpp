@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The mail password in a real keyring: gnome-keyring's Secret Service on a
 // private session bus (private_keyring.sh), never the keyring of the person
 // running the tests. It is stored and read back, kept when the page's

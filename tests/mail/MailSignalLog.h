@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // What a test of the mail component watches: every signal of one mailer,
 // and whether a text mentions another.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The mail component's encryption, sign-in and certificates against a real
 // SMTP server on 127.0.0.1 (aiosmtpd, run by recording_smtp_server.py) with
 // certificates made by openssl for each test: what arrives, what was said

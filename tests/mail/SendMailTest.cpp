@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The mail component against a real SMTP server on 127.0.0.1 (aiosmtpd, run
 // by recording_smtp_server.py, which reads each message back with Python's
 // email package): what arrives, the signals on the way, how each kind of

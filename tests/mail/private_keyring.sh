@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 # A keyring of the test's own: a private session bus with gnome-keyring's
 # Secret Service on it, unlocked with PASSWORD, its files in FOLDER.
 #

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 """An SMTP server for the mail tests: aiosmtpd on 127.0.0.1:PORT that keeps
 every message it takes as files in FOLDER.
 

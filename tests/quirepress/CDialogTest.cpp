@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The file dialogs are driven for real: before ShowOpen or ShowSave blocks in
 // the dialog's event loop, a queued call is left that answers the dialog as
 // soon as it is on screen.

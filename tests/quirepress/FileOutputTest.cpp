@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Whole runs to the text, HTML and CSV files and the e-mail bodies: the
 // exact bytes written, the file handed to the desktop at the end, and what
 // happens when the file cannot be written or the user declines to name one.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The engine's windows on a French desktop: the preview, the output choice
 // and the progress window, with the engine's translations and Qt's own.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The engine in a program without widgets (a command-line tool, a server):
 // only a QCoreApplication exists, so no window may be made. A file target
 // is written; whatever a window would have asked for is an error.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The output dialog driven for real: each test leaves a queued call that
 // clicks through the dialog once exec() has shown it, and a safety timer
 // closes a dialog that the answer missed.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Sections laid out on the screen target's pages: page breaks, the footer at
 // the bottom of every page, the events a run raises, and boxes, lines and
 // pictures as they land in the saved page images.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The page surface: twips in, device dots out, and text measured the same
 // whatever the device's resolution.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Reports written as PDF files: the pages the printer would print, read back
 // with pdfinfo and pdftotext; the file named through the output and save
 // dialogs; a file that cannot be written; and the PDF surface driven page

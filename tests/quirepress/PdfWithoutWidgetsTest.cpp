@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // A PDF file written by a program with fonts but no widgets (a
 // QGuiApplication: a command-line tool that draws): the file is written,
 // and no window is shown or program started for the user to look at it.

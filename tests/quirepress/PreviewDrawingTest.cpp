@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Preview pages kept as drawings: what the preview shows is what the printer's
 // painter draws, it is drawn anew at each zoom, and "Save as PDF" writes the
 // shown pages without running the report again.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The preview window's arithmetic, with numbers: a 900 x 700 pixel window
 // (13500 x 10500 twips) with 17 pixel scroll bars and a 32 pixel toolbar,
 // showing a letter page of 12240 x 15840 twips.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The preview window as a screen run uses it: made hidden when the run
 // starts, shown on page 1 when it ends, and dropped with the run's page
 // images when the user closes it.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The preview window shown and driven for real: its buttons clicked, its
 // zoom box typed into and left, its scroll bars moved. Each page is drawn
 // in a colour of its own with a yellow bottom-right quarter, so that what

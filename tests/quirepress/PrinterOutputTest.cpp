@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Reports printed on a real printer: the CUPS queue "PDF" of cups-pdf, which
 // writes every job as a PDF file into ~/PDF. The tests read those files back
 // with pdfinfo and pdftotext. scripts/print-server.sh sets the queue up;

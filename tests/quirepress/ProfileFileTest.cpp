@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The profile (INI) reader and writer behind report definition files: files
 // written by the Windows profile functions must load, and files written here
 // must read back exactly, here and in other INI readers.

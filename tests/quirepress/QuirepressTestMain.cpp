@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The main() of the report engine's test programs: a QApplication on Qt's
 // offscreen platform, so that text can be measured and dialogs shown, and a
 // temporary folder of its own, so that page images and the file dialogs'

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Report definition files: what SaveReport writes, line for line, and what
 // LoadReport reads back, from our own files and from hand-written and
 // Windows-written ones.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // A report as a caller's own code holds it: returned from a function, kept in
 // a container, moved while a run is under way.
 

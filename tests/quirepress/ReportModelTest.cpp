@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The report object model: defaults, the naming rules of the section and
 // field collections, table cells and column widths, and the page images a
 // report cleans up when it is made and when it goes.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // What is remembered per report in the settings store: the output choice
 // and the last output file, each report under a group of its own.
 

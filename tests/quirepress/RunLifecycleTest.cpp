@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // A run from its start to its end: the target asked of the user, Cancel
 // taking effect at every point where a run lets window events through, and
 // what a further PrintSection does after EndReport.

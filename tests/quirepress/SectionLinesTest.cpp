@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Sections written as lines for the text, HTML and CSV targets: columns and
 // justification, HTML cells and attributes, CSV values.
 

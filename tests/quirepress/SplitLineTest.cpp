@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // SplitLine cuts a long value into lines the way its target measures them:
 // by text width on a page, by character columns in text, at line breaks in
 // HTML, and not at all in CSV.

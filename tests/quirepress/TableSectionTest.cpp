@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Tables are laid out piece by piece: as many rows as fit on a page, each
 // cell a text field inside its border lines, the section's other fields
 // repeated with every piece.

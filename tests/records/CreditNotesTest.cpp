@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Credit notes on a copy of the delivered database, read back with plain
 // SQL: what is left to credit of each job, the refusals that write nothing,
 // and the note's own row, jobs and history.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The phone pattern, and CustomerRecords on a copy of the delivered database:
 // what add, update and remove write to TblCustomer and TblBillingCodes, read
 // back with plain SQL.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The add, review and remove customer windows, driven through their controls
 // on a copy of the delivered database, with what they store read back by SQL.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The database connection: what it refuses to open, the rules of the
 // delivered schema, bound values and transactions.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Another program issuing invoice numbers from the same database:
 //   invoice_issuing_child DATABASE BILLING_CODE CUSTOMER_ID COUNT [CREDIT_EVERY]
 // DATABASE is a file, or a server's (see ChildDatabase.h).

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // InvoiceRecords on a copy of the delivered database, on the file and on a
 // server, read back with plain SQL: invoice numbers from the billing-code
 // counters, refusals that write nothing, two processes issuing from one

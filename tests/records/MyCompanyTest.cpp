@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The own company: the one row of TblMyCompanyInfo through MyCompanyRecord,
 // and the window that edits it, driven by keys and clicks on a copy of the
 // delivered database.

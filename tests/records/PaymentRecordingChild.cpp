@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Another program recording payments of one invoice in the same database:
 //   payment_recording_child DATABASE CUSTOMER_ID INVOICE_ID COUNT
 // DATABASE is a file, or a server's (see ChildDatabase.h). Opens it, prints "ready", waits for a line on its input (so

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Payments on a copy of the delivered database, read back with plain SQL:
 // the balance with taxes and credit notes, refusals that write nothing,
 // Paid and PaidDate following the balance, reversals, invoices marked paid

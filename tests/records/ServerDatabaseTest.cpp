@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The program's records on a real PostgreSQL server: which databases it
 // opens, an office's file moved there, a server's backup and restore, a
 // connection lost and made again, and a program killed mid-issue. The

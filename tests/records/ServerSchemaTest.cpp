@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The server's design (database/server-schema.sql) on a real PostgreSQL
 // server: the tables and columns of the file's design, the rows a new
 // office starts with, and the same refusals.

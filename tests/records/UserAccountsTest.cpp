@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // UserAccounts and userLevelFrom on a copy of the delivered database: how a
 // login finds its row, how users are added, changed and removed by row id,
 // and how a stored level becomes a 16-bit security level.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The program's answers on the command line, from the real executable in a
 // process of its own. It runs as a package installs it (bin/Quillbill beside
 // share/quillbill) for a user with an empty home, and with no display, so

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The options window's "Database" page and the move to a server, against
 // the tests' PostgreSQL cluster: what Test Connection finds, what OK saves
 // and the next start opens, the values and servers it will not take

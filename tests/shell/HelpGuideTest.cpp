@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The guide the build delivers: every page F1 can ask for is there, and no
 // page leads a reader to a page, picture or place on a page that is not.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // F1 asks the help program for the guide's page about the window being
 // worked in; Help > Contents for the start page. The help program here
 // writes down what it was asked for.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The options window's "E-mail" page: what it saves and shows again, how the
 // port follows the host and the encryption, who may change it, the values
 // and the plain sign-in it will not save unasked, what happens to the

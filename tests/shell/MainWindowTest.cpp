@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The main window: its menu bar, status bar, the open-once rule for child
 // windows, F4, the Window menu and the exit steps.
 

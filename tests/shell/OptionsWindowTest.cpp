@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The options window driven through its controls: what it shows on opening,
 // its pages, when Apply becomes available, what Apply, OK and Cancel write to
 // the settings and the secured menu items, the levels it refuses, and the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Security levels: how the required levels of the five secured functions
 // reach the main window's menu items, and how damaged settings are read.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The server's password in a real keyring (the private one of this test
 // program, see MailKeyringTest.cpp): the Database page keeps the one typed
 // there, start-up signs in with it, and the server refuses a sign-in

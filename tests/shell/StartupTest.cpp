@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The start-up road: the database check, the splash, the route to the login
 // or the main window, and where the program folder is.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The tip of the day (its tips file, the random choice and the "Show Tips at
 // Startup" check box) and the about box.
 

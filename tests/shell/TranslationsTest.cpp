@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The program in French: the translations built into the program and the
 // report engine, and Qt's own, installed for a French-Canadian desktop.
 // CTest runs this program under fr_CA.UTF-8.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The users window, driven through its controls on a copy of the delivered
 // database: what it lists, what choosing a row does, and what Save Changes and
 // Delete write to TblUsers.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The invoicing windows as they open inside the main window on a 1280x1024
 // screen: whole, with every text readable, in the language and at the size
 // the desktop asks for (CTest runs this program in English and French, at

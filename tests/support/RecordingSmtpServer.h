@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // recording_smtp_server.py (aiosmtpd) on a free port of 127.0.0.1, for the
 // mail component's tests: what it took, and which commands came before the
 // connection was encrypted.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // The main() of every test program: a QApplication on Qt's offscreen
 // platform, with the settings store in a temporary folder of its own, so that
 // tests never read or write the settings or the keyring of the person

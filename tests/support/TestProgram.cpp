@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 #include "TestProgram.h"
 
 // Made by the build from database/schema.sql and the scripts of earlier versions.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 // Takes the pictures of Quillbill's windows from the program itself, on a
 // sample office made in a copy of the program folder:
 //

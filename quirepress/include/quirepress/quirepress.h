@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: LGPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillbill developers
+
 #pragma once
 
 // The one header a caller of the Quirepress report engine includes.
