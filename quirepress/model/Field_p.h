@@ -50,6 +50,7 @@ public:
     // The stored values of a field, read without a call and a copy each:
     // the file writers place hundreds of thousands of fields in a run.
     static const FieldPrivate& of(const Field& field) { return *field.d; }
+    static FieldPrivate& of(Field& field) { return *field.d; }
 
     static uint32_t cellKey(int16_t col, int16_t row)
     {

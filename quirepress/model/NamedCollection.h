@@ -87,12 +87,20 @@ private:
 
     long indexOf(const QString& key) const
     {
+        // A caller asks for the same item again and again, a section for
+        // every row it prints: the item found last is tried first, without
+        // hashing. A key spelt exactly as that item's can only be its own,
+        // keys being unique, however the collection has changed since.
+        if (lastFound_ < items_.size() && items_[lastFound_].first == key)
+            return static_cast<long>(lastFound_);
         if (slots_.empty())
             return -1;
         for (size_t slot = homeOf(key); slots_[slot] != 0; slot = (slot + 1) & mask()) {
             const size_t index = slots_[slot] - 1;
-            if (items_[index].first.compare(key, Qt::CaseInsensitive) == 0)
+            if (items_[index].first.compare(key, Qt::CaseInsensitive) == 0) {
+                lastFound_ = index;
                 return static_cast<long>(index);
+            }
         }
         return -1;
     }
@@ -168,6 +176,9 @@ private:
     // Each item's position plus one, at its key's slot or the first free one
     // after it; 0 is a free slot.
     std::vector<uint32_t> slots_;
+    // Where indexOf() found a key last. A report is used from one thread
+    // only (Report.h), so a lookup may note it.
+    mutable size_t lastFound_ = 0;
 };
 
 } // namespace quirepress::detail

@@ -24,6 +24,7 @@ public:
     // The fields in order, without a shared pointer copied for each.
     static const detail::NamedCollection<Field>& fieldsOf(const Section& section) { return section.d->fields; }
     static detail::NamedCollection<Field>& fieldsOf(Section& section) { return section.d->fields; }
+    static const SectionPrivate& of(const Section& section) { return *section.d; }
 };
 
 } // namespace quirepress

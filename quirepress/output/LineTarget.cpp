@@ -34,14 +34,14 @@ bool isEmailTarget(OutputOptions target)
     return target == cOutputToEmailText || target == cOutputToEmailHTML || target == cOutputToEmailCSV;
 }
 
-LineTarget::LineTarget(OutputOptions target, const QString& outputFilename, QString& emailBody)
+LineTarget::LineTarget(OutputOptions target, const QString& outputFilename, std::string& emailBody)
     : format_(lineFormatOf(target)), emailBody_(emailBody)
 {
     if (!isEmailTarget(target))
         file_.emplace(outputFilename, format_ != LineFormat::Text);
 }
 
-void LineTarget::writeLine(QStringView line, QStringView suffix)
+void LineTarget::writeLine(std::string_view line, std::string_view suffix)
 {
     if (file_) {
         file_->writeLine(line, suffix);
@@ -49,19 +49,29 @@ void LineTarget::writeLine(QStringView line, QStringView suffix)
     }
     emailBody_ += line;
     emailBody_ += suffix;
-    emailBody_ += QLatin1StringView("\r\n");
+    emailBody_ += "\r\n";
 }
 
 void LineTarget::writeLines(const QStringList& lines)
 {
-    for (const QString& line : lines)
-        writeLine(line, {});
+    LineBytes bytes;
+    for (const QString& line : lines) {
+        bytes.clear();
+        appendUtf8(bytes, line);
+        writeLine(bytes.view(), {});
+    }
 }
 
 void LineTarget::writeSection(const SectionLines& section)
 {
-    for (const QString& line : section.lines())
-        writeLine(line, section.rowEnd());
+    const std::string_view rowEnd = section.rowEnd();
+    if (file_) {
+        for (const LineBytes& line : section.lines())
+            file_->writeLine(line.view(), rowEnd);
+        return;
+    }
+    for (const LineBytes& line : section.lines())
+        writeLine(line.view(), rowEnd);
 }
 
 void LineTarget::finish()

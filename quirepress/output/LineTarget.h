@@ -13,6 +13,8 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace quirepress::detail {
 
@@ -21,9 +23,9 @@ namespace quirepress::detail {
 class LineTarget {
 public:
     // For the targets 3 to 8; `emailBody` receives the lines of the e-mail
-    // forms and must outlive the target. Error 75 when the output file
-    // cannot be made.
-    LineTarget(OutputOptions target, const QString& outputFilename, QString& emailBody);
+    // forms, in UTF-8 as a file would, and must outlive the target. Error 75
+    // when the output file cannot be made.
+    LineTarget(OutputOptions target, const QString& outputFilename, std::string& emailBody);
 
     LineFormat format() const { return format_; }
 
@@ -38,11 +40,11 @@ public:
     void cancel();
 
 private:
-    void writeLine(QStringView line, QStringView suffix);
+    void writeLine(std::string_view line, std::string_view suffix);
 
     LineFormat format_;
     std::optional<OutputFile> file_;
-    QString& emailBody_;
+    std::string& emailBody_;
 };
 
 // The line form of a target without pages; Text for the others.

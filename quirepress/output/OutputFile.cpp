@@ -9,12 +9,14 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace quirepress::detail {
 
 namespace {
-const QByteArray utf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
 // Handed to the file in pieces of about this size.
-constexpr qsizetype bufferSize = 64 * 1024;
+constexpr size_t bufferSize = 64 * 1024;
 } // namespace
 
 OutputFile::OutputFile(const QString& path, bool byteOrderMark) : file_(path)
@@ -22,31 +24,25 @@ OutputFile::OutputFile(const QString& path, bool byteOrderMark) : file_(path)
     file_.start();
     buffer_.reserve(bufferSize + 1024);
     if (byteOrderMark)
-        buffer_ += utf8Mark;
-}
-
-void OutputFile::append(QStringView text)
-{
-    const qsizetype used = buffer_.size();
-    buffer_.resize(used + encoder_.requiredSpace(text.size()));
-    char* end = encoder_.appendToBuffer(buffer_.data() + used, text);
-    buffer_.resize(end - buffer_.constData());
+        buffer_.append(utf8Mark);
 }
 
 void OutputFile::drain()
 {
-    const qint64 written = file_.write(buffer_);
-    buffer_.resize(0);
+    const qint64 written = file_.write(buffer_.data(), static_cast<qint64>(buffer_.size()));
+    buffer_.clear(); // keeps its room for the next piece
     if (written < 0)
         file_.check();
 }
 
-void OutputFile::writeLine(QStringView line, QStringView suffix)
+void OutputFile::writeLine(std::string_view line, std::string_view suffix)
 {
-    append(line);
-    if (!suffix.isEmpty())
-        append(suffix);
-    buffer_.append("\r\n", 2);
+    // The buffer grows once for the whole line.
+    char* at = buffer_.extend(line.size() + suffix.size() + 2);
+    at = std::copy(line.begin(), line.end(), at);
+    at = std::copy(suffix.begin(), suffix.end(), at);
+    at[0] = '\r';
+    at[1] = '\n';
     switch (state_) {
     case State::Writing:
         if (buffer_.size() >= bufferSize)
@@ -56,7 +52,7 @@ void OutputFile::writeLine(QStringView line, QStringView suffix)
         appendToFileInPlace();
         break;
     case State::Dropped:
-        buffer_.resize(0);
+        buffer_.clear();
         file_.check();
         break;
     }
@@ -66,8 +62,8 @@ void OutputFile::writeLine(QStringView line, QStringView suffix)
 // always have; the file was whole before, and stays so when a line fails.
 void OutputFile::appendToFileInPlace()
 {
-    const QByteArray line = buffer_;
-    buffer_.resize(0);
+    const std::string line(buffer_.view());
+    buffer_.clear();
     QFile file(file_.path());
     const auto fail = [&file](const QString& reason) {
         throw Error(
@@ -79,7 +75,7 @@ void OutputFile::appendToFileInPlace()
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         fail(file.errorString());
     const qint64 whole = file.size();
-    if (!writeAll(file, line.constData(), line.size())) {
+    if (!writeAll(file, line.data(), static_cast<qint64>(line.size()))) {
         const QString reason = file.errorString();
         (void)file.resize(whole);
         fail(reason);
@@ -99,7 +95,7 @@ void OutputFile::close()
 
 void OutputFile::cancel()
 {
-    buffer_.clear();
+    buffer_ = LineBytes(); // its room goes too
     if (state_ == State::Writing) {
         file_.discard();
         state_ = State::Dropped;

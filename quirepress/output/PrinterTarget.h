@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "output/PageTarget.h"
 #include "drawing/PainterSurface.h"
+#include "output/PageTarget.h"
 
 #include <QPrinter>
 

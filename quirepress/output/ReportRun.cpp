@@ -101,7 +101,7 @@ void ReportRun::startReport()
     }
     const OutputOptions target = report_->OutputTo();
     dropTargets();
-    emailBody_.clear();
+    std::string().swap(emailBody_);
     const bool opened = hasPages(target) ? openPageTarget(target) : openLineTarget(target);
     if (!opened) {
         report_->setCancel(true);
@@ -371,13 +371,14 @@ void ReportRun::handOverEmail(OutputOptions target)
     MailMessage message;
     message.recipient = report_->EmailRecipient();
     message.subject = mailSubject(report_->ReportName(), report_->EmailSubject());
+    const QString body = QString::fromUtf8(emailBody_.data(), static_cast<qsizetype>(emailBody_.size()));
     if (target == cOutputToEmailHTML)
-        message.htmlBody = emailBody_;
+        message.htmlBody = body;
     else
-        message.plainBody = emailBody_;
+        message.plainBody = body;
     // A failed hand-over keeps the body for another try.
     SendEmail(message, target == cOutputToEmailHTML ? d_.writableTemporaryFolder() : QString());
-    emailBody_.clear();
+    std::string().swap(emailBody_);
 }
 
 void ReportRun::NewPage() { layout_.newPage(); }

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace quirepress {
 class Field;
@@ -50,7 +51,10 @@ public:
     // What the run has produced so far, for those who look inside.
     bool started() const { return started_; }
     int32_t currentY() const { return layout_.currentY(); }
-    const QString& emailBody() const { return emailBody_; }
+    QString emailBody() const
+    {
+        return QString::fromUtf8(emailBody_.data(), static_cast<qsizetype>(emailBody_.size()));
+    }
     ProgressWindow* progress() const { return progress_.get(); }
     PreviewWindow* preview() const { return preview_.get(); }
 
@@ -121,7 +125,9 @@ private:
 
     std::unique_ptr<PageTarget> pages_;
     std::unique_ptr<LineTarget> lines_;
-    QString emailBody_;
+    // The e-mail body, in UTF-8 as its lines are made; a QString once, when
+    // it is handed over.
+    std::string emailBody_;
     std::unique_ptr<RunWindows> windows_;
     std::unique_ptr<ProgressWindow> progress_;
     // While the window itself is closing it lets go of itself later.

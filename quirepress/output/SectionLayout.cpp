@@ -52,7 +52,7 @@ int firstTableField(const Section& section)
 {
     int index = 1;
     for (const auto& [name, field] : SectionPrivate::fieldsOf(section)) {
-        if (field->FieldType() == cFieldTable)
+        if (FieldPrivate::of(*field).type == cFieldTable)
             return index;
         ++index;
     }
@@ -141,8 +141,20 @@ void SectionLayout::printSection(const QString& sSection)
 {
     int16_t lastRow = 0;
     while (!report_->Cancel()) {
-        const std::shared_ptr<Section> section = report_->Section(sSection);
-        const int tableIndex = firstTableField(*section);
+        const std::shared_ptr<Section>& named = d_.sections.at(sSection);
+        const int tableIndex = firstTableField(*named);
+        if (!paged() && tableIndex == 0) {
+            // The lines of a file or body: nothing that runs before they are
+            // written can add or remove a section, so the section is used
+            // where the report holds it, without a count of its own taken
+            // and given back for every row.
+            emitAsLines(*named);
+            events_.letThroughWhenDue();
+            return;
+        }
+        // The caller's handlers run from here on, at page breaks and between
+        // the pieces of a table, and may remove the section.
+        const std::shared_ptr<Section> section = named;
         if (paged() && !placingKept_ && lastRow == 0) {
             placeKeptSection(section.get());
             if (report_->Cancel())
@@ -217,19 +229,22 @@ void SectionLayout::emitAsLines(Section& section)
     if (!lines_)
         return;
     sectionTop_ = currentY_;
+    // The report's own values, read straight: this runs for every line of
+    // a file.
     if (!sectionLines_)
-        sectionLines_.emplace(lines_->format(), report_->GridX(), report_->GridY(), report_->PageWidth());
-    sectionLines_->setGrid(report_->GridX(), report_->GridY(), report_->PageWidth());
-    sectionLines_->setHtmlValuesAreText(report_->HtmlValuesAreText());
-    sectionLines_->begin(section.Height());
+        sectionLines_.emplace(lines_->format(), d_.gridX, d_.gridY, d_.pageWidth);
+    sectionLines_->setGrid(d_.gridX, d_.gridY, d_.pageWidth);
+    sectionLines_->setHtmlValuesAreText(d_.htmlValuesAreText);
+    const int32_t height = SectionPrivate::of(section).height;
+    sectionLines_->begin(height);
     // Squares and pictures are never written; the text fields go from left
     // to right, the earlier one first where two start at the same place.
     // The fields of a section are few: an insertion sort keeps that order
     // without allocating.
     lineFields_.clear();
     for (const auto& [name, field] : SectionPrivate::fieldsOf(section)) {
-        field->setPrinted(true);
-        const FieldPrivate& stored = FieldPrivate::of(*field);
+        FieldPrivate& stored = FieldPrivate::of(*field);
+        stored.printed = true;
         if (stored.type == cFieldSquare || stored.type == cFieldPicture || stored.type == cFieldTable)
             continue;
         auto at = lineFields_.end();
@@ -244,7 +259,7 @@ void SectionLayout::emitAsLines(Section& section)
         else
             sectionLines_->write(*field, value);
     }
-    currentY_ = checked32(int64_t{currentY_} + section.Height());
+    currentY_ = checked32(int64_t{currentY_} + height);
     lines_->writeSection(*sectionLines_);
 }
 

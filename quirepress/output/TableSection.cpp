@@ -3,9 +3,9 @@
 
 #include "output/TableSection.h"
 
+#include "drawing/PageSurface.h"
 #include "model/Section_p.h"
 #include "output/Checked.h"
-#include "drawing/PageSurface.h"
 #include "output/SectionLines.h"
 
 #include <quirepress/Error.h>

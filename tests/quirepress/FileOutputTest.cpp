@@ -20,6 +20,7 @@
 #include <csignal>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 using namespace quirepress;
 using namespace runsupport;
@@ -86,6 +87,71 @@ TEST_F(FileOutputTest, TextFilePlacesFieldsInColumnsAndEndsWithTheFooter)
     EXPECT_FALSE(report.Cancel());
     EXPECT_EQ(report.PageHeight(), 0);
     EXPECT_EQ(report.PageWidth(), 12000);
+}
+
+// Columns are counted in UTF-16 code units, as they always have been: an
+// accented letter or the euro sign takes one, a character outside the Basic
+// Multilingual Plane two. The file holds UTF-8, where those are two to four
+// bytes; a column that falls inside a character must neither shift nor
+// split it. Half of a pair that a later field cuts off shows as the
+// replacement character U+FFFD, in the one column it takes.
+TEST_F(FileOutputTest, TextColumnsCountCharactersOfAnyWidth)
+{
+    struct Placed {
+        int32_t left;
+        int32_t width;
+        Justifications justification;
+        bool limitSize;
+        const char* value;
+    };
+    constexpr auto L = cJustificationLeft;
+    constexpr auto R = cJustificationRight;
+    constexpr auto C = cJustificationCentre;
+    const struct {
+        const char* what;
+        std::vector<Placed> fields;
+        const char* line;
+    } cases[] = {
+        {"accented letters take a column each",
+         {{0, 1200, L, false, "Café"}, {1200, 1200, L, false, "Zoë"}},
+         " Café      Zoë"},
+        {"a right-justified euro amount ends at the field's edge", {{0, 1200, R, false, "€12"}}, "        €12"},
+        {"centred", {{0, 1200, C, false, "é€"}}, "     é€"},
+        {"a character outside the BMP takes two columns", {{0, 1200, R, false, "𝄞ab"}}, "       𝄞ab"},
+        {"a field right after such a character", {{0, 1200, L, false, "𝄞"}, {240, 600, L, false, "x"}}, " 𝄞x"},
+        {"a limited field keeps whole characters", {{0, 360, L, true, "Crème"}}, " Crè"},
+        {"a later field overwrites after accented letters",
+         {{0, 2400, L, false, "Crème brûlée"}, {360, 600, L, false, "XY"}},
+         " CrèXY brûlée"},
+        {"an overwritten accented letter goes whole",
+         {{0, 2400, L, false, "naïve café"}, {240, 600, L, false, "__"}},
+         " na__e café"},
+        {"an overwritten euro sign goes whole", {{0, 2400, L, false, "1€ 2€"}, {120, 600, L, false, "X"}}, " 1X 2€"},
+        {"a field that starts inside a pair", {{0, 2400, L, false, "a𝄞b"}, {240, 600, L, false, "X"}}, " a\uFFFDXb"},
+        {"a field that ends inside a pair", {{0, 2400, L, false, "ab𝄞c"}, {240, 600, L, false, "X"}}, " abX\uFFFDc"},
+        {"a value cut inside a pair by the next field",
+         {{0, 2400, L, false, "a𝄞"}, {240, 600, L, false, "XYZ"}},
+         " a\uFFFDXYZ"},
+        {"a limited field cut inside a pair", {{0, 360, L, true, "ab𝄞"}, {600, 600, L, false, "z"}}, " ab\uFFFD  z"},
+        {"a limited field cut inside a pair at the line's end", {{0, 360, L, true, "ab𝄞"}}, " ab\uFFFD"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        Report text{std::make_shared<RecordedMessages>()};
+        auto line = addSection(text, QStringLiteral("Line"), 240);
+        int number = 0;
+        for (const Placed& placed : row.fields) {
+            auto field = addText(*line, QStringLiteral("F%1").arg(++number), placed.left, 0, placed.width,
+                                 QString::fromUtf8(placed.value), placed.justification);
+            field->setLimitSize(placed.limitSize);
+        }
+        text.setOutputTo(cOutputToTextFile);
+        const QString file = path(QStringLiteral("columns.txt"));
+        text.setOutputFilename(file);
+        text.PrintSection(QStringLiteral("Line"));
+        text.EndReport();
+        EXPECT_EQ(readAll(file), QByteArray(row.line) + "\r\n");
+    }
 }
 
 TEST_F(FileOutputTest, HtmlFileIsOneBorderlessTableARowWithCellsAndAttributes)

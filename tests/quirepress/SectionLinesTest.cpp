@@ -8,7 +8,11 @@
 
 #include <quirepress/Field.h>
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
+
+#include <utility>
 
 using namespace quirepress;
 using namespace quirepress::detail;
@@ -19,8 +23,8 @@ namespace {
 QStringList finished(const SectionLines& lines)
 {
     QStringList written;
-    for (const QString& line : lines.lines())
-        written << line + lines.rowEnd().toString();
+    for (const LineBytes& line : lines.lines())
+        written << QString::fromUtf8(std::string(line.view()) + std::string(lines.rowEnd()));
     return written;
 }
 
@@ -88,6 +92,69 @@ TEST(TextLines, FieldsGoToTheLineOfTheirTop)
     lines.begin(120);
     lines.write(*field(0, 600), u"lost");
     EXPECT_TRUE(finished(lines).isEmpty()) << "half a grid row has no lines";
+}
+
+// The lines of one run place the same field again section after section:
+// each time where the field and the grid are then, whatever it was before.
+TEST(TextLines, AFieldIsPlacedWhereItIsNowOnTheGridOfNow)
+{
+    const struct {
+        const char* what;
+        int32_t left;
+        int32_t width;
+        Justifications justification;
+        int32_t top;
+        bool limitSize;
+        int16_t gridX;
+        int16_t gridY;
+        QStringList lines;
+    } steps[] = {
+        {"first", 0, 1200, cJustificationLeft, 0, false, 120, 240, {" abcd", ""}},
+        {"moved right", 1200, 1200, cJustificationLeft, 0, false, 120, 240, {"           abcd", ""}},
+        {"wider and right-justified",
+         1200,
+         2400,
+         cJustificationRight,
+         0,
+         false,
+         120,
+         240,
+         {"                           abcd", ""}},
+        {"down a line", 1200, 2400, cJustificationRight, 240, false, 120, 240, {"", "                           abcd"}},
+        {"cut to its width", 1200, 240, cJustificationLeft, 240, true, 120, 240, {"", "           ab"}},
+        {"a coarser grid", 1200, 240, cJustificationLeft, 240, true, 240, 480, {"      a"}},
+        {"back on the first grid", 0, 1200, cJustificationLeft, 0, false, 120, 240, {" abcd", ""}},
+    };
+    SectionLines lines(LineFormat::Text, 120, 240, 12000);
+    auto moving = field(0, 1200);
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        moving->setFieldLeft(step.left);
+        moving->setFieldWidth(step.width);
+        moving->setJustification(step.justification);
+        moving->setFieldTop(step.top);
+        moving->setLimitSize(step.limitSize);
+        lines.setGrid(step.gridX, step.gridY, 12000);
+        lines.begin(480);
+        lines.write(*moving, u"abcd");
+        EXPECT_EQ(finished(lines), step.lines);
+    }
+}
+
+TEST(HtmlLines, ACellFollowsThePageWidthOfNow)
+{
+    SectionLines lines(LineFormat::Html, 120, 240, 12000);
+    auto name = field(3000, 3000);
+    for (const auto& [pageWidth, cell] :
+         {std::pair{12000, "<TD width=200></TD><TD WIDTH=600 "}, std::pair{6000, "<TD width=400></TD><TD WIDTH=400 "},
+          std::pair{12000, "<TD width=200></TD><TD WIDTH=600 "}}) {
+        SCOPED_TRACE(pageWidth);
+        lines.setGrid(120, 240, pageWidth);
+        lines.begin(240);
+        lines.write(*name, u"x");
+        EXPECT_TRUE(finished(lines).value(0).contains(QLatin1StringView(cell)))
+            << finished(lines).value(0).toStdString();
+    }
 }
 
 TEST(HtmlLines, CellsCarryWidthsAlignmentAndFont)
