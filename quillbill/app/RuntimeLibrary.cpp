@@ -11,7 +11,13 @@ namespace quillbill {
 // QLibrary: the loader searches the run path of the binary that asks, so a
 // bare name is found where the program's linked libraries are (for the
 // build's programs and tests, the build's program folder).
-RuntimeLibrary::RuntimeLibrary(const QByteArray& file) : handle_(dlopen(file.constData(), RTLD_NOW | RTLD_LOCAL))
+//
+// It is dlmopen into the program's own namespace, which is dlopen itself,
+// except that AddressSanitizer does not stand in for it: its dlopen calls
+// the loader from the sanitizer's library, whose run path is not the
+// program's, and a bare name would no longer be found.
+RuntimeLibrary::RuntimeLibrary(const QByteArray& file)
+    : handle_(dlmopen(LM_ID_BASE, file.constData(), RTLD_NOW | RTLD_LOCAL))
 {
     if (!handle_)
         problem_ = QString::fromLocal8Bit(dlerror());

@@ -43,7 +43,10 @@ struct LoadedModule {
             if (path && !QFileInfo::exists(candidate))
                 continue;
             // Kept open for the process: the surfaces it makes are its code.
-            void* handle = dlopen(QFile::encodeName(candidate).constData(), RTLD_NOW | RTLD_LOCAL);
+            // dlmopen into the process's own namespace is dlopen, except
+            // that AddressSanitizer does not stand in for it and so does
+            // not hide the run path of the code that asks.
+            void* handle = dlmopen(LM_ID_BASE, QFile::encodeName(candidate).constData(), RTLD_NOW | RTLD_LOCAL);
             if (!handle) {
                 problem = QString::fromLocal8Bit(dlerror());
                 continue;
