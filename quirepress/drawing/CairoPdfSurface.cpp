@@ -28,7 +28,6 @@ namespace quirepress::detail {
 
 namespace {
 
-constexpr double twipsPerInch = 1440.0;
 constexpr double pointsPerTwip = 1.0 / 20.0;
 // HarfBuzz positions in 1/64 of a twip: whole numbers fine enough that the
 // rounding never shows.
@@ -526,8 +525,7 @@ void CairoPdfSurface::drawAlignedText(double left, double width, double y, const
 
 void CairoPdfSurface::setPen(int32_t colour, int lineWidth)
 {
-    // A line width counts in device dots, as on the printer; at least one.
-    cairo_set_line_width(cairo_->cr, std::max(1, lineWidth) * twipsPerInch / dotsPerInch_);
+    cairo_set_line_width(cairo_->cr, lineWidthInTwips(lineWidth, dotsPerInch_));
     setColour(colour);
 }
 
@@ -585,14 +583,11 @@ void CairoPdfSurface::drawImage(int32_t x, int32_t y, const QImage& image)
         }
         cairo_->images.push_back({hash, image, pixels});
     }
-    // The image's own resolution gives its natural size; 96 dots an inch
-    // when it names none.
-    const double imageDpiX = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : 96.0;
-    const double imageDpiY = image.dotsPerMeterY() > 0 ? image.dotsPerMeterY() * 0.0254 : 96.0;
+    const QSizeF natural = naturalSizeInTwips(image);
     cairo_t* cr = cairo_->cr;
     cairo_save(cr);
     cairo_translate(cr, x, y);
-    cairo_scale(cr, twipsPerInch / imageDpiX, twipsPerInch / imageDpiY);
+    cairo_scale(cr, natural.width() / image.width(), natural.height() / image.height());
     cairo_set_source_surface(cr, pixels, 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
     cairo_paint(cr);

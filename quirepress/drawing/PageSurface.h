@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <QSizeF>
 #include <QString>
 
 #include <cstdint>
@@ -25,6 +26,22 @@ struct TextStyle {
 
 // Where a text sits in the span it is given.
 enum class TextAlignment { Right, Centre };
+
+// The rules every surface draws by, so that the screen, the printer and the
+// PDF cannot drift apart. A line `lineWidth` device dots wide (at least one)
+// on a device of `dotsPerInch`, in twips:
+inline double lineWidthInTwips(int lineWidth, double dotsPerInch)
+{
+    return (lineWidth < 1 ? 1 : lineWidth) * 1440.0 / dotsPerInch;
+}
+// A picture's natural size in twips, from its own resolution; 96 dots an
+// inch when it names none.
+inline QSizeF naturalSizeInTwips(const QImage& image)
+{
+    const double dpiX = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : 96.0;
+    const double dpiY = image.dotsPerMeterY() > 0 ? image.dotsPerMeterY() * 0.0254 : 96.0;
+    return QSizeF(image.width() * 1440.0 / dpiX, image.height() * 1440.0 / dpiY);
+}
 
 // A colour as reports hold it, 0x00BBGGRR; the system colour "button face"
 // (0x8000000F) that table lines use becomes light grey.

@@ -126,10 +126,8 @@ void PainterSurface::drawAlignedText(double left, double width, double y, const 
 
 QPen PainterSurface::penFor(int32_t colour, int lineWidth) const
 {
-    // A line width counts in device dots, as on the printer; at least one.
-    const double dotInTwips = twipsPerInch / dotsPerInch_;
     QPen pen(colourFromReport(colour));
-    pen.setWidthF(std::max(1, lineWidth) * dotInTwips);
+    pen.setWidthF(lineWidthInTwips(lineWidth, dotsPerInch_));
     return pen;
 }
 
@@ -149,12 +147,7 @@ void PainterSurface::drawBox(const QRect& box, int32_t outline, int32_t fill, in
 
 void PainterSurface::drawImage(int32_t x, int32_t y, const QImage& image)
 {
-    // The image's own resolution gives its natural size; 96 dots an inch
-    // when it names none.
-    const double imageDpiX = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : 96.0;
-    const double imageDpiY = image.dotsPerMeterY() > 0 ? image.dotsPerMeterY() * 0.0254 : 96.0;
-    const QRectF target(x, y, image.width() * twipsPerInch / imageDpiX, image.height() * twipsPerInch / imageDpiY);
-    painter_.drawImage(target, image);
+    painter_.drawImage(QRectF(QPointF(x, y), naturalSizeInTwips(image)), image);
 }
 
 ScreenPage::ScreenPage(int32_t widthTwips, int32_t heightTwips)
