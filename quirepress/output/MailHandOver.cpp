@@ -3,11 +3,12 @@
 
 #include "output/MailHandOver.h"
 
+#include "output/DetachedProgram.h"
+
 #include <quirepress/Error.h>
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTextDocument>
@@ -72,7 +73,7 @@ void SendEmail(const MailMessage& message, const QString& temporaryFolder)
     }
     if (!message.recipient.isEmpty())
         arguments << message.recipient;
-    if (!QProcess::startDetached(program, arguments))
+    if (!startDetachedProgram(program, arguments))
         noMailClient();
 }
 

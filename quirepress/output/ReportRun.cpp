@@ -12,6 +12,7 @@
 #include "model/PageImages.h"
 #include "model/Report_p.h"
 #include "model/TextMeasure.h"
+#include "output/DetachedProgram.h"
 #include "output/MailHandOver.h"
 #include "output/OutputChoice.h"
 #include "output/PdfTarget.h"
@@ -28,7 +29,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 
 namespace quirepress::detail {
 
@@ -41,7 +41,7 @@ constexpr int32_t hideReadOnly = 4;
 // Shows a finished file with the program the desktop associates with it.
 void openWithDesktop(const QString& path)
 {
-    if (!QProcess::startDetached(QStringLiteral("xdg-open"), {path}))
+    if (!startDetachedProgram(QStringLiteral("xdg-open"), {path}))
         throw Error(53, QStringLiteral("Quirepress.Output"),
                     QStringLiteral("File not found: xdg-open, to show %1").arg(path));
 }

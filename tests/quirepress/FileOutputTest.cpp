@@ -423,6 +423,37 @@ TEST_F(FileOutputTest, WithoutAMailProgramTheRunEndsAndError10000KeepsTheBody)
     EXPECT_FALSE(progressOf(report)->isVisible()) << "the run has ended all the same";
 }
 
+TEST_F(FileOutputTest, TheOpenerIsGivenTheFileNameAsItIsOrTheRunSaysItHasNone)
+{
+    // The opener is started through a shell: nothing in a name may be read
+    // as the shell's own.
+    auto line = addSection(report, QStringLiteral("Line"), 240);
+    addText(*line, QStringLiteral("A"), 0, 0, 1200, QStringLiteral("one"));
+    report.setOutputTo(cOutputToTextFile);
+    const QString file = path(QStringLiteral("it's \"$HOME\" `ls` & *; März.txt"));
+    report.setOutputFilename(file);
+    report.PrintSection(QStringLiteral("Line"));
+    report.EndReport();
+    EXPECT_EQ(opener.opened(), QStringList{file});
+
+    QTemporaryDir empty;
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", empty.path().toLocal8Bit());
+    const QString second = path(QStringLiteral("second.txt"));
+    report.CloseWindow();
+    report.setOutputTo(cOutputToTextFile);
+    report.setOutputFilename(second);
+    report.PrintSection(QStringLiteral("Line"));
+    int number = 0;
+    try {
+        report.EndReport();
+    } catch (const Error& error) {
+        number = error.number();
+    }
+    qputenv("PATH", oldPath);
+    EXPECT_EQ(number, 53);
+    EXPECT_EQ(readAll(second), crlfLines({QStringLiteral(" one")})) << "the file is written all the same";
+}
 TEST_F(FileOutputTest, AnExistingOutputFileIsReplacedNotAppendedTo)
 {
     const QString file = path(QStringLiteral("old.txt"));
