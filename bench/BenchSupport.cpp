@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <time.h>
+
 namespace bench {
 
 void addText(quirepress::Section& section, const QString& name, int32_t left, const QString& value,
@@ -35,6 +37,13 @@ std::shared_ptr<quirepress::Section> addInvoiceLine(quirepress::Report& report, 
 }
 
 QString outputPath(const QString& name) { return QDir::temp().filePath(name); }
+
+double processorSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
 
 double processMemory(const char* key)
 {

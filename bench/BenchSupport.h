@@ -38,6 +38,9 @@ std::shared_ptr<quirepress::Section> addInvoiceLine(quirepress::Report& report, 
 // A file of the benchmarks' temporary folder (TMPDIR, set by main()).
 QString outputPath(const QString& name);
 
+// The processor time the whole process has used so far, in seconds.
+double processorSeconds();
+
 // A figure of /proc/self/status in bytes ("VmRSS" now, "VmHWM" the peak);
 // 0 when unknown.
 double processMemory(const char* key);

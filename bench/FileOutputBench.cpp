@@ -281,6 +281,58 @@ void BM_Formatter(benchmark::State& state, quirepress::OutputOptions target, con
     setRates(state, path);
 }
 
+// The middle one of `times`.
+double median(std::vector<double> times)
+{
+    if (times.empty())
+        return 0;
+    const auto middle = times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2);
+    std::nth_element(times.begin(), middle, times.end());
+    return *middle;
+}
+
+// The engine's run and the formatter in turns, each iteration one of each
+// and the order changing from one to the next, so that neither side gains
+// from what the machine does meanwhile: "ratio" is the engine's median
+// processor time over the formatter's, which a moment of other work on the
+// machine does not move.
+void BM_EngineAgainstFormatter(benchmark::State& state, quirepress::OutputOptions target, const char* extension)
+{
+    if (const auto difference = differenceOfSides(target, extension)) {
+        state.SkipWithError(difference->c_str());
+        return;
+    }
+    const QString enginePath = pathFor("engine", extension);
+    const QString formatterPath = pathFor("formatter", extension);
+    std::vector<double> engine;
+    std::vector<double> formatter;
+    bool engineFirst = true;
+    for (auto _ : state) {
+        for (const bool engineTurn : {engineFirst, !engineFirst}) {
+            const double start = bench::processorSeconds();
+            if (engineTurn) {
+                if (const auto error = runToFile(target, enginePath)) {
+                    state.SkipWithError(error->c_str());
+                    return;
+                }
+                engine.push_back(bench::processorSeconds() - start);
+            } else {
+                if (!formatToFile(target, formatterPath)) {
+                    state.SkipWithError("the formatter could not write its file");
+                    return;
+                }
+                formatter.push_back(bench::processorSeconds() - start);
+            }
+        }
+        engineFirst = !engineFirst;
+    }
+    const double engineMedian = median(engine);
+    const double formatterMedian = median(formatter);
+    state.counters["engine ms"] = engineMedian * 1000;
+    state.counters["formatter ms"] = formatterMedian * 1000;
+    state.counters["ratio"] = formatterMedian > 0 ? engineMedian / formatterMedian : 0;
+}
+
 } // namespace
 
 // Process CPU time: what each side costs, whatever else the machine runs.
@@ -301,4 +353,16 @@ BENCHMARK_CAPTURE(BM_ReportToFile, CSV, quirepress::cOutputToCSVFile, "csv")
     ->MeasureProcessCPUTime();
 BENCHMARK_CAPTURE(BM_Formatter, CSV, quirepress::cOutputToCSVFile, "csv")
     ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(BM_EngineAgainstFormatter, Text, quirepress::cOutputToTextFile, "txt")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40)
+    ->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(BM_EngineAgainstFormatter, HTML, quirepress::cOutputToHTMLFile, "html")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(BM_EngineAgainstFormatter, CSV, quirepress::cOutputToCSVFile, "csv")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40)
     ->MeasureProcessCPUTime();

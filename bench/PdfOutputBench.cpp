@@ -251,13 +251,6 @@ void BM_PlainPdfWriter(benchmark::State& state)
     state.counters["pages"] = pages;
 }
 
-double processorSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 // The engine's run and the plain writer in turns, each iteration one of
 // each: "ratio" is the engine's processor time over the plain writer's.
 void BM_PdfEngineAgainstPlainWriter(benchmark::State& state)
@@ -273,18 +266,18 @@ void BM_PdfEngineAgainstPlainWriter(benchmark::State& state)
     double engine = 0;
     double plain = 0;
     for (auto _ : state) {
-        const double start = processorSeconds();
+        const double start = bench::processorSeconds();
         if (const auto error = runToPdf(*report, enginePath)) {
             state.SkipWithError(error->c_str());
             break;
         }
-        const double between = processorSeconds();
+        const double between = bench::processorSeconds();
         if (writePlainPdf(plainPath, page) == 0) {
             state.SkipWithError("cannot open the plain writer's file");
             break;
         }
         engine += between - start;
-        plain += processorSeconds() - between;
+        plain += bench::processorSeconds() - between;
     }
     report->setEvents(nullptr);
     const auto runs = static_cast<double>(std::max<benchmark::IterationCount>(1, state.iterations()));

@@ -15,8 +15,6 @@ namespace quirepress::detail {
 
 namespace {
 constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
-// Handed to the file in pieces of about this size.
-constexpr size_t bufferSize = 64 * 1024;
 } // namespace
 
 OutputFile::OutputFile(const QString& path, bool byteOrderMark) : file_(path)
@@ -35,14 +33,8 @@ void OutputFile::drain()
         file_.check();
 }
 
-void OutputFile::writeLine(std::string_view line, std::string_view suffix)
+void OutputFile::afterLine()
 {
-    // The buffer grows once for the whole line.
-    char* at = buffer_.extend(line.size() + suffix.size() + 2);
-    at = std::copy(line.begin(), line.end(), at);
-    at = std::copy(suffix.begin(), suffix.end(), at);
-    at[0] = '\r';
-    at[1] = '\n';
     switch (state_) {
     case State::Writing:
         if (buffer_.size() >= bufferSize)

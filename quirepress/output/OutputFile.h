@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -30,15 +31,33 @@ public:
 
     // Appends `line` followed by `suffix`, both UTF-8, as one line. After
     // close() each call adds the line at the end of the file in place at
-    // once; one that cannot be written whole is taken back off again. After a failure the
-    // failure again; after cancel() nothing.
-    void writeLine(std::string_view line, std::string_view suffix = {});
+    // once, and one that cannot be written whole is taken off again; after
+    // cancel() a line goes nowhere. Inline: a run writes every line through
+    // it, nearly always only into the buffer.
+    void writeLine(std::string_view line, std::string_view suffix = {})
+    {
+        char* at = buffer_.extend(line.size() + suffix.size() + 2);
+        if (!line.empty())
+            at = static_cast<char*>(std::memcpy(at, line.data(), line.size())) + line.size();
+        if (!suffix.empty())
+            at = static_cast<char*>(std::memcpy(at, suffix.data(), suffix.size())) + suffix.size();
+        at[0] = '\r';
+        at[1] = '\n';
+        if (state_ != State::Writing || buffer_.size() >= bufferSize)
+            afterLine();
+    }
     // Writes out what is buffered and puts the file in place.
     void close();
     // Drops the file being written; a file of its name from before stays.
     void cancel();
 
 private:
+    // Handed to the file in pieces of about this size.
+    static constexpr size_t bufferSize = 64 * 1024;
+
+    // What a line written leads to besides the buffer: a full buffer goes to
+    // the file, a line after close() to the file in place.
+    void afterLine();
     void drain();
     void appendToFileInPlace();
 

@@ -142,16 +142,15 @@ void SectionLayout::printSection(const QString& sSection)
     int16_t lastRow = 0;
     while (!report_->Cancel()) {
         const std::shared_ptr<Section>& named = d_.sections.at(sSection);
-        const int tableIndex = firstTableField(*named);
-        if (!paged() && tableIndex == 0) {
-            // The lines of a file or body: nothing that runs before they are
-            // written can add or remove a section, so the section is used
-            // where the report holds it, without a count of its own taken
-            // and given back for every row.
-            emitAsLines(*named);
+        // The lines of a file or body: nothing that runs before they are
+        // written can add or remove a section, so the section is used where
+        // the report holds it, without a count of its own taken and given
+        // back for every row.
+        if (!paged() && lines_ && lastRow == 0 && emitAsLines(*named, TableFields::Refuse)) {
             events_.letThroughWhenDue();
             return;
         }
+        const int tableIndex = firstTableField(*named);
         // The caller's handlers run from here on, at page breaks and between
         // the pieces of a table, and may remove the section.
         const std::shared_ptr<Section> section = named;
@@ -193,7 +192,7 @@ void SectionLayout::emitSection(Section& section)
     if (paged())
         emitOnPage(section);
     else
-        emitAsLines(section);
+        emitAsLines(section, TableFields::Skip);
 }
 
 void SectionLayout::emitOnPage(Section& section)
@@ -224,10 +223,31 @@ void SectionLayout::emitOnPage(Section& section)
     currentY_ = checked32(int64_t{currentY_} + section.Height());
 }
 
-void SectionLayout::emitAsLines(Section& section)
+bool SectionLayout::emitAsLines(Section& section, TableFields tables)
 {
     if (!lines_)
-        return;
+        return true;
+    // Squares and pictures are never written; the text fields go from left
+    // to right, the earlier one first where two start at the same place.
+    // The fields of a section are few: an insertion sort keeps that order
+    // without allocating.
+    lineFields_.clear();
+    for (const auto& [name, field] : SectionPrivate::fieldsOf(section)) {
+        const FieldPrivate& stored = FieldPrivate::of(*field);
+        if (stored.type == cFieldTable && tables == TableFields::Refuse)
+            return false;
+        if (stored.type == cFieldSquare || stored.type == cFieldPicture || stored.type == cFieldTable)
+            continue;
+        // The caller has just set the values, which are seldom in the
+        // processor's cache: fetching them all now waits for them together
+        // rather than once for each field as it is written.
+        auto at = lineFields_.end();
+        while (at != lineFields_.begin() && FieldPrivate::of(**(at - 1)).left > stored.left)
+            --at;
+        lineFields_.insert(at, field.get());
+    }
+    for (const auto& [name, field] : SectionPrivate::fieldsOf(section))
+        FieldPrivate::of(*field).printed = true;
     sectionTop_ = currentY_;
     // The report's own values, read straight: this runs for every line of
     // a file.
@@ -237,21 +257,6 @@ void SectionLayout::emitAsLines(Section& section)
     sectionLines_->setHtmlValuesAreText(d_.htmlValuesAreText);
     const int32_t height = SectionPrivate::of(section).height;
     sectionLines_->begin(height);
-    // Squares and pictures are never written; the text fields go from left
-    // to right, the earlier one first where two start at the same place.
-    // The fields of a section are few: an insertion sort keeps that order
-    // without allocating.
-    lineFields_.clear();
-    for (const auto& [name, field] : SectionPrivate::fieldsOf(section)) {
-        FieldPrivate& stored = FieldPrivate::of(*field);
-        stored.printed = true;
-        if (stored.type == cFieldSquare || stored.type == cFieldPicture || stored.type == cFieldTable)
-            continue;
-        auto at = lineFields_.end();
-        while (at != lineFields_.begin() && FieldPrivate::of(**(at - 1)).left > stored.left)
-            --at;
-        lineFields_.insert(at, field.get());
-    }
     for (const Field* field : lineFields_) {
         const QString& value = FieldPrivate::of(*field).value;
         if (mayBePlaceholder(value))
@@ -261,6 +266,7 @@ void SectionLayout::emitAsLines(Section& section)
     }
     currentY_ = checked32(int64_t{currentY_} + height);
     lines_->writeSection(*sectionLines_);
+    return true;
 }
 
 void SectionLayout::findFooterSection()

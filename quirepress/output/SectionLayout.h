@@ -83,7 +83,13 @@ private:
     void findFooterSection();
     void emitSection(Section& section);
     void emitOnPage(Section& section);
-    void emitAsLines(Section& section);
+    // What emitAsLines() does with a table field: leaves it out (a table's
+    // pieces are sections of their own), or writes nothing of a section
+    // that has one and tells so, for it to be written in pieces.
+    enum class TableFields { Skip, Refuse };
+    // Writes the section as lines of the file or body. False when it was
+    // refused for a table field.
+    bool emitAsLines(Section& section, TableFields tables);
     void breakPage();
     // Places the section that waits to be kept with the next (KeepWithNext):
     // before `next`, on a new page when the two do not fit together on this
