@@ -238,9 +238,6 @@ bool SectionLayout::emitAsLines(Section& section, TableFields tables)
             return false;
         if (stored.type == cFieldSquare || stored.type == cFieldPicture || stored.type == cFieldTable)
             continue;
-        // The caller has just set the values, which are seldom in the
-        // processor's cache: fetching them all now waits for them together
-        // rather than once for each field as it is written.
         auto at = lineFields_.end();
         while (at != lineFields_.begin() && FieldPrivate::of(**(at - 1)).left > stored.left)
             --at;
