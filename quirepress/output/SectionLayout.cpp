@@ -30,6 +30,7 @@
 #include <QScopedValueRollback>
 
 #include <algorithm>
+#include <limits>
 
 namespace quirepress::detail {
 
@@ -229,20 +230,25 @@ bool SectionLayout::emitAsLines(Section& section, TableFields tables)
         return true;
     // Squares and pictures are never written; the text fields go from left
     // to right, the earlier one first where two start at the same place.
-    // The fields of a section are few: an insertion sort keeps that order
-    // without allocating.
+    // They are nearly always added in that order already, and are sorted
+    // only when they are not.
     lineFields_.clear();
+    bool inOrder = true;
+    int32_t lastLeft = std::numeric_limits<int32_t>::min();
     for (const auto& [name, field] : SectionPrivate::fieldsOf(section)) {
-        const FieldPrivate& stored = FieldPrivate::of(*field);
+        FieldPrivate& stored = FieldPrivate::of(*field);
         if (stored.type == cFieldTable && tables == TableFields::Refuse)
             return false;
         if (stored.type == cFieldSquare || stored.type == cFieldPicture || stored.type == cFieldTable)
             continue;
-        auto at = lineFields_.end();
-        while (at != lineFields_.begin() && FieldPrivate::of(**(at - 1)).left > stored.left)
-            --at;
-        lineFields_.insert(at, field.get());
+        inOrder = inOrder && stored.left >= lastLeft;
+        lastLeft = stored.left;
+        lineFields_.push_back(field.get());
     }
+    if (!inOrder)
+        std::stable_sort(lineFields_.begin(), lineFields_.end(), [](const Field* one, const Field* other) {
+            return FieldPrivate::of(*one).left < FieldPrivate::of(*other).left;
+        });
     for (const auto& [name, field] : SectionPrivate::fieldsOf(section))
         FieldPrivate::of(*field).printed = true;
     sectionTop_ = currentY_;
