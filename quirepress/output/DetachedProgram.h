@@ -8,9 +8,10 @@
 
 namespace quirepress::detail {
 
-// Starts the desktop program `program`, found on PATH, with `arguments`,
-// and does not wait for it: it goes on after the report and the caller's
-// program are done, and is never left behind as a child to be reaped.
+// Starts the desktop program `program` (a name found on PATH, or a path)
+// with `arguments`, and does not wait for it: it goes on after the report
+// and the caller's program are done, and is never left behind as a child
+// to be reaped.
 // False when there is no such program or it could not be started.
 //
 // QProcess::startDetached() copies the whole calling process with fork()

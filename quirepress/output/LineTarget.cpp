@@ -65,11 +65,6 @@ void LineTarget::writeLines(const QStringList& lines)
 void LineTarget::writeSection(const SectionLines& section)
 {
     const std::string_view rowEnd = section.rowEnd();
-    if (file_) {
-        for (const LineBytes& line : section.lines())
-            file_->writeLine(line.view(), rowEnd);
-        return;
-    }
     for (const LineBytes& line : section.lines())
         writeLine(line.view(), rowEnd);
 }

@@ -60,7 +60,10 @@ QString mailSubject(const QString& reportName, const QString& emailSubject)
 
 void SendEmail(const MailMessage& message, const QString& temporaryFolder)
 {
-    if (QStandardPaths::findExecutable(program).isEmpty())
+    // Looked for before the attachment is written, which would otherwise be
+    // left behind for nothing.
+    const QString client = QStandardPaths::findExecutable(program);
+    if (client.isEmpty())
         noMailClient();
     QStringList arguments{QStringLiteral("--utf8"), QStringLiteral("--subject"), message.subject};
     if (!message.htmlBody.isEmpty()) {
@@ -73,7 +76,7 @@ void SendEmail(const MailMessage& message, const QString& temporaryFolder)
     }
     if (!message.recipient.isEmpty())
         arguments << message.recipient;
-    if (!startDetachedProgram(program, arguments))
+    if (!startDetachedProgram(client, arguments))
         noMailClient();
 }
 

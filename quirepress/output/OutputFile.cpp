@@ -9,7 +9,7 @@
 #include <QDir>
 #include <QFile>
 
-#include <algorithm>
+#include <string>
 
 namespace quirepress::detail {
 

@@ -147,7 +147,7 @@ void SectionLayout::printSection(const QString& sSection)
         // written can add or remove a section, so the section is used where
         // the report holds it, without a count of its own taken and given
         // back for every row.
-        if (!paged() && lines_ && lastRow == 0 && emitAsLines(*named, TableFields::Refuse)) {
+        if (!paged() && lines_ && emitAsLines(*named, TableFields::Refuse)) {
             events_.letThroughWhenDue();
             return;
         }
