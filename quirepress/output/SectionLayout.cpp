@@ -260,13 +260,7 @@ bool SectionLayout::emitAsLines(Section& section, TableFields tables)
     sectionLines_->setHtmlValuesAreText(d_.htmlValuesAreText);
     const int32_t height = SectionPrivate::of(section).height;
     sectionLines_->begin(height);
-    for (const Field* field : lineFields_) {
-        const QString& value = FieldPrivate::of(*field).value;
-        if (mayBePlaceholder(value))
-            sectionLines_->write(*field, expandPlaceholder(value, report_->PageCount()));
-        else
-            sectionLines_->write(*field, value);
-    }
+    sectionLines_->writeValues(lineFields_, report_->PageCount());
     currentY_ = checked32(int64_t{currentY_} + height);
     lines_->writeSection(*sectionLines_);
     return true;

@@ -132,7 +132,7 @@ private:
     // print then goes straight onto the page.
     bool placingKept_ = false;
     std::optional<SectionLines> sectionLines_;
-    std::vector<Field*> lineFields_;
+    std::vector<const Field*> lineFields_;
     EventPacer events_;
     // Measures text for the targets that draw nothing.
     std::unique_ptr<MeasuringSurface> measuring_;

@@ -7,6 +7,7 @@
 #include <quirepress/Field.h>
 
 #include "model/Field_p.h"
+#include "output/Placeholders.h"
 
 #include <QCoreApplication>
 
@@ -337,28 +338,66 @@ Q_NEVER_INLINE const SectionLines::Placement& SectionLines::replace(size_t turn,
     return placements_[turn];
 }
 
+template <LineFormat format>
+Q_ALWAYS_INLINE void SectionLines::writeField(const FieldPrivate& f, QStringView text)
+{
+    const Placement& placement = placementOf(f);
+    const auto index =
+        static_cast<size_t>(std::clamp<int32_t>(placement.line, 1, static_cast<int32_t>(lines_.size())) - 1);
+    if constexpr (format == LineFormat::Text)
+        writeText(index, f, placement, text);
+    else if constexpr (format == LineFormat::Html)
+        writeHtml(index, f, placement, text);
+    else
+        writeCsv(lines_[index], text);
+}
+
 void SectionLines::write(const Field& field, QStringView text)
 {
     if (lines_.empty())
         return; // a section at most half a grid row high has no lines
     const FieldPrivate& f = FieldPrivate::of(field);
-    const Placement& placement = placementOf(f);
-    const auto index =
-        static_cast<size_t>(std::clamp<int32_t>(placement.line, 1, static_cast<int32_t>(lines_.size())) - 1);
     switch (format_) {
     case LineFormat::Text:
-        writeText(index, f, placement, text);
+        writeField<LineFormat::Text>(f, text);
         break;
     case LineFormat::Html:
-        writeHtml(index, f, placement, text);
+        writeField<LineFormat::Html>(f, text);
         break;
     case LineFormat::Csv:
-        writeCsv(lines_[index], text);
+        writeField<LineFormat::Csv>(f, text);
         break;
     }
 }
 
-inline void SectionLines::writeText(size_t index, const FieldPrivate& f, const Placement& placement, QStringView text)
+void SectionLines::writeValues(std::span<const Field* const> fields, int16_t pageCount)
+{
+    if (lines_.empty())
+        return;
+    const auto writeAll = [&]<LineFormat format>() {
+        for (const Field* field : fields) {
+            const FieldPrivate& f = FieldPrivate::of(*field);
+            if (mayBePlaceholder(f.value)) [[unlikely]]
+                writeField<format>(f, expandPlaceholder(f.value, pageCount));
+            else
+                writeField<format>(f, f.value);
+        }
+    };
+    switch (format_) {
+    case LineFormat::Text:
+        writeAll.template operator()<LineFormat::Text>();
+        break;
+    case LineFormat::Html:
+        writeAll.template operator()<LineFormat::Html>();
+        break;
+    case LineFormat::Csv:
+        writeAll.template operator()<LineFormat::Csv>();
+        break;
+    }
+}
+
+Q_ALWAYS_INLINE void SectionLines::writeText(size_t index, const FieldPrivate& f, const Placement& placement,
+                                             QStringView text)
 {
     LineBytes& line = lines_[index];
     qsizetype& units = lineStates_[index].units;

@@ -14,6 +14,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -137,6 +138,11 @@ public:
     // Places `field` with the text `text` (its value, placeholders expanded).
     // Fields arrive from left to right.
     void write(const Field& field, QStringView text);
+    // Places each of `fields`, from left to right, with its own value, a
+    // placeholder in it expanded for page `pageCount`: what write() does
+    // for each, with the form chosen once for the section rather than for
+    // every field.
+    void writeValues(std::span<const Field* const> fields, int16_t pageCount);
     // The section's lines in UTF-8; each is followed by rowEnd() when it is
     // written.
     const std::vector<LineBytes>& lines() const { return lines_; }
@@ -169,6 +175,8 @@ private:
     const Placement& placementOf(const FieldPrivate& field);
     const Placement& replace(size_t turn, const FieldPrivate& field);
     Placement place(const FieldPrivate& field) const;
+    template <LineFormat format>
+    void writeField(const FieldPrivate& field, QStringView text);
     void writeText(size_t index, const FieldPrivate& field, const Placement& placement, QStringView text);
     // A line that is not all ASCII cut at a column; a text that overwrites
     // some of a line in place.
