@@ -52,6 +52,15 @@ protected:
     Report report{std::make_shared<RecordedMessages>()};
 };
 
+// A whole run of `report` to `file` as `target`: section `section` once.
+void printOnce(Report& report, OutputOptions target, const QString& file, const QString& section)
+{
+    report.setOutputTo(target);
+    report.setOutputFilename(file);
+    report.PrintSection(section);
+    report.EndReport();
+}
+
 // Lines as the file holds them, each ended by carriage return and line feed.
 QByteArray crlfLines(const QStringList& lines)
 {
@@ -145,11 +154,8 @@ TEST_F(FileOutputTest, TextColumnsCountCharactersOfAnyWidth)
                                  QString::fromUtf8(placed.value), placed.justification);
             field->setLimitSize(placed.limitSize);
         }
-        text.setOutputTo(cOutputToTextFile);
         const QString file = path(QStringLiteral("columns.txt"));
-        text.setOutputFilename(file);
-        text.PrintSection(QStringLiteral("Line"));
-        text.EndReport();
+        printOnce(text, cOutputToTextFile, file, QStringLiteral("Line"));
         EXPECT_EQ(readAll(file), QByteArray(row.line) + "\r\n");
     }
 }
@@ -167,11 +173,8 @@ TEST_F(FileOutputTest, HtmlFileIsOneBorderlessTableARowWithCellsAndAttributes)
     total->setForeColour(0xFF0000);
     total->setBackColour(0x00FFFF);
     total->setFont(QStringLiteral("Arial Black"));
-    report.setOutputTo(cOutputToHTMLFile);
     const QString file = path(QStringLiteral("list.html"));
-    report.setOutputFilename(file);
-    report.PrintSection(QStringLiteral("Line"));
-    report.EndReport();
+    printOnce(report, cOutputToHTMLFile, file, QStringLiteral("Line"));
 
     EXPECT_EQ(
         readAll(file),
@@ -196,11 +199,8 @@ TEST_F(FileOutputTest, HtmlValuesThatAreTextShowAsTypedInsideTheFieldsOwnMarkup)
     auto name = addText(*line, QStringLiteral("Name"), 0, 0, 6000, QStringLiteral("O'Brien & Sons <Ltd> \"24\""));
     name->setBold(true);
     report.setHtmlValuesAreText(true);
-    report.setOutputTo(cOutputToHTMLFile);
     const QString file = path(QStringLiteral("text.html"));
-    report.setOutputFilename(file);
-    report.PrintSection(QStringLiteral("Line"));
-    report.EndReport();
+    printOnce(report, cOutputToHTMLFile, file, QStringLiteral("Line"));
 
     EXPECT_TRUE(readAll(file).contains("<B>O'Brien &amp; Sons &lt;Ltd&gt; &quot;24&quot;</B>"))
         << readAll(file).toStdString();
@@ -223,11 +223,8 @@ TEST_F(FileOutputTest, AFontNameIsEscapedInsideItsAttribute)
         Report html{std::make_shared<RecordedMessages>()};
         auto line = addSection(html, QStringLiteral("Line"), 240);
         addText(*line, QStringLiteral("Name"), 0, 0, 6000, QStringLiteral("x"))->setFont(QString::fromUtf8(row.font));
-        html.setOutputTo(cOutputToHTMLFile);
         const QString file = path(QStringLiteral("font.html"));
-        html.setOutputFilename(file);
-        html.PrintSection(QStringLiteral("Line"));
-        html.EndReport();
+        printOnce(html, cOutputToHTMLFile, file, QStringLiteral("Line"));
         EXPECT_EQ(readAll(file),
                   bom
                       + crlfLines({QStringLiteral("<HTML>"), QStringLiteral("<BODY>"),
@@ -247,11 +244,8 @@ TEST_F(FileOutputTest, CsvFileSeparatesValuesAndQuotesOnlyWhereASpreadsheetNeeds
     addText(*row, QStringLiteral("D"), 0, 240, 900, QString());
     addText(*row, QStringLiteral("E"), 1000, 240, 900, QStringLiteral("Smith, \"Jo\""));
     addText(*row, QStringLiteral("F"), 2000, 240, 900, QStringLiteral("Zoë"));
-    report.setOutputTo(cOutputToCSVFile);
     const QString file = path(QStringLiteral("list.csv"));
-    report.setOutputFilename(file);
-    report.PrintSection(QStringLiteral("Row"));
-    report.EndReport();
+    printOnce(report, cOutputToCSVFile, file, QStringLiteral("Row"));
 
     // Fields come out from left to right whatever their order in the section;
     // an empty first value leaves no separator behind.
@@ -307,17 +301,11 @@ TEST_F(FileOutputTest, AFieldBelowATableComesOnItsOwnLineAfterTheRows)
     // The field is 100 twips below the table's top: it keeps that distance
     // below the last row, which puts it on the next line, and not into the
     // row.
-    report.setOutputTo(cOutputToCSVFile);
-    report.setOutputFilename(path(QStringLiteral("below.csv")));
-    report.PrintSection(QStringLiteral("Body"));
-    report.EndReport();
+    printOnce(report, cOutputToCSVFile, path(QStringLiteral("below.csv")), QStringLiteral("Body"));
     report.CloseWindow();
     EXPECT_EQ(readAll(path(QStringLiteral("below.csv"))), bom + crlfLines({"", "a1,b1", "a2,b2", "a3,b3", "BELOW"}));
 
-    report.setOutputTo(cOutputToTextFile);
-    report.setOutputFilename(path(QStringLiteral("below.txt")));
-    report.PrintSection(QStringLiteral("Body"));
-    report.EndReport();
+    printOnce(report, cOutputToTextFile, path(QStringLiteral("below.txt")), QStringLiteral("Body"));
     const QList<QByteArray> lines = readAll(path(QStringLiteral("below.txt"))).split('\n');
     ASSERT_EQ(lines.size(), 6); // five lines and what follows the last line end
     EXPECT_TRUE(lines[3].contains("a3") && lines[3].contains("b3")) << lines[3].toStdString();
@@ -463,10 +451,7 @@ TEST_F(FileOutputTest, AnExistingOutputFileIsReplacedNotAppendedTo)
     old.close();
     auto line = addSection(report, QStringLiteral("Line"), 240);
     addText(*line, QStringLiteral("A"), 0, 0, 1200, QStringLiteral("today"));
-    report.setOutputTo(cOutputToTextFile);
-    report.setOutputFilename(file);
-    report.PrintSection(QStringLiteral("Line"));
-    report.EndReport();
+    printOnce(report, cOutputToTextFile, file, QStringLiteral("Line"));
     EXPECT_EQ(readAll(file), crlfLines({QStringLiteral(" today")}));
 }
 
@@ -581,11 +566,8 @@ TEST_F(FileOutputTest, PlaceholdersAreWholeValuesOnly)
     addText(*line, QStringLiteral("Page"), 0, 0, 1200, QStringLiteral("{Page Number}"));
     addText(*line, QStringLiteral("Words"), 0, 240, 1200, QStringLiteral("Page {Page Number}"));
     addText(*line, QStringLiteral("Date"), 0, 480, 1200, QStringLiteral("{Print Date}"));
-    report.setOutputTo(cOutputToCSVFile);
     const QString file = path(QStringLiteral("placeholders.csv"));
-    report.setOutputFilename(file);
-    report.PrintSection(QStringLiteral("Line"));
-    report.EndReport();
+    printOnce(report, cOutputToCSVFile, file, QStringLiteral("Line"));
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     EXPECT_EQ(readAll(file),
               bom + crlfLines({QStringLiteral("1"), QStringLiteral("Page {Page Number}"), detail::csvValue(today)}));
