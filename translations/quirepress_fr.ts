@@ -106,6 +106,13 @@ Veuillez vérifier que le chemin indiqué est correct.</translation>
     </message>
 </context>
 <context>
+    <name>quirepress::detail::PrinterChoice</name>
+    <message>
+        <source>Error in loading DLL: the print support cannot be loaded (%1).</source>
+        <translation>Erreur de chargement de la bibliothèque : la prise en charge de l&apos;impression ne peut pas être chargée (%1).</translation>
+    </message>
+</context>
+<context>
     <name>quirepress::detail::PrinterTarget</name>
     <message>
         <source>Printer error: the printer %1 cannot be used.</source>

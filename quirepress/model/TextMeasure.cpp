@@ -5,12 +5,11 @@
 #include "model/ApplicationKind.h"
 
 #include "drawing/PainterSurface.h"
+#include "drawing/PrinterModule.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QPageSize>
-#include <QPrinterInfo>
 
 #include <cmath>
 
@@ -32,17 +31,13 @@ int32_t defaultSectionHeight()
 
 QSize defaultPageSize(int32_t orientation)
 {
-    QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull() && !QPrinterInfo::availablePrinterNames().isEmpty())
-        printer = QPrinterInfo::printerInfo(QPrinterInfo::availablePrinterNames().constFirst());
-    const QPageSize page = printer.isNull() ? QPageSize() : printer.defaultPageSize();
-    if (!page.isValid())
-        return orientation == 2 ? QSize(defaultPageHeight, defaultPageWidth)
-                                : QSize(defaultPageWidth, defaultPageHeight);
-    const QSizeF points = page.size(QPageSize::Point);
-    const QSize twips(static_cast<int>(std::lround(points.width() * 20.0)),
-                      static_cast<int>(std::lround(points.height() * 20.0)));
-    return orientation == 2 ? twips.transposed() : twips;
+    // Without the print module there is no printer to ask, as on a system
+    // without printers.
+    const PrinterModule* printers = printerModule();
+    const QSize page = printers ? printers->defaultPrinterPage(orientation) : QSize();
+    if (!page.isEmpty())
+        return page;
+    return orientation == 2 ? QSize(defaultPageHeight, defaultPageWidth) : QSize(defaultPageWidth, defaultPageHeight);
 }
 
 int32_t defaultSectionWidth(int32_t orientation) { return defaultPageSize(orientation).width(); }

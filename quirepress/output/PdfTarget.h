@@ -4,7 +4,7 @@
 #pragma once
 
 #include "drawing/PdfSurface.h"
-#include "output/PageTarget.h"
+#include "drawing/PageTarget.h"
 #include "output/WholeFile.h"
 #include <QPageLayout>
 #include <QPageSize>

@@ -3,13 +3,10 @@
 
 #pragma once
 
-#include "drawing/PainterSurface.h"
-#include "output/PageTarget.h"
-
-#include <QPrinter>
+#include "drawing/PageTarget.h"
+#include "drawing/PrinterModule.h"
 
 #include <memory>
-#include <optional>
 
 namespace quirepress::detail {
 
@@ -18,9 +15,7 @@ namespace quirepress::detail {
 // first drawing and is sent when the run ends.
 class PrinterTarget : public PageTarget {
 public:
-    // `printer` is chosen and set up; the job is named `documentName`.
-    PrinterTarget(std::unique_ptr<QPrinter> printer, const QString& documentName);
-    ~PrinterTarget() override;
+    explicit PrinterTarget(std::unique_ptr<PrintJob> job);
 
     PageSurface& surface() override;
     QSize pageSize() const override { return size_; }
@@ -29,12 +24,8 @@ public:
     void cancel() override;
 
 private:
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PrintJob> job_;
     QSize size_;
-    std::optional<PainterSurface> surface_;
 };
-
-// The size of `printer`'s paper in twips, in its current orientation.
-QSize printerPageSize(const QPrinter& printer);
 
 } // namespace quirepress::detail

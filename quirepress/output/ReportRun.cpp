@@ -174,11 +174,11 @@ bool ReportRun::openPrinter()
     if (!fontsAvailable())
         noWindowFor(QStringLiteral("the printer target draws pages, which needs a QGuiApplication"));
     QString printerName = report_->PrinterName();
-    std::unique_ptr<QPrinter> printer = choosePrinter(printerName, report_->Orientation());
-    if (!printer)
+    std::unique_ptr<PrintJob> job = choosePrinter(printerName, report_->Orientation(), documentName());
+    if (!job)
         return false;
     report_->setPrinterName(printerName);
-    auto paper = std::make_unique<PrinterTarget>(std::move(printer), documentName());
+    auto paper = std::make_unique<PrinterTarget>(std::move(job));
     report_->setPageHeight(paper->pageSize().height());
     report_->setPageWidth(paper->pageSize().width());
     pages_ = std::move(paper);

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "output/LineTarget.h"
-#include "output/PageTarget.h"
+#include "drawing/PageTarget.h"
 #include "output/RunWindows.h"
 #include "output/SectionLayout.h"
 

@@ -5,7 +5,7 @@
 
 #include "drawing/FontCache.h"
 #include "drawing/PageSteps.h"
-#include "output/PageTarget.h"
+#include "drawing/PageTarget.h"
 
 namespace quirepress::detail {
 

@@ -15,7 +15,7 @@
 #include "model/TextMeasure.h"
 #include "output/Checked.h"
 #include "output/LineTarget.h"
-#include "output/PageTarget.h"
+#include "drawing/PageTarget.h"
 #include "output/Placeholders.h"
 #include "output/PrinterChoice.h"
 #include "output/SplitLine.h"
