@@ -339,11 +339,10 @@ Q_NEVER_INLINE const SectionLines::Placement& SectionLines::replace(size_t turn,
 }
 
 template <LineFormat format>
-Q_ALWAYS_INLINE void SectionLines::writeField(const FieldPrivate& f, QStringView text)
+Q_ALWAYS_INLINE void SectionLines::writeField(const FieldPrivate& f, QStringView text, int32_t lineCount)
 {
     const Placement& placement = placementOf(f);
-    const auto index =
-        static_cast<size_t>(std::clamp<int32_t>(placement.line, 1, static_cast<int32_t>(lines_.size())) - 1);
+    const auto index = static_cast<size_t>(std::clamp<int32_t>(placement.line, 1, lineCount) - 1);
     if constexpr (format == LineFormat::Text)
         writeText(index, f, placement, text);
     else if constexpr (format == LineFormat::Html)
@@ -357,15 +356,16 @@ void SectionLines::write(const Field& field, QStringView text)
     if (lines_.empty())
         return; // a section at most half a grid row high has no lines
     const FieldPrivate& f = FieldPrivate::of(field);
+    const auto lineCount = static_cast<int32_t>(lines_.size());
     switch (format_) {
     case LineFormat::Text:
-        writeField<LineFormat::Text>(f, text);
+        writeField<LineFormat::Text>(f, text, lineCount);
         break;
     case LineFormat::Html:
-        writeField<LineFormat::Html>(f, text);
+        writeField<LineFormat::Html>(f, text, lineCount);
         break;
     case LineFormat::Csv:
-        writeField<LineFormat::Csv>(f, text);
+        writeField<LineFormat::Csv>(f, text, lineCount);
         break;
     }
 }
@@ -374,13 +374,14 @@ void SectionLines::writeValues(std::span<const Field* const> fields, int16_t pag
 {
     if (lines_.empty())
         return;
+    const auto lineCount = static_cast<int32_t>(lines_.size());
     const auto writeAll = [&]<LineFormat format>() {
         for (const Field* field : fields) {
             const FieldPrivate& f = FieldPrivate::of(*field);
             if (mayBePlaceholder(f.value)) [[unlikely]]
-                writeField<format>(f, expandPlaceholder(f.value, pageCount));
+                writeField<format>(f, expandPlaceholder(f.value, pageCount), lineCount);
             else
-                writeField<format>(f, f.value);
+                writeField<format>(f, f.value, lineCount);
         }
     };
     switch (format_) {

@@ -175,8 +175,9 @@ private:
     const Placement& placementOf(const FieldPrivate& field);
     const Placement& replace(size_t turn, const FieldPrivate& field);
     Placement place(const FieldPrivate& field) const;
+    // `lineCount` is the size of lines_, worked out once for the section.
     template <LineFormat format>
-    void writeField(const FieldPrivate& field, QStringView text);
+    void writeField(const FieldPrivate& field, QStringView text, int32_t lineCount);
     void writeText(size_t index, const FieldPrivate& field, const Placement& placement, QStringView text);
     // A line that is not all ASCII cut at a column; a text that overwrites
     // some of a line in place.
@@ -283,7 +284,7 @@ void appendEncoded(LineBytes& out, QStringView text, size_t index);
 // Appends `text` to `out` as UTF-8. A lone surrogate becomes U+FFFD, the
 // replacement character, as Qt's encoder writes it, in the one column it
 // took. Inline: every field of every line goes through it.
-inline void appendUtf8(LineBytes& out, QStringView text)
+Q_ALWAYS_INLINE void appendUtf8(LineBytes& out, QStringView text)
 {
     const auto size = static_cast<size_t>(text.size());
     // A byte a unit, while they are ASCII.
