@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "drawing/PdfSurface.h"
 #include "drawing/PageTarget.h"
+#include "drawing/PdfSurface.h"
 #include "output/WholeFile.h"
 #include <QPageLayout>
 #include <QPageSize>

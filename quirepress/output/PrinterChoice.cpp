@@ -14,7 +14,7 @@ namespace quirepress::detail {
 
 QSize pageSizeOfPrinter(const QString& printerName, int32_t orientation)
 {
-    if (const PrinterModule* printers = printerModule(); printers && !printerName.isEmpty()) {
+    if (const PrinterModule* printers = printerModule()) {
         const QSize page = printers->printerPage(printerName, orientation);
         if (!page.isEmpty())
             return page;

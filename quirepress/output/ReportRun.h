@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "output/LineTarget.h"
 #include "drawing/PageTarget.h"
+#include "output/LineTarget.h"
 #include "output/RunWindows.h"
 #include "output/SectionLayout.h"
 

@@ -6,6 +6,7 @@
 // of a file or e-mail body.
 
 #include "output/SectionLayout.h"
+#include "drawing/PageTarget.h"
 #include "drawing/PainterSurface.h"
 #include "model/ApplicationKind.h"
 #include "model/Field_p.h"
@@ -15,7 +16,6 @@
 #include "model/TextMeasure.h"
 #include "output/Checked.h"
 #include "output/LineTarget.h"
-#include "drawing/PageTarget.h"
 #include "output/Placeholders.h"
 #include "output/PrinterChoice.h"
 #include "output/SplitLine.h"

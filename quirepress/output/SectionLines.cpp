@@ -351,25 +351,6 @@ Q_ALWAYS_INLINE void SectionLines::writeField(const FieldPrivate& f, QStringView
         writeCsv(lines_[index], text);
 }
 
-void SectionLines::write(const Field& field, QStringView text)
-{
-    if (lines_.empty())
-        return; // a section at most half a grid row high has no lines
-    const FieldPrivate& f = FieldPrivate::of(field);
-    const auto lineCount = static_cast<int32_t>(lines_.size());
-    switch (format_) {
-    case LineFormat::Text:
-        writeField<LineFormat::Text>(f, text, lineCount);
-        break;
-    case LineFormat::Html:
-        writeField<LineFormat::Html>(f, text, lineCount);
-        break;
-    case LineFormat::Csv:
-        writeField<LineFormat::Csv>(f, text, lineCount);
-        break;
-    }
-}
-
 void SectionLines::writeValues(std::span<const Field* const> fields, int16_t pageCount)
 {
     if (lines_.empty())

@@ -135,13 +135,9 @@ public:
     // of the section before are reused, so that a long run of sections does
     // not allocate them anew each time.
     void begin(int32_t height);
-    // Places `field` with the text `text` (its value, placeholders expanded).
-    // Fields arrive from left to right.
-    void write(const Field& field, QStringView text);
-    // Places each of `fields`, from left to right, with its own value, a
-    // placeholder in it expanded for page `pageCount`: what write() does
-    // for each, with the form chosen once for the section rather than for
-    // every field.
+    // Places each of `fields`, which come from left to right, with its own
+    // value, a placeholder in it expanded for page `pageCount`. The form is
+    // chosen once for the section rather than for every field.
     void writeValues(std::span<const Field* const> fields, int16_t pageCount);
     // The section's lines in UTF-8; each is followed by rowEnd() when it is
     // written.
