@@ -17,6 +17,10 @@ namespace {
 
 const QString source = QStringLiteral("Quirepress.Field");
 
+// The longest value, in UTF-16 code units, that setValue() copies rather
+// than shares.
+constexpr qsizetype longestCopiedValue = 256;
+
 // Rounds to the nearest whole number, halves to the even neighbour, and
 // refuses a result beyond 16 bits as the overflow it is.
 int16_t roundedWidth(double value)
@@ -40,7 +44,6 @@ Field::~Field() = default;
     void Field::set##Name(const QString& value) { d->member = value; }
 
 QUIREPRESS_TEXT_PROPERTY(FieldName, fieldName)
-QUIREPRESS_TEXT_PROPERTY(Value, value)
 QUIREPRESS_TEXT_PROPERTY(Default_Value, defaultValue)
 QUIREPRESS_TEXT_PROPERTY(Font, font)
 QUIREPRESS_PROPERTY(float, Size, size)
@@ -65,6 +68,21 @@ QUIREPRESS_PROPERTY(int16_t, TableMaxColumnWidth, maxColumnWidth)
 
 #undef QUIREPRESS_PROPERTY
 #undef QUIREPRESS_TEXT_PROPERTY
+
+QString Field::Value() const { return d->value; }
+
+// A caller sets every field's value for every row. Sharing its string costs
+// two atomic changes of reference counts, the new string's and the old
+// one's, which take longer than copying a short value into room the field
+// keeps to itself: short values are copied, long ones shared.
+void Field::setValue(const QString& value)
+{
+    QString& kept = d->value;
+    if (value.isNull() || value.size() > longestCopiedValue)
+        kept = value;
+    else
+        kept.setUnicode(value.constData(), value.size());
+}
 
 void Field::setTableNumberRows(int16_t value)
 {
