@@ -157,7 +157,7 @@ std::shared_ptr<quirepress::Section> Report::AddSection(const QString& SectionNa
 
 std::shared_ptr<quirepress::Section> Report::AddSection(QString& SectionName)
 {
-    return d->addSection(SectionName, d->newSectionHeight(), d->newSectionWidth(d->orientation));
+    return d->addPageWideSection(SectionName);
 }
 
 std::shared_ptr<quirepress::Section> Report::Section(int vntIndexKey) const { return d->sections.at(vntIndexKey); }

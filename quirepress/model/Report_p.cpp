@@ -4,6 +4,7 @@
 #include "model/Report_p.h"
 
 #include "model/PageImages.h"
+#include "model/Section_p.h"
 #include "model/TextMeasure.h"
 
 #include <quirepress/Section.h>
@@ -21,12 +22,13 @@ int32_t ReportPrivate::newSectionHeight()
     return *lineHeight_;
 }
 
-int32_t ReportPrivate::newSectionWidth(int32_t forOrientation)
+std::shared_ptr<Section> ReportPrivate::addPageWideSection(QString& name)
 {
-    std::optional<int32_t>& width = forOrientation == 2 ? landscapeWidth_ : portraitWidth_;
-    if (!width)
-        width = detail::defaultSectionWidth(forOrientation);
-    return *width;
+    std::shared_ptr<Section> section = addSection(name, newSectionHeight(), 0);
+    SectionPrivate& added = SectionPrivate::of(*section);
+    added.pageWidths = pageWidths_;
+    added.pageOrientation = orientation;
+    return section;
 }
 
 QString ReportPrivate::writableTemporaryFolder()

@@ -10,6 +10,7 @@
 #include "model/NamedCollection.h"
 #include "model/PageImages.h"
 #include "model/PageSpool.h"
+#include "model/TextMeasure.h"
 
 #include <QHash>
 #include <QString>
@@ -73,20 +74,20 @@ public:
     // Where "Save as PDF" last wrote, so that the next save starts there.
     QString lastPdfFolder;
 
-    // The size of a new section, measured once per report: asking the
-    // printer system for every section would make loading slow.
+    // The height of a new section, measured once per report.
     int32_t newSectionHeight();
-    int32_t newSectionWidth(int32_t forOrientation);
     // Adds a section of the given size under `name`, or under the name with
     // "(n)" appended when it is taken; `name` receives the name used.
     std::shared_ptr<Section> addSection(QString& name, int32_t height, int32_t width);
+    // The same, as wide as the printer's page in the report's orientation
+    // until its width is set.
+    std::shared_ptr<Section> addPageWideSection(QString& name);
 
     static ReportPrivate* of(Report& report) { return report.d.get(); }
 
 private:
     std::optional<int32_t> lineHeight_;
-    std::optional<int32_t> portraitWidth_;
-    std::optional<int32_t> landscapeWidth_;
+    std::shared_ptr<detail::PageWidths> pageWidths_ = std::make_shared<detail::PageWidths>();
 };
 
 } // namespace quirepress

@@ -13,8 +13,19 @@ Section::~Section() = default;
 
 int32_t Section::Height() const { return d->height; }
 void Section::setHeight(int32_t value) { d->height = value; }
-int32_t Section::Width() const { return d->width; }
-void Section::setWidth(int32_t value) { d->width = value; }
+int32_t Section::Width() const
+{
+    if (d->pageWidths) {
+        d->width = d->pageWidths->forOrientation(d->pageOrientation);
+        d->pageWidths.reset();
+    }
+    return d->width;
+}
+void Section::setWidth(int32_t value)
+{
+    d->width = value;
+    d->pageWidths.reset();
+}
 QString Section::SectionName() const { return d->name; }
 void Section::setSectionName(const QString& value) { d->name = value; }
 bool Section::Footer() const { return d->footer; }

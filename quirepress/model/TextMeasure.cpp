@@ -42,4 +42,12 @@ QSize defaultPageSize(int32_t orientation)
 
 int32_t defaultSectionWidth(int32_t orientation) { return defaultPageSize(orientation).width(); }
 
+int32_t PageWidths::forOrientation(int32_t orientation)
+{
+    std::optional<int32_t>& width = orientation == 2 ? landscape_ : portrait_;
+    if (!width)
+        width = defaultSectionWidth(orientation);
+    return *width;
+}
+
 } // namespace quirepress::detail

@@ -6,6 +6,7 @@
 #include <QSize>
 
 #include <cstdint>
+#include <optional>
 
 namespace quirepress::detail {
 
@@ -21,5 +22,18 @@ QSize defaultPageSize(int32_t orientation);
 // height for landscape (orientation 2), in twips; 12200 by 15800 when there
 // is no printer.
 int32_t defaultSectionWidth(int32_t orientation);
+
+// The widths of a report's new sections, each asked of the printer system
+// once, when a section's width is first read without having been set: a
+// caller that sets every width, as a definition does, never waits for the
+// printers.
+class PageWidths {
+public:
+    int32_t forOrientation(int32_t orientation);
+
+private:
+    std::optional<int32_t> portrait_;
+    std::optional<int32_t> landscape_;
+};
 
 } // namespace quirepress::detail

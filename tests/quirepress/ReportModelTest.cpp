@@ -108,11 +108,35 @@ TEST_F(ReportModel, ANewSectionIsOneLineHighAndAPageWide)
     const auto section = report.AddSection(name);
     EXPECT_GT(section->Height(), 150) << "one line of 10-point text is about 230 twips";
     EXPECT_LT(section->Height(), 350);
-    EXPECT_GT(section->Width(), 10000);
     EXPECT_FALSE(section->Footer());
     report.setOrientation(2);
     name = "Wide";
-    EXPECT_GT(report.AddSection(name)->Width(), section->Width()) << "landscape takes the long side";
+    const auto wide = report.AddSection(name);
+    // The widths are read only now: each is the page's in the orientation
+    // its section was added in.
+    EXPECT_GT(section->Width(), 10000);
+    EXPECT_GT(wide->Width(), section->Width()) << "landscape takes the long side";
+    section->setWidth(5000);
+    EXPECT_EQ(section->Width(), 5000);
+}
+
+TEST_F(ReportModel, AFieldsValueStaysAsItWasSet)
+{
+    QString name = "Detail";
+    const auto field = report.AddSection(name)->AddField("Amount");
+    const QString longValue(300, u'x');
+    // Short values are copied into the field's own room, long ones shared.
+    for (const QString& value : {QStringLiteral("1,284.50"), QString(), QStringLiteral(""), longValue,
+                                 QStringLiteral("Café"), QStringLiteral("INV-000001")}) {
+        QString callers = value;
+        field->setValue(callers);
+        callers.append(u'!');
+        const QString taken = field->Value();
+        EXPECT_EQ(taken, value) << "the caller's string changing afterwards does not change the field";
+        EXPECT_EQ(taken.isNull(), value.isNull()) << "no value stays distinct from an empty one";
+        field->setValue(QStringLiteral("next"));
+        EXPECT_EQ(taken, value) << "a value read stays as it was when the field changes";
+    }
 }
 
 TEST_F(ReportModel, LookupsAndRemovalsReportTheirErrors)
