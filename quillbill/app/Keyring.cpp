@@ -4,7 +4,7 @@
 #include "app/Keyring.h"
 
 #include "app/KeyringModule.h"
-#include "app/RuntimeLibrary.h"
+#include "common/RuntimeLibrary.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>

@@ -3,7 +3,7 @@
 
 #include "mail/CurlLibrary.h"
 
-#include "app/RuntimeLibrary.h"
+#include "common/RuntimeLibrary.h"
 
 #include <QCoreApplication>
 

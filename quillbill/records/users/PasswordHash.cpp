@@ -4,8 +4,7 @@
 #include "records/users/PasswordHash.h"
 
 #include "records/DatabaseError.h"
-
-#include <sodium.h>
+#include "records/users/SodiumLibrary.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -21,15 +20,14 @@ namespace {
 constexpr unsigned long long opsLimit = crypto_pwhash_OPSLIMIT_INTERACTIVE;
 constexpr size_t memLimit = crypto_pwhash_MEMLIMIT_INTERACTIVE;
 
-// sodium_init picks the fastest code for this processor and may be called
-// from any thread; the first call does the work, so it is made once here
-// before any hash is made or checked.
-void requireSodium()
+// libsodium, loaded before any hash is made or checked.
+const SodiumLibrary& requireSodium()
 {
-    static const bool ready = sodium_init() >= 0;
-    if (!ready)
+    const SodiumLibrary* sodium = sodiumLibrary();
+    if (!sodium)
         throw DatabaseError(QObject::tr("Passwords cannot be checked or stored on this computer: the "
                                         "cryptography library would not start."));
+    return *sodium;
 }
 
 // A stored value as the NUL-terminated buffer libsodium reads a hash string
@@ -60,18 +58,18 @@ bool affordable(const QString& stored)
 
 bool isPasswordHash(const QString& stored)
 {
-    requireSodium();
+    const SodiumLibrary& sodium = requireSodium();
     const auto buffer = hashBuffer(stored.toUtf8());
-    return buffer.front() != '\0' && crypto_pwhash_str_needs_rehash(buffer.data(), opsLimit, memLimit) != -1;
+    return buffer.front() != '\0' && sodium.pwhashStrNeedsRehash(buffer.data(), opsLimit, memLimit) != -1;
 }
 
 QString hashPassword(const QString& password)
 {
-    requireSodium();
+    const SodiumLibrary& sodium = requireSodium();
     const QByteArray bytes = password.toUtf8();
     std::array<char, crypto_pwhash_STRBYTES> hash{};
-    if (crypto_pwhash_str(hash.data(), bytes.constData(), static_cast<unsigned long long>(bytes.size()), opsLimit,
-                          memLimit)
+    if (sodium.pwhashStr(hash.data(), bytes.constData(), static_cast<unsigned long long>(bytes.size()), opsLimit,
+                         memLimit)
         != 0)
         throw DatabaseError(QObject::tr("There is not enough free memory to protect the password. Nothing was "
                                         "saved; close other programs and try again."));
@@ -84,12 +82,13 @@ PasswordMatch checkPassword(const QString& stored, const QString& typed)
         return stored == typed ? PasswordMatch::YesRehash : PasswordMatch::No;
     if (!affordable(stored))
         return PasswordMatch::No;
+    const SodiumLibrary& sodium = requireSodium();
     const auto buffer = hashBuffer(stored.toUtf8());
     const QByteArray bytes = typed.toUtf8();
-    if (crypto_pwhash_str_verify(buffer.data(), bytes.constData(), static_cast<unsigned long long>(bytes.size())) != 0)
+    if (sodium.pwhashStrVerify(buffer.data(), bytes.constData(), static_cast<unsigned long long>(bytes.size())) != 0)
         return PasswordMatch::No;
-    return crypto_pwhash_str_needs_rehash(buffer.data(), opsLimit, memLimit) == 0 ? PasswordMatch::Yes
-                                                                                  : PasswordMatch::YesRehash;
+    return sodium.pwhashStrNeedsRehash(buffer.data(), opsLimit, memLimit) == 0 ? PasswordMatch::Yes
+                                                                               : PasswordMatch::YesRehash;
 }
 
 } // namespace quillbill

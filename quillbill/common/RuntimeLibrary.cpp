@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Quillbill developers
 
-#include "app/RuntimeLibrary.h"
+#include "common/RuntimeLibrary.h"
 
 #include <dlfcn.h>
 
