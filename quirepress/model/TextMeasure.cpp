@@ -40,13 +40,11 @@ QSize defaultPageSize(int32_t orientation)
     return orientation == 2 ? QSize(defaultPageHeight, defaultPageWidth) : QSize(defaultPageWidth, defaultPageHeight);
 }
 
-int32_t defaultSectionWidth(int32_t orientation) { return defaultPageSize(orientation).width(); }
-
 int32_t PageWidths::forOrientation(int32_t orientation)
 {
     std::optional<int32_t>& width = orientation == 2 ? landscape_ : portrait_;
     if (!width)
-        width = defaultSectionWidth(orientation);
+        width = defaultPageSize(orientation).width();
     return *width;
 }
 

@@ -18,14 +18,10 @@ int32_t defaultSectionHeight();
 // landscape (orientation 2); 12200 by 15800 when there is no printer.
 QSize defaultPageSize(int32_t orientation);
 
-// The width of a new section: the default printer's page width, or its
-// height for landscape (orientation 2), in twips; 12200 by 15800 when there
-// is no printer.
-int32_t defaultSectionWidth(int32_t orientation);
-
-// The widths of a report's new sections, each asked of the printer system
-// once, when a section's width is first read without having been set: a
-// caller that sets every width, as a definition does, never waits for the
+// The widths of a report's new sections, the default page's across in each
+// orientation (defaultPageSize()), each asked of the printer system once,
+// when a section's width is first read without having been set: a caller
+// that sets every width, as a definition does, never waits for the
 // printers.
 class PageWidths {
 public:
